@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QPixmap>
+
+class QPushButton;
+class QWidget;
+
+// The pictures shown on the pages' picture buttons, 140 × 40 each.
+enum class ButtonFace { Next, Previous, Program, Finish };
+
+QPixmap DrawButtonFace(ButtonFace face);
+
+// A picture button without a caption; its accessible name is the face's word.
+QPushButton* MakePictureButton(QWidget* parent, const char* objectName, ButtonFace face);
+void SetButtonFace(QPushButton* button, ButtonFace face);

@@ -1,0 +1,18 @@
+#include "app/GuardedApplication.h"
+
+#include <QMessageBox>
+#include <exception>
+
+bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& error) {
+    ShowExceptionMessage(error.what());
+  }
+  return false;
+}
+
+void ShowExceptionMessage(const char* message) {
+  QMessageBox::critical(nullptr, QGuiApplication::applicationDisplayName(),
+                        QString::fromLocal8Bit(message));
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QRect>
+#include <QSize>
+
+#include "app/AnchorLayout.h"
+#include "app/AppPorts.h"
+
+// What the three pages share: a client area laid out by design positions and
+// anchors, the smallest outer size of 800 × 600, and show and hide behaviour
+// that runs when a page transition shows or hides the page (not when the
+// window system restores a minimised window).
+class Page : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  static constexpr QSize MinimumOuterSize{800, 600};
+
+  Page(AppPorts& ports, const char* objectName, const QString& caption, QSize designClientSize);
+
+ protected:
+  virtual void FormShow() {}
+  virtual void FormHide() {}
+  void FormResize();
+
+  // Places a control of the client area.
+  void Place(QWidget* control, QRect design, int anchors);
+  // Sizes the window to its design client size; called once the page's menu
+  // bar and controls exist.
+  void ApplyDesignSize();
+  void EndApplication();
+
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+  AppPorts& ports_;
+  QWidget* client_;
+
+ private:
+  AnchorLayout* layout_;
+};
+
+// A page transition: the page being shown takes the position of the page
+// being left, then the old page is hidden and the new one shown.
+void ShowInPlaceOf(Page* next, Page* current);

@@ -1,0 +1,53 @@
+#include "app/StartPage.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app/AboutBox.h"
+#include "app/ButtonFaces.h"
+#include "app/HelpPane.h"
+#include "editor/ProfileEditor.h"
+
+QPoint StartPagePosition(QSize screen) {
+  return {screen.width() > 800 ? 10 : 0, screen.height() > 600 ? 10 : 0};
+}
+
+StartPage::StartPage(AppPorts& ports, Windows& windows)
+    : Page(ports, "fStart", QStringLiteral("Welcome"), QSize(792, 554)), windows_(windows) {
+  menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+  Help1 = menuBar()->addMenu(QStringLiteral("Help"));
+  Help1->setObjectName(QStringLiteral("Help1"));
+  About1 = Help1->addAction(QStringLiteral("About"), this, &StartPage::About1Click);
+  About1->setObjectName(QStringLiteral("About1"));
+
+  Panel1 = new HelpPane(client_, ports.ProgramFolder);
+  Place(Panel1, QRect(0, 0, 793, 485), AnchorAll);
+  bbContinue = MakePictureButton(client_, "bbContinue", ButtonFace::Next);
+  Place(bbContinue, QRect(321, 495, 150, 50), AnchorBottom);
+  connect(bbContinue, &QPushButton::clicked, this, &StartPage::bbContinueClick);
+
+  ApplyDesignSize();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(StartPagePosition(screen->size()));
+  }
+}
+
+void StartPage::FormShow() {
+  Panel1->ShowHelpPage(QStringLiteral("Introduction.htm"));
+}
+
+void StartPage::bbContinueClick() {
+  ShowInPlaceOf(windows_.Form3, this);
+}
+
+void StartPage::About1Click() {
+  windows_.frmAbout->exec();
+}
+
+void StartPage::closeEvent(QCloseEvent* event) {
+  event->accept();
+  EndApplication();
+}

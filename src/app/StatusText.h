@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QLabel;
+
+// Colours of the one-line status labels.
+inline const QColor FailureColour{255, 0, 0};
+inline const QColor SuccessColour{0, 128, 0};
+inline const QColor OrdinaryColour{0, 0, 0};
+
+void ShowStatusText(QLabel* label, const QString& text, const QColor& colour);
+// Changes the text and keeps the label's colour.
+void ShowStatusText(QLabel* label, const QString& text);
+QColor StatusColour(const QLabel* label);
+// A bold label whose font is the given number of pixels high.
+void MakeBoldStatusLabel(QLabel* label, int pixelSize);

@@ -1,0 +1,23 @@
+#include "app/VantoraApplication.h"
+
+#include "app/AboutBox.h"
+#include "app/StartPage.h"
+#include "editor/ProfileEditor.h"
+#include "programming/ProgrammingPage.h"
+
+VantoraApplication::VantoraApplication(AppPorts ports) : ports_(std::move(ports)) {
+  startPage_ = std::make_unique<StartPage>(ports_, windows_);
+  windows_.fStart = startPage_.get();
+  programmingPage_ = std::make_unique<ProgrammingPage>(ports_, windows_);
+  windows_.Form1 = programmingPage_.get();
+  aboutBox_ = std::make_unique<AboutBox>();
+  windows_.frmAbout = aboutBox_.get();
+  profileEditor_ = std::make_unique<ProfileEditor>(ports_, windows_);
+  windows_.Form3 = profileEditor_.get();
+}
+
+VantoraApplication::~VantoraApplication() = default;
+
+void VantoraApplication::ShowStartPage() {
+  startPage_->show();
+}

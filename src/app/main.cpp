@@ -1,0 +1,37 @@
+#include <QStringList>
+#include <exception>
+#include <memory>
+
+#include "app/GuardedApplication.h"
+#include "app/VantoraApplication.h"
+#include "device/FtdiDriver.h"
+#include "device/SimulatedUnit.h"
+
+namespace {
+
+// The one command-line option: use the built-in simulated unit instead of a
+// real programmer.
+constexpr const char* SimulateOption = "--simulate";
+
+std::unique_ptr<ProgrammerDriver> ChooseDriver(const QStringList& arguments) {
+  if (arguments.contains(QString::fromLatin1(SimulateOption))) return SimulatedUnit::StandardUnit();
+  return std::make_unique<FtdiDriver>();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  GuardedApplication application(argc, argv);
+  QApplication::setApplicationDisplayName(QStringLiteral("Door Bell Programmer"));
+  try {
+    std::unique_ptr<ProgrammerDriver> driver = ChooseDriver(QApplication::arguments());
+    AppPorts ports{*driver, QApplication::applicationDirPath().toStdString() + "/",
+                   [] { QCoreApplication::quit(); }};
+    VantoraApplication vantora(ports);
+    vantora.ShowStartPage();
+    QApplication::exec();
+  } catch (const std::exception& error) {
+    ShowExceptionMessage(error.what());
+  }
+  return 0;
+}

@@ -1,0 +1,55 @@
+#include "device/DeviceLink.h"
+
+std::optional<std::string> FindProgrammerInList(std::string_view deviceList) {
+  std::size_t entryStart = 0;
+  while (true) {
+    const std::size_t separator = deviceList.find(',', entryStart);
+    const std::string_view entry = deviceList.substr(entryStart, separator - entryStart);
+    if (entry.starts_with(ProgrammerPrefix)) return std::string(entry);
+    if (separator == std::string_view::npos) return std::nullopt;
+    entryStart = separator + 1;
+  }
+}
+
+std::optional<std::string> DeviceLink::FindProgrammer() {
+  return FindProgrammerInList(driver_.ListDevices());
+}
+
+int DeviceLink::OpenLink() {
+  if (Handle != 0) return LinkAlreadyOpen;
+  if (driver_.Open(Description, Handle) != DriverOk) {
+    Handle = 0;
+    return LinkOpenFailed;
+  }
+  if (driver_.Purge(Handle) != DriverOk) return LinkPurgeFailed;
+  return LinkOpened;
+}
+
+int DeviceLink::CloseLink() {
+  if (Handle == 0) return LinkWasNotOpen;
+  if (driver_.Close(Handle) != DriverOk) return LinkCloseFailed;
+  Handle = 0;
+  return LinkClosed;
+}
+
+LinkTransfer DeviceLink::SendBytes(std::span<const std::uint8_t> data) {
+  LinkTransfer transfer;
+  if (Handle == 0) {
+    transfer.Status = DriverInvalidHandle;
+    return transfer;
+  }
+  transfer.Status = driver_.Write(Handle, data, transfer.Count);
+  return transfer;
+}
+
+LinkTransfer DeviceLink::ReceiveBytes(std::span<std::uint8_t> buffer,
+                                      std::chrono::milliseconds timeout) {
+  LinkTransfer transfer;
+  if (Handle == 0) {
+    transfer.Status = DriverInvalidHandle;
+    return transfer;
+  }
+  transfer.Status = driver_.Read(Handle, buffer, timeout, transfer.Count);
+  if (transfer.Count > buffer.size()) transfer.Count = buffer.size();
+  return transfer;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "device/ProgrammerDriver.h"
+
+// Results of OpenLink.
+constexpr int LinkAlreadyOpen = 1;
+constexpr int LinkOpened = 0;
+constexpr int LinkOpenFailed = -1;
+constexpr int LinkPurgeFailed = -2;
+
+// Results of CloseLink.
+constexpr int LinkWasNotOpen = 1;
+constexpr int LinkClosed = 0;
+constexpr int LinkCloseFailed = -1;
+
+// The outcome of one SendBytes or ReceiveBytes: the driver's status and the
+// number of bytes that were written or that arrived.
+struct LinkTransfer {
+  DriverStatus Status = DriverOk;
+  std::size_t Count = 0;
+};
+
+// The programmer's description prefix; the first listed device that starts
+// with it is the programmer.
+inline constexpr std::string_view ProgrammerPrefix = "QVT2";
+
+// The one place that talks to the USB programmer. It is opened at the start of
+// each use and closed at its end.
+class DeviceLink {
+ public:
+  explicit DeviceLink(ProgrammerDriver& driver) : driver_(driver) {}
+
+  DeviceHandle Handle = 0;
+  std::string Description;
+
+  // The description of the programmer among the attached devices, if listed.
+  std::optional<std::string> FindProgrammer();
+  int OpenLink();
+  int CloseLink();
+  // Each is exactly one driver call; neither loops nor splits.
+  LinkTransfer SendBytes(std::span<const std::uint8_t> data);
+  LinkTransfer ReceiveBytes(std::span<std::uint8_t> buffer,
+                            std::chrono::milliseconds timeout = AnswerTimeout);
+
+ private:
+  ProgrammerDriver& driver_;
+};
+
+// The first entry of a ","-separated device list that starts with "QVT2".
+std::optional<std::string> FindProgrammerInList(std::string_view deviceList);

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+
+#include "device/DeviceLink.h"
+#include "device/UnitStatus.h"
+
+struct Answer;
+
+// The programmer line of the programming page.
+enum class ProgrammerLine { Ready, NotFound };
+
+class ProgrammerLineObserver {
+ public:
+  virtual ~ProgrammerLineObserver() = default;
+  virtual void ShowProgrammerLine(ProgrammerLine line) = 0;
+};
+
+// Learns the unit's memories, button count and firmware version. A full
+// exchange runs only while the unit is not yet known to be present; otherwise
+// a probe only checks that the programmer is still listed.
+class UnitProbe {
+ public:
+  UnitProbe(DeviceLink& link, UnitStatus& status, ProgrammerLineObserver& observer)
+      : link_(link), status_(status), observer_(observer) {}
+
+  void ProbeUnit();
+  // Forgets the unit so that the next probe, run at once, is a full one.
+  void ForceProbe();
+
+ private:
+  // False when slot 0 stayed silent, which ends the probe at once.
+  bool RunFullProbe(const std::string& description);
+  void ReadSlotAnswer(int slot, const Answer& answer);
+  void ReadFirmwareVersion();
+  void ReadButtonCount();
+  void ShowResult();
+  void ShowProgrammerNotFound();
+
+  DeviceLink& link_;
+  UnitStatus& status_;
+  ProgrammerLineObserver& observer_;
+};
+
+// The version text from the four version bytes of the unit's answer.
+std::string FormatFirmwareVersion(std::uint8_t part1, std::uint8_t part2, std::uint8_t part3,
+                                  std::uint8_t part4);
