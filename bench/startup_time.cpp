@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "app/GuardedApplication.h"
+#include "app/QtUserPrompts.h"
 #include "app/VantoraApplication.h"
+#include "device/Clock.h"
 #include "device/SimulatedUnit.h"
 
 namespace {
@@ -22,7 +24,14 @@ int RunChild(int argc, char** argv) {
   QApplication::setApplicationDisplayName(QStringLiteral("Door Bell Programmer"));
   QTemporaryDir programFolder;
   auto unit = SimulatedUnit::StandardUnit();
-  AppPorts ports{*unit, programFolder.path().toStdString() + "/", [] { QCoreApplication::quit(); }};
+  SystemClock clock;
+  QtUserPrompts prompts;
+  AppPorts ports{*unit,
+                 clock,
+                 prompts,
+                 programFolder.path().toStdString() + "/",
+                 [] { QCoreApplication::quit(); },
+                 [](const QUrl&) { return true; }};
   VantoraApplication vantora(ports);
   vantora.ShowStartPage();
   QTimer::singleShot(0, [] {

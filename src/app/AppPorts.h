@@ -1,16 +1,23 @@
 #pragma once
 
+#include <QUrl>
 #include <functional>
 #include <string>
 
+class Clock;
 class ProgrammerDriver;
+class UserPrompts;
 
 // What the pages reach outside themselves; tests plug in their own.
 struct AppPorts {
   ProgrammerDriver& Driver;
+  Clock& Time;
+  UserPrompts& Prompts;
   // The folder of the running program, ending in "/": Profiles/, Web/ and
   // Documentation/ are found there.
   std::string ProgramFolder;
   // Asks the message loop to stop after the current event.
   std::function<void()> EndApplication;
+  // Opens a document, link or sound with the system's default application.
+  std::function<bool(const QUrl&)> OpenUrl;
 };

@@ -1,9 +1,12 @@
+#include <QDesktopServices>
 #include <QStringList>
 #include <exception>
 #include <memory>
 
 #include "app/GuardedApplication.h"
+#include "app/QtUserPrompts.h"
 #include "app/VantoraApplication.h"
+#include "device/Clock.h"
 #include "device/FtdiDriver.h"
 #include "device/SimulatedUnit.h"
 
@@ -25,8 +28,14 @@ int main(int argc, char** argv) {
   QApplication::setApplicationDisplayName(QStringLiteral("Door Bell Programmer"));
   try {
     std::unique_ptr<ProgrammerDriver> driver = ChooseDriver(QApplication::arguments());
-    AppPorts ports{*driver, QApplication::applicationDirPath().toStdString() + "/",
-                   [] { QCoreApplication::quit(); }};
+    SystemClock clock;
+    QtUserPrompts prompts;
+    AppPorts ports{*driver,
+                   clock,
+                   prompts,
+                   QApplication::applicationDirPath().toStdString() + "/",
+                   [] { QCoreApplication::quit(); },
+                   [](const QUrl& url) { return QDesktopServices::openUrl(url); }};
     VantoraApplication vantora(ports);
     vantora.ShowStartPage();
     QApplication::exec();

@@ -1,0 +1,123 @@
+#include "app/QtUserPrompts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+
+QString Text(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+QString TitleOrApplicationTitle(const std::string& title) {
+  return title.empty() ? QGuiApplication::applicationDisplayName() : Text(title);
+}
+
+QMessageBox::Icon IconOf(PromptIcon icon) {
+  switch (icon) {
+    case PromptIcon::Question:
+      return QMessageBox::Question;
+    case PromptIcon::Exclamation:
+      return QMessageBox::Warning;
+    case PromptIcon::Stop:
+      return QMessageBox::Critical;
+    case PromptIcon::None:
+      break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+// The buttons in their order; the first is the default.
+QList<QMessageBox::StandardButton> ButtonsOf(PromptButtons buttons) {
+  switch (buttons) {
+    case PromptButtons::Ok:
+      return {QMessageBox::Ok};
+    case PromptButtons::OkCancel:
+      return {QMessageBox::Ok, QMessageBox::Cancel};
+    case PromptButtons::YesNo:
+      return {QMessageBox::Yes, QMessageBox::No};
+    case PromptButtons::YesNoCancel:
+      return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+  }
+  return {QMessageBox::Ok};
+}
+
+PromptAnswer AnswerOf(int button) {
+  switch (button) {
+    case QMessageBox::Yes:
+      return PromptAnswer::Yes;
+    case QMessageBox::No:
+      return PromptAnswer::No;
+    case QMessageBox::Ok:
+      return PromptAnswer::Ok;
+    default:
+      return PromptAnswer::Cancel;
+  }
+}
+
+// "Label (patterns)" as Qt shows and parses it.
+QString NameFilter(const FileFilter& filter) {
+  const QString label = Text(filter.Label);
+  return label.contains(QLatin1Char('('))
+             ? label
+             : label + QStringLiteral(" (") + Text(filter.Pattern) + QLatin1Char(')');
+}
+
+// Counts the dialog as open for as long as it lives.
+class OpenDialogCount {
+ public:
+  explicit OpenDialogCount(int& count) : count_(count) { ++count_; }
+  ~OpenDialogCount() { --count_; }
+  OpenDialogCount(const OpenDialogCount&) = delete;
+  OpenDialogCount& operator=(const OpenDialogCount&) = delete;
+
+ private:
+  int& count_;
+};
+
+}  // namespace
+
+PromptAnswer QtUserPrompts::Ask(const Question& question) {
+  OpenDialogCount open(openDialogs_);
+  QMessageBox box(IconOf(question.Icon), TitleOrApplicationTitle(question.Title),
+                  Text(question.Text), QMessageBox::NoButton, QApplication::activeWindow());
+  const QList<QMessageBox::StandardButton> buttons = ButtonsOf(question.Buttons);
+  for (QMessageBox::StandardButton button : buttons) box.addButton(button);
+  box.setDefaultButton(buttons.front());
+  box.setEscapeButton(buttons.back());
+  return AnswerOf(box.exec());
+}
+
+std::vector<std::string> QtUserPrompts::ChooseFiles(const FileDialog& dialog) {
+  OpenDialogCount open(openDialogs_);
+  QFileDialog fileDialog(QApplication::activeWindow(), Text(dialog.Title),
+                         Text(dialog.InitialFolder));
+  // Qt's own dialog: its filters match regardless of letter case.
+  fileDialog.setOption(QFileDialog::DontUseNativeDialog);
+  fileDialog.setFileMode(dialog.MultipleFiles ? QFileDialog::ExistingFiles
+                                              : QFileDialog::ExistingFile);
+  fileDialog.setAcceptMode(QFileDialog::AcceptOpen);
+  QStringList filters;
+  for (const FileFilter& filter : dialog.Filters) filters << NameFilter(filter);
+  fileDialog.setNameFilters(filters);
+  if (!filters.isEmpty()) fileDialog.selectNameFilter(filters.front());
+  if (!dialog.ProposedFile.empty()) fileDialog.selectFile(Text(dialog.ProposedFile));
+  std::vector<std::string> chosen;
+  if (fileDialog.exec() != QDialog::Accepted) return chosen;
+  for (const QString& file : fileDialog.selectedFiles()) chosen.push_back(file.toStdString());
+  return chosen;
+}
+
+std::optional<std::string> QtUserPrompts::AskText(const std::string& caption,
+                                                  const std::string& prompt,
+                                                  const std::string& initialText) {
+  OpenDialogCount open(openDialogs_);
+  bool confirmed = false;
+  const QString text =
+      QInputDialog::getText(QApplication::activeWindow(), Text(caption), Text(prompt),
+                            QLineEdit::Normal, Text(initialText), &confirmed);
+  if (!confirmed) return std::nullopt;
+  return text.toStdString();
+}

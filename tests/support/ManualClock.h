@@ -1,0 +1,18 @@
+#pragma once
+
+#include <vector>
+
+#include "device/Clock.h"
+
+// A clock that moves only when told to, or by the sleeps it is asked for.
+class ManualClock final : public Clock {
+ public:
+  std::int64_t Now = 0;
+  std::vector<std::chrono::milliseconds> Sleeps;
+
+  std::int64_t NowMilliseconds() override { return Now; }
+  void Sleep(std::chrono::milliseconds duration) override {
+    Sleeps.push_back(duration);
+    Now += duration.count();
+  }
+};

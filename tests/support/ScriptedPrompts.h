@@ -1,0 +1,45 @@
+#pragma once
+
+#include <deque>
+#include <stdexcept>
+
+#include "profiles/UserPrompts.h"
+
+// Answers questions and dialogs from a script, and keeps what was asked.
+// A prompt without a scripted answer fails the test with an exception.
+class ScriptedPrompts final : public UserPrompts {
+ public:
+  std::deque<PromptAnswer> Answers;
+  std::deque<std::vector<std::string>> ChosenFiles;  // {} = cancelled
+  std::deque<std::optional<std::string>> Texts;      // nullopt = cancelled
+
+  std::vector<Question> Questions;
+  std::vector<FileDialog> Dialogs;
+  std::vector<std::string> TextCaptions;
+
+  PromptAnswer Ask(const Question& question) override {
+    Questions.push_back(question);
+    return Next(Answers, "question: " + question.Text);
+  }
+  std::vector<std::string> ChooseFiles(const FileDialog& dialog) override {
+    Dialogs.push_back(dialog);
+    return Next(ChosenFiles, "file dialog: " + dialog.Title);
+  }
+  std::optional<std::string> AskText(const std::string& caption, const std::string&,
+                                     const std::string&) override {
+    TextCaptions.push_back(caption);
+    return Next(Texts, "input box: " + caption);
+  }
+  bool IsOpen() const override { return false; }
+
+  bool AllAnswersUsed() const { return Answers.empty() && ChosenFiles.empty() && Texts.empty(); }
+
+ private:
+  template <typename T>
+  static T Next(std::deque<T>& script, const std::string& what) {
+    if (script.empty()) throw std::logic_error("unexpected " + what);
+    T answer = std::move(script.front());
+    script.pop_front();
+    return answer;
+  }
+};
