@@ -2,8 +2,9 @@
 
 #include <QFileInfo>
 #include <QTextBrowser>
-#include <QUrl>
 #include <QVBoxLayout>
+
+#include "app/Page.h"
 
 HelpPane::HelpPane(QWidget* parent, const std::string& programFolder)
     : QWidget(parent),
@@ -11,17 +12,47 @@ HelpPane::HelpPane(QWidget* parent, const std::string& programFolder)
       webInfo_(new QTextBrowser(this)) {
   setObjectName(QStringLiteral("Panel1"));
   webInfo_->setObjectName(QStringLiteral("WebInfo"));
+  // Links are followed here rather than by the view, so that web links leave
+  // the pane on its help page.
+  webInfo_->setOpenLinks(false);
+  connect(webInfo_, &QTextBrowser::anchorClicked, this, &HelpPane::FollowLink);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(webInfo_);
 }
 
 void HelpPane::ShowHelpPage(const QString& page) {
-  const QString path = webFolder_ + page;
-  if (QFileInfo::exists(path)) {
-    webInfo_->setSource(QUrl::fromLocalFile(path));
-  } else {
-    webInfo_->setHtml(
-        QStringLiteral("<p>The help page %1 cannot be shown.</p>").arg(page.toHtmlEscaped()));
+  ShowFile(QUrl::fromLocalFile(webFolder_ + page));
+}
+
+namespace {
+
+bool IsHelpPage(const QUrl& target) {
+  const QString suffix = QFileInfo(target.path()).suffix().toLower();
+  return target.isLocalFile() &&
+         (suffix == QLatin1String("htm") || suffix == QLatin1String("html"));
+}
+
+}  // namespace
+
+void HelpPane::FollowLink(const QUrl& link) {
+  const QUrl target = webInfo_->source().resolved(link);
+  if (IsHelpPage(target)) {
+    ShowFile(target);
+  } else if (auto* page = qobject_cast<Page*>(window())) {
+    // Web and mail links, and documents such as the manual, go to the
+    // system's own programs through the page's opener.
+    page->OpenExternally(target);
   }
+}
+
+void HelpPane::ShowFile(const QUrl& file) {
+  if (QFileInfo(file.toLocalFile()).isFile()) {
+    webInfo_->setSource(file);
+    return;
+  }
+  webInfo_->setSource(QUrl());
+  webInfo_->setHtml(QStringLiteral("<p>The help page %1 cannot be found in %2.</p>")
+                        .arg(QFileInfo(file.toLocalFile()).fileName().toHtmlEscaped(),
+                             webFolder_.toHtmlEscaped()));
 }
