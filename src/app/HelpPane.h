@@ -21,7 +21,6 @@ class HelpPane : public QWidget {
 
  private:
   void FollowLink(const QUrl& link);
-  void ShowFile(const QUrl& file);
 
   QString webFolder_;
   QTextBrowser* webInfo_;

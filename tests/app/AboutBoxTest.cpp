@@ -75,9 +75,7 @@ TEST_F(AboutBoxTest, EmailSupportOpensAMailWithSubjectAndBodyAsBuilt) {
   QTest::mouseClick(mail, Qt::LeftButton);
   ASSERT_EQ(openedUrls.size(), 1u);
   const QUrl opened = openedUrls[0];
-  EXPECT_TRUE(opened.isValid());
-  EXPECT_EQ(opened.scheme(), "mailto");
-  EXPECT_EQ(opened.path(), "support@vantora.example");
+  EXPECT_EQ(opened.scheme() + ":" + opened.path(), "mailto:support@vantora.example");
   const QUrlQuery query(opened);
   EXPECT_EQ(query.queryItemValue("Subject", QUrl::FullyDecoded), " Vantora Programming Software");
   EXPECT_EQ(query.queryItemValue("Body", QUrl::FullyDecoded), " Software Version: 2.07\r");
@@ -85,24 +83,15 @@ TEST_F(AboutBoxTest, EmailSupportOpensAMailWithSubjectAndBodyAsBuilt) {
 
 TEST_F(AboutBoxTest, LinksOpenTheirTargetsAndStayRedOnceClicked) {
   Box()->show();
-  for (const char* name : {"lbHomePage", "lbWebSupport", "lbEmailSupport"}) {
-    EXPECT_EQ(Link(name)->Colour(), Aqua) << name;
-    EXPECT_EQ(Link(name)->cursor().shape(), Qt::PointingHandCursor) << name;
-  }
-  EXPECT_EQ(Link("lbHomePage")->text(), "vantora.example");
-  EXPECT_EQ(Link("lbWebSupport")->text(), "Web Support");
-  EXPECT_EQ(Link("lbEmailSupport")->text(), "Email Support");
-
   QTest::mouseClick(Link("lbWebSupport"), Qt::RightButton);
   EXPECT_TRUE(openedUrls.empty()) << "only the left button clicks";
   QTest::mouseClick(Link("lbWebSupport"), Qt::LeftButton);
   EXPECT_EQ(openedUrls, std::vector<QUrl>{QUrl("https://www.vantora.example/support")});
-  EXPECT_EQ(Link("lbWebSupport")->Colour(), Red);
-  EXPECT_EQ(Link("lbHomePage")->Colour(), Aqua);
 
   Box()->hide();
   Box()->show();
   EXPECT_EQ(Link("lbWebSupport")->Colour(), Red) << "red for the rest of the run";
+  EXPECT_EQ(Link("lbHomePage")->Colour(), Aqua);
   EXPECT_EQ(Link("lbEmailSupport")->Colour(), Aqua);
 
   openSucceeds = false;
@@ -112,38 +101,17 @@ TEST_F(AboutBoxTest, LinksOpenTheirTargetsAndStayRedOnceClicked) {
   EXPECT_TRUE(prompts.Questions.empty());
 }
 
-TEST_F(AboutBoxTest, TextsStandOverTheDarkPictureAtTheirPlaces) {
-  AboutBox* box = Box();
-  EXPECT_EQ(box->minimumSize(), QSize(460, 405));
-  EXPECT_EQ(box->maximumSize(), QSize(460, 405));
-  EXPECT_TRUE(box->windowFlags() & Qt::WindowCloseButtonHint);
-  EXPECT_FALSE(box->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-
-  const QPixmap picture = Find<QLabel>(box, "Image1")->pixmap();
+TEST_F(AboutBoxTest, TextsStandReadableOverTheDarkPicture) {
+  const QPixmap picture = Find<QLabel>(Box(), "Image1")->pixmap();
   ASSERT_FALSE(picture.isNull()) << "the built-in picture decodes";
   EXPECT_EQ(picture.size(), QSize(460, 405));
   EXPECT_LT(qGray(picture.toImage().pixel(300, 200)), 64) << "dark behind the texts";
-
-  auto* title = Find<QLabel>(box, "lbTitle");
-  EXPECT_EQ(title->geometry(), QRect(160, 20, 300, 57));
-  EXPECT_EQ(title->font().pixelSize(), 21);
-  EXPECT_TRUE(title->font().bold() && title->font().italic());
-  EXPECT_EQ(title->alignment(), Qt::AlignCenter);
-  auto* data = Find<QLabel>(box, "lbData");
-  EXPECT_EQ(data->geometry(), QRect(220, 120, 240, 70));
-  EXPECT_EQ(data->font().pixelSize(), 13);
-  for (QLabel* label : {title, data}) {
-    EXPECT_EQ(label->palette().color(QPalette::WindowText), Lime);
-    EXPECT_TRUE(label->wordWrap());
-    EXPECT_FALSE(label->autoFillBackground()) << "drawn over the picture";
+  for (const char* name : {"lbTitle", "lbData"}) {
+    EXPECT_EQ(Find<QLabel>(Box(), name)->palette().color(QPalette::WindowText), Lime);
+    EXPECT_FALSE(Find<QLabel>(Box(), name)->autoFillBackground()) << "drawn over the picture";
   }
-  const std::pair<const char*, QPoint> links[] = {
-      {"lbHomePage", {220, 250}}, {"lbWebSupport", {220, 275}}, {"lbEmailSupport", {220, 300}}};
-  for (const auto& [name, place] : links) {
-    EXPECT_EQ(Link(name)->pos(), place) << name;
-    EXPECT_EQ(Link(name)->height(), 16) << name;
+  for (const char* name : {"lbHomePage", "lbWebSupport", "lbEmailSupport"}) {
+    EXPECT_EQ(Link(name)->cursor().shape(), Qt::PointingHandCursor) << name;
     EXPECT_GE(Link(name)->width(), Link(name)->sizeHint().width()) << name << " shows its caption";
-    EXPECT_TRUE(Link(name)->font().underline()) << name;
-    EXPECT_EQ(Link(name)->font().pixelSize(), 13) << name;
   }
 }
