@@ -1,16 +1,180 @@
 #include "app/AboutBox.h"
 
+#include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
+#include <QShowEvent>
+#include <algorithm>
 
-AboutBox::AboutBox() {
+#include "app/JpegDecoder.h"
+#include "app/LinkLabel.h"
+#include "programming/ProgrammingPage.h"
+
+namespace {
+
+// The maker's details.
+const QString HomePageCaption = QStringLiteral("vantora.example");
+const QString HomePage = QStringLiteral("https://www.vantora.example/");
+const QString SupportPage = QStringLiteral("https://www.vantora.example/support");
+const QString SupportMail = QStringLiteral("support@vantora.example");
+const QString Notice = QStringLiteral("© 2026 Vantora. All rights reserved.");
+
+const QString Title = QStringLiteral("Vantora Programming Software");
+constexpr QChar CarriageReturn = u'\r';
+
+const QColor Lime{0, 255, 0};
+const QColor Aqua{0, 255, 255};
+const QColor ClickedLink{255, 0, 0};
+// Behind the texts when the picture cannot be shown, dark like the picture.
+const QColor PlainBackground{8, 12, 28};
+
+const QString PicturePath = QStringLiteral(":/AboutBackground.jpg");
+
+QFont AboutFont(int pixelSize) {
+  QFont font(QStringLiteral("Tahoma"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(pixelSize);
+  return font;
+}
+
+void SetTextColour(QLabel* label, const QColor& colour) {
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  label->setPalette(palette);
+}
+
+// Three lines, each ended by a CR alone.
+QString AboutData(const QString& firmwareVersion) {
+  QString data;
+  data += QStringLiteral("Software Version: ") + QLatin1String(SoftwareVersion) + CarriageReturn;
+  data += QStringLiteral("Product SW Version: ") + firmwareVersion + CarriageReturn;
+  data += Notice + CarriageReturn;
+  return data;
+}
+
+// The text is kept as built, blanks and the final CR included; TargetUrl
+// encodes it for the opener.
+QString EmailSupportTarget() {
+  QString target = QStringLiteral("mailto:") + SupportMail;
+  target += QStringLiteral("?Subject= Vantora Programming Software");
+  target +=
+      QStringLiteral("&Body= Software Version: ") + QLatin1String(SoftwareVersion) + CarriageReturn;
+  return target;
+}
+
+QUrl TargetUrl(const QString& target) {
+  return QUrl::fromEncoded(target.toUtf8().toPercentEncoding(":/?&=@#%"));
+}
+
+QPixmap BackgroundPicture() {
+  QFile file(PicturePath);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QImage picture = DecodeJpeg(file.readAll());
+  if (picture.isNull()) return {};
+  return QPixmap::fromImage(
+      picture.scaled(AboutBox::ClientSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* objectName, QRect geometry, const QFont& font,
+                  Qt::Alignment alignment) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(objectName));
+  label->setGeometry(geometry);
+  label->setFont(font);
+  label->setAlignment(alignment);
+  SetTextColour(label, Lime);
+  return label;
+}
+
+LinkLabel* MakeLinkLabel(QWidget* parent, const char* objectName, QRect geometry,
+                         const QString& caption, const QString& target) {
+  auto* label = new LinkLabel(parent, objectName);
+  QFont font = AboutFont(13);
+  font.setUnderline(true);
+  label->setFont(font);
+  label->setText(caption);
+  label->SetTarget(target);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  label->SetColour(Aqua);
+  // Wide enough for its caption in whichever font stood in for Tahoma.
+  geometry.setWidth(std::max(geometry.width(), label->sizeHint().width()));
+  label->setGeometry(geometry);
+  return label;
+}
+
+}  // namespace
+
+AboutBox::AboutBox(AppPorts& ports, Windows& windows) : ports_(ports), windows_(windows) {
   setObjectName(QStringLiteral("frmAbout"));
   setWindowTitle(QStringLiteral("About"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
   setFixedSize(ClientSize);
   setModal(true);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, PlainBackground);
+  setPalette(palette);
+  setAutoFillBackground(true);
+
+  Image1 = new QLabel(this);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->setGeometry(QRect(QPoint(0, 0), ClientSize));
+  Image1->setPixmap(BackgroundPicture());
+
+  QFont titleFont = AboutFont(21);
+  titleFont.setBold(true);
+  titleFont.setItalic(true);
+  lbTitle = MakeLabel(this, "lbTitle", QRect(160, 20, 300, 57), titleFont, Qt::AlignCenter);
+  lbTitle->setWordWrap(true);
+  lbData = MakeLabel(this, "lbData", QRect(220, 120, 240, 70), AboutFont(13),
+                     Qt::AlignLeft | Qt::AlignVCenter);
+  lbData->setWordWrap(true);
+
+  lbHomePage =
+      MakeLinkLabel(this, "lbHomePage", QRect(220, 250, 82, 16), HomePageCaption, HomePage);
+  lbWebSupport = MakeLinkLabel(this, "lbWebSupport", QRect(220, 275, 75, 16),
+                               QStringLiteral("Web Support"), SupportPage);
+  lbEmailSupport = MakeLinkLabel(this, "lbEmailSupport", QRect(220, 300, 80, 16),
+                                 QStringLiteral("Email Support"), QString());
+  connect(lbHomePage, &LinkLabel::clicked, this, &AboutBox::lbHomePageClick);
+  connect(lbWebSupport, &LinkLabel::clicked, this, &AboutBox::lbWebSupportClick);
+  connect(lbEmailSupport, &LinkLabel::clicked, this, &AboutBox::lbEmailSupportClick);
+
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->geometry().center() - rect().center());
   }
+}
+
+void AboutBox::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) FormShow();
+}
+
+// Everything is built anew on each showing, so that a version read since the
+// last one shows and no line is repeated.
+void AboutBox::FormShow() {
+  lbTitle->setText(Title);
+  const QString data = AboutData(QString::fromStdString(windows_.Form1->Status().FirmwareVersion));
+  lbData->setText(QString(data).replace(CarriageReturn, QLatin1Char('\n')));
+  lbEmailSupport->SetTarget(EmailSupportTarget());
+}
+
+void AboutBox::lbHomePageClick() {
+  OpenTarget(lbHomePage);
+}
+
+void AboutBox::lbWebSupportClick() {
+  OpenTarget(lbWebSupport);
+}
+
+void AboutBox::lbEmailSupportClick() {
+  OpenTarget(lbEmailSupport);
+}
+
+// Whether the browser or mail program could be started is not reported; the
+// link turns red either way and stays red for the rest of the run.
+void AboutBox::OpenTarget(LinkLabel* label) {
+  ports_.OpenUrl(TargetUrl(label->Target()));
+  label->SetColour(ClickedLink);
 }

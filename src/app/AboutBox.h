@@ -2,13 +2,44 @@
 
 #include <QDialog>
 
+#include "app/AppPorts.h"
+#include "app/Windows.h"
+
+class LinkLabel;
+class QLabel;
+
+// The program's own version.
+inline constexpr char SoftwareVersion[] = "2.07";
+
 // The About box: a fixed-size dialog centred on the screen, shown modally
-// over the page whose Help menu opened it.
+// over the page whose Help menu opened it. It shows the program's version,
+// the unit's software version as the last probe read it, the maker's notice
+// and three links: home page, support page and a mail to support.
 class AboutBox : public QDialog {
   Q_OBJECT
 
  public:
   static constexpr QSize ClientSize{460, 405};
 
-  AboutBox();
+  AboutBox(AppPorts& ports, Windows& windows);
+
+  void lbHomePageClick();
+  void lbWebSupportClick();
+  void lbEmailSupportClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void FormShow();
+  void OpenTarget(LinkLabel* label);
+
+  AppPorts& ports_;
+  Windows& windows_;
+  QLabel* Image1;
+  QLabel* lbTitle;
+  QLabel* lbData;
+  LinkLabel* lbHomePage;
+  LinkLabel* lbWebSupport;
+  LinkLabel* lbEmailSupport;
 };

@@ -2,26 +2,62 @@
 
 #include <QFileInfo>
 #include <QTextBrowser>
-#include <QUrl>
 #include <QVBoxLayout>
+
+#include "app/Page.h"
+
+namespace {
+
+// The pane's HTML view. A help page that is not there is replaced by a short
+// notice, as a browser shows a page of its own for a file it cannot open.
+class HelpView : public QTextBrowser {
+ public:
+  using QTextBrowser::QTextBrowser;
+
+  QVariant loadResource(int type, const QUrl& name) override {
+    const QFileInfo file(name.toLocalFile());
+    if (type == QTextDocument::HtmlResource && name.isLocalFile() && !file.isFile()) {
+      return QStringLiteral("<p>The help page %1 cannot be found in %2.</p>")
+          .arg(file.fileName().toHtmlEscaped(), file.absolutePath().toHtmlEscaped());
+    }
+    return QTextBrowser::loadResource(type, name);
+  }
+};
+
+bool IsHelpPage(const QUrl& target) {
+  const QString suffix = QFileInfo(target.path()).suffix().toLower();
+  return target.isLocalFile() &&
+         (suffix == QLatin1String("htm") || suffix == QLatin1String("html"));
+}
+
+}  // namespace
 
 HelpPane::HelpPane(QWidget* parent, const std::string& programFolder)
     : QWidget(parent),
       webFolder_(QString::fromStdString(programFolder) + QStringLiteral("Web/")),
-      webInfo_(new QTextBrowser(this)) {
+      webInfo_(new HelpView(this)) {
   setObjectName(QStringLiteral("Panel1"));
   webInfo_->setObjectName(QStringLiteral("WebInfo"));
+  // Links are followed here rather than by the view, so that web links leave
+  // the pane on its help page.
+  webInfo_->setOpenLinks(false);
+  connect(webInfo_, &QTextBrowser::anchorClicked, this, &HelpPane::FollowLink);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(webInfo_);
 }
 
 void HelpPane::ShowHelpPage(const QString& page) {
-  const QString path = webFolder_ + page;
-  if (QFileInfo::exists(path)) {
-    webInfo_->setSource(QUrl::fromLocalFile(path));
-  } else {
-    webInfo_->setHtml(
-        QStringLiteral("<p>The help page %1 cannot be shown.</p>").arg(page.toHtmlEscaped()));
+  webInfo_->setSource(QUrl::fromLocalFile(webFolder_ + page));
+}
+
+void HelpPane::FollowLink(const QUrl& link) {
+  const QUrl target = webInfo_->source().resolved(link);
+  if (IsHelpPage(target)) {
+    webInfo_->setSource(target);
+  } else if (auto* page = qobject_cast<Page*>(window())) {
+    // Web and mail links, and documents such as the manual, go to the
+    // system's own programs through the page's opener.
+    page->OpenExternally(target);
   }
 }

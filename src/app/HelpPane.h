@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 #include <QWidget>
 
 class QTextBrowser;
 
 // The help pane "Panel1" of a page: an HTML view "WebInfo" that fills it and
-// shows the help pages of the program's Web folder.
+// shows the help pages of the program's Web folder. Links to other help pages
+// are followed inside the pane; web and mail links open in the system's
+// browser or mail program.
 class HelpPane : public QWidget {
   Q_OBJECT
 
@@ -17,6 +20,8 @@ class HelpPane : public QWidget {
   QTextBrowser* WebInfo() const { return webInfo_; }
 
  private:
+  void FollowLink(const QUrl& link);
+
   QString webFolder_;
   QTextBrowser* webInfo_;
 };

@@ -1,5 +1,6 @@
 #include "app/Page.h"
 
+#include <QMouseEvent>
 #include <QResizeEvent>
 #include <QShowEvent>
 
@@ -19,6 +20,10 @@ void Page::Place(QWidget* control, QRect design, int anchors) {
 
 void Page::ApplyDesignSize() {
   resize(sizeHint());
+}
+
+bool Page::OpenExternally(const QUrl& url) {
+  return ports_.OpenUrl(url);
 }
 
 void Page::EndApplication() {
@@ -44,6 +49,13 @@ void Page::hideEvent(QHideEvent* event) {
 void Page::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   FormResize();
+}
+
+void Page::mouseReleaseEvent(QMouseEvent* event) {
+  QMainWindow::mouseReleaseEvent(event);
+  // Releases over a control or the menu bar belong to them; only the bare
+  // client area counts as the window's own.
+  if (childAt(event->position().toPoint()) == client_) FormMouseUp(event->button());
 }
 
 void ShowInPlaceOf(Page* next, Page* current) {

@@ -19,9 +19,14 @@ class Page : public QMainWindow {
 
   Page(AppPorts& ports, const char* objectName, const QString& caption, QSize designClientSize);
 
+  // Opens a link or document with the system's default application.
+  bool OpenExternally(const QUrl& url);
+
  protected:
   virtual void FormShow() {}
   virtual void FormHide() {}
+  // A mouse button released over the client area where no control lies.
+  virtual void FormMouseUp(Qt::MouseButton) {}
   void FormResize();
 
   // Places a control of the client area.
@@ -34,6 +39,7 @@ class Page : public QMainWindow {
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
   AppPorts& ports_;
   QWidget* client_;

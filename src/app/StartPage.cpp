@@ -9,6 +9,7 @@
 #include "app/AboutBox.h"
 #include "app/ButtonFaces.h"
 #include "app/HelpPane.h"
+#include "app/SharedHelpEntries.h"
 #include "editor/ProfileEditor.h"
 
 QPoint StartPagePosition(QSize screen) {
@@ -25,6 +26,10 @@ StartPage::StartPage(AppPorts& ports, Windows& windows)
 
   Panel1 = new HelpPane(client_, ports.ProgramFolder);
   Place(Panel1, QRect(0, 0, 793, 485), AnchorAll);
+  new SharedHelpEntries(Help1, About1, Panel1, ports,
+                        QStringLiteral("Song editing instructions could not be found"));
+  N1 = Help1->insertSeparator(About1);
+  N1->setObjectName(QStringLiteral("N1"));
   bbContinue = MakePictureButton(client_, "bbContinue", ButtonFace::Next);
   Place(bbContinue, QRect(321, 495, 150, 50), AnchorBottom);
   connect(bbContinue, &QPushButton::clicked, this, &StartPage::bbContinueClick);
@@ -37,6 +42,10 @@ StartPage::StartPage(AppPorts& ports, Windows& windows)
 
 void StartPage::FormShow() {
   Panel1->ShowHelpPage(QStringLiteral("Introduction.htm"));
+}
+
+void StartPage::FormMouseUp(Qt::MouseButton button) {
+  if (button == Qt::RightButton) Panel1->ShowHelpPage(QStringLiteral("Introduction.htm"));
 }
 
 void StartPage::bbContinueClick() {

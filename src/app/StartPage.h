@@ -20,6 +20,7 @@ class StartPage : public Page {
 
  protected:
   void FormShow() override;
+  void FormMouseUp(Qt::MouseButton button) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -27,6 +28,7 @@ class StartPage : public Page {
   HelpPane* Panel1;
   QPushButton* bbContinue;
   QMenu* Help1;
+  QAction* N1;
   QAction* About1;
 };
 

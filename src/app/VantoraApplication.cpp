@@ -10,7 +10,7 @@ VantoraApplication::VantoraApplication(AppPorts ports) : ports_(std::move(ports)
   windows_.fStart = startPage_.get();
   programmingPage_ = std::make_unique<ProgrammingPage>(ports_, windows_);
   windows_.Form1 = programmingPage_.get();
-  aboutBox_ = std::make_unique<AboutBox>();
+  aboutBox_ = std::make_unique<AboutBox>(ports_, windows_);
   windows_.frmAbout = aboutBox_.get();
   profileEditor_ = std::make_unique<ProfileEditor>(ports_, windows_);
   windows_.Form3 = profileEditor_.get();

@@ -9,6 +9,7 @@
 #include "app/ButtonFaces.h"
 #include "app/HelpPane.h"
 #include "app/StartPage.h"
+#include "editor/EditorHelpMenu.h"
 
 ProfileEditor::ProfileEditor(AppPorts& ports, Windows& windows)
     : Page(ports, "Form3", QStringLiteral("Create Song Profile"), QSize(792, 592)),
@@ -28,6 +29,7 @@ ProfileEditor::ProfileEditor(AppPorts& ports, Windows& windows)
   // The pane stops 534 pixels down, clear of the status bar.
   Panel1 = new HelpPane(client_, ports.ProgramFolder);
   Place(Panel1, QRect(432, 0, 361, 534), AnchorAll);
+  new EditorHelpMenu(Help1, About1, Panel1, ports);
 
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -39,6 +41,10 @@ ProfileEditor::ProfileEditor(AppPorts& ports, Windows& windows)
 
 void ProfileEditor::FormShow() {
   Panel1->ShowHelpPage(QStringLiteral("AddFilesIntro.htm"));
+}
+
+void ProfileEditor::FormMouseUp(Qt::MouseButton button) {
+  if (button == Qt::RightButton) Panel1->ShowHelpPage(QStringLiteral("AddFilesIntro.htm"));
 }
 
 void ProfileEditor::bbPreviousClick() {

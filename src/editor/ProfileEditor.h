@@ -23,6 +23,7 @@ class ProfileEditor : public Page {
 
  protected:
   void FormShow() override;
+  void FormMouseUp(Qt::MouseButton button) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
