@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <fstream>
 
 #include "device/Exchange.h"
@@ -236,10 +237,7 @@ int ProgrammingSequence::VerifySong(int slot, std::size_t song, std::uint32_t ad
     file.read(fileBytes.data(), static_cast<std::streamsize>(piece));
     if (static_cast<std::size_t>(file.gcount()) != piece) return SongFileUnreadable;
     const LinkTransfer transfer = link_.ReceiveBytes(std::span(unitBytes).first(piece));
-    if (transfer.Count != piece || !std::equal(unitBytes.begin(), unitBytes.begin() + piece,
-                                               fileBytes.begin(), [](std::uint8_t unit, char file) {
-                                                 return unit == static_cast<std::uint8_t>(file);
-                                               })) {
+    if (transfer.Count != piece || std::memcmp(unitBytes.data(), fileBytes.data(), piece) != 0) {
       return ReadBackDiffers;
     }
     done += piece;
