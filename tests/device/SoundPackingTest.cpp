@@ -68,10 +68,3 @@ TEST(SoundPackingTest, ImpossibleSizesNeverFit) {
     EXPECT_EQ(PackSounds(sizes, status).FittingCount, 1u) << size;
   }
 }
-
-TEST(SoundPackingTest, AMemoryTakesAtMost254Songs) {
-  const std::vector<std::int64_t> sizes(600, 0);
-  const SoundPacking packing = PackSounds(sizes, UnitWith({{0, 0x43}, {1, 0x43}}));
-  EXPECT_EQ(Ranges(packing), (SongRanges{{0, 254}, {254, 508}}));
-  EXPECT_EQ(packing.FittingCount, 508u);
-}
