@@ -1,15 +1,23 @@
 #include "device/Exchange.h"
 
 #include <algorithm>
-#include <vector>
+
+Answer ReceiveAnswer(DeviceLink& link, std::size_t answerLength,
+                     std::chrono::milliseconds timeout) {
+  Answer answer;
+  answer.Count =
+      link.ReceiveBytes(std::span(answer.Bytes).first(std::min(answerLength, Answer::MaxLength)),
+                        timeout)
+          .Count;
+  return answer;
+}
+
+Answer Exchange(DeviceLink& link, std::span<const std::uint8_t> command, std::size_t answerLength) {
+  link.SendBytes(command);
+  return ReceiveAnswer(link, answerLength);
+}
 
 Answer Exchange(DeviceLink& link, std::initializer_list<std::uint8_t> command,
                 std::size_t answerLength) {
-  const std::vector<std::uint8_t> bytes(command);
-  link.SendBytes(bytes);
-  Answer answer;
-  answer.Count =
-      link.ReceiveBytes(std::span(answer.Bytes).first(std::min(answerLength, Answer::MaxLength)))
-          .Count;
-  return answer;
+  return Exchange(link, std::span(command.begin(), command.size()), answerLength);
 }

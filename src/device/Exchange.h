@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 
 #include "device/DeviceLink.h"
 #include "device/WireCommands.h"
@@ -19,7 +20,12 @@ struct Answer {
   }
 };
 
+// Reads an answer of the given length (one ReceiveBytes).
+Answer ReceiveAnswer(DeviceLink& link, std::size_t answerLength,
+                     std::chrono::milliseconds timeout = AnswerTimeout);
+
 // Sends one command and reads its answer of the given length (one SendBytes,
 // one ReceiveBytes).
+Answer Exchange(DeviceLink& link, std::span<const std::uint8_t> command, std::size_t answerLength);
 Answer Exchange(DeviceLink& link, std::initializer_list<std::uint8_t> command,
                 std::size_t answerLength);

@@ -7,8 +7,6 @@
 namespace {
 
 constexpr DeviceHandle SimulatedHandle = 0x5156;
-constexpr std::size_t DataAcknowledgementLength = 9;
-constexpr std::size_t ReadMemoryAnswerLength = 9;
 constexpr std::uint8_t NotAcknowledged = 0x00;
 constexpr std::uint8_t Erased = 0xFF;
 
@@ -47,8 +45,8 @@ void SimulatedUnit::SetStoredProfileNumber(int slot, std::uint16_t profileNumber
 }
 
 void SimulatedUnit::InjectFault(std::uint8_t command, SimulatedFault fault,
-                                std::optional<std::uint8_t> slot, int times) {
-  faults_.push_back({command, fault, slot, times});
+                                std::optional<std::uint8_t> slot, int times, int spared) {
+  faults_.push_back({command, fault, slot, times, spared});
 }
 
 const FlashImage* SimulatedUnit::MemoryImage(int slot) const {
@@ -114,6 +112,7 @@ DriverStatus SimulatedUnit::Write(DeviceHandle handle, std::span<const std::uint
 DriverStatus SimulatedUnit::Read(DeviceHandle handle, std::span<std::uint8_t> buffer,
                                  std::chrono::milliseconds, std::size_t& received) {
   ++traffic_.ReadCalls;
+  traffic_.Reads.push_back(buffer.size());
   received = 0;
   if (!IsOurHandle(handle)) return DriverInvalidHandle;
   if (!attached_) return DriverIoError;
@@ -136,6 +135,10 @@ std::optional<SimulatedFault> SimulatedUnit::TakeFault(std::uint8_t command, std
   for (FaultRule& rule : faults_) {
     if (rule.Command != command || rule.Times == 0) continue;
     if (rule.Slot && *rule.Slot != slot) continue;
+    if (rule.Spared > 0) {
+      --rule.Spared;
+      continue;
+    }
     if (rule.Times > 0) --rule.Times;
     return rule.Fault;
   }
@@ -197,9 +200,9 @@ std::vector<std::uint8_t> SimulatedUnit::IdentifySlot(std::uint8_t slot) const {
 
 std::vector<std::uint8_t> SimulatedUnit::BeginMemory(std::uint8_t slot) {
   Chip* memory = MemoryIn(slot);
-  if (!memory) return Refusal(3);
+  if (!memory) return Refusal(BeginMemoryAnswerLength);
   memory->Image.Erase();
-  return Acknowledgement(3);
+  return Acknowledgement(BeginMemoryAnswerLength);
 }
 
 // The header fills the song table's first entry: song count, profile number
@@ -207,10 +210,12 @@ std::vector<std::uint8_t> SimulatedUnit::BeginMemory(std::uint8_t slot) {
 std::vector<std::uint8_t> SimulatedUnit::MemoryHeader(std::span<const std::uint8_t> command) {
   const std::size_t answerLength = command.size() + 1;
   Chip* memory = MemoryIn(command[1]);
-  if (!memory || command.size() < 6 || command.size() > 7) return Refusal(answerLength);
+  if (!memory || command.size() < ShortHeaderLength || command.size() > LongHeaderLength) {
+    return Refusal(answerLength);
+  }
   std::array<std::uint8_t, 16> header;
   header.fill(Erased);
-  header[2] = command.size() == 7 ? command[6] : Erased;
+  header[2] = command.size() == LongHeaderLength ? command[6] : Erased;
   header[3] = command[2];
   header[4] = command[3];
   header[14] = command[4];
@@ -221,18 +226,19 @@ std::vector<std::uint8_t> SimulatedUnit::MemoryHeader(std::span<const std::uint8
 }
 
 std::vector<std::uint8_t> SimulatedUnit::SongEntry(std::span<const std::uint8_t> command) {
-  constexpr std::size_t answerLength = 11;
   Chip* memory = MemoryIn(command[1]);
-  if (!memory || command.size() != 10) return Refusal(answerLength);
+  if (!memory || command.size() != SongEntryLength) return Refusal(SongEntryAnswerLength);
   const std::uint32_t entryAddress = 16u * command[2];
   memory->Image.Write(entryAddress + 5, command.subspan(3, 7));
-  return Acknowledgement(answerLength);
+  return Acknowledgement(SongEntryAnswerLength);
 }
 
 void SimulatedUnit::AnnounceData(std::span<const std::uint8_t> command) {
-  const Chip* memory = command.size() == 8 ? MemoryIn(command[1]) : nullptr;
-  if (!memory) return;
-  const RecognisedMemory* kind = FindRecognisedMemory(memory->DeviceCode);
+  if (command.size() != WriteDataLength) return;
+  // The announced data is taken in whatever happens, so that it is never
+  // mistaken for commands; only a matching memory stores it.
+  const Chip* memory = MemoryIn(command[1]);
+  const RecognisedMemory* kind = memory ? FindRecognisedMemory(memory->DeviceCode) : nullptr;
   const std::uint32_t base = GetLittleEndian24(&command[2]);
   const std::uint32_t length = GetLittleEndian24(&command[5]);
   pendingData_.Slot = command[1];
@@ -267,7 +273,7 @@ DriverStatus SimulatedUnit::ReceiveData(std::span<const std::uint8_t> data, std:
 }
 
 std::vector<std::uint8_t> SimulatedUnit::ReadMemory(std::span<const std::uint8_t> command) const {
-  const Chip* memory = command.size() == 8 ? MemoryIn(command[1]) : nullptr;
+  const Chip* memory = command.size() == ReadMemoryLength ? MemoryIn(command[1]) : nullptr;
   if (!memory) return Refusal(ReadMemoryAnswerLength);
   std::vector<std::uint8_t> answer = Acknowledgement(ReadMemoryAnswerLength);
   const std::vector<std::uint8_t> content =

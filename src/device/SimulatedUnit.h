@@ -31,6 +31,7 @@ struct SimulatedTraffic {
   int WriteCalls = 0;
   int ReadCalls = 0;
   std::vector<std::vector<std::uint8_t>> Writes;  // each write call's bytes, in order
+  std::vector<std::size_t> Reads;                 // each read call's byte count, in order
 };
 
 // A complete stand-in for the programmer and the unit behind it, written from
@@ -57,13 +58,15 @@ class SimulatedUnit final : public ProgrammerDriver {
   void SetButtonCount(std::optional<std::uint8_t> buttonCount) { buttonCount_ = buttonCount; }
   void SetFirmwareVersion(std::array<std::uint8_t, 4> version) { firmwareVersion_ = version; }
   // The fault hits every matching command (all slots when none is given),
-  // or only the next `times` of them.
+  // or only the next `times` of them, once `spared` of them went through
+  // untouched.
   void InjectFault(std::uint8_t command, SimulatedFault fault,
-                   std::optional<std::uint8_t> slot = std::nullopt, int times = -1);
+                   std::optional<std::uint8_t> slot = std::nullopt, int times = -1,
+                   int spared = 0);
   void FailOpen(bool fails) { openFails_ = fails; }
   void FailPurge(bool fails) { purgeFails_ = fails; }
   void FailClose(bool fails) { closeFails_ = fails; }
-  // Turned off where many megabytes cross the link.
+  // Turned off where many megabytes cross the link (the read counts stay).
   void RecordWrites(bool record) { recordWrites_ = record; }
 
   // Observation.
@@ -94,6 +97,7 @@ class SimulatedUnit final : public ProgrammerDriver {
     SimulatedFault Fault;
     std::optional<std::uint8_t> Slot;
     int Times;
+    int Spared;
   };
   // The bulk data that a write-data command announced and that has not arrived yet.
   struct PendingData {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 // Byte 0 of every good answer from the unit.
@@ -20,6 +21,20 @@ constexpr std::uint8_t CmdSongEntry = 0xA2;
 constexpr std::uint8_t CmdWriteDataNarrow = 0xA3;
 constexpr std::uint8_t CmdWriteDataWide = 0xA4;
 constexpr std::uint8_t CmdReadMemory = 0xDD;
+constexpr std::size_t BeginMemoryAnswerLength = 3;
+// The header's answer is one byte longer than the header command.
+constexpr std::size_t ShortHeaderLength = 6;
+constexpr std::size_t LongHeaderLength = 7;
+constexpr std::size_t SongEntryLength = 10;
+constexpr std::size_t SongEntryAnswerLength = 11;
+constexpr std::size_t WriteDataLength = 8;
+// The bulk write's answer follows its data.
+constexpr std::size_t DataAcknowledgementLength = 9;
+constexpr std::size_t ReadMemoryLength = 8;
+// The read's acknowledgement comes first, then the requested bytes.
+constexpr std::size_t ReadMemoryAnswerLength = 9;
+// The first 16 bytes of a memory: song count, first song and profile number.
+constexpr std::size_t MemoryHeaderSize = 16;
 
 // Numbers on the wire are little-endian; addresses and sizes take 24 bits.
 inline void PutLittleEndian24(std::uint8_t* out, std::uint32_t value) {

@@ -3,8 +3,7 @@
 #include <cstdint>
 #include <string>
 
-// Every sound takes its size plus this many bytes on the unit.
-constexpr std::int64_t SoundOverheadBytes = 16;
+#include "device/SoundOverhead.h"
 
 // One sound file on a button, held as the list shows it.
 struct SoundEntry {

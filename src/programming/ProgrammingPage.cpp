@@ -3,30 +3,51 @@
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "app/ButtonFaces.h"
 #include "app/HelpPane.h"
 #include "app/StatusText.h"
 #include "editor/ProfileEditor.h"
+#include "profiles/SoundEntry.h"
 
-ProgrammingPage::ProgrammingPage(AppPorts& ports, Windows& windows)
+namespace {
+
+constexpr int SongColumn = 0;
+constexpr int SizeColumn = 1;
+constexpr int BtnColumn = 2;
+
+}  // namespace
+
+QString SecondsText(std::int64_t milliseconds) {
+  // Up to 15 significant digits keep 1234567 ms at 1234.567 rather than its
+  // binary neighbour.
+  return QString::number(static_cast<double>(milliseconds) * 0.001, 'g', 15);
+}
+
+ProgrammingPage::ProgrammingPage(AppPorts& ports, Windows& windows,
+                                 ProfileNumberReader readProfileNumber)
     : Page(ports, "Form1", QStringLiteral("Program Vantora"), QSize(792, 573)),
       windows_(windows),
+      readProfileNumber_(std::move(readProfileNumber)),
       deviceLink_(ports.Driver),
-      unitProbe_(deviceLink_, unitStatus_, *this) {
+      unitProbe_(deviceLink_, unitStatus_, *this),
+      programmingRun_(deviceLink_, ports.Time) {
   ListView1 = new QTreeWidget(client_);
   ListView1->setObjectName(QStringLiteral("ListView1"));
   ListView1->setRootIsDecorated(false);
   ListView1->setHeaderLabels(
       {QStringLiteral("Song"), QStringLiteral("Size"), QStringLiteral("Btn")});
-  ListView1->setColumnWidth(0, 323);
-  ListView1->setColumnWidth(1, 63);
-  ListView1->setColumnWidth(2, 30);
-  ListView1->headerItem()->setTextAlignment(2, Qt::AlignCenter);
+  ListView1->setColumnWidth(SongColumn, 323);
+  ListView1->setColumnWidth(SizeColumn, 63);
+  ListView1->setColumnWidth(BtnColumn, 30);
+  ListView1->headerItem()->setTextAlignment(BtnColumn, Qt::AlignCenter);
+  ListView1->viewport()->installEventFilter(this);
   Place(ListView1, QRect(8, 0, 420, 375), AnchorLeft | AnchorTop | AnchorBottom);
 
   Label8 = new QLabel(client_);
@@ -40,6 +61,7 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, Windows& windows)
   ProgressBar1->setRange(0, 100);
   ProgressBar1->setValue(0);
   ProgressBar1->setTextVisible(false);
+  ProgressBar1->installEventFilter(this);
   Place(ProgressBar1, QRect(8, 408, 420, 33), AnchorLeft | AnchorBottom);
 
   Label3 = new QLabel(QStringLiteral(" "), client_);
@@ -53,6 +75,7 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, Windows& windows)
 
   bbProgram = MakePictureButton(client_, "bbProgram", ButtonFace::Program);
   Place(bbProgram, QRect(264, 504, 150, 50), AnchorLeft | AnchorBottom);
+  connect(bbProgram, &QPushButton::clicked, this, &ProgrammingPage::bbProgramClick);
 
   Panel1 = new HelpPane(client_, ports.ProgramFolder);
   Place(Panel1, QRect(432, 0, 361, 573), AnchorAll);
@@ -62,9 +85,38 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, Windows& windows)
   Timer1->setInterval(ProbeIntervalMs);
   connect(Timer1, &QTimer::timeout, this, &ProgrammingPage::Timer1Timer);
 
+  connect(
+      &programmingRun_, &ProgrammingRun::ResultLineCleared, this,
+      [this] { ShowStatusText(Label3, QString()); }, Qt::QueuedConnection);
+  connect(&programmingRun_, &ProgrammingRun::ProgressChanged, ProgressBar1, &QProgressBar::setValue,
+          Qt::QueuedConnection);
+  connect(
+      &programmingRun_, &ProgrammingRun::ProgrammerNotFound, this,
+      [this] { ShowProgrammerLine(ProgrammerLine::NotFound); }, Qt::QueuedConnection);
+  connect(&programmingRun_, &ProgrammingRun::Ended, this, &ProgrammingPage::ShowProgrammingResult);
+
   ApplyDesignSize();
   unitProbe_.ProbeUnit();
   Timer1->start();
+}
+
+void ProgrammingPage::FillProgramList(const std::vector<ProgramListRow>& rows,
+                                      const std::string& profileName) {
+  ListView1->clear();
+  programList_ = rows;
+  for (const ProgramListRow& row : programList_) {
+    auto* item = new QTreeWidgetItem(
+        ListView1, {QString::fromStdString(row.FileName), QString::fromStdString(row.SizeText),
+                    QString::number(row.ButtonNumber)});
+    item->setTextAlignment(BtnColumn, Qt::AlignCenter);
+  }
+  profileName_ = profileName;
+}
+
+void ProgrammingPage::SetProgramButtonImage(int face) {
+  programButtonImage_ = std::clamp(face, ProgramMode, FinishMode);
+  SetButtonFace(bbProgram,
+                programButtonImage_ == FinishMode ? ButtonFace::Finish : ButtonFace::Program);
 }
 
 void ProgrammingPage::Timer1Timer() {
@@ -79,8 +131,56 @@ void ProgrammingPage::ShowProgrammerLine(ProgrammerLine line) {
   }
 }
 
+void ProgrammingPage::bbProgramClick() {
+  // Assistive technology can press the button even while input is held.
+  if (programmingRun_.IsRunning()) return;
+  if (programButtonImage_ == FinishMode) {
+    EndApplication();
+    return;
+  }
+  if (!unitStatus_.UnitPresent) {
+    ShowStatusText(Label3, QStringLiteral("Vantora Must Be Connected"), FailureColour);
+    return;
+  }
+  Timer1->stop();
+  ShowStatusText(Label3, QString());
+  ProgressBar1->setRange(0, 100);
+  ProgressBar1->setValue(0);
+  runStartMilliseconds_ = ports_.Time.NowMilliseconds();
+  programmingRun_.Start(JobForProgramList());
+}
+
+ProgrammingJob ProgrammingPage::JobForProgramList() const {
+  ProgrammingJob job;
+  for (const ProgramListRow& row : programList_) {
+    job.Rows.push_back({row.FileName, row.Directory, ReadSizeText(row.SizeText)});
+    if (row.ButtonNumber == 1) ++job.ButtonOneSoundCount;
+  }
+  job.Status = unitStatus_;
+  job.ReadProfileNumber = [read = readProfileNumber_, name = profileName_] { return read(name); };
+  return job;
+}
+
+// The end of bbProgramClick, once the run is over.
+void ProgrammingPage::ShowProgrammingResult(int code, const QString& errorText) {
+  if (code == ProgrammingSucceeded) {
+    const std::int64_t elapsed = ports_.Time.NowMilliseconds() - runStartMilliseconds_;
+    ShowStatusText(Label3,
+                   QStringLiteral("Success! ") + SecondsText(elapsed) + QStringLiteral(" seconds"),
+                   SuccessColour);
+    SetProgramButtonImage(FinishMode);
+  } else {
+    ShowStatusText(Label3, errorText, FailureColour);
+  }
+  ProgressBar1->setValue(0);
+  unitProbe_.ForceProbe();
+  Timer1->start();
+  emit ProgrammingEnded();
+}
+
 void ProgrammingPage::bbPreviousClick() {
   ShowInPlaceOf(windows_.Form3, this);
+  SetProgramButtonImage(ProgramMode);
 }
 
 void ProgrammingPage::FormShow() {
@@ -89,6 +189,34 @@ void ProgrammingPage::FormShow() {
 
 void ProgrammingPage::FormHide() {
   Label3->setText(QString());
+}
+
+void ProgrammingPage::FormMouseUp(Qt::MouseButton button) {
+  if (button == Qt::RightButton) Panel1->ShowHelpPage(QStringLiteral("ProgramPage1.htm"));
+}
+
+void ProgrammingPage::ProgressBar1MouseUp(Qt::MouseButton button) {
+  if (button == Qt::RightButton) {
+    Panel1->ShowHelpPage(QStringLiteral("ProgramProgressBar.htm"));
+  }
+}
+
+void ProgrammingPage::ListView1MouseUp(Qt::MouseButton button) {
+  if (button == Qt::RightButton) {
+    Panel1->ShowHelpPage(QStringLiteral("ProgramListView.htm"));
+  }
+}
+
+bool ProgrammingPage::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease) {
+    const auto& mouse = static_cast<const QMouseEvent&>(*event);
+    if (watched == ListView1->viewport()) {
+      ListView1MouseUp(mouse.button());
+    } else if (watched == ProgressBar1) {
+      ProgressBar1MouseUp(mouse.button());
+    }
+  }
+  return Page::eventFilter(watched, event);
 }
 
 void ProgrammingPage::closeEvent(QCloseEvent* event) {

@@ -1,0 +1,259 @@
+#include "device/ProgrammingSequence.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+#include <fstream>
+
+#include "device/Exchange.h"
+#include "device/SongFile.h"
+#include "device/WireCommands.h"
+
+namespace {
+
+// The acknowledgement after the song data may take this many reads to arrive.
+constexpr int DataAcknowledgementReads = 3;
+constexpr std::uint8_t EntryMarker = 0x01;
+constexpr std::uint8_t ErasedByte = 0xFF;
+constexpr double FirstVersionWithButtonOneCount = 2.0;
+
+std::uint8_t LowByte(std::uint64_t value) {
+  return static_cast<std::uint8_t>(value);
+}
+
+std::uint8_t HighByte(std::uint16_t value) {
+  return static_cast<std::uint8_t>(value >> 8);
+}
+
+}  // namespace
+
+std::uint16_t ProfileNumberOnTheWire(int profileNumber) {
+  if (profileNumber < 0 || profileNumber > MaxStoredProfileNumber) return NoStoredProfileNumber;
+  return static_cast<std::uint16_t>(profileNumber);
+}
+
+bool HeaderCarriesButtonOneCount(const std::string& firmwareVersion) {
+  const bool decimal = !firmwareVersion.empty() &&
+                       std::all_of(firmwareVersion.begin(), firmwareVersion.end(),
+                                   [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
+  double version = 0;
+  if (decimal) {
+    const char* end = firmwareVersion.data() + firmwareVersion.size();
+    const auto [stop, error] =
+        std::from_chars(firmwareVersion.data(), end, version, std::chars_format::fixed);
+    if (error != std::errc() || stop != end) version = 0;
+  }
+  return version >= FirstVersionWithButtonOneCount;
+}
+
+ProgrammingResult ProgrammingSequence::ProgramUnit() {
+  if (job_.Rows.empty()) return ResultFor(NoSongsToProgram);
+  std::vector<std::int64_t> sizes;
+  sizes.reserve(job_.Rows.size());
+  for (const ProgramRow& row : job_.Rows) sizes.push_back(row.Size);
+  const SoundPacking packing = PackSounds(sizes, job_.Status);
+  if (packing.FittingCount == 0) return ResultFor(SongTooLarge);
+  // Nothing is sent unless every song to be written can be sent whole.
+  if (!CheckSongFiles(packing.FittingCount)) return ResultFor(SongFileUnreadable);
+  for (const MemoryAssignment& memory : packing.Memories) {
+    const int code = ProgramMemory(memory);
+    if (code != ProgrammingSucceeded) return ResultFor(code);
+  }
+  return ResultFor(ProgrammingSucceeded);
+}
+
+bool ProgrammingSequence::CheckSongFiles(std::size_t songCount) const {
+  for (std::size_t song = 0; song < songCount; ++song) {
+    const ProgramRow& row = job_.Rows[song];
+    if (!ReadSongFile(row.FullPath(), row.Size, [](std::span<const std::uint8_t>) {})) {
+      return false;
+    }
+  }
+  return true;
+}
+
+int ProgrammingSequence::ProgramMemory(const MemoryAssignment& memory) {
+  observer_.ClearResultLine();
+  std::vector<std::uint8_t> data;
+  if (!ReadSongData(memory, data)) return SongFileUnreadable;
+  int code = ProgrammingSucceeded;
+  if (link_.OpenLink() < 0) {
+    observer_.ShowProgrammerNotFound();
+    code = ProgrammerUnreachable;
+  } else {
+    code = WriteMemory(memory, data);
+  }
+  // The link is closed whatever happened; a failed close is reported only
+  // when nothing else failed.
+  const int closed = link_.CloseLink();
+  if (code == ProgrammingSucceeded && closed == LinkCloseFailed) code = CloseFailed;
+  return code;
+}
+
+bool ProgrammingSequence::ReadSongData(const MemoryAssignment& memory,
+                                       std::vector<std::uint8_t>& data) const {
+  data.reserve(static_cast<std::size_t>(memory.Used) - SoundOverheadBytes * memory.SongCount());
+  for (std::size_t song = memory.First; song < memory.Next; ++song) {
+    const ProgramRow& row = job_.Rows[song];
+    const bool whole = ReadSongFile(row.FullPath(), row.Size, [&data](auto piece) {
+      data.insert(data.end(), piece.begin(), piece.end());
+    });
+    if (!whole) return false;
+  }
+  return true;
+}
+
+int ProgrammingSequence::WriteMemory(const MemoryAssignment& memory,
+                                     const std::vector<std::uint8_t>& data) {
+  const auto slot = static_cast<std::uint8_t>(memory.Slot);
+  if (!Exchange(link_, {CmdBeginMemory, slot}, BeginMemoryAnswerLength)
+           .IsAcknowledged(BeginMemoryAnswerLength)) {
+    return BeginMemoryRefused;
+  }
+  if (memory.Used == 0) return ProgrammingSucceeded;
+  MemoryHeader expected;
+  expected.fill(ErasedByte);
+  int code = SendMemoryHeader(memory, expected);
+  if (code == ProgrammingSucceeded) code = SendSongEntries(memory, expected);
+  if (code == ProgrammingSucceeded) code = SendSongData(memory, data);
+  if (code == ProgrammingSucceeded) code = ReadDataAcknowledgement();
+  if (code == ProgrammingSucceeded) code = ReadBackHeader(memory.Slot, expected);
+  if (code == ProgrammingSucceeded) code = VerifySongs(memory);
+  return code;
+}
+
+int ProgrammingSequence::SendMemoryHeader(const MemoryAssignment& memory, MemoryHeader& expected) {
+  const std::uint16_t profile = ProfileNumberOnTheWire(job_.ReadProfileNumber());
+  const std::uint8_t songCount = LowByte(memory.SongCount());
+  const std::uint8_t buttonOneCount = LowByte(static_cast<std::uint64_t>(job_.ButtonOneSoundCount));
+  const std::array<std::uint8_t, LongHeaderLength> command{
+      CmdMemoryHeader,  static_cast<std::uint8_t>(memory.Slot),
+      songCount,        EntryMarker,
+      LowByte(profile), HighByte(profile),
+      buttonOneCount};
+  const bool longForm = HeaderCarriesButtonOneCount(job_.Status.FirmwareVersion);
+  const std::size_t length = longForm ? LongHeaderLength : ShortHeaderLength;
+  if (!Exchange(link_, std::span(command).first(length), length + 1).IsAcknowledged(length + 1)) {
+    return MemoryHeaderRefused;
+  }
+  if (longForm) expected[2] = buttonOneCount;
+  expected[3] = songCount;
+  expected[4] = EntryMarker;
+  expected[14] = LowByte(profile);
+  expected[15] = HighByte(profile);
+  return ProgrammingSucceeded;
+}
+
+int ProgrammingSequence::SendSongEntries(const MemoryAssignment& memory, MemoryHeader& expected) {
+  std::uint32_t address = FirstSongAddress(memory);
+  for (std::size_t k = 0; k < memory.SongCount(); ++k) {
+    const auto size = static_cast<std::uint32_t>(job_.Rows[memory.First + k].Size);
+    std::array<std::uint8_t, SongEntryLength> command{
+        CmdSongEntry, static_cast<std::uint8_t>(memory.Slot), LowByte(k)};
+    PutLittleEndian24(&command[3], address);
+    PutLittleEndian24(&command[6], size);
+    command[9] = EntryMarker;
+    if (!Exchange(link_, command, SongEntryAnswerLength).IsAcknowledged(SongEntryAnswerLength)) {
+      return SongEntryRefused;
+    }
+    // The first entry shares the memory's first 16 bytes with the header.
+    if (k == 0) std::copy(command.begin() + 3, command.end(), expected.begin() + 5);
+    address += size;
+  }
+  return ProgrammingSucceeded;
+}
+
+int ProgrammingSequence::SendSongData(const MemoryAssignment& memory,
+                                      const std::vector<std::uint8_t>& data) {
+  std::array<std::uint8_t, WriteDataLength> command{job_.Status.Slots[memory.Slot].WriteCommand,
+                                                    static_cast<std::uint8_t>(memory.Slot)};
+  PutLittleEndian24(&command[2], static_cast<std::uint32_t>(MemoryHeaderSize * memory.SongCount()));
+  PutLittleEndian24(&command[5], static_cast<std::uint32_t>(data.size()));
+  link_.SendBytes(command);
+  clock_.Sleep(DataPause);
+  for (std::size_t sent = 0; sent < data.size();) {
+    const std::size_t piece = std::min(DataChunkSize, data.size() - sent);
+    const LinkTransfer transfer = link_.SendBytes(std::span(data).subspan(sent, piece));
+    // A piece that went out only in part is lost data, as much as a failed call.
+    if (transfer.Status != DriverOk || transfer.Count != piece) return SongDataWriteFailed;
+    sent += piece;
+    observer_.ShowProgress(static_cast<int>(std::uint64_t{sent} * 100 / data.size()));
+  }
+  return ProgrammingSucceeded;
+}
+
+int ProgrammingSequence::ReadDataAcknowledgement() {
+  Answer answer;
+  for (int read = 0; read < DataAcknowledgementReads && answer.Count != DataAcknowledgementLength;
+       ++read) {
+    answer = ReceiveAnswer(link_, DataAcknowledgementLength, DataAcknowledgementTimeout);
+  }
+  if (answer.Count != DataAcknowledgementLength) return SongDataUnacknowledged;
+  if (answer.Bytes[0] != AckByte) return SongDataRefused;
+  return ProgrammingSucceeded;
+}
+
+int ProgrammingSequence::ReadBackHeader(int slot, const MemoryHeader& expected) {
+  SendReadMemory(slot, 0, MemoryHeaderSize);
+  Answer answer = ReceiveAnswer(link_, ReadMemoryAnswerLength);
+  // The unit may need a moment before it answers the first read-back.
+  if (answer.Count == 0) answer = ReceiveAnswer(link_, ReadMemoryAnswerLength);
+  if (!answer.IsAcknowledged(ReadMemoryAnswerLength)) return ReadMemoryRefused;
+  MemoryHeader header;
+  const LinkTransfer transfer = link_.ReceiveBytes(header);
+  if (transfer.Count != header.size() || header != expected) return ReadBackDiffers;
+  return ProgrammingSucceeded;
+}
+
+int ProgrammingSequence::VerifySongs(const MemoryAssignment& memory) {
+  std::uint32_t address = FirstSongAddress(memory);
+  for (std::size_t song = memory.First; song < memory.Next; ++song) {
+    const std::int64_t size = job_.Rows[song].Size;
+    // A song shorter than the compared length is compared over its own
+    // length, so that no requested bytes are left unread on the link.
+    const std::size_t length = std::min<std::size_t>(VerifyLength, static_cast<std::size_t>(size));
+    const int code = VerifySong(memory.Slot, song, address, length);
+    if (code != ProgrammingSucceeded) return code;
+    address += static_cast<std::uint32_t>(size);
+  }
+  return ProgrammingSucceeded;
+}
+
+int ProgrammingSequence::VerifySong(int slot, std::size_t song, std::uint32_t address,
+                                    std::size_t length) {
+  observer_.ClearResultLine();
+  // The file was read whole moments ago; one that no longer opens leaves
+  // the song unverified, which is a failure.
+  std::ifstream file(job_.Rows[song].FullPath(), std::ios::binary);
+  if (!file) return SongFileUnreadable;
+  SendReadMemory(slot, address, static_cast<std::uint32_t>(length));
+  if (!ReceiveAnswer(link_, ReadMemoryAnswerLength).IsAcknowledged(ReadMemoryAnswerLength)) {
+    return ReadMemoryRefused;
+  }
+  std::array<char, VerifyChunkSize> fileBytes;
+  std::array<std::uint8_t, VerifyChunkSize> unitBytes;
+  for (std::size_t done = 0; done < length;) {
+    const std::size_t piece = std::min(length - done, VerifyChunkSize);
+    file.read(fileBytes.data(), static_cast<std::streamsize>(piece));
+    if (static_cast<std::size_t>(file.gcount()) != piece) return SongFileUnreadable;
+    const LinkTransfer transfer = link_.ReceiveBytes(std::span(unitBytes).first(piece));
+    if (transfer.Count != piece || std::memcmp(unitBytes.data(), fileBytes.data(), piece) != 0) {
+      return ReadBackDiffers;
+    }
+    done += piece;
+  }
+  return ProgrammingSucceeded;
+}
+
+void ProgrammingSequence::SendReadMemory(int slot, std::uint32_t address, std::uint32_t length) {
+  std::array<std::uint8_t, ReadMemoryLength> command{CmdReadMemory,
+                                                     static_cast<std::uint8_t>(slot)};
+  PutLittleEndian24(&command[2], address);
+  PutLittleEndian24(&command[5], length);
+  link_.SendBytes(command);
+}
+
+std::uint32_t ProgrammingSequence::FirstSongAddress(const MemoryAssignment& memory) const {
+  return static_cast<std::uint32_t>(MemoryHeaderSize * memory.SongCount() +
+                                    job_.Status.Slots[memory.Slot].WriteWidth);
+}
