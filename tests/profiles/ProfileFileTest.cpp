@@ -1,0 +1,260 @@
+#include <unistd.h>
+
+#include "StoreFixture.h"
+#include "support/ReadOnlyFolder.h"
+
+namespace {
+
+Question MissingFileQuestion(const std::string& path, PromptIcon icon) {
+  return {"The file : " + path +
+              " does not exist or has been moved. Press YES to search for the file, NO to "
+              "delete the file or CANCEL to quit.",
+          "File Does Not Exist", PromptButtons::YesNoCancel, icon};
+}
+
+void ExpectAsked(const Question& asked, const Question& expected) {
+  EXPECT_EQ(asked.Text, expected.Text);
+  EXPECT_EQ(asked.Title, expected.Title);
+  EXPECT_EQ(asked.Buttons, expected.Buttons);
+  EXPECT_EQ(asked.Icon, expected.Icon);
+}
+
+}  // namespace
+
+using ProfileFileTest = StoreTest;
+
+TEST_F(ProfileFileTest, SavingWritesTheLinesAndKeepsTheSaveBeforeAsBackup) {
+  const std::string door = Sound("door.mp3", 1234);
+  StoreProfile("Home.qvt", ProfileText(5, {{door}, {}}));
+  Store().LoadProfile("Home", false);
+  EXPECT_EQ(FileNames(0), std::vector<std::string>{"door.mp3"});
+  EXPECT_EQ(Store().Profile().Buttons[0].Sounds[0].SizeText, "1234");
+  EXPECT_EQ(Store().Profile().Buttons[0].Sounds[0].Directory, Sounds());
+
+  AddSound(1, "bell.wav");
+  ASSERT_TRUE(Store().SaveProfile("Home"));
+  const std::string firstSave = ProfileText(5, {{door}, {Sounds() + "bell.wav"}});
+  EXPECT_EQ(StoredText("Home.qvt"), firstSave);
+  EXPECT_EQ(StoredText("Home.BAK"), ProfileText(5, {{door}, {}}));
+  EXPECT_EQ(view.Info, "Profile saved");
+  EXPECT_EQ(view.Colour, InfoColour::Ordinary);
+
+  Store().Profile().Buttons[0].Sounds.clear();
+  ASSERT_TRUE(Store().SaveProfile("home"));
+  EXPECT_EQ(StoredText("Home.BAK"), firstSave) << "the backup holds the first save";
+  EXPECT_EQ(StoredText("Home.qvt"), ProfileText(5, {{}, {Sounds() + "bell.wav"}}));
+  EXPECT_FALSE(Exists("home.qvt") || Exists("home.BAK")) << "one profile whatever the case";
+}
+
+TEST_F(ProfileFileTest, LoadingMeasuresEachSoundAgainAndFindsBareNamesInTheCurrentFolder) {
+  const std::string door = Sound("door.mp3", 10);
+  Sound("chime.wav", 20);
+  StoreProfile("Round.qvt", ProfileText(1, {{door}, {"chime.wav"}, {}}));
+  Sound("door.mp3", 4096);
+  const std::string before = std::filesystem::current_path();
+  ASSERT_EQ(::chdir(Sounds().c_str()), 0);
+  Store().LoadProfile("Round", false);
+  ASSERT_EQ(::chdir(before.c_str()), 0);
+
+  const SongProfile& profile = Store().Profile();
+  EXPECT_EQ(profile.PresentButtonCount(), 3);
+  EXPECT_EQ(profile.Buttons[0].Sounds[0].SizeText, "4096");
+  EXPECT_EQ(profile.Buttons[1].Sounds[0].Directory, Sounds());
+  EXPECT_EQ(profile.Buttons[1].Sounds[0].FullPath(), Sounds() + "chime.wav");
+  EXPECT_TRUE(prompts.Questions.empty());
+  EXPECT_EQ(Store().Profile().Name, "Round");
+
+  // Loading adds present slots but hides none.
+  Store().Profile().Buttons[3].Present = true;
+  StoreProfile("Two.qvt", ProfileText(2, {{}, {}}));
+  Store().LoadProfile("Two", false);
+  EXPECT_EQ(Store().Profile().PresentButtonCount(), 4);
+  Store().LoadProfile("", false);
+  EXPECT_EQ(Store().Profile().PresentButtonCount(), 4) << "an empty name loads nothing";
+}
+
+TEST_F(ProfileFileTest, MissingSoundsCanBeFoundDroppedOrTheLoadingCancelled) {
+  const std::string kept = Sound("kept.mp3");
+  const std::string moved = Sound("moved.wav", 77);
+  const std::string original =
+      ProfileText(3, {{"/gone/first.mp3", "/gone/second.mp3", kept}, {"/gone/third.mp3", kept}});
+  StoreProfile("Lost.qvt", original);
+  prompts.Answers = {PromptAnswer::Yes, PromptAnswer::No, PromptAnswer::Cancel, PromptAnswer::No};
+  prompts.ChosenFiles = {{moved}};
+  Store().LoadProfile("Lost", false);
+
+  ASSERT_EQ(prompts.Questions.size(), 4u);
+  ExpectAsked(prompts.Questions[0], MissingFileQuestion("/gone/first.mp3", PromptIcon::Question));
+  ExpectAsked(prompts.Questions[2], MissingFileQuestion("/gone/third.mp3", PromptIcon::Question));
+  ExpectAsked(prompts.Questions[3],
+              {"The profile : Lost has been changed. Press YES to save the changes or NO to skip "
+               "the changes.",
+               "Profile Has Changed", PromptButtons::YesNo, PromptIcon::None});
+  ASSERT_EQ(prompts.Dialogs.size(), 1u);
+  EXPECT_EQ(prompts.Dialogs[0].Title, "Find MP3 File");
+  EXPECT_EQ(prompts.Dialogs[0].ProposedFile, "first.mp3");
+  ASSERT_EQ(prompts.Dialogs[0].Filters.size(), 2u);
+  EXPECT_EQ(prompts.Dialogs[0].Filters[0].Label, "MP3 files (*.mp3)");
+  EXPECT_EQ(prompts.Dialogs[0].Filters[1].Label, " Wav files (*.wav)");
+
+  EXPECT_EQ(FileNames(0), (std::vector<std::string>{"moved.wav", "kept.mp3"}));
+  EXPECT_EQ(Store().Profile().Buttons[0].Sounds[0].SizeText, "77");
+  EXPECT_TRUE(FileNames(1).empty()) << "nothing after Cancel is read";
+  EXPECT_EQ(view.Selected, -1) << "Cancel leaves the selector without a selection";
+  EXPECT_EQ(StoredText("Lost.qvt"), original) << "No to the save question writes nothing";
+  EXPECT_EQ(Store().Profile().Name, "") << "the lists hold part of the profile only";
+
+  // Yes saves the loaded state; the file before it becomes the backup.
+  prompts.Answers = {PromptAnswer::No, PromptAnswer::No, PromptAnswer::No, PromptAnswer::Yes};
+  Store().LoadProfile("Lost", false);
+  EXPECT_EQ(StoredText("Lost.qvt"), ProfileText(3, {{kept}, {kept}}));
+  EXPECT_EQ(StoredText("Lost.BAK"), original);
+}
+
+TEST_F(ProfileFileTest, ASaveThatCannotBeWrittenLeavesTheProfileFileAsItWas) {
+  const std::string original = ProfileText(8, {{Sound("a.mp3")}});
+  StoreProfile("Safe.qvt", original);
+  StoreProfile("Safe.BAK", "old backup");
+  Store().LoadProfile("Safe", false);
+  AddSound(0, "b.mp3");
+
+  // A backup that cannot be removed stops the save before anything moves.
+  std::filesystem::rename(Profiles() + "Safe.BAK", Profiles() + "kept");
+  std::filesystem::create_directories(Profiles() + "Safe.BAK/inside");
+  EXPECT_FALSE(Store().SaveProfile("Safe"));
+  EXPECT_EQ(StoredText("Safe.qvt"), original);
+  EXPECT_EQ(view.Info, "ERROR saving profile Safe.");
+  EXPECT_EQ(view.Colour, InfoColour::Failure);
+  std::filesystem::remove_all(Profiles() + "Safe.BAK");
+  std::filesystem::rename(Profiles() + "kept", Profiles() + "Safe.BAK");
+
+  ReadOnlyFolder readOnly(Profiles());
+  if (!readOnly.Effective()) GTEST_SKIP() << "this file system cannot protect a folder";
+  view.InfoTexts.clear();
+  EXPECT_FALSE(Store().SaveProfile("Safe"));
+  EXPECT_EQ(StoredText("Safe.qvt"), original);
+  EXPECT_EQ(StoredText("Safe.BAK"), "old backup");
+  EXPECT_EQ(view.Info, "ERROR saving profile Safe.");
+  EXPECT_EQ(std::count(view.InfoTexts.begin(), view.InfoTexts.end(), "Profile saved"), 0);
+
+  prompts.Texts = {"Fresh"};
+  EXPECT_EQ(Store().CreateProfile(), ProfileNotWritten);
+  EXPECT_EQ(Store().ProfileList(), std::vector<std::string>{"Safe"});
+  EXPECT_EQ(view.Info, "ERROR saving profile Fresh.");
+  EXPECT_TRUE(Store().State().Changed) << "the edits are still unsaved";
+}
+
+TEST_F(ProfileFileTest, OldListFilesAreConvertedUnderTheLowestFreeNumber) {
+  StoreProfile("A.qvt", ProfileText(0, {}));
+  StoreProfile("B.qvt", ProfileText(1, {}));
+  StoreProfile("C.qvt", ProfileText(3, {}));
+  const std::string one = Sound("one.mp3");
+  const std::string two = Sound("two.wav");
+  StoreProfile("Legacy.qvt", "HEAD\r\n" + one + "\r\n" + two + "\r\n");
+  EXPECT_EQ(Store().NextFreeProfileNumber(), 2);
+  Store().LoadProfile("Legacy", false);
+
+  EXPECT_EQ(FileNames(0), (std::vector<std::string>{"one.mp3", "two.wav"}));
+  EXPECT_EQ(StoredText("Legacy.qvt"), ProfileText(2, {{one, two}, {}}));
+  EXPECT_EQ(StoredText("Legacy.BAK"), StoredText("Legacy.qvt"));
+  EXPECT_EQ(Store().ReadProfileNumber("Legacy"), 2);
+
+  // A name without a file becomes a new, empty profile.
+  Store().LoadProfile("Ghost", false);
+  EXPECT_EQ(StoredText("Ghost.qvt"), ProfileText(4, {{}, {}}));
+  EXPECT_EQ(Store().Profile().Name, "Ghost");
+}
+
+TEST_F(ProfileFileTest, AnOldListIsLeftAsItWasWhenItsReadingIsCancelled) {
+  const std::string one = Sound("one.mp3");
+  const std::string old = "HEAD\r\n" + one + "\r\n/gone/two.mp3\r\n";
+  StoreProfile("Legacy.qvt", old);
+  prompts.Answers = {PromptAnswer::Cancel};
+  Store().LoadProfile("Legacy", false);
+  EXPECT_EQ(FileNames(0), std::vector<std::string>{"one.mp3"});
+  EXPECT_EQ(StoredText("Legacy.qvt"), old);
+  EXPECT_FALSE(Exists("Legacy.BAK"));
+  EXPECT_TRUE(prompts.AllAnswersUsed());
+  EXPECT_EQ(prompts.Questions.size(), 1u) << "no save question after Cancel";
+
+  // A file with a [Profile] section but no number is not an old list.
+  StoreProfile("NoId.qvt",
+               "[Profile]\r\nNumButtons=1\r\n[Button0]\r\nNumSounds=1\r\nSound0=" + one + "\r\n");
+  Store().LoadProfile("NoId", false);
+  EXPECT_EQ(FileNames(0), std::vector<std::string>{"one.mp3"});
+  EXPECT_EQ(Store().ReadProfileNumber("NoId"), NoProfileId);
+  EXPECT_FALSE(Exists("NoId.BAK"));
+}
+
+TEST_F(ProfileFileTest, CountsFromFilesAreClampedAndAListTakesAtMost254) {
+  const std::string one = Sound("one.mp3");
+  std::string text = "[Profile]\r\nID=4\r\nNumButtons=12\r\n[Button0]\r\nNumSounds=300\r\n";
+  for (int index = 0; index < 300; ++index) {
+    text += "Sound" + std::to_string(index) + "=" + one + "\r\n";
+  }
+  text += "[Button1]\r\nNumSounds=-1\r\nSound0=" + one + "\r\n";
+  StoreProfile("Big.qvt", text);
+  prompts.Answers = {PromptAnswer::Yes};
+  Store().LoadProfile("Big", false);
+  EXPECT_EQ(Store().Profile().PresentButtonCount(), 8);
+  EXPECT_EQ(Store().Profile().Buttons[0].Sounds.size(), 254u);
+  EXPECT_TRUE(FileNames(1).empty());
+  ASSERT_EQ(prompts.Questions.size(), 1u);
+  EXPECT_EQ(prompts.Questions[0].Title, "Profile Has Changed");
+  EXPECT_EQ(StoredText("Big.qvt"),
+            ProfileText(4, {std::vector<std::string>(254, one), {}, {}, {}, {}, {}, {}, {}}));
+
+  StoreProfile("None.qvt", "[Profile]\r\nID=5\r\nNumButtons=-1\r\n");
+  Store().LoadProfile("None", false);
+  EXPECT_EQ(Store().Profile().PresentButtonCount(), 8) << "loading hides no slot";
+  EXPECT_EQ(Store().Profile().SoundCount(), 0);
+}
+
+TEST_F(ProfileFileTest, RetrievingTheBackupReadsOnlyTheBackupAndWritesNothing) {
+  const std::string one = Sound("one.mp3");
+  const std::string two = Sound("two.mp3");
+  const std::string current = ProfileText(7, {{one}});
+  const std::string backup = ProfileText(3, {{two}, {one, two}});
+  StoreProfile("Home.qvt", current);
+  StoreProfile("Home.BAK", backup);
+  Choose("Home");
+  Store().RetrieveBackup();
+  EXPECT_EQ(FileNames(0), std::vector<std::string>{"two.mp3"});
+  EXPECT_EQ(FileNames(1), (std::vector<std::string>{"one.mp3", "two.mp3"}));
+  EXPECT_TRUE(Store().State().Changed);
+  EXPECT_EQ(StoredText("Home.qvt"), current);
+  EXPECT_EQ(StoredText("Home.BAK"), backup);
+
+  Store().Save();
+  EXPECT_EQ(StoredText("Home.qvt"), ProfileText(7, {{two}, {one, two}}))
+      << "sounds from the backup, number from the profile file";
+  EXPECT_EQ(StoredText("Home.BAK"), current);
+
+  // Without a profile file the backup is still read as it is, not converted.
+  std::filesystem::remove(Profiles() + "Home.qvt");
+  StoreProfile("Home.BAK", "HEAD\r\n" + one + "\r\n");
+  Store().RetrieveBackup();
+  EXPECT_EQ(Store().Profile().SoundCount(), 0);
+  EXPECT_FALSE(Exists("Home.qvt"));
+  EXPECT_EQ(StoredText("Home.BAK"), "HEAD\r\n" + one + "\r\n");
+  EXPECT_TRUE(prompts.Questions.empty());
+}
+
+TEST_F(ProfileFileTest, NumbersAreReadAgainOnceAFileChanged) {
+  StoreProfile("b.qvt", ProfileText(4, {}));
+  StoreProfile("A.qvt", ProfileText(4, {}));
+  StoreProfile("Old.qvt", "HEAD\r\n/x.mp3\r\n");
+  EXPECT_EQ(Store().ReadProfileNumber("a"), 4);
+  EXPECT_EQ(Store().FindProfileByNumber(4), "A") << "the first in folder order";
+  EXPECT_EQ(Store().FindProfileByNumber(NoProfileId), "Old");
+  EXPECT_EQ(Store().FindProfileByNumber(-1), "None");
+
+  StoreProfile("A.qvt", ProfileText(6, {}));
+  EXPECT_EQ(Store().ReadProfileNumber("A"), 6);
+  EXPECT_EQ(Store().FindProfileByNumber(4), "b");
+  std::filesystem::remove(Profiles() + "b.qvt");
+  EXPECT_EQ(Store().FindProfileByNumber(4), "None");
+  EXPECT_EQ(Store().ReadProfileNumber("b"), NoProfileId);
+  std::filesystem::rename(Profiles() + "A.qvt", Profiles() + "c.qvt");
+  EXPECT_EQ(Store().FindProfileByNumber(6), "c");
+}
