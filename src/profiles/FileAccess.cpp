@@ -58,15 +58,18 @@ std::optional<std::int64_t> RegularFileSize(const std::string& path) {
   return static_cast<std::int64_t>(status->st_size);
 }
 
-std::optional<std::string> ReadFileBytes(const std::string& path) {
-  if (!IsRegularFile(path)) return std::nullopt;
+std::optional<std::string> ReadFileBytes(const std::string& path, std::int64_t limit) {
+  const std::optional<std::int64_t> size = RegularFileSize(path);
+  if (!size || *size > limit) return std::nullopt;
   File file(std::fopen(path.c_str(), "rb"));
   if (!file) return std::nullopt;
   std::string bytes;
   char buffer[65536];
   std::size_t count = 0;
-  while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+  while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
     bytes.append(buffer, count);
+    if (static_cast<std::int64_t>(bytes.size()) > limit) return std::nullopt;
+  }
   if (std::ferror(file.get())) return std::nullopt;
   return bytes;
 }
@@ -80,7 +83,7 @@ bool WriteFileChecked(const std::string& path, std::string_view bytes) {
     file.close();
     if (!file) return false;
   }
-  const auto written = ReadFileBytes(path);
+  const auto written = ReadFileBytes(path, static_cast<std::int64_t>(bytes.size()));
   return written && *written == bytes;
 }
 

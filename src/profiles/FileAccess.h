@@ -23,8 +23,9 @@ bool IsFolder(const std::string& path);
 // The size of a regular file.
 std::optional<std::int64_t> RegularFileSize(const std::string& path);
 
-// The whole content of a file; nothing when it cannot be read.
-std::optional<std::string> ReadFileBytes(const std::string& path);
+// The whole content of a file; nothing when it cannot be read or is larger
+// than the limit.
+std::optional<std::string> ReadFileBytes(const std::string& path, std::int64_t limit);
 // Writes a new file and reads it back: true only when it holds the bytes.
 bool WriteFileChecked(const std::string& path, std::string_view bytes);
 // Removes a file, never a folder.

@@ -65,16 +65,26 @@ IniFile::Line IniFile::ParseLine(std::string text) {
   return line;
 }
 
+void IniFile::AddLine(std::string text) {
+  Line line = ParseLine(std::move(text));
+  if (line.Kind == LineKind::Other && !lines_.empty() && lines_.back().Kind == LineKind::Other) {
+    lines_.back().Text += "\r\n" + line.Text;
+    return;
+  }
+  lines_.push_back(std::move(line));
+}
+
 IniFile IniFile::Parse(std::string_view text) {
+  IniFile file;
   if (text.substr(0, ByteOrderMark.size()) == ByteOrderMark) {
     text.remove_prefix(ByteOrderMark.size());
+    file.byteOrderMark_ = true;
   }
-  IniFile file;
   std::size_t begin = 0;
   while (begin < text.size()) {
     std::size_t end = text.find_first_of("\r\n", begin);
     if (end == std::string_view::npos) end = text.size();
-    file.lines_.push_back(ParseLine(std::string(text.substr(begin, end - begin))));
+    file.AddLine(std::string(text.substr(begin, end - begin)));
     if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') {
       ++end;
     }
@@ -83,7 +93,13 @@ IniFile IniFile::Parse(std::string_view text) {
   return file;
 }
 
-std::size_t IniFile::FindSection(std::string_view section) const {
+std::size_t IniFile::SectionEnd(std::size_t sectionLine) const {
+  std::size_t index = sectionLine + 1;
+  while (index < lines_.size() && lines_[index].Kind != LineKind::Section) ++index;
+  return index;
+}
+
+std::size_t IniFile::ScanForSection(std::string_view section) const {
   for (std::size_t index = 0; index < lines_.size(); ++index) {
     if (lines_[index].Kind == LineKind::Section && SameProfileName(lines_[index].Name(), section)) {
       return index;
@@ -92,13 +108,7 @@ std::size_t IniFile::FindSection(std::string_view section) const {
   return None;
 }
 
-std::size_t IniFile::SectionEnd(std::size_t sectionLine) const {
-  std::size_t index = sectionLine + 1;
-  while (index < lines_.size() && lines_[index].Kind != LineKind::Section) ++index;
-  return index;
-}
-
-std::size_t IniFile::FindEntry(std::size_t sectionLine, std::string_view key) const {
+std::size_t IniFile::ScanForEntry(std::size_t sectionLine, std::string_view key) const {
   const std::size_t end = SectionEnd(sectionLine);
   for (std::size_t index = sectionLine + 1; index < end; ++index) {
     if (lines_[index].Kind == LineKind::Entry && SameProfileName(lines_[index].Name(), key)) {
@@ -109,14 +119,25 @@ std::size_t IniFile::FindEntry(std::size_t sectionLine, std::string_view key) co
 }
 
 const IniFile::Line* IniFile::FindValue(std::string_view section, std::string_view key) const {
-  const std::size_t sectionLine = FindSection(section);
+  const auto [cachedSection, sectionIsNew] = sectionLines_.try_emplace(LowerCase(section), None);
+  if (sectionIsNew) cachedSection->second = ScanForSection(section);
+  const std::size_t sectionLine = cachedSection->second;
   if (sectionLine == None) return nullptr;
-  const std::size_t entry = FindEntry(sectionLine, key);
-  return entry == None ? nullptr : &lines_[entry];
+  const auto [keys, keysAreNew] = entryLines_.try_emplace(sectionLine);
+  if (keysAreNew) {
+    const std::size_t end = SectionEnd(sectionLine);
+    for (std::size_t index = sectionLine + 1; index < end; ++index) {
+      if (lines_[index].Kind == LineKind::Entry) {
+        keys->second.try_emplace(LowerCase(lines_[index].Name()), index);
+      }
+    }
+  }
+  const auto entry = keys->second.find(LowerCase(key));
+  return entry == keys->second.end() ? nullptr : &lines_[entry->second];
 }
 
 bool IniFile::HasSection(std::string_view section) const {
-  return FindSection(section) != None;
+  return ScanForSection(section) != None;
 }
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
@@ -136,15 +157,21 @@ int IniFile::ReadInteger(std::string_view section, std::string_view key, int fal
   return value;
 }
 
+void IniFile::Changed() {
+  sectionLines_.clear();
+  entryLines_.clear();
+}
+
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  Changed();
   std::string entry = std::string(key) + "=" + std::string(value);
-  const std::size_t sectionLine = FindSection(section);
+  const std::size_t sectionLine = ScanForSection(section);
   if (sectionLine == None) {
     lines_.push_back(ParseLine("[" + std::string(section) + "]"));
     lines_.push_back(ParseLine(std::move(entry)));
     return;
   }
-  const std::size_t existing = FindEntry(sectionLine, key);
+  const std::size_t existing = ScanForEntry(sectionLine, key);
   if (existing != None) {
     lines_[existing] = ParseLine(std::move(entry));
     return;
@@ -165,7 +192,7 @@ void IniFile::WriteInteger(std::string_view section, std::string_view key, int v
 }
 
 std::string IniFile::Text() const {
-  std::string text;
+  std::string text(byteOrderMark_ ? ByteOrderMark : "");
   for (const Line& line : lines_) {
     text += line.Text;
     text += "\r\n";

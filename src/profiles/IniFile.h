@@ -3,14 +3,16 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // An INI text read and written like the platform's private-profile routines:
 // section and key names match regardless of letter case, the first section of
 // a name and the first key of a name in it count, reads fall back to a default,
 // and a write changes one line in place (or adds one) and keeps all others.
-// Lines may end in CR LF, LF or CR; blanks around "=", blank lines and lines
-// beginning with ";" or "#" are accepted. Text is written with CR LF.
+// Lines may end in CR LF, LF or CR; blanks around "=", blank lines, lines
+// beginning with ";" or "#" and a byte order mark are accepted. Text is
+// written with CR LF.
 class IniFile {
  public:
   IniFile() = default;
@@ -29,22 +31,32 @@ class IniFile {
 
  private:
   enum class LineKind { Other, Section, Entry };
+  // One section header, one entry, or a run of other lines (blank lines,
+  // comments, text without "="), which keeps a large file of them small.
   struct Line {
     std::string Text;
     LineKind Kind = LineKind::Other;
-    std::string_view Name() const;  // the section's name or the entry's key
-    std::string_view Value() const;
     std::size_t NameBegin = 0;
     std::size_t NameLength = 0;
     std::size_t ValueBegin = 0;
+
+    std::string_view Name() const;  // the section's name or the entry's key
+    std::string_view Value() const;
   };
+  using KeyLines = std::unordered_map<std::string, std::size_t>;
 
   static Line ParseLine(std::string text);
-  std::size_t FindSection(std::string_view section) const;
-  // The end of the section whose header is at sectionLine: the next header or the end.
+  void AddLine(std::string text);
   std::size_t SectionEnd(std::size_t sectionLine) const;
-  std::size_t FindEntry(std::size_t sectionLine, std::string_view key) const;
+  std::size_t ScanForSection(std::string_view section) const;
+  std::size_t ScanForEntry(std::size_t sectionLine, std::string_view key) const;
   const Line* FindValue(std::string_view section, std::string_view key) const;
+  void Changed();
 
+  bool byteOrderMark_ = false;
   std::vector<Line> lines_;
+  // Lookups, filled as they are asked for so that reading a large file stays
+  // linear; every write empties them.
+  mutable std::unordered_map<std::string, std::size_t> sectionLines_;
+  mutable std::unordered_map<std::size_t, KeyLines> entryLines_;
 };

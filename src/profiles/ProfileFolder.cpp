@@ -103,7 +103,7 @@ int ProfileFolder::NumberOf(const std::string& fileName, bool recheck) {
     return NoProfileId;
   }
   if (known != numbers_.end() && known->second.Stamp == *stamp) return known->second.Number;
-  const std::optional<std::string> bytes = ReadFileBytes(path_ + fileName);
+  const std::optional<std::string> bytes = ReadFileBytes(path_ + fileName, MaxProfileFileBytes);
   const int number = bytes ? StoredProfileNumber(IniFile::Parse(*bytes)) : NoProfileId;
   numbers_[fileName] = KnownNumber{*stamp, number};
   return number;

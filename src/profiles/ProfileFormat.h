@@ -1,9 +1,14 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "profiles/IniFile.h"
 #include "profiles/SongProfile.h"
+
+// Profile files hold some kilobytes, a few megabytes at the very most; a
+// larger file is no profile and is neither read nor changed.
+constexpr std::int64_t MaxProfileFileBytes = std::int64_t{128} << 20;
 
 // The layout of a profile file: section "Profile" with "ID" and "NumButtons",
 // then per present slot k a section "Button" + k with "NumSounds" and

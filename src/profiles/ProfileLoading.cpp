@@ -16,13 +16,14 @@ void ProfileStore::LoadProfile(const std::string& name, bool fromBackup) {
   if (fromBackup) {
     // Only the backup is read, and nothing is written: saving now would
     // replace the very backup being retrieved.
-    const auto bytes = ReadFileBytes(folder_.ProfilePath(name, ProfileFileKind::Backup));
+    const auto bytes =
+        ReadFileBytes(folder_.ProfilePath(name, ProfileFileKind::Backup), MaxProfileFileBytes);
     ReadCurrentFormat(IniFile::Parse(bytes.value_or("")), loading);
     profile_.Name = loading.Stopped ? "" : name;
     return;
   }
   const std::string path = folder_.ProfilePath(name, ProfileFileKind::Profile);
-  const std::optional<std::string> bytes = ReadFileBytes(path);
+  const std::optional<std::string> bytes = ReadFileBytes(path, MaxProfileFileBytes);
   if (!bytes && StampOf(path)) {
     // There but unreadable: converting it would replace it with an empty profile.
     profile_.Name.clear();

@@ -50,7 +50,8 @@ bool ProfileStore::WriteProfile(const std::string& name, int number) {
   // Keys are written into an existing file in place; an old list file is
   // not kept, its content is in the lists.
   IniFile file;
-  if (const auto bytes = ReadFileBytes(folder_.ProfilePath(name, ProfileFileKind::Profile))) {
+  if (const auto bytes =
+          ReadFileBytes(folder_.ProfilePath(name, ProfileFileKind::Profile), MaxProfileFileBytes)) {
     IniFile existing = IniFile::Parse(*bytes);
     if (IsCurrentFormat(existing)) file = std::move(existing);
   }

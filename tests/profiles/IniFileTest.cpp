@@ -45,13 +45,15 @@ TEST(IniFile, IntegersThatAreNotWholeNumbersReadAsTheDefault) {
 }
 
 TEST(IniFile, WritesChangeOneLineAndKeepAllOthers) {
-  IniFile file = IniFile::Parse("; keep me\n[Profile]\nid = 3\nColour=red\n\n[Extra]\nkey=value\n");
+  IniFile file = IniFile::Parse(
+      "\xEF\xBB\xBF; keep me\n# and me\n[Profile]\nid = 3\nColour=red\n\n[Extra]\nkey=value\n");
   file.WriteInteger("profile", "ID", 9);
   file.WriteInteger("Profile", "NumButtons", 2);
   file.WriteString("Button0", "NumSounds", "0");
-  EXPECT_EQ(file.Text(),
-            "; keep me\r\n[Profile]\r\nID=9\r\nColour=red\r\nNumButtons=2\r\n\r\n"
-            "[Extra]\r\nkey=value\r\n[Button0]\r\nNumSounds=0\r\n");
+  EXPECT_EQ(
+      file.Text(),
+      "\xEF\xBB\xBF; keep me\r\n# and me\r\n[Profile]\r\nID=9\r\nColour=red\r\nNumButtons=2\r\n\r\n"
+      "[Extra]\r\nkey=value\r\n[Button0]\r\nNumSounds=0\r\n");
 }
 
 TEST(ProfileFormat, WritesTheLinesInTheirOrderAndClampsCountsOnReading) {

@@ -258,3 +258,37 @@ TEST_F(ProfileFileTest, NumbersAreReadAgainOnceAFileChanged) {
   std::filesystem::rename(Profiles() + "A.qvt", Profiles() + "c.qvt");
   EXPECT_EQ(Store().FindProfileByNumber(6), "c");
 }
+
+TEST_F(ProfileFileTest, BadInputLoadsWhatCanBeReadAndChangesNothing) {
+  const std::string one = Sound("one.mp3");
+  const std::string junk = std::string("\0\xFF\xFE\x80 junk\nNumButtons=3\n", 23) +
+                           "[Profile]\nID=2147483648\nNumButtons=2147483647\n[Button0]\n"
+                           "NumSounds=2147483647\nSound0=" +
+                           one + "\nSound1=" + one + std::string("\0tail", 5) + "\nSound2=/" +
+                           std::string(5 << 20, 'x') + "\n[Button1]\nNumSounds=-1\n";
+  StoreProfile("Junk.qvt", junk);
+  prompts.Answers = {PromptAnswer::No, PromptAnswer::Cancel, PromptAnswer::No};
+  Store().LoadProfile("Junk", false);
+  EXPECT_EQ(FileNames(0), std::vector<std::string>{"one.mp3"});
+  EXPECT_EQ(prompts.Questions[0].Text.substr(0, 11), "The file : ");
+  EXPECT_EQ(Store().ReadProfileNumber("Junk"), NoProfileId);
+  EXPECT_TRUE(StoredText("Junk.qvt") == junk);
+  EXPECT_FALSE(Exists("Junk.BAK"));
+
+  // 100 MB of junk inside a section: its keys are found behind it.
+  std::string big = "[Profile]\r\nID=9\r\nNumButtons=1\r\n[Button0]\r\nNumSounds=2\r\n";
+  big.reserve(100 << 20);
+  std::uint32_t noise = 1;
+  while (big.size() < (100u << 20)) {
+    noise = noise * 1664525u + 1013904223u;
+    const char byte = static_cast<char>(noise >> 24);
+    big += byte == '[' ? ']' : byte;
+  }
+  big += "\r\nSound1=" + one + "\r\nSound0=" + one + "\r\n";
+  StoreProfile("Big.qvt", big);
+  Store().LoadProfile("Big", false);
+  EXPECT_EQ(FileNames(0), (std::vector<std::string>{"one.mp3", "one.mp3"}));
+  EXPECT_EQ(Store().ReadProfileNumber("Big"), 9);
+  EXPECT_EQ(std::filesystem::file_size(Profiles() + "Big.qvt"), big.size());
+  EXPECT_TRUE(prompts.AllAnswersUsed());
+}
