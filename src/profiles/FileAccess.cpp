@@ -1,11 +1,12 @@
 #include "profiles/FileAccess.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 
 namespace {
@@ -31,15 +32,19 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
+FileStamp StampFrom(const struct stat& status) {
+  return FileStamp{static_cast<std::uint64_t>(status.st_dev),
+                   static_cast<std::uint64_t>(status.st_ino),
+                   static_cast<std::int64_t>(status.st_size), Nanoseconds(status.st_mtim),
+                   Nanoseconds(status.st_ctim)};
+}
+
 }  // namespace
 
 std::optional<FileStamp> StampOf(const std::string& path) {
   const auto status = StatusOf(path);
   if (!status) return std::nullopt;
-  return FileStamp{static_cast<std::uint64_t>(status->st_dev),
-                   static_cast<std::uint64_t>(status->st_ino),
-                   static_cast<std::int64_t>(status->st_size), Nanoseconds(status->st_mtim),
-                   Nanoseconds(status->st_ctim)};
+  return StampFrom(*status);
 }
 
 bool IsRegularFile(const std::string& path) {
@@ -59,29 +64,39 @@ std::optional<std::int64_t> RegularFileSize(const std::string& path) {
 }
 
 std::optional<std::string> ReadFileBytes(const std::string& path, std::int64_t limit) {
-  const std::optional<std::int64_t> size = RegularFileSize(path);
-  if (!size || *size > limit) return std::nullopt;
-  File file(std::fopen(path.c_str(), "rb"));
+  std::optional<StampedBytes> file = ReadStampedFile(path, limit);
   if (!file) return std::nullopt;
-  std::string bytes;
-  char buffer[65536];
-  std::size_t count = 0;
-  while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
-    bytes.append(buffer, count);
-    if (static_cast<std::int64_t>(bytes.size()) > limit) return std::nullopt;
+  return std::move(file->Bytes);
+}
+
+std::optional<StampedBytes> ReadStampedFile(const std::string& path, std::int64_t limit) {
+  if (!IsUsablePath(path)) return std::nullopt;
+  const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (file < 0) return std::nullopt;
+  struct stat status {};
+  std::optional<StampedBytes> read;
+  if (::fstat(file, &status) == 0 && S_ISREG(status.st_mode) && status.st_size <= limit) {
+    read.emplace(StampedBytes{StampFrom(status), {}});
+    char buffer[65536];
+    ssize_t count = 0;
+    while ((count = ::read(file, buffer, sizeof buffer)) > 0 || (count < 0 && errno == EINTR)) {
+      if (count > 0) read->Bytes.append(buffer, static_cast<std::size_t>(count));
+      if (static_cast<std::int64_t>(read->Bytes.size()) > limit) break;
+    }
+    if (count != 0) read.reset();
   }
-  if (std::ferror(file.get())) return std::nullopt;
-  return bytes;
+  ::close(file);
+  return read;
 }
 
 bool WriteFileChecked(const std::string& path, std::string_view bytes) {
   if (!IsUsablePath(path)) return false;
   {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    // Created exclusively: never written through a link left in its place.
+    File file(std::fopen(path.c_str(), "wbx"));
     if (!file) return false;
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    if (!file) return false;
+    const bool complete = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+    if (std::fclose(file.release()) != 0 || !complete) return false;
   }
   const auto written = ReadFileBytes(path, static_cast<std::int64_t>(bytes.size()));
   return written && *written == bytes;

@@ -26,7 +26,14 @@ std::optional<std::int64_t> RegularFileSize(const std::string& path);
 // The whole content of a file; nothing when it cannot be read or is larger
 // than the limit.
 std::optional<std::string> ReadFileBytes(const std::string& path, std::int64_t limit);
-// Writes a new file and reads it back: true only when it holds the bytes.
+// The same with the stamp of the content read.
+struct StampedBytes {
+  FileStamp Stamp;
+  std::string Bytes;
+};
+std::optional<StampedBytes> ReadStampedFile(const std::string& path, std::int64_t limit);
+// Writes a file that does not exist yet and reads it back: true only when
+// it holds the bytes.
 bool WriteFileChecked(const std::string& path, std::string_view bytes);
 // Removes a file, never a folder.
 bool RemoveFile(const std::string& path);

@@ -1,8 +1,9 @@
 #include "profiles/ProfileFolder.h"
 
+#include <dirent.h>
+
 #include <algorithm>
-#include <filesystem>
-#include <map>
+#include <tuple>
 
 #include "profiles/IniFile.h"
 #include "profiles/ProfileFormat.h"
@@ -30,37 +31,56 @@ void ProfileFolder::Refresh() {
 }
 
 void ProfileFolder::List() {
-  std::map<std::string, StoredProfile> byLowerCase;
-  std::error_code error;
-  for (std::filesystem::directory_iterator entry(path_, error), end; !error && entry != end;
-       entry.increment(error)) {
-    std::error_code typeError;
-    if (!entry->is_regular_file(typeError)) continue;
-    const std::string file = entry->path().filename().string();
-    if (file.size() <= ProfileExtension.size()) continue;
-    const std::string base = file.substr(0, file.size() - ProfileExtension.size());
-    const std::string extension = file.substr(base.size());
-    const bool isProfile = SameProfileName(extension, ProfileExtension);
-    if (!isProfile && !SameProfileName(extension, BackupExtension)) continue;
-    if (!IsValidProfileName(base)) continue;
-    std::string& slot = isProfile ? byLowerCase[LowerCase(base)].ProfileFile
-                                  : byLowerCase[LowerCase(base)].BackupFile;
-    // Of two spellings of one name the same one wins each time.
-    if (slot.empty() || file < slot) slot = file;
+  struct FoundFile {
+    std::string LowerCaseName;
+    std::string File;
+    bool IsProfile;
+  };
+  std::vector<FoundFile> found;
+  if (DIR* folder = ::opendir(path_.c_str())) {
+    while (const dirent* entry = ::readdir(folder)) {
+      const std::string file = entry->d_name;
+      if (file.size() <= ProfileExtension.size()) continue;
+      const std::string base = file.substr(0, file.size() - ProfileExtension.size());
+      const std::string extension = file.substr(base.size());
+      const bool isProfile = SameProfileName(extension, ProfileExtension);
+      if (!isProfile && !SameProfileName(extension, BackupExtension)) continue;
+      if (!IsValidProfileName(base)) continue;
+      // The listing tells most files' type; links and the rest are looked at.
+      const bool isFile =
+          entry->d_type == DT_REG || (entry->d_type != DT_DIR && IsRegularFile(path_ + file));
+      if (!isFile) continue;
+      found.push_back({LowerCase(base), file, isProfile});
+    }
+    ::closedir(folder);
   }
+  // Sorted by name regardless of letter case; of two spellings of one name
+  // the same one wins each time.
+  std::sort(found.begin(), found.end(), [](const FoundFile& a, const FoundFile& b) {
+    return std::tie(a.LowerCaseName, a.File) < std::tie(b.LowerCaseName, b.File);
+  });
   profiles_.clear();
   byLowerCaseName_.clear();
-  for (auto& [lowerCase, profile] : byLowerCase) {
+  for (FoundFile& file : found) {
+    const auto [known, isNew] = byLowerCaseName_.try_emplace(file.LowerCaseName, profiles_.size());
+    if (isNew) profiles_.emplace_back();
+    StoredProfile& profile = profiles_[known->second];
+    std::string& slot = file.IsProfile ? profile.ProfileFile : profile.BackupFile;
+    if (slot.empty()) slot = std::move(file.File);
+  }
+  for (StoredProfile& profile : profiles_) {
     const std::string& file =
         profile.ProfileFile.empty() ? profile.BackupFile : profile.ProfileFile;
     profile.Name = file.substr(0, file.size() - ProfileExtension.size());
-    byLowerCaseName_.emplace(lowerCase, profiles_.size());
-    profiles_.push_back(std::move(profile));
   }
 }
 
 const ProfileFolder::StoredProfile* ProfileFolder::Find(std::string_view name) {
   Refresh();
+  return FindListed(name);
+}
+
+const ProfileFolder::StoredProfile* ProfileFolder::FindListed(std::string_view name) const {
   const auto found = byLowerCaseName_.find(LowerCase(name));
   return found == byLowerCaseName_.end() ? nullptr : &profiles_[found->second];
 }
@@ -96,16 +116,16 @@ std::string ProfileFolder::TemporaryPath(std::string_view name) {
 
 int ProfileFolder::NumberOf(const std::string& fileName, bool recheck) {
   const auto known = numbers_.find(fileName);
-  if (known != numbers_.end() && !recheck) return known->second.Number;
-  const std::optional<FileStamp> stamp = StampOf(path_ + fileName);
-  if (!stamp) {
-    if (known != numbers_.end()) numbers_.erase(known);
-    return NoProfileId;
+  if (known != numbers_.end()) {
+    if (!recheck) return known->second.Number;
+    const std::optional<FileStamp> stamp = StampOf(path_ + fileName);
+    if (stamp == known->second.Stamp) return known->second.Number;
+    numbers_.erase(known);
   }
-  if (known != numbers_.end() && known->second.Stamp == *stamp) return known->second.Number;
-  const std::optional<std::string> bytes = ReadFileBytes(path_ + fileName, MaxProfileFileBytes);
-  const int number = bytes ? StoredProfileNumber(IniFile::Parse(*bytes)) : NoProfileId;
-  numbers_[fileName] = KnownNumber{*stamp, number};
+  const std::optional<StampedBytes> file = ReadStampedFile(path_ + fileName, MaxProfileFileBytes);
+  if (!file) return NoProfileId;
+  const int number = StoredProfileNumber(IniFile::Parse(file->Bytes));
+  numbers_.emplace(fileName, KnownNumber{file->Stamp, number});
   return number;
 }
 
@@ -113,6 +133,18 @@ int ProfileFolder::ReadProfileNumber(std::string_view name) {
   const StoredProfile* profile = Find(name);
   if (!profile || profile->ProfileFile.empty()) return NoProfileId;
   return NumberOf(profile->ProfileFile, true);
+}
+
+std::vector<int> ProfileFolder::ReadProfileNumbers(const std::vector<std::string>& names) {
+  Refresh();
+  std::vector<int> numbers;
+  numbers.reserve(names.size());
+  for (const std::string& name : names) {
+    const StoredProfile* profile = FindListed(name);
+    const bool hasFile = profile && !profile->ProfileFile.empty();
+    numbers.push_back(hasFile ? NumberOf(profile->ProfileFile, true) : NoProfileId);
+  }
+  return numbers;
 }
 
 std::string ProfileFolder::FindProfileByNumber(int number) {
@@ -134,7 +166,7 @@ std::string ProfileFolder::FindProfileByNumber(int number) {
 }
 
 void ProfileFolder::Forget(std::string_view name) {
-  if (const StoredProfile* profile = Find(name)) {
+  if (const StoredProfile* profile = FindListed(name)) {
     numbers_.erase(profile->ProfileFile);
     numbers_.erase(profile->BackupFile);
   }

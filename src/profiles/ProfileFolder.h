@@ -37,6 +37,7 @@ class ProfileFolder {
 
   // The "ID" of the profile's file; NoProfileId without a file or number.
   int ReadProfileNumber(std::string_view name);
+  std::vector<int> ReadProfileNumbers(const std::vector<std::string>& names);
   // The first profile in folder order whose number matches; empty if none.
   std::string FindProfileByNumber(int number);
 
@@ -56,6 +57,7 @@ class ProfileFolder {
   void Refresh();
   void List();
   const StoredProfile* Find(std::string_view name);
+  const StoredProfile* FindListed(std::string_view name) const;
   int NumberOf(const std::string& fileName, bool recheck);
 
   std::string path_;

@@ -28,6 +28,7 @@ bool ProfileStore::ReplaceProfileFile(const std::string& name, const std::string
   const std::string profilePath = folder_.ProfilePath(name, ProfileFileKind::Profile);
   const std::string backupPath = folder_.ProfilePath(name, ProfileFileKind::Backup);
   const std::string temporaryPath = folder_.TemporaryPath(name);
+  RemoveFile(temporaryPath);  // left by a save that was cut short
   bool written = WriteFileChecked(temporaryPath, text);
   bool movedToBackup = false;
   if (written && keepBackup && StampOf(profilePath)) {

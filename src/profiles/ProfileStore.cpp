@@ -93,8 +93,7 @@ int ProfileStore::CreateProfile() {
 int ProfileStore::NextFreeProfileNumber() {
   // The lowest number that no listed profile has is at most the list's length.
   std::vector<bool> taken(profileList_.size() + 1, false);
-  for (const std::string& name : profileList_) {
-    const int number = ReadProfileNumber(name);
+  for (const int number : folder_.ReadProfileNumbers(profileList_)) {
     if (number >= 0 && static_cast<std::size_t>(number) < taken.size()) taken[number] = true;
   }
   int number = 0;
