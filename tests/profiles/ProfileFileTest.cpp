@@ -3,33 +3,13 @@
 #include "StoreFixture.h"
 #include "support/ReadOnlyFolder.h"
 
-namespace {
-
-Question MissingFileQuestion(const std::string& path, PromptIcon icon) {
-  return {"The file : " + path +
-              " does not exist or has been moved. Press YES to search for the file, NO to "
-              "delete the file or CANCEL to quit.",
-          "File Does Not Exist", PromptButtons::YesNoCancel, icon};
-}
-
-void ExpectAsked(const Question& asked, const Question& expected) {
-  EXPECT_EQ(asked.Text, expected.Text);
-  EXPECT_EQ(asked.Title, expected.Title);
-  EXPECT_EQ(asked.Buttons, expected.Buttons);
-  EXPECT_EQ(asked.Icon, expected.Icon);
-}
-
-}  // namespace
-
 using ProfileFileTest = StoreTest;
 
 TEST_F(ProfileFileTest, SavingWritesTheLinesAndKeepsTheSaveBeforeAsBackup) {
   const std::string door = Sound("door.mp3", 1234);
   StoreProfile("Home.qvt", ProfileText(5, {{door}, {}}));
   Store().LoadProfile("Home", false);
-  EXPECT_EQ(FileNames(0), std::vector<std::string>{"door.mp3"});
   EXPECT_EQ(Store().Profile().Buttons[0].Sounds[0].SizeText, "1234");
-  EXPECT_EQ(Store().Profile().Buttons[0].Sounds[0].Directory, Sounds());
 
   AddSound(1, "bell.wav");
   ASSERT_TRUE(Store().SaveProfile("Home"));
@@ -37,7 +17,6 @@ TEST_F(ProfileFileTest, SavingWritesTheLinesAndKeepsTheSaveBeforeAsBackup) {
   EXPECT_EQ(StoredText("Home.qvt"), firstSave);
   EXPECT_EQ(StoredText("Home.BAK"), ProfileText(5, {{door}, {}}));
   EXPECT_EQ(view.Info, "Profile saved");
-  EXPECT_EQ(view.Colour, InfoColour::Ordinary);
 
   Store().Profile().Buttons[0].Sounds.clear();
   ASSERT_TRUE(Store().SaveProfile("home"));
@@ -48,29 +27,22 @@ TEST_F(ProfileFileTest, SavingWritesTheLinesAndKeepsTheSaveBeforeAsBackup) {
 
 TEST_F(ProfileFileTest, LoadingMeasuresEachSoundAgainAndFindsBareNamesInTheCurrentFolder) {
   const std::string door = Sound("door.mp3", 10);
-  Sound("chime.wav", 20);
+  Sound("chime.wav");
   StoreProfile("Round.qvt", ProfileText(1, {{door}, {"chime.wav"}, {}}));
   Sound("door.mp3", 4096);
+  Store().Profile().Buttons[3].Present = true;
   const std::string before = std::filesystem::current_path();
   ASSERT_EQ(::chdir(Sounds().c_str()), 0);
   Store().LoadProfile("Round", false);
   ASSERT_EQ(::chdir(before.c_str()), 0);
 
   const SongProfile& profile = Store().Profile();
-  EXPECT_EQ(profile.PresentButtonCount(), 3);
+  EXPECT_EQ(profile.PresentButtonCount(), 4) << "loading adds slots and hides none";
   EXPECT_EQ(profile.Buttons[0].Sounds[0].SizeText, "4096");
-  EXPECT_EQ(profile.Buttons[1].Sounds[0].Directory, Sounds());
   EXPECT_EQ(profile.Buttons[1].Sounds[0].FullPath(), Sounds() + "chime.wav");
   EXPECT_TRUE(prompts.Questions.empty());
-  EXPECT_EQ(Store().Profile().Name, "Round");
-
-  // Loading adds present slots but hides none.
-  Store().Profile().Buttons[3].Present = true;
-  StoreProfile("Two.qvt", ProfileText(2, {{}, {}}));
-  Store().LoadProfile("Two", false);
-  EXPECT_EQ(Store().Profile().PresentButtonCount(), 4);
   Store().LoadProfile("", false);
-  EXPECT_EQ(Store().Profile().PresentButtonCount(), 4) << "an empty name loads nothing";
+  EXPECT_EQ(profile.SoundCount(), 2) << "an empty name loads nothing, not even empty lists";
 }
 
 TEST_F(ProfileFileTest, MissingSoundsCanBeFoundDroppedOrTheLoadingCancelled) {
@@ -84,27 +56,23 @@ TEST_F(ProfileFileTest, MissingSoundsCanBeFoundDroppedOrTheLoadingCancelled) {
   Store().LoadProfile("Lost", false);
 
   ASSERT_EQ(prompts.Questions.size(), 4u);
-  ExpectAsked(prompts.Questions[0], MissingFileQuestion("/gone/first.mp3", PromptIcon::Question));
-  ExpectAsked(prompts.Questions[2], MissingFileQuestion("/gone/third.mp3", PromptIcon::Question));
+  ExpectAsked(prompts.Questions[2], MissingFileText("/gone/third.mp3"), "File Does Not Exist",
+              PromptButtons::YesNoCancel, PromptIcon::Question);
   ExpectAsked(prompts.Questions[3],
-              {"The profile : Lost has been changed. Press YES to save the changes or NO to skip "
-               "the changes.",
-               "Profile Has Changed", PromptButtons::YesNo, PromptIcon::None});
-  ASSERT_EQ(prompts.Dialogs.size(), 1u);
+              "The profile : Lost has been changed. Press YES to save the changes or NO to skip "
+              "the changes.",
+              "Profile Has Changed", PromptButtons::YesNo);
   EXPECT_EQ(prompts.Dialogs[0].Title, "Find MP3 File");
   EXPECT_EQ(prompts.Dialogs[0].ProposedFile, "first.mp3");
   ASSERT_EQ(prompts.Dialogs[0].Filters.size(), 2u);
-  EXPECT_EQ(prompts.Dialogs[0].Filters[0].Label, "MP3 files (*.mp3)");
   EXPECT_EQ(prompts.Dialogs[0].Filters[1].Label, " Wav files (*.wav)");
 
   EXPECT_EQ(FileNames(0), (std::vector<std::string>{"moved.wav", "kept.mp3"}));
   EXPECT_EQ(Store().Profile().Buttons[0].Sounds[0].SizeText, "77");
   EXPECT_TRUE(FileNames(1).empty()) << "nothing after Cancel is read";
-  EXPECT_EQ(view.Selected, -1) << "Cancel leaves the selector without a selection";
+  EXPECT_EQ(Store().SelectedIndex(), -1) << "Cancel leaves the selector without a selection";
   EXPECT_EQ(StoredText("Lost.qvt"), original) << "No to the save question writes nothing";
-  EXPECT_EQ(Store().Profile().Name, "") << "the lists hold part of the profile only";
 
-  // Yes saves the loaded state; the file before it becomes the backup.
   prompts.Answers = {PromptAnswer::No, PromptAnswer::No, PromptAnswer::No, PromptAnswer::Yes};
   Store().LoadProfile("Lost", false);
   EXPECT_EQ(StoredText("Lost.qvt"), ProfileText(3, {{kept}, {kept}}));
@@ -114,19 +82,17 @@ TEST_F(ProfileFileTest, MissingSoundsCanBeFoundDroppedOrTheLoadingCancelled) {
 TEST_F(ProfileFileTest, ASaveThatCannotBeWrittenLeavesTheProfileFileAsItWas) {
   const std::string original = ProfileText(8, {{Sound("a.mp3")}});
   StoreProfile("Safe.qvt", original);
-  StoreProfile("Safe.BAK", "old backup");
   Store().LoadProfile("Safe", false);
   AddSound(0, "b.mp3");
 
   // A backup that cannot be removed stops the save before anything moves.
-  std::filesystem::rename(Profiles() + "Safe.BAK", Profiles() + "kept");
   std::filesystem::create_directories(Profiles() + "Safe.BAK/inside");
   EXPECT_FALSE(Store().SaveProfile("Safe"));
   EXPECT_EQ(StoredText("Safe.qvt"), original);
   EXPECT_EQ(view.Info, "ERROR saving profile Safe.");
   EXPECT_EQ(view.Colour, InfoColour::Failure);
   std::filesystem::remove_all(Profiles() + "Safe.BAK");
-  std::filesystem::rename(Profiles() + "kept", Profiles() + "Safe.BAK");
+  StoreProfile("Safe.BAK", "old backup");
 
   ReadOnlyFolder readOnly(Profiles());
   if (!readOnly.Effective()) GTEST_SKIP() << "this file system cannot protect a folder";
@@ -144,7 +110,7 @@ TEST_F(ProfileFileTest, ASaveThatCannotBeWrittenLeavesTheProfileFileAsItWas) {
   EXPECT_TRUE(Store().State().Changed) << "the edits are still unsaved";
 }
 
-TEST_F(ProfileFileTest, OldListFilesAreConvertedUnderTheLowestFreeNumber) {
+TEST_F(ProfileFileTest, OldListsAreConvertedOnlyWhenReadToTheirEnd) {
   StoreProfile("A.qvt", ProfileText(0, {}));
   StoreProfile("B.qvt", ProfileText(1, {}));
   StoreProfile("C.qvt", ProfileText(3, {}));
@@ -153,36 +119,29 @@ TEST_F(ProfileFileTest, OldListFilesAreConvertedUnderTheLowestFreeNumber) {
   StoreProfile("Legacy.qvt", "HEAD\r\n" + one + "\r\n" + two + "\r\n");
   EXPECT_EQ(Store().NextFreeProfileNumber(), 2);
   Store().LoadProfile("Legacy", false);
-
   EXPECT_EQ(FileNames(0), (std::vector<std::string>{"one.mp3", "two.wav"}));
   EXPECT_EQ(StoredText("Legacy.qvt"), ProfileText(2, {{one, two}, {}}));
   EXPECT_EQ(StoredText("Legacy.BAK"), StoredText("Legacy.qvt"));
-  EXPECT_EQ(Store().ReadProfileNumber("Legacy"), 2);
 
   // A name without a file becomes a new, empty profile.
   Store().LoadProfile("Ghost", false);
   EXPECT_EQ(StoredText("Ghost.qvt"), ProfileText(4, {{}, {}}));
-  EXPECT_EQ(Store().Profile().Name, "Ghost");
-}
 
-TEST_F(ProfileFileTest, AnOldListIsLeftAsItWasWhenItsReadingIsCancelled) {
-  const std::string one = Sound("one.mp3");
+  // After Cancel the old list stays as it was, and no save is offered.
   const std::string old = "HEAD\r\n" + one + "\r\n/gone/two.mp3\r\n";
-  StoreProfile("Legacy.qvt", old);
+  StoreProfile("Older.qvt", old);
   prompts.Answers = {PromptAnswer::Cancel};
-  Store().LoadProfile("Legacy", false);
+  Store().LoadProfile("Older", false);
   EXPECT_EQ(FileNames(0), std::vector<std::string>{"one.mp3"});
-  EXPECT_EQ(StoredText("Legacy.qvt"), old);
-  EXPECT_FALSE(Exists("Legacy.BAK"));
+  EXPECT_EQ(StoredText("Older.qvt"), old);
+  EXPECT_FALSE(Exists("Older.BAK"));
   EXPECT_TRUE(prompts.AllAnswersUsed());
-  EXPECT_EQ(prompts.Questions.size(), 1u) << "no save question after Cancel";
 
   // A file with a [Profile] section but no number is not an old list.
   StoreProfile("NoId.qvt",
                "[Profile]\r\nNumButtons=1\r\n[Button0]\r\nNumSounds=1\r\nSound0=" + one + "\r\n");
   Store().LoadProfile("NoId", false);
   EXPECT_EQ(FileNames(0), std::vector<std::string>{"one.mp3"});
-  EXPECT_EQ(Store().ReadProfileNumber("NoId"), NoProfileId);
   EXPECT_FALSE(Exists("NoId.BAK"));
 }
 
@@ -192,22 +151,14 @@ TEST_F(ProfileFileTest, CountsFromFilesAreClampedAndAListTakesAtMost254) {
   for (int index = 0; index < 300; ++index) {
     text += "Sound" + std::to_string(index) + "=" + one + "\r\n";
   }
-  text += "[Button1]\r\nNumSounds=-1\r\nSound0=" + one + "\r\n";
-  StoreProfile("Big.qvt", text);
+  StoreProfile("Big.qvt", text + "[Button1]\r\nNumSounds=-1\r\nSound0=" + one + "\r\n");
   prompts.Answers = {PromptAnswer::Yes};
   Store().LoadProfile("Big", false);
   EXPECT_EQ(Store().Profile().PresentButtonCount(), 8);
-  EXPECT_EQ(Store().Profile().Buttons[0].Sounds.size(), 254u);
   EXPECT_TRUE(FileNames(1).empty());
-  ASSERT_EQ(prompts.Questions.size(), 1u);
   EXPECT_EQ(prompts.Questions[0].Title, "Profile Has Changed");
   EXPECT_EQ(StoredText("Big.qvt"),
             ProfileText(4, {std::vector<std::string>(254, one), {}, {}, {}, {}, {}, {}, {}}));
-
-  StoreProfile("None.qvt", "[Profile]\r\nID=5\r\nNumButtons=-1\r\n");
-  Store().LoadProfile("None", false);
-  EXPECT_EQ(Store().Profile().PresentButtonCount(), 8) << "loading hides no slot";
-  EXPECT_EQ(Store().Profile().SoundCount(), 0);
 }
 
 TEST_F(ProfileFileTest, RetrievingTheBackupReadsOnlyTheBackupAndWritesNothing) {
@@ -219,7 +170,6 @@ TEST_F(ProfileFileTest, RetrievingTheBackupReadsOnlyTheBackupAndWritesNothing) {
   StoreProfile("Home.BAK", backup);
   Choose("Home");
   Store().RetrieveBackup();
-  EXPECT_EQ(FileNames(0), std::vector<std::string>{"two.mp3"});
   EXPECT_EQ(FileNames(1), (std::vector<std::string>{"one.mp3", "two.mp3"}));
   EXPECT_TRUE(Store().State().Changed);
   EXPECT_EQ(StoredText("Home.qvt"), current);
@@ -237,7 +187,6 @@ TEST_F(ProfileFileTest, RetrievingTheBackupReadsOnlyTheBackupAndWritesNothing) {
   EXPECT_EQ(Store().Profile().SoundCount(), 0);
   EXPECT_FALSE(Exists("Home.qvt"));
   EXPECT_EQ(StoredText("Home.BAK"), "HEAD\r\n" + one + "\r\n");
-  EXPECT_TRUE(prompts.Questions.empty());
 }
 
 TEST_F(ProfileFileTest, NumbersAreReadAgainOnceAFileChanged) {
@@ -254,7 +203,6 @@ TEST_F(ProfileFileTest, NumbersAreReadAgainOnceAFileChanged) {
   EXPECT_EQ(Store().FindProfileByNumber(4), "b");
   std::filesystem::remove(Profiles() + "b.qvt");
   EXPECT_EQ(Store().FindProfileByNumber(4), "None");
-  EXPECT_EQ(Store().ReadProfileNumber("b"), NoProfileId);
   std::filesystem::rename(Profiles() + "A.qvt", Profiles() + "c.qvt");
   EXPECT_EQ(Store().FindProfileByNumber(6), "c");
 }
@@ -270,16 +218,13 @@ TEST_F(ProfileFileTest, BadInputLoadsWhatCanBeReadAndChangesNothing) {
   prompts.Answers = {PromptAnswer::No, PromptAnswer::Cancel, PromptAnswer::No};
   Store().LoadProfile("Junk", false);
   EXPECT_EQ(FileNames(0), std::vector<std::string>{"one.mp3"});
-  EXPECT_EQ(prompts.Questions[0].Text.substr(0, 11), "The file : ");
   EXPECT_EQ(Store().ReadProfileNumber("Junk"), NoProfileId);
   EXPECT_TRUE(StoredText("Junk.qvt") == junk);
-  EXPECT_FALSE(Exists("Junk.BAK"));
 
   // 100 MB of junk inside a section: its keys are found behind it.
   std::string big = "[Profile]\r\nID=9\r\nNumButtons=1\r\n[Button0]\r\nNumSounds=2\r\n";
   big.reserve(100 << 20);
-  std::uint32_t noise = 1;
-  while (big.size() < (100u << 20)) {
+  for (std::uint32_t noise = 1; big.size() < (100u << 20);) {
     noise = noise * 1664525u + 1013904223u;
     const char byte = static_cast<char>(noise >> 24);
     big += byte == '[' ? ']' : byte;

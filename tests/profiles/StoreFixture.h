@@ -12,34 +12,25 @@
 #include "support/ScriptedPrompts.h"
 #include "support/TemporaryFolder.h"
 
-// Keeps what the store showed: the status line and a copy of the selector.
+// Keeps the status line as the store showed it.
 class RecordingView final : public EditorView {
  public:
   std::string Info;
   InfoColour Colour = InfoColour::Ordinary;
   std::vector<std::string> InfoTexts;
-  std::vector<std::string> Items;
-  int Selected = -1;
-  int Refreshes = 0;
-  const ProfileStore* Store = nullptr;
 
   void ShowInfo(const std::string& text, InfoColour colour) override {
     Info = text;
     if (colour != InfoColour::Kept) Colour = colour;
     InfoTexts.push_back(text);
   }
-  void ShowProfileList() override {
-    Items = Store->ProfileList();
-    Selected = Store->SelectedIndex();
-  }
-  void ShowProfileAdded(int index) override {
-    Items.insert(Items.begin() + index, Store->ProfileList()[index]);
-  }
-  void ShowProfileRemoved(int index) override { Items.erase(Items.begin() + index); }
-  void ShowSelectedProfile(int index) override { Selected = index; }
+  void ShowProfileList() override {}
+  void ShowProfileAdded(int) override {}
+  void ShowProfileRemoved(int) override {}
+  void ShowSelectedProfile(int) override {}
   void ShowButtons() override {}
   void ShowSounds(int) override {}
-  void RefreshCapacity() override { ++Refreshes; }
+  void RefreshCapacity() override {}
 };
 
 // A program folder with Profiles/ and a folder of sounds, and a store on it.
@@ -52,27 +43,21 @@ class StoreTest : public ::testing::Test {
 
   std::string Profiles() const { return folder.Path() + "Profiles/"; }
   std::string Sounds() const { return folder.Path() + "Sounds/"; }
-
   // A sound file of the given size; its full path.
   std::string Sound(const std::string& name, std::size_t size = 100) const {
     WriteFile(Sounds() + name, std::string(size, 'x'));
     return Sounds() + name;
   }
-  void StoreProfile(const std::string& fileName, const std::string& text) const {
-    WriteFile(Profiles() + fileName, text);
+  void StoreProfile(const std::string& file, const std::string& text) const {
+    WriteFile(Profiles() + file, text);
   }
-  std::string StoredText(const std::string& fileName) const {
-    return FileText(Profiles() + fileName);
-  }
-  bool Exists(const std::string& fileName) const {
-    return std::filesystem::exists(Profiles() + fileName);
-  }
+  std::string StoredText(const std::string& file) const { return FileText(Profiles() + file); }
+  bool Exists(const std::string& file) const { return std::filesystem::exists(Profiles() + file); }
 
   // The store as the editor makes it: the folder listed.
   ProfileStore& Store() {
     if (!store) {
       store = std::make_unique<ProfileStore>(Profiles(), prompts, view);
-      view.Store = store.get();
       store->ListProfiles();
     }
     return *store;
@@ -84,13 +69,12 @@ class StoreTest : public ::testing::Test {
     }
     return names;
   }
+  // The user's choice in the selector.
   void Choose(const std::string& name) {
-    Store().SelectProfile(view.Selected = IndexOf(name));
-    Store().SelectionChanged();
-  }
-  int IndexOf(const std::string& name) {
     const auto& list = Store().ProfileList();
-    return static_cast<int>(std::find(list.begin(), list.end(), name) - list.begin());
+    Store().SelectProfile(
+        static_cast<int>(std::find(list.begin(), list.end(), name) - list.begin()));
+    Store().SelectionChanged();
   }
   // An edit: a new sound file added to a list.
   void AddSound(int slot, const std::string& name) {
@@ -98,17 +82,26 @@ class StoreTest : public ::testing::Test {
     Store().Profile().Buttons[slot].Sounds.push_back({name, "100", Sounds(), false});
     Store().State().Changed = true;
   }
-  // The selector as the page shows it agrees with the store.
-  void ExpectSelectorShown() {
-    EXPECT_EQ(view.Items, Store().ProfileList());
-    EXPECT_EQ(view.Selected, Store().SelectedIndex());
-  }
 
   TemporaryFolder folder;
   ScriptedPrompts prompts;
   RecordingView view;
   std::unique_ptr<ProfileStore> store;
 };
+
+inline void ExpectAsked(const Question& asked, const std::string& text, const std::string& title,
+                        PromptButtons buttons, PromptIcon icon = PromptIcon::None) {
+  EXPECT_EQ(asked.Text, text);
+  EXPECT_EQ(asked.Title, title);
+  EXPECT_EQ(asked.Buttons, buttons);
+  EXPECT_EQ(asked.Icon, icon);
+}
+
+inline std::string MissingFileText(const std::string& path) {
+  return "The file : " + path +
+         " does not exist or has been moved. Press YES to search for the file, NO to delete the "
+         "file or CANCEL to quit.";
+}
 
 // A profile file as the program writes it: one list of full paths per button.
 inline std::string ProfileText(int number, const std::vector<std::vector<std::string>>& buttons) {

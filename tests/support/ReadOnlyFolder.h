@@ -8,46 +8,33 @@
 
 #include <string>
 
-// Makes a folder read-only for as long as it lives. A process that may write
-// anyway (root) gets the folder made immutable instead, where the file system
-// allows; Effective() tells whether the folder could be protected.
+// Makes a folder read-only while it lives. Where the process may write anyway
+// (root), the folder is made immutable instead if the file system allows.
 class ReadOnlyFolder {
  public:
   explicit ReadOnlyFolder(std::string path) : path_(std::move(path)) {
     ::chmod(path_.c_str(), 0555);
     if (IsWritable()) immutable_ = SetImmutable(true);
-    effective_ = !IsWritable();
   }
   ~ReadOnlyFolder() {
     if (immutable_) SetImmutable(false);
     ::chmod(path_.c_str(), 0755);
   }
-  ReadOnlyFolder(const ReadOnlyFolder&) = delete;
-  ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
 
-  bool Effective() const { return effective_; }
+  bool Effective() const { return !IsWritable(); }
 
  private:
-  bool IsWritable() const {
-    const std::string probe = path_ + "/.probe";
-    const int file = ::open(probe.c_str(), O_CREAT | O_WRONLY, 0644);
-    if (file < 0) return false;
-    ::close(file);
-    ::unlink(probe.c_str());
-    return true;
-  }
+  bool IsWritable() const { return ::access(path_.c_str(), W_OK) == 0 && !immutable_; }
   bool SetImmutable(bool on) const {
     const int folder = ::open(path_.c_str(), O_RDONLY | O_DIRECTORY);
-    if (folder < 0) return false;
     int flags = 0;
-    bool done = ::ioctl(folder, FS_IOC_GETFLAGS, &flags) == 0;
+    bool done = folder >= 0 && ::ioctl(folder, FS_IOC_GETFLAGS, &flags) == 0;
     flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
     done = done && ::ioctl(folder, FS_IOC_SETFLAGS, &flags) == 0;
-    ::close(folder);
+    if (folder >= 0) ::close(folder);
     return done;
   }
 
   std::string path_;
   bool immutable_ = false;
-  bool effective_ = false;
 };
