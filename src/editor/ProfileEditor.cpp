@@ -88,11 +88,9 @@ void ProfileEditor::CreateProfilesMenu() {
   AddMenuCommand("Delete1", QStringLiteral("Delete"), &ProfileEditor::Delete1Click);
 }
 
-QAction* ProfileEditor::AddMenuCommand(const char* objectName, const QString& caption,
-                                       void (ProfileEditor::*handler)()) {
-  QAction* action = Profiles1->addAction(caption, this, handler);
-  action->setObjectName(QString::fromLatin1(objectName));
-  return action;
+void ProfileEditor::AddMenuCommand(const char* objectName, const QString& caption,
+                                   void (ProfileEditor::*handler)()) {
+  Profiles1->addAction(caption, this, handler)->setObjectName(QString::fromLatin1(objectName));
 }
 
 void ProfileEditor::CreateSelector() {

@@ -53,8 +53,8 @@ class ProfileEditor : public Page, private EditorView {
   void CreateSelector();
   void CreateProfilesMenu();
   void CreateButtonTabs();
-  QAction* AddMenuCommand(const char* objectName, const QString& caption,
-                          void (ProfileEditor::*handler)());
+  void AddMenuCommand(const char* objectName, const QString& caption,
+                      void (ProfileEditor::*handler)());
 
   void ShowInfo(const std::string& text, InfoColour colour) override;
   void ShowProfileList() override;
