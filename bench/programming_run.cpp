@@ -76,7 +76,7 @@ ProgrammingJob JobFor(DeviceLink& link, const SongFolder& songs) {
   UnitProbe(link, job.Status, silent).ProbeUnit();
   job.Rows = songs.Rows();
   job.ButtonOneSoundCount = static_cast<int>(job.Rows.size());
-  job.ReadProfileNumber = [] { return 7; };
+  job.ProfileNumber = 7;
   return job;
 }
 

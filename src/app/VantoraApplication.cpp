@@ -5,23 +5,10 @@
 #include "editor/ProfileEditor.h"
 #include "programming/ProgrammingPage.h"
 
-namespace {
-
-// The number of a profile file that holds none.
-constexpr int NoProfileId = 65535;
-
-// Profile files are not read for their numbers yet: every profile is
-// programmed as one without a number.
-int ReadProfileNumber(const std::string&) {
-  return NoProfileId;
-}
-
-}  // namespace
-
 VantoraApplication::VantoraApplication(AppPorts ports) : ports_(std::move(ports)) {
   startPage_ = std::make_unique<StartPage>(ports_, windows_);
   windows_.fStart = startPage_.get();
-  programmingPage_ = std::make_unique<ProgrammingPage>(ports_, windows_, ReadProfileNumber);
+  programmingPage_ = std::make_unique<ProgrammingPage>(ports_, windows_);
   windows_.Form1 = programmingPage_.get();
   aboutBox_ = std::make_unique<AboutBox>(ports_, windows_);
   windows_.frmAbout = aboutBox_.get();

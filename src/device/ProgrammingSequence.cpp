@@ -123,7 +123,7 @@ int ProgrammingSequence::WriteMemory(const MemoryAssignment& memory,
 }
 
 int ProgrammingSequence::SendMemoryHeader(const MemoryAssignment& memory, MemoryHeader& expected) {
-  const std::uint16_t profile = ProfileNumberOnTheWire(job_.ReadProfileNumber());
+  const std::uint16_t profile = ProfileNumberOnTheWire(job_.ProfileNumber);
   const std::uint8_t songCount = LowByte(memory.SongCount());
   const std::uint8_t buttonOneCount = LowByte(static_cast<std::uint64_t>(job_.ButtonOneSoundCount));
   const std::array<std::uint8_t, LongHeaderLength> command{

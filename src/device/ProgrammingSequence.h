@@ -3,7 +3,6 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,8 +38,8 @@ struct ProgrammingJob {
   std::vector<ProgramRow> Rows;  // every sound in global order, Btn1 first
   int ButtonOneSoundCount = 0;
   UnitStatus Status;  // the unit as last probed
-  // The profile's number, read from its profile file at each memory's header.
-  std::function<int()> ReadProfileNumber;
+  // The profile's number as its profile file holds it; memories store it.
+  int ProfileNumber = NoStoredProfileNumber;
 };
 
 // What a programming run reports while it runs.

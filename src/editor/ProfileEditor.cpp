@@ -1,24 +1,55 @@
 #include "editor/ProfileEditor.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTimer>
+#include <QTreeView>
+#include <QVBoxLayout>
 
 #include "app/AboutBox.h"
 #include "app/ButtonFaces.h"
 #include "app/HelpPane.h"
 #include "app/StartPage.h"
+#include "app/StatusText.h"
 #include "editor/EditorHelpMenu.h"
+#include "editor/SoundListModel.h"
+
+namespace {
+
+QFont ArialFont(int pixelSize, bool bold) {
+  QFont font(QStringLiteral("Arial"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(pixelSize);
+  font.setBold(bold);
+  return font;
+}
+
+}  // namespace
 
 ProfileEditor::ProfileEditor(AppPorts& ports, Windows& windows)
     : Page(ports, "Form3", QStringLiteral("Create Song Profile"), QSize(792, 592)),
-      windows_(windows) {
+      windows_(windows),
+      store_(ports.ProgramFolder + "Profiles/", ports.Prompts, *this) {
   menuBar()->setObjectName(QStringLiteral("MainMenu1"));
   Help1 = menuBar()->addMenu(QStringLiteral("Help"));
   Help1->setObjectName(QStringLiteral("Help1"));
   About1 = Help1->addAction(QStringLiteral("About"), this, &ProfileEditor::About1Click);
   About1->setObjectName(QStringLiteral("About1"));
+  CreateProfilesMenu();
+
+  CreateSelector();
+  CreateButtonTabs();
+  Info = new QLabel(client_);
+  Info->setObjectName(QStringLiteral("Info"));
+  MakeBoldStatusLabel(Info, 16);
+  Place(Info, QRect(8, 456, 425, 20), AnchorLeft | AnchorRight | AnchorBottom);
 
   bbPrevious = MakePictureButton(client_, "bbPrevious", ButtonFace::Previous);
   Place(bbPrevious, QRect(24, 495, 150, 50), AnchorLeft | AnchorBottom);
@@ -36,11 +67,121 @@ ProfileEditor::ProfileEditor(AppPorts& ports, Windows& windows)
   Timer1->setInterval(PollIntervalMs);
   Timer1->start();
 
+  store_.ListProfiles();
   ApplyDesignSize();
+}
+
+ProfileEditor::~ProfileEditor() {
+  // The window closes only after the open profile is gone: its lists must
+  // not read the profile then.
+  for (QTreeView* list : ListViews) list->setModel(nullptr);
+}
+
+void ProfileEditor::CreateProfilesMenu() {
+  Profiles1 = new QMenu(QStringLiteral("Profiles"), menuBar());
+  Profiles1->setObjectName(QStringLiteral("Profiles1"));
+  menuBar()->insertMenu(Help1->menuAction(), Profiles1);
+  AddMenuCommand("New1", QStringLiteral("New"), &ProfileEditor::New1Click);
+  AddMenuCommand("Open1", QStringLiteral("Open"), &ProfileEditor::Open1Click);
+  AddMenuCommand("Save1", QStringLiteral("Save"), &ProfileEditor::Save1Click);
+  AddMenuCommand("SaveAs1", QStringLiteral("Save As..."), &ProfileEditor::SaveAs1Click);
+  AddMenuCommand("RetrieveBackup1", QStringLiteral("Retrieve Backup"),
+                 &ProfileEditor::RetrieveBackup1Click);
+  AddMenuCommand("Delete1", QStringLiteral("Delete"), &ProfileEditor::Delete1Click);
+}
+
+void ProfileEditor::AddMenuCommand(const char* objectName, const QString& caption,
+                                   void (ProfileEditor::*handler)()) {
+  Profiles1->addAction(caption, this, handler)->setObjectName(QString::fromLatin1(objectName));
+}
+
+void ProfileEditor::CreateSelector() {
+  Label1 = new QLabel(QStringLiteral("Select Profile :"), client_);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  Label1->setFont(ArialFont(13, false));
+  Place(Label1, QRect(96, 8, 97, 16), AnchorLeft | AnchorTop);
+
+  ComboBox1 = new QComboBox(client_);
+  ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+  ComboBox1->setEditable(false);
+  Place(ComboBox1, QRect(200, 8, 225, 24), AnchorLeft | AnchorTop);
+  // Every change by the user, by mouse, keyboard or wheel; the store's own
+  // changes are shown with the signal blocked.
+  connect(ComboBox1, &QComboBox::currentIndexChanged, this, &ProfileEditor::ComboBox1Change);
+}
+
+void ProfileEditor::CreateButtonTabs() {
+  PageControl1 = new QTabWidget(client_);
+  PageControl1->setObjectName(QStringLiteral("PageControl1"));
+  PageControl1->tabBar()->setFont(ArialFont(13, true));
+  Place(PageControl1, QRect(4, 40, 425, 349), AnchorLeft | AnchorTop | AnchorBottom);
+  for (int slot = 0; slot < ButtonSlotCount; ++slot) {
+    const QString number = QString::number(slot + 1);
+    QWidget* tab = new QWidget();
+    tab->setObjectName(QStringLiteral("TabSheet") + number);
+    auto* list = new QTreeView(tab);
+    list->setObjectName(QStringLiteral("ListView") + number);
+    list->setFont(ArialFont(13, false));
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setAllColumnsShowFocus(true);
+    list->setToolTip(QStringLiteral("Listing of the songs to be downloaded"));
+    soundLists_[slot] = new SoundListModel(store_.Profile().Buttons[slot], list);
+    list->setModel(soundLists_[slot]);
+    list->header()->setStretchLastSection(false);
+    list->header()->resizeSection(SoundListModel::SoundColumn, 350);
+    list->header()->resizeSection(SoundListModel::SizeColumn, 63);
+    auto* layout = new QVBoxLayout(tab);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(list);
+    PageControl1->addTab(tab, QStringLiteral("Btn") + number);
+    TabSheets[slot] = tab;
+    ListViews[slot] = list;
+  }
+  ShowButtons();
 }
 
 void ProfileEditor::FormShow() {
   Panel1->ShowHelpPage(QStringLiteral("AddFilesIntro.htm"));
+  store_.LoadProfile(store_.CurrentProfileName(), false);
+  RefreshCapacity();
+  if (!PageControl1->isTabVisible(PageControl1->currentIndex())) PageControl1->setCurrentIndex(0);
+}
+
+void ProfileEditor::RefreshCapacity() {
+  for (int slot = 0; slot < ButtonSlotCount; ++slot) {
+    if (PageControl1->isTabVisible(slot)) ListViews[slot]->viewport()->update();
+  }
+}
+
+void ProfileEditor::ComboBox1Change(int index) {
+  store_.SelectProfile(index);
+  store_.SelectionChanged();
+}
+
+void ProfileEditor::New1Click() {
+  store_.New();
+}
+
+void ProfileEditor::Open1Click() {
+  store_.Open();
+}
+
+void ProfileEditor::Save1Click() {
+  store_.Save();
+}
+
+void ProfileEditor::SaveAs1Click() {
+  store_.SaveAs();
+}
+
+void ProfileEditor::RetrieveBackup1Click() {
+  store_.RetrieveBackup();
+}
+
+void ProfileEditor::Delete1Click() {
+  store_.Delete();
 }
 
 void ProfileEditor::FormMouseUp(Qt::MouseButton button) {
@@ -48,6 +189,8 @@ void ProfileEditor::FormMouseUp(Qt::MouseButton button) {
 }
 
 void ProfileEditor::bbPreviousClick() {
+  // When the edits could not be saved, the editor stays with its error shown.
+  if (store_.State().Changed && !store_.AskSaveChangedProfile()) return;
   ShowInPlaceOf(windows_.fStart, this);
 }
 
@@ -56,6 +199,59 @@ void ProfileEditor::About1Click() {
 }
 
 void ProfileEditor::closeEvent(QCloseEvent* event) {
+  if (!store_.FormCloseQuery()) {
+    event->ignore();
+    return;
+  }
   event->accept();
   EndApplication();
+}
+
+void ProfileEditor::ShowInfo(const std::string& text, InfoColour colour) {
+  const QString shown = QString::fromStdString(text);
+  switch (colour) {
+    case InfoColour::Ordinary:
+      ShowStatusText(Info, shown, OrdinaryColour);
+      break;
+    case InfoColour::Failure:
+      ShowStatusText(Info, shown, FailureColour);
+      break;
+    case InfoColour::Kept:
+      ShowStatusText(Info, shown);
+      break;
+  }
+}
+
+void ProfileEditor::ShowProfileList() {
+  const QSignalBlocker blocker(ComboBox1);
+  ComboBox1->clear();
+  QStringList names;
+  for (const std::string& name : store_.ProfileList()) names << QString::fromStdString(name);
+  ComboBox1->addItems(names);
+  ComboBox1->setCurrentIndex(store_.SelectedIndex());
+}
+
+void ProfileEditor::ShowProfileAdded(int index) {
+  const QSignalBlocker blocker(ComboBox1);
+  ComboBox1->insertItem(index, QString::fromStdString(store_.ProfileList()[index]));
+}
+
+void ProfileEditor::ShowProfileRemoved(int index) {
+  const QSignalBlocker blocker(ComboBox1);
+  ComboBox1->removeItem(index);
+}
+
+void ProfileEditor::ShowSelectedProfile(int index) {
+  const QSignalBlocker blocker(ComboBox1);
+  ComboBox1->setCurrentIndex(index);
+}
+
+void ProfileEditor::ShowButtons() {
+  for (int slot = 0; slot < ButtonSlotCount; ++slot) {
+    PageControl1->setTabVisible(slot, store_.Profile().Buttons[slot].Present);
+  }
+}
+
+void ProfileEditor::ShowSounds(int slot) {
+  soundLists_[slot]->Reload();
 }

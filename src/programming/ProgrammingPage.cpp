@@ -14,6 +14,7 @@
 #include "app/HelpPane.h"
 #include "app/StatusText.h"
 #include "editor/ProfileEditor.h"
+#include "profiles/ProfileStore.h"
 #include "profiles/SoundEntry.h"
 
 namespace {
@@ -21,6 +22,19 @@ namespace {
 constexpr int SongColumn = 0;
 constexpr int SizeColumn = 1;
 constexpr int BtnColumn = 2;
+
+// Every sound of the present buttons, all of Btn1 first.
+std::vector<ProgramListRow> ProgramListOf(const SongProfile& profile) {
+  std::vector<ProgramListRow> rows;
+  for (int slot = 0; slot < ButtonSlotCount; ++slot) {
+    const ButtonSlot& button = profile.Buttons[slot];
+    if (!button.Present) continue;
+    for (const SoundEntry& sound : button.Sounds) {
+      rows.push_back({sound.FileName, sound.SizeText, slot + 1, sound.Directory});
+    }
+  }
+  return rows;
+}
 
 }  // namespace
 
@@ -30,11 +44,9 @@ QString SecondsText(std::int64_t milliseconds) {
   return QString::number(static_cast<double>(milliseconds) * 0.001, 'g', 15);
 }
 
-ProgrammingPage::ProgrammingPage(AppPorts& ports, Windows& windows,
-                                 ProfileNumberReader readProfileNumber)
+ProgrammingPage::ProgrammingPage(AppPorts& ports, Windows& windows)
     : Page(ports, "Form1", QStringLiteral("Program Vantora"), QSize(792, 573)),
       windows_(windows),
-      readProfileNumber_(std::move(readProfileNumber)),
       deviceLink_(ports.Driver),
       unitProbe_(deviceLink_, unitStatus_, *this),
       programmingRun_(deviceLink_, ports.Time) {
@@ -157,7 +169,9 @@ ProgrammingJob ProgrammingPage::JobForProgramList() const {
     if (row.ButtonNumber == 1) ++job.ButtonOneSoundCount;
   }
   job.Status = unitStatus_;
-  job.ReadProfileNumber = [read = readProfileNumber_, name = profileName_] { return read(name); };
+  // Read here, on the page's thread: nothing can change the profile file
+  // while the run holds every page's input.
+  job.ProfileNumber = windows_.Form3->Profiles().ReadProfileNumber(profileName_);
   return job;
 }
 
@@ -184,6 +198,8 @@ void ProgrammingPage::bbPreviousClick() {
 }
 
 void ProgrammingPage::FormShow() {
+  const ProfileStore& store = windows_.Form3->Profiles();
+  FillProgramList(ProgramListOf(store.Profile()), store.CurrentProfileName());
   Panel1->ShowHelpPage(QStringLiteral("ProgramPage1.htm"));
 }
 

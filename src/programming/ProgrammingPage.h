@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,9 +27,6 @@ struct ProgramListRow {
   std::string Directory;  // ends in "/"
 };
 
-// Reads the number of the named profile from its profile file.
-using ProfileNumberReader = std::function<int(const std::string& profileName)>;
-
 // The programming page "Program Vantora". It owns the device side: the link
 // to the programmer and the unit status that its timer keeps current, whether
 // the page is visible or not.
@@ -43,7 +39,7 @@ class ProgrammingPage : public Page, private ProgrammerLineObserver {
   static constexpr int ProgramMode = 0;
   static constexpr int FinishMode = 1;
 
-  ProgrammingPage(AppPorts& ports, Windows& windows, ProfileNumberReader readProfileNumber);
+  ProgrammingPage(AppPorts& ports, Windows& windows);
 
   const UnitStatus& Status() const { return unitStatus_; }
   const DeviceLink& Link() const { return deviceLink_; }
@@ -80,7 +76,6 @@ class ProgrammingPage : public Page, private ProgrammerLineObserver {
   void ShowProgrammingResult(int code, const QString& errorText);
 
   Windows& windows_;
-  ProfileNumberReader readProfileNumber_;
   DeviceLink deviceLink_;
   UnitStatus unitStatus_;
   UnitProbe unitProbe_;

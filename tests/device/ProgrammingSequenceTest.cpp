@@ -24,9 +24,7 @@ struct ObserverLog : ProgrammingObserver, ProgrammerLineObserver {
 
 // A unit, its link and a programming job over the songs of one folder.
 struct Rig {
-  explicit Rig(SongFolder& songs) : songs(songs) {
-    job.ReadProfileNumber = [this] { return ProfileNumber; };
-  }
+  explicit Rig(SongFolder& songs) : songs(songs) {}
 
   Bytes AddSong(const std::string& name, std::int64_t size) {
     job.Rows.push_back({name, songs.Directory(), size});
@@ -38,6 +36,7 @@ struct Rig {
   ProgrammingResult Run(const std::function<void(SimulatedUnit&)>& afterProbe = {}) {
     Probe();
     job.Status = Status;
+    job.ProfileNumber = ProfileNumber;
     if (afterProbe) afterProbe(Unit);
     Unit.ClearTraffic();
     return ProgrammingSequence(job, Link, Clock, Log).ProgramUnit();

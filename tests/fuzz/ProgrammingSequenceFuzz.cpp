@@ -186,7 +186,7 @@ Scenario ReadScenario(ByteSource& input, SimulatedUnit& unit, const SongShelf& s
   scenario.Job.ButtonOneSoundCount = input.Next();
   const int profileNumber = (input.Next() | (input.Next() << 8)) - 1000;
   scenario.ProfileOnTheWire = profileNumber >= 0 && profileNumber <= 65278 ? profileNumber : 0xFFFF;
-  scenario.Job.ReadProfileNumber = [profileNumber] { return profileNumber; };
+  scenario.Job.ProfileNumber = profileNumber;
   const std::uint8_t flags = input.Next();
   unit.FailOpen(flags & 1);
   unit.FailPurge(flags & 2);

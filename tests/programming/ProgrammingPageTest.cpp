@@ -139,8 +139,8 @@ TEST_F(ProgrammingPageTest, ProgramWithoutAUnitOnlyAsksForIt) {
 
 TEST_F(ProgrammingPageTest, DuringARunThePageFollowsItWhileNoPageTakesInput) {
   StartProgram();
-  form1->FillProgramList({Song("long.wav", 10000, 1)}, "Party");
   ShowInPlaceOf(form1, vantora->Pages().Form3);
+  form1->FillProgramList({Song("long.wav", 10000, 1)}, "Party");
   auto* label3 = Find<QLabel>(form1, "Label3");
   label3->setText("ERROR -8.");
   auto* progressBar = Find<QProgressBar>(form1, "ProgressBar1");
@@ -182,8 +182,8 @@ TEST_F(ProgrammingPageTest, DuringARunThePageFollowsItWhileNoPageTakesInput) {
 
 TEST_F(ProgrammingPageTest, FailedRunShowsItsErrorAndARepeatStartsAgainFromTheFirstMemory) {
   StartProgram();
-  form1->FillProgramList({Song("a.mp3", 1000, 1), Song("b.mp3", 2000, 2)}, "Party");
   ShowInPlaceOf(form1, vantora->Pages().Form3);
+  form1->FillProgramList({Song("a.mp3", 1000, 1), Song("b.mp3", 2000, 2)}, "Party");
   unit->InjectFault(CmdBeginMemory, SimulatedFault::Refused, std::nullopt, 1);
   const std::size_t writesBeforeRun = unit->Traffic().Writes.size();
   Program(form1);
@@ -207,17 +207,33 @@ TEST_F(ProgrammingPageTest, FailedRunShowsItsErrorAndARepeatStartsAgainFromTheFi
   EXPECT_EQ(label3->text(), "");
 }
 
-TEST_F(ProgrammingPageTest, TheProfileNumberIsReadForTheProfileBeingProgrammed) {
-  std::vector<std::string> namesRead;
-  Windows windows;
-  ProgrammingPage page(*ports, windows, [&namesRead](const std::string& name) {
-    namesRead.push_back(name);
-    return 7;
-  });
-  page.FillProgramList({Song("a.mp3", 1000, 1)}, "Party");
-  Program(&page);
-  EXPECT_EQ(namesRead, std::vector<std::string>{"Party"});
-  EXPECT_EQ(page.Status().Slots[0].ProfileNumber, 7) << "the unit was probed afresh";
+TEST_F(ProgrammingPageTest, ShowingThePageTakesTheEditorsSoundsAndProgramsTheProfilesNumber) {
+  QDir(programFolder.path()).mkdir("Profiles");
+  songs.Write("a.mp3", 1000);
+  songs.Write("c.wav", 3000);
+  QFile profile(programFolder.path() + "/Profiles/Party.qvt");
+  ASSERT_TRUE(profile.open(QIODevice::WriteOnly));
+  const std::string folder = songs.Directory();
+  profile.write(
+      ("[Profile]\r\nID=7\r\nNumButtons=3\r\n[Button0]\r\nNumSounds=1\r\nSound0=" + folder +
+       "a.mp3\r\n[Button1]\r\nNumSounds=0\r\n[Button2]\r\nNumSounds=1\r\n"
+       "Sound0=" +
+       folder + "c.wav\r\n")
+          .c_str());
+  profile.close();
+  StartProgram();
+  ShowInPlaceOf(vantora->Pages().Form3, vantora->Pages().fStart);
+  ShowInPlaceOf(form1, vantora->Pages().Form3);
+
+  auto* list = Find<QTreeWidget>(form1, "ListView1");
+  ASSERT_EQ(list->topLevelItemCount(), 2);
+  EXPECT_EQ(list->topLevelItem(0)->text(0), "a.mp3");
+  EXPECT_EQ(list->topLevelItem(0)->text(2), "1");
+  EXPECT_EQ(list->topLevelItem(1)->text(1), "3000");
+  EXPECT_EQ(list->topLevelItem(1)->text(2), "3") << "the button's own number, not a count";
+  EXPECT_EQ(form1->ProfileName(), "Party");
+  Program(form1);
+  EXPECT_EQ(form1->Status().Slots[0].ProfileNumber, 7) << "the unit was probed afresh";
 }
 
 TEST_F(ProgrammingPageTest, ProgramButtonImageIsClampedToItsTwoFaces) {

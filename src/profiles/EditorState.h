@@ -1,0 +1,8 @@
+#pragma once
+
+// What the editor keeps beside the open profile.
+struct EditorState {
+  bool Changed = false;        // the open profile has edits that are not in its file
+  bool UnitConnected = false;  // a unit is present, as the editor's polling last saw
+  int FittingSoundCount = 0;   // sounds that fit into the unit, counted from Btn1 onwards
+};

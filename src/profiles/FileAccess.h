@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// What tells that a file may have changed since it was last read.
+struct FileStamp {
+  std::uint64_t Device = 0;
+  std::uint64_t Inode = 0;
+  std::int64_t Size = 0;
+  std::int64_t ModifiedNs = 0;
+  std::int64_t ChangedNs = 0;
+
+  bool operator==(const FileStamp&) const = default;
+};
+
+// The stamp of an existing file or folder.
+std::optional<FileStamp> StampOf(const std::string& path);
+bool IsRegularFile(const std::string& path);
+bool IsFolder(const std::string& path);
+// The size of a regular file.
+std::optional<std::int64_t> RegularFileSize(const std::string& path);
+
+// The whole content of a file; nothing when it cannot be read or is larger
+// than the limit.
+std::optional<std::string> ReadFileBytes(const std::string& path, std::int64_t limit);
+// The same with the stamp of the content read.
+struct StampedBytes {
+  FileStamp Stamp;
+  std::string Bytes;
+};
+std::optional<StampedBytes> ReadStampedFile(const std::string& path, std::int64_t limit);
+// Writes a file that does not exist yet and reads it back: true only when
+// it holds the bytes.
+bool WriteFileChecked(const std::string& path, std::string_view bytes);
+// Removes a file, never a folder.
+bool RemoveFile(const std::string& path);
+// Renames within one folder, replacing a file of the new name.
+bool RenameFile(const std::string& from, const std::string& to);
+std::string CurrentFolder();

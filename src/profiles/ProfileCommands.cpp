@@ -1,0 +1,90 @@
+// The commands of the editor's "Profiles" menu.
+#include "profiles/FileAccess.h"
+#include "profiles/ProfileName.h"
+#include "profiles/ProfileStore.h"
+#include "profiles/SoundLookup.h"
+
+void ProfileStore::New() {
+  view_.ShowInfo("", InfoColour::Kept);
+  ClearLists();
+  view_.RefreshCapacity();
+  state_.Changed = false;
+  if (CreateProfile() == ProfileCreated) view_.ShowInfo("Profile created", InfoColour::Kept);
+}
+
+void ProfileStore::Open() {
+  const std::vector<std::string> chosen = prompts_.ChooseFiles(
+      {"Load Profile", folder_.Path(), "", {{"Profiles (*.qvt)", "*.QVT"}}, false});
+  if (chosen.empty()) return;
+  view_.ShowInfo("", InfoColour::Kept);
+  // The profile of the chosen file's name is loaded from the Profiles folder,
+  // whichever folder the chosen file was in.
+  const std::string file = NamePart(chosen.front());
+  const std::string name = file.substr(0, file.rfind('.'));
+  if (!IsValidProfileName(name)) {
+    view_.ShowInfo("Invalid profile name", InfoColour::Ordinary);
+    return;
+  }
+  LoadProfile(name, false);
+  if (IndexOf(name) < 0) AddToList(name);
+  Select(IndexOf(name));
+  view_.RefreshCapacity();
+}
+
+bool ProfileStore::Save() {
+  const std::string name = CurrentProfileName();
+  if (!name.empty()) {
+    if (!SaveProfile(name)) return false;
+    state_.Changed = false;
+    return true;
+  }
+  view_.ShowInfo("", InfoColour::Kept);
+  return CreateProfile() == ProfileCreated && SaveProfile(CurrentProfileName());
+}
+
+void ProfileStore::SaveAs() {
+  view_.ShowInfo("", InfoColour::Kept);
+  // The new profile's backup then holds the same content as its file.
+  if (CreateProfile() == ProfileCreated) SaveProfile(CurrentProfileName());
+}
+
+void ProfileStore::RetrieveBackup() {
+  view_.ShowInfo("", InfoColour::Kept);
+  LoadProfile(CurrentProfileName(), true);
+  view_.RefreshCapacity();
+  // The profile file itself stays as it is until the user saves.
+  state_.Changed = true;
+}
+
+void ProfileStore::Delete() {
+  if (selected_ < 0) return;
+  const int position = selected_;
+  const std::string name = CurrentProfileName();
+  if (prompts_.Ask({"Do you want to permanently delete the profile named " + name + "?",
+                    "Delete Profile", PromptButtons::OkCancel}) != PromptAnswer::Ok) {
+    view_.ShowInfo("Deletion canceled.", InfoColour::Ordinary);
+    return;
+  }
+  const std::string backup = folder_.ProfilePath(name, ProfileFileKind::Backup);
+  if (!RemoveFile(folder_.ProfilePath(name, ProfileFileKind::Profile))) {
+    view_.ShowInfo("ERROR deleting profile " + name + ".", InfoColour::Ordinary);
+    return;
+  }
+  RemoveFile(backup);
+  folder_.Forget(name);
+  // Unsaved edits of the deleted profile go with it; they belong to no neighbour.
+  if (SameProfileName(profile_.Name, name)) {
+    profile_.Name.clear();
+    state_.Changed = false;
+  }
+  RemoveFromList(position);
+  if (!profileList_.empty()) {
+    Select(position > 0 ? position - 1 : 0);
+    SelectionChanged();
+  } else {
+    Select(-1);
+    ClearLists();
+    view_.RefreshCapacity();
+  }
+  view_.ShowInfo("Profile " + name + " deleted.", InfoColour::Ordinary);
+}

@@ -1,0 +1,174 @@
+#include "profiles/ProfileFolder.h"
+
+#include <dirent.h>
+
+#include <algorithm>
+#include <tuple>
+
+#include "profiles/IniFile.h"
+#include "profiles/ProfileFormat.h"
+#include "profiles/ProfileName.h"
+
+namespace {
+
+constexpr std::string_view ProfileExtension = ".qvt";
+constexpr std::string_view BackupExtension = ".BAK";
+// Stamps checked per search beyond those changed: a file changed in place by
+// another program is read again within (profiles / this) searches.
+constexpr std::size_t RechecksPerSearch = 1000;
+
+}  // namespace
+
+ProfileFolder::ProfileFolder(std::string path) : path_(std::move(path)) {}
+
+void ProfileFolder::Refresh() {
+  const std::optional<FileStamp> stamp = StampOf(path_);
+  if (listed_ && stamp == listedStamp_) return;
+  listedStamp_ = stamp;
+  List();
+  listed_ = true;
+  recheckAll_ = true;
+}
+
+void ProfileFolder::List() {
+  struct FoundFile {
+    std::string LowerCaseName;
+    std::string File;
+    bool IsProfile;
+  };
+  std::vector<FoundFile> found;
+  if (DIR* folder = ::opendir(path_.c_str())) {
+    while (const dirent* entry = ::readdir(folder)) {
+      const std::string file = entry->d_name;
+      if (file.size() <= ProfileExtension.size()) continue;
+      const std::string base = file.substr(0, file.size() - ProfileExtension.size());
+      const std::string extension = file.substr(base.size());
+      const bool isProfile = SameProfileName(extension, ProfileExtension);
+      if (!isProfile && !SameProfileName(extension, BackupExtension)) continue;
+      if (!IsValidProfileName(base)) continue;
+      // The listing tells most files' type; links and the rest are looked at.
+      const bool isFile =
+          entry->d_type == DT_REG || (entry->d_type != DT_DIR && IsRegularFile(path_ + file));
+      if (!isFile) continue;
+      found.push_back({LowerCase(base), file, isProfile});
+    }
+    ::closedir(folder);
+  }
+  // Sorted by name regardless of letter case; of two spellings of one name
+  // the same one wins each time.
+  std::sort(found.begin(), found.end(), [](const FoundFile& a, const FoundFile& b) {
+    return std::tie(a.LowerCaseName, a.File) < std::tie(b.LowerCaseName, b.File);
+  });
+  profiles_.clear();
+  byLowerCaseName_.clear();
+  for (FoundFile& file : found) {
+    const auto [known, isNew] = byLowerCaseName_.try_emplace(file.LowerCaseName, profiles_.size());
+    if (isNew) profiles_.emplace_back();
+    StoredProfile& profile = profiles_[known->second];
+    std::string& slot = file.IsProfile ? profile.ProfileFile : profile.BackupFile;
+    if (slot.empty()) slot = std::move(file.File);
+  }
+  for (StoredProfile& profile : profiles_) {
+    const std::string& file =
+        profile.ProfileFile.empty() ? profile.BackupFile : profile.ProfileFile;
+    profile.Name = file.substr(0, file.size() - ProfileExtension.size());
+  }
+}
+
+const ProfileFolder::StoredProfile* ProfileFolder::Find(std::string_view name) {
+  Refresh();
+  return FindListed(name);
+}
+
+const ProfileFolder::StoredProfile* ProfileFolder::FindListed(std::string_view name) const {
+  const auto found = byLowerCaseName_.find(LowerCase(name));
+  return found == byLowerCaseName_.end() ? nullptr : &profiles_[found->second];
+}
+
+std::vector<std::string> ProfileFolder::ProfileNames() {
+  Refresh();
+  std::vector<std::string> names;
+  for (const StoredProfile& profile : profiles_) {
+    if (!profile.ProfileFile.empty()) names.push_back(profile.Name);
+  }
+  return names;
+}
+
+bool ProfileFolder::ProfileExists(std::string_view name) {
+  const StoredProfile* profile = Find(name);
+  return profile && !profile->ProfileFile.empty();
+}
+
+std::string ProfileFolder::ProfilePath(std::string_view name, ProfileFileKind kind) {
+  const StoredProfile* profile = Find(name);
+  const bool wantsProfile = kind == ProfileFileKind::Profile;
+  if (profile) {
+    const std::string& file = wantsProfile ? profile->ProfileFile : profile->BackupFile;
+    if (!file.empty()) return path_ + file;
+  }
+  const std::string base = profile ? profile->Name : std::string(name);
+  return path_ + base + std::string(wantsProfile ? ProfileExtension : BackupExtension);
+}
+
+std::string ProfileFolder::TemporaryPath(std::string_view name) {
+  return path_ + "." + std::string(name) + ".saving";
+}
+
+int ProfileFolder::NumberOf(const std::string& fileName, bool recheck) {
+  const auto known = numbers_.find(fileName);
+  if (known != numbers_.end()) {
+    if (!recheck) return known->second.Number;
+    const std::optional<FileStamp> stamp = StampOf(path_ + fileName);
+    if (stamp == known->second.Stamp) return known->second.Number;
+    numbers_.erase(known);
+  }
+  const std::optional<StampedBytes> file = ReadStampedFile(path_ + fileName, MaxProfileFileBytes);
+  if (!file) return NoProfileId;
+  const int number = StoredProfileNumber(IniFile::Parse(file->Bytes));
+  numbers_.emplace(fileName, KnownNumber{file->Stamp, number});
+  return number;
+}
+
+int ProfileFolder::ReadProfileNumber(std::string_view name) {
+  const StoredProfile* profile = Find(name);
+  if (!profile || profile->ProfileFile.empty()) return NoProfileId;
+  return NumberOf(profile->ProfileFile, true);
+}
+
+std::vector<int> ProfileFolder::ReadProfileNumbers(const std::vector<std::string>& names) {
+  Refresh();
+  std::vector<int> numbers;
+  numbers.reserve(names.size());
+  for (const std::string& name : names) {
+    const StoredProfile* profile = FindListed(name);
+    const bool hasFile = profile && !profile->ProfileFile.empty();
+    numbers.push_back(hasFile ? NumberOf(profile->ProfileFile, true) : NoProfileId);
+  }
+  return numbers;
+}
+
+std::string ProfileFolder::FindProfileByNumber(int number) {
+  Refresh();
+  const std::size_t count = profiles_.size();
+  const std::size_t rechecks = recheckAll_ ? count : std::min(count, RechecksPerSearch);
+  for (std::size_t done = 0; done < rechecks; ++done) {
+    const StoredProfile& profile = profiles_[(recheckCursor_ + done) % count];
+    if (!profile.ProfileFile.empty()) NumberOf(profile.ProfileFile, true);
+  }
+  recheckCursor_ = count == 0 ? 0 : (recheckCursor_ + rechecks) % count;
+  recheckAll_ = false;
+  for (const StoredProfile& profile : profiles_) {
+    if (!profile.ProfileFile.empty() && NumberOf(profile.ProfileFile, false) == number) {
+      return profile.Name;
+    }
+  }
+  return {};
+}
+
+void ProfileFolder::Forget(std::string_view name) {
+  if (const StoredProfile* profile = FindListed(name)) {
+    numbers_.erase(profile->ProfileFile);
+    numbers_.erase(profile->BackupFile);
+  }
+  listed_ = false;
+}

@@ -1,0 +1,184 @@
+#include "profiles/ProfileStore.h"
+
+#include "profiles/ProfileName.h"
+
+ProfileStore::ProfileStore(std::string profilesFolder, UserPrompts& prompts, EditorView& view)
+    : folder_(std::move(profilesFolder)), prompts_(prompts), view_(view) {
+  profile_.Buttons[0].Present = true;
+  profile_.Buttons[1].Present = true;
+}
+
+std::string ProfileStore::CurrentProfileName() const {
+  return selected_ < 0 ? std::string() : profileList_[static_cast<std::size_t>(selected_)];
+}
+
+void ProfileStore::ListProfiles() {
+  profileList_ = folder_.ProfileNames();
+  selected_ = profileList_.empty() ? -1 : 0;
+  view_.ShowProfileList();
+}
+
+void ProfileStore::SelectProfile(int index) {
+  selected_ = index >= 0 && index < static_cast<int>(profileList_.size()) ? index : -1;
+}
+
+void ProfileStore::SelectionChanged() {
+  if (state_.Changed && !AskSaveChangedProfile()) {
+    // Back to the profile the unsaved edits belong to; its error stays shown.
+    Select(IndexOf(profile_.Name));
+    return;
+  }
+  view_.ShowInfo("", InfoColour::Kept);
+  LoadProfile(CurrentProfileName(), false);
+  view_.RefreshCapacity();
+}
+
+bool ProfileStore::AskSaveChangedProfile() {
+  state_.Changed = false;
+  const PromptAnswer answer = prompts_.Ask(
+      {"The current profile has changed. Save profile?", "Profile Changed", PromptButtons::YesNo});
+  if (answer != PromptAnswer::Yes) return true;
+  // The edits belong to the profile the lists were loaded from, whatever the
+  // selector shows by now.
+  if (!profile_.Name.empty()) {
+    if (SaveProfile(profile_.Name)) return true;
+  } else {
+    const int created = CreateProfile();
+    if (created == ProfileCreated) view_.ShowInfo("Profile created", InfoColour::Ordinary);
+    if (created != TooManyProfiles && created != ProfileNotWritten) return true;
+  }
+  state_.Changed = true;
+  return false;
+}
+
+int ProfileStore::CreateProfile() {
+  const std::optional<std::string> name =
+      prompts_.AskText("Create profile name...", "Profile Name", "");
+  if (!name) {
+    view_.ShowInfo("Cancelled new profile", InfoColour::Ordinary);
+    return ProfileCreationCancelled;
+  }
+  if (name->empty()) {
+    SelectionChanged();
+    view_.ShowInfo("Cannot save profile with out a name", InfoColour::Ordinary);
+    return ProfileNameRefused;
+  }
+  if (!IsValidProfileName(*name)) {
+    view_.ShowInfo("Invalid profile name", InfoColour::Ordinary);
+    return ProfileNameRefused;
+  }
+  if (folder_.ProfileExists(*name)) {
+    Select(IndexOf(*name));
+    SelectionChanged();
+    view_.ShowInfo("Profile with the same name already exists", InfoColour::Ordinary);
+    return ProfileNameExists;
+  }
+  const int number = NextFreeProfileNumber();
+  if (number > MaxProfileId) {
+    prompts_.Ask(
+        {"You have exceeded the maximum number of profiles (65278). "
+         "Cancelling new profile.",
+         "Maximum Number Of Profiles", PromptButtons::Ok, PromptIcon::Stop});
+    return TooManyProfiles;
+  }
+  if (!WriteProfile(*name, number)) return ProfileNotWritten;
+  // The lists are in the new file now.
+  state_.Changed = false;
+  AddToList(*name);
+  Select(static_cast<int>(profileList_.size()) - 1);
+  SelectionChanged();
+  return ProfileCreated;
+}
+
+int ProfileStore::NextFreeProfileNumber() {
+  // The lowest number that no listed profile has is at most the list's length.
+  std::vector<bool> taken(profileList_.size() + 1, false);
+  for (const int number : folder_.ReadProfileNumbers(profileList_)) {
+    if (number >= 0 && static_cast<std::size_t>(number) < taken.size()) taken[number] = true;
+  }
+  int number = 0;
+  while (taken[static_cast<std::size_t>(number)]) ++number;
+  return number;
+}
+
+std::string ProfileStore::FindProfileByNumber(int number) {
+  const std::string name = folder_.FindProfileByNumber(number);
+  return name.empty() ? "None" : name;
+}
+
+int ProfileStore::ReadProfileNumber(const std::string& name) {
+  return folder_.ReadProfileNumber(name);
+}
+
+bool ProfileStore::FormCloseQuery() {
+  if (!state_.Changed) return true;
+  switch (prompts_.Ask(
+      {"Save Profile Changes?", "Warning", PromptButtons::YesNoCancel, PromptIcon::Exclamation})) {
+    case PromptAnswer::Yes:
+      return Save();
+    case PromptAnswer::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void ProfileStore::ClearLists() {
+  profile_.ClearPresentLists();
+  for (int slot = 0; slot < ButtonSlotCount; ++slot) {
+    if (profile_.Buttons[slot].Present) view_.ShowSounds(slot);
+  }
+}
+
+void ProfileStore::MakePresent(int slot) {
+  if (profile_.Buttons[slot].Present) return;
+  profile_.Buttons[slot].Present = true;
+  view_.ShowButtons();
+}
+
+bool ProfileStore::IsFull(int slot) const {
+  return profile_.Buttons[slot].Sounds.size() >= static_cast<std::size_t>(MaxSoundsPerButton);
+}
+
+void ProfileStore::AppendSound(int slot, SoundEntry entry) {
+  profile_.Buttons[slot].Sounds.push_back(std::move(entry));
+  view_.ShowSounds(slot);
+}
+
+void ProfileStore::ReplaceSound(int slot, std::size_t row, const SoundEntry& entry) {
+  SoundEntry& sound = profile_.Buttons[slot].Sounds[row];
+  sound.FileName = entry.FileName;
+  sound.SizeText = entry.SizeText;
+  sound.Directory = entry.Directory;
+  view_.ShowSounds(slot);
+}
+
+void ProfileStore::RemoveSound(int slot, std::size_t row) {
+  auto& sounds = profile_.Buttons[slot].Sounds;
+  sounds.erase(sounds.begin() + static_cast<std::ptrdiff_t>(row));
+  view_.ShowSounds(slot);
+}
+
+int ProfileStore::IndexOf(const std::string& name) const {
+  for (std::size_t index = 0; index < profileList_.size(); ++index) {
+    if (SameProfileName(profileList_[index], name)) return static_cast<int>(index);
+  }
+  return -1;
+}
+
+void ProfileStore::Select(int index) {
+  selected_ = index;
+  view_.ShowSelectedProfile(index);
+}
+
+void ProfileStore::AddToList(const std::string& name) {
+  profileList_.push_back(name);
+  view_.ShowProfileAdded(static_cast<int>(profileList_.size()) - 1);
+}
+
+void ProfileStore::RemoveFromList(int index) {
+  profileList_.erase(profileList_.begin() + index);
+  if (selected_ == index) selected_ = -1;
+  if (selected_ > index) --selected_;
+  view_.ShowProfileRemoved(index);
+}

@@ -1,0 +1,118 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "profiles/EditorState.h"
+#include "profiles/EditorView.h"
+#include "profiles/ProfileFolder.h"
+#include "profiles/SongProfile.h"
+#include "profiles/UserPrompts.h"
+
+class IniFile;
+
+// Results of CreateProfile.
+constexpr int ProfileCreated = 0;
+constexpr int ProfileNameRefused = -1;  // empty or not usable as a file name
+constexpr int ProfileNameExists = -2;
+constexpr int TooManyProfiles = -3;
+constexpr int ProfileNotWritten = -4;
+constexpr int ProfileCreationCancelled = -5;
+
+// The outcome of CheckSoundFiles: Result is CheckCancelled or 0.
+constexpr int CheckCancelled = -1;
+struct SoundFileCheck {
+  int Result = 0;
+  int Replaced = 0;
+  int Removed = 0;
+};
+
+// The editor's profile side: the open profile and the state beside it, the
+// profile selector's list, the profile files in the Profiles folder and the
+// commands on them. It asks the user only through UserPrompts and shows its
+// outcomes only through EditorView.
+class ProfileStore {
+ public:
+  // The Profiles folder's path ends in "/".
+  ProfileStore(std::string profilesFolder, UserPrompts& prompts, EditorView& view);
+
+  SongProfile& Profile() { return profile_; }
+  const SongProfile& Profile() const { return profile_; }
+  EditorState& State() { return state_; }
+  const EditorState& State() const { return state_; }
+  // The selector's items and its selection (-1: none).
+  const std::vector<std::string>& ProfileList() const { return profileList_; }
+  int SelectedIndex() const { return selected_; }
+  std::string CurrentProfileName() const;
+
+  // The selector.
+  void ListProfiles();
+  // The user chose an item; SelectionChanged follows.
+  void SelectProfile(int index);
+  void SelectionChanged();
+  // False when the user wanted the edits saved and nothing could be written:
+  // the edits are then kept, still unsaved.
+  bool AskSaveChangedProfile();
+  int CreateProfile();
+  int NextFreeProfileNumber();
+  // A stored profile's name, or "None".
+  std::string FindProfileByNumber(int number);
+  SoundFileCheck CheckSoundFiles();
+  // Whether the editor may close.
+  bool FormCloseQuery();
+
+  // The "Profiles" menu.
+  void New();
+  void Open();
+  // True when the profile was saved.
+  bool Save();
+  void SaveAs();
+  void RetrieveBackup();
+  void Delete();
+
+  // The profile files.
+  int ReadProfileNumber(const std::string& name);
+  bool WriteProfile(const std::string& name, int number);
+  bool SaveProfile(const std::string& name);
+  void LoadProfile(const std::string& name, bool fromBackup);
+
+ private:
+  struct Loading {
+    int Changes = 0;
+    bool Stopped = false;
+  };
+
+  // Loading.
+  void ReadCurrentFormat(const IniFile& file, Loading& loading);
+  void ReadOldList(const std::vector<std::string>& paths, Loading& loading);
+  void TakeStoredSound(int slot, const std::string& path, Loading& loading);
+  void AskToSaveLoadedChanges(const std::string& name, const Loading& loading);
+  void ConvertOldList(const std::string& name);
+
+  // Saving.
+  bool IsUsableName(const std::string& name);
+  bool ReplaceProfileFile(const std::string& name, const std::string& text, bool keepBackup);
+  void ShowSaveError(const std::string& name);
+
+  // Changes to the lists, each shown at once.
+  void ClearLists();
+  void MakePresent(int slot);
+  bool IsFull(int slot) const;
+  void AppendSound(int slot, SoundEntry entry);
+  void ReplaceSound(int slot, std::size_t row, const SoundEntry& entry);
+  void RemoveSound(int slot, std::size_t row);
+
+  // Changes to the selector, each shown at once.
+  int IndexOf(const std::string& name) const;
+  void Select(int index);
+  void AddToList(const std::string& name);
+  void RemoveFromList(int index);
+
+  ProfileFolder folder_;
+  UserPrompts& prompts_;
+  EditorView& view_;
+  SongProfile profile_;
+  EditorState state_;
+  std::vector<std::string> profileList_;
+  int selected_ = -1;
+};

@@ -1,0 +1,36 @@
+// The check of every sound file before the profile is programmed.
+#include "profiles/FileAccess.h"
+#include "profiles/MissingSound.h"
+#include "profiles/ProfileStore.h"
+
+SoundFileCheck ProfileStore::CheckSoundFiles() {
+  SoundFileCheck check;
+  for (int slot = 0; slot < ButtonSlotCount; ++slot) {
+    if (!profile_.Buttons[slot].Present) continue;
+    const std::vector<SoundEntry>& sounds = profile_.Buttons[slot].Sounds;
+    for (std::size_t row = 0; row < sounds.size();) {
+      const std::string path = sounds[row].FullPath();
+      if (IsRegularFile(path)) {
+        ++row;
+        continue;
+      }
+      switch (AskAboutMissingFile(prompts_, path, PromptIcon::None)) {
+        case PromptAnswer::Yes: {
+          const std::optional<SoundEntry> moved = FindMovedSound(prompts_, path);
+          if (!moved) return {CheckCancelled, check.Replaced, check.Removed};
+          ReplaceSound(slot, row, *moved);
+          ++check.Replaced;
+          ++row;
+          break;
+        }
+        case PromptAnswer::No:
+          RemoveSound(slot, row);
+          ++check.Removed;
+          break;
+        default:
+          return {CheckCancelled, check.Replaced, check.Removed};
+      }
+    }
+  }
+  return check;
+}
