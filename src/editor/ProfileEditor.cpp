@@ -5,8 +5,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -43,9 +45,11 @@ ProfileEditor::ProfileEditor(AppPorts& ports, Windows& windows)
   About1 = Help1->addAction(QStringLiteral("About"), this, &ProfileEditor::About1Click);
   About1->setObjectName(QStringLiteral("About1"));
   CreateProfilesMenu();
+  CreateSoundMenus();
 
   CreateSelector();
   CreateButtonTabs();
+  CreateCapacityDisplay();
   Info = new QLabel(client_);
   Info->setObjectName(QStringLiteral("Info"));
   MakeBoldStatusLabel(Info, 16);
@@ -56,6 +60,7 @@ ProfileEditor::ProfileEditor(AppPorts& ports, Windows& windows)
   connect(bbPrevious, &QPushButton::clicked, this, &ProfileEditor::bbPreviousClick);
   bbNext = MakePictureButton(client_, "bbNext", ButtonFace::Next);
   Place(bbNext, QRect(264, 495, 150, 50), AnchorLeft | AnchorBottom);
+  connect(bbNext, &QPushButton::clicked, this, &ProfileEditor::bbNextClick);
 
   // The pane stops 534 pixels down, clear of the status bar.
   Panel1 = new HelpPane(client_, ports.ProgramFolder);
@@ -65,8 +70,11 @@ ProfileEditor::ProfileEditor(AppPorts& ports, Windows& windows)
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(PollIntervalMs);
+  connect(Timer1, &QTimer::timeout, this, &ProfileEditor::Timer1Timer);
   Timer1->start();
 
+  // Files dragged from the file manager (FormDropFiles).
+  setAcceptDrops(true);
   store_.ListProfiles();
   ApplyDesignSize();
 }
@@ -93,6 +101,60 @@ void ProfileEditor::CreateProfilesMenu() {
 void ProfileEditor::AddMenuCommand(const char* objectName, const QString& caption,
                                    void (ProfileEditor::*handler)()) {
   Profiles1->addAction(caption, this, handler)->setObjectName(QString::fromLatin1(objectName));
+}
+
+void ProfileEditor::CreateSoundMenus() {
+  AddSongs1 = new QAction(QStringLiteral("Add Sounds"), menuBar());
+  AddSongs1->setObjectName(QStringLiteral("AddSongs1"));
+  connect(AddSongs1, &QAction::triggered, this, &ProfileEditor::AddSongs1Click);
+  menuBar()->insertAction(Help1->menuAction(), AddSongs1);
+
+  RemoveSounds1 = new QMenu(QStringLiteral("Remove Sounds"), menuBar());
+  RemoveSounds1->setObjectName(QStringLiteral("RemoveSounds1"));
+  RemoveSounds1->addAction(QStringLiteral("All"), this, &ProfileEditor::All1Click)
+      ->setObjectName(QStringLiteral("All1"));
+  RemoveSounds1->addAction(QStringLiteral("Selected"), this, &ProfileEditor::Selected1Click)
+      ->setObjectName(QStringLiteral("Selected1"));
+  menuBar()->insertMenu(Help1->menuAction(), RemoveSounds1);
+
+  Buttons1 = new QMenu(QStringLiteral("Buttons"), menuBar());
+  Buttons1->setObjectName(QStringLiteral("Buttons1"));
+  Buttons1->addAction(QStringLiteral("Add Button"), this, &ProfileEditor::AddButton1Click)
+      ->setObjectName(QStringLiteral("AddButton1"));
+  Buttons1->addAction(QStringLiteral("Remove Button"), this, &ProfileEditor::RemoveButton1Click)
+      ->setObjectName(QStringLiteral("RemoveButton1"));
+  menuBar()->insertMenu(Help1->menuAction(), Buttons1);
+
+  PopupMenu1 = new QMenu(this);
+  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+  PopupMenu1->addAction(QStringLiteral("Add Songs"), this, &ProfileEditor::AddSongs2Click)
+      ->setObjectName(QStringLiteral("AddSongs2"));
+  PopupMenu1->addAction(QStringLiteral("Remove Songs"), this, &ProfileEditor::RemoveSongs2Click)
+      ->setObjectName(QStringLiteral("RemoveSongs2"));
+}
+
+void ProfileEditor::CreateCapacityDisplay() {
+  ProgressBar1 = new QProgressBar(client_);
+  ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+  ProgressBar1->setRange(0, 100);
+  ProgressBar1->setValue(0);
+  ProgressBar1->setTextVisible(false);
+  Place(ProgressBar1, QRect(8, 407, 420, 33), AnchorLeft | AnchorBottom);
+
+  StatusBar1 = statusBar();
+  StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+  StatusBar1->setSizeGripEnabled(false);
+  StatusBar1->setFixedHeight(20);
+  const std::array<int, 5> widths{100, 125, 135, 135, 150};
+  const std::array<QString, 5> texts{QStringLiteral("Disconnected"), QStringLiteral("Size : 0"),
+                                     QStringLiteral("Used : 0"), QStringLiteral("Remaining : 0"),
+                                     QStringLiteral("Profile On Vantora : None")};
+  for (std::size_t panel = 0; panel < statusPanels_.size(); ++panel) {
+    statusPanels_[panel] = new QLabel(texts[panel], StatusBar1);
+    statusPanels_[panel]->setObjectName(QStringLiteral("StatusPanel%1").arg(panel));
+    statusPanels_[panel]->setFixedWidth(widths[panel]);
+    StatusBar1->addWidget(statusPanels_[panel]);
+  }
 }
 
 void ProfileEditor::CreateSelector() {
@@ -127,7 +189,17 @@ void ProfileEditor::CreateButtonTabs() {
     list->setUniformRowHeights(true);
     list->setAllColumnsShowFocus(true);
     list->setToolTip(QStringLiteral("Listing of the songs to be downloaded"));
-    soundLists_[slot] = new SoundListModel(store_.Profile().Buttons[slot], list);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Row moves, double clicks and the popup menu are the page's own handlers,
+    // shared by the eight lists.
+    list->viewport()->setAcceptDrops(true);
+    list->viewport()->installEventFilter(this);
+    list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list, &QWidget::customContextMenuRequested, this, [this, list](QPoint position) {
+      PopupMenu1->popup(list->viewport()->mapToGlobal(position));
+    });
+    soundLists_[slot] = new SoundListModel(store_.Profile(), slot, store_.State(), list);
     list->setModel(soundLists_[slot]);
     list->header()->setStretchLastSection(false);
     list->header()->resizeSection(SoundListModel::SoundColumn, 350);
@@ -145,14 +217,14 @@ void ProfileEditor::CreateButtonTabs() {
 void ProfileEditor::FormShow() {
   Panel1->ShowHelpPage(QStringLiteral("AddFilesIntro.htm"));
   store_.LoadProfile(store_.CurrentProfileName(), false);
+  TrimTabsToUnit();
   RefreshCapacity();
-  if (!PageControl1->isTabVisible(PageControl1->currentIndex())) PageControl1->setCurrentIndex(0);
+  UpdateStatusBar();
+  ShowActiveTabOrBtn1();
 }
 
-void ProfileEditor::RefreshCapacity() {
-  for (int slot = 0; slot < ButtonSlotCount; ++slot) {
-    if (PageControl1->isTabVisible(slot)) ListViews[slot]->viewport()->update();
-  }
+void ProfileEditor::ShowActiveTabOrBtn1() {
+  if (!PageControl1->isTabVisible(PageControl1->currentIndex())) PageControl1->setCurrentIndex(0);
 }
 
 void ProfileEditor::ComboBox1Change(int index) {
@@ -204,6 +276,7 @@ void ProfileEditor::closeEvent(QCloseEvent* event) {
     return;
   }
   event->accept();
+  setAcceptDrops(false);
   EndApplication();
 }
 

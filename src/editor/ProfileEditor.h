@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 #include "app/Page.h"
 #include "app/Windows.h"
@@ -12,14 +13,22 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
+class QProgressBar;
 class QPushButton;
+class QStatusBar;
 class QTabWidget;
 class QTimer;
 class QTreeView;
 class SoundListModel;
+struct UnitStatus;
 
 // The profile editor "Create Song Profile": the profile selector, the
-// "Profiles" menu and the button tabs with their sound lists.
+// "Profiles" menu, the button tabs with their sound lists and the commands
+// that edit them, the capacity bar, the unit's status bar and the checks of
+// the Next button.
 class ProfileEditor : public Page, private EditorView {
   Q_OBJECT
 
@@ -32,8 +41,18 @@ class ProfileEditor : public Page, private EditorView {
   // The open profile, the editor state and the stored profiles.
   ProfileStore& Profiles() { return store_; }
 
-  // Run after every command that changed the profile: repaints the lists.
+  // Run after every change of the profile: the capacity bar, the count of
+  // fitting sounds and the highlighting that shows it.
   void RefreshCapacity() override;
+  // The bytes that the sounds of the present buttons need on the unit.
+  std::int64_t UsedBytes() const;
+  void CountFittingSounds();
+  void UpdateStatusBar();
+
+  // Adds one file to the active tab's list.
+  void AddSoundFile(const QString& path);
+  void AddSounds();
+  void RemoveCheckedSounds();
 
   void ComboBox1Change(int index);
   void New1Click();
@@ -42,6 +61,19 @@ class ProfileEditor : public Page, private EditorView {
   void SaveAs1Click();
   void RetrieveBackup1Click();
   void Delete1Click();
+  void AddSongs1Click();
+  void All1Click();
+  void Selected1Click();
+  void AddButton1Click();
+  void RemoveButton1Click();
+  void AddSongs2Click();
+  void RemoveSongs2Click();
+  bool ListView1DragOver(QTreeView* list, QObject* source);
+  void ListView1DragDrop(QTreeView* list, QPoint position);
+  void ListView1DblClick(QTreeView* list);
+  void FormDropFiles(const QDropEvent& drop);
+  void Timer1Timer();
+  void bbNextClick();
   void bbPreviousClick();
   void About1Click();
 
@@ -49,11 +81,21 @@ class ProfileEditor : public Page, private EditorView {
   void FormShow() override;
   void FormMouseUp(Qt::MouseButton button) override;
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreateSelector();
   void CreateProfilesMenu();
   void CreateButtonTabs();
+  void CreateSoundMenus();
+  void CreateCapacityDisplay();
+  void StartRowDrag(QTreeView* list);
+  void TrimTabsToUnit();
+  void ShowActiveTabOrBtn1();
+  const UnitStatus& Unit() const;
   void AddMenuCommand(const char* objectName, const QString& caption,
                       void (ProfileEditor::*handler)());
 
@@ -71,14 +113,24 @@ class ProfileEditor : public Page, private EditorView {
   QLabel* Label1;
   QComboBox* ComboBox1;
   QTabWidget* PageControl1;
-  std::array<QWidget*, ButtonSlotCount> TabSheets;
-  std::array<QTreeView*, ButtonSlotCount> ListViews;
-  std::array<SoundListModel*, ButtonSlotCount> soundLists_;
+  std::array<QWidget*, ButtonSlotCount> TabSheets{};
+  std::array<QTreeView*, ButtonSlotCount> ListViews{};
+  std::array<SoundListModel*, ButtonSlotCount> soundLists_{};
   QLabel* Info;
   HelpPane* Panel1;
   QPushButton* bbPrevious;
   QPushButton* bbNext;
   QMenu* Profiles1;
+  QAction* AddSongs1;
+  QMenu* RemoveSounds1;
+  QMenu* Buttons1;
+  QMenu* PopupMenu1;
+  QProgressBar* ProgressBar1;
+  QStatusBar* StatusBar1;
+  std::array<QLabel*, 5> statusPanels_{};
+  // Where a mouse press on a list began: a drag of its row may follow.
+  QTreeView* pressedList_ = nullptr;
+  QPoint pressPosition_;
   QMenu* Help1;
   QAction* About1;
   QTimer* Timer1;

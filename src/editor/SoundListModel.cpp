@@ -1,15 +1,60 @@
 #include "editor/SoundListModel.h"
 
-SoundListModel::SoundListModel(ButtonSlot& slot, QObject* parent)
-    : QAbstractTableModel(parent), slot_(slot) {}
+#include <algorithm>
+
+QString ListView1InfoTip(const SoundEntry& sound) {
+  return QStringLiteral("Name : ") + QString::fromStdString(sound.FileName) +
+         QStringLiteral("\nPath : ") + QString::fromStdString(sound.Directory) +
+         QStringLiteral("\nDouble Click To Play.");
+}
+
+SoundListModel::SoundListModel(SongProfile& profile, int slot, const EditorState& state,
+                               QObject* parent)
+    : QAbstractTableModel(parent), profile_(profile), slot_(slot), state_(state) {}
 
 void SoundListModel::Reload() {
   beginResetModel();
   endResetModel();
 }
 
+void SoundListModel::AppendSound(SoundEntry sound) {
+  const int row = rowCount();
+  beginInsertRows(QModelIndex(), row, row);
+  Slot().Sounds.push_back(std::move(sound));
+  endInsertRows();
+}
+
+bool SoundListModel::RemoveCheckedSounds() {
+  std::vector<SoundEntry>& sounds = Slot().Sounds;
+  bool removed = false;
+  for (int row = 0; row < rowCount();) {
+    if (!sounds[static_cast<std::size_t>(row)].Checked) {
+      ++row;
+      continue;
+    }
+    beginRemoveRows(QModelIndex(), row, row);
+    sounds.erase(sounds.begin() + row);
+    endRemoveRows();
+    removed = true;
+  }
+  return removed;
+}
+
+void SoundListModel::MoveSound(int row, int before) {
+  // Moving a row before itself or before its neighbour below changes nothing.
+  if (before == row || before == row + 1) return;
+  std::vector<SoundEntry>& sounds = Slot().Sounds;
+  beginMoveRows(QModelIndex(), row, row, QModelIndex(), before);
+  if (before < row) {
+    std::rotate(sounds.begin() + before, sounds.begin() + row, sounds.begin() + row + 1);
+  } else {
+    std::rotate(sounds.begin() + row, sounds.begin() + row + 1, sounds.begin() + before);
+  }
+  endMoveRows();
+}
+
 int SoundListModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(slot_.Sounds.size());
+  return parent.isValid() ? 0 : static_cast<int>(Slot().Sounds.size());
 }
 
 int SoundListModel::columnCount(const QModelIndex& parent) const {
@@ -17,26 +62,42 @@ int SoundListModel::columnCount(const QModelIndex& parent) const {
 }
 
 const SoundEntry* SoundListModel::EntryAt(const QModelIndex& index) const {
-  if (!index.isValid() || index.row() >= static_cast<int>(slot_.Sounds.size())) return nullptr;
-  return &slot_.Sounds[static_cast<std::size_t>(index.row())];
+  if (!index.isValid() || index.row() >= rowCount()) return nullptr;
+  return &Slot().Sounds[static_cast<std::size_t>(index.row())];
+}
+
+int SoundListModel::GlobalIndex(int row) const {
+  int rowsBefore = 0;
+  for (int slot = 0; slot < slot_; ++slot) {
+    rowsBefore += static_cast<int>(profile_.Buttons[slot].Sounds.size());
+  }
+  return rowsBefore + row;
 }
 
 QVariant SoundListModel::data(const QModelIndex& index, int role) const {
   const SoundEntry* entry = EntryAt(index);
   if (!entry) return {};
-  if (role == Qt::DisplayRole) {
-    return QString::fromStdString(index.column() == SoundColumn ? entry->FileName
-                                                                : entry->SizeText);
+  switch (role) {
+    case Qt::DisplayRole:
+      return QString::fromStdString(index.column() == SoundColumn ? entry->FileName
+                                                                  : entry->SizeText);
+    case Qt::CheckStateRole:
+      if (index.column() != SoundColumn) return {};
+      return entry->Checked ? Qt::Checked : Qt::Unchecked;
+    case Qt::ToolTipRole:
+      return ListView1InfoTip(*entry);
+    case Qt::BackgroundRole:
+      // The highlighting of the sounds that fit (ListView1AdvancedCustomDrawItem).
+      if (GlobalIndex(index.row()) < state_.FittingSoundCount) return FittingSoundColour;
+      return {};
+    default:
+      return {};
   }
-  if (role == Qt::CheckStateRole && index.column() == SoundColumn) {
-    return entry->Checked ? Qt::Checked : Qt::Unchecked;
-  }
-  return {};
 }
 
 bool SoundListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
   if (role != Qt::CheckStateRole || index.column() != SoundColumn || !EntryAt(index)) return false;
-  slot_.Sounds[static_cast<std::size_t>(index.row())].Checked = value.toInt() == Qt::Checked;
+  Slot().Sounds[static_cast<std::size_t>(index.row())].Checked = value.toInt() == Qt::Checked;
   emit dataChanged(index, index, {Qt::CheckStateRole});
   return true;
 }

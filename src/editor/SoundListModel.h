@@ -1,21 +1,35 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QColor>
 
+#include "profiles/EditorState.h"
 #include "profiles/SongProfile.h"
 
+// The background of the sounds that fit into the unit: a light blue.
+inline const QColor FittingSoundColour{102, 204, 255};
+
+// The tip of a row: its name, its folder and how to play it.
+QString ListView1InfoTip(const SoundEntry& sound);
+
 // The rows of one button's list: a view of the slot's sounds, which stay the
-// truth. The check box of a row is the sound's Checked mark.
+// truth. The check box of a row is the sound's Checked mark; the sounds that
+// fit into the unit, counted from the first row of Btn1, are light blue.
 class SoundListModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
   enum Column { SoundColumn, SizeColumn, ColumnCount };
 
-  SoundListModel(ButtonSlot& slot, QObject* parent);
+  SoundListModel(SongProfile& profile, int slot, const EditorState& state, QObject* parent);
 
   // The slot's rows were replaced.
   void Reload();
+  void AppendSound(SoundEntry sound);
+  // Removes the checked rows; true when there were any.
+  bool RemoveCheckedSounds();
+  // Moves a row before another, or to the end when `before` is the row count.
+  void MoveSound(int row, int before);
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -25,7 +39,12 @@ class SoundListModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
  private:
+  ButtonSlot& Slot() const { return profile_.Buttons[slot_]; }
   const SoundEntry* EntryAt(const QModelIndex& index) const;
+  // The row's place among all sounds of the profile, Btn1's first.
+  int GlobalIndex(int row) const;
 
-  ButtonSlot& slot_;
+  SongProfile& profile_;
+  int slot_;
+  const EditorState& state_;
 };

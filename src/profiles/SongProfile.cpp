@@ -26,6 +26,28 @@ void SongProfile::HideSlot(int slot) {
   Buttons[slot].Sounds.clear();
 }
 
+int SongProfile::ShowNextButton(int buttonCount) {
+  for (int slot = 0; slot < buttonCount && slot < ButtonSlotCount; ++slot) {
+    if (!Buttons[slot].Present) {
+      Buttons[slot].Present = true;
+      return slot;
+    }
+  }
+  return -1;
+}
+
+int SongProfile::HideLastButton() {
+  // A profile keeps at least two buttons.
+  constexpr int KeptButtons = 2;
+  for (int slot = ButtonSlotCount - 1; slot >= KeptButtons; --slot) {
+    if (Buttons[slot].Present) {
+      HideSlot(slot);
+      return slot;
+    }
+  }
+  return -1;
+}
+
 void SongProfile::TrimToUnit(int buttonCount) {
   for (int slot = ButtonSlotCount - 1; slot >= buttonCount && slot >= 0; --slot) {
     if (Buttons[slot].Present) HideSlot(slot);

@@ -38,4 +38,9 @@ struct SongProfile {
   void HideSlot(int slot);
   // Hides every present slot from the unit's button count upward.
   void TrimToUnit(int buttonCount);
+  // Shows the lowest absent slot below the unit's button count; the slot
+  // shown, or -1 when all of them are present.
+  int ShowNextButton(int buttonCount);
+  // Hides the highest present slot, never Btn1 or Btn2; the slot hidden, or -1.
+  int HideLastButton();
 };

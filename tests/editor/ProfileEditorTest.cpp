@@ -69,7 +69,7 @@ TEST_F(ProfileEditorTest, ThePageHasItsControlsAndTheProfilesMenuBeforeHelp) {
   EXPECT_FALSE(Find<QComboBox>(editor, "ComboBox1")->isEditable());
   QStringList menus;
   for (QAction* menu : editor->menuBar()->actions()) menus << menu->text();
-  EXPECT_EQ(menus, (QStringList{"Profiles", "Help"}));
+  EXPECT_EQ(menus, (QStringList{"Profiles", "Add Sounds", "Remove Sounds", "Buttons", "Help"}));
   QStringList commands;
   for (QAction* command : Find<QMenu>(editor, "Profiles1")->actions()) {
     commands << command->objectName() + ":" + command->text();

@@ -16,6 +16,7 @@ class ScriptedPrompts final : public UserPrompts {
   std::vector<Question> Questions;
   std::vector<FileDialog> Dialogs;
   std::vector<std::string> TextCaptions;
+  bool Open = false;  // as if a question were open while the test runs
 
   PromptAnswer Ask(const Question& question) override {
     Questions.push_back(question);
@@ -30,7 +31,7 @@ class ScriptedPrompts final : public UserPrompts {
     TextCaptions.push_back(caption);
     return Next(Texts, "input box: " + caption);
   }
-  bool IsOpen() const override { return false; }
+  bool IsOpen() const override { return Open; }
 
   bool AllAnswersUsed() const { return Answers.empty() && ChosenFiles.empty() && Texts.empty(); }
 

@@ -1,0 +1,121 @@
+// The profile editor's capacity bar, the count of the sounds that fit, the
+// unit's status bar, the polling timer and the checks of the Next button.
+#include <QLabel>
+#include <QLocale>
+#include <QProgressBar>
+#include <QTabWidget>
+#include <QTreeView>
+#include <algorithm>
+#include <vector>
+
+#include "device/SoundPacking.h"
+#include "editor/ProfileEditor.h"
+#include "editor/SoundListModel.h"
+#include "profiles/UserPrompts.h"
+#include "programming/ProgrammingPage.h"
+
+namespace {
+
+// Whole numbers with the user's thousands separator; without a language of
+// its own (the C locale) as in English.
+QString GroupedNumber(std::int64_t number) {
+  QLocale locale = QLocale::system();
+  if (locale.language() == QLocale::C) locale = QLocale(QLocale::English, QLocale::UnitedStates);
+  locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+  return locale.toString(static_cast<qlonglong>(number));
+}
+
+}  // namespace
+
+const UnitStatus& ProfileEditor::Unit() const {
+  return windows_.Form1->Status();
+}
+
+std::int64_t ProfileEditor::UsedBytes() const {
+  std::int64_t used = 0;
+  for (const ButtonSlot& button : store_.Profile().Buttons) {
+    if (!button.Present) continue;
+    for (const SoundEntry& sound : button.Sounds) used += sound.Need();
+  }
+  return used;
+}
+
+void ProfileEditor::RefreshCapacity() {
+  const std::int64_t capacity = Unit().TotalCapacity();
+  const std::int64_t percent = capacity > 0 ? UsedBytes() * 100 / capacity : 0;
+  ProgressBar1->setValue(static_cast<int>(std::clamp<std::int64_t>(percent, 0, 100)));
+  if (store_.State().UnitConnected) CountFittingSounds();
+  // Repaints are coalesced: many changes in a row draw the lists once.
+  for (int slot = 0; slot < ButtonSlotCount; ++slot) {
+    if (PageControl1->isTabVisible(slot)) ListViews[slot]->viewport()->update();
+  }
+}
+
+void ProfileEditor::CountFittingSounds() {
+  std::vector<std::int64_t> sizes;
+  for (const ButtonSlot& button : store_.Profile().Buttons) {
+    if (!button.Present) continue;
+    for (const SoundEntry& sound : button.Sounds) sizes.push_back(sound.Size());
+  }
+  store_.State().FittingSoundCount = static_cast<int>(PackSounds(sizes, Unit()).FittingCount);
+}
+
+void ProfileEditor::UpdateStatusBar() {
+  const UnitStatus& unit = Unit();
+  const std::int64_t capacity = unit.TotalCapacity();
+  const std::int64_t used = UsedBytes();
+  statusPanels_[0]->setText(unit.UnitPresent ? QStringLiteral("Connected")
+                                             : QStringLiteral("Disconnected"));
+  statusPanels_[1]->setText(QStringLiteral("Size : ") + GroupedNumber(capacity));
+  statusPanels_[2]->setText(QStringLiteral("Used : ") + GroupedNumber(used));
+  statusPanels_[3]->setText(QStringLiteral("Remaining : ") + GroupedNumber(capacity - used));
+  statusPanels_[4]->setText(
+      QStringLiteral("Profile On Vantora : ") +
+      QString::fromStdString(store_.FindProfileByNumber(unit.Slots[0].ProfileNumber)));
+}
+
+void ProfileEditor::TrimTabsToUnit() {
+  store_.Profile().TrimToUnit(Unit().ButtonCount);
+  for (int slot = std::max(Unit().ButtonCount, 0); slot < ButtonSlotCount; ++slot) {
+    soundLists_[slot]->Reload();
+  }
+  ShowButtons();
+}
+
+void ProfileEditor::Timer1Timer() {
+  EditorState& state = store_.State();
+  // While a question or dialog is open, a load or check may be half done:
+  // the unit's arrival or departure waits for the first tick after it.
+  if (!ports_.Prompts.IsOpen()) {
+    if (Unit().UnitPresent && !state.UnitConnected) {
+      state.UnitConnected = true;
+      RefreshCapacity();
+      TrimTabsToUnit();
+    } else if (!Unit().UnitPresent && state.UnitConnected) {
+      RefreshCapacity();
+      state.UnitConnected = false;
+      state.FittingSoundCount = 0;
+    }
+  }
+  UpdateStatusBar();
+}
+
+void ProfileEditor::bbNextClick() {
+  const int total = store_.Profile().SoundCount();
+  EditorState& state = store_.State();
+  if (state.FittingSoundCount == 0 && total == 1) {
+    ShowInfo("Song Is Too Large", InfoColour::Failure);
+    return;
+  }
+  // Edits that could not be saved keep the editor, with the error shown.
+  if (state.Changed && !store_.AskSaveChangedProfile()) return;
+  const SoundFileCheck check = store_.CheckSoundFiles();
+  if (check.Result == CheckCancelled) return;
+  const std::string name = store_.CurrentProfileName();
+  if ((check.Replaced > 0 || check.Removed > 0) && !name.empty()) store_.SaveProfile(name);
+  if (total > 0) {
+    ShowInPlaceOf(windows_.Form1, this);
+  } else {
+    ShowInfo("No Songs To Program", InfoColour::Failure);
+  }
+}

@@ -1,0 +1,220 @@
+// The profile editor's button tabs and sound lists: adding and removing
+// sounds, adding and removing buttons, moving a row, playing a sound and the
+// files dropped from the file manager.
+#include <QApplication>
+#include <QDrag>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QTabWidget>
+#include <QTreeView>
+#include <QUrl>
+
+#include "device/UnitStatus.h"
+#include "editor/ProfileEditor.h"
+#include "editor/SoundListModel.h"
+#include "profiles/SoundAdding.h"
+#include "profiles/UserPrompts.h"
+
+namespace {
+
+// A row dragged within its own list; it carries no data, the list's
+// selected row is the one that moves.
+const QString RowMimeType = QStringLiteral("application/x-vantora-sound-row");
+
+bool IsSoundFileName(const QString& path) {
+  const QString ending = path.right(4).toUpper();
+  return ending == QLatin1String(".WAV") || ending == QLatin1String(".MP3");
+}
+
+}  // namespace
+
+void ProfileEditor::AddSoundFile(const QString& path) {
+  const int slot = PageControl1->currentIndex();
+  if (slot >= 0 && PageControl1->isTabVisible(slot)) {
+    std::optional<SoundEntry> sound =
+        SoundToAdd(store_.Profile().Buttons[slot], path.toStdString());
+    if (sound) {
+      soundLists_[slot]->AppendSound(std::move(*sound));
+      store_.State().Changed = true;
+    }
+  }
+  RefreshCapacity();
+}
+
+void ProfileEditor::AddSounds() {
+  ShowInfo("", InfoColour::Kept);
+  FileDialog dialog;
+  dialog.Title = "Select MP3 File(s)";
+  dialog.Filters = {{"MP3 files (*.mp3)", "*.MP3"}, {" Wav files (*.wav)", "*.WAV"}};
+  dialog.MultipleFiles = true;
+  for (const std::string& path : ports_.Prompts.ChooseFiles(dialog)) {
+    AddSoundFile(QString::fromStdString(path));
+  }
+  RefreshCapacity();
+}
+
+void ProfileEditor::AddSongs1Click() {
+  AddSounds();
+}
+
+void ProfileEditor::AddSongs2Click() {
+  AddSounds();
+}
+
+void ProfileEditor::RemoveCheckedSounds() {
+  for (int slot = 0; slot < ButtonSlotCount; ++slot) {
+    if (!PageControl1->isTabVisible(slot)) continue;
+    if (soundLists_[slot]->RemoveCheckedSounds()) store_.State().Changed = true;
+  }
+  RefreshCapacity();
+}
+
+void ProfileEditor::Selected1Click() {
+  RemoveCheckedSounds();
+}
+
+void ProfileEditor::RemoveSongs2Click() {
+  RemoveCheckedSounds();
+}
+
+void ProfileEditor::All1Click() {
+  store_.Profile().ClearPresentLists();
+  for (SoundListModel* list : soundLists_) list->Reload();
+  RefreshCapacity();
+}
+
+void ProfileEditor::AddButton1Click() {
+  const int slot = store_.Profile().ShowNextButton(Unit().ButtonCount);
+  if (slot < 0) return;
+  ShowButtons();
+  PageControl1->setCurrentIndex(slot);
+  store_.State().Changed = true;
+}
+
+void ProfileEditor::RemoveButton1Click() {
+  const int slot = store_.Profile().HideLastButton();
+  if (slot < 0) return;
+  soundLists_[slot]->Reload();
+  ShowButtons();
+  store_.State().Changed = true;
+}
+
+bool ProfileEditor::ListView1DragOver(QTreeView* list, QObject* source) {
+  // Rows move only within their own list.
+  return source == list;
+}
+
+void ProfileEditor::ListView1DragDrop(QTreeView* list, QPoint position) {
+  const QModelIndexList selected = list->selectionModel()->selectedRows();
+  if (selected.isEmpty()) return;
+  const QModelIndex target = list->indexAt(position);
+  auto* model = static_cast<SoundListModel*>(list->model());
+  model->MoveSound(selected.first().row(), target.isValid() ? target.row() : model->rowCount());
+  store_.State().Changed = true;
+}
+
+void ProfileEditor::ListView1DblClick(QTreeView* list) {
+  const QModelIndexList selected = list->selectionModel()->selectedRows();
+  if (selected.isEmpty()) return;
+  const int slot =
+      static_cast<int>(std::find(ListViews.begin(), ListViews.end(), list) - ListViews.begin());
+  const SoundEntry& sound =
+      store_.Profile().Buttons[slot].Sounds[static_cast<std::size_t>(selected.first().row())];
+  const QString path = QString::fromStdString(sound.FullPath());
+  // The system's opener reports success as soon as a player starts, so a
+  // file that is gone is caught here.
+  if (QFileInfo(path).isFile() && ports_.OpenUrl(QUrl::fromLocalFile(path))) return;
+  ports_.Prompts.Ask(
+      {"List view instructions could not be found", "", PromptButtons::Ok, PromptIcon::None});
+}
+
+void ProfileEditor::StartRowDrag(QTreeView* list) {
+  if (list->selectionModel()->selectedRows().isEmpty()) return;
+  auto* drag = new QDrag(list);
+  auto* data = new QMimeData();
+  data->setData(RowMimeType, {});
+  drag->setMimeData(data);
+  drag->exec(Qt::MoveAction);
+}
+
+void ProfileEditor::FormDropFiles(const QDropEvent& drop) {
+  // Only files dropped on the tabs are taken; they go to the active tab,
+  // whichever tab lies under the drop point.
+  QWidget* target = client_->childAt(client_->mapFrom(this, drop.position().toPoint()));
+  while (target != nullptr && target->parentWidget() != client_) target = target->parentWidget();
+  if (target != PageControl1 || !target->isEnabled()) return;
+  for (const QUrl& url : drop.mimeData()->urls()) {
+    if (!url.isLocalFile()) continue;
+    const QString path = url.toLocalFile();
+    if (IsSoundFileName(path)) AddSoundFile(path);
+  }
+}
+
+void ProfileEditor::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void ProfileEditor::dragMoveEvent(QDragMoveEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void ProfileEditor::dropEvent(QDropEvent* event) {
+  if (!event->mimeData()->hasUrls()) return;
+  event->acceptProposedAction();
+  FormDropFiles(*event);
+}
+
+bool ProfileEditor::eventFilter(QObject* watched, QEvent* event) {
+  const auto list = std::find_if(ListViews.begin(), ListViews.end(), [watched](QTreeView* view) {
+    return view != nullptr && view->viewport() == watched;
+  });
+  if (list == ListViews.end()) return Page::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+      const auto* mouse = static_cast<QMouseEvent*>(event);
+      if (mouse->button() == Qt::LeftButton) {
+        pressedList_ = *list;
+        pressPosition_ = mouse->position().toPoint();
+      }
+      return false;
+    }
+    case QEvent::MouseMove: {
+      const auto* mouse = static_cast<QMouseEvent*>(event);
+      const bool dragging = pressedList_ == *list && (mouse->buttons() & Qt::LeftButton) &&
+                            (mouse->position().toPoint() - pressPosition_).manhattanLength() >=
+                                QApplication::startDragDistance();
+      if (!dragging) return false;
+      pressedList_ = nullptr;
+      StartRowDrag(*list);
+      return true;
+    }
+    case QEvent::MouseButtonDblClick:
+      ListView1DblClick(*list);
+      return true;
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+      auto* drag = static_cast<QDragMoveEvent*>(event);
+      // Files from the file manager are the window's (FormDropFiles).
+      if (!drag->mimeData()->hasFormat(RowMimeType)) return false;
+      if (ListView1DragOver(*list, drag->source())) {
+        drag->acceptProposedAction();
+      } else {
+        drag->ignore();
+      }
+      return true;
+    }
+    case QEvent::Drop: {
+      auto* drop = static_cast<QDropEvent*>(event);
+      if (!drop->mimeData()->hasFormat(RowMimeType)) return false;
+      if (ListView1DragOver(*list, drop->source())) {
+        ListView1DragDrop(*list, drop->position().toPoint());
+        drop->acceptProposedAction();
+      }
+      return true;
+    }
+    default:
+      return false;
+  }
+}
