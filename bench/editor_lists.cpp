@@ -1,0 +1,121 @@
+// The editor's recurring work with full lists: adding 254 files to one list
+// through AddSoundFile (each followed by its capacity refresh) while 1,778
+// sounds stand on the other tabs; RefreshCapacity with 8 × 254 rows; and the
+// once-a-second UpdateStatusBar with 10,000 stored profiles.
+#include <QApplication>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <vector>
+
+#include "app/GuardedApplication.h"
+#include "app/QtUserPrompts.h"
+#include "app/StartPage.h"
+#include "app/VantoraApplication.h"
+#include "device/Clock.h"
+#include "device/SimulatedUnit.h"
+#include "editor/ProfileEditor.h"
+
+namespace {
+
+constexpr int StoredProfiles = 10000;
+constexpr int Runs = 7;
+
+double Milliseconds(const std::function<void()>& work) {
+  const auto start = std::chrono::steady_clock::now();
+  work();
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+      .count();
+}
+
+double Median(std::vector<double> times) {
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
+void Report(const char* what, double milliseconds, double target) {
+  std::printf("%-58s %8.3f ms  (target %g ms) %s\n", what, milliseconds, target,
+              milliseconds <= target ? "met" : "MISSED");
+}
+
+void WriteProfiles(const std::string& folder) {
+  std::filesystem::create_directories(folder);
+  for (int number = 0; number < StoredProfiles; ++number) {
+    std::ofstream(folder + "P" + std::to_string(number) + ".qvt", std::ios::binary)
+        << "[Profile]\r\nID=" << number << "\r\nNumButtons=2\r\n";
+  }
+}
+
+std::vector<QString> WriteSounds(const std::string& folder, int count) {
+  std::vector<QString> paths;
+  for (int number = 0; number < count; ++number) {
+    const std::string path = folder + "sound" + std::to_string(number) + ".mp3";
+    std::ofstream(path, std::ios::binary) << std::string(1000, 'x');
+    paths.push_back(QString::fromStdString(path));
+  }
+  return paths;
+}
+
+// Fills the tabs 2 to 8 with sounds that need no file (7 × 254 = 1,778).
+void FillOtherTabs(ProfileEditor& editor) {
+  SongProfile& profile = editor.Profiles().Profile();
+  for (int slot = 1; slot < ButtonSlotCount; ++slot) {
+    profile.Buttons[slot].Present = true;
+    profile.Buttons[slot].Sounds.assign(
+        MaxSoundsPerButton, SoundEntry{"other.mp3", "1000", "/nowhere/", false});
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  GuardedApplication application(argc, argv);
+  QTemporaryDir programFolder;
+  const std::string folder = programFolder.path().toStdString() + "/";
+  WriteProfiles(folder + "Profiles/");
+  std::filesystem::create_directories(folder + "Sounds/");
+  const std::vector<QString> sounds = WriteSounds(folder + "Sounds/", MaxSoundsPerButton);
+
+  auto unit = SimulatedUnit::StandardUnit();
+  SystemClock clock;
+  QtUserPrompts prompts;
+  AppPorts ports{*unit, clock, prompts, folder, [] {}, [](const QUrl&) { return true; }};
+  VantoraApplication vantora(ports);
+  vantora.ShowStartPage();
+  ProfileEditor& editor = *vantora.Pages().Form3;
+  ShowInPlaceOf(&editor, vantora.Pages().fStart);
+  editor.Timer1Timer();
+  QCoreApplication::processEvents();
+
+  std::vector<double> adding;
+  std::vector<double> refreshing;
+  for (int run = 0; run < Runs; ++run) {
+    editor.Profiles().Profile().Buttons[0].Sounds.clear();
+    FillOtherTabs(editor);
+    editor.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(0);
+    editor.All1Click();
+    FillOtherTabs(editor);
+    QCoreApplication::processEvents();
+    adding.push_back(Milliseconds([&] {
+      for (const QString& sound : sounds) editor.AddSoundFile(sound);
+      QCoreApplication::processEvents();
+    }));
+    refreshing.push_back(Milliseconds([&] { editor.RefreshCapacity(); }));
+    QCoreApplication::processEvents();
+  }
+  std::vector<double> statusBar;
+  for (int run = 0; run < Runs * 5; ++run) {
+    statusBar.push_back(Milliseconds([&] { editor.UpdateStatusBar(); }));
+  }
+
+  Report("254 files added with 1,778 sounds on the other tabs:", Median(adding), 500);
+  Report("RefreshCapacity with 8 x 254 rows:", Median(refreshing), 2);
+  Report("UpdateStatusBar with 10,000 stored profiles:", Median(statusBar), 5);
+  return 0;
+}
