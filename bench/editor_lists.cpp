@@ -13,6 +13,7 @@
 #include <functional>
 #include <vector>
 
+#include "Timing.h"
 #include "app/GuardedApplication.h"
 #include "app/QtUserPrompts.h"
 #include "app/StartPage.h"
@@ -25,18 +26,6 @@ namespace {
 
 constexpr int StoredProfiles = 10000;
 constexpr int Runs = 7;
-
-double Milliseconds(const std::function<void()>& work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-      .count();
-}
-
-double Median(std::vector<double> times) {
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
 
 void Report(const char* what, double milliseconds, double target) {
   std::printf("%-58s %8.3f ms  (target %g ms) %s\n", what, milliseconds, target,
@@ -66,8 +55,8 @@ void FillOtherTabs(ProfileEditor& editor) {
   SongProfile& profile = editor.Profiles().Profile();
   for (int slot = 1; slot < ButtonSlotCount; ++slot) {
     profile.Buttons[slot].Present = true;
-    profile.Buttons[slot].Sounds.assign(
-        MaxSoundsPerButton, SoundEntry{"other.mp3", "1000", "/nowhere/", false});
+    profile.Buttons[slot].Sounds.assign(MaxSoundsPerButton,
+                                        SoundEntry{"other.mp3", "1000", "/nowhere/", false});
   }
 }
 

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "Timing.h"
 #include "profiles/ProfileStore.h"
 
 namespace {
@@ -44,18 +45,6 @@ class SilentView final : public EditorView {
   void ShowSounds(int) override {}
   void RefreshCapacity() override {}
 };
-
-double Milliseconds(const std::function<void()>& work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-      .count();
-}
-
-double Median(std::vector<double> times) {
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
 
 void FillFolder(const std::string& profiles, int count) {
   std::filesystem::remove_all(profiles);
