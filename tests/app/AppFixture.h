@@ -2,22 +2,43 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QPushButton>
 #include <QTemporaryDir>
-#include <QUrl>
+#include <QTest>
+#include <QTextBrowser>
 #include <memory>
 
-#include "app/AppPorts.h"
+#include "app/AboutBox.h"
+#include "app/StartPage.h"
 #include "app/VantoraApplication.h"
 #include "device/SimulatedUnit.h"
+#include "editor/ProfileEditor.h"
+#include "programming/ProgrammingPage.h"
 #include "support/ManualClock.h"
 #include "support/ScriptedPrompts.h"
 
-// The whole program on a simulated unit, with a temporary program folder,
-// scripted prompts and a clock that stands still.
+template <typename Control = QWidget>
+Control* Find(QObject* parent, const QString& name) {
+  auto* control = parent->findChild<Control*>(name);
+  EXPECT_NE(control, nullptr) << name.toStdString();
+  return control;
+}
+inline void Click(QWidget* page, const QString& button, Qt::MouseButton with = Qt::LeftButton) {
+  QTest::mouseClick(Find<QPushButton>(page, button), with);
+}
+inline void Choose(QWidget* page, const QString& entry) {
+  Find<QAction>(page, entry)->trigger();
+}
+// The file name of the help page in the page's pane.
+inline QString ShownPage(QWidget* page) {
+  return Find<QTextBrowser>(page, "WebInfo")->source().fileName();
+}
+
+// The whole program on a simulated unit in a temporary program folder, with
+// scripted prompts, a clock that stands still and an opener that records.
 class AppFixture : public ::testing::Test {
  protected:
-  AppFixture() : unit(SimulatedUnit::StandardUnit()) {}
-
   void StartProgram() {
     ports = std::make_unique<AppPorts>(AppPorts{*unit, clock, prompts, ProgramFolder(),
                                                 [this] { ++endRequests; },
@@ -28,12 +49,12 @@ class AppFixture : public ::testing::Test {
     vantora = std::make_unique<VantoraApplication>(*ports);
     vantora->ShowStartPage();
   }
-
   std::string ProgramFolder() const { return programFolder.path().toStdString() + "/"; }
+  QString ProgramPath(const QString& relative) const { return programFolder.filePath(relative); }
   Windows& Pages() { return vantora->Pages(); }
 
   QTemporaryDir programFolder;
-  std::unique_ptr<SimulatedUnit> unit;
+  std::unique_ptr<SimulatedUnit> unit = SimulatedUnit::StandardUnit();
   ManualClock clock;
   ScriptedPrompts prompts;
   std::unique_ptr<AppPorts> ports;
@@ -42,3 +63,8 @@ class AppFixture : public ::testing::Test {
   std::vector<QUrl> openedUrls;
   bool openSucceeds = true;
 };
+
+// Readable failure messages for texts and lists of texts.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
