@@ -1,6 +1,5 @@
-#include <QDir>
 #include <QMenu>
-#include <QTextBlock>
+#include <filesystem>
 
 #include "AppFixture.h"
 
@@ -8,25 +7,22 @@ namespace {
 
 const QString BuiltFolder = QStringLiteral(VANTORA_BUILT_PROGRAM_FOLDER);
 
-// Each link of a document with the position of its text.
-std::vector<std::pair<QString, int>> Links(const QTextDocument* document) {
-  std::vector<std::pair<QString, int>> links;
-  for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-    for (auto part = block.begin(); !part.atEnd(); ++part) {
-      const QString href = part.fragment().charFormat().anchorHref();
-      if (!href.isEmpty()) links.emplace_back(href, part.fragment().position());
-    }
+// Each link of a document, with a cursor just inside its text.
+std::vector<std::pair<QString, QTextCursor>> Links(QTextDocument* document) {
+  std::vector<std::pair<QString, QTextCursor>> links;
+  for (QTextCursor at(document); at.movePosition(QTextCursor::NextCharacter);) {
+    const QString href = at.charFormat().anchorHref();
+    if (!href.isEmpty() && (links.empty() || links.back().first != href))
+      links.emplace_back(href, at);
   }
   return links;
 }
 
 // Clicks the link to `href` in the pane, as a user would.
 void ClickLink(QTextBrowser* pane, const QString& href) {
-  for (const auto& [link, position] : Links(pane->document())) {
+  for (const auto& [link, at] : Links(pane->document())) {
     if (link != href) continue;
-    QTextCursor cursor(pane->document());
-    cursor.setPosition(position + 1);
-    pane->setTextCursor(cursor);
+    pane->setTextCursor(at);
     pane->ensureCursorVisible();
     return QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, pane->cursorRect().center());
   }
@@ -55,7 +51,7 @@ TEST(HelpContent, EveryHelpPageIsThereAndEveryLinkLeadsSomewhere) {
     view.setSource(QUrl::fromLocalFile(BuiltFolder + "Web/" + page));
     EXPECT_FALSE(view.documentTitle().isEmpty()) << page;
     EXPECT_GT(view.toPlainText().size(), 400) << page;
-    for (const auto& [link, position] : Links(view.document())) {
+    for (const auto& [link, at] : Links(view.document())) {
       const QUrl to = view.source().resolved(QUrl(link));
       EXPECT_TRUE(to.isLocalFile() ? QFileInfo(to.toLocalFile()).isFile()
                                    : to.scheme() == "https" && !to.host().isEmpty())
@@ -68,12 +64,8 @@ TEST(HelpContent, EveryHelpPageIsThereAndEveryLinkLeadsSomewhere) {
 class HelpPaneTest : public AppFixture {
  protected:
   void SetUp() override {
-    for (const QString folder : {"Web", "Documentation"}) {
-      const QDir built(BuiltFolder + folder);
-      QDir(programFolder.path()).mkpath(folder);
-      for (const QString& file : built.entryList(QDir::Files)) {
-        QFile::copy(built.filePath(file), ProgramPath(folder + "/" + file));
-      }
+    for (const std::string folder : {"Web", "Documentation"}) {
+      std::filesystem::copy(VANTORA_BUILT_PROGRAM_FOLDER + folder, ProgramFolder() + folder);
     }
     StartProgram();
   }

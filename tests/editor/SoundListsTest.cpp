@@ -5,18 +5,35 @@
 
 using SoundListsTest = EditorFixture;
 
-TEST_F(SoundListsTest, AddingTakesEachNameOncePerListUpToTheLimit) {
+TEST_F(SoundListsTest, AddingTakesEachNameOncePerListUpToTheLimitAndADoubleClickPlaysARow) {
   ShowEditor();
   const QString bell = Sound("bell.mp3", 0);
   std::filesystem::create_directory(sounds.Path() + "other");
   const QString otherBell = Sound("other/bell.mp3");
   const QString missing = QString::fromStdString(sounds.Path() + "missing.mp3");
-  for (const QString& path : {bell, otherBell, Sound("Bell.mp3"), missing})
+  for (const QString& path : {bell, otherBell, Sound("Bell.mp3"), missing}) {
     editor->AddSoundFile(path);
+  }
   EXPECT_EQ(Names(1), (QStringList{"bell.mp3", "Bell.mp3"}));
   const SoundEntry& first = editor->Profiles().Profile().Buttons[0].Sounds[0];
   EXPECT_EQ(first.SizeText + " " + first.Directory, "0 " + sounds.Path());
   EXPECT_TRUE(Changed());
+
+  QTreeView* list = List(1);
+  EXPECT_EQ(list->model()->index(0, 0).data(Qt::ToolTipRole).toString(),
+            "Name : bell.mp3\nPath : " + QString::fromStdString(sounds.Path()) +
+                "\nDouble Click To Play.");
+  editor->ListView1DblClick(list);
+  EXPECT_TRUE(openedUrls.empty()) << "nothing is selected";
+  list->setCurrentIndex(list->model()->index(0, 0));
+  editor->ListView1DblClick(list);
+  EXPECT_EQ(openedUrls, std::vector<QUrl>{QUrl::fromLocalFile(bell)});
+  std::filesystem::remove(bell.toStdString());
+  prompts.Answers = {PromptAnswer::Ok};
+  editor->ListView1DblClick(list);
+  EXPECT_EQ(openedUrls.size(), 1u);
+  EXPECT_EQ(prompts.Questions.at(0).Text, "List view instructions could not be found");
+  EXPECT_EQ(prompts.Questions.at(0).Title, "");
 
   Tabs()->setCurrentIndex(2);
   editor->AddSoundFile(otherBell);
@@ -117,27 +134,4 @@ TEST_F(SoundListsTest, RowsMoveBeforeTheDropRowAndCheckedRowsAreRemovedFromEvery
   EXPECT_TRUE(Names(1).isEmpty());
   EXPECT_FALSE(Changed());
   EXPECT_TRUE(Tabs()->isTabVisible(2));
-}
-
-TEST_F(SoundListsTest, DoubleClickPlaysTheSelectedSoundAndRowsTellTheirPath) {
-  ShowEditor();
-  const QString path = Sound("door.mp3");
-  editor->AddSoundFile(path);
-  QTreeView* list = List(1);
-  const QModelIndex row = list->model()->index(0, 0);
-  EXPECT_EQ(row.data(Qt::ToolTipRole).toString(),
-            "Name : door.mp3\nPath : " + QString::fromStdString(sounds.Path()) +
-                "\nDouble Click To Play.");
-  editor->ListView1DblClick(list);
-  EXPECT_TRUE(openedUrls.empty()) << "nothing is selected";
-  list->setCurrentIndex(row);
-  editor->ListView1DblClick(list);
-  EXPECT_EQ(openedUrls, std::vector<QUrl>{QUrl::fromLocalFile(path)});
-
-  std::filesystem::remove(path.toStdString());
-  prompts.Answers = {PromptAnswer::Ok};
-  editor->ListView1DblClick(list);
-  EXPECT_EQ(openedUrls.size(), 1u);
-  EXPECT_EQ(prompts.Questions.at(0).Text, "List view instructions could not be found");
-  EXPECT_EQ(prompts.Questions.at(0).Title, "");
 }
