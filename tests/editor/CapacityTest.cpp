@@ -1,4 +1,3 @@
-#include <QComboBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTreeWidget>
@@ -9,7 +8,7 @@
 
 class CapacityTest : public EditorFixture {
  protected:
-  // The editor on a unit with these memories, and Btn1's sounds by size alone.
+  // The editor on a unit with memories of these device codes in slot order.
   void ShowEditorOn(std::initializer_list<std::uint8_t> deviceCodes) {
     unit = std::make_unique<SimulatedUnit>();
     int slot = 0;
@@ -17,50 +16,45 @@ class CapacityTest : public EditorFixture {
     ShowEditor();
     Tick();
   }
-  void SetSizes(std::initializer_list<std::int64_t> sizes) {
+  // What the page shows: Btn1's highlighted rows, the capacity bar and the status bar.
+  QString Shown() {
+    QString shown;
+    const QAbstractItemModel* rows = List(1)->model();
+    for (int row = 0; row < rows->rowCount(); ++row) {
+      shown += rows->index(row, 0).data(Qt::BackgroundRole) == FittingSoundColour ? '+' : '-';
+    }
+    shown += QString(" %1%").arg(Find<QProgressBar>(editor, "ProgressBar1")->value());
+    for (int panel = 0; panel < 4; ++panel) {
+      shown += " " + Find<QLabel>(editor, QString("StatusPanel%1").arg(panel))->text();
+    }
+    return shown;
+  }
+  // Shown() with Btn1's sounds given by size alone.
+  QString ShownWith(std::initializer_list<std::int64_t> sizes) {
     std::vector<SoundEntry>& sounds = editor->Profiles().Profile().Buttons[0].Sounds;
     sounds.clear();
-    for (std::int64_t size : sizes) {
-      sounds.push_back({"s" + std::to_string(sounds.size()) + ".mp3", std::to_string(size), "/"});
-    }
+    for (std::int64_t size : sizes) sounds.push_back({"s.mp3", std::to_string(size), "/"});
     editor->RefreshCapacity();
     editor->UpdateStatusBar();
-  }
-  QString Panel(int panel) {
-    return Find<QLabel>(editor, QString("StatusPanel%1").arg(panel))->text();
-  }
-  int Fitting() { return editor->Profiles().State().FittingSoundCount; }
-  int Bar() { return Find<QProgressBar>(editor, "ProgressBar1")->value(); }
-  bool Highlighted(int row) {
-    return List(1)->model()->index(row, 0).data(Qt::BackgroundRole) == QVariant(FittingSoundColour);
+    return Shown();
   }
 };
 
 TEST_F(CapacityTest, OneMemoryTakesTheFirstSoundAndTheStatusBarShowsTheNeed) {
   ShowEditorOn({0x41});
-  SetSizes({1000000, 1200000});
-  EXPECT_EQ(Fitting(), 1);
-  EXPECT_TRUE(Highlighted(0));
-  EXPECT_FALSE(Highlighted(1));
-  EXPECT_EQ(Bar(), 100);
-  EXPECT_EQ(QStringList({Panel(0), Panel(1), Panel(2), Panel(3), Panel(4)}),
-            QStringList({"Connected", "Size : 2,097,151", "Used : 2,200,032",
-                         "Remaining : -102,881", "Profile On Vantora : None"}));
-  SetSizes({3000000000});
-  EXPECT_EQ(Fitting(), 0) << "a file of 2 GiB or more never fits";
-  EXPECT_EQ(Panel(2), "Used : 3,000,000,016");
-  EXPECT_EQ(Bar(), 100);
-  SetSizes({1048576});
-  EXPECT_EQ(Bar(), 50);
+  EXPECT_EQ(ShownWith({1000000, 1200000}),
+            "+- 100% Connected Size : 2,097,151 Used : 2,200,032 Remaining : -102,881");
+  EXPECT_EQ(Find<QLabel>(editor, "StatusPanel4")->text(), "Profile On Vantora : None");
+  EXPECT_EQ(ShownWith({3000000000}),
+            "- 100% Connected Size : 2,097,151 Used : 3,000,000,016 Remaining : -2,997,902,865")
+      << "a file of 2 GiB or more never fits";
+  EXPECT_EQ(ShownWith({1048576}).left(5), "+ 50%");
 }
 
 TEST_F(CapacityTest, SoundsArePackedIntoTheRecognisedMemoriesInSlotOrder) {
   ShowEditorOn({0x55, 0x43, 0x41});  // an unknown chip lies before the others
-  SetSizes({200000, 300000});
-  EXPECT_EQ(Fitting(), 2) << "the second sound does not fit the 62,127 bytes left";
-  SetSizes({2000000, 500000, 100});
-  EXPECT_EQ(Fitting(), 1) << "counting stops at the first sound that fits nowhere";
-  EXPECT_FALSE(Highlighted(2));
+  EXPECT_EQ(ShownWith({200000, 300000}).left(2), "++") << "the second goes to the next memory";
+  EXPECT_EQ(ShownWith({2000000, 500000, 100}).left(3), "+--") << "stops at the first misfit";
 }
 
 TEST_F(CapacityTest, TheUnitsArrivalTrimsTheTabsOnceAndItsDepartureClearsTheCount) {
@@ -71,25 +65,20 @@ TEST_F(CapacityTest, TheUnitsArrivalTrimsTheTabsOnceAndItsDepartureClearsTheCoun
   unit->Attach(true);
   prompts.Open = true;
   Tick();
-  EXPECT_EQ(Panel(0), "Connected");
-  EXPECT_TRUE(Tabs()->isTabVisible(2)) << "nothing changes under an open question";
-  EXPECT_EQ(Fitting(), 0);
-
+  EXPECT_EQ(Shown(), "- 0% Connected Size : 2,359,294 Used : 26 Remaining : 2,359,268");
+  EXPECT_EQ(VisibleTabs(), "11100000") << "nothing changes under an open question";
   prompts.Open = false;
   Tick();
-  EXPECT_FALSE(Tabs()->isTabVisible(2));
-  EXPECT_EQ(Fitting(), 1);
-  EXPECT_EQ(Panel(1), "Size : 2,359,294");
-  Find<QComboBox>(editor, "ComboBox1")->setCurrentIndex(0);
+  EXPECT_EQ(Shown().left(4), "+ 0%");
+  EXPECT_EQ(VisibleTabs(), "11000000");
+
   editor->Profiles().LoadProfile("Alpha", false);
   Tick();
-  EXPECT_TRUE(Tabs()->isTabVisible(2)) << "only the arrival trims";
-
+  EXPECT_EQ(VisibleTabs(), "11100000") << "only the arrival trims";
+  editor->AddSoundFile(Sound("a.mp3"));
   unit->Attach(false);
   Tick();
-  EXPECT_EQ(Panel(0) + Panel(1), "DisconnectedSize : 0");
-  EXPECT_EQ(Fitting(), 0);
-  EXPECT_EQ(Bar(), 0);
+  EXPECT_EQ(Shown(), "- 0% Disconnected Size : 0 Used : 26 Remaining : -26");
   EXPECT_FALSE(editor->Profiles().State().UnitConnected);
 }
 

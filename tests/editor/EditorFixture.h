@@ -33,6 +33,11 @@ class EditorFixture : public AppFixture {
     }
     return names;
   }
+  QString VisibleTabs() {
+    QString shown;
+    for (int slot = 0; slot < 8; ++slot) shown += Tabs()->isTabVisible(slot) ? '1' : '0';
+    return shown;
+  }
   bool& Changed() { return editor->Profiles().State().Changed; }
   // Runs the probe and the editor's polling once, as their timers do.
   void Tick() {

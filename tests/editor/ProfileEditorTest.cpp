@@ -22,13 +22,6 @@ class ProfileEditorTest : public EditorFixture {
     return FileText(Profiles() + "Alpha.qvt").find("[Button1]\r\nNumSounds=1\r\nSound0=") !=
            std::string::npos;
   }
-  QStringList Column(int column) {
-    QStringList rows;
-    for (int row = 0; row < List(1)->model()->rowCount(); ++row) {
-      rows << List(1)->model()->index(row, column).data().toString();
-    }
-    return rows;
-  }
 };
 
 TEST_F(ProfileEditorTest, ThePageShowsTheChosenProfileAndSavesEditsIntoTheirOwn) {
@@ -44,15 +37,17 @@ TEST_F(ProfileEditorTest, ThePageShowsTheChosenProfileAndSavesEditsIntoTheirOwn)
   for (int slot = 0; slot < 8; ++slot) {
     EXPECT_EQ(Tabs()->tabText(slot), QString("Btn%1").arg(slot + 1));
     EXPECT_TRUE(Tabs()->widget(slot)->isAncestorOf(List(slot + 1)));
-    EXPECT_EQ(Tabs()->isTabVisible(slot), slot < 3);
   }
+  EXPECT_EQ(VisibleTabs(), "11100000");
   auto* comboBox1 = Find<QComboBox>(editor, "ComboBox1");
   EXPECT_FALSE(comboBox1->isEditable());
   EXPECT_EQ(comboBox1->currentText(), "Alpha");
-  EXPECT_EQ(Column(0), QStringList{"door.mp3"});
-  EXPECT_EQ(Column(1), QStringList{"10"});
+  const QAbstractItemModel* rows = List(1)->model();
+  ASSERT_EQ(rows->rowCount(), 1);
+  EXPECT_EQ(rows->index(0, 0).data().toString() + " " + rows->index(0, 1).data().toString(),
+            "door.mp3 10");
 
-  List(1)->setCurrentIndex(List(1)->model()->index(0, 0));
+  List(1)->setCurrentIndex(rows->index(0, 0));
   QTest::keyClick(List(1), Qt::Key_Space);
   EXPECT_TRUE(editor->Profiles().Profile().Buttons[0].Sounds[0].Checked) << "the row's check box";
 
@@ -63,7 +58,7 @@ TEST_F(ProfileEditorTest, ThePageShowsTheChosenProfileAndSavesEditsIntoTheirOwn)
   EXPECT_TRUE(AlphaHoldsTheEdit());
   EXPECT_EQ(FileText(Profiles() + "Beta.qvt"), "[Profile]\r\nID=1\r\nNumButtons=2\r\n");
   EXPECT_EQ(editor->Profiles().CurrentProfileName(), "Beta");
-  EXPECT_TRUE(Column(0).isEmpty());
+  EXPECT_EQ(rows->rowCount(), 0);
 }
 
 TEST_F(ProfileEditorTest, PreviousAndClosingOfferToSaveEditsAndComingBackReloads) {
