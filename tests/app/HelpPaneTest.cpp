@@ -29,15 +29,6 @@ void ClickLink(QTextBrowser* pane, const QString& href) {
   ADD_FAILURE() << "no link to " << href.toStdString();
 }
 
-// Each Help menu entry as "objectName:caption", a separator as "objectName:-".
-QStringList HelpEntries(QWidget* page) {
-  QStringList entries;
-  for (const QAction* entry : Find<QMenu>(page, "Help1")->actions()) {
-    entries << entry->objectName() + ":" + (entry->isSeparator() ? "-" : entry->text());
-  }
-  return entries;
-}
-
 }  // namespace
 
 TEST(HelpContent, EveryHelpPageIsThereAndEveryLinkLeadsSomewhere) {
@@ -77,7 +68,8 @@ TEST_F(HelpPaneTest, MenusHoldTheirEntriesAndPaneEntriesOrTheRightButtonChangeTh
                       "AcquireSoundsfromtheInternet1:Acquire Sounds from the Internet",
                       "RecordSounds1:Record Sounds",
                       "RipEditConvertSongs1:Rip, Edit, Convert Sounds"};
-  EXPECT_EQ(HelpEntries(pages.fStart), entries + QStringList({"N1:-", "About1:About"}));
+  EXPECT_EQ(Entries(Find<QMenu>(pages.fStart, "Help1")),
+            entries + QStringList({"N1:-", "About1:About"}));
   entries << "N2:-";
   const std::tuple<const char*, const char*, const char*> paneEntries[] = {
       {"AddingSongs1", "Adding Sounds", "AddFilesPage1.htm"},
@@ -92,7 +84,8 @@ TEST_F(HelpPaneTest, MenusHoldTheirEntriesAndPaneEntriesOrTheRightButtonChangeTh
     Choose(pages.Form3, entry);
     EXPECT_EQ(ShownPage(pages.Form3), page) << entry;
   }
-  EXPECT_EQ(HelpEntries(pages.Form3), entries + QStringList({"N1:-", "About1:About"}));
+  EXPECT_EQ(Entries(Find<QMenu>(pages.Form3, "Help1")),
+            entries + QStringList({"N1:-", "About1:About"}));
   EXPECT_EQ(ShownPage(pages.fStart), "Introduction.htm") << "the start page's pane stays";
 
   // A right-button release over the bare page brings its first help page back.

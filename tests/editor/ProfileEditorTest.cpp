@@ -25,22 +25,17 @@ class ProfileEditorTest : public EditorFixture {
 };
 
 TEST_F(ProfileEditorTest, ThePageShowsTheChosenProfileAndSavesEditsIntoTheirOwn) {
-  EXPECT_EQ(Find<QLabel>(editor, "Label1")->text(), "Select Profile :");
-  QStringList menus, commands;
-  for (QAction* menu : editor->menuBar()->actions()) menus << menu->text();
-  EXPECT_EQ(menus, (QStringList{"Profiles", "Add Sounds", "Remove Sounds", "Buttons", "Help"}));
-  for (QAction* command : Find<QMenu>(editor, "Profiles1")->actions()) {
-    commands << command->objectName() + ":" + command->text();
-  }
-  EXPECT_EQ(commands, (QStringList{"New1:New", "Open1:Open", "Save1:Save", "SaveAs1:Save As...",
-                                   "RetrieveBackup1:Retrieve Backup", "Delete1:Delete"}));
+  EXPECT_EQ(Entries(editor->menuBar()), (QStringList{":Profiles", "AddSongs1:Add Sounds",
+                                                     ":Remove Sounds", ":Buttons", ":Help"}));
+  EXPECT_EQ(Entries(Find<QMenu>(editor, "Profiles1")),
+            (QStringList{"New1:New", "Open1:Open", "Save1:Save", "SaveAs1:Save As...",
+                         "RetrieveBackup1:Retrieve Backup", "Delete1:Delete"}));
   for (int slot = 0; slot < 8; ++slot) {
     EXPECT_EQ(Tabs()->tabText(slot), QString("Btn%1").arg(slot + 1));
     EXPECT_TRUE(Tabs()->widget(slot)->isAncestorOf(List(slot + 1)));
   }
   EXPECT_EQ(VisibleTabs(), "11100000");
   auto* comboBox1 = Find<QComboBox>(editor, "ComboBox1");
-  EXPECT_FALSE(comboBox1->isEditable());
   EXPECT_EQ(comboBox1->currentText(), "Alpha");
   const QAbstractItemModel* rows = List(1)->model();
   ASSERT_EQ(rows->rowCount(), 1);
