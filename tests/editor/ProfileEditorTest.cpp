@@ -30,10 +30,6 @@ TEST_F(ProfileEditorTest, ThePageShowsTheChosenProfileAndSavesEditsIntoTheirOwn)
   EXPECT_EQ(Entries(Find<QMenu>(editor, "Profiles1")),
             (QStringList{"New1:New", "Open1:Open", "Save1:Save", "SaveAs1:Save As...",
                          "RetrieveBackup1:Retrieve Backup", "Delete1:Delete"}));
-  for (int slot = 0; slot < 8; ++slot) {
-    EXPECT_EQ(Tabs()->tabText(slot), QString("Btn%1").arg(slot + 1));
-    EXPECT_TRUE(Tabs()->widget(slot)->isAncestorOf(List(slot + 1)));
-  }
   EXPECT_EQ(VisibleTabs(), "11100000");
   auto* comboBox1 = Find<QComboBox>(editor, "ComboBox1");
   EXPECT_EQ(comboBox1->currentText(), "Alpha");

@@ -5,48 +5,12 @@
 
 using SoundListsTest = EditorFixture;
 
-TEST_F(SoundListsTest, AddingTakesEachNameOncePerListUpToTheLimitAndADoubleClickPlaysARow) {
+TEST_F(SoundListsTest, SoundsAreAddedOncePerNameToTheActiveTabUpToTheLimitByDialogOrDrop) {
   ShowEditor();
-  const QString bell = Sound("bell.mp3", 0);
   std::filesystem::create_directory(sounds.Path() + "other");
-  const QString otherBell = Sound("other/bell.mp3");
-  const QString missing = QString::fromStdString(sounds.Path() + "missing.mp3");
-  for (const QString& path : {bell, otherBell, Sound("Bell.mp3"), missing}) {
-    editor->AddSoundFile(path);
-  }
-  EXPECT_EQ(Names(1), (QStringList{"bell.mp3", "Bell.mp3"}));
-  const SoundEntry& first = editor->Profiles().Profile().Buttons[0].Sounds[0];
-  EXPECT_EQ(first.SizeText + " " + first.Directory, "0 " + sounds.Path());
-  EXPECT_TRUE(Changed());
-
-  QTreeView* list = List(1);
-  EXPECT_EQ(list->model()->index(0, 0).data(Qt::ToolTipRole).toString(),
-            "Name : bell.mp3\nPath : " + QString::fromStdString(sounds.Path()) +
-                "\nDouble Click To Play.");
-  editor->ListView1DblClick(list);
-  EXPECT_TRUE(openedUrls.empty()) << "nothing is selected";
-  list->setCurrentIndex(list->model()->index(0, 0));
-  editor->ListView1DblClick(list);
-  EXPECT_EQ(openedUrls, std::vector<QUrl>{QUrl::fromLocalFile(bell)});
-  std::filesystem::remove(bell.toStdString());
-  prompts.Answers = {PromptAnswer::Ok};
-  editor->ListView1DblClick(list);
-  EXPECT_EQ(openedUrls.size(), 1u);
-  EXPECT_EQ(prompts.Questions.at(0).Text, "List view instructions could not be found");
-  EXPECT_EQ(prompts.Questions.at(0).Title, "");
-
-  Tabs()->setCurrentIndex(2);
-  editor->AddSoundFile(otherBell);
-  EXPECT_EQ(Names(3), QStringList{"bell.mp3"}) << "files go to the active tab";
-  for (int number = 1; number < 255; ++number) {
-    editor->AddSoundFile(Sound("s" + std::to_string(number) + ".wav"));
-  }
-  EXPECT_EQ(List(3)->model()->rowCount(), 254);
-}
-
-TEST_F(SoundListsTest, AddSoundsAsksForMp3AndWavFilesAndDropsOnTheTabsAddSoundFiles) {
-  ShowEditor();
-  prompts.ChosenFiles = {{Sound("a.mp3").toStdString(), Sound("b.wav").toStdString()}, {}};
+  prompts.ChosenFiles = {{Sound("bell.mp3", 0).toStdString(), Sound("other/bell.mp3").toStdString(),
+                          Sound("Bell.mp3").toStdString(), sounds.Path() + "missing.mp3"},
+                         {}};
   Choose(editor, "AddSongs1");
   Choose(editor, "AddSongs2");
   const FileDialog& dialog = prompts.Dialogs.at(0);
@@ -55,7 +19,10 @@ TEST_F(SoundListsTest, AddSoundsAsksForMp3AndWavFilesAndDropsOnTheTabsAddSoundFi
   ASSERT_EQ(dialog.Filters.size(), 2u);
   EXPECT_EQ(dialog.Filters[1].Label, " Wav files (*.wav)");
   EXPECT_EQ(prompts.Dialogs.size(), 2u) << "the list's popup menu asks too";
-  EXPECT_EQ(Names(1), (QStringList{"a.mp3", "b.wav"}));
+  EXPECT_EQ(Names(1), (QStringList{"bell.mp3", "Bell.mp3"}));
+  const SoundEntry& first = editor->Profiles().Profile().Buttons[0].Sounds[0];
+  EXPECT_EQ(first.SizeText + " " + first.Directory, "0 " + sounds.Path());
+  EXPECT_TRUE(Changed());
 
   // Files dragged from the file manager onto a control: the drag goes to the
   // control and, since controls take no files, on to their window.
@@ -72,6 +39,10 @@ TEST_F(SoundListsTest, AddSoundsAsksForMp3AndWavFilesAndDropsOnTheTabsAddSoundFi
     EXPECT_EQ(Names(3).join(","), onto == Tabs()->tabBar() ? "tune.Mp3,tune.wav" : "");
   }
   EXPECT_EQ(Names(1).size(), 2);
+  for (int number = 2; number < 255; ++number) {
+    editor->AddSoundFile(Sound("s" + std::to_string(number) + ".wav"));
+  }
+  EXPECT_EQ(List(3)->model()->rowCount(), 254);
 }
 
 TEST_F(SoundListsTest, ButtonsAreAddedWithinTheUnitsCountAndRemovedDownToTwo) {
@@ -92,10 +63,26 @@ TEST_F(SoundListsTest, ButtonsAreAddedWithinTheUnitsCountAndRemovedDownToTwo) {
   EXPECT_EQ(VisibleTabs(), "11111111") << "without a unit all eight buttons can be added";
 }
 
-TEST_F(SoundListsTest, RowsMoveBeforeTheDropRowAndCheckedRowsAreRemovedFromEveryTab) {
+TEST_F(SoundListsTest, RowsPlayOnADoubleClickMoveBeforeTheDropRowAndAreRemovedFromEveryTab) {
   ShowEditor();
   for (const char* name : {"a.mp3", "b.mp3", "c.mp3", "d.mp3"}) editor->AddSoundFile(Sound(name));
   QTreeView* list = List(1);
+  EXPECT_EQ(
+      list->model()->index(0, 0).data(Qt::ToolTipRole).toString(),
+      "Name : a.mp3\nPath : " + QString::fromStdString(sounds.Path()) + "\nDouble Click To Play.");
+  editor->ListView1DblClick(list);
+  EXPECT_TRUE(openedUrls.empty()) << "nothing is selected";
+  list->setCurrentIndex(list->model()->index(0, 0));
+  editor->ListView1DblClick(list);
+  const QString a = QString::fromStdString(sounds.Path() + "a.mp3");
+  EXPECT_EQ(openedUrls, std::vector<QUrl>{QUrl::fromLocalFile(a)});
+  std::filesystem::remove(a.toStdString());
+  prompts.Answers = {PromptAnswer::Ok};
+  editor->ListView1DblClick(list);
+  EXPECT_EQ(openedUrls.size(), 1u);
+  EXPECT_EQ(prompts.Questions.at(0).Text, "List view instructions could not be found");
+  EXPECT_EQ(prompts.Questions.at(0).Title, "");
+
   const auto rowPoint = [list](int row) {
     return list->visualRect(list->model()->index(row, 0)).center();
   };
