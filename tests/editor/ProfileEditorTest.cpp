@@ -24,7 +24,8 @@ class ProfileEditorTest : public EditorFixture {
   }
 };
 
-TEST_F(ProfileEditorTest, ThePageShowsTheChosenProfileAndSavesEditsIntoTheirOwn) {
+TEST_F(ProfileEditorTest,
+       ThePageShowsTheChosenProfileSavesEditsIntoTheirOwnAndReportsCommandsInInfo) {
   EXPECT_EQ(Entries(editor->menuBar()), (QStringList{":Profiles", "AddSongs1:Add Sounds",
                                                      ":Remove Sounds", ":Buttons", ":Help"}));
   EXPECT_EQ(Entries(Find<QMenu>(editor, "Profiles1")),
@@ -50,6 +51,25 @@ TEST_F(ProfileEditorTest, ThePageShowsTheChosenProfileAndSavesEditsIntoTheirOwn)
   EXPECT_EQ(FileText(Profiles() + "Beta.qvt"), "[Profile]\r\nID=1\r\nNumButtons=2\r\n");
   EXPECT_EQ(editor->Profiles().CurrentProfileName(), "Beta");
   EXPECT_EQ(rows->rowCount(), 0);
+
+  auto* info = Find<QLabel>(editor, "Info");
+  std::filesystem::create_directories(Profiles() + "Beta.BAK/inside");
+  Choose(editor, "Save1");
+  EXPECT_EQ(info->text(), "ERROR saving profile Beta.");
+  EXPECT_EQ(StatusColour(info), FailureColour);
+  std::filesystem::remove_all(Profiles() + "Beta.BAK");
+  Choose(editor, "Save1");
+  EXPECT_EQ(info->text(), "Profile saved");
+  EXPECT_EQ(StatusColour(info), OrdinaryColour);
+  prompts.Answers = {PromptAnswer::Ok};
+  Choose(editor, "Delete1");
+  EXPECT_EQ(info->text(), "Profile Beta deleted.");
+  EXPECT_EQ(comboBox1->count(), 1);
+  EXPECT_EQ(comboBox1->currentText(), "Alpha");
+  prompts.Texts = {"Gamma"};
+  Choose(editor, "New1");
+  EXPECT_EQ(info->text(), "Profile created");
+  EXPECT_EQ(comboBox1->currentText(), "Gamma");
 }
 
 TEST_F(ProfileEditorTest, PreviousAndClosingOfferToSaveEditsAndComingBackReloads) {
@@ -68,27 +88,4 @@ TEST_F(ProfileEditorTest, PreviousAndClosingOfferToSaveEditsAndComingBackReloads
   EXPECT_TRUE(editor->close());
   EXPECT_EQ(endRequests, 1);
   EXPECT_TRUE(AlphaHoldsTheEdit());
-}
-
-TEST_F(ProfileEditorTest, CommandsReportTheirOutcomeInInfo) {
-  auto* info = Find<QLabel>(editor, "Info");
-  std::filesystem::create_directories(Profiles() + "Alpha.BAK/inside");
-  Choose(editor, "Save1");
-  EXPECT_EQ(info->text(), "ERROR saving profile Alpha.");
-  EXPECT_EQ(StatusColour(info), FailureColour);
-  std::filesystem::remove_all(Profiles() + "Alpha.BAK");
-  Choose(editor, "Save1");
-  EXPECT_EQ(info->text(), "Profile saved");
-  EXPECT_EQ(StatusColour(info), OrdinaryColour);
-
-  prompts.Answers = {PromptAnswer::Ok};
-  Choose(editor, "Delete1");
-  EXPECT_EQ(info->text(), "Profile Alpha deleted.");
-  auto* comboBox1 = Find<QComboBox>(editor, "ComboBox1");
-  EXPECT_EQ(comboBox1->count(), 1);
-  EXPECT_EQ(comboBox1->currentText(), "Beta");
-  prompts.Texts = {"Gamma"};
-  Choose(editor, "New1");
-  EXPECT_EQ(info->text(), "Profile created");
-  EXPECT_EQ(comboBox1->currentText(), "Gamma");
 }

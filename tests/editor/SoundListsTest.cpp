@@ -14,10 +14,9 @@ TEST_F(SoundListsTest, SoundsAreAddedOncePerNameToTheActiveTabUpToTheLimitByDial
   Choose(editor, "AddSongs1");
   Choose(editor, "AddSongs2");
   const FileDialog& dialog = prompts.Dialogs.at(0);
-  EXPECT_EQ(dialog.Title, "Select MP3 File(s)");
+  EXPECT_EQ(dialog.Title + "|" + dialog.Filters.at(1).Label,
+            "Select MP3 File(s)| Wav files (*.wav)");
   EXPECT_TRUE(dialog.MultipleFiles);
-  ASSERT_EQ(dialog.Filters.size(), 2u);
-  EXPECT_EQ(dialog.Filters[1].Label, " Wav files (*.wav)");
   EXPECT_EQ(prompts.Dialogs.size(), 2u) << "the list's popup menu asks too";
   EXPECT_EQ(Names(1), (QStringList{"bell.mp3", "Bell.mp3"}));
   const SoundEntry& first = editor->Profiles().Profile().Buttons[0].Sounds[0];
@@ -38,7 +37,6 @@ TEST_F(SoundListsTest, SoundsAreAddedOncePerNameToTheActiveTabUpToTheLimitByDial
     QCoreApplication::sendEvent(onto, &drop);
     EXPECT_EQ(Names(3).join(","), onto == Tabs()->tabBar() ? "tune.Mp3,tune.wav" : "");
   }
-  EXPECT_EQ(Names(1).size(), 2);
   for (int number = 2; number < 255; ++number) {
     editor->AddSoundFile(Sound("s" + std::to_string(number) + ".wav"));
   }
@@ -80,8 +78,8 @@ TEST_F(SoundListsTest, RowsPlayOnADoubleClickMoveBeforeTheDropRowAndAreRemovedFr
   prompts.Answers = {PromptAnswer::Ok};
   editor->ListView1DblClick(list);
   EXPECT_EQ(openedUrls.size(), 1u);
-  EXPECT_EQ(prompts.Questions.at(0).Text, "List view instructions could not be found");
-  EXPECT_EQ(prompts.Questions.at(0).Title, "");
+  EXPECT_EQ(prompts.Questions.at(0).Text + "|" + prompts.Questions.at(0).Title,
+            "List view instructions could not be found|");
 
   const auto rowPoint = [list](int row) {
     return list->visualRect(list->model()->index(row, 0)).center();
