@@ -5,20 +5,15 @@
 #include "AppFixture.h"
 #include "app/LinkLabel.h"
 
-class AboutBoxTest : public AppFixture {
- protected:
-  void SetUp() override { StartProgram(); }
-  AboutBox* Box() { return Pages().frmAbout; }
-  LinkLabel* Link(const char* label) { return Find<LinkLabel>(Box(), label); }
-};
+using AboutBoxTest = AppFixture;
 
 TEST_F(AboutBoxTest, AboutOpensTheBoxWithBothVersionsOverADarkPictureAndLinksThatStayRed) {
+  StartProgram();
+  AboutBox* box = Pages().frmAbout;
+  const auto Link = [box](const char* name) { return Find<LinkLabel>(box, name); };
   for (Page* page : std::initializer_list<Page*>{Pages().fStart, Pages().Form3}) {
     bool shown = false;
-    QTimer::singleShot(0, Box(), [this, &shown] {
-      shown = Box()->isVisible();
-      Box()->reject();
-    });
+    QTimer::singleShot(0, box, [box, &shown] { shown = box->isVisible(), box->reject(); });
     Choose(page, "About1");
     EXPECT_TRUE(shown) << page->objectName().toStdString();
   }
@@ -27,29 +22,29 @@ TEST_F(AboutBoxTest, AboutOpensTheBoxWithBothVersionsOverADarkPictureAndLinksTha
   for (bool attached : {true, false, true}) {
     unit->Attach(attached);
     Pages().Form1->Timer1Timer();
-    Box()->show();
-    EXPECT_EQ(Find<QLabel>(Box(), "lbTitle")->text(), "Vantora Programming Software");
-    EXPECT_EQ(Find<QLabel>(Box(), "lbData")->text(),
+    box->show();
+    EXPECT_EQ(Find<QLabel>(box, "lbTitle")->text(), "Vantora Programming Software");
+    EXPECT_EQ(Find<QLabel>(box, "lbData")->text(),
               QString("Software Version: 2.07\nProduct SW Version: %1\n"
                       "© 2026 Vantora. All rights reserved.\n")
                   .arg(attached ? QString("02.07") : QString()))
         << "built anew on each showing";
-    Box()->hide();
+    box->hide();
   }
 
-  const QPixmap picture = Find<QLabel>(Box(), "Image1")->pixmap();
-  EXPECT_EQ(Box()->size(), QSize(460, 405));
+  const QPixmap picture = Find<QLabel>(box, "Image1")->pixmap();
+  EXPECT_EQ(box->size(), QSize(460, 405));
   ASSERT_EQ(picture.size(), QSize(460, 405)) << "the built-in picture decodes";
   EXPECT_LT(qGray(picture.toImage().pixel(300, 200)), 64) << "dark behind the texts";
   for (const char* name : {"lbTitle", "lbData"}) {
-    EXPECT_EQ(Find<QLabel>(Box(), name)->palette().color(QPalette::WindowText), QColor(Qt::green));
-    EXPECT_FALSE(Find<QLabel>(Box(), name)->autoFillBackground()) << "drawn over the picture";
+    EXPECT_EQ(Find<QLabel>(box, name)->palette().color(QPalette::WindowText), QColor(Qt::green));
+    EXPECT_FALSE(Find<QLabel>(box, name)->autoFillBackground()) << "drawn over the picture";
   }
   for (const char* name : {"lbHomePage", "lbWebSupport", "lbEmailSupport"}) {
     EXPECT_GE(Link(name)->width(), Link(name)->sizeHint().width()) << name << " shows its caption";
   }
 
-  Box()->show();
+  box->show();
   QTest::mouseClick(Link("lbWebSupport"), Qt::RightButton);
   EXPECT_TRUE(openedUrls.empty()) << "only the left button clicks";
   QTest::mouseClick(Link("lbWebSupport"), Qt::LeftButton);
@@ -61,8 +56,8 @@ TEST_F(AboutBoxTest, AboutOpensTheBoxWithBothVersionsOverADarkPictureAndLinksTha
   EXPECT_EQ(mail.queryItemValue("Subject", QUrl::FullyDecoded), " Vantora Programming Software");
   EXPECT_EQ(mail.queryItemValue("Body", QUrl::FullyDecoded), " Software Version: 2.07\r");
 
-  Box()->hide();
-  Box()->show();
+  box->hide();
+  box->show();
   EXPECT_EQ(Link("lbWebSupport")->Colour(), QColor(Qt::red)) << "red for the rest of the run";
   EXPECT_EQ(Link("lbHomePage")->Colour(), QColor(Qt::cyan));
   openSucceeds = false;
