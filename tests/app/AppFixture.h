@@ -43,8 +43,7 @@ inline QString ShownPage(QWidget* page) {
   return Find<QTextBrowser>(page, "WebInfo")->source().fileName();
 }
 
-// The whole program on a simulated unit in a temporary program folder, with
-// scripted prompts, a clock that stands still and an opener that records.
+// The whole program on a simulated unit, with scripted prompts and an opener that records.
 class AppFixture : public ::testing::Test {
  protected:
   void StartProgram() {
@@ -67,7 +66,6 @@ class AppFixture : public ::testing::Test {
   bool openSucceeds = true;
 };
 
-// Readable failure messages for texts and lists of texts.
 inline void PrintTo(const QString& text, std::ostream* out) {
   *out << '"' << text.toStdString() << '"';
 }

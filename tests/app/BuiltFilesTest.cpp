@@ -5,25 +5,18 @@
 
 #include "app/JpegDecoder.h"
 
-namespace {
-
-QByteArray Contents(const QString& path) {
-  QFile file(path);
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-  return file.readAll();
-}
-
-}  // namespace
-
 TEST(Manual, IsAPdfOfSeveralPages) {
-  const QString pdf = QString::fromLatin1(
-      Contents(VANTORA_BUILT_PROGRAM_FOLDER "Documentation/Vantora_Manual.pdf"));
+  QFile manual(VANTORA_BUILT_PROGRAM_FOLDER "Documentation/Vantora_Manual.pdf");
+  ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
+  const QString pdf = QString::fromLatin1(manual.readAll());
   EXPECT_TRUE(pdf.startsWith("%PDF-"));
   EXPECT_GT(pdf.count(QRegularExpression("/Type\\s*/Page(?!s)")), 1);
 }
 
 TEST(JpegDecoder, DecodesTheDarkAboutPictureAndNothingFromDamagedOrForeignData) {
-  const QByteArray jpeg = Contents(VANTORA_ASSETS_FOLDER "AboutBackground.jpg");
+  QFile file(VANTORA_ASSETS_FOLDER "AboutBackground.jpg");
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray jpeg = file.readAll();
   const QImage picture = DecodeJpeg(jpeg);
   ASSERT_EQ(picture.size(), QSize(1000, 880));
   qint64 brightness = 0;

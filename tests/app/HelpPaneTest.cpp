@@ -5,8 +5,6 @@
 
 namespace {
 
-const QString BuiltFolder = QStringLiteral(VANTORA_BUILT_PROGRAM_FOLDER);
-
 // Each link of a document, with a cursor just inside its text.
 std::vector<std::pair<QString, QTextCursor>> Links(QTextDocument* document) {
   std::vector<std::pair<QString, QTextCursor>> links;
@@ -38,7 +36,7 @@ TEST(HelpContent, EveryHelpPageIsThereAndEveryLinkLeadsSomewhere) {
         "ProfileProgressBar.htm", "ProfileView.htm", "ProgramPage1.htm", "ProgramProgressBar.htm",
         "ProgramListView.htm", "DriverInstallation.htm", "EditSounds.htm", "RecordSounds.htm"}) {
     QTextBrowser view;
-    view.setSource(QUrl::fromLocalFile(BuiltFolder + "Web/" + page));
+    view.setSource(QUrl::fromLocalFile(VANTORA_BUILT_PROGRAM_FOLDER "Web/" + QString(page)));
     EXPECT_FALSE(view.documentTitle().isEmpty()) << page;
     EXPECT_GT(view.toPlainText().size(), 400) << page;
     for (const auto& [link, at] : Links(view.document())) {

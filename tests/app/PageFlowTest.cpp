@@ -16,16 +16,17 @@ using PageFlowTest = AppFixture;
 TEST_F(PageFlowTest, StartTransitionsSizesProbesAndClosing) {
   StartProgram();
   Windows& pages = Pages();
+  Page* const all[] = {pages.fStart, pages.Form1, pages.Form3};
   EXPECT_TRUE(pages.fStart->isVisible());
   EXPECT_FALSE(pages.Form1->isVisible() || pages.Form3->isVisible() || pages.frmAbout->isVisible());
   EXPECT_EQ(QStringList({pages.fStart->windowTitle(), pages.Form1->windowTitle(),
                          pages.Form3->windowTitle(), pages.frmAbout->windowTitle()}),
             QStringList({"Welcome", "Program Vantora", "Create Song Profile", "About"}));
   QStringList faces;
-  for (QWidget* page : std::initializer_list<QWidget*>{pages.fStart, pages.Form3, pages.Form1}) {
+  for (Page* page : all) {
     for (auto* button : page->findChildren<QPushButton*>()) faces << button->accessibleName();
   }
-  EXPECT_EQ(faces, QStringList({"Next", "Previous", "Next", "Previous", "Program"}));
+  EXPECT_EQ(faces, QStringList({"Next", "Previous", "Program", "Previous", "Next"}));
   for (const auto& [page, interval] :
        {std::pair<QWidget*, int>{pages.Form1, 2500}, {pages.Form3, 1000}}) {
     EXPECT_TRUE(Find<QTimer>(page, "Timer1")->isActive());
@@ -53,7 +54,7 @@ TEST_F(PageFlowTest, StartTransitionsSizesProbesAndClosing) {
   }
   EXPECT_EQ(label3->text(), "") << "hiding the programming page clears its result line";
 
-  for (Page* page : std::initializer_list<Page*>{pages.fStart, pages.Form1, pages.Form3}) {
+  for (Page* page : all) {
     page->show();
     page->resize(700, 500);
     EXPECT_EQ(page->frameGeometry().size(), QSize(800, 600)) << page->objectName().toStdString();
@@ -85,10 +86,7 @@ TEST_F(PageFlowTest, StartTransitionsSizesProbesAndClosing) {
   pages.Form1->Timer1Timer();
   ASSERT_NE(pages.Form1->Link().Handle, 0u);
   unit->FailClose(false);
-  for (Page* page : std::initializer_list<Page*>{pages.Form1, pages.Form3, pages.fStart}) {
-    page->show();
-    page->close();
-  }
+  for (Page* page : all) page->close();
   EXPECT_EQ(pages.Form1->Link().Handle, 0u);
   EXPECT_FALSE(unit->IsOpen());
   EXPECT_EQ(endRequests, 3);

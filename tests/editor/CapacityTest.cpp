@@ -99,8 +99,8 @@ TEST_F(CapacityTest, NextChecksSizeUnsavedEditsAndMissingFilesBeforeItMovesOn) {
   std::filesystem::remove(gone.toStdString());
   prompts.Answers = {PromptAnswer::No, PromptAnswer::Cancel};
   Click(editor, "bbNext");
-  EXPECT_EQ(prompts.Questions.at(0).Title, "Profile Changed");
-  EXPECT_EQ(prompts.Questions.at(1).Title, "File Does Not Exist");
+  EXPECT_EQ(prompts.Questions.at(0).Title + "|" + prompts.Questions.at(1).Title,
+            "Profile Changed|File Does Not Exist");
   EXPECT_TRUE(editor->isVisible());
   prompts.Answers = {PromptAnswer::No};
   Click(editor, "bbNext");

@@ -7,8 +7,7 @@
 #include "app/AppFixture.h"
 #include "support/TemporaryFolder.h"
 
-// The program with the editor shown on the profile "Alpha" (three buttons,
-// the given sounds), and a folder of sound files.
+// The editor shown on the profile "Alpha" (three buttons), and a folder of sound files.
 class EditorFixture : public AppFixture {
  protected:
   void ShowEditor(const std::string& alphaSounds = "") {

@@ -43,25 +43,8 @@ TEST_F(SoundListsTest, SoundsAreAddedOncePerNameToTheActiveTabUpToTheLimitByDial
   EXPECT_EQ(List(3)->model()->rowCount(), 254);
 }
 
-TEST_F(SoundListsTest, ButtonsAreAddedWithinTheUnitsCountAndRemovedDownToTwo) {
+TEST_F(SoundListsTest, RowsPlayMoveAndAreRemovedAndButtonsAreAddedAndRemoved) {
   unit->SetButtonCount(4);
-  ShowEditor();
-  Choose(editor, "AddButton1");
-  Choose(editor, "AddButton1");
-  EXPECT_EQ(VisibleTabs(), "11110000") << "the unit has four buttons";
-  EXPECT_EQ(Tabs()->currentIndex(), 3);
-  EXPECT_TRUE(Changed());
-  editor->AddSoundFile(Sound("a.mp3"));
-  for (int times = 0; times < 4; ++times) Choose(editor, "RemoveButton1");
-  EXPECT_EQ(VisibleTabs(), "11000000");
-  EXPECT_TRUE(Names(4).isEmpty()) << "a removed button's sounds go with it";
-  unit->Attach(false);
-  Tick();
-  for (int times = 0; times < 8; ++times) Choose(editor, "AddButton1");
-  EXPECT_EQ(VisibleTabs(), "11111111") << "without a unit all eight buttons can be added";
-}
-
-TEST_F(SoundListsTest, RowsPlayOnADoubleClickMoveBeforeTheDropRowAndAreRemovedFromEveryTab) {
   ShowEditor();
   for (const char* name : {"a.mp3", "b.mp3", "c.mp3", "d.mp3"}) editor->AddSoundFile(Sound(name));
   QTreeView* list = List(1);
@@ -99,11 +82,8 @@ TEST_F(SoundListsTest, RowsPlayOnADoubleClickMoveBeforeTheDropRowAndAreRemovedFr
 
   Tabs()->setCurrentIndex(1);
   editor->AddSoundFile(Sound("e.mp3"));
-  SongProfile& profile = editor->Profiles().Profile();
-  for (SoundEntry* sound : {&profile.Buttons[0].Sounds[0], &profile.Buttons[0].Sounds[1],
-                            &profile.Buttons[1].Sounds[0]}) {
-    sound->Checked = true;
-  }
+  auto& buttons = editor->Profiles().Profile().Buttons;
+  buttons[0].Sounds[0].Checked = buttons[0].Sounds[1].Checked = buttons[1].Sounds[0].Checked = true;
   Changed() = false;
   Choose(editor, "Selected1");
   EXPECT_EQ(Names(1), (QStringList{"c.mp3", "a.mp3"}));
@@ -114,4 +94,19 @@ TEST_F(SoundListsTest, RowsPlayOnADoubleClickMoveBeforeTheDropRowAndAreRemovedFr
   EXPECT_TRUE(Names(1).isEmpty());
   EXPECT_FALSE(Changed());
   EXPECT_EQ(VisibleTabs(), "11100000");
+
+  // Buttons are added within the unit's count and removed down to two.
+  Choose(editor, "AddButton1");
+  Choose(editor, "AddButton1");
+  EXPECT_EQ(VisibleTabs(), "11110000") << "the unit has four buttons";
+  EXPECT_EQ(Tabs()->currentIndex(), 3);
+  EXPECT_TRUE(Changed());
+  editor->AddSoundFile(Sound("a.mp3"));
+  for (int times = 0; times < 4; ++times) Choose(editor, "RemoveButton1");
+  EXPECT_EQ(VisibleTabs(), "11000000");
+  EXPECT_TRUE(Names(4).isEmpty()) << "a removed button's sounds go with it";
+  unit->Attach(false);
+  Tick();
+  for (int times = 0; times < 8; ++times) Choose(editor, "AddButton1");
+  EXPECT_EQ(VisibleTabs(), "11111111") << "without a unit all eight buttons can be added";
 }
