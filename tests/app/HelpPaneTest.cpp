@@ -5,13 +5,12 @@
 
 namespace {
 
-// Each link of a document, with a cursor just inside its text.
+// Each character of a link in the document: its target, and a cursor just after it.
 std::vector<std::pair<QString, QTextCursor>> Links(QTextDocument* document) {
   std::vector<std::pair<QString, QTextCursor>> links;
   for (QTextCursor at(document); at.movePosition(QTextCursor::NextCharacter);) {
     const QString href = at.charFormat().anchorHref();
-    if (!href.isEmpty() && (links.empty() || links.back().first != href))
-      links.emplace_back(href, at);
+    if (!href.isEmpty()) links.emplace_back(href, at);
   }
   return links;
 }

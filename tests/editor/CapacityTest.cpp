@@ -11,8 +11,7 @@ class CapacityTest : public EditorFixture {
   // The editor on a unit with memories of these device codes in slot order.
   void ShowEditorOn(std::initializer_list<std::uint8_t> deviceCodes) {
     unit = std::make_unique<SimulatedUnit>();
-    int slot = 0;
-    for (std::uint8_t code : deviceCodes) unit->InstallMemory(slot++, code);
+    for (int slot = 0; std::uint8_t code : deviceCodes) unit->InstallMemory(slot++, code);
     ShowEditor();
     Tick();
   }

@@ -14,8 +14,7 @@ class ProfileEditorTest : public EditorFixture {
     ShowEditor("[Button0]\r\nNumSounds=1\r\nSound0=" + Sound("door.mp3").toStdString() + "\r\n");
   }
   void Edit() {
-    editor->Profiles().Profile().Buttons[1].Sounds.push_back(
-        {"door.mp3", "10", sounds.Path(), false});
+    editor->Profiles().Profile().Buttons[1].Sounds.push_back({"door.mp3", "10", sounds.Path()});
     Changed() = true;
   }
   bool AlphaHoldsTheEdit() {

@@ -23,23 +23,19 @@ TEST_F(SoundListsTest, SoundsAreAddedOncePerNameToTheActiveTabUpToTheLimitByDial
   EXPECT_EQ(first.SizeText + " " + first.Directory, "0 " + sounds.Path());
   EXPECT_TRUE(Changed());
 
-  // Files dragged from the file manager onto a control: the drag goes to the
-  // control and, since controls take no files, on to their window.
+  // Files dragged from the file manager reach the window through the control under them.
   Tabs()->setCurrentIndex(2);
   QMimeData files;
   files.setUrls({QUrl::fromLocalFile(Sound("tune.Mp3")), QUrl::fromLocalFile(Sound("tune.wav")),
                  QUrl::fromLocalFile(Sound("notes.txt"))});
   for (QWidget* onto : {Find(editor, "Info"), static_cast<QWidget*>(Tabs()->tabBar())}) {
-    const QPoint point = onto->rect().center();
-    QDragEnterEvent enter(point, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter(onto->rect().center(), Qt::CopyAction, &files, Qt::LeftButton, {});
     QCoreApplication::sendEvent(onto, &enter);
-    QDropEvent drop(point, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(onto->rect().center(), Qt::CopyAction, &files, Qt::LeftButton, {});
     QCoreApplication::sendEvent(onto, &drop);
     EXPECT_EQ(Names(3).join(","), onto == Tabs()->tabBar() ? "tune.Mp3,tune.wav" : "");
   }
-  for (int number = 2; number < 255; ++number) {
-    editor->AddSoundFile(Sound("s" + std::to_string(number) + ".wav"));
-  }
+  for (int n = 2; n < 255; ++n) editor->AddSoundFile(Sound("s" + std::to_string(n) + ".wav"));
   EXPECT_EQ(List(3)->model()->rowCount(), 254);
 }
 
