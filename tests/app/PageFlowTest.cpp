@@ -27,6 +27,8 @@ TEST_F(PageFlowTest, StartTransitionsSizesProbesAndClosing) {
     for (auto* button : page->findChildren<QPushButton*>()) faces << button->accessibleName();
   }
   EXPECT_EQ(faces, QStringList({"Next", "Previous", "Program", "Previous", "Next"}));
+  auto* program = Find<QPushButton>(pages.Form1, "bbProgram");
+  EXPECT_TRUE(program->text().isEmpty() && program->iconSize() == QSize(140, 40)) << "a picture";
   for (const auto& [page, interval] :
        {std::pair<QWidget*, int>{pages.Form1, 2500}, {pages.Form3, 1000}}) {
     EXPECT_TRUE(Find<QTimer>(page, "Timer1")->isActive());

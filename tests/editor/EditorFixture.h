@@ -10,8 +10,8 @@
 // The editor shown on the profile "Alpha" (three buttons), and a folder of sound files.
 class EditorFixture : public AppFixture {
  protected:
+  EditorFixture() { std::filesystem::create_directory(Profiles()); }
   void ShowEditor(const std::string& alphaSounds = "") {
-    std::filesystem::create_directory(Profiles());
     WriteFile(Profiles() + "Alpha.qvt", "[Profile]\r\nID=4\r\nNumButtons=3\r\n" + alphaSounds);
     StartProgram();
     editor = Pages().Form3;

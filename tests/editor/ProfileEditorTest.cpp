@@ -9,7 +9,6 @@
 class ProfileEditorTest : public EditorFixture {
  protected:
   void SetUp() override {
-    std::filesystem::create_directory(Profiles());
     WriteFile(Profiles() + "Beta.qvt", "[Profile]\r\nID=1\r\nNumButtons=2\r\n");
     ShowEditor("[Button0]\r\nNumSounds=1\r\nSound0=" + Sound("door.mp3").toStdString() + "\r\n");
   }
@@ -33,6 +32,7 @@ TEST_F(ProfileEditorTest,
   EXPECT_EQ(VisibleTabs(), "11100000");
   auto* comboBox1 = Find<QComboBox>(editor, "ComboBox1");
   EXPECT_EQ(comboBox1->currentText(), "Alpha");
+  EXPECT_FALSE(comboBox1->isEditable());
   const QAbstractItemModel* rows = List(1)->model();
   ASSERT_EQ(rows->rowCount(), 1);
   EXPECT_EQ(rows->index(0, 0).data().toString() + " " + rows->index(0, 1).data().toString(),
