@@ -95,19 +95,19 @@ TEST_F(HelpPaneTest, EntriesTheRightButtonAndLinksChangeTheirOwnPaneAndDocuments
   }
 
   // Links to help pages stay in the pane, others open outside.
-  auto* pane = Find<QTextBrowser>(Pages().fStart, "WebInfo");
+  auto* pane = Find<QTextBrowser>(pages.fStart, "WebInfo");
   ClickLink(pane, "DownloadFromInternet.htm");
   ClickLink(pane, "https://freesound.org/");
-  EXPECT_EQ(ShownPage(Pages().fStart), "DownloadFromInternet.htm");
+  EXPECT_EQ(ShownPage(pages.fStart), "DownloadFromInternet.htm");
   ClickLink(pane, "EditSounds.htm");
   ClickLink(pane, "../Documentation/Vantora_Manual.pdf");
-  EXPECT_EQ(ShownPage(Pages().fStart), "EditSounds.htm");
+  EXPECT_EQ(ShownPage(pages.fStart), "EditSounds.htm");
   EXPECT_EQ(openedUrls, (std::vector<QUrl>{
                             QUrl("https://freesound.org/"),
                             QUrl::fromLocalFile(ProgramPath("Documentation/Vantora_Manual.pdf"))}));
 
   QFile::remove(ProgramPath("Web/Introduction.htm"));
-  QTest::mouseClick(Pages().fStart->centralWidget(), Qt::RightButton, {}, {60, 520});
+  QTest::mouseClick(pages.fStart->centralWidget(), Qt::RightButton, {}, {60, 520});
   EXPECT_TRUE(pane->toPlainText().startsWith("The help page Introduction.htm cannot be found"));
   EXPECT_TRUE(prompts.Questions.empty());
 
@@ -119,7 +119,7 @@ TEST_F(HelpPaneTest, EntriesTheRightButtonAndLinksChangeTheirOwnPaneAndDocuments
        "Song editing instructions could not be found"},
       {"RecordSounds1", "Web/RecordSounds.htm", "Sound recording instructions could not be found"}};
   for (const auto& [entry, path, failure] : documents) {
-    for (Page* page : std::initializer_list<Page*>{Pages().fStart, Pages().Form3}) {
+    for (Page* page : std::initializer_list<Page*>{pages.fStart, pages.Form3}) {
       openedUrls.clear();
       openSucceeds = true;
       Choose(page, entry);
@@ -133,7 +133,7 @@ TEST_F(HelpPaneTest, EntriesTheRightButtonAndLinksChangeTheirOwnPaneAndDocuments
       QFile::rename(ProgramPath(path) + ".gone", ProgramPath(path));
       EXPECT_EQ(openedUrls.size(), 2u) << entry;
       const QString expected =
-          page == Pages().Form3 ? QString(failure).replace("Song", "Sound") : failure;
+          page == pages.Form3 ? QString(failure).replace("Song", "Sound") : failure;
       for (const Question& question : prompts.Questions) {
         EXPECT_EQ(std::tie(question.Text, question.Title, question.Buttons, question.Icon),
                   std::make_tuple(expected.toStdString(), std::string(), PromptButtons::Ok,
@@ -143,5 +143,5 @@ TEST_F(HelpPaneTest, EntriesTheRightButtonAndLinksChangeTheirOwnPaneAndDocuments
       prompts.Questions.clear();
     }
   }
-  EXPECT_EQ(ShownPage(Pages().fStart), "Introduction.htm") << "documents leave the pane as it was";
+  EXPECT_EQ(ShownPage(pages.fStart), "Introduction.htm") << "documents leave the pane as it was";
 }
