@@ -2,43 +2,70 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QPushButton>
 #include <QTemporaryDir>
-#include <QUrl>
+#include <QTest>
+#include <QTextBrowser>
 #include <memory>
 
-#include "app/AppPorts.h"
+#include "app/AboutBox.h"
+#include "app/StartPage.h"
 #include "app/VantoraApplication.h"
 #include "device/SimulatedUnit.h"
+#include "editor/ProfileEditor.h"
+#include "programming/ProgrammingPage.h"
 #include "support/ManualClock.h"
 #include "support/ScriptedPrompts.h"
 
-// The whole program on a simulated unit, with a temporary program folder,
-// scripted prompts and a clock that stands still.
+template <typename Control = QWidget>
+Control* Find(QObject* parent, const QString& name) {
+  auto* control = parent->findChild<Control*>(name);
+  EXPECT_NE(control, nullptr) << name.toStdString();
+  return control;
+}
+inline void Click(QWidget* page, const QString& button, Qt::MouseButton with = Qt::LeftButton) {
+  QTest::mouseClick(Find<QPushButton>(page, button), with);
+}
+inline void Choose(QWidget* page, const QString& entry) {
+  Find<QAction>(page, entry)->trigger();
+}
+// A menu's or menu bar's entries as "objectName:caption", separators as "objectName:-".
+inline QStringList Entries(QWidget* menu) {
+  QStringList entries;
+  for (const QAction* entry : menu->actions()) {
+    entries << entry->objectName() + ":" + (entry->isSeparator() ? "-" : entry->text());
+  }
+  return entries;
+}
+// The file name of the help page in the page's pane.
+inline QString ShownPage(QWidget* page) {
+  return Find<QTextBrowser>(page, "WebInfo")->source().fileName();
+}
+
+// The whole program on a simulated unit, with scripted prompts and an opener that records.
 class AppFixture : public ::testing::Test {
  protected:
-  AppFixture() : unit(SimulatedUnit::StandardUnit()) {}
-
   void StartProgram() {
-    ports = std::make_unique<AppPorts>(AppPorts{*unit, clock, prompts, ProgramFolder(),
-                                                [this] { ++endRequests; },
-                                                [this](const QUrl& url) {
-                                                  openedUrls.push_back(url);
-                                                  return openSucceeds;
-                                                }});
-    vantora = std::make_unique<VantoraApplication>(*ports);
+    vantora = std::make_unique<VantoraApplication>(
+        AppPorts{*unit, clock, prompts, ProgramFolder(), [this] { ++endRequests; },
+                 [this](const QUrl& url) { return openedUrls.push_back(url), openSucceeds; }});
     vantora->ShowStartPage();
   }
-
   std::string ProgramFolder() const { return programFolder.path().toStdString() + "/"; }
+  QString ProgramPath(const QString& relative) const { return programFolder.filePath(relative); }
   Windows& Pages() { return vantora->Pages(); }
 
   QTemporaryDir programFolder;
-  std::unique_ptr<SimulatedUnit> unit;
+  std::unique_ptr<SimulatedUnit> unit = SimulatedUnit::StandardUnit();
   ManualClock clock;
   ScriptedPrompts prompts;
-  std::unique_ptr<AppPorts> ports;
   std::unique_ptr<VantoraApplication> vantora;
   int endRequests = 0;
   std::vector<QUrl> openedUrls;
   bool openSucceeds = true;
 };
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}

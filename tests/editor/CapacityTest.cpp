@@ -1,81 +1,59 @@
-#include <QComboBox>
 #include <QLabel>
 #include <QProgressBar>
-#include <QPushButton>
-#include <QTest>
 #include <QTreeWidget>
 
 #include "EditorFixture.h"
 #include "app/StatusText.h"
 #include "editor/SoundListModel.h"
 
-namespace {
-
-std::unique_ptr<SimulatedUnit> UnitWithMemories(std::initializer_list<std::uint8_t> deviceCodes) {
-  auto unit = std::make_unique<SimulatedUnit>();
-  int slot = 0;
-  for (std::uint8_t code : deviceCodes) unit->InstallMemory(slot++, code);
-  return unit;
-}
-
-}  // namespace
-
 class CapacityTest : public EditorFixture {
  protected:
-  // Btn1's sounds, by size alone.
-  void SetSizes(std::initializer_list<std::int64_t> sizes) {
+  // The editor on a unit with memories of these device codes in slot order.
+  void ShowEditorOn(std::initializer_list<std::uint8_t> deviceCodes) {
+    unit = std::make_unique<SimulatedUnit>();
+    for (int slot = 0; std::uint8_t code : deviceCodes) unit->InstallMemory(slot++, code);
+    ShowEditor();
+    Tick();
+  }
+  // What the page shows: Btn1's highlighted rows, the capacity bar and the status bar.
+  QString Shown() {
+    QString shown;
+    const QAbstractItemModel* rows = List(1)->model();
+    for (int row = 0; row < rows->rowCount(); ++row) {
+      shown += rows->index(row, 0).data(Qt::BackgroundRole) == FittingSoundColour ? '+' : '-';
+    }
+    shown += QString(" %1%").arg(Find<QProgressBar>(editor, "ProgressBar1")->value());
+    for (int panel = 0; panel < 4; ++panel) {
+      shown += " " + Find<QLabel>(editor, QString("StatusPanel%1").arg(panel))->text();
+    }
+    return shown;
+  }
+  // Shown() with Btn1's sounds given by size alone.
+  QString ShownWith(std::initializer_list<std::int64_t> sizes) {
     std::vector<SoundEntry>& sounds = editor->Profiles().Profile().Buttons[0].Sounds;
     sounds.clear();
-    for (std::int64_t size : sizes) {
-      sounds.push_back(
-          {"s" + std::to_string(sounds.size()) + ".mp3", std::to_string(size), "/", false});
-    }
+    for (std::int64_t size : sizes) sounds.push_back({"s.mp3", std::to_string(size), "/"});
     editor->RefreshCapacity();
     editor->UpdateStatusBar();
-  }
-  QString Panel(int panel) {
-    return Find<QLabel>(QStringLiteral("StatusPanel%1").arg(panel))->text();
-  }
-  int Fitting() { return editor->Profiles().State().FittingSoundCount; }
-  int Bar() { return Find<QProgressBar>("ProgressBar1")->value(); }
-  bool Highlighted(int row) {
-    return List(1)->model()->index(row, 0).data(Qt::BackgroundRole) == QVariant(FittingSoundColour);
+    return Shown();
   }
 };
 
 TEST_F(CapacityTest, OneMemoryTakesTheFirstSoundAndTheStatusBarShowsTheNeed) {
-  unit = UnitWithMemories({0x41});
-  ShowEditor();
-  Tick();
-  SetSizes({1000000, 1200000});
-  EXPECT_EQ(Fitting(), 1);
-  EXPECT_TRUE(Highlighted(0));
-  EXPECT_FALSE(Highlighted(1));
-  EXPECT_EQ(Bar(), 100);
-  EXPECT_EQ(Panel(0), "Connected");
-  EXPECT_EQ(Panel(1), "Size : 2,097,151");
-  EXPECT_EQ(Panel(2), "Used : 2,200,032");
-  EXPECT_EQ(Panel(3), "Remaining : -102,881");
-  EXPECT_EQ(Panel(4), "Profile On Vantora : None");
-
-  SetSizes({3000000000});
-  EXPECT_EQ(Fitting(), 0) << "a file of 2 GiB or more never fits";
-  EXPECT_EQ(Panel(2), "Used : 3,000,000,016");
-  EXPECT_EQ(Bar(), 100);
-
-  SetSizes({1048576});
-  EXPECT_EQ(Bar(), 50);
+  ShowEditorOn({0x41});
+  EXPECT_EQ(ShownWith({1000000, 1200000}),
+            "+- 100% Connected Size : 2,097,151 Used : 2,200,032 Remaining : -102,881");
+  EXPECT_EQ(Find<QLabel>(editor, "StatusPanel4")->text(), "Profile On Vantora : None");
+  EXPECT_EQ(ShownWith({3000000000}),
+            "- 100% Connected Size : 2,097,151 Used : 3,000,000,016 Remaining : -2,997,902,865")
+      << "a file of 2 GiB or more never fits";
+  EXPECT_EQ(ShownWith({1048576}).left(5), "+ 50%");
 }
 
 TEST_F(CapacityTest, SoundsArePackedIntoTheRecognisedMemoriesInSlotOrder) {
-  unit = UnitWithMemories({0x55, 0x43, 0x41});  // an unknown chip lies before the others
-  ShowEditor();
-  Tick();
-  SetSizes({200000, 300000});
-  EXPECT_EQ(Fitting(), 2) << "the second sound does not fit the 62,127 bytes left";
-  SetSizes({2000000, 500000, 100});
-  EXPECT_EQ(Fitting(), 1) << "counting stops at the first sound that fits nowhere";
-  EXPECT_FALSE(Highlighted(2));
+  ShowEditorOn({0x55, 0x43, 0x41});  // an unknown chip lies before the others
+  EXPECT_EQ(ShownWith({200000, 300000}).left(2), "++") << "the second goes to the next memory";
+  EXPECT_EQ(ShownWith({2000000, 500000, 100}).left(3), "+--") << "stops at the first misfit";
 }
 
 TEST_F(CapacityTest, TheUnitsArrivalTrimsTheTabsOnceAndItsDepartureClearsTheCount) {
@@ -83,46 +61,35 @@ TEST_F(CapacityTest, TheUnitsArrivalTrimsTheTabsOnceAndItsDepartureClearsTheCoun
   unit->SetButtonCount(2);
   ShowEditor();
   editor->AddSoundFile(Sound("a.mp3"));
-  EXPECT_TRUE(Tabs()->isTabVisible(2));
-
   unit->Attach(true);
   prompts.Open = true;
   Tick();
-  EXPECT_EQ(Panel(0), "Connected");
-  EXPECT_TRUE(Tabs()->isTabVisible(2)) << "nothing changes under an open question";
-  EXPECT_EQ(Fitting(), 0);
-
+  EXPECT_EQ(Shown(), "- 0% Connected Size : 2,359,294 Used : 26 Remaining : 2,359,268");
+  EXPECT_EQ(VisibleTabs(), "11100000") << "nothing changes under an open question";
   prompts.Open = false;
   Tick();
-  EXPECT_FALSE(Tabs()->isTabVisible(2));
-  EXPECT_EQ(Fitting(), 1);
-  EXPECT_EQ(Panel(1), "Size : 2,359,294");
+  EXPECT_EQ(Shown().left(4), "+ 0%");
+  EXPECT_EQ(VisibleTabs(), "11000000");
 
-  Find<QComboBox>("ComboBox1")->setCurrentIndex(0);
   editor->Profiles().LoadProfile("Alpha", false);
   Tick();
-  EXPECT_TRUE(Tabs()->isTabVisible(2)) << "only the arrival trims";
-
+  EXPECT_EQ(VisibleTabs(), "11100000") << "only the arrival trims";
+  editor->AddSoundFile(Sound("a.mp3"));
   unit->Attach(false);
   Tick();
-  EXPECT_EQ(Panel(0), "Disconnected");
-  EXPECT_EQ(Panel(1), "Size : 0");
-  EXPECT_EQ(Fitting(), 0);
-  EXPECT_EQ(Bar(), 0);
+  EXPECT_EQ(Shown(), "- 0% Disconnected Size : 0 Used : 26 Remaining : -26");
   EXPECT_FALSE(editor->Profiles().State().UnitConnected);
 }
 
 TEST_F(CapacityTest, NextChecksSizeUnsavedEditsAndMissingFilesBeforeItMovesOn) {
   unit->Attach(false);
   ShowEditor();
-  auto* info = Find<QLabel>("Info");
-  auto* next = Find<QPushButton>("bbNext");
-  QTest::mouseClick(next, Qt::LeftButton);
+  auto* info = Find<QLabel>(editor, "Info");
+  Click(editor, "bbNext");
   EXPECT_EQ(info->text(), "No Songs To Program");
   EXPECT_EQ(StatusColour(info), FailureColour);
-
   editor->AddSoundFile(Sound("a.mp3"));
-  QTest::mouseClick(next, Qt::LeftButton);
+  Click(editor, "bbNext");
   EXPECT_EQ(info->text(), "Song Is Too Large") << "no unit: a single sound never fits";
   EXPECT_TRUE(prompts.Questions.empty());
 
@@ -130,15 +97,14 @@ TEST_F(CapacityTest, NextChecksSizeUnsavedEditsAndMissingFilesBeforeItMovesOn) {
   editor->AddSoundFile(gone);
   std::filesystem::remove(gone.toStdString());
   prompts.Answers = {PromptAnswer::No, PromptAnswer::Cancel};
-  QTest::mouseClick(next, Qt::LeftButton);
-  EXPECT_EQ(prompts.Questions.at(0).Title, "Profile Changed");
-  EXPECT_EQ(prompts.Questions.at(1).Title, "File Does Not Exist");
+  Click(editor, "bbNext");
+  EXPECT_EQ(prompts.Questions.at(0).Title + "|" + prompts.Questions.at(1).Title,
+            "Profile Changed|File Does Not Exist");
   EXPECT_TRUE(editor->isVisible());
-
   prompts.Answers = {PromptAnswer::No};
-  QTest::mouseClick(next, Qt::LeftButton);
+  Click(editor, "bbNext");
   EXPECT_TRUE(Pages().Form1->isVisible());
-  EXPECT_EQ(Pages().Form1->findChild<QTreeWidget*>("ListView1")->topLevelItemCount(), 1);
-  EXPECT_NE(FileText(ProgramFolder() + "Profiles/Alpha.qvt").find("a.mp3"), std::string::npos)
+  EXPECT_EQ(Find<QTreeWidget>(Pages().Form1, "ListView1")->topLevelItemCount(), 1);
+  EXPECT_NE(FileText(Profiles() + "Alpha.qvt").find("a.mp3"), std::string::npos)
       << "the profile is saved after a sound was dropped";
 }

@@ -5,43 +5,37 @@
 #include <filesystem>
 
 #include "app/AppFixture.h"
-#include "app/StartPage.h"
-#include "editor/ProfileEditor.h"
-#include "programming/ProgrammingPage.h"
 #include "support/TemporaryFolder.h"
 
-// The program with the editor shown on the profile "Alpha" (three buttons,
-// no sounds), and a folder of sound files.
+// The editor shown on the profile "Alpha" (three buttons), and a folder of sound files.
 class EditorFixture : public AppFixture {
  protected:
-  void ShowEditor() {
-    std::filesystem::create_directory(ProgramFolder() + "Profiles");
-    WriteFile(ProgramFolder() + "Profiles/Alpha.qvt", "[Profile]\r\nID=4\r\nNumButtons=3\r\n");
+  EditorFixture() { std::filesystem::create_directory(Profiles()); }
+  void ShowEditor(const std::string& alphaSounds = "") {
+    WriteFile(Profiles() + "Alpha.qvt", "[Profile]\r\nID=4\r\nNumButtons=3\r\n" + alphaSounds);
     StartProgram();
     editor = Pages().Form3;
     ShowInPlaceOf(editor, Pages().fStart);
   }
-
+  std::string Profiles() const { return ProgramFolder() + "Profiles/"; }
   // A sound file of the given size in the sounds folder; its path.
   QString Sound(const std::string& name, std::size_t size = 10) {
     WriteFile(sounds.Path() + name, std::string(size, 'x'));
     return QString::fromStdString(sounds.Path() + name);
   }
-
-  template <typename Control>
-  Control* Find(const QString& name) {
-    Control* control = editor->findChild<Control*>(name);
-    EXPECT_NE(control, nullptr) << name.toStdString();
-    return control;
-  }
-  QTreeView* List(int button) { return Find<QTreeView>(QStringLiteral("ListView%1").arg(button)); }
-  QTabWidget* Tabs() { return Find<QTabWidget>(QStringLiteral("PageControl1")); }
+  QTreeView* List(int button) { return Find<QTreeView>(editor, QString("ListView%1").arg(button)); }
+  QTabWidget* Tabs() { return Find<QTabWidget>(editor, "PageControl1"); }
   QStringList Names(int button) {
     QStringList names;
     for (const SoundEntry& sound : editor->Profiles().Profile().Buttons[button - 1].Sounds) {
       names << QString::fromStdString(sound.FileName);
     }
     return names;
+  }
+  QString VisibleTabs() {
+    QString shown;
+    for (int slot = 0; slot < 8; ++slot) shown += Tabs()->isTabVisible(slot) ? '1' : '0';
+    return shown;
   }
   bool& Changed() { return editor->Profiles().State().Changed; }
   // Runs the probe and the editor's polling once, as their timers do.
@@ -53,8 +47,3 @@ class EditorFixture : public AppFixture {
   TemporaryFolder sounds;
   ProfileEditor* editor = nullptr;
 };
-
-// Readable failure messages for texts and lists of texts.
-inline void PrintTo(const QString& text, std::ostream* out) {
-  *out << '"' << text.toStdString() << '"';
-}

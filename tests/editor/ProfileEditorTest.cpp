@@ -1,106 +1,46 @@
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTest>
-#include <QTreeView>
-#include <filesystem>
 
-#include "app/AppFixture.h"
-#include "app/StartPage.h"
+#include "EditorFixture.h"
 #include "app/StatusText.h"
-#include "editor/ProfileEditor.h"
-#include "support/TemporaryFolder.h"
 
-namespace {
-
-template <typename Control>
-Control* Find(QWidget* page, const QString& name) {
-  Control* control = page->findChild<Control*>(name);
-  EXPECT_NE(control, nullptr) << name.toStdString();
-  return control;
-}
-
-QStringList Column(QTreeView* list, int column) {
-  QStringList rows;
-  for (int row = 0; row < list->model()->rowCount(); ++row) {
-    rows << list->model()->index(row, column).data().toString();
-  }
-  return rows;
-}
-
-}  // namespace
-
-// The program with the profiles "Alpha" (three buttons) and "Beta", the
-// editor shown.
-class ProfileEditorTest : public AppFixture {
+// The editor on "Alpha" (door.mp3 on Btn1), with "Beta" (two buttons) beside it.
+class ProfileEditorTest : public EditorFixture {
  protected:
   void SetUp() override {
-    std::filesystem::create_directory(Profiles());
-    WriteFile(ProgramFolder() + "door.mp3", "0123456789");
-    WriteFile(Profiles() + "Alpha.qvt",
-              "[Profile]\r\nID=0\r\nNumButtons=3\r\n[Button0]\r\n"
-              "NumSounds=1\r\nSound0=" +
-                  ProgramFolder() + "door.mp3\r\n");
     WriteFile(Profiles() + "Beta.qvt", "[Profile]\r\nID=1\r\nNumButtons=2\r\n");
-    StartProgram();
-    editor = Pages().Form3;
-    ShowInPlaceOf(editor, Pages().fStart);
+    ShowEditor("[Button0]\r\nNumSounds=1\r\nSound0=" + Sound("door.mp3").toStdString() + "\r\n");
   }
-
-  std::string Profiles() const { return ProgramFolder() + "Profiles/"; }
-  ProfileStore& Store() { return editor->Profiles(); }
   void Edit() {
-    Store().Profile().Buttons[1].Sounds.push_back({"door.mp3", "10", ProgramFolder(), false});
-    Store().State().Changed = true;
+    editor->Profiles().Profile().Buttons[1].Sounds.push_back({"door.mp3", "10", sounds.Path()});
+    Changed() = true;
   }
   bool AlphaHoldsTheEdit() {
     return FileText(Profiles() + "Alpha.qvt").find("[Button1]\r\nNumSounds=1\r\nSound0=") !=
            std::string::npos;
   }
-
-  ProfileEditor* editor = nullptr;
 };
 
-TEST_F(ProfileEditorTest, ThePageHasItsControlsAndTheProfilesMenuBeforeHelp) {
-  EXPECT_EQ(Find<QLabel>(editor, "Label1")->text(), "Select Profile :");
-  EXPECT_FALSE(Find<QComboBox>(editor, "ComboBox1")->isEditable());
-  QStringList menus;
-  for (QAction* menu : editor->menuBar()->actions()) menus << menu->text();
-  EXPECT_EQ(menus, (QStringList{"Profiles", "Add Sounds", "Remove Sounds", "Buttons", "Help"}));
-  QStringList commands;
-  for (QAction* command : Find<QMenu>(editor, "Profiles1")->actions()) {
-    commands << command->objectName() + ":" + command->text();
-  }
-  EXPECT_EQ(commands, (QStringList{"New1:New", "Open1:Open", "Save1:Save", "SaveAs1:Save As...",
-                                   "RetrieveBackup1:Retrieve Backup", "Delete1:Delete"}));
-  auto* tabs = Find<QTabWidget>(editor, "PageControl1");
-  for (int slot = 0; slot < 8; ++slot) {
-    const QString number = QString::number(slot + 1);
-    EXPECT_EQ(tabs->tabText(slot), "Btn" + number);
-    Find<QTreeView>(Find<QWidget>(tabs, "TabSheet" + number), "ListView" + number);
-  }
-  auto* listView1 = Find<QTreeView>(editor, "ListView1");
-  EXPECT_EQ(listView1->header()->sectionSize(0), 350);
-  EXPECT_EQ(listView1->header()->sectionSize(1), 63);
-}
-
-TEST_F(ProfileEditorTest, TheSelectorShowsTheChosenProfileAndSavesEditsIntoTheirOwn) {
+TEST_F(ProfileEditorTest,
+       ThePageShowsTheChosenProfileSavesEditsIntoTheirOwnAndReportsCommandsInInfo) {
+  EXPECT_EQ(Entries(editor->menuBar()), (QStringList{":Profiles", "AddSongs1:Add Sounds",
+                                                     ":Remove Sounds", ":Buttons", ":Help"}));
+  EXPECT_EQ(Entries(Find<QMenu>(editor, "Profiles1")),
+            (QStringList{"New1:New", "Open1:Open", "Save1:Save", "SaveAs1:Save As...",
+                         "RetrieveBackup1:Retrieve Backup", "Delete1:Delete"}));
+  EXPECT_EQ(VisibleTabs(), "11100000");
   auto* comboBox1 = Find<QComboBox>(editor, "ComboBox1");
   EXPECT_EQ(comboBox1->currentText(), "Alpha");
-  auto* tabs = Find<QTabWidget>(editor, "PageControl1");
-  EXPECT_TRUE(tabs->isTabVisible(2));
-  EXPECT_FALSE(tabs->isTabVisible(3));
-  auto* listView1 = Find<QTreeView>(editor, "ListView1");
-  EXPECT_EQ(Column(listView1, 0), QStringList{"door.mp3"});
-  EXPECT_EQ(Column(listView1, 1), QStringList{"10"});
+  EXPECT_FALSE(comboBox1->isEditable());
+  const QAbstractItemModel* rows = List(1)->model();
+  ASSERT_EQ(rows->rowCount(), 1);
+  EXPECT_EQ(rows->index(0, 0).data().toString() + " " + rows->index(0, 1).data().toString(),
+            "door.mp3 10");
 
-  // The check box of a row marks its sound.
-  listView1->setCurrentIndex(listView1->model()->index(0, 0));
-  QTest::keyClick(listView1, Qt::Key_Space);
-  EXPECT_TRUE(Store().Profile().Buttons[0].Sounds[0].Checked);
+  List(1)->setCurrentIndex(rows->index(0, 0));
+  QTest::keyClick(List(1), Qt::Key_Space);
+  EXPECT_TRUE(editor->Profiles().Profile().Buttons[0].Sounds[0].Checked) << "the row's check box";
 
   Edit();
   prompts.Answers = {PromptAnswer::Yes};
@@ -108,21 +48,38 @@ TEST_F(ProfileEditorTest, TheSelectorShowsTheChosenProfileAndSavesEditsIntoTheir
   EXPECT_EQ(prompts.Questions.at(0).Title, "Profile Changed");
   EXPECT_TRUE(AlphaHoldsTheEdit());
   EXPECT_EQ(FileText(Profiles() + "Beta.qvt"), "[Profile]\r\nID=1\r\nNumButtons=2\r\n");
-  EXPECT_EQ(Store().CurrentProfileName(), "Beta");
-  EXPECT_TRUE(Column(listView1, 0).isEmpty());
+  EXPECT_EQ(editor->Profiles().CurrentProfileName(), "Beta");
+  EXPECT_EQ(rows->rowCount(), 0);
+
+  auto* info = Find<QLabel>(editor, "Info");
+  std::filesystem::create_directories(Profiles() + "Beta.BAK/inside");
+  Choose(editor, "Save1");
+  EXPECT_EQ(info->text(), "ERROR saving profile Beta.");
+  EXPECT_EQ(StatusColour(info), FailureColour);
+  std::filesystem::remove_all(Profiles() + "Beta.BAK");
+  Choose(editor, "Save1");
+  EXPECT_EQ(info->text(), "Profile saved");
+  EXPECT_EQ(StatusColour(info), OrdinaryColour);
+  prompts.Answers = {PromptAnswer::Ok};
+  Choose(editor, "Delete1");
+  EXPECT_EQ(info->text(), "Profile Beta deleted.");
+  EXPECT_EQ(comboBox1->count(), 1);
+  EXPECT_EQ(comboBox1->currentText(), "Alpha");
+  prompts.Texts = {"Gamma"};
+  Choose(editor, "New1");
+  EXPECT_EQ(info->text(), "Profile created");
+  EXPECT_EQ(comboBox1->currentText(), "Gamma");
 }
 
-TEST_F(ProfileEditorTest, PreviousOffersToSaveAndComingBackReloads) {
+TEST_F(ProfileEditorTest, PreviousAndClosingOfferToSaveEditsAndComingBackReloads) {
   Edit();
   prompts.Answers = {PromptAnswer::No};
-  QTest::mouseClick(Find<QPushButton>(editor, "bbPrevious"), Qt::LeftButton);
+  Click(editor, "bbPrevious");
   EXPECT_TRUE(prompts.AllAnswersUsed());
   EXPECT_TRUE(Pages().fStart->isVisible());
   ShowInPlaceOf(editor, Pages().fStart);
-  EXPECT_TRUE(Store().Profile().Buttons[1].Sounds.empty());
-}
+  EXPECT_TRUE(editor->Profiles().Profile().Buttons[1].Sounds.empty());
 
-TEST_F(ProfileEditorTest, ClosingWithUnsavedEditsAsksFirst) {
   Edit();
   prompts.Answers = {PromptAnswer::Cancel, PromptAnswer::Yes};
   EXPECT_FALSE(editor->close());
@@ -130,29 +87,4 @@ TEST_F(ProfileEditorTest, ClosingWithUnsavedEditsAsksFirst) {
   EXPECT_TRUE(editor->close());
   EXPECT_EQ(endRequests, 1);
   EXPECT_TRUE(AlphaHoldsTheEdit());
-}
-
-TEST_F(ProfileEditorTest, CommandsReportTheirOutcomeInInfo) {
-  auto* info = Find<QLabel>(editor, "Info");
-  std::filesystem::create_directories(Profiles() + "Alpha.BAK/inside");
-  Find<QAction>(editor, "Save1")->trigger();
-  EXPECT_EQ(info->text(), "ERROR saving profile Alpha.");
-  EXPECT_EQ(StatusColour(info), FailureColour);
-
-  std::filesystem::remove_all(Profiles() + "Alpha.BAK");
-  Find<QAction>(editor, "Save1")->trigger();
-  EXPECT_EQ(info->text(), "Profile saved");
-  EXPECT_EQ(StatusColour(info), OrdinaryColour);
-
-  prompts.Answers = {PromptAnswer::Ok};
-  Find<QAction>(editor, "Delete1")->trigger();
-  EXPECT_EQ(info->text(), "Profile Alpha deleted.");
-  auto* comboBox1 = Find<QComboBox>(editor, "ComboBox1");
-  EXPECT_EQ(comboBox1->count(), 1);
-  EXPECT_EQ(comboBox1->currentText(), "Beta");
-
-  prompts.Texts = {"Gamma"};
-  Find<QAction>(editor, "New1")->trigger();
-  EXPECT_EQ(info->text(), "Profile created");
-  EXPECT_EQ(comboBox1->currentText(), "Gamma");
 }

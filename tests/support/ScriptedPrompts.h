@@ -5,14 +5,13 @@
 
 #include "profiles/UserPrompts.h"
 
-// Answers questions and dialogs from a script, and keeps what was asked.
-// A prompt without a scripted answer fails the test with an exception.
+// Answers questions and dialogs from a script and keeps what was asked; a
+// prompt without a scripted answer fails the test with an exception.
 class ScriptedPrompts final : public UserPrompts {
  public:
   std::deque<PromptAnswer> Answers;
   std::deque<std::vector<std::string>> ChosenFiles;  // {} = cancelled
   std::deque<std::optional<std::string>> Texts;      // nullopt = cancelled
-
   std::vector<Question> Questions;
   std::vector<FileDialog> Dialogs;
   std::vector<std::string> TextCaptions;
@@ -32,7 +31,6 @@ class ScriptedPrompts final : public UserPrompts {
     return Next(Texts, "input box: " + caption);
   }
   bool IsOpen() const override { return Open; }
-
   bool AllAnswersUsed() const { return Answers.empty() && ChosenFiles.empty() && Texts.empty(); }
 
  private:
