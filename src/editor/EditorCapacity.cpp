@@ -91,6 +91,8 @@ void ProfileEditor::Timer1Timer() {
       state.UnitConnected = true;
       RefreshCapacity();
       TrimTabsToUnit();
+      // The bar must not go on counting the sounds of the tabs just hidden.
+      RefreshCapacity();
     } else if (!Unit().UnitPresent && state.UnitConnected) {
       RefreshCapacity();
       state.UnitConnected = false;

@@ -61,14 +61,17 @@ TEST_F(CapacityTest, TheUnitsArrivalTrimsTheTabsOnceAndItsDepartureClearsTheCoun
   unit->SetButtonCount(2);
   ShowEditor();
   editor->AddSoundFile(Sound("a.mp3"));
+  Tabs()->setCurrentIndex(2);
+  editor->AddSoundFile(Sound("big.wav", 2000000));
+  Tabs()->setCurrentIndex(0);
   unit->Attach(true);
   prompts.Open = true;
   Tick();
-  EXPECT_EQ(Shown(), "- 0% Connected Size : 2,359,294 Used : 26 Remaining : 2,359,268");
+  EXPECT_EQ(Shown(), "- 0% Connected Size : 2,359,294 Used : 2,000,042 Remaining : 359,252");
   EXPECT_EQ(VisibleTabs(), "11100000") << "nothing changes under an open question";
   prompts.Open = false;
   Tick();
-  EXPECT_EQ(Shown().left(4), "+ 0%");
+  EXPECT_EQ(Shown().left(4), "+ 0%") << "the bar leaves out the sounds of the tabs trimmed away";
   EXPECT_EQ(VisibleTabs(), "11000000");
 
   editor->Profiles().LoadProfile("Alpha", false);
