@@ -21,7 +21,6 @@ TEST(DeviceLink, OpensPurgesAndClosesOnlyWhenItMust) {
   link.Description = *link.FindProgrammer();
   unit.FailOpen(true);
   EXPECT_EQ(link.OpenLink(), LinkOpenFailed);
-  EXPECT_EQ(link.Handle, 0u);
   unit.FailOpen(false);
   EXPECT_EQ(link.OpenLink(), LinkOpened);
   EXPECT_EQ(link.OpenLink(), LinkAlreadyOpen);

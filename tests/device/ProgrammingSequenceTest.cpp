@@ -72,8 +72,7 @@ TEST(ProgrammingSequence, WorkedExampleByteForByte) {
   Rig rig;
   const Bytes& data = rig.WorkedExample().Data;
   const ProgrammingResult result = rig.Run();
-  EXPECT_EQ(result.Code, 0);
-  EXPECT_EQ(result.ErrorText, "");
+  EXPECT_EQ(std::pair(result.Code, result.ErrorText), std::pair(0, std::string()));
 
   const std::vector<Bytes> expected = {
       {0xED, 0x00},

@@ -56,7 +56,6 @@ TEST_F(UnitProbeTest, FullProbeReadsEverySlotTheVersionAndTheButtonsThenCloses) 
                                    {0xCD, 5}, {0xCD, 6}, {0xCD, 7}, {0xC0, 0}, {0xC1, 0}};
   EXPECT_EQ(Sent(), sent);
   EXPECT_EQ(link.Handle, 0u);
-  EXPECT_EQ(link.Description, SimulatedUnit::DefaultDescription);
   EXPECT_EQ(Summary(),
             std::tuple(true, 5, 4, "02.07", 2097151u + 262143u + 524287u + 2 * 1048575u, 7));
   using Fields = std::tuple<std::uint32_t, int, int, int, int>;
