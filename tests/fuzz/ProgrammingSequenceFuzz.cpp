@@ -15,7 +15,6 @@
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-using ReadBack = std::pair<Bytes, Bytes>;  // the command and the bytes that came back
 
 void Require(bool condition) {
   if (!condition) std::abort();
@@ -30,14 +29,11 @@ struct ByteSource {
 
 // Song files of telling sizes around the read-back's piece and length limits.
 constexpr std::size_t SongSizes[] = {0, 1, 100, 255, 256, 1023, 1024, 1025, 4096, 5000, 20000};
-std::string SongName(std::size_t file) {
-  return "song" + std::to_string(file) + ".wav";
-}
 
 struct SongShelf {
   SongShelf() {
     for (std::size_t size : SongSizes)
-      Contents.push_back(Folder.Write(SongName(Contents.size()), size));
+      Contents.push_back(Folder.Write("song" + std::to_string(Contents.size()), size));
   }
   SongFolder Folder;
   std::vector<Bytes> Contents;
@@ -49,7 +45,7 @@ class GarblingDriver final : public ProgrammerDriver {
  public:
   GarblingDriver(SimulatedUnit& unit, ByteSource& input) : unit_(unit), input_(input) {}
 
-  std::vector<ReadBack> ReadBacks;
+  std::vector<Bytes> ReadBacks;  // each read-back command, then every byte read after it
   std::array<int, 256> Begins{};
   int Reads = 0;
   bool OnlyKnownTimeouts = true;
@@ -65,7 +61,7 @@ class GarblingDriver final : public ProgrammerDriver {
     const bool command = pendingData_ == 0 && data.size() >= 2;
     pendingData_ -= std::min(pendingData_, data.size());
     readingBack_ = command && data[0] == CmdReadMemory;
-    if (readingBack_) ReadBacks.push_back({Bytes(data.begin(), data.end()), {}});
+    if (readingBack_) ReadBacks.emplace_back(data.begin(), data.end());
     if (command) Begins[data[1]] += data[0] == CmdBeginMemory;
     if (command && data.size() == WriteDataLength &&
         (data[0] == CmdWriteDataNarrow || data[0] == CmdWriteDataWide)) {
@@ -93,8 +89,7 @@ class GarblingDriver final : public ProgrammerDriver {
       if (mutation >= 0xD0 && received > 0) buffer[(mutation & 0x0F) % received] ^= input_.Next();
     }  // 0xA0 to 0xBF: silent
     if (readingBack_)
-      ReadBacks.back().second.insert(ReadBacks.back().second.end(), buffer.begin(),
-                                     buffer.begin() + received);
+      ReadBacks.back().insert(ReadBacks.back().end(), buffer.begin(), buffer.begin() + received);
     return status;
   }
 
@@ -111,17 +106,12 @@ struct QuietObserver final : ProgrammingObserver {
   void ShowProgrammerNotFound() override {}
 };
 
-// What the unit's memories and the song list look like, from the input.
-struct Scenario {
-  ProgrammingJob Job;
-  std::vector<std::size_t> Files;  // the shelf file of each row; past the shelf: missing
-  std::uint16_t Profile = 0;       // as the memories must store it
-};
-
-Scenario ReadScenario(ByteSource& input, SimulatedUnit& unit, const std::string& folder) {
+// The unit's memories and the song list, as the input says; a row's file is
+// "song" and its index on the shelf (past the shelf: missing).
+ProgrammingJob ReadJob(ByteSource& input, SimulatedUnit& unit, const std::string& folder) {
   constexpr std::uint8_t DeviceCodes[] = {0x41, 0x43, 0x44, 0x80, 0x8E, 0x55};
-  Scenario scenario;
-  UnitStatus& status = scenario.Job.Status;
+  ProgrammingJob job;
+  UnitStatus& status = job.Status;
   const std::uint8_t installed = input.Next();
   for (int slot = 0; slot < MemorySlotCount; ++slot) {
     if ((installed >> slot & 1) == 0) continue;
@@ -133,11 +123,9 @@ Scenario ReadScenario(ByteSource& input, SimulatedUnit& unit, const std::string&
   }
   status.UnitPresent = true;
   status.FirmwareVersion = input.Next() & 1 ? "02.07" : "01.05";
-  scenario.Job.ButtonOneSoundCount = input.Next();
+  job.ButtonOneSoundCount = input.Next();
   const int low = input.Next();
-  const int number = (low | input.Next() << 8) - 1000;
-  scenario.Job.ProfileNumber = number;
-  scenario.Profile = number >= 0 && number <= 65278 ? number : 0xFFFF;
+  job.ProfileNumber = (low | input.Next() << 8) - 1000;
   const std::uint8_t flags = input.Next();
   unit.FailOpen(flags & 1);
   unit.FailPurge(flags & 2);
@@ -150,30 +138,36 @@ Scenario ReadScenario(ByteSource& input, SimulatedUnit& unit, const std::string&
       size = std::array<std::int64_t, 5>{size + 1, size - 1, std::int64_t{1} << 40, -5,
                                          0x1000000}[lie - 0xF1];
     }
-    scenario.Files.push_back(file);
-    scenario.Job.Rows.push_back({SongName(file), folder, size});
+    job.Rows.push_back({"song" + std::to_string(file), folder, size});
   }
-  return scenario;
+  return job;
 }
 
-ReadBack Expected(int slot, std::uint32_t address, Bytes bytes) {
-  Bytes command = {CmdReadMemory, static_cast<std::uint8_t>(slot), 0, 0, 0, 0, 0, 0};
-  PutLittleEndian24(&command[2], address);
-  PutLittleEndian24(&command[5], static_cast<std::uint32_t>(bytes.size()));
-  return {command, bytes};
-}
-
-// A successful run began every recognised memory once and read back, in slot
-// order, the header and the first bytes of every song of each memory that
-// took songs, exactly as they were meant to be written.
-void RequireVerifiedSuccess(const Scenario& scenario, const GarblingDriver& driver,
+// A successful run began every recognised memory once, and its read-backs
+// brought, in slot order, the header and the first bytes of every song of
+// each memory that took songs, exactly as they were meant to be written.
+void RequireVerifiedSuccess(const ProgrammingJob& job, const GarblingDriver& driver,
                             const SongShelf& shelf) {
-  const ProgrammingJob& job = scenario.Job;
+  const int number = job.ProfileNumber;
+  const int profile = number >= 0 && number <= 65278 ? number : 0xFFFF;
   std::vector<std::int64_t> sizes;
   for (const ProgramRow& row : job.Rows) sizes.push_back(row.Size);
   const SoundPacking packing = PackSounds(sizes, job.Status);
   Require(packing.FittingCount > 0);
-  std::vector<ReadBack> expected;
+  std::size_t next = 0;
+  const auto requireReadBack = [&](int slot, std::uint32_t address,
+                                   std::span<const std::uint8_t> bytes) {
+    Require(next < driver.ReadBacks.size());
+    const Bytes& record = driver.ReadBacks[next++];
+    Bytes command = {CmdReadMemory, static_cast<std::uint8_t>(slot), 0, 0, 0, 0, 0, 0};
+    PutLittleEndian24(&command[2], address);
+    PutLittleEndian24(&command[5], static_cast<std::uint32_t>(bytes.size()));
+    Require(record.size() == command.size() + ReadMemoryAnswerLength + bytes.size());
+    Require(std::equal(command.begin(), command.end(), record.begin()) &&
+            record[command.size()] == AckByte);
+    Require(std::equal(bytes.begin(), bytes.end(),
+                       record.end() - static_cast<std::ptrdiff_t>(bytes.size())));
+  };
   for (const MemoryAssignment& memory : packing.Memories) {
     Require(driver.Begins[memory.Slot] == 1);
     if (memory.SongCount() == 0) continue;
@@ -185,26 +179,19 @@ void RequireVerifiedSuccess(const Scenario& scenario, const GarblingDriver& driv
     header[4] = header[11] = 0x01;
     PutLittleEndian24(&header[5], address);
     PutLittleEndian24(&header[8], static_cast<std::uint32_t>(job.Rows[memory.First].Size));
-    header[14] = scenario.Profile & 0xFF;
-    header[15] = scenario.Profile >> 8;
-    expected.push_back(Expected(memory.Slot, 0, header));
+    header[14] = profile & 0xFF;
+    header[15] = profile >> 8;
+    requireReadBack(memory.Slot, 0, header);
     for (std::size_t song = memory.First; song < memory.Next; ++song) {
-      Require(scenario.Files[song] < shelf.Contents.size());
-      const Bytes& content = shelf.Contents[scenario.Files[song]];
-      const auto compared = static_cast<std::ptrdiff_t>(std::min(content.size(), VerifyLength));
-      expected.push_back(
-          Expected(memory.Slot, address, Bytes(content.begin(), content.begin() + compared)));
+      const std::size_t file = std::stoul(job.Rows[song].FileName.substr(4));
+      Require(file < shelf.Contents.size());
+      const Bytes& content = shelf.Contents[file];
+      const std::size_t compared = std::min(content.size(), VerifyLength);
+      requireReadBack(memory.Slot, address, std::span(content).first(compared));
       address += static_cast<std::uint32_t>(content.size());
     }
   }
-  Require(driver.ReadBacks.size() == expected.size());
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    const auto& [command, answer] = driver.ReadBacks[i];
-    const Bytes& bytes = expected[i].second;
-    Require(command == expected[i].first);
-    Require(answer.size() == ReadMemoryAnswerLength + bytes.size() && answer[0] == AckByte);
-    Require(std::equal(bytes.begin(), bytes.end(), answer.begin() + ReadMemoryAnswerLength));
-  }
+  Require(next == driver.ReadBacks.size());
 }
 
 }  // namespace
@@ -214,18 +201,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ByteSource input{std::span(data, size)};
   SimulatedUnit unit;
   unit.RecordWrites(false);
-  const Scenario scenario = ReadScenario(input, unit, shelf.Folder.Directory());
+  const ProgrammingJob job = ReadJob(input, unit, shelf.Folder.Directory());
   GarblingDriver driver(unit, input);
   DeviceLink link(driver);
   link.Description = SimulatedUnit::DefaultDescription;
   ManualClock clock;
   QuietObserver observer;
-  const ProgrammingResult result =
-      ProgrammingSequence(scenario.Job, link, clock, observer).ProgramUnit();
+  const ProgrammingResult result = ProgrammingSequence(job, link, clock, observer).ProgramUnit();
 
   Require(driver.OnlyKnownTimeouts);
-  Require(driver.Reads <= 8 * MemorySlotCount + 7 * static_cast<int>(scenario.Job.Rows.size()));
+  Require(driver.Reads <= 8 * MemorySlotCount + 7 * static_cast<int>(job.Rows.size()));
   Require(result.Succeeded() == result.ErrorText.empty());
-  if (result.Succeeded()) RequireVerifiedSuccess(scenario, driver, shelf);
+  if (result.Succeeded()) RequireVerifiedSuccess(job, driver, shelf);
   return 0;
 }
