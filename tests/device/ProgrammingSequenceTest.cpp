@@ -2,83 +2,77 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "device/SimulatedUnit.h"
-#include "device/UnitProbe.h"
 #include "support/ManualClock.h"
 #include "support/SongFolder.h"
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-using Sizes = std::vector<std::size_t>;
 
-struct ObserverLog : ProgrammingObserver, ProgrammerLineObserver {
+struct ObserverLog : ProgrammingObserver {
   void ClearResultLine() override { ++Clears; }
   void ShowProgress(int percent) override { Progress.push_back(percent); }
   void ShowProgrammerNotFound() override { ++NotFound; }
-  void ShowProgrammerLine(ProgrammerLine) override {}
-  int Clears = 0;
+  int Clears = 0, NotFound = 0;
   std::vector<int> Progress;
-  int NotFound = 0;
 };
 
 // A unit, its link and a programming job over the songs of one folder.
 struct Rig {
-  explicit Rig(SongFolder& songs) : songs(songs) {}
-
-  Bytes AddSong(const std::string& name, std::int64_t size) {
-    job.Rows.push_back({name, songs.Directory(), size});
-    return songs.Write(name, static_cast<std::size_t>(size));
+  Rig() {
+    Link.Description = SimulatedUnit::DefaultDescription;
+    Job.ProfileNumber = 7;
+    Job.Status.FirmwareVersion = "02.07";
   }
-
-  // Probes the unit as the page does, lets the test change the unit, then
-  // programs it.
-  ProgrammingResult Run(const std::function<void(SimulatedUnit&)>& afterProbe = {}) {
-    Probe();
-    job.Status = Status;
-    job.ProfileNumber = ProfileNumber;
-    if (afterProbe) afterProbe(Unit);
-    Unit.ClearTraffic();
-    return ProgrammingSequence(job, Link, Clock, Log).ProgramUnit();
+  // Installs a memory and notes it in the status as the probe would.
+  Rig& Memory(int slot, std::uint8_t deviceCode) {
+    Unit.InstallMemory(slot, deviceCode);
+    if (const RecognisedMemory* memory = FindRecognisedMemory(deviceCode)) {
+      Job.Status.Slots[slot] = {memory->Capacity, deviceCode, memory->WriteCommand,
+                                memory->WriteWidth, -1};
+    }
+    return *this;
   }
-
-  void Probe() { UnitProbe(Link, Status, Log).ForceProbe(); }
+  Rig& AddSong(const std::string& name, std::int64_t size) {
+    Job.Rows.push_back({name, Songs.Directory(), size});
+    const Bytes bytes = Songs.Write(name, static_cast<std::size_t>(size));
+    Data.insert(Data.end(), bytes.begin(), bytes.end());
+    return *this;
+  }
+  // One narrow memory, firmware 01.05, songs of 3000 and 5000 bytes.
+  Rig& WorkedExample() {
+    Job.Status.FirmwareVersion = "01.05";
+    return Memory(0, 0x43).AddSong("first.mp3", 3000).AddSong("second.wav", 5000);
+  }
+  ProgrammingResult Run() { return ProgrammingSequence(Job, Link, Clock, Log).ProgramUnit(); }
   const std::vector<Bytes>& Sent() const { return Unit.Traffic().Writes; }
   bool LinkClosed() const { return Link.Handle == 0 && !Unit.IsOpen(); }
 
-  SongFolder& songs;
+  SongFolder Songs;
   SimulatedUnit Unit;
   DeviceLink Link{Unit};
   ManualClock Clock;
   ObserverLog Log;
-  ProgrammingJob job;
-  UnitStatus Status;
-  int ProfileNumber = 7;
+  ProgrammingJob Job;
+  Bytes Data;  // every song written, back to back
 };
 
-class ProgrammingSequenceTest : public ::testing::Test {
- protected:
-  // One narrow memory, firmware 01.05, songs of 3000 and 5000 bytes.
-  void SetUpWorkedExample(Rig& rig) {
-    rig.Unit.InstallMemory(0, 0x43);
-    rig.Unit.SetFirmwareVersion({0, 1, 0, 5});
-    data = rig.AddSong("first.mp3", 3000);
-    const Bytes second = rig.AddSong("second.wav", 5000);
-    data.insert(data.end(), second.begin(), second.end());
-  }
-
-  SongFolder songs;
-  Bytes data;  // the worked example's songs back to back
-};
+std::string ErrorText(int code) {
+  if (code == -10) return "Make sure the unit is connected to a USB Port.";
+  if (code == -12 || code == -13) return code == -12 ? "No Songs To Program" : "Song Is Too Large";
+  return code ? "ERROR " + std::to_string(code) + "." : "";
+}
 
 }  // namespace
 
-TEST_F(ProgrammingSequenceTest, WorkedExampleByteForByte) {
-  Rig rig(songs);
-  SetUpWorkedExample(rig);
+TEST(ProgrammingSequence, WorkedExampleByteForByte) {
+  Rig rig;
+  const Bytes& data = rig.WorkedExample().Data;
   const ProgrammingResult result = rig.Run();
-  EXPECT_EQ(result.Code, 0);
-  EXPECT_EQ(result.ErrorText, "");
+  EXPECT_EQ(std::pair(result.Code, result.ErrorText), std::pair(0, std::string()));
 
   const std::vector<Bytes> expected = {
       {0xED, 0x00},
@@ -93,7 +87,8 @@ TEST_F(ProgrammingSequenceTest, WorkedExampleByteForByte) {
       {0xDD, 0x00, 0xD9, 0x0B, 0x00, 0x00, 0x04, 0x00},
   };
   EXPECT_EQ(rig.Sent(), expected);
-  const Sizes reads = {3, 7, 11, 11, 9, 9, 16, 9, 255, 255, 255, 255, 4, 9, 255, 255, 255, 255, 4};
+  const std::vector<std::size_t> reads = {3,   7,   11, 11, 9,   9,   16,  9,   255, 255,
+                                          255, 255, 4,  9,  255, 255, 255, 255, 4};
   EXPECT_EQ(rig.Unit.Traffic().Reads, reads);
   EXPECT_EQ(rig.Clock.Sleeps, std::vector{std::chrono::milliseconds(125)});
   EXPECT_EQ(rig.Log.Progress, (std::vector{51, 100}));
@@ -104,23 +99,18 @@ TEST_F(ProgrammingSequenceTest, WorkedExampleByteForByte) {
                         0xB8, 0x0B, 0x00, 0x01, 0xFF, 0xFF, 0x07, 0x00};
   EXPECT_EQ(rig.Unit.MemoryImage(0)->Read(0, 16), header);
   EXPECT_EQ(rig.Unit.MemoryImage(0)->Read(33, 8000), data);
-  rig.Probe();
-  EXPECT_EQ(rig.Status.Slots[0].ProfileNumber, 7) << "the probe reads the number just written";
 }
 
-TEST_F(ProgrammingSequenceTest, ThreeSongsInAWideMemoryWithTheLongHeader) {
-  Rig rig(songs);
-  rig.Unit.InstallMemory(0, 0x41);
-  rig.job.ButtonOneSoundCount = 2;
-  rig.ProfileNumber = 300;
-  const Bytes song0 = rig.AddSong("a.mp3", 1000);
-  const Bytes song1 = rig.AddSong("b.mp3", 2000);
-  const Bytes song2 = rig.AddSong("c.mp3", 3000);
+TEST(ProgrammingSequence, ThreeSongsInAWideMemoryWithTheLongHeader) {
+  Rig rig;
+  rig.Memory(0, 0x41).Job.ButtonOneSoundCount = 2;
+  rig.Job.ProfileNumber = 65279;  // out of range: sent as none
+  for (const int size : {1000, 2000, 3000}) rig.AddSong(std::to_string(size) + ".mp3", size);
   ASSERT_EQ(rig.Run().Code, 0);
 
   const std::vector<Bytes> expected = {
       {0xED, 0x00},
-      {0xA1, 0x00, 0x03, 0x01, 0x2C, 0x01, 0x02},
+      {0xA1, 0x00, 0x03, 0x01, 0xFF, 0xFF, 0x02},
       {0xA2, 0x00, 0x00, 0x32, 0x00, 0x00, 0xE8, 0x03, 0x00, 0x01},
       {0xA2, 0x00, 0x01, 0x1A, 0x04, 0x00, 0xD0, 0x07, 0x00, 0x01},
       {0xA2, 0x00, 0x02, 0xEA, 0x0B, 0x00, 0xB8, 0x0B, 0x00, 0x01},
@@ -128,16 +118,13 @@ TEST_F(ProgrammingSequenceTest, ThreeSongsInAWideMemoryWithTheLongHeader) {
   };
   EXPECT_EQ(std::vector(rig.Sent().begin(), rig.Sent().begin() + 6), expected);
   EXPECT_EQ(rig.Unit.Traffic().Reads[1], 8u) << "the long header is answered with 8 bytes";
-  const FlashImage& image = *rig.Unit.MemoryImage(0);
-  const Bytes header = {0xFF, 0xFF, 0x02, 0x03, 0x01, 0x32, 0x00, 0x00,
-                        0xE8, 0x03, 0x00, 0x01, 0xFF, 0xFF, 0x2C, 0x01};
-  EXPECT_EQ(image.Read(0, 16), header);
-  EXPECT_EQ(image.Read(50, 1000), song0);
-  EXPECT_EQ(image.Read(1050, 2000), song1);
-  EXPECT_EQ(image.Read(3050, 3000), song2);
+  EXPECT_EQ(rig.Sent()[9], (Bytes{0xDD, 0x00, 0x32, 0x00, 0x00, 0xE8, 0x03, 0x00}))
+      << "a song shorter than 1024 bytes is verified over its own length";
 }
 
-TEST(FirmwareVersionTest, TwoPointZeroOrLaterCarriesTheButtonOneCount) {
+TEST(ProgrammingSequence, HeaderFields) {
+  EXPECT_EQ(ProfileNumberOnTheWire(65278), 0xFEFE);
+  EXPECT_EQ(ProfileNumberOnTheWire(-2), 0xFFFF) << "a number outside 0..65278 is sent as none";
   EXPECT_TRUE(HeaderCarriesButtonOneCount("02.00"));
   EXPECT_TRUE(HeaderCarriesButtonOneCount("112.03"));
   EXPECT_FALSE(HeaderCarriesButtonOneCount("01.99"));
@@ -145,183 +132,82 @@ TEST(FirmwareVersionTest, TwoPointZeroOrLaterCarriesTheButtonOneCount) {
   EXPECT_FALSE(HeaderCarriesButtonOneCount("A2.07")) << "not a number reads as 0";
 }
 
-TEST_F(ProgrammingSequenceTest, EachFailingStepEndsTheRunWithItsCodeAndText) {
-  struct Case {
-    std::uint8_t Command;
-    SimulatedFault Fault;
-    int Spared;
-    int Code;
-    std::size_t WritesSent;
+TEST(ProgrammingSequence, EachFailingStepEndsTheRunWithItsCodeAndText) {
+  using enum SimulatedFault;
+  const auto fault = [](std::uint8_t command, SimulatedFault fault, int spared = 0) {
+    return [=](Rig& rig) {
+      rig.WorkedExample().Unit.InjectFault(command, fault, std::nullopt, 1, spared);
+    };
   };
-  const Case cases[] = {
-      {CmdBeginMemory, SimulatedFault::Refused, 0, -8, 1},
-      {CmdBeginMemory, SimulatedFault::Silent, 0, -8, 1},
-      {CmdBeginMemory, SimulatedFault::Short, 0, -8, 1},
-      {CmdMemoryHeader, SimulatedFault::Refused, 0, -7, 2},
-      {CmdMemoryHeader, SimulatedFault::Short, 0, -7, 2},
-      {CmdSongEntry, SimulatedFault::Refused, 1, -6, 4},
-      {CmdWriteDataNarrow, SimulatedFault::WriteFails, 0, -3, 6},
-      {CmdWriteDataNarrow, SimulatedFault::Refused, 0, -5, 7},
-      {CmdWriteDataNarrow, SimulatedFault::Silent, 0, -11, 7},
-      {CmdWriteDataNarrow, SimulatedFault::Short, 0, -11, 7},
-      {CmdReadMemory, SimulatedFault::Refused, 0, -4, 8},
-      {CmdReadMemory, SimulatedFault::Silent, 0, -4, 8},
-      {CmdReadMemory, SimulatedFault::ChangedByte, 0, -9, 8},
-      {CmdReadMemory, SimulatedFault::Refused, 1, -4, 9},
-      {CmdReadMemory, SimulatedFault::ChangedByte, 1, -9, 9},
-      {CmdReadMemory, SimulatedFault::Short, 2, -9, 10},
+  // How to spoil the run, the code it must end with, and the writes sent until then.
+  const std::tuple<std::function<void(Rig&)>, int, std::size_t> cases[] = {
+      {fault(CmdBeginMemory, Refused), -8, 1},
+      {fault(CmdBeginMemory, Silent), -8, 1},
+      {fault(CmdBeginMemory, Short), -8, 1},
+      {fault(CmdMemoryHeader, Refused), -7, 2},
+      {fault(CmdMemoryHeader, Short), -7, 2},
+      {fault(CmdSongEntry, Refused, 1), -6, 4},
+      {fault(CmdWriteDataNarrow, WriteFails), -3, 6},
+      {fault(CmdWriteDataNarrow, Refused), -5, 7},
+      {fault(CmdWriteDataNarrow, Silent), -11, 7},
+      {fault(CmdWriteDataNarrow, Short), -11, 7},
+      {fault(CmdWriteDataNarrow, Late), 0, 10},  // a late answer gets another read
+      {fault(CmdReadMemory, Late), 0, 10},
+      {fault(CmdReadMemory, Refused), -4, 8},
+      {fault(CmdReadMemory, Silent), -4, 8},
+      {fault(CmdReadMemory, ChangedByte), -9, 8},
+      {fault(CmdReadMemory, Refused, 1), -4, 9},
+      {fault(CmdReadMemory, ChangedByte, 1), -9, 9},
+      {fault(CmdReadMemory, Short, 2), -9, 10},
+      {[](Rig& rig) { rig.WorkedExample().Unit.FailOpen(true); }, -10, 0},
+      {[](Rig& rig) { rig.WorkedExample().Unit.FailPurge(true); }, -10, 0},
+      {[](Rig& rig) { rig.WorkedExample().Unit.FailClose(true); }, -1, 10},
+      {[](Rig& rig) {  // codes are never added together
+         rig.WorkedExample().Unit.InjectFault(CmdBeginMemory, Refused);
+         rig.Unit.FailClose(true);
+       },
+       -8, 1},
+      {[](Rig& rig) { rig.Memory(0, 0x43); }, -12, 0},
+      {[](Rig& rig) { rig.Memory(0, 0x55).AddSong("a.mp3", 10); }, -13, 0},
+      {[](Rig& rig) { rig.Memory(0, 0x43).AddSong("a.wav", 262143 - 15).AddSong("b.mp3", 10); },
+       -13, 0},
+      {[](Rig& rig) { rig.WorkedExample().Job.Rows[1].Size = 5001; }, -2, 0},
+      {[](Rig& rig) { rig.WorkedExample().Job.Rows[1].Size = 4999; }, -2, 0},
+      {[](Rig& rig) {  // a song for the second memory that is missing stops the first as well
+         rig.WorkedExample().Memory(1, 0x43);
+         rig.Job.Rows.push_back({"gone.mp3", rig.Songs.Directory(), 260000});
+       },
+       -2, 0},
   };
-  for (const Case& failure : cases) {
-    SCOPED_TRACE(testing::Message()
-                 << "command " << int{failure.Command} << ", fault "
-                 << static_cast<int>(failure.Fault) << ", spared " << failure.Spared);
-    Rig rig(songs);
-    SetUpWorkedExample(rig);
-    rig.Unit.InjectFault(failure.Command, failure.Fault, std::nullopt, 1, failure.Spared);
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const auto& [spoil, code, writes] = cases[i];
+    SCOPED_TRACE(i);
+    Rig rig;
+    spoil(rig);
     const ProgrammingResult result = rig.Run();
-    EXPECT_EQ(result.Code, failure.Code);
-    EXPECT_EQ(result.ErrorText, "ERROR " + std::to_string(failure.Code) + ".");
-    EXPECT_EQ(rig.Sent().size(), failure.WritesSent);
-    EXPECT_TRUE(rig.LinkClosed());
+    EXPECT_EQ(std::pair(result.Code, result.ErrorText), std::pair(code, ErrorText(code)));
+    EXPECT_EQ(rig.Sent().size(), writes);
+    EXPECT_EQ(rig.Log.NotFound, code == -10 ? 1 : 0);
+    EXPECT_TRUE(rig.LinkClosed() || rig.Unit.Traffic().CloseCalls > 0) << "or a close was tried";
   }
 }
 
-TEST_F(ProgrammingSequenceTest, LateAnswersGetTheirSecondRead) {
-  for (const std::uint8_t command : {CmdWriteDataNarrow, CmdReadMemory}) {
-    Rig rig(songs);
-    SetUpWorkedExample(rig);
-    rig.Unit.InjectFault(command, SimulatedFault::Late, std::nullopt, 1);
-    EXPECT_EQ(rig.Run().Code, 0) << int{command};
-    EXPECT_EQ(rig.Unit.Traffic().Reads.size(), 20u) << "one read more than the worked example";
-  }
-}
-
-TEST_F(ProgrammingSequenceTest, ProgrammerThatCannotBeOpenedGivesMinusTen) {
-  for (const bool purgeFails : {false, true}) {
-    Rig rig(songs);
-    SetUpWorkedExample(rig);
-    const ProgrammingResult result = rig.Run([purgeFails](SimulatedUnit& unit) {
-      unit.FailOpen(!purgeFails);
-      unit.FailPurge(purgeFails);
-    });
-    EXPECT_EQ(result.Code, -10);
-    EXPECT_EQ(result.ErrorText, "Make sure the unit is connected to a USB Port.");
-    EXPECT_EQ(rig.Log.NotFound, 1);
-    EXPECT_TRUE(rig.Sent().empty());
-    EXPECT_TRUE(rig.LinkClosed()) << "a link whose purge failed is closed again";
-  }
-}
-
-TEST_F(ProgrammingSequenceTest, FailedCloseIsMinusOneOnlyWhenNothingElseFailed) {
-  Rig succeeding(songs);
-  SetUpWorkedExample(succeeding);
-  const ProgrammingResult closeFailed =
-      succeeding.Run([](SimulatedUnit& unit) { unit.FailClose(true); });
-  EXPECT_EQ(closeFailed.Code, -1);
-  EXPECT_EQ(closeFailed.ErrorText, "ERROR -1.");
-
-  Rig failing(songs);
-  SetUpWorkedExample(failing);
-  const ProgrammingResult refused = failing.Run([](SimulatedUnit& unit) {
-    unit.FailClose(true);
-    unit.InjectFault(CmdBeginMemory, SimulatedFault::Refused);
-  });
-  EXPECT_EQ(refused.Code, -8) << "codes are never added together";
-}
-
-TEST_F(ProgrammingSequenceTest, SongFilesThatCannotBeSentWholeStopTheRunBeforeAnythingIsSent) {
-  const auto expectUnsent = [this](const std::function<void(ProgrammingJob&)>& spoil) {
-    Rig rig(songs);
-    SetUpWorkedExample(rig);
-    spoil(rig.job);
-    const ProgrammingResult result = rig.Run();
-    EXPECT_EQ(result.Code, -2);
-    EXPECT_EQ(result.ErrorText, "ERROR -2.");
-    EXPECT_EQ(rig.Unit.Traffic().OpenCalls, 0);
-  };
-  expectUnsent([this](ProgrammingJob& job) {
-    job.Rows.insert(job.Rows.begin() + 1, {"gone.mp3", songs.Directory(), 100});
-  });
-  expectUnsent([](ProgrammingJob& job) { job.Rows[1].Size = 5001; });
-  expectUnsent([](ProgrammingJob& job) { job.Rows[1].Size = 4999; });
-
-  Rig leftOver(songs);
-  SetUpWorkedExample(leftOver);
-  leftOver.job.Rows.push_back({"gone.mp3", songs.Directory(), 300000});
-  EXPECT_EQ(leftOver.Run().Code, 0) << "a sound that is not placed is not read";
-}
-
-TEST_F(ProgrammingSequenceTest, RunsThatPlaceNothingSendNothing) {
-  Rig empty(songs);
-  empty.Unit.InstallMemory(0, 0x43);
-  const ProgrammingResult noSongs = empty.Run();
-  EXPECT_EQ(noSongs.Code, -12);
-  EXPECT_EQ(noSongs.ErrorText, "No Songs To Program");
-  EXPECT_TRUE(empty.Sent().empty());
-
-  for (const std::uint8_t deviceCode : {0x55, 0x43}) {
-    Rig nothingFits(songs);
-    nothingFits.Unit.InstallMemory(0, deviceCode);  // 0x55 is no memory the unit knows
-    nothingFits.AddSong("large.wav", 262143 - 15);
-    nothingFits.AddSong("a.mp3", 10);
-    const ProgrammingResult tooLarge = nothingFits.Run();
-    EXPECT_EQ(tooLarge.Code, -13);
-    EXPECT_EQ(tooLarge.ErrorText, "Song Is Too Large");
-    EXPECT_TRUE(nothingFits.Sent().empty());
-  }
-}
-
-TEST_F(ProgrammingSequenceTest, MemoriesTakeTheSongsInListOrder) {
-  Rig firstFills(songs);
-  firstFills.Unit.InstallMemory(0, 0x43);
-  firstFills.Unit.InstallMemory(1, 0x44);
-  firstFills.AddSong("a.mp3", 200000);
-  firstFills.AddSong("b.mp3", 62000);
-  EXPECT_EQ(firstFills.Run().Code, 0);
-  EXPECT_EQ(firstFills.Sent().back(), (Bytes{0xED, 0x01})) << "the second memory is only begun";
-
-  Rig largeInTheMiddle(songs);
-  largeInTheMiddle.Unit.InstallMemory(0, 0x43);
-  largeInTheMiddle.AddSong("a.mp3", 1000);
-  largeInTheMiddle.AddSong("large.wav", 300000);
+TEST(ProgrammingSequence, MemoriesTakeTheSongsInListOrder) {
+  Rig largeInTheMiddle;
+  largeInTheMiddle.Memory(0, 0x43).AddSong("a.mp3", 1000);
+  largeInTheMiddle.Job.Rows.push_back({"gone.wav", "/nowhere/", 300000});
   largeInTheMiddle.AddSong("b.mp3", 500);
-  EXPECT_EQ(largeInTheMiddle.Run().Code, 0);
+  EXPECT_EQ(largeInTheMiddle.Run().Code, 0) << "a sound that is not placed is not read";
   EXPECT_EQ(largeInTheMiddle.Sent()[1][2], 1) << "only the sound before the large one";
 
-  Rig manySongs(songs);
-  manySongs.Unit.InstallMemory(0, 0x43);
-  manySongs.Unit.InstallMemory(2, 0x43);
-  manySongs.AddSong("tiny.wav", 1);
-  manySongs.job.Rows.resize(300, manySongs.job.Rows.front());
+  Rig manySongs;
+  manySongs.Memory(0, 0x43).Memory(2, 0x43).Memory(5, 0x43).AddSong("tiny.wav", 1);
+  manySongs.Job.Rows.resize(300, manySongs.Job.Rows.front());
   EXPECT_EQ(manySongs.Run().Code, 0);
   std::vector<int> songCounts;
   for (const Bytes& write : manySongs.Sent()) {
     if (write[0] == CmdMemoryHeader) songCounts.push_back(write[2]);
   }
   EXPECT_EQ(songCounts, (std::vector{254, 46})) << "a memory takes at most 254 songs";
-}
-
-TEST_F(ProgrammingSequenceTest, ShortSongsAreVerifiedOverTheirOwnLength) {
-  Rig rig(songs);
-  rig.Unit.InstallMemory(0, 0x43);
-  rig.AddSong("click.wav", 100);
-  rig.AddSong("beep.wav", 300);
-  ASSERT_EQ(rig.Run().Code, 0);
-  const std::vector<Bytes>& sent = rig.Sent();
-  EXPECT_EQ(sent[sent.size() - 2], (Bytes{0xDD, 0x00, 0x21, 0x00, 0x00, 0x64, 0x00, 0x00}));
-  EXPECT_EQ(sent.back(), (Bytes{0xDD, 0x00, 0x85, 0x00, 0x00, 0x2C, 0x01, 0x00}));
-  const Sizes& reads = rig.Unit.Traffic().Reads;
-  EXPECT_EQ(Sizes(reads.end() - 5, reads.end()), (Sizes{9, 100, 9, 255, 45}));
-}
-
-TEST_F(ProgrammingSequenceTest, ProfileNumbersOutsideTheRangeAreSentAsNone) {
-  const std::pair<int, Bytes> numbers[] = {
-      {65278, {0xFE, 0xFE}}, {65279, {0xFF, 0xFF}}, {70000, {0xFF, 0xFF}}, {-1, {0xFF, 0xFF}}};
-  for (const auto& [number, wire] : numbers) {
-    Rig rig(songs);
-    SetUpWorkedExample(rig);
-    rig.ProfileNumber = number;
-    ASSERT_EQ(rig.Run().Code, 0) << number;
-    EXPECT_EQ(Bytes(rig.Sent()[1].begin() + 4, rig.Sent()[1].end()), wire) << number;
-  }
+  EXPECT_EQ(manySongs.Sent().back(), (Bytes{0xED, 0x05})) << "the memory left over is only begun";
 }

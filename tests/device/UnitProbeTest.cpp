@@ -8,6 +8,7 @@
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using enum ProgrammerLine;
 
 struct ProgrammerLineLog : ProgrammerLineObserver {
   void ShowProgrammerLine(ProgrammerLine line) override { Lines.push_back(line); }
@@ -16,9 +17,19 @@ struct ProgrammerLineLog : ProgrammerLineObserver {
 
 class UnitProbeTest : public ::testing::Test {
  protected:
-  UnitProbeTest() { unit.InstallMemory(0, 0x41); }
+  UnitProbeTest() {
+    unit.InstallMemory(0, 0x41);
+    unit.SetButtonCount(4);
+  }
 
   const std::vector<Bytes>& Sent() const { return unit.Traffic().Writes; }
+  // Present, memories, buttons, version, total capacity and the profile number of slot 0.
+  auto Summary() const {
+    return std::tuple(status.UnitPresent, status.MemoryCount, status.ButtonCount,
+                      status.FirmwareVersion, status.TotalCapacity(),
+                      status.Slots[0].ProfileNumber);
+  }
+  static constexpr std::tuple Cleared{false, 0, 8, "", 0u, -1};
 
   SimulatedUnit unit;
   DeviceLink link{unit};
@@ -29,164 +40,99 @@ class UnitProbeTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(UnitProbeTest, FullProbeReadsSlotsVersionAndButtonsThenCloses) {
-  unit.SetStoredProfileNumber(0, 7);
-  unit.InstallMemory(2, 0x43);
-  unit.SetButtonCount(4);
+TEST_F(UnitProbeTest, FullProbeReadsEverySlotTheVersionAndTheButtonsThenCloses) {
+  // Slot, device code, maker and stored profile number; slot 1 stays empty.
+  const std::tuple<int, std::uint8_t, std::uint8_t, std::uint16_t> memories[] = {
+      {0, 0x41, 0xBF, 7},      {2, 0x43, 0xBF, 0xFFFF}, {3, 0x41, 0x1F, 5},
+      {4, 0x55, 0xBF, 0xFEFE}, {5, 0x44, 0xBF, 0xFEFF}, {6, 0x80, 0xBF, 0xFFFF},
+      {7, 0x8E, 0xBF, 0xFFFF}};
+  for (const auto& [slot, deviceCode, maker, number] : memories) {
+    unit.InstallMemory(slot, deviceCode, maker);
+    unit.SetStoredProfileNumber(slot, number);
+  }
   probe.ProbeUnit();
 
-  const std::vector<Bytes> expected = {{0xCD, 0}, {0xCD, 1}, {0xCD, 2}, {0xCD, 3}, {0xCD, 4},
-                                       {0xCD, 5}, {0xCD, 6}, {0xCD, 7}, {0xC0, 0}, {0xC1, 0}};
-  EXPECT_EQ(Sent(), expected);
+  const std::vector<Bytes> sent = {{0xCD, 0}, {0xCD, 1}, {0xCD, 2}, {0xCD, 3}, {0xCD, 4},
+                                   {0xCD, 5}, {0xCD, 6}, {0xCD, 7}, {0xC0, 0}, {0xC1, 0}};
+  EXPECT_EQ(Sent(), sent);
   EXPECT_EQ(link.Handle, 0u);
-  EXPECT_EQ(link.Description, SimulatedUnit::DefaultDescription);
-  EXPECT_TRUE(status.UnitPresent);
-  EXPECT_EQ(status.MemoryCount, 2);
-  EXPECT_EQ(status.ButtonCount, 4);
-  EXPECT_EQ(status.FirmwareVersion, "02.07");
-  EXPECT_EQ(status.Slots[0].Capacity, 2097151u);
-  EXPECT_EQ(status.Slots[0].DeviceCode, 0x41);
-  EXPECT_EQ(status.Slots[0].WriteCommand, 0xA4);
-  EXPECT_EQ(status.Slots[0].WriteWidth, 2);
-  EXPECT_EQ(status.Slots[0].ProfileNumber, 7);
-  EXPECT_EQ(status.Slots[1].Capacity, 0u);
-  EXPECT_EQ(status.Slots[1].ProfileNumber, -1) << "an empty slot reads erased flash";
-  EXPECT_EQ(status.Slots[2].Capacity, 262143u);
-  EXPECT_EQ(status.Slots[2].WriteCommand, 0xA3);
-  EXPECT_EQ(status.Slots[2].WriteWidth, 1);
-  EXPECT_EQ(status.TotalCapacity(), 2097151u + 262143u);
-  EXPECT_EQ(log.Lines, std::vector{ProgrammerLine::Ready});
+  EXPECT_EQ(Summary(),
+            std::tuple(true, 5, 4, "02.07", 2097151u + 262143u + 524287u + 2 * 1048575u, 7));
+  using Fields = std::tuple<std::uint32_t, int, int, int, int>;
+  const std::vector<Fields> expected = {{2097151, 0x41, 0xA4, 2, 7},  {0, 0, 0, 0, -1},
+                                        {262143, 0x43, 0xA3, 1, -1},  {0, 0, 0, 0, 5},
+                                        {0, 0, 0, 0, 65278},          {524287, 0x44, 0xA3, 1, -1},
+                                        {1048575, 0x80, 0xA3, 1, -1}, {1048575, 0x8E, 0xA4, 2, -1}};
+  std::vector<Fields> slots;
+  for (const MemorySlot& s : status.Slots) {
+    slots.emplace_back(s.Capacity, s.DeviceCode, s.WriteCommand, s.WriteWidth, s.ProfileNumber);
+  }
+  EXPECT_EQ(slots, expected);
+  EXPECT_EQ(log.Lines, std::vector{Ready});
 }
 
-TEST_F(UnitProbeTest, TickWithUnitPresentOnlyListsDevices) {
-  probe.ProbeUnit();
-  unit.ClearTraffic();
-  probe.ProbeUnit();
-  EXPECT_EQ(unit.Traffic().ListCalls, 1);
-  EXPECT_EQ(unit.Traffic().OpenCalls, 0);
-  EXPECT_TRUE(Sent().empty());
-  EXPECT_EQ(log.Lines.back(), ProgrammerLine::Ready);
-}
-
-TEST_F(UnitProbeTest, ForceProbeReadsTheUnitAgain) {
+TEST_F(UnitProbeTest, TicksTalkToTheUnitOnlyUntilItIsKnownAndEveryMissClearsTheStatus) {
   probe.ProbeUnit();
   unit.SetStoredProfileNumber(0, 12);
   unit.ClearTraffic();
+  probe.ProbeUnit();
+  EXPECT_EQ(unit.Traffic().ListCalls, 1);
+  EXPECT_TRUE(Sent().empty());
   probe.ForceProbe();
   EXPECT_EQ(Sent().size(), 10u);
   EXPECT_EQ(status.Slots[0].ProfileNumber, 12);
-}
 
-TEST_F(UnitProbeTest, NoProgrammerListedClearsTheStatusWithoutOpening) {
+  unit.ClearTraffic();
+  unit.InjectFault(CmdIdentifySlot, SimulatedFault::Silent, 0, 1);
+  probe.ForceProbe();
+  EXPECT_EQ(Sent(), std::vector<Bytes>{Bytes({0xCD, 0})}) << "no version or button query";
+  EXPECT_EQ(link.Handle, 0u);
+  EXPECT_EQ(Summary(), Cleared);
+
   probe.ProbeUnit();
   unit.Attach(false);
   unit.ClearTraffic();
   probe.ProbeUnit();
   EXPECT_EQ(unit.Traffic().OpenCalls, 0);
-  EXPECT_FALSE(status.UnitPresent);
-  EXPECT_EQ(status.MemoryCount, 0);
-  EXPECT_EQ(status.ButtonCount, 8);
-  EXPECT_EQ(status.FirmwareVersion, "");
-  EXPECT_EQ(status.TotalCapacity(), 0u);
-  EXPECT_EQ(status.Slots[0].ProfileNumber, -1);
-  EXPECT_EQ(log.Lines.back(), ProgrammerLine::NotFound);
-}
-
-TEST_F(UnitProbeTest, SilentSlotZeroEndsTheProbeWithoutFurtherQueries) {
-  unit.InjectFault(CmdIdentifySlot, SimulatedFault::Silent, 0);
-  probe.ProbeUnit();
-  EXPECT_EQ(Sent(), std::vector<Bytes>{Bytes({0xCD, 0})});
-  EXPECT_EQ(link.Handle, 0u);
-  EXPECT_EQ(unit.Traffic().CloseCalls, 1);
-  EXPECT_FALSE(status.UnitPresent);
-  EXPECT_EQ(log.Lines, std::vector{ProgrammerLine::NotFound});
-}
-
-TEST_F(UnitProbeTest, FailedOpenEndsAsProgrammerNotFound) {
+  EXPECT_EQ(Summary(), Cleared);
+  unit.Attach(true);
   unit.FailOpen(true);
   probe.ProbeUnit();
   EXPECT_FALSE(status.UnitPresent);
-  EXPECT_EQ(log.Lines, std::vector{ProgrammerLine::NotFound});
-}
-
-TEST_F(UnitProbeTest, SlotAnswersDecideCapacityAndProfileNumber) {
-  unit.InstallMemory(1, 0x80);
-  unit.InstallMemory(2, 0x8E);
-  unit.InstallMemory(3, 0x41, 0x1F);  // another maker's chip
-  unit.SetStoredProfileNumber(3, 5);
-  unit.InstallMemory(4, 0x55);  // unknown device code
-  unit.SetStoredProfileNumber(4, 0xFEFE);
-  unit.InstallMemory(5, 0x44);
-  unit.SetStoredProfileNumber(5, 0xFEFF);
-  probe.ProbeUnit();
-
-  EXPECT_EQ(status.Slots[1].Capacity, 1048575u);
-  EXPECT_EQ(status.Slots[1].WriteCommand, 0xA3);
-  EXPECT_EQ(status.Slots[1].WriteWidth, 1);
-  EXPECT_EQ(status.Slots[2].Capacity, 1048575u);
-  EXPECT_EQ(status.Slots[2].WriteCommand, 0xA4);
-  EXPECT_EQ(status.Slots[2].WriteWidth, 2);
-  EXPECT_EQ(status.Slots[3].Capacity, 0u);
-  EXPECT_EQ(status.Slots[3].DeviceCode, 0);
-  EXPECT_EQ(status.Slots[3].ProfileNumber, 5);
-  EXPECT_EQ(status.Slots[4].Capacity, 0u);
-  EXPECT_EQ(status.Slots[4].ProfileNumber, 65278);
-  EXPECT_EQ(status.Slots[5].Capacity, 524287u);
-  EXPECT_EQ(status.Slots[5].ProfileNumber, -1);
-  EXPECT_EQ(status.MemoryCount, 4);
-}
-
-TEST_F(UnitProbeTest, ForeignChipAloneStillMakesTheUnitPresent) {
-  unit.InstallMemory(0, 0x41, 0x1F);
-  probe.ProbeUnit();
-  EXPECT_TRUE(status.UnitPresent);
-  EXPECT_EQ(status.MemoryCount, 0);
-  EXPECT_EQ(status.TotalCapacity(), 0u);
+  EXPECT_EQ(log.Lines, (std::vector{Ready, Ready, Ready, NotFound, Ready, NotFound, NotFound}));
 }
 
 TEST_F(UnitProbeTest, BadSlotAnswersLeaveTheSlotAsItWas) {
-  unit.InstallMemory(1, 0x43);
-  unit.InstallMemory(2, 0x43);
-  unit.InstallMemory(3, 0x43);
-  unit.InjectFault(CmdIdentifySlot, SimulatedFault::Short, 1);
-  unit.InjectFault(CmdIdentifySlot, SimulatedFault::Refused, 2);
-  unit.InjectFault(CmdIdentifySlot, SimulatedFault::Silent, 3);
+  for (int slot : {1, 2, 3}) unit.InstallMemory(slot, 0x43);
   probe.ProbeUnit();
-  EXPECT_TRUE(status.UnitPresent);
-  EXPECT_EQ(status.MemoryCount, 1);
-  for (int slot : {1, 2, 3}) EXPECT_EQ(status.Slots[slot].Capacity, 0u) << slot;
-}
-
-TEST_F(UnitProbeTest, OnlyABadSlotZeroAnswerMeansNoUnit) {
-  unit.InjectFault(CmdIdentifySlot, SimulatedFault::Refused);
-  probe.ProbeUnit();
-  EXPECT_EQ(Sent().size(), 10u);
-  EXPECT_FALSE(status.UnitPresent);
-  EXPECT_EQ(status.ButtonCount, 8);
-  EXPECT_EQ(log.Lines, std::vector{ProgrammerLine::NotFound});
-}
-
-TEST_F(UnitProbeTest, ButtonCountWithoutAnswerIsTwoAndAboveEightIsEight) {
-  unit.SetButtonCount(std::nullopt);
-  probe.ProbeUnit();
-  EXPECT_EQ(status.ButtonCount, 2);
-
-  unit.SetButtonCount(200);
+  unit.InjectFault(CmdIdentifySlot, SimulatedFault::Short, 1, 1);
+  unit.InjectFault(CmdIdentifySlot, SimulatedFault::Refused, 2, 1);
+  unit.InjectFault(CmdIdentifySlot, SimulatedFault::Silent, 3, 1);
   probe.ForceProbe();
-  EXPECT_EQ(status.ButtonCount, 8);
+  EXPECT_EQ(std::pair(status.UnitPresent, status.MemoryCount), std::pair(true, 1));
+  for (int slot : {1, 2, 3}) EXPECT_EQ(status.Slots[slot].DeviceCode, 0x43) << slot;
 
+  unit.ClearTraffic();
+  unit.InjectFault(CmdIdentifySlot, SimulatedFault::Refused);
+  probe.ForceProbe();
+  EXPECT_EQ(Sent().size(), 10u) << "only a silent slot 0 ends the probe early";
+  EXPECT_EQ(Summary(), Cleared);
+}
+
+TEST_F(UnitProbeTest, ButtonCountAndVersionWithoutAGoodAnswer) {
+  unit.InstallMemory(0, 0x41, 0x1F);
+  unit.SetButtonCount(200);
+  probe.ProbeUnit();
+  EXPECT_EQ(Summary(), std::tuple(true, 0, 8, "02.07", 0u, -1))
+      << "another maker's chip alone is a unit; more than eight buttons are eight";
+  unit.SetButtonCount(std::nullopt);
+  unit.InjectFault(CmdReadVersion, SimulatedFault::Refused, std::nullopt, 1);
+  probe.ForceProbe();
+  EXPECT_EQ(std::pair(status.ButtonCount, status.FirmwareVersion), std::pair(2, std::string()));
   unit.SetButtonCount(3);
   unit.InjectFault(CmdReadButtonCount, SimulatedFault::Short);
   probe.ForceProbe();
   EXPECT_EQ(status.ButtonCount, 2);
-}
-
-TEST_F(UnitProbeTest, VersionIsEmptyWithoutAGoodAnswer) {
-  unit.InjectFault(CmdReadVersion, SimulatedFault::Refused, std::nullopt, 1);
-  probe.ProbeUnit();
-  EXPECT_EQ(status.FirmwareVersion, "");
-  probe.ForceProbe();
-  EXPECT_EQ(status.FirmwareVersion, "02.07");
 }
 
 TEST(FirmwareVersion, NumbersOrCharacters) {

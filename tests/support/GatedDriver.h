@@ -1,8 +1,7 @@
 #pragma once
 
-#include <chrono>
-#include <condition_variable>
-#include <mutex>
+#include <atomic>
+#include <semaphore>
 
 #include "device/ProgrammerDriver.h"
 
@@ -14,56 +13,37 @@ class GatedDriver final : public ProgrammerDriver {
   explicit GatedDriver(ProgrammerDriver& inner) : inner_(inner) {}
 
   // The next command write that starts with this byte waits for Open.
-  void CloseAt(std::uint8_t command) {
-    std::lock_guard lock(mutex_);
-    command_ = command;
-    closed_ = true;
-    reached_ = false;
-  }
+  void CloseAt(std::uint8_t command) { gate_ = command; }
   // False when no run reached the gate within a few seconds.
-  bool WaitUntilReached() {
-    std::unique_lock lock(mutex_);
-    return changed_.wait_for(lock, std::chrono::seconds(10), [this] { return reached_; });
-  }
+  bool WaitUntilReached() { return reached_.try_acquire_for(std::chrono::seconds(10)); }
   void Open() {
-    std::lock_guard lock(mutex_);
-    closed_ = false;
-    changed_.notify_all();
+    if (gate_.exchange(Opened) == Held) released_.release();
   }
 
   std::string ListDevices() override { return inner_.ListDevices(); }
-  DriverStatus Open(const std::string& description, DeviceHandle& handle) override {
-    return inner_.Open(description, handle);
+  DriverStatus Open(const std::string& text, DeviceHandle& h) override {
+    return inner_.Open(text, h);
   }
-  DriverStatus Close(DeviceHandle handle) override { return inner_.Close(handle); }
-  DriverStatus Purge(DeviceHandle handle) override { return inner_.Purge(handle); }
-  DriverStatus Write(DeviceHandle handle, std::span<const std::uint8_t> data,
+  DriverStatus Close(DeviceHandle h) override { return inner_.Close(h); }
+  DriverStatus Purge(DeviceHandle h) override { return inner_.Purge(h); }
+  DriverStatus Write(DeviceHandle h, std::span<const std::uint8_t> data,
                      std::size_t& written) override {
-    {
-      std::unique_lock lock(mutex_);
-      if (closed_ && !reached_ && IsCommand(data) && data[0] == command_) {
-        reached_ = true;
-        changed_.notify_all();
-        changed_.wait(lock, [this] { return !closed_; });
-      }
+    // Commands are short; song data goes in larger pieces.
+    int command = data.empty() || data.size() > 16 ? Opened : data[0];
+    if (command != Opened && gate_.compare_exchange_strong(command, Held)) {
+      reached_.release();
+      released_.acquire();
     }
-    return inner_.Write(handle, data, written);
+    return inner_.Write(h, data, written);
   }
-  DriverStatus Read(DeviceHandle handle, std::span<std::uint8_t> buffer,
+  DriverStatus Read(DeviceHandle h, std::span<std::uint8_t> buffer,
                     std::chrono::milliseconds timeout, std::size_t& received) override {
-    return inner_.Read(handle, buffer, timeout, received);
+    return inner_.Read(h, buffer, timeout, received);
   }
 
  private:
-  // Commands are short; song data goes in larger pieces.
-  static bool IsCommand(std::span<const std::uint8_t> data) {
-    return !data.empty() && data.size() <= 16;
-  }
-
+  static constexpr int Opened = -1, Held = -2;
   ProgrammerDriver& inner_;
-  std::mutex mutex_;
-  std::condition_variable changed_;
-  std::uint8_t command_ = 0;
-  bool closed_ = false;
-  bool reached_ = false;
+  std::atomic<int> gate_ = Opened;
+  std::binary_semaphore reached_{0}, released_{0};
 };

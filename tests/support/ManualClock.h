@@ -5,8 +5,7 @@
 #include "device/Clock.h"
 
 // A clock that moves only when told to, or by the sleeps it is asked for.
-class ManualClock final : public Clock {
- public:
+struct ManualClock final : Clock {
   std::int64_t Now = 0;
   std::vector<std::chrono::milliseconds> Sleeps;
 

@@ -17,18 +17,13 @@ class SongFolder {
     folder_ = mkdtemp(pattern.data());
   }
   ~SongFolder() { std::filesystem::remove_all(folder_); }
-  SongFolder(const SongFolder&) = delete;
-  SongFolder& operator=(const SongFolder&) = delete;
 
   // The folder as rows hold it, ending in "/".
   std::string Directory() const { return folder_.string() + "/"; }
-
   std::vector<std::uint8_t> Write(const std::string& name, std::size_t size) {
     std::vector<std::uint8_t> bytes(size);
     const auto seed = static_cast<std::uint8_t>(std::hash<std::string>{}(name));
-    for (std::size_t i = 0; i < size; ++i) {
-      bytes[i] = static_cast<std::uint8_t>(seed + i * 7 + (i >> 8));
-    }
+    for (std::size_t i = 0; i < size; ++i) bytes[i] = seed + i * 7 + (i >> 8);
     std::ofstream(folder_ / name, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(size));
     return bytes;
