@@ -3,6 +3,7 @@
 #include <ftdi.h>
 #include <libusb.h>
 
+#include <algorithm>
 #include <climits>
 #include <optional>
 #include <thread>
@@ -75,7 +76,6 @@ DriverStatus FtdiDriver::Open(const std::string& description, DeviceHandle& hand
     return DriverDeviceNotFound;
   }
   ftdi_set_latency_timer(context, MinimumLatencyMs);
-  context->usb_read_timeout = UsbTransferTimeoutMs;
   handle = reinterpret_cast<DeviceHandle>(context);
   return DriverOk;
 }
@@ -83,9 +83,11 @@ DriverStatus FtdiDriver::Open(const std::string& description, DeviceHandle& hand
 DriverStatus FtdiDriver::Close(DeviceHandle handle) {
   if (handle == 0) return DriverInvalidHandle;
   ftdi_context* context = ContextOf(handle);
-  const int closed = ftdi_usb_close(context);
+  // After a failed close the link keeps its handle and closes it again later,
+  // so the context must stay alive until a close succeeds.
+  if (ftdi_usb_close(context) != 0) return DriverIoError;
   ftdi_free(context);
-  return closed == 0 ? DriverOk : DriverIoError;
+  return DriverOk;
 }
 
 DriverStatus FtdiDriver::Purge(DeviceHandle handle) {
@@ -109,9 +111,15 @@ DriverStatus FtdiDriver::Read(DeviceHandle handle, std::span<std::uint8_t> buffe
   received = 0;
   if (handle == 0) return DriverInvalidHandle;
   if (buffer.size() > INT_MAX) return DriverIoError;
+  ftdi_context* context = ContextOf(handle);
   const auto deadline = std::chrono::steady_clock::now() + timeout;
   while (received < buffer.size()) {
-    const int result = ftdi_read_data(ContextOf(handle), buffer.data() + received,
+    // No USB transfer runs past the deadline.
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    context->usb_read_timeout =
+        static_cast<int>(std::clamp<std::int64_t>(left.count(), 1, UsbTransferTimeoutMs));
+    const int result = ftdi_read_data(context, buffer.data() + received,
                                       static_cast<int>(buffer.size() - received));
     if (result < 0) return DriverIoError;
     received += static_cast<std::size_t>(result);
