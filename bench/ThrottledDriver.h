@@ -3,7 +3,7 @@
 #include <chrono>
 #include <thread>
 
-#include "device/ProgrammerDriver.h"
+#include "device/ForwardingDriver.h"
 
 // Passes every call on to another driver, but takes as long as the bytes would
 // take on a link of the given speed. Like the programmer's chip, the link has
@@ -12,19 +12,15 @@
 // next write. An answer arrives only after everything written went out, and
 // then takes its own bytes' time. The link's busy time runs on absolute
 // deadlines, so a sleep that ends late does not add up over thousands of calls.
-class ThrottledDriver final : public ProgrammerDriver {
+class ThrottledDriver final : public ForwardingDriver {
  public:
   ThrottledDriver(ProgrammerDriver& inner, double bytesPerSecond, std::size_t bufferBytes)
-      : inner_(inner), bytesPerSecond_(bytesPerSecond), bufferTime_(WireTime(bufferBytes)) {}
+      : ForwardingDriver(inner),
+        bytesPerSecond_(bytesPerSecond),
+        bufferTime_(WireTime(bufferBytes)) {}
 
   std::uint64_t BytesOnTheWire() const { return bytes_; }
 
-  std::string ListDevices() override { return inner_.ListDevices(); }
-  DriverStatus Open(const std::string& description, DeviceHandle& handle) override {
-    return inner_.Open(description, handle);
-  }
-  DriverStatus Close(DeviceHandle handle) override { return inner_.Close(handle); }
-  DriverStatus Purge(DeviceHandle handle) override { return inner_.Purge(handle); }
   DriverStatus Write(DeviceHandle handle, std::span<const std::uint8_t> data,
                      std::size_t& written) override {
     const DriverStatus status = inner_.Write(handle, data, written);
@@ -50,7 +46,6 @@ class ThrottledDriver final : public ProgrammerDriver {
         std::chrono::duration<double>(static_cast<double>(count) / bytesPerSecond_));
   }
 
-  ProgrammerDriver& inner_;
   double bytesPerSecond_;
   Clock::duration bufferTime_;
   std::uint64_t bytes_ = 0;

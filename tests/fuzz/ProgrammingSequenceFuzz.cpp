@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdlib>
 
+#include "device/ForwardingDriver.h"
 #include "device/ProgrammingSequence.h"
 #include "device/SimulatedUnit.h"
 #include "support/ManualClock.h"
@@ -41,21 +42,15 @@ struct SongShelf {
 
 // Passes the calls on to the simulated unit, altering them as the input says,
 // and keeps what each read-back brought and how often each memory was begun.
-class GarblingDriver final : public ProgrammerDriver {
+class GarblingDriver final : public ForwardingDriver {
  public:
-  GarblingDriver(SimulatedUnit& unit, ByteSource& input) : unit_(unit), input_(input) {}
+  GarblingDriver(SimulatedUnit& unit, ByteSource& input) : ForwardingDriver(unit), input_(input) {}
 
   std::vector<Bytes> ReadBacks;  // each read-back command, then every byte read after it
   std::array<int, 256> Begins{};
   int Reads = 0;
   bool OnlyKnownTimeouts = true;
 
-  std::string ListDevices() override { return unit_.ListDevices(); }
-  DriverStatus Open(const std::string& text, DeviceHandle& h) override {
-    return unit_.Open(text, h);
-  }
-  DriverStatus Close(DeviceHandle h) override { return unit_.Close(h); }
-  DriverStatus Purge(DeviceHandle h) override { return unit_.Purge(h); }
   DriverStatus Write(DeviceHandle h, std::span<const std::uint8_t> data,
                      std::size_t& written) override {
     const bool command = pendingData_ == 0 && data.size() >= 2;
@@ -69,7 +64,7 @@ class GarblingDriver final : public ProgrammerDriver {
     }
     const std::uint8_t mutation = input_.Next();
     if (mutation >= 0xF8) return written = 0, DriverIoError;
-    return unit_.Write(h, mutation >= 0xF0 ? data.first(data.size() / 2) : data, written);
+    return inner_.Write(h, mutation >= 0xF0 ? data.first(data.size() / 2) : data, written);
   }
   DriverStatus Read(DeviceHandle h, std::span<std::uint8_t> buffer,
                     std::chrono::milliseconds timeout, std::size_t& received) override {
@@ -83,7 +78,7 @@ class GarblingDriver final : public ProgrammerDriver {
       for (std::size_t i = 0; i < received; ++i) buffer[i] = input_.Next();
     } else if (mutation < 0xA0 || mutation >= 0xC0) {  // passed on, cut short or one byte changed
       const bool cut = mutation >= 0xC0 && mutation < 0xD0;
-      status = unit_.Read(
+      status = inner_.Read(
           h, cut ? buffer.first(std::min<std::size_t>(buffer.size(), mutation & 0x0F)) : buffer,
           timeout, received);
       if (mutation >= 0xD0 && received > 0) buffer[(mutation & 0x0F) % received] ^= input_.Next();
@@ -94,7 +89,6 @@ class GarblingDriver final : public ProgrammerDriver {
   }
 
  private:
-  SimulatedUnit& unit_;
   ByteSource& input_;
   std::size_t pendingData_ = 0;  // bulk data still to come, never taken for commands
   bool readingBack_ = false;

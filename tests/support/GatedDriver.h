@@ -3,14 +3,14 @@
 #include <atomic>
 #include <semaphore>
 
-#include "device/ProgrammerDriver.h"
+#include "device/ForwardingDriver.h"
 
 // Passes every call on to another driver, but can stop a programming run's
 // thread at a command until the test lets it go on, so that the test can look
 // at the pages in the middle of a run.
-class GatedDriver final : public ProgrammerDriver {
+class GatedDriver final : public ForwardingDriver {
  public:
-  explicit GatedDriver(ProgrammerDriver& inner) : inner_(inner) {}
+  using ForwardingDriver::ForwardingDriver;
 
   // The next command write that starts with this byte waits for Open.
   void CloseAt(std::uint8_t command) { gate_ = command; }
@@ -20,12 +20,6 @@ class GatedDriver final : public ProgrammerDriver {
     if (gate_.exchange(Opened) == Held) released_.release();
   }
 
-  std::string ListDevices() override { return inner_.ListDevices(); }
-  DriverStatus Open(const std::string& text, DeviceHandle& h) override {
-    return inner_.Open(text, h);
-  }
-  DriverStatus Close(DeviceHandle h) override { return inner_.Close(h); }
-  DriverStatus Purge(DeviceHandle h) override { return inner_.Purge(h); }
   DriverStatus Write(DeviceHandle h, std::span<const std::uint8_t> data,
                      std::size_t& written) override {
     // Commands are short; song data goes in larger pieces.
@@ -36,14 +30,9 @@ class GatedDriver final : public ProgrammerDriver {
     }
     return inner_.Write(h, data, written);
   }
-  DriverStatus Read(DeviceHandle h, std::span<std::uint8_t> buffer,
-                    std::chrono::milliseconds timeout, std::size_t& received) override {
-    return inner_.Read(h, buffer, timeout, received);
-  }
 
  private:
   static constexpr int Opened = -1, Held = -2;
-  ProgrammerDriver& inner_;
   std::atomic<int> gate_ = Opened;
   std::binary_semaphore reached_{0}, released_{0};
 };
