@@ -14,10 +14,7 @@ class TemporaryFolder {
     std::string pattern = (std::filesystem::temp_directory_path() / "vantora-XXXXXX").string();
     path_ = std::string(::mkdtemp(pattern.data())) + "/";
   }
-  ~TemporaryFolder() {
-    std::error_code error;
-    std::filesystem::remove_all(path_, error);
-  }
+  ~TemporaryFolder() { std::filesystem::remove_all(path_, error_); }
   TemporaryFolder(const TemporaryFolder&) = delete;
   TemporaryFolder& operator=(const TemporaryFolder&) = delete;
 
@@ -26,6 +23,7 @@ class TemporaryFolder {
 
  private:
   std::string path_;
+  std::error_code error_;
 };
 
 inline void WriteFile(const std::string& path, const std::string& bytes) {
@@ -34,5 +32,5 @@ inline void WriteFile(const std::string& path, const std::string& bytes) {
 
 inline std::string FileText(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  return {std::istreambuf_iterator<char>(file), {}};
 }
