@@ -10,16 +10,14 @@
 // at the end.
 class TemporaryFolder {
  public:
-  TemporaryFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vantora-XXXXXX").string();
-    path_ = std::string(::mkdtemp(pattern.data())) + "/";
+  TemporaryFolder() : path_((std::filesystem::temp_directory_path() / "vantora-XXXXXX").string()) {
+    path_ = std::string(::mkdtemp(path_.data())) + "/";
   }
   ~TemporaryFolder() { std::filesystem::remove_all(path_, error_); }
   TemporaryFolder(const TemporaryFolder&) = delete;
   TemporaryFolder& operator=(const TemporaryFolder&) = delete;
 
-  // The folder's path, ending in "/".
-  const std::string& Path() const { return path_; }
+  const std::string& Path() const { return path_; }  // ends in "/"
 
  private:
   std::string path_;
