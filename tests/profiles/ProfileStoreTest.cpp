@@ -7,9 +7,11 @@ using enum PromptAnswer;
 TEST_F(ProfileStoreTest, TheSelectorListsProfilesByNameRegardlessOfLetterCase) {
   for (const char* file : {"beta.qvt", "Alpha.QVT", "gamma.Qvt", "Zed.qvt", "alpha.qvt",
                            "backup.BAK", ".hidden.qvt", ".qvt", "notes.txt", "trailing .qvt"})
-    Put(file, "");
+    Put(file, ProfileText(1, {{Sound("one.mp3")}}));
   fs::create_directory(Profiles() + "folder.qvt");
   EXPECT_EQ(Store().ProfileList(), (Names{"Alpha", "beta", "gamma", "Zed"}));
+  Store().LoadProfile("ALPHA", false);
+  EXPECT_EQ(FileNames(0), Names{"one.mp3"}) << "read from Alpha.QVT";
 }
 
 TEST_F(ProfileStoreTest, NewCreatesAnEmptyProfileUnderTheLowestFreeNumberAndChecksTheName) {
