@@ -25,7 +25,7 @@ TEST_F(ProfileFileTest, LoadingAndSavingWriteTheLinesAndKeepTheSaveBeforeAsBacku
   EXPECT_EQ(Store().Profile().SoundCount(), 2) << "an empty name loads nothing, not even lists";
 }
 
-TEST_F(ProfileFileTest, MissingSoundsCanBeFoundDroppedOrTheLoadingCancelled) {
+TEST_F(ProfileFileTest, MissingSoundsCanBeFoundAgainOrTheLoadingCancelled) {
   const std::string kept = Sound("kept.mp3"), moved = Sound("moved.wav");
   const std::string original =
       ProfileText(3, {{"/gone/first.mp3", kept}, {"/gone/third.mp3", kept}});
