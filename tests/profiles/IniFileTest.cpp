@@ -33,8 +33,8 @@ TEST(IniFile, ReadsWhatConventionalWritersWrite) {
 
 TEST(IniFile, IntegersThatAreNotWholeNumbersReadAsTheDefault) {
   const IniFile file = IniFile::Parse(
-      "[s]\nplain=42\nsigned= -1 "
-      "\nplus=+7\nmixed=12abc\nempty=\nhuge=2147483648\nmax=2147483647\n");
+      "[s]\nplain=42\nsigned= -1 \nplus=+7\nmixed=12abc\n"
+      "empty=\nhuge=2147483648\nmax=2147483647\n");
   std::vector<int> read;
   for (const char* key : {"plain", "signed", "plus", "mixed", "empty", "huge", "max", "missing"})
     read.push_back(file.ReadInteger("S", key, 5));
