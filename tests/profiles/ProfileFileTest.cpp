@@ -13,7 +13,7 @@ TEST_F(ProfileFileTest, LoadingAndSavingWriteTheLinesAndKeepTheSaveBeforeAsBacku
   fs::current_path(Sounds());  // where bare names are found
   Store().LoadProfile("Home", false);
   fs::current_path(before);
-  EXPECT_EQ(Store().Profile().Buttons[0].Sounds[0].SizeText, "4096") << "each sound measured";
+  EXPECT_EQ(Store().Profile().Buttons[0].Sounds.at(0).SizeText, "4096") << "each sound measured";
   ASSERT_TRUE(Store().SaveProfile("HOME"));
   const std::string firstSave = ProfileText(5, {{door}, {bell}, {}});
   EXPECT_EQ(Files("Home"), (Names{firstSave, original}));

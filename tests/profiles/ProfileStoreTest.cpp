@@ -195,7 +195,7 @@ TEST_F(ProfileStoreTest, CheckingSoundFilesFindsDropsOrCancels) {
   EXPECT_EQ(prompts.Questions[1].Icon, PromptIcon::None);
   EXPECT_EQ(prompts.Dialogs[0].ProposedFile, "/x/gone3.mp3");
   EXPECT_EQ(FileNames(0), Names{"here.mp3"});
-  const SoundEntry& replaced = profile.Buttons[1].Sounds[0];
+  const SoundEntry& replaced = profile.Buttons[1].Sounds.at(0);
   EXPECT_EQ(std::tie(replaced.FileName, replaced.SizeText, replaced.Directory, replaced.Checked),
             std::make_tuple("found.mp3", "55", Sounds(), true));
 
