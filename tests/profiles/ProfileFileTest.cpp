@@ -33,7 +33,7 @@ TEST_F(ProfileFileTest, MissingSoundsCanBeFoundAgainOrTheLoadingCancelled) {
   prompts.Answers = {Yes, Cancel, No};
   prompts.ChosenFiles = {{moved}};
   Store().LoadProfile("Lost", false);
-  EXPECT_EQ(prompts.Questions[1],
+  EXPECT_EQ(prompts.Questions.at(1),
             (Question{"The file : /gone/third.mp3 does not exist or has been moved. Press YES to "
                       "search for the file, NO to delete the file or CANCEL to quit.",
                       "File Does Not Exist", PromptButtons::YesNoCancel, PromptIcon::Question}));
@@ -41,7 +41,7 @@ TEST_F(ProfileFileTest, MissingSoundsCanBeFoundAgainOrTheLoadingCancelled) {
             (Question{"The profile : Lost has been changed. Press YES to save the changes or NO "
                       "to skip the changes.",
                       "Profile Has Changed", PromptButtons::YesNo}));
-  const FileDialog& dialog = prompts.Dialogs[0];
+  const FileDialog& dialog = prompts.Dialogs.at(0);
   EXPECT_EQ(dialog.Title + "|" + dialog.ProposedFile, "Find MP3 File|first.mp3");
   EXPECT_EQ(dialog.Filters.at(1).Label, " Wav files (*.wav)");
   EXPECT_EQ(FileNames(0), (Names{"moved.wav", "kept.mp3"}));

@@ -31,7 +31,7 @@ TEST_F(ProfileStoreTest, NewCreatesAnEmptyProfileUnderTheLowestFreeNumberAndChec
   EXPECT_EQ(FileNames(0), Names{"one.mp3"});
   infoColour = InfoColour::Failure;
   Store().New();
-  EXPECT_EQ(prompts.TextCaptions[0], "Create profile name...");
+  EXPECT_EQ(prompts.TextCaptions.at(0), "Create profile name...");
   EXPECT_EQ(Text("Fresh.qvt"), ProfileText(2, {{}, {}}));
   EXPECT_EQ(Store().CurrentProfileName(), "Fresh");
   EXPECT_EQ(info, "Profile created");
@@ -82,8 +82,9 @@ TEST_F(ProfileStoreTest, SavesClearChangedOnlyWhenTheySavedAndNeverLoseTheProfil
   AddSound(1, "three.mp3");
   prompts.Answers = {Cancel, No, Yes, Yes, Yes};
   EXPECT_FALSE(Store().FormCloseQuery());
-  EXPECT_EQ(prompts.Questions[0], (Question{"Save Profile Changes?", "Warning",
-                                            PromptButtons::YesNoCancel, PromptIcon::Exclamation}));
+  EXPECT_EQ(prompts.Questions.at(0),
+            (Question{"Save Profile Changes?", "Warning", PromptButtons::YesNoCancel,
+                      PromptIcon::Exclamation}));
   EXPECT_TRUE(Store().FormCloseQuery());
   EXPECT_EQ(Text("Second.qvt"), second);
   EXPECT_TRUE(Store().FormCloseQuery());
@@ -120,7 +121,7 @@ TEST_F(ProfileStoreTest, DeleteSelectsTheProfileBeforeTheDeletedOne) {
   Put("B.qvt", ProfileText(1, {{Sound("one.mp3")}}));
   prompts.Answers = {Cancel, Ok, Ok, Ok, Ok, Ok};
   Store().Delete();
-  EXPECT_EQ(prompts.Questions[0],
+  EXPECT_EQ(prompts.Questions.at(0),
             (Question{"Do you want to permanently delete the profile named A?", "Delete Profile",
                       PromptButtons::OkCancel}));
   EXPECT_EQ(info, "Deletion canceled.");
@@ -160,13 +161,13 @@ TEST_F(ProfileStoreTest, TheSaveQuestionSavesIntoTheProfileTheEditsBelongTo) {
   Store().LoadProfile("A", false);
   AddSound(0, "edit.mp3");
   Choose("B");  // as by keyboard or wheel, without the drop-down
-  EXPECT_EQ(prompts.Questions[1], (Question{"The current profile has changed. Save profile?",
-                                            "Profile Changed", PromptButtons::YesNo}));
+  EXPECT_EQ(prompts.Questions.at(1), (Question{"The current profile has changed. Save profile?",
+                                               "Profile Changed", PromptButtons::YesNo}));
   EXPECT_EQ(Text("A.qvt"), ProfileText(1, {{Sounds() + "edit.mp3"}, {}}));
 
   prompts.ChosenFiles = {{Sounds() + "c.QVT"}, {"/elsewhere/New one.qvt"}};
   Store().Open();
-  EXPECT_EQ(prompts.Dialogs[0].Title, "Load Profile");
+  EXPECT_EQ(prompts.Dialogs.at(0).Title, "Load Profile");
   AddSound(1, "other.mp3");
   Choose("A");
   EXPECT_EQ(Text("C.qvt"), ProfileText(3, {{}, {Sounds() + "other.mp3"}})) << "the opened one";
@@ -192,8 +193,8 @@ TEST_F(ProfileStoreTest, CheckingSoundFilesFindsDropsOrCancels) {
   prompts.ChosenFiles = {{Sound("found.mp3", 55)}, {}};
   const SoundFileCheck check = Store().CheckSoundFiles();
   EXPECT_EQ(std::tie(check.Result, check.Removed, check.Replaced), std::make_tuple(0, 2, 1));
-  EXPECT_EQ(prompts.Questions[1].Icon, PromptIcon::None);
-  EXPECT_EQ(prompts.Dialogs[0].ProposedFile, "/x/gone3.mp3");
+  EXPECT_EQ(prompts.Questions.at(1).Icon, PromptIcon::None);
+  EXPECT_EQ(prompts.Dialogs.at(0).ProposedFile, "/x/gone3.mp3");
   EXPECT_EQ(FileNames(0), Names{"here.mp3"});
   const SoundEntry& replaced = profile.Buttons[1].Sounds.at(0);
   EXPECT_EQ(std::tie(replaced.FileName, replaced.SizeText, replaced.Directory, replaced.Checked),
