@@ -8,13 +8,9 @@
 #include "profiles/OldListFile.h"
 #include "profiles/ProfileFormat.h"
 
-namespace {
-
-void Require(bool condition) {
+static void Require(bool condition) {
   if (!condition) std::abort();
 }
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
@@ -24,9 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int slot = 0; slot < buttons; ++slot) {
     const int sounds = StoredSoundCount(file, slot);
     Require(sounds >= 0);
-    for (int index = 0; index < sounds && index < MaxSoundsPerButton; ++index) {
+    for (int index = 0; index < sounds && index < MaxSoundsPerButton; ++index)
       StoredSoundPath(file, slot, index);
-    }
   }
   StoredProfileNumber(file);
 
@@ -36,15 +31,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   profile.Buttons[1].Present = true;
   WriteProfileKeys(file, profile, 7);
   const IniFile written = IniFile::Parse(file.Text());
-  Require(IsCurrentFormat(written));
-  Require(StoredProfileNumber(written) == 7);
-  Require(StoredButtonCount(written) == 2);
-  Require(StoredSoundCount(written, 0) == 1);
-  Require(StoredSoundPath(written, 0, 0) == "/sounds/door.mp3");
-  Require(StoredSoundCount(written, 1) == 0);
-
-  for (const std::string& path : OldListPaths(bytes)) {
+  Require(IsCurrentFormat(written) && StoredProfileNumber(written) == 7 &&
+          StoredButtonCount(written) == 2 && StoredSoundCount(written, 0) == 1 &&
+          StoredSoundCount(written, 1) == 0 &&
+          StoredSoundPath(written, 0, 0) == "/sounds/door.mp3");
+  for (const std::string& path : OldListPaths(bytes))
     Require(path.find('\r') == std::string::npos && path.size() <= size);
-  }
   return 0;
 }

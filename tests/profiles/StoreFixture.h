@@ -5,24 +5,47 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
-#include <string>
-#include <vector>
+#include <tuple>
 
 #include "profiles/ProfileStore.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TemporaryFolder.h"
 
-// Keeps the status line as the store showed it.
-class RecordingView final : public EditorView {
- public:
-  std::string Info;
-  InfoColour Colour = InfoColour::Ordinary;
-  std::vector<std::string> InfoTexts;
+namespace fs = std::filesystem;
+using Names = std::vector<std::string>;
 
+inline bool operator==(const Question& a, const Question& b) {
+  return std::tie(a.Text, a.Title, a.Buttons, a.Icon) ==
+         std::tie(b.Text, b.Title, b.Buttons, b.Icon);
+}
+inline void PrintTo(const Question& q, std::ostream* out) {
+  *out << q.Title << ": " << q.Text;
+}
+
+// A profile file as the program writes it: one list of full paths per button.
+inline std::string ProfileText(int number, const std::vector<Names>& buttons) {
+  std::string text = "[Profile]\r\nID=" + std::to_string(number) +
+                     "\r\nNumButtons=" + std::to_string(buttons.size()) + "\r\n";
+  for (std::size_t slot = 0; slot < buttons.size(); ++slot) {
+    text += "[Button" + std::to_string(slot) +
+            "]\r\nNumSounds=" + std::to_string(buttons[slot].size()) + "\r\n";
+    for (std::size_t i = 0; i < buttons[slot].size(); ++i)
+      text += "Sound" + std::to_string(i) + "=" + buttons[slot][i] + "\r\n";
+  }
+  return text;
+}
+
+// A program folder with Profiles/ and Sounds/, a store on it, and the status
+// line as the store showed it.
+class StoreTest : public ::testing::Test, public EditorView {
+ protected:
+  StoreTest() {
+    fs::create_directory(Profiles());
+    fs::create_directory(Sounds());
+  }
   void ShowInfo(const std::string& text, InfoColour colour) override {
-    Info = text;
-    if (colour != InfoColour::Kept) Colour = colour;
-    InfoTexts.push_back(text);
+    info = text;
+    if (colour != InfoColour::Kept) infoColour = colour;
   }
   void ShowProfileList() override {}
   void ShowProfileAdded(int) override {}
@@ -31,15 +54,6 @@ class RecordingView final : public EditorView {
   void ShowButtons() override {}
   void ShowSounds(int) override {}
   void RefreshCapacity() override {}
-};
-
-// A program folder with Profiles/ and a folder of sounds, and a store on it.
-class StoreTest : public ::testing::Test {
- protected:
-  StoreTest() {
-    std::filesystem::create_directory(Profiles());
-    std::filesystem::create_directory(Sounds());
-  }
 
   std::string Profiles() const { return folder.Path() + "Profiles/"; }
   std::string Sounds() const { return folder.Path() + "Sounds/"; }
@@ -48,71 +62,38 @@ class StoreTest : public ::testing::Test {
     WriteFile(Sounds() + name, std::string(size, 'x'));
     return Sounds() + name;
   }
-  void StoreProfile(const std::string& file, const std::string& text) const {
-    WriteFile(Profiles() + file, text);
-  }
-  std::string StoredText(const std::string& file) const { return FileText(Profiles() + file); }
-  bool Exists(const std::string& file) const { return std::filesystem::exists(Profiles() + file); }
+  void Put(const std::string& file, const std::string& text) { WriteFile(Profiles() + file, text); }
+  std::string Text(const std::string& file) const { return FileText(Profiles() + file); }
+  // A profile's file and backup; a missing file reads as empty text.
+  Names Files(const std::string& name) const { return {Text(name + ".qvt"), Text(name + ".BAK")}; }
 
   // The store as the editor makes it: the folder listed.
   ProfileStore& Store() {
-    if (!store) {
-      store = std::make_unique<ProfileStore>(Profiles(), prompts, view);
-      store->ListProfiles();
-    }
+    if (!store)
+      (store = std::make_unique<ProfileStore>(Profiles(), prompts, *this))->ListProfiles();
     return *store;
   }
-  std::vector<std::string> FileNames(int slot) {
-    std::vector<std::string> names;
-    for (const SoundEntry& sound : Store().Profile().Buttons[slot].Sounds) {
-      names.push_back(sound.FileName);
-    }
+  Names FileNames(int slot) {
+    Names names;
+    for (const SoundEntry& s : Store().Profile().Buttons[slot].Sounds) names.push_back(s.FileName);
     return names;
   }
   // The user's choice in the selector.
   void Choose(const std::string& name) {
-    const auto& list = Store().ProfileList();
-    Store().SelectProfile(
-        static_cast<int>(std::find(list.begin(), list.end(), name) - list.begin()));
+    const Names& list = Store().ProfileList();
+    Store().SelectProfile(std::find(list.begin(), list.end(), name) - list.begin());
     Store().SelectionChanged();
   }
   // An edit: a new sound file added to a list.
   void AddSound(int slot, const std::string& name) {
-    Sound(name);
     Store().Profile().Buttons[slot].Sounds.push_back({name, "100", Sounds(), false});
     Store().State().Changed = true;
+    Sound(name);
   }
 
   TemporaryFolder folder;
   ScriptedPrompts prompts;
-  RecordingView view;
   std::unique_ptr<ProfileStore> store;
+  std::string info;
+  InfoColour infoColour = InfoColour::Ordinary;
 };
-
-inline void ExpectAsked(const Question& asked, const std::string& text, const std::string& title,
-                        PromptButtons buttons, PromptIcon icon = PromptIcon::None) {
-  EXPECT_EQ(asked.Text, text);
-  EXPECT_EQ(asked.Title, title);
-  EXPECT_EQ(asked.Buttons, buttons);
-  EXPECT_EQ(asked.Icon, icon);
-}
-
-inline std::string MissingFileText(const std::string& path) {
-  return "The file : " + path +
-         " does not exist or has been moved. Press YES to search for the file, NO to delete the "
-         "file or CANCEL to quit.";
-}
-
-// A profile file as the program writes it: one list of full paths per button.
-inline std::string ProfileText(int number, const std::vector<std::vector<std::string>>& buttons) {
-  std::string text = "[Profile]\r\nID=" + std::to_string(number) +
-                     "\r\nNumButtons=" + std::to_string(buttons.size()) + "\r\n";
-  for (std::size_t slot = 0; slot < buttons.size(); ++slot) {
-    text += "[Button" + std::to_string(slot) +
-            "]\r\nNumSounds=" + std::to_string(buttons[slot].size()) + "\r\n";
-    for (std::size_t index = 0; index < buttons[slot].size(); ++index) {
-      text += "Sound" + std::to_string(index) + "=" + buttons[slot][index] + "\r\n";
-    }
-  }
-  return text;
-}

@@ -10,22 +10,18 @@
 // at the end.
 class TemporaryFolder {
  public:
-  TemporaryFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vantora-XXXXXX").string();
-    path_ = std::string(::mkdtemp(pattern.data())) + "/";
+  TemporaryFolder() : path_((std::filesystem::temp_directory_path() / "vantora-XXXXXX").string()) {
+    path_ = std::string(::mkdtemp(path_.data())) + "/";
   }
-  ~TemporaryFolder() {
-    std::error_code error;
-    std::filesystem::remove_all(path_, error);
-  }
+  ~TemporaryFolder() { std::filesystem::remove_all(path_, error_); }
   TemporaryFolder(const TemporaryFolder&) = delete;
   TemporaryFolder& operator=(const TemporaryFolder&) = delete;
 
-  // The folder's path, ending in "/".
-  const std::string& Path() const { return path_; }
+  const std::string& Path() const { return path_; }  // ends in "/"
 
  private:
   std::string path_;
+  std::error_code error_;
 };
 
 inline void WriteFile(const std::string& path, const std::string& bytes) {
@@ -34,5 +30,5 @@ inline void WriteFile(const std::string& path, const std::string& bytes) {
 
 inline std::string FileText(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  return {std::istreambuf_iterator<char>(file), {}};
 }
