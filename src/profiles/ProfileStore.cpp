@@ -59,7 +59,9 @@ int ProfileStore::CreateProfile() {
     return ProfileCreationCancelled;
   }
   if (name->empty()) {
-    SelectionChanged();
+    // With no profile selected there is nothing to reload: the edits stay on
+    // screen, still unsaved, and nobody is asked about them in mid-command.
+    if (!CurrentProfileName().empty()) SelectionChanged();
     view_.ShowInfo("Cannot save profile with out a name", InfoColour::Ordinary);
     return ProfileNameRefused;
   }

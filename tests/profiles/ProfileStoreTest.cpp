@@ -65,9 +65,13 @@ TEST_F(ProfileStoreTest, SavesClearChangedOnlyWhenTheySavedAndNeverLoseTheProfil
   const std::string one = Sounds() + "one.mp3", two = Sounds() + "two.mp3";
   EXPECT_TRUE(Store().FormCloseQuery()) << "nothing to save: nothing asked";
   AddSound(0, "one.mp3");
-  prompts.Texts = {std::nullopt, "First", std::nullopt, "Second", "Fresh"};
+  prompts.Texts = {std::nullopt, "", "First", std::nullopt, "Second", "Fresh"};
   EXPECT_FALSE(Store().Save());
   EXPECT_TRUE(Store().State().Changed);
+  EXPECT_FALSE(Store().Save());
+  EXPECT_EQ(info, "Cannot save profile with out a name");
+  EXPECT_TRUE(Store().State().Changed);
+  EXPECT_EQ(Store().Profile().Buttons[0].Sounds.size(), 1u);
   EXPECT_TRUE(Store().Save());
   EXPECT_EQ(Files("First"), Names(2, ProfileText(0, {{one}, {}})));
   EXPECT_FALSE(Store().State().Changed);
