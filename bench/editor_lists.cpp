@@ -106,5 +106,23 @@ int main(int argc, char** argv) {
   Report("254 files added with 1,778 sounds on the other tabs:", Median(adding), 500);
   Report("RefreshCapacity with 8 x 254 rows:", Median(refreshing), 2);
   Report("UpdateStatusBar with 10,000 stored profiles:", Median(statusBar), 5);
+
+  std::ofstream full(folder + "Profiles/Full.qvt", std::ios::binary);
+  full << "[Profile]\r\nID=99999\r\nNumButtons=8\r\n";
+  for (int slot = 0; slot < ButtonSlotCount; ++slot) {
+    full << "[Button" << slot << "]\r\nNumSounds=" << sounds.size() << "\r\n";
+    for (std::size_t i = 0; i < sounds.size(); ++i) {
+      full << "Sound" << i << "=" << sounds[i].toStdString() << "\r\n";
+    }
+  }
+  full.close();
+  std::vector<double> loading;
+  for (int run = 0; run < Runs; ++run) {
+    loading.push_back(Milliseconds([&] {
+      editor.Profiles().LoadProfile("Full", false);
+      QCoreApplication::processEvents();
+    }));
+  }
+  Report("Loading a profile of 8 x 254 sounds:", Median(loading), 500);
   return 0;
 }

@@ -3,33 +3,23 @@
 #include <QMenu>
 
 #include "app/HelpPane.h"
+#include "app/MenuEntry.h"
 #include "app/OpenDocument.h"
 
 SharedHelpEntries::SharedHelpEntries(QMenu* help1, QAction* before, HelpPane* pane, AppPorts& ports,
                                      QString editSoundsFailure)
-    : QObject(help1),
-      help1_(help1),
-      before_(before),
-      pane_(pane),
-      ports_(ports),
-      editSoundsFailure_(std::move(editSoundsFailure)) {
-  AddEntry("Manual1", QStringLiteral("Manual"), &SharedHelpEntries::Manual1Click);
-  AddEntry("DriverInstallation1", QStringLiteral("Driver Installation"),
-           &SharedHelpEntries::DriverInstallation1Click);
-  AddEntry("AcquireSoundsfromtheInternet1", QStringLiteral("Acquire Sounds from the Internet"),
-           &SharedHelpEntries::AcquireSoundsfromtheInternet1Click);
-  AddEntry("RecordSounds1", QStringLiteral("Record Sounds"),
-           &SharedHelpEntries::RecordSounds1Click);
-  AddEntry("RipEditConvertSongs1", QStringLiteral("Rip, Edit, Convert Sounds"),
-           &SharedHelpEntries::RipEditConvertSongs1Click);
-}
-
-void SharedHelpEntries::AddEntry(const char* objectName, const QString& caption,
-                                 void (SharedHelpEntries::*handler)()) {
-  auto* entry = new QAction(caption, help1_);
-  entry->setObjectName(QString::fromLatin1(objectName));
-  connect(entry, &QAction::triggered, this, handler);
-  help1_->insertAction(before_, entry);
+    : QObject(help1), pane_(pane), ports_(ports), editSoundsFailure_(std::move(editSoundsFailure)) {
+  AddMenuEntry(help1, "Manual1", QStringLiteral("Manual"), this, &SharedHelpEntries::Manual1Click,
+               before);
+  AddMenuEntry(help1, "DriverInstallation1", QStringLiteral("Driver Installation"), this,
+               &SharedHelpEntries::DriverInstallation1Click, before);
+  AddMenuEntry(help1, "AcquireSoundsfromtheInternet1",
+               QStringLiteral("Acquire Sounds from the Internet"), this,
+               &SharedHelpEntries::AcquireSoundsfromtheInternet1Click, before);
+  AddMenuEntry(help1, "RecordSounds1", QStringLiteral("Record Sounds"), this,
+               &SharedHelpEntries::RecordSounds1Click, before);
+  AddMenuEntry(help1, "RipEditConvertSongs1", QStringLiteral("Rip, Edit, Convert Sounds"), this,
+               &SharedHelpEntries::RipEditConvertSongs1Click, before);
 }
 
 void SharedHelpEntries::Manual1Click() {

@@ -32,11 +32,6 @@ class SharedHelpEntries : public QObject {
   void RipEditConvertSongs1Click();
 
  private:
-  void AddEntry(const char* objectName, const QString& caption,
-                void (SharedHelpEntries::*handler)());
-
-  QMenu* help1_;
-  QAction* before_;
   HelpPane* pane_;
   AppPorts& ports_;
   QString editSoundsFailure_;

@@ -3,6 +3,7 @@
 #include <QMenu>
 
 #include "app/HelpPane.h"
+#include "app/MenuEntry.h"
 #include "app/SharedHelpEntries.h"
 
 EditorHelpMenu::EditorHelpMenu(QMenu* help1, QAction* about1, HelpPane* pane, AppPorts& ports)
@@ -24,10 +25,7 @@ EditorHelpMenu::EditorHelpMenu(QMenu* help1, QAction* about1, HelpPane* pane, Ap
 
 void EditorHelpMenu::AddPaneEntry(const char* objectName, const QString& caption,
                                   void (EditorHelpMenu::*handler)()) {
-  auto* entry = new QAction(caption, help1_);
-  entry->setObjectName(QString::fromLatin1(objectName));
-  connect(entry, &QAction::triggered, this, handler);
-  help1_->insertAction(about1_, entry);
+  AddMenuEntry(help1_, objectName, caption, this, handler, about1_);
 }
 
 void EditorHelpMenu::AddSeparator(const char* objectName) {

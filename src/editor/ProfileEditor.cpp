@@ -18,6 +18,7 @@
 #include "app/AboutBox.h"
 #include "app/ButtonFaces.h"
 #include "app/HelpPane.h"
+#include "app/MenuEntry.h"
 #include "app/StartPage.h"
 #include "app/StatusText.h"
 #include "editor/EditorHelpMenu.h"
@@ -40,10 +41,9 @@ ProfileEditor::ProfileEditor(AppPorts& ports, Windows& windows)
       windows_(windows),
       store_(ports.ProgramFolder + "Profiles/", ports.Prompts, *this) {
   menuBar()->setObjectName(QStringLiteral("MainMenu1"));
-  Help1 = menuBar()->addMenu(QStringLiteral("Help"));
-  Help1->setObjectName(QStringLiteral("Help1"));
-  About1 = Help1->addAction(QStringLiteral("About"), this, &ProfileEditor::About1Click);
-  About1->setObjectName(QStringLiteral("About1"));
+  Help1 = AddMenu(menuBar(), "Help1", QStringLiteral("Help"));
+  About1 =
+      AddMenuEntry(Help1, "About1", QStringLiteral("About"), this, &ProfileEditor::About1Click);
   CreateProfilesMenu();
   CreateSoundMenus();
 
@@ -86,51 +86,39 @@ ProfileEditor::~ProfileEditor() {
 }
 
 void ProfileEditor::CreateProfilesMenu() {
-  Profiles1 = new QMenu(QStringLiteral("Profiles"), menuBar());
-  Profiles1->setObjectName(QStringLiteral("Profiles1"));
-  menuBar()->insertMenu(Help1->menuAction(), Profiles1);
-  AddMenuCommand("New1", QStringLiteral("New"), &ProfileEditor::New1Click);
-  AddMenuCommand("Open1", QStringLiteral("Open"), &ProfileEditor::Open1Click);
-  AddMenuCommand("Save1", QStringLiteral("Save"), &ProfileEditor::Save1Click);
-  AddMenuCommand("SaveAs1", QStringLiteral("Save As..."), &ProfileEditor::SaveAs1Click);
-  AddMenuCommand("RetrieveBackup1", QStringLiteral("Retrieve Backup"),
-                 &ProfileEditor::RetrieveBackup1Click);
-  AddMenuCommand("Delete1", QStringLiteral("Delete"), &ProfileEditor::Delete1Click);
-}
-
-void ProfileEditor::AddMenuCommand(const char* objectName, const QString& caption,
-                                   void (ProfileEditor::*handler)()) {
-  Profiles1->addAction(caption, this, handler)->setObjectName(QString::fromLatin1(objectName));
+  Profiles1 = AddMenu(menuBar(), "Profiles1", QStringLiteral("Profiles"), Help1->menuAction());
+  AddMenuEntry(Profiles1, "New1", QStringLiteral("New"), this, &ProfileEditor::New1Click);
+  AddMenuEntry(Profiles1, "Open1", QStringLiteral("Open"), this, &ProfileEditor::Open1Click);
+  AddMenuEntry(Profiles1, "Save1", QStringLiteral("Save"), this, &ProfileEditor::Save1Click);
+  AddMenuEntry(Profiles1, "SaveAs1", QStringLiteral("Save As..."), this,
+               &ProfileEditor::SaveAs1Click);
+  AddMenuEntry(Profiles1, "RetrieveBackup1", QStringLiteral("Retrieve Backup"), this,
+               &ProfileEditor::RetrieveBackup1Click);
+  AddMenuEntry(Profiles1, "Delete1", QStringLiteral("Delete"), this, &ProfileEditor::Delete1Click);
 }
 
 void ProfileEditor::CreateSoundMenus() {
-  AddSongs1 = new QAction(QStringLiteral("Add Sounds"), menuBar());
-  AddSongs1->setObjectName(QStringLiteral("AddSongs1"));
-  connect(AddSongs1, &QAction::triggered, this, &ProfileEditor::AddSongs1Click);
-  menuBar()->insertAction(Help1->menuAction(), AddSongs1);
+  QAction* help = Help1->menuAction();
+  AddSongs1 = AddMenuEntry(menuBar(), "AddSongs1", QStringLiteral("Add Sounds"), this,
+                           &ProfileEditor::AddSongs1Click, help);
 
-  RemoveSounds1 = new QMenu(QStringLiteral("Remove Sounds"), menuBar());
-  RemoveSounds1->setObjectName(QStringLiteral("RemoveSounds1"));
-  RemoveSounds1->addAction(QStringLiteral("All"), this, &ProfileEditor::All1Click)
-      ->setObjectName(QStringLiteral("All1"));
-  RemoveSounds1->addAction(QStringLiteral("Selected"), this, &ProfileEditor::Selected1Click)
-      ->setObjectName(QStringLiteral("Selected1"));
-  menuBar()->insertMenu(Help1->menuAction(), RemoveSounds1);
+  RemoveSounds1 = AddMenu(menuBar(), "RemoveSounds1", QStringLiteral("Remove Sounds"), help);
+  AddMenuEntry(RemoveSounds1, "All1", QStringLiteral("All"), this, &ProfileEditor::All1Click);
+  AddMenuEntry(RemoveSounds1, "Selected1", QStringLiteral("Selected"), this,
+               &ProfileEditor::Selected1Click);
 
-  Buttons1 = new QMenu(QStringLiteral("Buttons"), menuBar());
-  Buttons1->setObjectName(QStringLiteral("Buttons1"));
-  Buttons1->addAction(QStringLiteral("Add Button"), this, &ProfileEditor::AddButton1Click)
-      ->setObjectName(QStringLiteral("AddButton1"));
-  Buttons1->addAction(QStringLiteral("Remove Button"), this, &ProfileEditor::RemoveButton1Click)
-      ->setObjectName(QStringLiteral("RemoveButton1"));
-  menuBar()->insertMenu(Help1->menuAction(), Buttons1);
+  Buttons1 = AddMenu(menuBar(), "Buttons1", QStringLiteral("Buttons"), help);
+  AddMenuEntry(Buttons1, "AddButton1", QStringLiteral("Add Button"), this,
+               &ProfileEditor::AddButton1Click);
+  AddMenuEntry(Buttons1, "RemoveButton1", QStringLiteral("Remove Button"), this,
+               &ProfileEditor::RemoveButton1Click);
 
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-  PopupMenu1->addAction(QStringLiteral("Add Songs"), this, &ProfileEditor::AddSongs2Click)
-      ->setObjectName(QStringLiteral("AddSongs2"));
-  PopupMenu1->addAction(QStringLiteral("Remove Songs"), this, &ProfileEditor::RemoveSongs2Click)
-      ->setObjectName(QStringLiteral("RemoveSongs2"));
+  AddMenuEntry(PopupMenu1, "AddSongs2", QStringLiteral("Add Songs"), this,
+               &ProfileEditor::AddSongs2Click);
+  AddMenuEntry(PopupMenu1, "RemoveSongs2", QStringLiteral("Remove Songs"), this,
+               &ProfileEditor::RemoveSongs2Click);
 }
 
 void ProfileEditor::CreateCapacityDisplay() {

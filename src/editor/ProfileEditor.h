@@ -96,8 +96,6 @@ class ProfileEditor : public Page, private EditorView {
   void TrimTabsToUnit();
   void ShowActiveTabOrBtn1();
   const UnitStatus& Unit() const;
-  void AddMenuCommand(const char* objectName, const QString& caption,
-                      void (ProfileEditor::*handler)());
 
   void ShowInfo(const std::string& text, InfoColour colour) override;
   void ShowProfileList() override;
