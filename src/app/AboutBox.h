@@ -8,8 +8,9 @@
 class LinkLabel;
 class QLabel;
 
-// The program's own version.
-inline constexpr char SoftwareVersion[] = "2.07";
+// The program's own version: the project's version, which the package
+// carries as well.
+inline constexpr char SoftwareVersion[] = VANTORA_VERSION;
 
 // The About box: a fixed-size dialog centred on the screen, shown modally
 // over the page whose Help menu opened it. It shows the program's version,
