@@ -74,7 +74,8 @@ int main(int argc, char** argv) {
   auto unit = SimulatedUnit::StandardUnit();
   SystemClock clock;
   QtUserPrompts prompts;
-  AppPorts ports{*unit, clock, prompts, folder, [] {}, [](const QUrl&) { return true; }};
+  AppPorts ports{
+      *unit, clock, prompts, folder, folder + "Profiles/", [] {}, [](const QUrl&) { return true; }};
   VantoraApplication vantora(ports);
   vantora.ShowStartPage();
   ProfileEditor& editor = *vantora.Pages().Form3;

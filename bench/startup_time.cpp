@@ -30,6 +30,7 @@ int RunChild(int argc, char** argv) {
                  clock,
                  prompts,
                  programFolder.path().toStdString() + "/",
+                 programFolder.path().toStdString() + "/Profiles/",
                  [] { QCoreApplication::quit(); },
                  [](const QUrl&) { return true; }};
   VantoraApplication vantora(ports);

@@ -13,9 +13,11 @@ struct AppPorts {
   ProgrammerDriver& Driver;
   Clock& Time;
   UserPrompts& Prompts;
-  // The folder of the running program, ending in "/": Profiles/, Web/ and
+  // The folder of the running program, ending in "/": Web/ and
   // Documentation/ are found there.
   std::string ProgramFolder;
+  // The folder of the user's profiles, ending in "/".
+  std::string ProfilesFolder;
   // Asks the message loop to stop after the current event.
   std::function<void()> EndApplication;
   // Opens a document, link or sound with the system's default application.

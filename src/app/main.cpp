@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/GuardedApplication.h"
+#include "app/ProfilesLocation.h"
 #include "app/QtUserPrompts.h"
 #include "app/VantoraApplication.h"
 #include "device/Clock.h"
@@ -26,14 +27,18 @@ std::unique_ptr<ProgrammerDriver> ChooseDriver(const QStringList& arguments) {
 int main(int argc, char** argv) {
   GuardedApplication application(argc, argv);
   QApplication::setApplicationDisplayName(QStringLiteral("Door Bell Programmer"));
+  // Names the user's data folder, ~/.local/share/vantora-programmer/.
+  QApplication::setApplicationName(QStringLiteral("vantora-programmer"));
   try {
     std::unique_ptr<ProgrammerDriver> driver = ChooseDriver(QApplication::arguments());
     SystemClock clock;
     QtUserPrompts prompts;
+    const std::string programFolder = QApplication::applicationDirPath().toStdString() + "/";
     AppPorts ports{*driver,
                    clock,
                    prompts,
-                   QApplication::applicationDirPath().toStdString() + "/",
+                   programFolder,
+                   ProfilesFolderFor(programFolder),
                    [] { QCoreApplication::quit(); },
                    [](const QUrl& url) { return QDesktopServices::openUrl(url); }};
     VantoraApplication vantora(ports);

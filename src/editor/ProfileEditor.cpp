@@ -39,7 +39,7 @@ QFont ArialFont(int pixelSize, bool bold) {
 ProfileEditor::ProfileEditor(AppPorts& ports, Windows& windows)
     : Page(ports, "Form3", QStringLiteral("Create Song Profile"), QSize(792, 592)),
       windows_(windows),
-      store_(ports.ProgramFolder + "Profiles/", ports.Prompts, *this) {
+      store_(ports.ProfilesFolder, ports.Prompts, *this) {
   menuBar()->setObjectName(QStringLiteral("MainMenu1"));
   Help1 = AddMenu(menuBar(), "Help1", QStringLiteral("Help"));
   About1 =

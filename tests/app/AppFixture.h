@@ -48,7 +48,8 @@ class AppFixture : public ::testing::Test {
  protected:
   void StartProgram() {
     vantora = std::make_unique<VantoraApplication>(
-        AppPorts{*unit, clock, prompts, ProgramFolder(), [this] { ++endRequests; },
+        AppPorts{*unit, clock, prompts, ProgramFolder(), ProgramFolder() + "Profiles/",
+                 [this] { ++endRequests; },
                  [this](const QUrl& url) { return openedUrls.push_back(url), openSucceeds; }});
     vantora->ShowStartPage();
   }

@@ -59,8 +59,13 @@ class ProgrammingPageTest : public ::testing::Test {
   ManualClock clock;
   ScriptedPrompts prompts;
   int endRequests = 0;
-  AppPorts ports{
-      gate, clock, prompts, folder, [this] { ++endRequests; }, [](const QUrl&) { return true; }};
+  AppPorts ports{gate,
+                 clock,
+                 prompts,
+                 folder,
+                 folder + "Profiles/",
+                 [this] { ++endRequests; },
+                 [](const QUrl&) { return true; }};
   std::unique_ptr<VantoraApplication> vantora;
   ProgrammingPage* form1 = nullptr;
 };
