@@ -1,14 +1,20 @@
 #pragma once
 
+#include <memory>
+#include <vector>
+
+#include "device/FtdiDeviceList.h"
 #include "device/ProgrammerDriver.h"
 
-struct ftdi_context;
+class FtdiConnection;
 
-// The programmer on real hardware, through libftdi1. Without USB access (no
-// device nodes, no permission) the device list is simply empty.
+// The programmer on real hardware, through libusb and libftdi1. It lists
+// every FTDI device (vendor 0x0403, any product id) by its product string.
+// Without USB access (no device nodes, no permission) the list is simply
+// empty.
 class FtdiDriver final : public ProgrammerDriver {
  public:
-  FtdiDriver() = default;
+  FtdiDriver();
   ~FtdiDriver() override;
   FtdiDriver(const FtdiDriver&) = delete;
   FtdiDriver& operator=(const FtdiDriver&) = delete;
@@ -23,6 +29,8 @@ class FtdiDriver final : public ProgrammerDriver {
                     std::chrono::milliseconds timeout, std::size_t& received) override;
 
  private:
-  // Kept for listing, so that each probe tick does not set up USB access anew.
-  ftdi_context* listContext_ = nullptr;
+  FtdiConnection* ConnectionOf(DeviceHandle handle) const;
+
+  FtdiDeviceList devices_;
+  std::vector<std::unique_ptr<FtdiConnection>> connections_;
 };
