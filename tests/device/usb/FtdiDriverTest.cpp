@@ -1,0 +1,236 @@
+// The libftdi1 driver through libusb and usbdevfs, against an emulated
+// programmer in umockdev's test bed (the program runs under umockdev-wrapper).
+#include "device/FtdiDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "device/ForwardingDriver.h"
+#include "device/ProgrammingSequence.h"
+#include "device/SimulatedUnit.h"
+#include "device/UnitProbe.h"
+#include "support/EmulatedProgrammer.h"
+#include "support/ManualClock.h"
+#include "support/SongFolder.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using Request = EmulatedProgrammer::VendorRequest;
+using std::chrono::milliseconds;
+
+// A product id outside libftdi1's stock list.
+constexpr std::uint16_t ProgrammerProductId = 0xA9D0;
+constexpr const char* ProgrammerString = "QVT2 USB Programmer";
+constexpr Request LatencyTimerAt1Ms{0x09, 1};
+constexpr Request PurgeBytesFromTheHost{0x00, 1};
+constexpr Request PurgeBytesForTheHost{0x00, 2};
+
+struct Observers final : ProgrammerLineObserver, ProgrammingObserver {
+  void ShowProgrammerLine(ProgrammerLine line) override { Line = line; }
+  void ClearResultLine() override {}
+  void ShowProgress(int) override {}
+  void ShowProgrammerNotFound() override {}
+  std::optional<ProgrammerLine> Line;
+};
+
+// Two songs: the first fills the wide memory, the second goes into the narrow one.
+struct TwoMemorySongs {
+  TwoMemorySongs() {
+    Songs.Write("long.wav", 2097000);
+    Songs.Write("short.mp3", 5000);
+  }
+  ProgrammingJob JobFor(const UnitStatus& status) const {
+    return {{{"long.wav", Songs.Directory(), 2097000}, {"short.mp3", Songs.Directory(), 5000}},
+            1,
+            status,
+            7};
+  }
+  SongFolder Songs;
+};
+
+// The emulated programmer with the --simulate unit behind it, an unrelated
+// FTDI adapter beside it, and the real driver.
+class FtdiDriverOverUsb : public ::testing::Test {
+ protected:
+  FtdiDriverOverUsb() {
+    programmer.Plug();
+    adapter.Plug();
+  }
+
+  // The device list's entries, in alphabetical order.
+  std::vector<std::string> Listed() {
+    std::vector<std::string> entries;
+    std::istringstream list(driver.ListDevices());
+    for (std::string entry; std::getline(list, entry, ',');) entries.push_back(entry);
+    std::sort(entries.begin(), entries.end());
+    return entries;
+  }
+  bool OpenProgrammer() {
+    const std::optional<std::string> found = link.FindProgrammer();
+    link.Description = found.value_or("");
+    return found && link.OpenLink() == LinkOpened;
+  }
+  LinkTransfer Send(const Bytes& command) { return link.SendBytes(command); }
+  std::pair<LinkTransfer, Bytes> Receive(std::size_t count, milliseconds timeout) {
+    Bytes bytes(count);
+    const LinkTransfer transfer = link.ReceiveBytes(bytes, timeout);
+    bytes.resize(transfer.Count);
+    return {transfer, bytes};
+  }
+  ProgrammingResult Program(DeviceLink& runLink) {
+    const ProgrammingJob job = songs.JobFor(status);
+    return ProgrammingSequence(job, runLink, clock, observers).ProgramUnit();
+  }
+
+  EmulatedUsbBus bus;
+  EmulatedProgrammer programmer{
+      bus, {ProgrammerProductId, ProgrammerString, 2}, UnitModel::StandardUnit()};
+  EmulatedProgrammer adapter{bus, {0x6001, "FT232R USB UART", 3}, UnitModel()};
+  FtdiDriver driver;
+  DeviceLink link{driver};
+  UnitStatus status;
+  Observers observers;
+  UnitProbe probe{link, status, observers};
+  ManualClock clock;
+  TwoMemorySongs songs;
+};
+
+// Unplugs the programmer just before the second piece of song data.
+class UnplugInTheSongData final : public ForwardingDriver {
+ public:
+  UnplugInTheSongData(ProgrammerDriver& inner, EmulatedProgrammer& programmer)
+      : ForwardingDriver(inner), programmer_(programmer) {}
+  DriverStatus Write(DeviceHandle handle, std::span<const std::uint8_t> data,
+                     std::size_t& written) override {
+    if (data.size() == DataChunkSize && ++pieces_ == 2) programmer_.Unplug();
+    return inner_.Write(handle, data, written);
+  }
+
+ private:
+  EmulatedProgrammer& programmer_;
+  int pieces_ = 0;
+};
+
+}  // namespace
+
+TEST_F(FtdiDriverOverUsb, ListsEveryFtdiDeviceAndOpensEachOnlyWhenItAppears) {
+  const std::vector<std::string> both = {"FT232R USB UART", ProgrammerString};
+  EXPECT_EQ(Listed(), both);
+  EXPECT_EQ(Listed(), both);
+  EXPECT_EQ(std::pair(programmer.Opens(), adapter.Opens()), std::pair(1, 1));
+
+  ASSERT_TRUE(OpenProgrammer());
+  EXPECT_EQ(std::pair(programmer.Opens(), adapter.Opens()), std::pair(2, 1))
+      << "opening finds the programmer by its place, not by reading strings again";
+  const std::vector<Request> requests = programmer.VendorRequests();
+  const auto latency = std::find(requests.begin(), requests.end(), LatencyTimerAt1Ms);
+  ASSERT_NE(latency, requests.end());
+  for (const Request purge : {PurgeBytesFromTheHost, PurgeBytesForTheHost}) {
+    EXPECT_NE(std::find(latency, requests.end(), purge), requests.end()) << purge.Value;
+  }
+
+  adapter.Unplug();
+  EXPECT_EQ(driver.ListDevices(), ProgrammerString);
+  adapter.Plug();
+  EXPECT_EQ(Listed(), both);
+  EXPECT_EQ(adapter.Opens(), 2) << "a device plugged in again is new";
+}
+
+TEST_F(FtdiDriverOverUsb, ARefusedLatencyTimerFailsTheOpen) {
+  programmer.RefuseLatencyTimer(true);
+  EXPECT_FALSE(OpenProgrammer());
+  EXPECT_EQ(link.Handle, 0u);
+}
+
+TEST_F(FtdiDriverOverUsb, ProbeAndRunSendTheUnitWhatTheSimulatedUnitGets) {
+  probe.ProbeUnit();
+  EXPECT_EQ(observers.Line, ProgrammerLine::Ready);
+  EXPECT_EQ(std::tuple(status.MemoryCount, status.ButtonCount, status.FirmwareVersion),
+            std::tuple(2, 8, "02.07"));
+  const ProgrammingResult result = Program(link);
+  EXPECT_EQ(std::pair(result.Code, result.ErrorText), std::pair(0, std::string()));
+
+  const std::unique_ptr<SimulatedUnit> simulated = SimulatedUnit::StandardUnit();
+  DeviceLink simulatedLink(*simulated);
+  UnitStatus simulatedStatus;
+  UnitProbe(simulatedLink, simulatedStatus, observers).ProbeUnit();
+  const ProgrammingJob job = songs.JobFor(simulatedStatus);
+  ASSERT_TRUE(ProgrammingSequence(job, simulatedLink, clock, observers).ProgramUnit().Succeeded());
+  EXPECT_TRUE(programmer.BulkWrites() == simulated->Traffic().Writes);
+}
+
+TEST_F(FtdiDriverOverUsb, ReadsOfASilentUnitReturnNothingAtTheirTimeOut) {
+  programmer.WithUnit(
+      [](UnitModel& unit) { unit.InjectFault(CmdIdentifySlot, SimulatedFault::Silent); });
+  ASSERT_TRUE(OpenProgrammer());
+  for (const milliseconds timeout : {milliseconds(20), milliseconds(120)}) {
+    Send({CmdIdentifySlot, 0});
+    const auto start = std::chrono::steady_clock::now();
+    const auto [transfer, bytes] = Receive(IdentifySlotAnswerLength, timeout);
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(std::pair(transfer.Status, transfer.Count), std::pair(DriverOk, std::size_t{0}));
+    EXPECT_GE(took, timeout);
+    EXPECT_LT(took, timeout + milliseconds(150));
+  }
+}
+
+TEST_F(FtdiDriverOverUsb, BytesLateForAReadWaitForTheNextOne) {
+  programmer.HoldLatencyTimer(milliseconds(300));
+  ASSERT_TRUE(OpenProgrammer());
+  Send({CmdReadMemory, 0, 0, 0, 0, 255, 0, 0});
+  Bytes expected(ReadMemoryAnswerLength);
+  expected[0] = AckByte;
+  const Bytes memory =
+      programmer.WithUnit([](UnitModel& unit) { return unit.MemoryImage(0)->Read(0, 255); });
+  expected.insert(expected.end(), memory.begin(), memory.end());
+
+  const auto [early, first] = Receive(expected.size(), milliseconds(1));
+  const auto [late, rest] = Receive(expected.size() + 1, milliseconds(700));
+  EXPECT_EQ(std::pair(early.Status, late.Status), std::pair(DriverOk, DriverOk));
+  Bytes received = first;
+  received.insert(received.end(), rest.begin(), rest.end());
+  EXPECT_EQ(received, expected);
+}
+
+TEST_F(FtdiDriverOverUsb, UnpluggedInTheSongDataTheRunFailsAndTheProgrammerReturns) {
+  probe.ProbeUnit();
+  UnplugInTheSongData unplugging(driver, programmer);
+  DeviceLink runLink(unplugging);
+  runLink.Description = link.Description;
+  const ProgrammingResult cut = Program(runLink);
+  EXPECT_EQ(std::pair(cut.Code, cut.ErrorText), std::pair(-3, std::string("ERROR -3.")));
+  EXPECT_EQ(runLink.Handle, 0u) << "the handle of a device that is gone is closed";
+
+  probe.ForceProbe();
+  EXPECT_EQ(observers.Line, ProgrammerLine::NotFound);
+  probe.ProbeUnit();
+  EXPECT_EQ(observers.Line, ProgrammerLine::NotFound);
+
+  programmer.Plug();
+  probe.ProbeUnit();
+  EXPECT_EQ(observers.Line, ProgrammerLine::Ready);
+  EXPECT_TRUE(Program(link).Succeeded());
+}
+
+TEST_F(FtdiDriverOverUsb, EveryCallOnAnUnpluggedProgrammerFails) {
+  ASSERT_TRUE(OpenProgrammer());
+  programmer.Unplug();
+  EXPECT_NE(Send({CmdReadButtonCount, 0}).Status, DriverOk);
+  EXPECT_NE(Receive(4, milliseconds(100)).first.Status, DriverOk);
+  EXPECT_NE(driver.Purge(link.Handle), DriverOk);
+  EXPECT_EQ(link.CloseLink(), LinkClosed);
+}
+
+TEST_F(FtdiDriverOverUsb, AFailedCloseIsClosedAgainLater) {
+  ASSERT_TRUE(OpenProgrammer());
+  programmer.FailInterfaceRelease(true);
+  EXPECT_EQ(link.CloseLink(), LinkCloseFailed);
+  EXPECT_EQ(link.OpenLink(), LinkAlreadyOpen);
+  EXPECT_NE(Send({CmdReadButtonCount, 0}).Status, DriverOk) << "the kept handle is closed";
+  programmer.FailInterfaceRelease(false);
+  EXPECT_EQ(link.CloseLink(), LinkClosed);
+  EXPECT_EQ(link.OpenLink(), LinkOpened);
+}

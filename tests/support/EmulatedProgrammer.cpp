@@ -1,0 +1,500 @@
+#include "support/EmulatedProgrammer.h"
+
+// The ioctl numbers need the kernel's ioctl macros first.
+#include <linux/ioctl.h>
+#include <linux/usbdevice_fs.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstddef>
+#include <cstdio>
+#include <cstring>
+#include <stdexcept>
+#include <string_view>
+#include <thread>
+
+namespace {
+
+constexpr std::uint8_t BulkInEndpoint = 0x81;
+constexpr std::uint8_t BulkOutEndpoint = 0x02;
+constexpr std::size_t PacketSize = 64;
+// Every bulk IN packet starts with the two modem-status bytes.
+constexpr std::uint8_t ModemStatus[] = {0x01, 0x60};
+constexpr std::size_t PacketData = PacketSize - sizeof ModemStatus;
+// The longest a reap waits for a transfer to be done before it answers "not yet".
+constexpr std::chrono::milliseconds MaxReapWait{1};
+
+// FTDI vendor requests.
+constexpr std::uint8_t ResetRequest = 0x00;
+constexpr std::uint16_t ResetChip = 0;
+constexpr std::uint16_t PurgeBytesForTheHost = 2;
+constexpr std::uint8_t PollModemStatusRequest = 0x05;
+constexpr std::uint8_t SetLatencyTimerRequest = 0x09;
+constexpr std::uint8_t GetLatencyTimerRequest = 0x0A;
+// Standard requests.
+constexpr std::uint8_t GetDescriptorRequest = 0x06;
+constexpr std::uint8_t GetConfigurationRequest = 0x08;
+
+std::vector<std::uint8_t> FromHex(std::string_view hex) {
+  std::vector<std::uint8_t> bytes;
+  for (std::size_t at = 0; at + 1 < hex.size(); at += 2) {
+    bytes.push_back(
+        static_cast<std::uint8_t>(std::stoi(std::string(hex.substr(at, 2)), nullptr, 16)));
+  }
+  return bytes;
+}
+
+// USB 2.0, packets of 64 bytes on endpoint 0, vendor 0x0403, bcdDevice 6.00
+// (libftdi1 takes it for an FT232R), manufacturer string 1, product string 2,
+// no serial number, one configuration.
+std::vector<std::uint8_t> DeviceDescriptor(std::uint16_t productId) {
+  std::vector<std::uint8_t> descriptor = FromHex("120100020000004003040000000601020001");
+  descriptor[10] = static_cast<std::uint8_t>(productId);
+  descriptor[11] = static_cast<std::uint8_t>(productId >> 8);
+  return descriptor;
+}
+
+const std::vector<std::uint8_t> ConfigurationDescriptor = FromHex(
+    "09022000010100802d"  // configuration 1 of 32 bytes, bus-powered, 90 mA
+    "0904000002ffffff02"  // interface 0 with two endpoints, vendor-specific
+    "07058102400000"      // bulk IN 0x81, 64 bytes
+    "07050202400000");    // bulk OUT 0x02, 64 bytes
+
+std::vector<std::uint8_t> StringDescriptor(const std::string& text) {
+  std::vector<std::uint8_t> descriptor = {static_cast<std::uint8_t>(2 + 2 * text.size()), 0x03};
+  for (const char character : text) {
+    descriptor.insert(descriptor.end(), {static_cast<std::uint8_t>(character), 0});
+  }
+  return descriptor;
+}
+
+std::string Hex(const std::vector<std::uint8_t>& bytes) {
+  std::string text;
+  char digits[3];
+  for (const std::uint8_t byte : bytes) {
+    std::snprintf(digits, sizeof digits, "%02x", byte);
+    text += digits;
+  }
+  return text;
+}
+
+usbdevfs_urb& Block(UMockdevIoctlData* data) {
+  return *reinterpret_cast<usbdevfs_urb*>(data->data);
+}
+
+// How many data bytes a bulk IN transfer of this length holds.
+std::size_t DataCapacity(int bufferLength) {
+  const std::size_t whole = bufferLength / PacketSize;
+  const std::size_t rest = bufferLength % PacketSize;
+  return whole * PacketData + (rest > sizeof ModemStatus ? rest - sizeof ModemStatus : 0);
+}
+
+std::string NodePath(int address) {
+  char path[32];
+  std::snprintf(path, sizeof path, "/dev/bus/usb/001/%03d", address);
+  return path;
+}
+
+void Complete(UMockdevIoctlClient* client, long result, int error = 0) {
+  umockdev_ioctl_client_complete(client, result, error);
+}
+
+}  // namespace
+
+EmulatedUsbBus::EmulatedUsbBus() : testBed_(umockdev_testbed_new()) {}
+
+EmulatedUsbBus::~EmulatedUsbBus() {
+  g_object_unref(testBed_);
+}
+
+EmulatedProgrammer::EmulatedProgrammer(EmulatedUsbBus& bus, Identity identity, UnitModel unit)
+    : bus_(bus), identity_(std::move(identity)), unit_(std::move(unit)) {}
+
+EmulatedProgrammer::~EmulatedProgrammer() {
+  if (plugged_) umockdev_testbed_remove_device(bus_.TestBed(), SysfsPath().c_str());
+  for (Plugging& plugging : pluggings_) {
+    umockdev_testbed_detach_ioctl(bus_.TestBed(), plugging.Node.c_str(), nullptr);
+    g_object_unref(plugging.Handler);
+  }
+  for (auto& [client, urbs] : urbs_) {
+    for (Urb& urb : urbs.Done) g_object_unref(urb.Data);
+    for (Urb& urb : urbs.WaitingForData) g_object_unref(urb.Data);
+  }
+}
+
+void EmulatedProgrammer::Plug() {
+  const int address = bus_.NextAddress();
+  Plugging& plugging = pluggings_.emplace_back(
+      Plugging{this, plugNumber_ + 1, NodePath(address), umockdev_ioctl_base_new()});
+  g_signal_connect(plugging.Handler, "handle-ioctl", G_CALLBACK(HandleIoctl), &plugging);
+  g_signal_connect(plugging.Handler, "client-connected", G_CALLBACK(ClientConnected), &plugging);
+  g_signal_connect(plugging.Handler, "client-vanished", G_CALLBACK(ClientVanished), &plugging);
+  // The handler comes first, so that the device answers as soon as libusb sees it.
+  GError* error = nullptr;
+  if (!umockdev_testbed_attach_ioctl(bus_.TestBed(), plugging.Node.c_str(), plugging.Handler,
+                                     &error) ||
+      !umockdev_testbed_add_from_string(bus_.TestBed(), Record(address).c_str(), &error)) {
+    throw std::runtime_error(error->message);
+  }
+  std::lock_guard lock(mutex_);
+  plugNumber_ = plugging.Number;
+  plugged_ = true;
+}
+
+void EmulatedProgrammer::Unplug() {
+  {
+    std::lock_guard lock(mutex_);
+    plugged_ = false;
+    // The host gets back what it had in flight, ended by the device's departure.
+    for (auto& [client, urbs] : urbs_) {
+      for (Urb& urb : urbs.WaitingForData) {
+        FillBulkIn(urb, 0, -ENODEV);
+        urbs.Done.push_back(urb);
+      }
+      urbs.WaitingForData.clear();
+    }
+  }
+  umockdev_testbed_remove_device(bus_.TestBed(), SysfsPath().c_str());
+}
+
+void EmulatedProgrammer::RefuseLatencyTimer(bool refuse) {
+  std::lock_guard lock(mutex_);
+  refuseLatency_ = refuse;
+}
+
+void EmulatedProgrammer::HoldLatencyTimer(std::chrono::milliseconds latency) {
+  std::lock_guard lock(mutex_);
+  heldLatency_ = latency;
+}
+
+void EmulatedProgrammer::FailInterfaceRelease(bool fail) {
+  std::lock_guard lock(mutex_);
+  failRelease_ = fail;
+}
+
+void EmulatedProgrammer::SetBusSpeed(double bytesPerSecond) {
+  std::lock_guard lock(mutex_);
+  bytesPerSecond_ = bytesPerSecond;
+}
+
+int EmulatedProgrammer::Opens() const {
+  std::lock_guard lock(mutex_);
+  return opens_;
+}
+
+std::vector<EmulatedProgrammer::VendorRequest> EmulatedProgrammer::VendorRequests() const {
+  std::lock_guard lock(mutex_);
+  return vendorRequests_;
+}
+
+std::vector<std::vector<std::uint8_t>> EmulatedProgrammer::BulkWrites() const {
+  std::lock_guard lock(mutex_);
+  return bulkWrites_;
+}
+
+EmulatedProgrammer::TransferCounts EmulatedProgrammer::Transfers() const {
+  std::lock_guard lock(mutex_);
+  return transfers_;
+}
+
+void EmulatedProgrammer::ClearRecords() {
+  std::lock_guard lock(mutex_);
+  opens_ = 0;
+  vendorRequests_.clear();
+  bulkWrites_.clear();
+  transfers_ = {};
+}
+
+// umockdev calls the handler on a worker thread of its own.
+gboolean EmulatedProgrammer::HandleIoctl(UMockdevIoctlBase*, UMockdevIoctlClient* client,
+                                         gpointer data) {
+  const Plugging& plugging = *static_cast<Plugging*>(data);
+  EmulatedProgrammer& programmer = *plugging.Programmer;
+  std::unique_lock lock(programmer.mutex_);
+  programmer.Answer(client, programmer.plugged_ && plugging.Number == programmer.plugNumber_, lock);
+  return TRUE;
+}
+
+void EmulatedProgrammer::ClientConnected(UMockdevIoctlBase*, UMockdevIoctlClient*, gpointer data) {
+  EmulatedProgrammer& programmer = *static_cast<Plugging*>(data)->Programmer;
+  std::lock_guard lock(programmer.mutex_);
+  ++programmer.opens_;
+}
+
+void EmulatedProgrammer::ClientVanished(UMockdevIoctlBase*, UMockdevIoctlClient* client,
+                                        gpointer data) {
+  EmulatedProgrammer& programmer = *static_cast<Plugging*>(data)->Programmer;
+  std::lock_guard lock(programmer.mutex_);
+  const auto found = programmer.urbs_.find(client);
+  if (found == programmer.urbs_.end()) return;
+  for (Urb& urb : found->second.Done) g_object_unref(urb.Data);
+  for (Urb& urb : found->second.WaitingForData) g_object_unref(urb.Data);
+  programmer.urbs_.erase(found);
+}
+
+// What usbdevfs answers. A device that is gone fails every request with
+// ENODEV, except the reaping of transfers it ended.
+void EmulatedProgrammer::Answer(UMockdevIoctlClient* client, bool current,
+                                std::unique_lock<std::mutex>& lock) {
+  const unsigned long request = umockdev_ioctl_client_get_request(client);
+  UMockdevIoctlData* argument = umockdev_ioctl_client_get_arg(client);
+  if (request == USBDEVFS_REAPURBNDELAY) return Reap(client, argument, current, lock);
+  if (!current) return Complete(client, -1, ENODEV);
+  switch (request) {
+    case USBDEVFS_GET_CAPABILITIES: {
+      UMockdevIoctlData* capabilities =
+          umockdev_ioctl_data_resolve(argument, 0, sizeof(std::uint32_t), nullptr);
+      *reinterpret_cast<std::uint32_t*>(capabilities->data) =
+          USBDEVFS_CAP_BULK_CONTINUATION | USBDEVFS_CAP_NO_PACKET_SIZE_LIM |
+          USBDEVFS_CAP_REAP_AFTER_DISCONNECT | USBDEVFS_CAP_ZERO_PACKET;
+      Complete(client, 0);
+      g_object_unref(capabilities);
+      return;
+    }
+    case USBDEVFS_SUBMITURB:
+      return Submit(client, argument);
+    case USBDEVFS_DISCARDURB:
+      return Discard(client, argument);
+    case USBDEVFS_RELEASEINTERFACE:
+      return failRelease_ ? Complete(client, -1, EIO) : Complete(client, 0);
+    case USBDEVFS_CLAIMINTERFACE:
+    case USBDEVFS_SETINTERFACE:
+    case USBDEVFS_SETCONFIGURATION:
+    case USBDEVFS_CLEAR_HALT:
+    case USBDEVFS_RESETEP:
+    case USBDEVFS_RESET:
+      return Complete(client, 0);
+    case USBDEVFS_GETDRIVER:
+    case USBDEVFS_IOCTL:
+      return Complete(client, -1, ENODATA);  // no kernel driver is bound
+    default:
+      return Complete(client, -1, ENOTTY);
+  }
+}
+
+void EmulatedProgrammer::Submit(UMockdevIoctlClient* client, UMockdevIoctlData* argument) {
+  UMockdevIoctlData* data = umockdev_ioctl_data_resolve(argument, 0, sizeof(usbdevfs_urb), nullptr);
+  usbdevfs_urb& urb = Block(data);
+  // From here on urb.buffer points to a local copy that is synced back to
+  // the host when the transfer is reaped.
+  g_object_unref(umockdev_ioctl_data_resolve(data, offsetof(usbdevfs_urb, buffer),
+                                             urb.buffer_length, nullptr));
+  auto* buffer = static_cast<std::uint8_t*>(urb.buffer);
+  const Clock::time_point now = Clock::now();
+  ClientUrbs& urbs = urbs_[client];
+  if (urb.type == USBDEVFS_URB_TYPE_CONTROL) {
+    ++transfers_.Control;
+    const std::optional<std::vector<std::uint8_t>> answer = ControlTransfer(buffer);
+    const std::size_t room = urb.buffer_length - 8;
+    const std::size_t length = answer ? std::min(answer->size(), room) : 0;
+    if (answer) std::copy_n(answer->begin(), length, buffer + 8);
+    urb.actual_length = static_cast<int>(length);
+    urb.status = answer ? 0 : -EPIPE;
+    urbs.Done.push_back({data, now});
+  } else if (urb.type == USBDEVFS_URB_TYPE_BULK && urb.endpoint == BulkOutEndpoint) {
+    ++transfers_.BulkOut;
+    const std::vector<std::uint8_t> bytes(buffer, buffer + urb.buffer_length);
+    bulkWrites_.push_back(bytes);
+    const bool taken = unit_.Receive(bytes);
+    urb.actual_length = taken ? urb.buffer_length : 0;
+    urb.status = taken ? 0 : -EPIPE;
+    urbs.Done.push_back({data, BusTimeAfter(bytes.size(), now)});
+  } else if (urb.type == USBDEVFS_URB_TYPE_BULK && urb.endpoint == BulkInEndpoint) {
+    ++transfers_.BulkIn;
+    urbs.WaitingForData.push_back({data, now});
+  } else {
+    g_object_unref(data);
+    return Complete(client, -1, EINVAL);
+  }
+  Complete(client, 0);
+}
+
+void EmulatedProgrammer::Reap(UMockdevIoctlClient* client, UMockdevIoctlData* argument,
+                              bool current, std::unique_lock<std::mutex>& lock) {
+  const auto found = urbs_.find(client);
+  if (found == urbs_.end()) return Complete(client, -1, current ? EAGAIN : ENODEV);
+  ClientUrbs& urbs = found->second;
+  if (current) ReleaseBulkIn(urbs, Clock::now());
+  if (!urbs.Done.empty() && urbs.Done.front().ReadyAt <= Clock::now()) {
+    urbs.Polling = false;
+    UMockdevIoctlData* urb = urbs.Done.front().Data;
+    urbs.Done.pop_front();
+    UMockdevIoctlData* pointer = umockdev_ioctl_data_resolve(argument, 0, sizeof(void*), nullptr);
+    umockdev_ioctl_data_set_ptr(pointer, 0, urb);
+    Complete(client, 0);
+    g_object_unref(pointer);
+    g_object_unref(urb);
+    return;
+  }
+  // A host that asks again and again with nothing done would sleep in poll()
+  // on a real device node; the wait here spares it that busy loop.
+  if (current && urbs.Polling) {
+    const Clock::time_point wakeAt = std::min(NextCompletion(urbs), Clock::now() + MaxReapWait);
+    lock.unlock();
+    std::this_thread::sleep_until(wakeAt);
+    lock.lock();
+  }
+  urbs.Polling = true;
+  Complete(client, -1, current ? EAGAIN : ENODEV);
+}
+
+// When the first transfer in flight can be done, at the earliest.
+EmulatedProgrammer::Clock::time_point EmulatedProgrammer::NextCompletion(
+    const ClientUrbs& urbs) const {
+  Clock::time_point next = Clock::time_point::max();
+  if (!urbs.Done.empty()) next = urbs.Done.front().ReadyAt;
+  if (!urbs.WaitingForData.empty()) {
+    next = std::min(next, lastBulkIn_ + heldLatency_.value_or(latency_));
+  }
+  return next;
+}
+
+// A cancelled bulk IN transfer keeps the whole packets the chip had sent.
+void EmulatedProgrammer::Discard(UMockdevIoctlClient* client, UMockdevIoctlData* argument) {
+  const auto address = *reinterpret_cast<gulong*>(argument->data);
+  std::deque<Urb>& waiting = urbs_[client].WaitingForData;
+  const auto found = std::find_if(waiting.begin(), waiting.end(), [address](const Urb& urb) {
+    return urb.Data->client_addr == address;
+  });
+  if (found == waiting.end()) return Complete(client, -1, EINVAL);
+  TakeAnswersFromTheUnit();
+  const std::size_t sent = toHost_.size() / PacketData * PacketData;
+  FillBulkIn(*found, std::min(sent, DataCapacity(Block(found->Data).buffer_length)), -ENOENT);
+  urbs_[client].Done.push_back(*found);
+  waiting.erase(found);
+  Complete(client, 0);
+}
+
+std::optional<std::vector<std::uint8_t>> EmulatedProgrammer::ControlTransfer(
+    const std::uint8_t* setup) {
+  const std::uint8_t requestType = setup[0];
+  const std::uint16_t value = setup[2] | setup[3] << 8;
+  if ((requestType & 0x60) == 0x40) return VendorControl(setup[1], value);
+  return StandardControl(setup[1], value);
+}
+
+std::optional<std::vector<std::uint8_t>> EmulatedProgrammer::VendorControl(std::uint8_t request,
+                                                                           std::uint16_t value) {
+  switch (request) {
+    case PollModemStatusRequest:
+      return std::vector<std::uint8_t>(std::begin(ModemStatus), std::end(ModemStatus));
+    case GetLatencyTimerRequest:
+      return std::vector<std::uint8_t>{static_cast<std::uint8_t>(latency_.count())};
+    case SetLatencyTimerRequest:
+      if (refuseLatency_) return std::nullopt;
+      latency_ = std::chrono::milliseconds(value & 0xFF);
+      break;
+    case ResetRequest:
+      // Each open resets the chip; the unit starts afresh with it, as it does
+      // behind the simulated programmer, and forgets data it still waited for.
+      if (value == ResetChip) unit_.Reset();
+      if (value == PurgeBytesForTheHost) unit_.DropAnswers();
+      if (value == ResetChip || value == PurgeBytesForTheHost) toHost_.clear();
+      break;
+    default:
+      break;
+  }
+  vendorRequests_.push_back({request, value});
+  return std::vector<std::uint8_t>{};
+}
+
+std::optional<std::vector<std::uint8_t>> EmulatedProgrammer::StandardControl(std::uint8_t request,
+                                                                             std::uint16_t value) {
+  if (request == GetConfigurationRequest) return std::vector<std::uint8_t>{0x01};
+  if (request != GetDescriptorRequest) return std::vector<std::uint8_t>{};
+  switch (value >> 8) {
+    case 0x01:
+      return DeviceDescriptor(identity_.ProductId);
+    case 0x02:
+      return ConfigurationDescriptor;
+    case 0x03:
+      if ((value & 0xFF) == 0) return std::vector<std::uint8_t>{0x04, 0x03, 0x09, 0x04};
+      if ((value & 0xFF) == 1) return StringDescriptor("FTDI");
+      if ((value & 0xFF) == 2) return StringDescriptor(identity_.Product);
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
+// The chip sends a bulk IN transfer back once its data fills it, or once the
+// latency timer expires (with whatever it has, if only the status bytes).
+void EmulatedProgrammer::ReleaseBulkIn(ClientUrbs& urbs, Clock::time_point now) {
+  if (urbs.WaitingForData.empty()) return;
+  TakeAnswersFromTheUnit();
+  Urb urb = urbs.WaitingForData.front();
+  const std::size_t capacity = DataCapacity(Block(urb.Data).buffer_length);
+  if (toHost_.size() < capacity && now - lastBulkIn_ < heldLatency_.value_or(latency_)) return;
+  lastBulkIn_ = now;
+  FillBulkIn(urb, std::min(toHost_.size(), capacity), 0);
+  urb.ReadyAt = BusTimeAfter(Block(urb.Data).actual_length, now);
+  urbs.Done.push_back(urb);
+  urbs.WaitingForData.pop_front();
+}
+
+void EmulatedProgrammer::TakeAnswersFromTheUnit() {
+  std::uint8_t answer[4096];
+  const std::size_t answered = unit_.TakeAnswer(answer);
+  toHost_.insert(toHost_.end(), answer, answer + answered);
+}
+
+// Moves `dataBytes` from the chip's buffer into the transfer, two status
+// bytes before every 62 of them. A transfer that completes normally holds at
+// least one packet.
+void EmulatedProgrammer::FillBulkIn(Urb& urb, std::size_t dataBytes, int status) {
+  usbdevfs_urb& block = Block(urb.Data);
+  auto* buffer = static_cast<std::uint8_t*>(block.buffer);
+  std::size_t length = 0;
+  bool firstPacket = status == 0;
+  while (dataBytes > 0 || firstPacket) {
+    firstPacket = false;
+    buffer = std::copy(std::begin(ModemStatus), std::end(ModemStatus), buffer);
+    const std::size_t taken = std::min(dataBytes, PacketData);
+    buffer = std::copy_n(toHost_.begin(), taken, buffer);
+    toHost_.erase(toHost_.begin(), toHost_.begin() + static_cast<std::ptrdiff_t>(taken));
+    dataBytes -= taken;
+    length += sizeof ModemStatus + taken;
+  }
+  block.actual_length = static_cast<int>(length);
+  block.status = status;
+}
+
+EmulatedProgrammer::Clock::time_point EmulatedProgrammer::BusTimeAfter(std::size_t bytes,
+                                                                       Clock::time_point now) {
+  transfers_.BulkBytes += bytes;
+  if (bytesPerSecond_ <= 0) return now;
+  busFreeAt_ = std::max(busFreeAt_, now) +
+               std::chrono::duration_cast<Clock::duration>(
+                   std::chrono::duration<double>(static_cast<double>(bytes) / bytesPerSecond_));
+  return busFreeAt_;
+}
+
+// The device in umockdev's record format: sysfs path, device node, udev
+// properties, sysfs attributes and the descriptors that libusb reads there.
+std::string EmulatedProgrammer::Record(int address) const {
+  std::vector<std::uint8_t> descriptors = DeviceDescriptor(identity_.ProductId);
+  descriptors.insert(descriptors.end(), ConfigurationDescriptor.begin(),
+                     ConfigurationDescriptor.end());
+  const std::string hex = Hex(descriptors);
+  std::vector<char> record(512 + hex.size());
+  std::snprintf(record.data(), record.size(),
+                "P: %s\n"
+                "N: bus/usb/001/%03d\n"
+                "E: SUBSYSTEM=usb\n"
+                "E: DEVTYPE=usb_device\n"
+                "E: DEVNAME=/dev/bus/usb/001/%03d\n"
+                "E: BUSNUM=001\n"
+                "E: DEVNUM=%03d\n"
+                "A: busnum=1\\n\n"
+                "A: devnum=%d\\n\n"
+                "A: speed=12\\n\n"
+                "A: bConfigurationValue=1\\n\n"
+                "H: descriptors=%s\n",
+                SysfsPath().substr(std::strlen("/sys")).c_str(), address, address, address, address,
+                hex.c_str());
+  return record.data();
+}
+
+std::string EmulatedProgrammer::SysfsPath() const {
+  return "/sys/devices/pci0000:00/0000:00:14.0/usb1/1-" + std::to_string(identity_.Port);
+}
