@@ -28,12 +28,9 @@ constexpr std::chrono::milliseconds MaxReapWait{1};
 constexpr std::uint8_t ResetRequest = 0x00;
 constexpr std::uint16_t ResetChip = 0;
 constexpr std::uint16_t PurgeBytesForTheHost = 2;
-constexpr std::uint8_t PollModemStatusRequest = 0x05;
 constexpr std::uint8_t SetLatencyTimerRequest = 0x09;
-constexpr std::uint8_t GetLatencyTimerRequest = 0x0A;
 // Standard requests.
 constexpr std::uint8_t GetDescriptorRequest = 0x06;
-constexpr std::uint8_t GetConfigurationRequest = 0x08;
 
 std::vector<std::uint8_t> FromHex(std::string_view hex) {
   std::vector<std::uint8_t> bytes;
@@ -349,19 +346,17 @@ EmulatedProgrammer::Clock::time_point EmulatedProgrammer::NextCompletion(
   return next;
 }
 
-// A cancelled bulk IN transfer keeps the whole packets the chip had sent.
+// A cancelled bulk IN transfer comes back as it is: without data.
 void EmulatedProgrammer::Discard(UMockdevIoctlClient* client, UMockdevIoctlData* argument) {
   const auto address = *reinterpret_cast<gulong*>(argument->data);
-  std::deque<Urb>& waiting = urbs_[client].WaitingForData;
-  const auto found = std::find_if(waiting.begin(), waiting.end(), [address](const Urb& urb) {
-    return urb.Data->client_addr == address;
-  });
-  if (found == waiting.end()) return Complete(client, -1, EINVAL);
-  TakeAnswersFromTheUnit();
-  const std::size_t sent = toHost_.size() / PacketData * PacketData;
-  FillBulkIn(*found, std::min(sent, DataCapacity(Block(found->Data).buffer_length)), -ENOENT);
-  urbs_[client].Done.push_back(*found);
-  waiting.erase(found);
+  ClientUrbs& urbs = urbs_[client];
+  const auto found =
+      std::find_if(urbs.WaitingForData.begin(), urbs.WaitingForData.end(),
+                   [address](const Urb& urb) { return urb.Data->client_addr == address; });
+  if (found == urbs.WaitingForData.end()) return Complete(client, -1, EINVAL);
+  FillBulkIn(*found, 0, -ENOENT);
+  urbs.Done.push_back(*found);
+  urbs.WaitingForData.erase(found);
   Complete(client, 0);
 }
 
@@ -376,10 +371,6 @@ std::optional<std::vector<std::uint8_t>> EmulatedProgrammer::ControlTransfer(
 std::optional<std::vector<std::uint8_t>> EmulatedProgrammer::VendorControl(std::uint8_t request,
                                                                            std::uint16_t value) {
   switch (request) {
-    case PollModemStatusRequest:
-      return std::vector<std::uint8_t>(std::begin(ModemStatus), std::end(ModemStatus));
-    case GetLatencyTimerRequest:
-      return std::vector<std::uint8_t>{static_cast<std::uint8_t>(latency_.count())};
     case SetLatencyTimerRequest:
       if (refuseLatency_) return std::nullopt;
       latency_ = std::chrono::milliseconds(value & 0xFF);
@@ -400,7 +391,6 @@ std::optional<std::vector<std::uint8_t>> EmulatedProgrammer::VendorControl(std::
 
 std::optional<std::vector<std::uint8_t>> EmulatedProgrammer::StandardControl(std::uint8_t request,
                                                                              std::uint16_t value) {
-  if (request == GetConfigurationRequest) return std::vector<std::uint8_t>{0x01};
   if (request != GetDescriptorRequest) return std::vector<std::uint8_t>{};
   switch (value >> 8) {
     case 0x01:
@@ -421,7 +411,9 @@ std::optional<std::vector<std::uint8_t>> EmulatedProgrammer::StandardControl(std
 // latency timer expires (with whatever it has, if only the status bytes).
 void EmulatedProgrammer::ReleaseBulkIn(ClientUrbs& urbs, Clock::time_point now) {
   if (urbs.WaitingForData.empty()) return;
-  TakeAnswersFromTheUnit();
+  std::uint8_t answer[4096];
+  const std::size_t answered = unit_.TakeAnswer(answer);
+  toHost_.insert(toHost_.end(), answer, answer + answered);
   Urb urb = urbs.WaitingForData.front();
   const std::size_t capacity = DataCapacity(Block(urb.Data).buffer_length);
   if (toHost_.size() < capacity && now - lastBulkIn_ < heldLatency_.value_or(latency_)) return;
@@ -432,15 +424,9 @@ void EmulatedProgrammer::ReleaseBulkIn(ClientUrbs& urbs, Clock::time_point now) 
   urbs.WaitingForData.pop_front();
 }
 
-void EmulatedProgrammer::TakeAnswersFromTheUnit() {
-  std::uint8_t answer[4096];
-  const std::size_t answered = unit_.TakeAnswer(answer);
-  toHost_.insert(toHost_.end(), answer, answer + answered);
-}
-
 // Moves `dataBytes` from the chip's buffer into the transfer, two status
-// bytes before every 62 of them. A transfer that completes normally holds at
-// least one packet.
+// bytes before every 62 of them. A transfer that completes holds at least
+// one packet; one that ends otherwise may hold none.
 void EmulatedProgrammer::FillBulkIn(Urb& urb, std::size_t dataBytes, int status) {
   usbdevfs_urb& block = Block(urb.Data);
   auto* buffer = static_cast<std::uint8_t*>(block.buffer);

@@ -126,7 +126,6 @@ class EmulatedProgrammer {
   std::optional<std::vector<std::uint8_t>> StandardControl(std::uint8_t request,
                                                            std::uint16_t value);
   void ReleaseBulkIn(ClientUrbs& urbs, Clock::time_point now);
-  void TakeAnswersFromTheUnit();
   void FillBulkIn(Urb& urb, std::size_t dataBytes, int status);
   Clock::time_point BusTimeAfter(std::size_t bytes, Clock::time_point now);
   std::string Record(int address) const;

@@ -173,12 +173,12 @@ TEST_F(FtdiDriverOverUsb, ReadsOfASilentUnitReturnNothingAtTheirTimeOut) {
     const auto took = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(std::pair(transfer.Status, transfer.Count), std::pair(DriverOk, std::size_t{0}));
     EXPECT_GE(took, timeout);
-    EXPECT_LT(took, timeout + milliseconds(150));
+    EXPECT_LT(took, timeout + milliseconds(200));
   }
 }
 
 TEST_F(FtdiDriverOverUsb, BytesLateForAReadWaitForTheNextOne) {
-  programmer.HoldLatencyTimer(milliseconds(300));
+  programmer.HoldLatencyTimer(milliseconds(100));
   ASSERT_TRUE(OpenProgrammer());
   Send({CmdReadMemory, 0, 0, 0, 0, 255, 0, 0});
   Bytes expected(ReadMemoryAnswerLength);
@@ -188,7 +188,7 @@ TEST_F(FtdiDriverOverUsb, BytesLateForAReadWaitForTheNextOne) {
   expected.insert(expected.end(), memory.begin(), memory.end());
 
   const auto [early, first] = Receive(expected.size(), milliseconds(1));
-  const auto [late, rest] = Receive(expected.size() + 1, milliseconds(700));
+  const auto [late, rest] = Receive(expected.size() + 1, milliseconds(400));
   EXPECT_EQ(std::pair(early.Status, late.Status), std::pair(DriverOk, DriverOk));
   Bytes received = first;
   received.insert(received.end(), rest.begin(), rest.end());
