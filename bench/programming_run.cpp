@@ -9,10 +9,9 @@
 
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
-#include <random>
 
+#include "SongFiles.h"
 #include "ThrottledDriver.h"
 #include "device/ProgrammingSequence.h"
 #include "device/SimulatedUnit.h"
@@ -35,32 +34,13 @@ struct Silent final : ProgrammerLineObserver, ProgrammingObserver {
   void ShowProgrammerNotFound() override {}
 };
 
-class SongFolder {
- public:
-  SongFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "bench-songs-XXXXXX").string();
-    folder_ = mkdtemp(pattern.data());
-    std::mt19937 random(7);
-    std::vector<char> bytes(SongSize);
-    for (int song = 0; song < Memories * SongsPerMemory; ++song) {
-      for (char& byte : bytes) byte = static_cast<char>(random());
-      std::ofstream(folder_ / Name(song), std::ios::binary).write(bytes.data(), bytes.size());
-    }
+std::vector<ProgramRow> RowsOf(const SongFiles& songs) {
+  std::vector<ProgramRow> rows;
+  for (int song = 0; song < songs.Count(); ++song) {
+    rows.push_back({SongFiles::Name(song), songs.Directory(), SongSize});
   }
-  ~SongFolder() { std::filesystem::remove_all(folder_); }
-
-  std::vector<ProgramRow> Rows() const {
-    std::vector<ProgramRow> rows;
-    for (int song = 0; song < Memories * SongsPerMemory; ++song) {
-      rows.push_back({Name(song), folder_.string() + "/", SongSize});
-    }
-    return rows;
-  }
-
- private:
-  static std::string Name(int song) { return "song" + std::to_string(song) + ".wav"; }
-  std::filesystem::path folder_;
-};
+  return rows;
+}
 
 std::unique_ptr<SimulatedUnit> FullUnit() {
   auto unit = std::make_unique<SimulatedUnit>();
@@ -70,11 +50,11 @@ std::unique_ptr<SimulatedUnit> FullUnit() {
 }
 
 // Probes the unit over the link, as the page does, and lists every song.
-ProgrammingJob JobFor(DeviceLink& link, const SongFolder& songs) {
+ProgrammingJob JobFor(DeviceLink& link, const SongFiles& songs) {
   Silent silent;
   ProgrammingJob job;
   UnitProbe(link, job.Status, silent).ProbeUnit();
-  job.Rows = songs.Rows();
+  job.Rows = RowsOf(songs);
   job.ButtonOneSoundCount = static_cast<int>(job.Rows.size());
   job.ProfileNumber = 7;
   return job;
@@ -100,7 +80,7 @@ std::size_t PeakResidentBytes() {
   return static_cast<std::size_t>(usage.ru_maxrss) * 1024;
 }
 
-bool RunOverInstantLink(const SongFolder& songs) {
+bool RunOverInstantLink(const SongFiles& songs) {
   auto unit = FullUnit();
   DeviceLink link(*unit);
   const ProgrammingJob job = JobFor(link, songs);
@@ -132,7 +112,7 @@ bool RunOverInstantLink(const SongFolder& songs) {
   return result.Succeeded();
 }
 
-bool RunOverFullSpeedLink(const SongFolder& songs) {
+bool RunOverFullSpeedLink(const SongFiles& songs) {
   auto unit = FullUnit();
   ThrottledDriver link1MBs(*unit, FullSpeedFifoBytesPerSecond, ChipBufferBytes);
   DeviceLink link(link1MBs);
@@ -158,7 +138,7 @@ bool RunOverFullSpeedLink(const SongFolder& songs) {
 }  // namespace
 
 int main() {
-  const SongFolder songs;
+  const SongFiles songs(Memories * SongsPerMemory, SongSize);
   const bool instant = RunOverInstantLink(songs);
   const bool fullSpeed = RunOverFullSpeedLink(songs);
   return instant && fullSpeed ? 0 : 1;

@@ -1,0 +1,163 @@
+// The longest stall of the GUI thread while the program talks to a programmer
+// that takes real time: a read that brings less than it asked for waits out
+// its time-out, and bytes cross at about the speed of the wire. The stall is
+// how late a 10 ms timer of the GUI thread fires. Three scenarios of 30 s
+// each (another length in seconds as the argument):
+//   (a) programmer present, unit silent: every probe tick waits for slot 0;
+//   (b) slot 0 answering, slots 1..7 silent: a short programming run, then
+//       the full probe that follows it waits for the seven silent slots;
+//   (c) a programming run of 16 MiB into eight memories of 2 MiB.
+// Target: at most 20 ms in each.
+#include <QEventLoop>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+#include "RealTimeoutDriver.h"
+#include "SongFiles.h"
+#include "ThrottledDriver.h"
+#include "app/GuardedApplication.h"
+#include "app/QtUserPrompts.h"
+#include "app/VantoraApplication.h"
+#include "device/Clock.h"
+#include "device/SimulatedUnit.h"
+#include "device/WireCommands.h"
+#include "programming/ProgrammingPage.h"
+
+namespace {
+
+using Milliseconds = std::chrono::duration<double, std::milli>;
+
+constexpr std::chrono::milliseconds MeterInterval{10};
+constexpr double WireBytesPerSecond = 1'000'000;
+// The programmer chip's buffer for bytes from the host.
+constexpr std::size_t ChipBufferBytes = 256;
+
+// How late a periodic timer of this thread fires, at worst.
+class StallMeter {
+ public:
+  StallMeter() {
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setInterval(MeterInterval);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      const auto now = std::chrono::steady_clock::now();
+      longest_ = std::max(longest_, Milliseconds(now - last_ - MeterInterval));
+      last_ = now;
+    });
+    last_ = std::chrono::steady_clock::now();
+    timer_.start();
+  }
+  double LongestStallMs() const { return longest_.count(); }
+
+ private:
+  QTimer timer_;
+  std::chrono::steady_clock::time_point last_;
+  Milliseconds longest_{0};
+};
+
+// A unit behind a programmer that takes real time.
+struct SlowProgrammer {
+  explicit SlowProgrammer(std::unique_ptr<SimulatedUnit> simulated)
+      : unit(std::move(simulated)),
+        timeouts(*unit),
+        wire(timeouts, WireBytesPerSecond, ChipBufferBytes) {}
+  std::unique_ptr<SimulatedUnit> unit;
+  RealTimeoutDriver timeouts;
+  ThrottledDriver wire;
+};
+
+// The whole program on the given programmer, its event loop run for the
+// given time while the meter watches; `start` runs once the programmer line
+// first reads "Programmer Ready". Prints the longest stall and the lines.
+void Measure(const char* scenario, SlowProgrammer& programmer, std::chrono::seconds duration,
+             const std::function<void(ProgrammingPage&)>& start = {}) {
+  QTemporaryDir programFolder;
+  SystemClock clock;
+  QtUserPrompts prompts;
+  const std::string folder = programFolder.path().toStdString() + "/";
+  AppPorts ports{programmer.wire,
+                 clock,
+                 prompts,
+                 folder,
+                 folder + "Profiles/",
+                 [] {},
+                 [](const QUrl&) { return true; }};
+  VantoraApplication vantora(ports);
+  ProgrammingPage& form1 = *vantora.Pages().Form1;
+  auto* label8 = form1.findChild<QLabel*>(QStringLiteral("Label8"));
+  auto* label3 = form1.findChild<QLabel*>(QStringLiteral("Label3"));
+  vantora.ShowStartPage();
+
+  QTimer starter;
+  if (start) {
+    QObject::connect(&starter, &QTimer::timeout, [&] {
+      if (label8->text() != QStringLiteral("Programmer Ready")) return;
+      starter.stop();
+      start(form1);
+    });
+    starter.start(50);
+  }
+  QEventLoop loop;
+  QTimer::singleShot(duration, &loop, &QEventLoop::quit);
+  const StallMeter meter;
+  loop.exec();
+  std::printf("%-56s longest stall %8.1f ms (target: at most 20)\n", scenario,
+              meter.LongestStallMs());
+  std::printf("%-56s programmer line \"%s\", result line \"%s\"\n", "", qPrintable(label8->text()),
+              qPrintable(label3->text()));
+}
+
+void ProgramSongs(ProgrammingPage& form1, const SongFiles& songs) {
+  std::vector<ProgramListRow> rows;
+  for (int song = 0; song < songs.Count(); ++song) {
+    rows.push_back({SongFiles::Name(song), std::to_string(songs.Size()), 1, songs.Directory()});
+  }
+  form1.FillProgramList(rows, "Bench");
+  form1.SetProgramButtonImage(ProgrammingPage::ProgramMode);
+  form1.bbProgramClick();
+}
+
+void ProgrammerPresentUnitSilent(std::chrono::seconds duration) {
+  SlowProgrammer programmer(SimulatedUnit::StandardUnit());
+  programmer.unit->InjectFault(CmdIdentifySlot, SimulatedFault::Silent);
+  Measure("(a) programmer present, unit silent:", programmer, duration);
+}
+
+void SlotZeroAnsweringThenForceProbe(std::chrono::seconds duration) {
+  auto unit = std::make_unique<SimulatedUnit>();
+  unit->InstallMemory(0, 0x41);
+  for (std::uint8_t slot = 1; slot < MemorySlotCount; ++slot) {
+    unit->InjectFault(CmdIdentifySlot, SimulatedFault::Silent, slot);
+  }
+  SlowProgrammer programmer(std::move(unit));
+  const SongFiles song(1, 4096);
+  Measure("(b) slot 0 answering, 1..7 silent, a run, ForceProbe:", programmer, duration,
+          [&song](ProgrammingPage& form1) { ProgramSongs(form1, song); });
+}
+
+void SixteenMebibyteRun(std::chrono::seconds duration) {
+  auto unit = std::make_unique<SimulatedUnit>();
+  for (int slot = 0; slot < MemorySlotCount; ++slot) unit->InstallMemory(slot, 0x41);
+  unit->RecordWrites(false);
+  SlowProgrammer programmer(std::move(unit));
+  // Eight songs and their table entries fill a memory of 2 MiB less one byte.
+  const SongFiles songs(8 * MemorySlotCount, 256 * 1024 - 32);
+  Measure("(c) a programming run of 16 MiB:", programmer, duration,
+          [&songs](ProgrammingPage& form1) { ProgramSongs(form1, songs); });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  GuardedApplication application(argc, argv);
+  const std::chrono::seconds duration(argc > 1 ? std::atoi(argv[1]) : 30);
+  ProgrammerPresentUnitSilent(duration);
+  SlotZeroAnsweringThenForceProbe(duration);
+  SixteenMebibyteRun(duration);
+  return 0;
+}
