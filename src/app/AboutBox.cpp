@@ -9,7 +9,6 @@
 
 #include "app/JpegDecoder.h"
 #include "app/LinkLabel.h"
-#include "programming/ProgrammingPage.h"
 
 namespace {
 
@@ -105,7 +104,7 @@ LinkLabel* MakeLinkLabel(QWidget* parent, const char* objectName, QRect geometry
 
 }  // namespace
 
-AboutBox::AboutBox(AppPorts& ports, Windows& windows) : ports_(ports), windows_(windows) {
+AboutBox::AboutBox(AppPorts& ports, const UnitStatusHolder& unit) : ports_(ports), unit_(unit) {
   setObjectName(QStringLiteral("frmAbout"));
   setWindowTitle(QStringLiteral("About"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -155,7 +154,7 @@ void AboutBox::showEvent(QShowEvent* event) {
 // last one shows and no line is repeated.
 void AboutBox::FormShow() {
   lbTitle->setText(Title);
-  const QString data = AboutData(QString::fromStdString(windows_.Form1->Status().FirmwareVersion));
+  const QString data = AboutData(QString::fromStdString(unit_.Status().FirmwareVersion));
   lbData->setText(QString(data).replace(CarriageReturn, QLatin1Char('\n')));
   lbEmailSupport->SetTarget(EmailSupportTarget());
 }

@@ -3,7 +3,7 @@
 #include <QDialog>
 
 #include "app/AppPorts.h"
-#include "app/Windows.h"
+#include "devicethread/UnitStatusHolder.h"
 
 class LinkLabel;
 class QLabel;
@@ -22,7 +22,7 @@ class AboutBox : public QDialog {
  public:
   static constexpr QSize ClientSize{460, 405};
 
-  AboutBox(AppPorts& ports, Windows& windows);
+  AboutBox(AppPorts& ports, const UnitStatusHolder& unit);
 
   void lbHomePageClick();
   void lbWebSupportClick();
@@ -36,7 +36,7 @@ class AboutBox : public QDialog {
   void OpenTarget(LinkLabel* label);
 
   AppPorts& ports_;
-  Windows& windows_;
+  const UnitStatusHolder& unit_;
   QLabel* Image1;
   QLabel* lbTitle;
   QLabel* lbData;

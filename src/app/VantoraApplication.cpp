@@ -5,14 +5,16 @@
 #include "editor/ProfileEditor.h"
 #include "programming/ProgrammingPage.h"
 
-VantoraApplication::VantoraApplication(AppPorts ports) : ports_(std::move(ports)) {
+VantoraApplication::VantoraApplication(AppPorts ports)
+    : ports_(std::move(ports)), deviceThread_(ports_.Driver, ports_.Time, unitStatus_) {
   startPage_ = std::make_unique<StartPage>(ports_, windows_);
   windows_.fStart = startPage_.get();
-  programmingPage_ = std::make_unique<ProgrammingPage>(ports_, windows_);
+  programmingPage_ =
+      std::make_unique<ProgrammingPage>(ports_, windows_, deviceThread_, unitStatus_);
   windows_.Form1 = programmingPage_.get();
-  aboutBox_ = std::make_unique<AboutBox>(ports_, windows_);
+  aboutBox_ = std::make_unique<AboutBox>(ports_, unitStatus_);
   windows_.frmAbout = aboutBox_.get();
-  profileEditor_ = std::make_unique<ProfileEditor>(ports_, windows_);
+  profileEditor_ = std::make_unique<ProfileEditor>(ports_, windows_, unitStatus_);
   windows_.Form3 = profileEditor_.get();
 }
 

@@ -4,20 +4,28 @@
 
 #include "app/AppPorts.h"
 #include "app/Windows.h"
+#include "devicethread/DeviceThread.h"
+#include "devicethread/UnitStatusHolder.h"
 
 // The program's four windows, created once in their fixed order; only the
-// start page is shown when the message loop starts.
+// start page is shown when the message loop starts. The application keeps the
+// device thread and the last unit status for the pages.
 class VantoraApplication {
  public:
   explicit VantoraApplication(AppPorts ports);
   ~VantoraApplication();
 
   Windows& Pages() { return windows_; }
+  DeviceThread& Device() { return deviceThread_; }
+  UnitStatusHolder& Unit() { return unitStatus_; }
   void ShowStartPage();
 
  private:
   AppPorts ports_;
   Windows windows_;
+  UnitStatusHolder unitStatus_;
+  // Outlives the pages, so that it stops only once their windows are gone.
+  DeviceThread deviceThread_;
   std::unique_ptr<StartPage> startPage_;
   std::unique_ptr<ProgrammingPage> programmingPage_;
   std::unique_ptr<AboutBox> aboutBox_;

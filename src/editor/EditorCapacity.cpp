@@ -28,7 +28,7 @@ QString GroupedNumber(std::int64_t number) {
 }  // namespace
 
 const UnitStatus& ProfileEditor::Unit() const {
-  return windows_.Form1->Status();
+  return unit_.Status();
 }
 
 std::int64_t ProfileEditor::UsedBytes() const {

@@ -36,9 +36,10 @@ QFont ArialFont(int pixelSize, bool bold) {
 
 }  // namespace
 
-ProfileEditor::ProfileEditor(AppPorts& ports, Windows& windows)
+ProfileEditor::ProfileEditor(AppPorts& ports, Windows& windows, const UnitStatusHolder& unit)
     : Page(ports, "Form3", QStringLiteral("Create Song Profile"), QSize(792, 592)),
       windows_(windows),
+      unit_(unit),
       store_(ports.ProfilesFolder, ports.Prompts, *this) {
   menuBar()->setObjectName(QStringLiteral("MainMenu1"));
   Help1 = AddMenu(menuBar(), "Help1", QStringLiteral("Help"));

@@ -5,6 +5,7 @@
 
 #include "app/Page.h"
 #include "app/Windows.h"
+#include "devicethread/UnitStatusHolder.h"
 #include "profiles/EditorView.h"
 #include "profiles/ProfileStore.h"
 
@@ -23,7 +24,6 @@ class QTabWidget;
 class QTimer;
 class QTreeView;
 class SoundListModel;
-struct UnitStatus;
 
 // The profile editor "Create Song Profile": the profile selector, the
 // "Profiles" menu, the button tabs with their sound lists and the commands
@@ -35,7 +35,7 @@ class ProfileEditor : public Page, private EditorView {
  public:
   static constexpr int PollIntervalMs = 1000;
 
-  ProfileEditor(AppPorts& ports, Windows& windows);
+  ProfileEditor(AppPorts& ports, Windows& windows, const UnitStatusHolder& unit);
   ~ProfileEditor() override;
 
   // The open profile, the editor state and the stored profiles.
@@ -106,6 +106,7 @@ class ProfileEditor : public Page, private EditorView {
   void ShowSounds(int slot) override;
 
   Windows& windows_;
+  const UnitStatusHolder& unit_;
   ProfileStore store_;
 
   QLabel* Label1;

@@ -44,12 +44,12 @@ QString SecondsText(std::int64_t milliseconds) {
   return QString::number(static_cast<double>(milliseconds) * 0.001, 'g', 15);
 }
 
-ProgrammingPage::ProgrammingPage(AppPorts& ports, Windows& windows)
+ProgrammingPage::ProgrammingPage(AppPorts& ports, Windows& windows, DeviceThread& device,
+                                 const UnitStatusHolder& unit)
     : Page(ports, "Form1", QStringLiteral("Program Vantora"), QSize(792, 573)),
       windows_(windows),
-      deviceLink_(ports.Driver),
-      unitProbe_(deviceLink_, unitStatus_, *this),
-      programmingRun_(deviceLink_, ports.Time) {
+      device_(device),
+      unit_(unit) {
   ListView1 = new QTreeWidget(client_);
   ListView1->setObjectName(QStringLiteral("ListView1"));
   ListView1->setRootIsDecorated(false);
@@ -97,18 +97,17 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, Windows& windows)
   Timer1->setInterval(ProbeIntervalMs);
   connect(Timer1, &QTimer::timeout, this, &ProgrammingPage::Timer1Timer);
 
-  connect(
-      &programmingRun_, &ProgrammingRun::ResultLineCleared, this,
-      [this] { ShowStatusText(Label3, QString()); }, Qt::QueuedConnection);
-  connect(&programmingRun_, &ProgrammingRun::ProgressChanged, ProgressBar1, &QProgressBar::setValue,
-          Qt::QueuedConnection);
-  connect(
-      &programmingRun_, &ProgrammingRun::ProgrammerNotFound, this,
-      [this] { ShowProgrammerLine(ProgrammerLine::NotFound); }, Qt::QueuedConnection);
-  connect(&programmingRun_, &ProgrammingRun::Ended, this, &ProgrammingPage::ShowProgrammingResult);
+  connect(&device_, &DeviceThread::UnitProbed, this,
+          [this](const UnitStatus&, ProgrammerLine line) { ShowProgrammerLine(line); });
+  connect(&device_, &DeviceThread::ResultLineCleared, this,
+          [this] { ShowStatusText(Label3, QString()); });
+  connect(&device_, &DeviceThread::ProgressChanged, ProgressBar1, &QProgressBar::setValue);
+  connect(&device_, &DeviceThread::ProgrammerNotFound, this,
+          [this] { ShowProgrammerLine(ProgrammerLine::NotFound); });
+  connect(&device_, &DeviceThread::ProgrammingEnded, this, &ProgrammingPage::ShowProgrammingResult);
 
   ApplyDesignSize();
-  unitProbe_.ProbeUnit();
+  device_.RequestProbe();
   Timer1->start();
 }
 
@@ -132,7 +131,7 @@ void ProgrammingPage::SetProgramButtonImage(int face) {
 }
 
 void ProgrammingPage::Timer1Timer() {
-  unitProbe_.ProbeUnit();
+  device_.RequestProbe();
 }
 
 void ProgrammingPage::ShowProgrammerLine(ProgrammerLine line) {
@@ -145,12 +144,12 @@ void ProgrammingPage::ShowProgrammerLine(ProgrammerLine line) {
 
 void ProgrammingPage::bbProgramClick() {
   // Assistive technology can press the button even while input is held.
-  if (programmingRun_.IsRunning()) return;
+  if (inputHold_.IsHeld()) return;
   if (programButtonImage_ == FinishMode) {
     EndApplication();
     return;
   }
-  if (!unitStatus_.UnitPresent) {
+  if (!unit_.Status().UnitPresent) {
     ShowStatusText(Label3, QStringLiteral("Vantora Must Be Connected"), FailureColour);
     return;
   }
@@ -159,7 +158,8 @@ void ProgrammingPage::bbProgramClick() {
   ProgressBar1->setRange(0, 100);
   ProgressBar1->setValue(0);
   runStartMilliseconds_ = ports_.Time.NowMilliseconds();
-  programmingRun_.Start(JobForProgramList());
+  inputHold_.Hold();
+  device_.RequestProgramming(JobForProgramList());
 }
 
 ProgrammingJob ProgrammingPage::JobForProgramList() const {
@@ -168,7 +168,7 @@ ProgrammingJob ProgrammingPage::JobForProgramList() const {
     job.Rows.push_back({row.FileName, row.Directory, ReadSizeText(row.SizeText)});
     if (row.ButtonNumber == 1) ++job.ButtonOneSoundCount;
   }
-  job.Status = unitStatus_;
+  job.Status = unit_.Status();
   // Read here, on the page's thread: nothing can change the profile file
   // while the run holds every page's input.
   job.ProfileNumber = windows_.Form3->Profiles().ReadProfileNumber(profileName_);
@@ -176,18 +176,19 @@ ProgrammingJob ProgrammingPage::JobForProgramList() const {
 }
 
 // The end of bbProgramClick, once the run is over.
-void ProgrammingPage::ShowProgrammingResult(int code, const QString& errorText) {
-  if (code == ProgrammingSucceeded) {
+void ProgrammingPage::ShowProgrammingResult(const ProgrammingResult& result) {
+  inputHold_.Release();
+  if (result.Succeeded()) {
     const std::int64_t elapsed = ports_.Time.NowMilliseconds() - runStartMilliseconds_;
     ShowStatusText(Label3,
                    QStringLiteral("Success! ") + SecondsText(elapsed) + QStringLiteral(" seconds"),
                    SuccessColour);
     SetProgramButtonImage(FinishMode);
   } else {
-    ShowStatusText(Label3, errorText, FailureColour);
+    ShowStatusText(Label3, QString::fromStdString(result.ErrorText), FailureColour);
   }
   ProgressBar1->setValue(0);
-  unitProbe_.ForceProbe();
+  device_.RequestForceProbe();
   Timer1->start();
   emit ProgrammingEnded();
 }
@@ -241,6 +242,6 @@ void ProgrammingPage::closeEvent(QCloseEvent* event) {
 }
 
 void ProgrammingPage::FormClose() {
-  deviceLink_.CloseLink();
+  device_.Stop();
   EndApplication();
 }

@@ -6,11 +6,11 @@
 
 #include "app/Page.h"
 #include "app/Windows.h"
-#include "device/DeviceLink.h"
 #include "device/ProgrammingSequence.h"
 #include "device/UnitProbe.h"
-#include "device/UnitStatus.h"
-#include "programming/ProgrammingRun.h"
+#include "devicethread/DeviceThread.h"
+#include "devicethread/UnitStatusHolder.h"
+#include "programming/InputHold.h"
 
 class HelpPane;
 class QLabel;
@@ -27,10 +27,10 @@ struct ProgramListRow {
   std::string Directory;  // ends in "/"
 };
 
-// The programming page "Program Vantora". It owns the device side: the link
-// to the programmer and the unit status that its timer keeps current, whether
-// the page is visible or not.
-class ProgrammingPage : public Page, private ProgrammerLineObserver {
+// The programming page "Program Vantora". Its timer keeps the unit status
+// current through the device thread, whether the page is visible or not, and
+// it programs the unit there, holding every page's input while the run lasts.
+class ProgrammingPage : public Page {
   Q_OBJECT
 
  public:
@@ -39,10 +39,9 @@ class ProgrammingPage : public Page, private ProgrammerLineObserver {
   static constexpr int ProgramMode = 0;
   static constexpr int FinishMode = 1;
 
-  ProgrammingPage(AppPorts& ports, Windows& windows);
+  ProgrammingPage(AppPorts& ports, Windows& windows, DeviceThread& device,
+                  const UnitStatusHolder& unit);
 
-  const UnitStatus& Status() const { return unitStatus_; }
-  const DeviceLink& Link() const { return deviceLink_; }
   const std::string& ProfileName() const { return profileName_; }
   int ProgramButtonImage() const { return programButtonImage_; }
 
@@ -70,15 +69,15 @@ class ProgrammingPage : public Page, private ProgrammerLineObserver {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void ShowProgrammerLine(ProgrammerLine line) override;
+  void ShowProgrammerLine(ProgrammerLine line);
   void FormClose();
   ProgrammingJob JobForProgramList() const;
-  void ShowProgrammingResult(int code, const QString& errorText);
+  void ShowProgrammingResult(const ProgrammingResult& result);
 
   Windows& windows_;
-  DeviceLink deviceLink_;
-  UnitStatus unitStatus_;
-  UnitProbe unitProbe_;
+  DeviceThread& device_;
+  const UnitStatusHolder& unit_;
+  InputHold inputHold_;
   std::vector<ProgramListRow> programList_;
   std::string profileName_;
   int programButtonImage_ = ProgramMode;
@@ -92,9 +91,6 @@ class ProgrammingPage : public Page, private ProgrammerLineObserver {
   QPushButton* bbProgram;
   HelpPane* Panel1;
   QTimer* Timer1;
-
-  // Declared last: it waits for a run in progress before the link goes.
-  ProgrammingRun programmingRun_;
 };
 
 // Elapsed milliseconds as seconds in the shortest decimal form: 2500 gives

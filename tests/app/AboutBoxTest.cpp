@@ -21,7 +21,7 @@ TEST_F(AboutBoxTest, AboutOpensTheBoxWithBothVersionsOverADarkPictureAndLinksTha
 
   for (bool attached : {true, false, true}) {
     unit->Attach(attached);
-    Pages().Form1->Timer1Timer();
+    Probe();
     box->show();
     EXPECT_EQ(Find<QLabel>(box, "lbTitle")->text(), "Vantora Programming Software");
     EXPECT_EQ(Find<QLabel>(box, "lbData")->text(),
@@ -31,6 +31,13 @@ TEST_F(AboutBoxTest, AboutOpensTheBoxWithBothVersionsOverADarkPictureAndLinksTha
         << "built anew on each showing";
     box->hide();
   }
+  UnitStatus stored;
+  stored.FirmwareVersion = "12.34";
+  vantora->Unit().Store(stored);
+  box->show();
+  EXPECT_TRUE(Find<QLabel>(box, "lbData")->text().contains("Product SW Version: 12.34\n"))
+      << "the application's unit status";
+  box->hide();
 
   const QPixmap picture = Find<QLabel>(box, "Image1")->pixmap();
   EXPECT_EQ(box->size(), QSize(460, 405));

@@ -4,9 +4,11 @@
 
 #include <QAction>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <memory>
 
 #include "app/AboutBox.h"
@@ -43,7 +45,9 @@ inline QString ShownPage(QWidget* page) {
   return Find<QTextBrowser>(page, "WebInfo")->source().fileName();
 }
 
-// The whole program on a simulated unit, with scripted prompts and an opener that records.
+// The whole program on a simulated unit, with scripted prompts and an opener
+// that records. The tests probe by hand: the probe timer is stopped, so that
+// the device thread never reads the unit while a test changes it.
 class AppFixture : public ::testing::Test {
  protected:
   void StartProgram() {
@@ -51,7 +55,16 @@ class AppFixture : public ::testing::Test {
         AppPorts{*unit, clock, prompts, ProgramFolder(), ProgramFolder() + "Profiles/",
                  [this] { ++endRequests; },
                  [this](const QUrl& url) { return openedUrls.push_back(url), openSucceeds; }});
+    QSignalSpy firstProbe(&vantora->Device(), &DeviceThread::UnitProbed);
     vantora->ShowStartPage();
+    Find<QTimer>(Pages().Form1, "Timer1")->stop();
+    ASSERT_TRUE(firstProbe.wait(10000)) << "the programming page's first probe";
+  }
+  // One tick of the programming page's probe timer, and its snapshot.
+  void Probe() {
+    QSignalSpy probed(&vantora->Device(), &DeviceThread::UnitProbed);
+    Pages().Form1->Timer1Timer();
+    ASSERT_TRUE(probed.wait(10000));
   }
   std::string ProgramFolder() const { return programFolder.path().toStdString() + "/"; }
   QString ProgramPath(const QString& relative) const { return programFolder.filePath(relative); }

@@ -29,14 +29,14 @@ TEST_F(PageFlowTest, StartTransitionsSizesProbesAndClosing) {
   EXPECT_EQ(faces, QStringList({"Next", "Previous", "Program", "Previous", "Next"}));
   auto* program = Find<QPushButton>(pages.Form1, "bbProgram");
   EXPECT_TRUE(program->text().isEmpty() && program->iconSize() == QSize(140, 40)) << "a picture";
+  EXPECT_TRUE(Find<QTimer>(pages.Form3, "Timer1")->isActive()) << "the fixture stops Form1's";
   for (const auto& [page, interval] :
        {std::pair<QWidget*, int>{pages.Form1, 2500}, {pages.Form3, 1000}}) {
-    EXPECT_TRUE(Find<QTimer>(page, "Timer1")->isActive());
     EXPECT_EQ(Find<QTimer>(page, "Timer1")->interval(), interval);
   }
 
   auto* label8 = Find<QLabel>(pages.Form1, "Label8");
-  EXPECT_EQ(label8->text(), "Programmer Ready") << "probed at once";
+  EXPECT_EQ(label8->text(), "Programmer Ready") << "the first probe";
 
   auto* label3 = Find<QLabel>(pages.Form1, "Label3");
   label3->setText("Success! 3 seconds");
@@ -76,7 +76,7 @@ TEST_F(PageFlowTest, StartTransitionsSizesProbesAndClosing) {
 
   for (bool attached : {false, true, false}) {
     unit->Attach(attached);
-    pages.Form1->Timer1Timer();
+    Probe();
     EXPECT_EQ(label8->text(), attached ? "Programmer Ready" : "Programmer Not Found");
     EXPECT_EQ(StatusColour(label8), attached ? SuccessColour : FailureColour);
   }
@@ -85,11 +85,12 @@ TEST_F(PageFlowTest, StartTransitionsSizesProbesAndClosing) {
   unit->Attach(true);
   unit->InjectFault(CmdIdentifySlot, SimulatedFault::Silent, 0);
   unit->FailClose(true);
-  pages.Form1->Timer1Timer();
-  ASSERT_NE(pages.Form1->Link().Handle, 0u);
+  Probe();
+  ASSERT_TRUE(unit->IsOpen());
   unit->FailClose(false);
+  QSignalSpy stopped(&vantora->Device(), &DeviceThread::Stopped);
   for (Page* page : all) page->close();
-  EXPECT_EQ(pages.Form1->Link().Handle, 0u);
+  ASSERT_TRUE(stopped.wait(10000)) << "closing the programming page stops the device thread";
   EXPECT_FALSE(unit->IsOpen());
   EXPECT_EQ(endRequests, 3);
 }

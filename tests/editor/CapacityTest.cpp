@@ -48,6 +48,13 @@ TEST_F(CapacityTest, OneMemoryTakesTheFirstSoundAndTheStatusBarShowsTheNeed) {
             "- 100% Connected Size : 2,097,151 Used : 3,000,000,016 Remaining : -2,997,902,865")
       << "a file of 2 GiB or more never fits";
   EXPECT_EQ(ShownWith({1048576}).left(5), "+ 50%");
+
+  UnitStatus stored = vantora->Unit().Status();
+  stored.Slots[0].Capacity = 2000000;
+  vantora->Unit().Store(stored);
+  EXPECT_EQ(ShownWith({1000000, 1200000}),
+            "+- 100% Connected Size : 2,000,000 Used : 2,200,032 Remaining : -200,032")
+      << "the application's unit status";
 }
 
 TEST_F(CapacityTest, SoundsArePackedIntoTheRecognisedMemoriesInSlotOrder) {

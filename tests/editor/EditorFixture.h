@@ -40,7 +40,7 @@ class EditorFixture : public AppFixture {
   bool& Changed() { return editor->Profiles().State().Changed; }
   // Runs the probe and the editor's polling once, as their timers do.
   void Tick() {
-    Pages().Form1->Timer1Timer();
+    Probe();
     editor->Timer1Timer();
   }
 

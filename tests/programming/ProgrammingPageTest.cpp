@@ -21,6 +21,7 @@
 #include "support/GatedDriver.h"
 #include "support/ManualClock.h"
 #include "support/ScriptedPrompts.h"
+#include "support/SignalWait.h"
 #include "support/SongFolder.h"
 
 // Readable failure messages for the texts of the page.
@@ -38,8 +39,10 @@ class ProgrammingPageTest : public ::testing::Test {
 
   void StartProgram() {
     vantora = std::make_unique<VantoraApplication>(ports);
+    QSignalSpy firstProbe(&vantora->Device(), &DeviceThread::UnitProbed);
     vantora->ShowStartPage();
     form1 = vantora->Pages().Form1;
+    ASSERT_TRUE(firstProbe.wait(10000)) << "the page's first probe";
   }
   void WriteFile(const std::string& path, const std::string& text) {
     std::filesystem::create_directories(std::filesystem::path(folder + path).parent_path());
@@ -124,15 +127,17 @@ TEST_F(ProgrammingPageTest, ProgramsTheEditorsSoundsAndShowsHowEachRunEnded) {
   auto* label3 = Find<QLabel>("Label3");
   auto* timer = Find<QTimer>("Timer1");
   auto* progressBar = Find<QProgressBar>("ProgressBar1");
+  timer->stop();  // no tick may probe while the test changes the unit
   QSignalSpy ended(form1, &ProgrammingPage::ProgrammingEnded);
+  QSignalSpy probed(&vantora->Device(), &DeviceThread::UnitProbed);
   unit->InjectFault(CmdBeginMemory, SimulatedFault::Refused, std::nullopt, 1);
   Click("bbProgram");
   ASSERT_TRUE(ended.wait(10000));
   EXPECT_EQ(label3->text(), "ERROR -8.");
   EXPECT_EQ(StatusColour(label3), FailureColour);
   EXPECT_TRUE(timer->isActive());
-  EXPECT_EQ(unit->Traffic().Writes.back(), (std::vector<std::uint8_t>{CmdReadButtonCount, 0}))
-      << "the unit was probed afresh";
+  ASSERT_TRUE(Arrived(probed)) << "the unit is probed afresh after the run";
+  EXPECT_EQ(unit->Traffic().Writes.back(), (std::vector<std::uint8_t>{CmdReadButtonCount, 0}));
 
   // Again, held in the middle: the page follows the run while no page takes input.
   QSignalSpy progress(progressBar, &QProgressBar::valueChanged);
@@ -158,7 +163,8 @@ TEST_F(ProgrammingPageTest, ProgramsTheEditorsSoundsAndShowsHowEachRunEnded) {
   for (const QList<QVariant>& change : progress) values.append(change.first().toInt());
   EXPECT_EQ(values, (QList<int>{40, 81, 100, 0})) << "one step per 4096-byte piece, then back to 0";
   EXPECT_TRUE(timer->isActive());
-  EXPECT_EQ(form1->Status().Slots[0].ProfileNumber, 7) << "the unit was probed afresh";
+  ASSERT_TRUE(Arrived(probed, 2));
+  EXPECT_EQ(vantora->Unit().Status().Slots[0].ProfileNumber, 7) << "the unit was probed afresh";
   EXPECT_EQ(Find<QPushButton>("bbProgram")->accessibleName(), "Finish");
 
   Click("bbProgram");
@@ -175,4 +181,18 @@ TEST_F(ProgrammingPageTest, ProgramsTheEditorsSoundsAndShowsHowEachRunEnded) {
   EXPECT_EQ(list->topLevelItemCount(), 2) << "the list is filled afresh";
   form1->FillProgramList({}, "Quiet");
   EXPECT_EQ(form1->ProfileName(), "Quiet");
+}
+
+TEST_F(ProgrammingPageTest, ClosingThePageDuringAProbeClosesTheLinkOnceTheProbeHasEnded) {
+  StartProgram();
+  Find<QTimer>("Timer1")->stop();
+  gate.CloseAt(CmdReadVersion);
+  vantora->Device().RequestForceProbe();
+  ASSERT_TRUE(gate.WaitUntilReached());
+  form1->close();
+  EXPECT_EQ(endRequests, 1);
+  // The pages go while the probe is held; its snapshot then has no page to reach.
+  QObject::connect(form1, &QObject::destroyed, [this] { gate.Open(); });
+  vantora.reset();
+  EXPECT_FALSE(unit->IsOpen());
 }
