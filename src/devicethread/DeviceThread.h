@@ -44,7 +44,7 @@ class DeviceThread : public QObject {
   void ProgrammerNotFound();
   // The run's last report.
   void ProgrammingEnded(const ProgrammingResult& result);
-  // The thread has ended after Stop; the link is closed.
+  // The thread has ended after Stop closed the link.
   void Stopped();
 
  private:
