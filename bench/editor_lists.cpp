@@ -21,6 +21,7 @@
 #include "device/Clock.h"
 #include "device/SimulatedUnit.h"
 #include "editor/ProfileEditor.h"
+#include "support/SoundFiles.h"
 
 namespace {
 
@@ -43,8 +44,9 @@ void WriteProfiles(const std::string& folder) {
 std::vector<QString> WriteSounds(const std::string& folder, int count) {
   std::vector<QString> paths;
   for (int number = 0; number < count; ++number) {
-    const std::string path = folder + "sound" + std::to_string(number) + ".mp3";
-    std::ofstream(path, std::ios::binary) << std::string(1000, 'x');
+    // Real sounds: a file joins a list only once it decodes.
+    const std::string path = folder + "sound" + std::to_string(number) + ".wav";
+    WriteWav(path, 1000);
     paths.push_back(QString::fromStdString(path));
   }
   return paths;

@@ -30,17 +30,33 @@ bool IsSoundFileName(const QString& path) {
 
 }  // namespace
 
-void ProfileEditor::AddSoundFile(const QString& path) {
+bool ProfileEditor::AddSoundFile(const QString& path) {
   const int slot = PageControl1->currentIndex();
+  bool isSound = true;
   if (slot >= 0 && PageControl1->isTabVisible(slot)) {
-    std::optional<SoundEntry> sound =
-        SoundToAdd(store_.Profile().Buttons[slot], path.toStdString());
-    if (sound) {
-      soundLists_[slot]->AppendSound(std::move(*sound));
+    SoundAddition addition = SoundToAdd(store_.Profile().Buttons[slot], path.toStdString());
+    isSound = !addition.NotASound;
+    if (addition.Sound) {
+      WarnIfLargerThanUnit(*addition.Sound);
+      soundLists_[slot]->AppendSound(std::move(*addition.Sound));
       store_.State().Changed = true;
     }
   }
   RefreshCapacity();
+  return isSound;
+}
+
+void ProfileEditor::WarnIfLargerThanUnit(const SoundEntry& sound) {
+  // Added all the same: the profile may be meant for a larger unit.
+  if (Unit().UnitPresent && sound.Need() > Unit().TotalCapacity()) {
+    ShowInfo(sound.FileName + " is larger than the unit's memory", InfoColour::Failure);
+  }
+}
+
+void ProfileEditor::ShowRefusedFiles(const QStringList& names) {
+  if (names.isEmpty()) return;
+  ports_.Prompts.Ask({"These files are not MP3 or WAV sounds: " + names.join(", ").toStdString(),
+                      "", PromptButtons::Ok, PromptIcon::Exclamation});
 }
 
 void ProfileEditor::AddSounds() {
@@ -49,10 +65,13 @@ void ProfileEditor::AddSounds() {
   dialog.Title = "Select MP3 File(s)";
   dialog.Filters = {{"MP3 files (*.mp3)", "*.MP3"}, {" Wav files (*.wav)", "*.WAV"}};
   dialog.MultipleFiles = true;
+  QStringList refused;
   for (const std::string& path : ports_.Prompts.ChooseFiles(dialog)) {
-    AddSoundFile(QString::fromStdString(path));
+    const QString file = QString::fromStdString(path);
+    if (!AddSoundFile(file)) refused << QFileInfo(file).fileName();
   }
   RefreshCapacity();
+  ShowRefusedFiles(refused);
 }
 
 void ProfileEditor::AddSongs1Click() {
@@ -145,10 +164,16 @@ void ProfileEditor::FormDropFiles(const QDropEvent& drop) {
   QWidget* target = client_->childAt(client_->mapFrom(this, drop.position().toPoint()));
   while (target != nullptr && target->parentWidget() != client_) target = target->parentWidget();
   if (target != PageControl1 || !target->isEnabled()) return;
+  QStringList refused;
   for (const QUrl& url : drop.mimeData()->urls()) {
     if (!url.isLocalFile()) continue;
     const QString path = url.toLocalFile();
-    if (IsSoundFileName(path)) AddSoundFile(path);
+    if (!IsSoundFileName(path) || !AddSoundFile(path)) refused << QFileInfo(path).fileName();
+  }
+  // Told once the drop is over: the file manager waits for its end.
+  if (!refused.isEmpty()) {
+    QMetaObject::invokeMethod(
+        this, [this, refused] { ShowRefusedFiles(refused); }, Qt::QueuedConnection);
   }
 }
 

@@ -49,8 +49,9 @@ class ProfileEditor : public Page, private EditorView {
   void CountFittingSounds();
   void UpdateStatusBar();
 
-  // Adds one file to the active tab's list.
-  void AddSoundFile(const QString& path);
+  // Adds one file to the active tab's list; false when the file opens but
+  // is no MP3 or WAV sound.
+  bool AddSoundFile(const QString& path);
   void AddSounds();
   void RemoveCheckedSounds();
 
@@ -93,6 +94,9 @@ class ProfileEditor : public Page, private EditorView {
   void CreateSoundMenus();
   void CreateCapacityDisplay();
   void StartRowDrag(QTreeView* list);
+  void WarnIfLargerThanUnit(const SoundEntry& sound);
+  // One message naming every file refused as no sound.
+  void ShowRefusedFiles(const QStringList& names);
   void TrimTabsToUnit();
   void ShowActiveTabOrBtn1();
   const UnitStatus& Unit() const;

@@ -2,10 +2,30 @@
 
 #include <algorithm>
 
+#include "profiles/SoundFormat.h"
+
+namespace {
+
+// "Length : 1.5 seconds, 22050 Hz, 2 channels"
+QString FormatLine(const SoundFormat& format) {
+  return QStringLiteral("Length : %1 seconds, %2 Hz, %3 %4")
+      .arg(QString::number(format.Seconds(), 'f', 1))
+      .arg(format.SampleRate)
+      .arg(format.Channels)
+      .arg(format.Channels == 1 ? QStringLiteral("channel") : QStringLiteral("channels"));
+}
+
+}  // namespace
+
 QString ListView1InfoTip(const SoundEntry& sound) {
-  return QStringLiteral("Name : ") + QString::fromStdString(sound.FileName) +
-         QStringLiteral("\nPath : ") + QString::fromStdString(sound.Directory) +
-         QStringLiteral("\nDouble Click To Play.");
+  QString tip = QStringLiteral("Name : ") + QString::fromStdString(sound.FileName) +
+                QStringLiteral("\nPath : ") + QString::fromStdString(sound.Directory) +
+                QLatin1Char('\n');
+  // Read when the tip is asked for: the file may have changed since it was added.
+  if (const std::optional<SoundFormat> format = DecodeSound(sound.FullPath())) {
+    tip += FormatLine(*format) + QLatin1Char('\n');
+  }
+  return tip + QStringLiteral("Double Click To Play.");
 }
 
 SoundListModel::SoundListModel(SongProfile& profile, int slot, const EditorState& state,

@@ -9,7 +9,8 @@
 // The background of the sounds that fit into the unit: a light blue.
 inline const QColor FittingSoundColour{102, 204, 255};
 
-// The tip of a row: its name, its folder and how to play it.
+// The tip of a row: its name, its folder, its length, sample rate and
+// channels as its decoder reads them, and how to play it.
 QString ListView1InfoTip(const SoundEntry& sound);
 
 // The rows of one button's list: a view of the slot's sounds, which stay the

@@ -74,7 +74,7 @@ TEST_F(CapacityTest, TheUnitsArrivalTrimsTheTabsOnceAndItsDepartureClearsTheCoun
   unit->Attach(true);
   prompts.Open = true;
   Tick();
-  EXPECT_EQ(Shown(), "- 0% Connected Size : 2,359,294 Used : 2,000,042 Remaining : 359,252");
+  EXPECT_EQ(Shown(), "- 0% Connected Size : 2,359,294 Used : 2,000,132 Remaining : 359,162");
   EXPECT_EQ(VisibleTabs(), "11100000") << "nothing changes under an open question";
   prompts.Open = false;
   Tick();
@@ -87,7 +87,7 @@ TEST_F(CapacityTest, TheUnitsArrivalTrimsTheTabsOnceAndItsDepartureClearsTheCoun
   editor->AddSoundFile(Sound("a.mp3"));
   unit->Attach(false);
   Tick();
-  EXPECT_EQ(Shown(), "- 0% Disconnected Size : 0 Used : 26 Remaining : -26");
+  EXPECT_EQ(Shown(), "- 0% Disconnected Size : 0 Used : 116 Remaining : -116");
   EXPECT_FALSE(editor->Profiles().State().UnitConnected);
 }
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/AppFixture.h"
+#include "support/SoundFiles.h"
 #include "support/TemporaryFolder.h"
 
 // The editor shown on the profile "Alpha" (three buttons), and a folder of sound files.
@@ -18,9 +19,9 @@ class EditorFixture : public AppFixture {
     ShowInPlaceOf(editor, Pages().fStart);
   }
   std::string Profiles() const { return ProgramFolder() + "Profiles/"; }
-  // A sound file of the given size in the sounds folder; its path.
-  QString Sound(const std::string& name, std::size_t size = 10) {
-    WriteFile(sounds.Path() + name, std::string(size, 'x'));
+  // A WAV sound of the given size in the sounds folder, whatever its name; its path.
+  QString Sound(const std::string& name, std::size_t size = 100) {
+    WriteWav(sounds.Path() + name, size);
     return QString::fromStdString(sounds.Path() + name);
   }
   QTreeView* List(int button) { return Find<QTreeView>(editor, QString("ListView%1").arg(button)); }

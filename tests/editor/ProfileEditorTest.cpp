@@ -36,7 +36,7 @@ TEST_F(ProfileEditorTest,
   const QAbstractItemModel* rows = List(1)->model();
   ASSERT_EQ(rows->rowCount(), 1);
   EXPECT_EQ(rows->index(0, 0).data().toString() + " " + rows->index(0, 1).data().toString(),
-            "door.mp3 10");
+            "door.mp3 100");
 
   List(1)->setCurrentIndex(rows->index(0, 0));
   QTest::keyClick(List(1), Qt::Key_Space);

@@ -1,16 +1,19 @@
 #include <QDropEvent>
+#include <QLabel>
 #include <QMimeData>
 
 #include "EditorFixture.h"
+#include "app/StatusText.h"
 
 using SoundListsTest = EditorFixture;
 
 TEST_F(SoundListsTest, SoundsAreAddedOncePerNameToTheActiveTabUpToTheLimitByDialogOrDrop) {
   ShowEditor();
   std::filesystem::create_directory(sounds.Path() + "other");
-  prompts.ChosenFiles = {{Sound("bell.mp3", 0).toStdString(), Sound("other/bell.mp3").toStdString(),
-                          Sound("Bell.mp3").toStdString(), sounds.Path() + "missing.mp3"},
-                         {}};
+  prompts.ChosenFiles = {
+      {Sound("bell.mp3", 44).toStdString(), Sound("other/bell.mp3").toStdString(),
+       Sound("Bell.mp3").toStdString(), sounds.Path() + "missing.mp3"},
+      {}};
   Choose(editor, "AddSongs1");
   Choose(editor, "AddSongs2");
   const FileDialog& dialog = prompts.Dialogs.at(0);
@@ -19,14 +22,17 @@ TEST_F(SoundListsTest, SoundsAreAddedOncePerNameToTheActiveTabUpToTheLimitByDial
   EXPECT_TRUE(dialog.MultipleFiles);
   EXPECT_EQ(prompts.Dialogs.size(), 2u) << "the list's popup menu asks too";
   EXPECT_EQ(Names(1), (QStringList{"bell.mp3", "Bell.mp3"}));
-  EXPECT_EQ(List(1)->model()->index(0, 1).data(), "0") << "the size column";
+  EXPECT_EQ(List(1)->model()->index(0, 1).data(), "44") << "the size column";
   EXPECT_TRUE(Changed());
 
   // Files dragged from the file manager reach the window through the control under them.
   Tabs()->setCurrentIndex(2);
+  WriteFile(sounds.Path() + "notes.mp3", "a text file renamed");
+  WriteFile(sounds.Path() + "notes.txt", "a text file");
   QMimeData files;
   files.setUrls({QUrl::fromLocalFile(Sound("tune.Mp3")), QUrl::fromLocalFile(Sound("tune.wav")),
-                 QUrl::fromLocalFile(Sound("notes.txt"))});
+                 QUrl::fromLocalFile(QString::fromStdString(sounds.Path() + "notes.mp3")),
+                 QUrl::fromLocalFile(QString::fromStdString(sounds.Path() + "notes.txt"))});
   for (QWidget* onto : {Find(editor, "Info"), static_cast<QWidget*>(Tabs()->tabBar())}) {
     QDragEnterEvent enter(onto->rect().center(), Qt::CopyAction, &files, Qt::LeftButton, {});
     QCoreApplication::sendEvent(onto, &enter);
@@ -34,6 +40,11 @@ TEST_F(SoundListsTest, SoundsAreAddedOncePerNameToTheActiveTabUpToTheLimitByDial
     QCoreApplication::sendEvent(onto, &drop);
     EXPECT_EQ(Names(3).join(","), onto == Tabs()->tabBar() ? "tune.Mp3,tune.wav" : "");
   }
+  prompts.Answers = {PromptAnswer::Ok};
+  QCoreApplication::processEvents();
+  ASSERT_EQ(prompts.Questions.size(), 1u) << "one message, once the drop is over";
+  EXPECT_EQ(prompts.Questions[0].Text,
+            "These files are not MP3 or WAV sounds: notes.mp3, notes.txt");
   for (int n = 2; n < 255; ++n) editor->AddSoundFile(Sound("s" + std::to_string(n) + ".wav"));
   EXPECT_EQ(List(3)->model()->rowCount(), 254);
 }
@@ -43,9 +54,6 @@ TEST_F(SoundListsTest, RowsPlayMoveAndAreRemovedAndButtonsAreAddedAndRemoved) {
   ShowEditor();
   for (const char* name : {"a.mp3", "b.mp3", "c.mp3", "d.mp3"}) editor->AddSoundFile(Sound(name));
   QTreeView* list = List(1);
-  EXPECT_EQ(
-      list->model()->index(0, 0).data(Qt::ToolTipRole).toString(),
-      "Name : a.mp3\nPath : " + QString::fromStdString(sounds.Path()) + "\nDouble Click To Play.");
   editor->ListView1DblClick(list);
   EXPECT_TRUE(openedUrls.empty()) << "nothing is selected";
   list->setCurrentIndex(list->model()->index(0, 0));
@@ -104,4 +112,34 @@ TEST_F(SoundListsTest, RowsPlayMoveAndAreRemovedAndButtonsAreAddedAndRemoved) {
   Tick();
   for (int times = 0; times < 8; ++times) Choose(editor, "AddButton1");
   EXPECT_EQ(VisibleTabs(), "11111111") << "without a unit all eight buttons can be added";
+}
+
+TEST_F(SoundListsTest, OnlyRealSoundsJoinAListTheirTipTellsTheirFormatAndTheOversizedAreWarned) {
+  ShowEditor();  // on the standard unit: 2,359,294 bytes in all
+  WriteTone(sounds.Path() + "chime.wav", 1.5, 22050, 2);
+  WriteTone(sounds.Path() + "bell.mp3", 2.0, 44100, 1);
+  WriteFile(sounds.Path() + "notes.mp3", "a text file renamed");
+  WriteFile(sounds.Path() + "empty.wav", "");
+  Sound("huge.wav", 2359294 - 16 + 1);
+  prompts.ChosenFiles = {{sounds.Path() + "chime.wav", sounds.Path() + "notes.mp3",
+                          sounds.Path() + "bell.mp3", sounds.Path() + "empty.wav",
+                          sounds.Path() + "huge.wav"}};
+  prompts.Answers = {PromptAnswer::Ok};
+  Choose(editor, "AddSongs1");
+  EXPECT_EQ(Names(1), (QStringList{"chime.wav", "bell.mp3", "huge.wav"}));
+  ASSERT_EQ(prompts.Questions.size(), 1u);
+  EXPECT_EQ(prompts.Questions[0].Text,
+            "These files are not MP3 or WAV sounds: notes.mp3, empty.wav");
+  auto* info = Find<QLabel>(editor, "Info");
+  EXPECT_EQ(info->text(), "huge.wav is larger than the unit's memory");
+  EXPECT_EQ(StatusColour(info), FailureColour);
+
+  const QString folder = QString::fromStdString(sounds.Path());
+  const QStringList tips{"Name : chime.wav\nPath : " + folder +
+                             "\nLength : 1.5 seconds, 22050 Hz, 2 channels\nDouble Click To Play.",
+                         "Name : bell.mp3\nPath : " + folder +
+                             "\nLength : 2.0 seconds, 44100 Hz, 1 channel\nDouble Click To Play."};
+  for (int row = 0; row < tips.size(); ++row) {
+    EXPECT_EQ(List(1)->model()->index(row, 0).data(Qt::ToolTipRole).toString(), tips[row]);
+  }
 }
