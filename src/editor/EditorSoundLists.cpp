@@ -61,12 +61,9 @@ void ProfileEditor::ShowRefusedFiles(const QStringList& names) {
 
 void ProfileEditor::AddSounds() {
   ShowInfo("", InfoColour::Kept);
-  FileDialog dialog;
-  dialog.Title = "Select MP3 File(s)";
-  dialog.Filters = {{"MP3 files (*.mp3)", "*.MP3"}, {" Wav files (*.wav)", "*.WAV"}};
-  dialog.MultipleFiles = true;
   QStringList refused;
-  for (const std::string& path : ports_.Prompts.ChooseFiles(dialog)) {
+  for (const std::string& path :
+       store_.SoundFileDialogs().Choose(ports_.Prompts, "Select MP3 File(s)", "", true)) {
     const QString file = QString::fromStdString(path);
     if (!AddSoundFile(file)) refused << QFileInfo(file).fileName();
   }

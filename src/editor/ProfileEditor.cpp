@@ -2,12 +2,15 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -34,6 +37,14 @@ QFont ArialFont(int pixelSize, bool bold) {
   return font;
 }
 
+// Where the sound file dialogs open at first: the user's Music folder where
+// it exists, else the home folder.
+std::string FirstSoundFolder() {
+  const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+  const QString folder = !music.isEmpty() && QFileInfo(music).isDir() ? music : QDir::homePath();
+  return (folder + QLatin1Char('/')).toStdString();
+}
+
 }  // namespace
 
 ProfileEditor::ProfileEditor(AppPorts& ports, Windows& windows, const UnitStatusHolder& unit)
@@ -41,6 +52,7 @@ ProfileEditor::ProfileEditor(AppPorts& ports, Windows& windows, const UnitStatus
       windows_(windows),
       unit_(unit),
       store_(ports.ProfilesFolder, ports.Prompts, *this) {
+  store_.SoundFileDialogs().OpenFirstIn(FirstSoundFolder());
   menuBar()->setObjectName(QStringLiteral("MainMenu1"));
   Help1 = AddMenu(menuBar(), "Help1", QStringLiteral("Help"));
   About1 =

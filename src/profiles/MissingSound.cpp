@@ -9,14 +9,12 @@ PromptAnswer AskAboutMissingFile(UserPrompts& prompts, const std::string& path, 
        "File Does Not Exist", PromptButtons::YesNoCancel, icon});
 }
 
-std::optional<SoundEntry> FindMovedSound(UserPrompts& prompts, const std::string& proposedFile) {
-  // A WAV file can be found again as well as an MP3 file.
+std::optional<SoundEntry> FindMovedSound(UserPrompts& prompts, SoundDialogs& dialogs,
+                                         const std::string& missingPath) {
+  // The dialog opens where sounds were last chosen, not in the folder that
+  // is gone; a WAV file can be found again as well as an MP3 file.
   const std::vector<std::string> chosen =
-      prompts.ChooseFiles({"Find MP3 File",
-                           "",
-                           proposedFile,
-                           {{"MP3 files (*.mp3)", "*.MP3"}, {" Wav files (*.wav)", "*.WAV"}},
-                           false});
+      dialogs.Choose(prompts, "Find MP3 File", NamePart(missingPath), false);
   if (chosen.empty()) return std::nullopt;
   return ChosenSound(chosen.front());
 }

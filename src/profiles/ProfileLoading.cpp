@@ -84,7 +84,7 @@ void ProfileStore::TakeStoredSound(int slot, const std::string& path, Loading& l
   }
   switch (AskAboutMissingFile(prompts_, path, PromptIcon::Question)) {
     case PromptAnswer::Yes:
-      if (std::optional<SoundEntry> moved = FindMovedSound(prompts_, NamePart(path))) {
+      if (std::optional<SoundEntry> moved = FindMovedSound(prompts_, soundDialogs_, path)) {
         AppendSound(slot, std::move(*moved));
         ++loading.Changes;
       } else {

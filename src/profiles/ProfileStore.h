@@ -7,6 +7,7 @@
 #include "profiles/EditorView.h"
 #include "profiles/ProfileFolder.h"
 #include "profiles/SongProfile.h"
+#include "profiles/SoundDialogs.h"
 #include "profiles/UserPrompts.h"
 
 class IniFile;
@@ -44,6 +45,8 @@ class ProfileStore {
   const std::vector<std::string>& ProfileList() const { return profileList_; }
   int SelectedIndex() const { return selected_; }
   std::string CurrentProfileName() const;
+  // The dialogs that choose sound files, here and on the editor page.
+  SoundDialogs& SoundFileDialogs() { return soundDialogs_; }
 
   // The selector.
   void ListProfiles();
@@ -113,6 +116,7 @@ class ProfileStore {
   EditorView& view_;
   SongProfile profile_;
   EditorState state_;
+  SoundDialogs soundDialogs_;
   std::vector<std::string> profileList_;
   int selected_ = -1;
 };

@@ -16,7 +16,7 @@ SoundFileCheck ProfileStore::CheckSoundFiles() {
       }
       switch (AskAboutMissingFile(prompts_, path, PromptIcon::None)) {
         case PromptAnswer::Yes: {
-          const std::optional<SoundEntry> moved = FindMovedSound(prompts_, path);
+          const std::optional<SoundEntry> moved = FindMovedSound(prompts_, soundDialogs_, path);
           if (!moved) return {CheckCancelled, check.Replaced, check.Removed};
           ReplaceSound(slot, row, *moved);
           ++check.Replaced;

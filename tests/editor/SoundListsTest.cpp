@@ -17,10 +17,11 @@ TEST_F(SoundListsTest, SoundsAreAddedOncePerNameToTheActiveTabUpToTheLimitByDial
   Choose(editor, "AddSongs1");
   Choose(editor, "AddSongs2");
   const FileDialog& dialog = prompts.Dialogs.at(0);
-  EXPECT_EQ(dialog.Title + "|" + dialog.Filters.at(1).Label,
-            "Select MP3 File(s)| Wav files (*.wav)");
+  EXPECT_EQ(dialog.Title + "|" + dialog.Filters.at(0).Label + "|" + dialog.Filters.at(2).Label,
+            "Select MP3 File(s)|Sound files (*.mp3 *.wav)| Wav files (*.wav)");
   EXPECT_TRUE(dialog.MultipleFiles);
   EXPECT_EQ(prompts.Dialogs.size(), 2u) << "the list's popup menu asks too";
+  EXPECT_EQ(prompts.Dialogs.at(1).InitialFolder, sounds.Path()) << "where the last was chosen";
   EXPECT_EQ(Names(1), (QStringList{"bell.mp3", "Bell.mp3"}));
   EXPECT_EQ(List(1)->model()->index(0, 1).data(), "44") << "the size column";
   EXPECT_TRUE(Changed());
@@ -142,4 +143,18 @@ TEST_F(SoundListsTest, OnlyRealSoundsJoinAListTheirTipTellsTheirFormatAndTheOver
   for (int row = 0; row < tips.size(); ++row) {
     EXPECT_EQ(List(1)->model()->index(row, 0).data(Qt::ToolTipRole).toString(), tips[row]);
   }
+}
+
+TEST_F(SoundListsTest, TheFirstSoundDialogOpensInTheUsersMusicFolder) {
+  const TemporaryFolder home;
+  std::filesystem::create_directory(home.Path() + "Music");
+  const QByteArray homeBefore = qgetenv("HOME"), configBefore = qgetenv("XDG_CONFIG_HOME");
+  qputenv("HOME", QByteArray::fromStdString(home.Path()));
+  qunsetenv("XDG_CONFIG_HOME");
+  ShowEditor();
+  qputenv("HOME", homeBefore);
+  if (!configBefore.isNull()) qputenv("XDG_CONFIG_HOME", configBefore);
+  prompts.ChosenFiles = {{}};
+  Choose(editor, "AddSongs1");
+  EXPECT_EQ(prompts.Dialogs.at(0).InitialFolder, home.Path() + "Music/");
 }

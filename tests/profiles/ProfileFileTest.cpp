@@ -43,7 +43,7 @@ TEST_F(ProfileFileTest, MissingSoundsCanBeFoundAgainOrTheLoadingCancelled) {
                       "Profile Has Changed", PromptButtons::YesNo}));
   const FileDialog& dialog = prompts.Dialogs.at(0);
   EXPECT_EQ(dialog.Title + "|" + dialog.ProposedFile, "Find MP3 File|first.mp3");
-  EXPECT_EQ(dialog.Filters.at(1).Label, " Wav files (*.wav)");
+  EXPECT_EQ(dialog.Filters.at(2).Label, " Wav files (*.wav)");
   EXPECT_EQ(FileNames(0), (Names{"moved.wav", "kept.mp3"}));
   EXPECT_TRUE(FileNames(1).empty()) << "nothing after Cancel is read";
   EXPECT_EQ(Store().SelectedIndex(), -1) << "Cancel leaves the selector without a selection";

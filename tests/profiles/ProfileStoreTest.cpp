@@ -198,7 +198,7 @@ TEST_F(ProfileStoreTest, CheckingSoundFilesFindsDropsOrCancels) {
   const SoundFileCheck check = Store().CheckSoundFiles();
   EXPECT_EQ(std::tie(check.Result, check.Removed, check.Replaced), std::make_tuple(0, 2, 1));
   EXPECT_EQ(prompts.Questions.at(1).Icon, PromptIcon::None);
-  EXPECT_EQ(prompts.Dialogs.at(0).ProposedFile, "/x/gone3.mp3");
+  EXPECT_EQ(prompts.Dialogs.at(0).ProposedFile, "gone3.mp3");
   EXPECT_EQ(FileNames(0), Names{"here.mp3"});
   const SoundEntry& replaced = profile.Buttons[1].Sounds.at(0);
   EXPECT_EQ(std::tie(replaced.FileName, replaced.SizeText, replaced.Directory, replaced.Checked),
@@ -206,6 +206,7 @@ TEST_F(ProfileStoreTest, CheckingSoundFilesFindsDropsOrCancels) {
 
   profile.Buttons[0].Sounds.push_back({"gone4.mp3", "1", "/x/", false});
   EXPECT_EQ(Store().CheckSoundFiles().Result, CheckCancelled);
+  EXPECT_EQ(prompts.Dialogs.at(1).InitialFolder, Sounds()) << "where the last sound was found";
   EXPECT_EQ(Store().CheckSoundFiles().Result, CheckCancelled);
   EXPECT_EQ(FileNames(0), (Names{"here.mp3", "gone4.mp3"}));
 }
