@@ -6,6 +6,10 @@
 
 // Opens a document of the program folder (relativePath, e.g.
 // "Documentation/Vantora_Manual.pdf") with the system's default application.
-// When it does not exist or cannot be opened, the user is told failureMessage
-// in a message box with the application's title and OK only.
 void OpenDocument(AppPorts& ports, const QString& relativePath, const QString& failureMessage);
+
+// Opens a file with the system's default application. When the file is not
+// there, the user is told missingMessage; when no program opens it, "No
+// program is installed to open NAME."; each in a message box with the
+// application's title and OK only.
+void OpenWithDefaultProgram(AppPorts& ports, const QString& path, const QString& missingMessage);

@@ -11,6 +11,7 @@
 #include <QTreeView>
 #include <QUrl>
 
+#include "app/OpenDocument.h"
 #include "device/UnitStatus.h"
 #include "editor/ProfileEditor.h"
 #include "editor/SoundListModel.h"
@@ -138,12 +139,8 @@ void ProfileEditor::ListView1DblClick(QTreeView* list) {
       static_cast<int>(std::find(ListViews.begin(), ListViews.end(), list) - ListViews.begin());
   const SoundEntry& sound =
       store_.Profile().Buttons[slot].Sounds[static_cast<std::size_t>(selected.first().row())];
-  const QString path = QString::fromStdString(sound.FullPath());
-  // The system's opener reports success as soon as a player starts, so a
-  // file that is gone is caught here.
-  if (QFileInfo(path).isFile() && ports_.OpenUrl(QUrl::fromLocalFile(path))) return;
-  ports_.Prompts.Ask(
-      {"List view instructions could not be found", "", PromptButtons::Ok, PromptIcon::None});
+  OpenWithDefaultProgram(ports_, QString::fromStdString(sound.FullPath()),
+                         QStringLiteral("List view instructions could not be found"));
 }
 
 void ProfileEditor::StartRowDrag(QTreeView* list) {

@@ -124,7 +124,7 @@ TEST_F(HelpPaneTest, EntriesTheRightButtonAndLinksChangeTheirOwnPaneAndDocuments
       openSucceeds = true;
       Choose(page, entry);
       EXPECT_EQ(openedUrls, std::vector<QUrl>{QUrl::fromLocalFile(ProgramPath(path))}) << entry;
-      // The opener fails, then the document is missing: not handed to the opener.
+      // No program opens the document, then it is missing: not handed to the opener.
       openSucceeds = false;
       prompts.Answers = {PromptAnswer::Ok, PromptAnswer::Ok};
       Choose(page, entry);
@@ -132,12 +132,15 @@ TEST_F(HelpPaneTest, EntriesTheRightButtonAndLinksChangeTheirOwnPaneAndDocuments
       Choose(page, entry);
       QFile::rename(ProgramPath(path) + ".gone", ProgramPath(path));
       EXPECT_EQ(openedUrls.size(), 2u) << entry;
-      const QString expected =
+      const QString missing =
           page == pages.Form3 ? QString(failure).replace("Song", "Sound") : failure;
-      for (const Question& question : prompts.Questions) {
+      const QStringList expected{
+          "No program is installed to open " + QFileInfo(path).fileName() + ".", missing};
+      for (std::size_t asked = 0; asked < prompts.Questions.size(); ++asked) {
+        const Question& question = prompts.Questions[asked];
         EXPECT_EQ(std::tie(question.Text, question.Title, question.Buttons, question.Icon),
-                  std::make_tuple(expected.toStdString(), std::string(), PromptButtons::Ok,
-                                  PromptIcon::None));
+                  std::make_tuple(expected.value(asked).toStdString(), std::string(),
+                                  PromptButtons::Ok, PromptIcon::None));
       }
       EXPECT_EQ(prompts.Questions.size(), 2u) << entry;
       prompts.Questions.clear();

@@ -61,11 +61,14 @@ TEST_F(SoundListsTest, RowsPlayMoveAndAreRemovedAndButtonsAreAddedAndRemoved) {
   editor->ListView1DblClick(list);
   const QString a = QString::fromStdString(sounds.Path() + "a.mp3");
   EXPECT_EQ(openedUrls, std::vector<QUrl>{QUrl::fromLocalFile(a)});
-  std::filesystem::remove(a.toStdString());
-  prompts.Answers = {PromptAnswer::Ok};
+  openSucceeds = false;
+  prompts.Answers = {PromptAnswer::Ok, PromptAnswer::Ok};
   editor->ListView1DblClick(list);
-  EXPECT_EQ(openedUrls.size(), 1u);
-  EXPECT_EQ(prompts.Questions.at(0).Text + "|" + prompts.Questions.at(0).Title,
+  std::filesystem::remove(a.toStdString());
+  editor->ListView1DblClick(list);
+  EXPECT_EQ(openedUrls.size(), 2u) << "a missing file is not handed to the opener";
+  EXPECT_EQ(prompts.Questions.at(0).Text, "No program is installed to open a.mp3.");
+  EXPECT_EQ(prompts.Questions.at(1).Text + "|" + prompts.Questions.at(1).Title,
             "List view instructions could not be found|");
 
   const auto rowPoint = [list](int row) {
