@@ -6,10 +6,23 @@
 
 void ProfileStore::New() {
   view_.ShowInfo("", InfoColour::Kept);
+  // As when the selection changes, unsaved edits are offered for saving first.
+  if (state_.Changed && !AskSaveChangedProfile()) return;
+  // The name comes first: a refused or cancelled name leaves the lists and
+  // the open profile as they were, so that no later save writes empty lists
+  // over them.
+  const NewProfileName asked = AskNewProfileName();
+  ShowNameRefusal(asked);
+  if (asked.Result != ProfileCreated) return;
+  const SongProfile kept = profile_;
   ClearLists();
   view_.RefreshCapacity();
   state_.Changed = false;
-  if (CreateProfile() == ProfileCreated) view_.ShowInfo("Profile created", InfoColour::Kept);
+  if (WriteNewProfile(asked) != ProfileCreated) {
+    RestoreLists(kept);
+    return;
+  }
+  view_.ShowInfo("Profile created", InfoColour::Kept);
 }
 
 void ProfileStore::Open() {

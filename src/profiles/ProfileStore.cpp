@@ -52,41 +52,60 @@ bool ProfileStore::AskSaveChangedProfile() {
 }
 
 int ProfileStore::CreateProfile() {
-  const std::optional<std::string> name =
-      prompts_.AskText("Create profile name...", "Profile Name", "");
-  if (!name) {
-    view_.ShowInfo("Cancelled new profile", InfoColour::Ordinary);
-    return ProfileCreationCancelled;
-  }
-  if (name->empty()) {
+  const NewProfileName asked = AskNewProfileName();
+  if (asked.Result == ProfileNameRefused && asked.Name.empty() && !CurrentProfileName().empty()) {
     // With no profile selected there is nothing to reload: the edits stay on
     // screen, still unsaved, and nobody is asked about them in mid-command.
-    if (!CurrentProfileName().empty()) SelectionChanged();
-    view_.ShowInfo("Cannot save profile with out a name", InfoColour::Ordinary);
-    return ProfileNameRefused;
-  }
-  if (!IsValidProfileName(*name)) {
-    view_.ShowInfo("Invalid profile name", InfoColour::Ordinary);
-    return ProfileNameRefused;
-  }
-  if (folder_.ProfileExists(*name)) {
-    Select(IndexOf(*name));
     SelectionChanged();
-    view_.ShowInfo("Profile with the same name already exists", InfoColour::Ordinary);
-    return ProfileNameExists;
+  } else if (asked.Result == ProfileNameExists) {
+    Select(IndexOf(asked.Name));
+    SelectionChanged();
   }
+  ShowNameRefusal(asked);
+  if (asked.Result != ProfileCreated) return asked.Result;
+  return WriteNewProfile(asked);
+}
+
+ProfileStore::NewProfileName ProfileStore::AskNewProfileName() {
+  const std::optional<std::string> name =
+      prompts_.AskText("Create profile name...", "Profile Name", "");
+  if (!name) return {ProfileCreationCancelled, ""};
+  if (name->empty() || !IsValidProfileName(*name)) return {ProfileNameRefused, *name};
+  if (folder_.ProfileExists(*name)) return {ProfileNameExists, *name};
   const int number = NextFreeProfileNumber();
   if (number > MaxProfileId) {
     prompts_.Ask(
         {"You have exceeded the maximum number of profiles (65278). "
          "Cancelling new profile.",
          "Maximum Number Of Profiles", PromptButtons::Ok, PromptIcon::Stop});
-    return TooManyProfiles;
+    return {TooManyProfiles, *name};
   }
-  if (!WriteProfile(*name, number)) return ProfileNotWritten;
+  return {ProfileCreated, *name, number};
+}
+
+void ProfileStore::ShowNameRefusal(const NewProfileName& asked) {
+  switch (asked.Result) {
+    case ProfileCreationCancelled:
+      view_.ShowInfo("Cancelled new profile", InfoColour::Ordinary);
+      break;
+    case ProfileNameRefused:
+      view_.ShowInfo(
+          asked.Name.empty() ? "Cannot save profile with out a name" : "Invalid profile name",
+          InfoColour::Ordinary);
+      break;
+    case ProfileNameExists:
+      view_.ShowInfo("Profile with the same name already exists", InfoColour::Ordinary);
+      break;
+    default:
+      break;
+  }
+}
+
+int ProfileStore::WriteNewProfile(const NewProfileName& asked) {
+  if (!WriteProfile(asked.Name, asked.Number)) return ProfileNotWritten;
   // The lists are in the new file now.
   state_.Changed = false;
-  AddToList(*name);
+  AddToList(asked.Name);
   Select(static_cast<int>(profileList_.size()) - 1);
   SelectionChanged();
   return ProfileCreated;
@@ -130,6 +149,13 @@ void ProfileStore::ClearLists() {
   for (int slot = 0; slot < ButtonSlotCount; ++slot) {
     if (profile_.Buttons[slot].Present) view_.ShowSounds(slot);
   }
+}
+
+void ProfileStore::RestoreLists(const SongProfile& kept) {
+  profile_ = kept;
+  view_.ShowButtons();
+  for (int slot = 0; slot < ButtonSlotCount; ++slot) view_.ShowSounds(slot);
+  view_.RefreshCapacity();
 }
 
 void ProfileStore::MakePresent(int slot) {

@@ -92,6 +92,17 @@ class ProfileStore {
   void AskToSaveLoadedChanges(const std::string& name, const Loading& loading);
   void ConvertOldList(const std::string& name);
 
+  // Creating: the name asked for and checked, and the new file written and
+  // selected.
+  struct NewProfileName {
+    int Result = ProfileCreated;
+    std::string Name;
+    int Number = NoProfileId;
+  };
+  NewProfileName AskNewProfileName();
+  void ShowNameRefusal(const NewProfileName& asked);
+  int WriteNewProfile(const NewProfileName& asked);
+
   // Saving.
   bool IsUsableName(const std::string& name);
   bool ReplaceProfileFile(const std::string& name, const std::string& text, bool keepBackup);
@@ -99,6 +110,7 @@ class ProfileStore {
 
   // Changes to the lists, each shown at once.
   void ClearLists();
+  void RestoreLists(const SongProfile& kept);
   void MakePresent(int slot);
   bool IsFull(int slot) const;
   void AppendSound(int slot, SoundEntry entry);

@@ -14,21 +14,26 @@ TEST_F(ProfileStoreTest, TheSelectorListsProfilesByNameRegardlessOfLetterCase) {
   EXPECT_EQ(FileNames(0), Names{"one.mp3"}) << "read from Alpha.QVT";
 }
 
-TEST_F(ProfileStoreTest, NewCreatesAnEmptyProfileUnderTheLowestFreeNumberAndChecksTheName) {
-  Put("A.qvt", ProfileText(0, {{Sound("one.mp3")}}));
+TEST_F(ProfileStoreTest, NewAsksForTheNameFirstAndARefusedNameLeavesTheOpenProfileAsItWas) {
+  const std::string one = Sound("one.mp3");
+  Put("A.qvt", ProfileText(0, {{one}}));
   Put("B.qvt", ProfileText(1, {}));
   Put("C.qvt", ProfileText(3, {}));
-  prompts.Texts = {"", std::nullopt, "a", "Fresh"};
-  Store().New();
-  EXPECT_EQ(info, "Cannot save profile with out a name");
-  EXPECT_EQ(FileNames(0), Names{"one.mp3"}) << "the selected profile reloaded";
-  Store().New();
-  EXPECT_EQ(info, "Cancelled new profile");
-  Choose("B");
-  Store().New();
-  EXPECT_EQ(info, "Profile with the same name already exists");
-  EXPECT_EQ(Store().CurrentProfileName(), "A");
-  EXPECT_EQ(FileNames(0), Names{"one.mp3"});
+  Store().LoadProfile("A", false);
+  const std::pair<std::optional<std::string>, std::string> refused[] = {
+      {"", "Cannot save profile with out a name"},
+      {std::nullopt, "Cancelled new profile"},
+      {"a/b", "Invalid profile name"},
+      {"b", "Profile with the same name already exists"}};
+  for (const auto& [answer, text] : refused) {
+    prompts.Texts = {answer};
+    Store().New();
+    EXPECT_EQ(info, text);
+    EXPECT_EQ(Store().CurrentProfileName() + "|" + Store().Profile().Name, "A|A") << text;
+    EXPECT_EQ(FileNames(0), Names{"one.mp3"}) << text;
+  }
+
+  prompts.Texts = {"Fresh"};
   infoColour = InfoColour::Failure;
   Store().New();
   EXPECT_EQ(prompts.TextCaptions.at(0), "Create profile name...");
@@ -36,6 +41,15 @@ TEST_F(ProfileStoreTest, NewCreatesAnEmptyProfileUnderTheLowestFreeNumberAndChec
   EXPECT_EQ(Store().CurrentProfileName(), "Fresh");
   EXPECT_EQ(info, "Profile created");
   EXPECT_EQ(infoColour, InfoColour::Failure) << "keeps the colour the line had";
+
+  // Unsaved edits are offered for saving before the name is asked.
+  AddSound(1, "two.mp3");
+  prompts.Answers = {Yes};
+  prompts.Texts = {std::nullopt};
+  Store().New();
+  EXPECT_EQ(prompts.Questions.at(0).Title, "Profile Changed");
+  EXPECT_EQ(Text("Fresh.qvt"), ProfileText(2, {{}, {Sounds() + "two.mp3"}}));
+  EXPECT_EQ(info, "Cancelled new profile");
 
   for (const char* name : {"a/b", "a\\b", "a:b", "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b",
                            "tab\there", ".", "..", ".hidden", "blank ", "dot.", "   "}) {
@@ -45,16 +59,18 @@ TEST_F(ProfileStoreTest, NewCreatesAnEmptyProfileUnderTheLowestFreeNumberAndChec
   }
   EXPECT_FALSE(Store().SaveProfile("") || Store().WriteProfile("", 0));
   EXPECT_EQ(info, "Cannot save profile with out a name");
-  EXPECT_EQ(std::distance(fs::directory_iterator(Profiles()), {}), 4) << "no file touched";
+  EXPECT_EQ(std::distance(fs::directory_iterator(Profiles()), {}), 5) << "no file touched";
 }
 
 TEST_F(ProfileStoreTest, TooManyProfilesStopsNewWithItsBox) {
   for (int number = 0; number <= MaxProfileId; ++number)
     Put("P" + std::to_string(number) + ".qvt", "[Profile]\nID=" + std::to_string(number));
+  AddSound(0, "kept.mp3");
   prompts.Texts = {"One more"};
-  prompts.Answers = {Ok};
+  prompts.Answers = {No, Ok};
   Store().New();
-  EXPECT_EQ(prompts.Questions.at(0),
+  EXPECT_EQ(FileNames(0), Names{"kept.mp3"}) << "the lists stay as they were";
+  EXPECT_EQ(prompts.Questions.at(1),
             (Question{"You have exceeded the maximum number of profiles (65278). Cancelling new "
                       "profile.",
                       "Maximum Number Of Profiles", PromptButtons::Ok, PromptIcon::Stop}));
@@ -118,6 +134,13 @@ TEST_F(ProfileStoreTest, SavesClearChangedOnlyWhenTheySavedAndNeverLoseTheProfil
   EXPECT_EQ(Store().ProfileList(), (Names{"First", "Second"}));
   EXPECT_EQ(info, "ERROR saving profile Fresh.");
   EXPECT_TRUE(Store().State().Changed);
+  prompts.Answers = {No};
+  prompts.Texts = {"Other"};
+  Store().New();
+  EXPECT_EQ(info, "ERROR saving profile Other.");
+  EXPECT_EQ(FileNames(0), (Names{"one.mp3", "four.mp3"}))
+      << "a new file that fails keeps the lists";
+  EXPECT_EQ(Store().Profile().Name, "Second");
 }
 
 TEST_F(ProfileStoreTest, DeleteSelectsTheProfileBeforeTheDeletedOne) {
