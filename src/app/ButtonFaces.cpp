@@ -93,6 +93,8 @@ void SetButtonFace(QPushButton* button, ButtonFace face) {
 QPushButton* MakePictureButton(QWidget* parent, const char* objectName, ButtonFace face) {
   auto* button = new QPushButton(parent);
   button->setObjectName(QString::fromLatin1(objectName));
+  // Enter and Return press the focused button, as Space does.
+  button->setAutoDefault(true);
   SetButtonFace(button, face);
   return button;
 }

@@ -11,5 +11,6 @@ enum class ButtonFace { Next, Previous, Program, Finish };
 QPixmap DrawButtonFace(ButtonFace face);
 
 // A picture button without a caption; its accessible name is the face's word.
+// Space, Enter and Return press it when it has the focus.
 QPushButton* MakePictureButton(QWidget* parent, const char* objectName, ButtonFace face);
 void SetButtonFace(QPushButton* button, ButtonFace face);

@@ -9,16 +9,17 @@
 SharedHelpEntries::SharedHelpEntries(QMenu* help1, QAction* before, HelpPane* pane, AppPorts& ports,
                                      QString editSoundsFailure)
     : QObject(help1), pane_(pane), ports_(ports), editSoundsFailure_(std::move(editSoundsFailure)) {
-  AddMenuEntry(help1, "Manual1", QStringLiteral("Manual"), this, &SharedHelpEntries::Manual1Click,
-               before);
-  AddMenuEntry(help1, "DriverInstallation1", QStringLiteral("Driver Installation"), this,
+  AddMenuEntry(help1, "Manual1", QStringLiteral("&Manual"), this, &SharedHelpEntries::Manual1Click,
+               before)
+      ->setShortcut(QKeySequence(Qt::Key_F1));
+  AddMenuEntry(help1, "DriverInstallation1", QStringLiteral("&Driver Installation"), this,
                &SharedHelpEntries::DriverInstallation1Click, before);
   AddMenuEntry(help1, "AcquireSoundsfromtheInternet1",
-               QStringLiteral("Acquire Sounds from the Internet"), this,
+               QStringLiteral("Acquire Sounds from the &Internet"), this,
                &SharedHelpEntries::AcquireSoundsfromtheInternet1Click, before);
-  AddMenuEntry(help1, "RecordSounds1", QStringLiteral("Record Sounds"), this,
+  AddMenuEntry(help1, "RecordSounds1", QStringLiteral("&Record Sounds"), this,
                &SharedHelpEntries::RecordSounds1Click, before);
-  AddMenuEntry(help1, "RipEditConvertSongs1", QStringLiteral("Rip, Edit, Convert Sounds"), this,
+  AddMenuEntry(help1, "RipEditConvertSongs1", QStringLiteral("Rip, &Edit, Convert Sounds"), this,
                &SharedHelpEntries::RipEditConvertSongs1Click, before);
 }
 

@@ -20,8 +20,8 @@ QPoint StartPagePosition(QSize screen) {
 StartPage::StartPage(AppPorts& ports, Windows& windows)
     : Page(ports, "fStart", QStringLiteral("Welcome"), QSize(792, 554)), windows_(windows) {
   menuBar()->setObjectName(QStringLiteral("MainMenu1"));
-  Help1 = AddMenu(menuBar(), "Help1", QStringLiteral("Help"));
-  About1 = AddMenuEntry(Help1, "About1", QStringLiteral("About"), this, &StartPage::About1Click);
+  Help1 = AddMenu(menuBar(), "Help1", QStringLiteral("&Help"));
+  About1 = AddMenuEntry(Help1, "About1", QStringLiteral("&About"), this, &StartPage::About1Click);
 
   Panel1 = new HelpPane(client_, ports.ProgramFolder);
   Place(Panel1, QRect(0, 0, 793, 485), AnchorAll);

@@ -11,15 +11,16 @@ EditorHelpMenu::EditorHelpMenu(QMenu* help1, QAction* about1, HelpPane* pane, Ap
   new SharedHelpEntries(help1, about1, pane, ports,
                         QStringLiteral("Sound editing instructions could not be found"));
   AddSeparator("N2");
-  AddPaneEntry("AddingSongs1", QStringLiteral("Adding Sounds"), &EditorHelpMenu::AddingSongs1Click);
-  AddPaneEntry("RemovingSongs1", QStringLiteral("Removing Sounds"),
+  AddPaneEntry("AddingSongs1", QStringLiteral("Adding &Sounds"),
+               &EditorHelpMenu::AddingSongs1Click);
+  AddPaneEntry("RemovingSongs1", QStringLiteral("Remo&ving Sounds"),
                &EditorHelpMenu::RemovingSongs1Click);
-  AddPaneEntry("SaveProfile1", QStringLiteral("Profiles"), &EditorHelpMenu::SaveProfile1Click);
-  AddPaneEntry("PreviousButton1", QStringLiteral("Previous Button"),
+  AddPaneEntry("SaveProfile1", QStringLiteral("&Profiles"), &EditorHelpMenu::SaveProfile1Click);
+  AddPaneEntry("PreviousButton1", QStringLiteral("Previous &Button"),
                &EditorHelpMenu::PreviousButton1Click);
-  AddPaneEntry("NextButton1", QStringLiteral("Next Button"), &EditorHelpMenu::NextButton1Click);
-  AddPaneEntry("ProgressBar2", QStringLiteral("Progress Bar"), &EditorHelpMenu::ProgressBar2Click);
-  AddPaneEntry("SongList1", QStringLiteral("Sound List"), &EditorHelpMenu::SongList1Click);
+  AddPaneEntry("NextButton1", QStringLiteral("&Next Button"), &EditorHelpMenu::NextButton1Click);
+  AddPaneEntry("ProgressBar2", QStringLiteral("Pro&gress Bar"), &EditorHelpMenu::ProgressBar2Click);
+  AddPaneEntry("SongList1", QStringLiteral("Sound &List"), &EditorHelpMenu::SongList1Click);
   AddSeparator("N1");
 }
 

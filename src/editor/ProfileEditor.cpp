@@ -54,9 +54,9 @@ ProfileEditor::ProfileEditor(AppPorts& ports, Windows& windows, const UnitStatus
       store_(ports.ProfilesFolder, ports.Prompts, *this) {
   store_.SoundFileDialogs().OpenFirstIn(FirstSoundFolder());
   menuBar()->setObjectName(QStringLiteral("MainMenu1"));
-  Help1 = AddMenu(menuBar(), "Help1", QStringLiteral("Help"));
+  Help1 = AddMenu(menuBar(), "Help1", QStringLiteral("&Help"));
   About1 =
-      AddMenuEntry(Help1, "About1", QStringLiteral("About"), this, &ProfileEditor::About1Click);
+      AddMenuEntry(Help1, "About1", QStringLiteral("&About"), this, &ProfileEditor::About1Click);
   CreateProfilesMenu();
   CreateSoundMenus();
 
@@ -99,38 +99,46 @@ ProfileEditor::~ProfileEditor() {
 }
 
 void ProfileEditor::CreateProfilesMenu() {
-  Profiles1 = AddMenu(menuBar(), "Profiles1", QStringLiteral("Profiles"), Help1->menuAction());
-  AddMenuEntry(Profiles1, "New1", QStringLiteral("New"), this, &ProfileEditor::New1Click);
-  AddMenuEntry(Profiles1, "Open1", QStringLiteral("Open"), this, &ProfileEditor::Open1Click);
-  AddMenuEntry(Profiles1, "Save1", QStringLiteral("Save"), this, &ProfileEditor::Save1Click);
-  AddMenuEntry(Profiles1, "SaveAs1", QStringLiteral("Save As..."), this,
-               &ProfileEditor::SaveAs1Click);
-  AddMenuEntry(Profiles1, "RetrieveBackup1", QStringLiteral("Retrieve Backup"), this,
+  Profiles1 = AddMenu(menuBar(), "Profiles1", QStringLiteral("&Profiles"), Help1->menuAction());
+  AddMenuEntry(Profiles1, "New1", QStringLiteral("&New"), this, &ProfileEditor::New1Click)
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  AddMenuEntry(Profiles1, "Open1", QStringLiteral("&Open"), this, &ProfileEditor::Open1Click)
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  AddMenuEntry(Profiles1, "Save1", QStringLiteral("&Save"), this, &ProfileEditor::Save1Click)
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  AddMenuEntry(Profiles1, "SaveAs1", QStringLiteral("Save &As..."), this,
+               &ProfileEditor::SaveAs1Click)
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  AddMenuEntry(Profiles1, "RetrieveBackup1", QStringLiteral("Retrieve &Backup"), this,
                &ProfileEditor::RetrieveBackup1Click);
-  AddMenuEntry(Profiles1, "Delete1", QStringLiteral("Delete"), this, &ProfileEditor::Delete1Click);
+  AddMenuEntry(Profiles1, "Delete1", QStringLiteral("&Delete"), this, &ProfileEditor::Delete1Click);
 }
 
 void ProfileEditor::CreateSoundMenus() {
   QAction* help = Help1->menuAction();
-  AddSongs1 = AddMenuEntry(menuBar(), "AddSongs1", QStringLiteral("Add Sounds"), this,
+  AddSongs1 = AddMenuEntry(menuBar(), "AddSongs1", QStringLiteral("&Add Sounds"), this,
                            &ProfileEditor::AddSongs1Click, help);
 
-  RemoveSounds1 = AddMenu(menuBar(), "RemoveSounds1", QStringLiteral("Remove Sounds"), help);
-  AddMenuEntry(RemoveSounds1, "All1", QStringLiteral("All"), this, &ProfileEditor::All1Click);
-  AddMenuEntry(RemoveSounds1, "Selected1", QStringLiteral("Selected"), this,
-               &ProfileEditor::Selected1Click);
+  RemoveSounds1 = AddMenu(menuBar(), "RemoveSounds1", QStringLiteral("&Remove Sounds"), help);
+  AddMenuEntry(RemoveSounds1, "All1", QStringLiteral("&All"), this, &ProfileEditor::All1Click);
+  Selected1 = AddMenuEntry(RemoveSounds1, "Selected1", QStringLiteral("&Selected"), this,
+                           &ProfileEditor::Selected1Click);
+  // Delete removes the checked sounds while one of the lists has the focus
+  // (the lists take the entry in CreateButtonTabs).
+  Selected1->setShortcut(QKeySequence(Qt::Key_Delete));
+  Selected1->setShortcutContext(Qt::WidgetWithChildrenShortcut);
 
-  Buttons1 = AddMenu(menuBar(), "Buttons1", QStringLiteral("Buttons"), help);
-  AddMenuEntry(Buttons1, "AddButton1", QStringLiteral("Add Button"), this,
+  Buttons1 = AddMenu(menuBar(), "Buttons1", QStringLiteral("&Buttons"), help);
+  AddMenuEntry(Buttons1, "AddButton1", QStringLiteral("&Add Button"), this,
                &ProfileEditor::AddButton1Click);
-  AddMenuEntry(Buttons1, "RemoveButton1", QStringLiteral("Remove Button"), this,
+  AddMenuEntry(Buttons1, "RemoveButton1", QStringLiteral("&Remove Button"), this,
                &ProfileEditor::RemoveButton1Click);
 
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-  AddMenuEntry(PopupMenu1, "AddSongs2", QStringLiteral("Add Songs"), this,
+  AddMenuEntry(PopupMenu1, "AddSongs2", QStringLiteral("&Add Songs"), this,
                &ProfileEditor::AddSongs2Click);
-  AddMenuEntry(PopupMenu1, "RemoveSongs2", QStringLiteral("Remove Songs"), this,
+  AddMenuEntry(PopupMenu1, "RemoveSongs2", QStringLiteral("&Remove Songs"), this,
                &ProfileEditor::RemoveSongs2Click);
 }
 
@@ -197,6 +205,7 @@ void ProfileEditor::CreateButtonTabs() {
     list->viewport()->setAcceptDrops(true);
     list->viewport()->installEventFilter(this);
     list->setContextMenuPolicy(Qt::CustomContextMenu);
+    list->addAction(Selected1);
     connect(list, &QWidget::customContextMenuRequested, this, [this, list](QPoint position) {
       PopupMenu1->popup(list->viewport()->mapToGlobal(position));
     });

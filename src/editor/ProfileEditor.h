@@ -126,6 +126,7 @@ class ProfileEditor : public Page, private EditorView {
   QMenu* Profiles1;
   QAction* AddSongs1;
   QMenu* RemoveSounds1;
+  QAction* Selected1;
   QMenu* Buttons1;
   QMenu* PopupMenu1;
   QProgressBar* ProgressBar1;

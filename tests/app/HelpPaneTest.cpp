@@ -55,28 +55,28 @@ TEST_F(HelpPaneTest, EntriesTheRightButtonAndLinksChangeTheirOwnPaneAndDocuments
   }
   StartProgram();
   Windows& pages = Pages();
-  QStringList entries{"Manual1:Manual", "DriverInstallation1:Driver Installation",
-                      "AcquireSoundsfromtheInternet1:Acquire Sounds from the Internet",
-                      "RecordSounds1:Record Sounds",
-                      "RipEditConvertSongs1:Rip, Edit, Convert Sounds"};
+  QStringList entries{"Manual1:&Manual", "DriverInstallation1:&Driver Installation",
+                      "AcquireSoundsfromtheInternet1:Acquire Sounds from the &Internet",
+                      "RecordSounds1:&Record Sounds",
+                      "RipEditConvertSongs1:Rip, &Edit, Convert Sounds"};
   EXPECT_EQ(Entries(Find<QMenu>(pages.fStart, "Help1")),
-            entries + QStringList({"N1:-", "About1:About"}));
+            entries + QStringList({"N1:-", "About1:&About"}));
   entries << "N2:-";
   const std::tuple<const char*, const char*, const char*> paneEntries[] = {
-      {"AddingSongs1", "Adding Sounds", "AddFilesPage1.htm"},
-      {"RemovingSongs1", "Removing Sounds", "AddFilesPage2.htm"},
-      {"SaveProfile1", "Profiles", "AboutProfiles.htm"},
-      {"PreviousButton1", "Previous Button", "PreviousButton.htm"},
-      {"NextButton1", "Next Button", "NextButton.htm"},
-      {"ProgressBar2", "Progress Bar", "ProfileProgressBar.htm"},
-      {"SongList1", "Sound List", "ProfileView.htm"}};
+      {"AddingSongs1", "Adding &Sounds", "AddFilesPage1.htm"},
+      {"RemovingSongs1", "Remo&ving Sounds", "AddFilesPage2.htm"},
+      {"SaveProfile1", "&Profiles", "AboutProfiles.htm"},
+      {"PreviousButton1", "Previous &Button", "PreviousButton.htm"},
+      {"NextButton1", "&Next Button", "NextButton.htm"},
+      {"ProgressBar2", "Pro&gress Bar", "ProfileProgressBar.htm"},
+      {"SongList1", "Sound &List", "ProfileView.htm"}};
   for (const auto& [entry, caption, page] : paneEntries) {
     entries << QString(entry) + ":" + caption;
     Choose(pages.Form3, entry);
     EXPECT_EQ(ShownPage(pages.Form3), page) << entry;
   }
   EXPECT_EQ(Entries(Find<QMenu>(pages.Form3, "Help1")),
-            entries + QStringList({"N1:-", "About1:About"}));
+            entries + QStringList({"N1:-", "About1:&About"}));
   EXPECT_EQ(ShownPage(pages.fStart), "Introduction.htm") << "the start page's pane stays";
 
   // A right-button release over the bare page brings its first help page back.

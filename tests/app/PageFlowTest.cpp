@@ -1,7 +1,9 @@
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTimer>
 
 #include "AppFixture.h"
+#include "app/ButtonFaces.h"
 #include "app/StatusText.h"
 #include "device/WireCommands.h"
 
@@ -9,6 +11,17 @@ TEST(StartPagePlacement, TenPixelsInOnlyWhereTheScreenIsLarger) {
   EXPECT_EQ(StartPagePosition({800, 600}), QPoint(0, 0));
   EXPECT_EQ(StartPagePosition({801, 600}), QPoint(10, 0));
   EXPECT_EQ(StartPagePosition({800, 601}), QPoint(0, 10));
+}
+
+TEST(PictureButtons, EnterReturnAndSpacePressTheFocusedButtonWhateverItsFace) {
+  QWidget page;
+  for (ButtonFace face :
+       {ButtonFace::Next, ButtonFace::Previous, ButtonFace::Program, ButtonFace::Finish}) {
+    QPushButton* button = MakePictureButton(&page, "bbButton", face);
+    QSignalSpy pressed(button, &QPushButton::clicked);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) QTest::keyClick(button, key);
+    EXPECT_EQ(pressed.count(), 3) << button->accessibleName().toStdString();
+  }
 }
 
 using PageFlowTest = AppFixture;

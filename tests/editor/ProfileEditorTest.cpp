@@ -1,9 +1,25 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QSignalSpy>
 
 #include "EditorFixture.h"
 #include "app/StatusText.h"
+
+// Each entry of the menu, and of its submenus, has one mnemonic of its own.
+void ExpectOwnMnemonics(const QWidget* menu) {
+  QString keys;
+  for (const QAction* entry : menu->actions()) {
+    if (entry->isSeparator()) continue;
+    const QString text = entry->text();
+    const qsizetype mark = text.indexOf('&');
+    ASSERT_TRUE(mark >= 0 && mark + 1 < text.size() && text.count('&') == 1) << text.toStdString();
+    const QChar key = text.at(mark + 1).toLower();
+    EXPECT_FALSE(keys.contains(key)) << text.toStdString();
+    keys += key;
+    if (entry->menu()) ExpectOwnMnemonics(entry->menu());
+  }
+}
 
 // The editor on "Alpha" (door.mp3 on Btn1), with "Beta" (two buttons) beside it.
 class ProfileEditorTest : public EditorFixture {
@@ -24,11 +40,11 @@ class ProfileEditorTest : public EditorFixture {
 
 TEST_F(ProfileEditorTest,
        ThePageShowsTheChosenProfileSavesEditsIntoTheirOwnAndReportsCommandsInInfo) {
-  EXPECT_EQ(Entries(editor->menuBar()), (QStringList{":Profiles", "AddSongs1:Add Sounds",
-                                                     ":Remove Sounds", ":Buttons", ":Help"}));
+  EXPECT_EQ(Entries(editor->menuBar()), (QStringList{":&Profiles", "AddSongs1:&Add Sounds",
+                                                     ":&Remove Sounds", ":&Buttons", ":&Help"}));
   EXPECT_EQ(Entries(Find<QMenu>(editor, "Profiles1")),
-            (QStringList{"New1:New", "Open1:Open", "Save1:Save", "SaveAs1:Save As...",
-                         "RetrieveBackup1:Retrieve Backup", "Delete1:Delete"}));
+            (QStringList{"New1:&New", "Open1:&Open", "Save1:&Save", "SaveAs1:Save &As...",
+                         "RetrieveBackup1:Retrieve &Backup", "Delete1:&Delete"}));
   EXPECT_EQ(VisibleTabs(), "11100000");
   auto* comboBox1 = Find<QComboBox>(editor, "ComboBox1");
   EXPECT_EQ(comboBox1->currentText(), "Alpha");
@@ -87,4 +103,51 @@ TEST_F(ProfileEditorTest, PreviousAndClosingOfferToSaveEditsAndComingBackReloads
   EXPECT_TRUE(editor->close());
   EXPECT_EQ(endRequests, 1);
   EXPECT_TRUE(AlphaHoldsTheEdit());
+}
+
+TEST_F(ProfileEditorTest, EveryMenuIsReachableByMnemonicsAndTheCommonCommandsByShortcuts) {
+  for (const QWidget* menu : {static_cast<QWidget*>(editor->menuBar()),
+                              static_cast<QWidget*>(Find<QMenu>(editor, "PopupMenu1")),
+                              static_cast<QWidget*>(Pages().fStart->menuBar())}) {
+    ExpectOwnMnemonics(menu);
+  }
+  editor->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(editor));
+
+  // Alt+P, N, then Escape in the name box: nothing changes.
+  const std::string alpha = FileText(Profiles() + "Alpha.qvt");
+  QTest::keyClick(editor, Qt::Key_P, Qt::AltModifier);
+  auto* profiles = Find<QMenu>(editor, "Profiles1");
+  ASSERT_TRUE(profiles->isVisible());
+  prompts.Texts = {std::nullopt};
+  QTest::keyClick(profiles, Qt::Key_N);
+  EXPECT_EQ(prompts.TextCaptions, std::vector<std::string>{"Create profile name..."});
+  EXPECT_EQ(FileText(Profiles() + "Alpha.qvt"), alpha);
+  EXPECT_EQ(Names(1), QStringList{"door.mp3"});
+  EXPECT_EQ(editor->Profiles().CurrentProfileName(), "Alpha");
+
+  prompts.Texts = {std::nullopt, std::nullopt};  // New, Save As
+  prompts.ChosenFiles = {{}};                    // Open
+  prompts.Answers = {PromptAnswer::Ok};          // no manual in this program folder
+  const std::pair<QKeySequence, const char*> shortcuts[] = {
+      {QKeySequence("Ctrl+N"), "New1"},
+      {QKeySequence("Ctrl+O"), "Open1"},
+      {QKeySequence("Ctrl+S"), "Save1"},
+      {QKeySequence("Ctrl+Shift+S"), "SaveAs1"},
+      {QKeySequence("F1"), "Manual1"}};
+  for (const auto& [keys, entry] : shortcuts) {
+    QSignalSpy chosen(Find<QAction>(editor, entry), &QAction::triggered);
+    QTest::keySequence(editor, keys);
+    EXPECT_EQ(chosen.count(), 1) << entry;
+  }
+  EXPECT_TRUE(prompts.AllAnswersUsed());
+
+  // Delete removes the checked sounds only from a list that has the focus.
+  editor->Profiles().Profile().Buttons[0].Sounds[0].Checked = true;
+  Find(editor, "ComboBox1")->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+  EXPECT_EQ(Names(1), QStringList{"door.mp3"});
+  List(1)->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+  EXPECT_TRUE(Names(1).isEmpty());
 }
