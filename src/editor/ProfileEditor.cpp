@@ -66,7 +66,8 @@ ProfileEditor::ProfileEditor(AppPorts& ports, Windows& windows, const UnitStatus
   Info = new QLabel(client_);
   Info->setObjectName(QStringLiteral("Info"));
   MakeBoldStatusLabel(Info, 16);
-  Place(Info, QRect(8, 456, 425, 20), AnchorLeft | AnchorRight | AnchorBottom);
+  // Clear of the help pane, which begins at 432 and grows with the window.
+  Place(Info, QRect(8, 456, 424, 20), AnchorLeft | AnchorBottom);
 
   bbPrevious = MakePictureButton(client_, "bbPrevious", ButtonFace::Previous);
   Place(bbPrevious, QRect(24, 495, 150, 50), AnchorLeft | AnchorBottom);
@@ -158,11 +159,16 @@ void ProfileEditor::CreateCapacityDisplay() {
   const std::array<QString, 5> texts{QStringLiteral("Disconnected"), QStringLiteral("Size : 0"),
                                      QStringLiteral("Used : 0"), QStringLiteral("Remaining : 0"),
                                      QStringLiteral("Profile On Vantora : None")};
+  // A panel widens for a text longer than its width; the last one takes the
+  // rest of the bar up to the window's right edge, however long its text.
   for (std::size_t panel = 0; panel < statusPanels_.size(); ++panel) {
-    statusPanels_[panel] = new QLabel(texts[panel], StatusBar1);
-    statusPanels_[panel]->setObjectName(QStringLiteral("StatusPanel%1").arg(panel));
-    statusPanels_[panel]->setFixedWidth(widths[panel]);
-    StatusBar1->addWidget(statusPanels_[panel]);
+    QLabel* label = new QLabel(texts[panel], StatusBar1);
+    label->setObjectName(QStringLiteral("StatusPanel%1").arg(panel));
+    label->setMinimumWidth(widths[panel]);
+    const bool last = panel + 1 == statusPanels_.size();
+    if (last) label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    StatusBar1->addWidget(label, last ? 1 : 0);
+    statusPanels_[panel] = label;
   }
 }
 

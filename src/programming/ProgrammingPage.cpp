@@ -66,7 +66,9 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, Windows& windows, DeviceThread
   Label8->setObjectName(QStringLiteral("Label8"));
   MakeBoldStatusLabel(Label8, 16);
   ShowStatusText(Label8, QStringLiteral("Programmer Not Found"), FailureColour);
-  Place(Label8, QRect(8, 384, 420, 20), AnchorLeft | AnchorTop | AnchorRight);
+  // The lines below the list keep to the bottom edge and to the list's width,
+  // so that neither the growing list nor the help pane covers them.
+  Place(Label8, QRect(8, 384, 420, 20), AnchorLeft | AnchorBottom);
 
   ProgressBar1 = new QProgressBar(client_);
   ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
@@ -79,7 +81,7 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, Windows& windows, DeviceThread
   Label3 = new QLabel(QStringLiteral(" "), client_);
   Label3->setObjectName(QStringLiteral("Label3"));
   MakeBoldStatusLabel(Label3, 16);
-  Place(Label3, QRect(8, 445, 420, 25), AnchorLeft | AnchorRight | AnchorBottom);
+  Place(Label3, QRect(8, 445, 420, 25), AnchorLeft | AnchorBottom);
 
   bbPrevious = MakePictureButton(client_, "bbPrevious", ButtonFace::Previous);
   Place(bbPrevious, QRect(16, 504, 150, 50), AnchorLeft | AnchorBottom);

@@ -26,6 +26,26 @@ TEST(PictureButtons, EnterReturnAndSpacePressTheFocusedButtonWhateverItsFace) {
 
 using PageFlowTest = AppFixture;
 
+TEST_F(PageFlowTest, NoControlOfAPageOverlapsAnotherAtAnySize) {
+  StartProgram();
+  for (Page* page : std::initializer_list<Page*>{Pages().fStart, Pages().Form1, Pages().Form3}) {
+    page->show();
+    for (QSize size : {QSize(800, 600), QSize(1024, 768), QSize(1600, 1200)}) {
+      page->resize(size);
+      const QList<QWidget*> controls =
+          page->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+      for (qsizetype one = 0; one < controls.size(); ++one) {
+        for (qsizetype other = one + 1; other < controls.size(); ++other) {
+          EXPECT_FALSE(controls[one]->geometry().intersects(controls[other]->geometry()))
+              << page->objectName().toStdString() << " at " << size.width() << " x "
+              << size.height() << ": " << controls[one]->objectName().toStdString() << " overlaps "
+              << controls[other]->objectName().toStdString();
+        }
+      }
+    }
+  }
+}
+
 TEST_F(PageFlowTest, StartTransitionsSizesProbesAndClosing) {
   StartProgram();
   Windows& pages = Pages();

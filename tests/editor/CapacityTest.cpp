@@ -1,5 +1,6 @@
 #include <QLabel>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <QTreeWidget>
 
 #include "EditorFixture.h"
@@ -117,4 +118,26 @@ TEST_F(CapacityTest, NextChecksSizeUnsavedEditsAndMissingFilesBeforeItMovesOn) {
   EXPECT_EQ(Find<QTreeWidget>(Pages().Form1, "ListView1")->topLevelItemCount(), 1);
   EXPECT_NE(FileText(Profiles() + "Alpha.qvt").find("a.mp3"), std::string::npos)
       << "the profile is saved after a sound was dropped";
+}
+
+TEST_F(CapacityTest, TheLastStatusPanelReachesTheRightEdgeAndNoPanelCutsItsText) {
+  const std::string name = "Front door, summer evenings and the garden gate";
+  WriteFile(Profiles() + name + ".qvt", "[Profile]\r\nID=9\r\n");
+  unit->SetStoredProfileNumber(0, 9);
+  ShowEditor();
+  Tick();
+  ShownWith({3000000000});
+  auto* bar = Find<QStatusBar>(editor, "StatusBar1");
+  auto* last = Find<QLabel>(editor, "StatusPanel4");
+  EXPECT_EQ(last->text(), QString::fromStdString("Profile On Vantora : " + name));
+  for (int width : {800, 1600}) {
+    editor->resize(width, 700);
+    bar->layout()->activate();
+    EXPECT_GE(last->geometry().right(), bar->width() - 8) << width;
+    if (width < 1600) continue;
+    for (int panel = 0; panel < 5; ++panel) {
+      auto* label = Find<QLabel>(editor, QString("StatusPanel%1").arg(panel));
+      EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+    }
+  }
 }
