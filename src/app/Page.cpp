@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QResizeEvent>
 #include <QShowEvent>
+#include <QWindow>
 
 Page::Page(AppPorts& ports, const char* objectName, const QString& caption, QSize designClientSize)
     : ports_(ports),
@@ -26,6 +27,16 @@ bool Page::OpenExternally(const QUrl& url) {
   return ports_.OpenUrl(url);
 }
 
+void Page::PlaceFrameAt(QPoint point) {
+  move(point);
+  // Qt places a window by its frame once the frame is known. Without one
+  // (never shown, or unmapped by the window manager) the window would stand
+  // by its client area, its title bar pushed off screen; the window manager
+  // is then asked to put the frame there as the window is shown.
+  framePositionToAsk_.reset();
+  if (frameGeometry() == geometry()) framePositionToAsk_ = point;
+}
+
 void Page::EndApplication() {
   ports_.EndApplication();
 }
@@ -39,6 +50,13 @@ void Page::FormResize() {
 void Page::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (!event->spontaneous()) FormShow();
+  // Asked last before the window is mapped, and with the native window at
+  // the page's size: Qt drops the request on any later change of geometry.
+  if (framePositionToAsk_ && windowHandle()) {
+    windowHandle()->resize(size());
+    windowHandle()->setFramePosition(*framePositionToAsk_);
+    framePositionToAsk_.reset();
+  }
 }
 
 void Page::hideEvent(QHideEvent* event) {
@@ -59,7 +77,7 @@ void Page::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ShowInPlaceOf(Page* next, Page* current) {
-  next->move(current->pos());
+  next->PlaceFrameAt(current->frameGeometry().topLeft());
   current->hide();
   next->show();
 }

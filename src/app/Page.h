@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QRect>
 #include <QSize>
+#include <optional>
 
 #include "app/AnchorLayout.h"
 #include "app/AppPorts.h"
@@ -21,6 +22,8 @@ class Page : public QMainWindow {
 
   // Opens a link or document with the system's default application.
   bool OpenExternally(const QUrl& url);
+  // Puts the window's frame, title bar included, at the point on the screen.
+  void PlaceFrameAt(QPoint point);
 
  protected:
   virtual void FormShow() {}
@@ -46,8 +49,10 @@ class Page : public QMainWindow {
 
  private:
   AnchorLayout* layout_;
+  // Where the window manager is to put the frame when the window is shown.
+  std::optional<QPoint> framePositionToAsk_;
 };
 
-// A page transition: the page being shown takes the position of the page
-// being left, then the old page is hidden and the new one shown.
+// A page transition: the page being shown takes the frame position of the
+// page being left, then the old page is hidden and the new one shown.
 void ShowInPlaceOf(Page* next, Page* current);

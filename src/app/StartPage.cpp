@@ -35,7 +35,7 @@ StartPage::StartPage(AppPorts& ports, Windows& windows)
 
   ApplyDesignSize();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    move(StartPagePosition(screen->size()));
+    PlaceFrameAt(StartPagePosition(screen->size()));
   }
 }
 
