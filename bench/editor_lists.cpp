@@ -46,7 +46,7 @@ std::vector<QString> WriteSounds(const std::string& folder, int count) {
   for (int number = 0; number < count; ++number) {
     // Real sounds: a file joins a list only once it decodes.
     const std::string path = folder + "sound" + std::to_string(number) + ".wav";
-    WriteWav(path, 1000);
+    WriteSound(path, 1000 - 44);
     paths.push_back(QString::fromStdString(path));
   }
   return paths;

@@ -21,7 +21,7 @@ class EditorFixture : public AppFixture {
   std::string Profiles() const { return ProgramFolder() + "Profiles/"; }
   // A WAV sound of the given size in the sounds folder, whatever its name; its path.
   QString Sound(const std::string& name, std::size_t size = 100) {
-    WriteWav(sounds.Path() + name, size);
+    WriteSound(sounds.Path() + name, static_cast<sf_count_t>(size) - 44);
     return QString::fromStdString(sounds.Path() + name);
   }
   QTreeView* List(int button) { return Find<QTreeView>(editor, QString("ListView%1").arg(button)); }

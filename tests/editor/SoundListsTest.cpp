@@ -8,7 +8,13 @@
 using SoundListsTest = EditorFixture;
 
 TEST_F(SoundListsTest, SoundsAreAddedOncePerNameToTheActiveTabUpToTheLimitByDialogOrDrop) {
+  const TemporaryFolder home;  // the first dialog opens in its Music folder
+  std::filesystem::create_directory(home.Path() + "Music");
+  const QByteArray homeBefore = qgetenv("HOME");
+  qputenv("HOME", QByteArray::fromStdString(home.Path()));
+  qunsetenv("XDG_CONFIG_HOME");
   ShowEditor();
+  qputenv("HOME", homeBefore);
   std::filesystem::create_directory(sounds.Path() + "other");
   prompts.ChosenFiles = {
       {Sound("bell.mp3", 44).toStdString(), Sound("other/bell.mp3").toStdString(),
@@ -21,6 +27,7 @@ TEST_F(SoundListsTest, SoundsAreAddedOncePerNameToTheActiveTabUpToTheLimitByDial
             "Select MP3 File(s)|Sound files (*.mp3 *.wav)| Wav files (*.wav)");
   EXPECT_TRUE(dialog.MultipleFiles);
   EXPECT_EQ(prompts.Dialogs.size(), 2u) << "the list's popup menu asks too";
+  EXPECT_EQ(prompts.Dialogs.at(0).InitialFolder, home.Path() + "Music/");
   EXPECT_EQ(prompts.Dialogs.at(1).InitialFolder, sounds.Path()) << "where the last was chosen";
   EXPECT_EQ(Names(1), (QStringList{"bell.mp3", "Bell.mp3"}));
   EXPECT_EQ(List(1)->model()->index(0, 1).data(), "44") << "the size column";
@@ -118,46 +125,29 @@ TEST_F(SoundListsTest, RowsPlayMoveAndAreRemovedAndButtonsAreAddedAndRemoved) {
   EXPECT_EQ(VisibleTabs(), "11111111") << "without a unit all eight buttons can be added";
 }
 
-TEST_F(SoundListsTest, OnlyRealSoundsJoinAListTheirTipTellsTheirFormatAndTheOversizedAreWarned) {
+TEST_F(SoundListsTest, OnlyMp3AndWavSoundsJoinAListTheirTipTellsTheirFormatTheOversizedAreWarned) {
   ShowEditor();  // on the standard unit: 2,359,294 bytes in all
-  WriteTone(sounds.Path() + "chime.wav", 1.5, 22050, 2);
-  WriteTone(sounds.Path() + "bell.mp3", 2.0, 44100, 1);
-  WriteFile(sounds.Path() + "notes.mp3", "a text file renamed");
-  WriteFile(sounds.Path() + "empty.wav", "");
+  const std::string at = sounds.Path();
+  WriteSound(at + "chime.wav", 33075, 22050, 2);
+  WriteSound(at + "bell.mp3", 88200, 44100, 1, Mp3Format);
+  WriteSound(at + "tone.flac", 800, 8000, 1, FlacFormat);
+  WriteFile(at + "notes.mp3", "a text file renamed");
+  WriteFile(at + "empty.wav", "");
   Sound("huge.wav", 2359294 - 16 + 1);
-  prompts.ChosenFiles = {{sounds.Path() + "chime.wav", sounds.Path() + "notes.mp3",
-                          sounds.Path() + "bell.mp3", sounds.Path() + "empty.wav",
-                          sounds.Path() + "huge.wav"}};
+  prompts.ChosenFiles = {{at + "chime.wav", at + "notes.mp3", at + "bell.mp3", at + "tone.flac",
+                          at + "empty.wav", at + "huge.wav"}};
   prompts.Answers = {PromptAnswer::Ok};
   Choose(editor, "AddSongs1");
   EXPECT_EQ(Names(1), (QStringList{"chime.wav", "bell.mp3", "huge.wav"}));
-  ASSERT_EQ(prompts.Questions.size(), 1u);
-  EXPECT_EQ(prompts.Questions[0].Text,
-            "These files are not MP3 or WAV sounds: notes.mp3, empty.wav");
+  EXPECT_EQ(prompts.Questions.at(0).Text,
+            "These files are not MP3 or WAV sounds: notes.mp3, tone.flac, empty.wav");
   auto* info = Find<QLabel>(editor, "Info");
   EXPECT_EQ(info->text(), "huge.wav is larger than the unit's memory");
   EXPECT_EQ(StatusColour(info), FailureColour);
-
-  const QString folder = QString::fromStdString(sounds.Path());
-  const QStringList tips{"Name : chime.wav\nPath : " + folder +
-                             "\nLength : 1.5 seconds, 22050 Hz, 2 channels\nDouble Click To Play.",
-                         "Name : bell.mp3\nPath : " + folder +
-                             "\nLength : 2.0 seconds, 44100 Hz, 1 channel\nDouble Click To Play."};
-  for (int row = 0; row < tips.size(); ++row) {
-    EXPECT_EQ(List(1)->model()->index(row, 0).data(Qt::ToolTipRole).toString(), tips[row]);
+  const char* formats[] = {"1.5 seconds, 22050 Hz, 2 channels", "2.0 seconds, 44100 Hz, 1 channel"};
+  for (int row = 0; row < 2; ++row) {
+    EXPECT_EQ(List(1)->model()->index(row, 0).data(Qt::ToolTipRole).toString(),
+              "Name : " + Names(1)[row] + "\nPath : " + QString::fromStdString(at) +
+                  "\nLength : " + formats[row] + "\nDouble Click To Play.");
   }
-}
-
-TEST_F(SoundListsTest, TheFirstSoundDialogOpensInTheUsersMusicFolder) {
-  const TemporaryFolder home;
-  std::filesystem::create_directory(home.Path() + "Music");
-  const QByteArray homeBefore = qgetenv("HOME"), configBefore = qgetenv("XDG_CONFIG_HOME");
-  qputenv("HOME", QByteArray::fromStdString(home.Path()));
-  qunsetenv("XDG_CONFIG_HOME");
-  ShowEditor();
-  qputenv("HOME", homeBefore);
-  if (!configBefore.isNull()) qputenv("XDG_CONFIG_HOME", configBefore);
-  prompts.ChosenFiles = {{}};
-  Choose(editor, "AddSongs1");
-  EXPECT_EQ(prompts.Dialogs.at(0).InitialFolder, home.Path() + "Music/");
 }

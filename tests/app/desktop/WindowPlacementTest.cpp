@@ -20,24 +20,19 @@ bool FrameStandsAt(QWidget* page, QPoint point) {
       WindowManagerMs);
 }
 
-class WindowPlacementTest : public AppFixture {
- protected:
-  // A profile of two sounds, so that Next goes on to the programming page.
-  void WriteProfileOfTwoSounds() {
-    const std::string folder = ProgramFolder();
-    std::filesystem::create_directory(folder + "Profiles");
-    WriteFile(folder + "one.wav", std::string(100, 'x'));
-    WriteFile(folder + "two.wav", std::string(100, 'x'));
-    const std::string sounds = "Sound0=" + folder + "one.wav\r\nSound1=" + folder + "two.wav\r\n";
-    WriteFile(folder + "Profiles/Alpha.qvt",
-              "[Profile]\r\nID=0\r\nNumButtons=2\r\n[Button0]\r\nNumSounds=2\r\n" + sounds);
-  }
-};
-
 }  // namespace
 
+using WindowPlacementTest = AppFixture;
+
 TEST_F(WindowPlacementTest, TenPageSwitchesByTheReturnKeyLeaveTheFrameWhereTheStartPageStood) {
-  WriteProfileOfTwoSounds();
+  // A profile of two sounds, so that Next goes on to the programming page.
+  const std::string folder = ProgramFolder();
+  std::filesystem::create_directory(folder + "Profiles");
+  WriteFile(folder + "one.wav", "x");
+  WriteFile(folder + "two.wav", "x");
+  const std::string sounds = "Sound0=" + folder + "one.wav\r\nSound1=" + folder + "two.wav\r\n";
+  WriteFile(folder + "Profiles/Alpha.qvt",
+            "[Profile]\r\nID=0\r\nNumButtons=2\r\n[Button0]\r\nNumSounds=2\r\n" + sounds);
   StartProgram();
   Windows& pages = Pages();
   const QPoint start = StartPagePosition(QGuiApplication::primaryScreen()->size());
