@@ -25,6 +25,7 @@ bool FrameStandsAt(QWidget* page, QPoint point) {
 using WindowPlacementTest = AppFixture;
 
 TEST_F(WindowPlacementTest, TenPageSwitchesByTheReturnKeyLeaveTheFrameWhereTheStartPageStood) {
+  ASSERT_EQ(QGuiApplication::platformName(), "xcb") << "run through under_openbox.sh";
   // A profile of two sounds, so that Next goes on to the programming page.
   const std::string folder = ProgramFolder();
   std::filesystem::create_directory(folder + "Profiles");
@@ -58,12 +59,4 @@ TEST_F(WindowPlacementTest, TenPageSwitchesByTheReturnKeyLeaveTheFrameWhereTheSt
         << "switch " << number << ": " << to->objectName().toStdString() << "'s frame stands at "
         << to->frameGeometry().x() << ", " << to->frameGeometry().y();
   }
-}
-
-int main(int argc, char** argv) {
-  // The X platform, whatever the environment asks for.
-  qputenv("QT_QPA_PLATFORM", "xcb");
-  QApplication application(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
 }
