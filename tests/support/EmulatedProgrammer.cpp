@@ -7,13 +7,13 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstddef>
-#include <cstdio>
-#include <cstring>
 #include <stdexcept>
 #include <string_view>
 #include <thread>
 
 namespace {
+
+using Bytes = EmulatedProgrammer::Bytes;
 
 constexpr std::uint8_t BulkInEndpoint = 0x81;
 constexpr std::uint8_t BulkOutEndpoint = 0x02;
@@ -32,8 +32,8 @@ constexpr std::uint8_t SetLatencyTimerRequest = 0x09;
 // Standard requests.
 constexpr std::uint8_t GetDescriptorRequest = 0x06;
 
-std::vector<std::uint8_t> FromHex(std::string_view hex) {
-  std::vector<std::uint8_t> bytes;
+Bytes FromHex(std::string_view hex) {
+  Bytes bytes;
   for (std::size_t at = 0; at + 1 < hex.size(); at += 2) {
     bytes.push_back(
         static_cast<std::uint8_t>(std::stoi(std::string(hex.substr(at, 2)), nullptr, 16)));
@@ -41,38 +41,52 @@ std::vector<std::uint8_t> FromHex(std::string_view hex) {
   return bytes;
 }
 
+std::string Hex(const Bytes& bytes) {
+  constexpr char digits[] = "0123456789abcdef";
+  std::string text;
+  for (const std::uint8_t byte : bytes) text += {digits[byte >> 4], digits[byte & 15]};
+  return text;
+}
+
 // USB 2.0, packets of 64 bytes on endpoint 0, vendor 0x0403, bcdDevice 6.00
 // (libftdi1 takes it for an FT232R), manufacturer string 1, product string 2,
 // no serial number, one configuration.
-std::vector<std::uint8_t> DeviceDescriptor(std::uint16_t productId) {
-  std::vector<std::uint8_t> descriptor = FromHex("120100020000004003040000000601020001");
+Bytes DeviceDescriptor(std::uint16_t productId) {
+  Bytes descriptor = FromHex("120100020000004003040000000601020001");
   descriptor[10] = static_cast<std::uint8_t>(productId);
   descriptor[11] = static_cast<std::uint8_t>(productId >> 8);
   return descriptor;
 }
 
-const std::vector<std::uint8_t> ConfigurationDescriptor = FromHex(
+const Bytes ConfigurationDescriptor = FromHex(
     "09022000010100802d"  // configuration 1 of 32 bytes, bus-powered, 90 mA
     "0904000002ffffff02"  // interface 0 with two endpoints, vendor-specific
     "07058102400000"      // bulk IN 0x81, 64 bytes
     "07050202400000");    // bulk OUT 0x02, 64 bytes
 
-std::vector<std::uint8_t> StringDescriptor(const std::string& text) {
-  std::vector<std::uint8_t> descriptor = {static_cast<std::uint8_t>(2 + 2 * text.size()), 0x03};
+Bytes StringDescriptor(const std::string& text) {
+  Bytes descriptor = {static_cast<std::uint8_t>(2 + 2 * text.size()), 0x03};
   for (const char character : text) {
     descriptor.insert(descriptor.end(), {static_cast<std::uint8_t>(character), 0});
   }
   return descriptor;
 }
 
-std::string Hex(const std::vector<std::uint8_t>& bytes) {
-  std::string text;
-  char digits[3];
-  for (const std::uint8_t byte : bytes) {
-    std::snprintf(digits, sizeof digits, "%02x", byte);
-    text += digits;
+// The chip's answer to a standard request: its descriptors; no value: it stalls.
+std::optional<Bytes> StandardAnswer(const EmulatedProgrammer::Identity& identity,
+                                    std::uint8_t request, std::uint16_t value) {
+  if (request != GetDescriptorRequest) return Bytes{};
+  const int index = value & 0xFF;
+  switch (value >> 8) {
+    case 0x01:
+      return DeviceDescriptor(identity.ProductId);
+    case 0x02:
+      return ConfigurationDescriptor;
+    case 0x03:
+      if (index == 0) return Bytes{0x04, 0x03, 0x09, 0x04};  // US English only
+      if (index <= 2) return StringDescriptor(index == 1 ? "FTDI" : identity.Product);
   }
-  return text;
+  return std::nullopt;
 }
 
 usbdevfs_urb& Block(UMockdevIoctlData* data) {
@@ -86,10 +100,10 @@ std::size_t DataCapacity(int bufferLength) {
   return whole * PacketData + (rest > sizeof ModemStatus ? rest - sizeof ModemStatus : 0);
 }
 
-std::string NodePath(int address) {
-  char path[32];
-  std::snprintf(path, sizeof path, "/dev/bus/usb/001/%03d", address);
-  return path;
+// The address as the device node's name has it: three digits.
+std::string Number(int address) {
+  const std::string digits = std::to_string(address);
+  return std::string(digits.size() < 3 ? 3 - digits.size() : 0, '0') + digits;
 }
 
 void Complete(UMockdevIoctlClient* client, long result, int error = 0) {
@@ -104,6 +118,11 @@ EmulatedUsbBus::~EmulatedUsbBus() {
   g_object_unref(testBed_);
 }
 
+EmulatedProgrammer::ClientUrbs::~ClientUrbs() {
+  for (Urb& urb : Done) g_object_unref(urb.Data);
+  for (Urb& urb : WaitingForData) g_object_unref(urb.Data);
+}
+
 EmulatedProgrammer::EmulatedProgrammer(EmulatedUsbBus& bus, Identity identity, UnitModel unit)
     : bus_(bus), identity_(std::move(identity)), unit_(std::move(unit)) {}
 
@@ -113,19 +132,33 @@ EmulatedProgrammer::~EmulatedProgrammer() {
     umockdev_testbed_detach_ioctl(bus_.TestBed(), plugging.Node.c_str(), nullptr);
     g_object_unref(plugging.Handler);
   }
-  for (auto& [client, urbs] : urbs_) {
-    for (Urb& urb : urbs.Done) g_object_unref(urb.Data);
-    for (Urb& urb : urbs.WaitingForData) g_object_unref(urb.Data);
-  }
 }
 
 void EmulatedProgrammer::Plug() {
   const int address = bus_.NextAddress();
-  Plugging& plugging = pluggings_.emplace_back(
-      Plugging{this, plugNumber_ + 1, NodePath(address), umockdev_ioctl_base_new()});
-  g_signal_connect(plugging.Handler, "handle-ioctl", G_CALLBACK(HandleIoctl), &plugging);
-  g_signal_connect(plugging.Handler, "client-connected", G_CALLBACK(ClientConnected), &plugging);
-  g_signal_connect(plugging.Handler, "client-vanished", G_CALLBACK(ClientVanished), &plugging);
+  Plugging& plugging = pluggings_.emplace_back(Plugging{
+      this, plugNumber_ + 1, "/dev/bus/usb/001/" + Number(address), umockdev_ioctl_base_new()});
+  // umockdev calls these on a worker thread of its own.
+  const auto handleIoctl = [](UMockdevIoctlBase*, UMockdevIoctlClient* client, gpointer data) {
+    const Plugging& at = *static_cast<Plugging*>(data);
+    EmulatedProgrammer& programmer = *at.Programmer;
+    std::unique_lock lock(programmer.mutex_);
+    programmer.Answer(client, programmer.plugged_ && at.Number == programmer.plugNumber_, lock);
+    return gboolean{TRUE};
+  };
+  const auto clientConnected = [](UMockdevIoctlBase*, UMockdevIoctlClient*, gpointer data) {
+    EmulatedProgrammer& programmer = *static_cast<Plugging*>(data)->Programmer;
+    std::lock_guard lock(programmer.mutex_);
+    ++programmer.opens_;
+  };
+  const auto clientVanished = [](UMockdevIoctlBase*, UMockdevIoctlClient* client, gpointer data) {
+    EmulatedProgrammer& programmer = *static_cast<Plugging*>(data)->Programmer;
+    std::lock_guard lock(programmer.mutex_);
+    programmer.urbs_.erase(client);
+  };
+  g_signal_connect(plugging.Handler, "handle-ioctl", G_CALLBACK(+handleIoctl), &plugging);
+  g_signal_connect(plugging.Handler, "client-connected", G_CALLBACK(+clientConnected), &plugging);
+  g_signal_connect(plugging.Handler, "client-vanished", G_CALLBACK(+clientVanished), &plugging);
   // The handler comes first, so that the device answers as soon as libusb sees it.
   GError* error = nullptr;
   if (!umockdev_testbed_attach_ioctl(bus_.TestBed(), plugging.Node.c_str(), plugging.Handler,
@@ -154,79 +187,12 @@ void EmulatedProgrammer::Unplug() {
   umockdev_testbed_remove_device(bus_.TestBed(), SysfsPath().c_str());
 }
 
-void EmulatedProgrammer::RefuseLatencyTimer(bool refuse) {
-  std::lock_guard lock(mutex_);
-  refuseLatency_ = refuse;
-}
-
-void EmulatedProgrammer::HoldLatencyTimer(std::chrono::milliseconds latency) {
-  std::lock_guard lock(mutex_);
-  heldLatency_ = latency;
-}
-
-void EmulatedProgrammer::FailInterfaceRelease(bool fail) {
-  std::lock_guard lock(mutex_);
-  failRelease_ = fail;
-}
-
-void EmulatedProgrammer::SetBusSpeed(double bytesPerSecond) {
-  std::lock_guard lock(mutex_);
-  bytesPerSecond_ = bytesPerSecond;
-}
-
-int EmulatedProgrammer::Opens() const {
-  std::lock_guard lock(mutex_);
-  return opens_;
-}
-
-std::vector<EmulatedProgrammer::VendorRequest> EmulatedProgrammer::VendorRequests() const {
-  std::lock_guard lock(mutex_);
-  return vendorRequests_;
-}
-
-std::vector<std::vector<std::uint8_t>> EmulatedProgrammer::BulkWrites() const {
-  std::lock_guard lock(mutex_);
-  return bulkWrites_;
-}
-
-EmulatedProgrammer::TransferCounts EmulatedProgrammer::Transfers() const {
-  std::lock_guard lock(mutex_);
-  return transfers_;
-}
-
 void EmulatedProgrammer::ClearRecords() {
   std::lock_guard lock(mutex_);
   opens_ = 0;
   vendorRequests_.clear();
   bulkWrites_.clear();
   transfers_ = {};
-}
-
-// umockdev calls the handler on a worker thread of its own.
-gboolean EmulatedProgrammer::HandleIoctl(UMockdevIoctlBase*, UMockdevIoctlClient* client,
-                                         gpointer data) {
-  const Plugging& plugging = *static_cast<Plugging*>(data);
-  EmulatedProgrammer& programmer = *plugging.Programmer;
-  std::unique_lock lock(programmer.mutex_);
-  programmer.Answer(client, programmer.plugged_ && plugging.Number == programmer.plugNumber_, lock);
-  return TRUE;
-}
-
-void EmulatedProgrammer::ClientConnected(UMockdevIoctlBase*, UMockdevIoctlClient*, gpointer data) {
-  EmulatedProgrammer& programmer = *static_cast<Plugging*>(data)->Programmer;
-  std::lock_guard lock(programmer.mutex_);
-  ++programmer.opens_;
-}
-
-void EmulatedProgrammer::ClientVanished(UMockdevIoctlBase*, UMockdevIoctlClient* client,
-                                        gpointer data) {
-  EmulatedProgrammer& programmer = *static_cast<Plugging*>(data)->Programmer;
-  std::lock_guard lock(programmer.mutex_);
-  const auto found = programmer.urbs_.find(client);
-  if (found == programmer.urbs_.end()) return;
-  for (Urb& urb : found->second.Done) g_object_unref(urb.Data);
-  for (Urb& urb : found->second.WaitingForData) g_object_unref(urb.Data);
-  programmer.urbs_.erase(found);
 }
 
 // What usbdevfs answers. A device that is gone fails every request with
@@ -281,16 +247,16 @@ void EmulatedProgrammer::Submit(UMockdevIoctlClient* client, UMockdevIoctlData* 
   ClientUrbs& urbs = urbs_[client];
   if (urb.type == USBDEVFS_URB_TYPE_CONTROL) {
     ++transfers_.Control;
-    const std::optional<std::vector<std::uint8_t>> answer = ControlTransfer(buffer);
-    const std::size_t room = urb.buffer_length - 8;
-    const std::size_t length = answer ? std::min(answer->size(), room) : 0;
+    const std::optional<Bytes> answer = ControlTransfer(buffer);
+    const std::size_t length =
+        answer ? std::min<std::size_t>(answer->size(), urb.buffer_length - 8) : 0;
     if (answer) std::copy_n(answer->begin(), length, buffer + 8);
     urb.actual_length = static_cast<int>(length);
     urb.status = answer ? 0 : -EPIPE;
     urbs.Done.push_back({data, now});
   } else if (urb.type == USBDEVFS_URB_TYPE_BULK && urb.endpoint == BulkOutEndpoint) {
     ++transfers_.BulkOut;
-    const std::vector<std::uint8_t> bytes(buffer, buffer + urb.buffer_length);
+    const Bytes bytes(buffer, buffer + urb.buffer_length);
     bulkWrites_.push_back(bytes);
     const bool taken = unit_.Receive(bytes);
     urb.actual_length = taken ? urb.buffer_length : 0;
@@ -360,51 +326,22 @@ void EmulatedProgrammer::Discard(UMockdevIoctlClient* client, UMockdevIoctlData*
   Complete(client, 0);
 }
 
-std::optional<std::vector<std::uint8_t>> EmulatedProgrammer::ControlTransfer(
-    const std::uint8_t* setup) {
-  const std::uint8_t requestType = setup[0];
+std::optional<Bytes> EmulatedProgrammer::ControlTransfer(const std::uint8_t* setup) {
+  const std::uint8_t request = setup[1];
   const std::uint16_t value = setup[2] | setup[3] << 8;
-  if ((requestType & 0x60) == 0x40) return VendorControl(setup[1], value);
-  return StandardControl(setup[1], value);
-}
-
-std::optional<std::vector<std::uint8_t>> EmulatedProgrammer::VendorControl(std::uint8_t request,
-                                                                           std::uint16_t value) {
-  switch (request) {
-    case SetLatencyTimerRequest:
-      if (refuseLatency_) return std::nullopt;
-      latency_ = std::chrono::milliseconds(value & 0xFF);
-      break;
-    case ResetRequest:
-      // Each open resets the chip; the unit starts afresh with it, as it does
-      // behind the simulated programmer, and forgets data it still waited for.
-      if (value == ResetChip) unit_.Reset();
-      if (value == PurgeBytesForTheHost) unit_.DropAnswers();
-      if (value == ResetChip || value == PurgeBytesForTheHost) toHost_.clear();
-      break;
-    default:
-      break;
+  if ((setup[0] & 0x60) != 0x40) return StandardAnswer(identity_, request, value);
+  if (request == SetLatencyTimerRequest) {
+    if (refuseLatency_) return std::nullopt;
+    latency_ = std::chrono::milliseconds(value & 0xFF);
+  } else if (request == ResetRequest) {
+    // Each open resets the chip; the unit starts afresh with it, as it does
+    // behind the simulated programmer, and forgets data it still waited for.
+    if (value == ResetChip) unit_.Reset();
+    if (value == PurgeBytesForTheHost) unit_.DropAnswers();
+    if (value == ResetChip || value == PurgeBytesForTheHost) toHost_.clear();
   }
   vendorRequests_.push_back({request, value});
-  return std::vector<std::uint8_t>{};
-}
-
-std::optional<std::vector<std::uint8_t>> EmulatedProgrammer::StandardControl(std::uint8_t request,
-                                                                             std::uint16_t value) {
-  if (request != GetDescriptorRequest) return std::vector<std::uint8_t>{};
-  switch (value >> 8) {
-    case 0x01:
-      return DeviceDescriptor(identity_.ProductId);
-    case 0x02:
-      return ConfigurationDescriptor;
-    case 0x03:
-      if ((value & 0xFF) == 0) return std::vector<std::uint8_t>{0x04, 0x03, 0x09, 0x04};
-      if ((value & 0xFF) == 1) return StringDescriptor("FTDI");
-      if ((value & 0xFF) == 2) return StringDescriptor(identity_.Product);
-      return std::nullopt;
-    default:
-      return std::nullopt;
-  }
+  return Bytes{};
 }
 
 // The chip sends a bulk IN transfer back once its data fills it, or once the
@@ -431,9 +368,7 @@ void EmulatedProgrammer::FillBulkIn(Urb& urb, std::size_t dataBytes, int status)
   usbdevfs_urb& block = Block(urb.Data);
   auto* buffer = static_cast<std::uint8_t*>(block.buffer);
   std::size_t length = 0;
-  bool firstPacket = status == 0;
-  while (dataBytes > 0 || firstPacket) {
-    firstPacket = false;
+  for (bool firstPacket = status == 0; dataBytes > 0 || firstPacket; firstPacket = false) {
     buffer = std::copy(std::begin(ModemStatus), std::end(ModemStatus), buffer);
     const std::size_t taken = std::min(dataBytes, PacketData);
     buffer = std::copy_n(toHost_.begin(), taken, buffer);
@@ -458,27 +393,16 @@ EmulatedProgrammer::Clock::time_point EmulatedProgrammer::BusTimeAfter(std::size
 // The device in umockdev's record format: sysfs path, device node, udev
 // properties, sysfs attributes and the descriptors that libusb reads there.
 std::string EmulatedProgrammer::Record(int address) const {
-  std::vector<std::uint8_t> descriptors = DeviceDescriptor(identity_.ProductId);
+  Bytes descriptors = DeviceDescriptor(identity_.ProductId);
   descriptors.insert(descriptors.end(), ConfigurationDescriptor.begin(),
                      ConfigurationDescriptor.end());
-  const std::string hex = Hex(descriptors);
-  std::vector<char> record(512 + hex.size());
-  std::snprintf(record.data(), record.size(),
-                "P: %s\n"
-                "N: bus/usb/001/%03d\n"
-                "E: SUBSYSTEM=usb\n"
-                "E: DEVTYPE=usb_device\n"
-                "E: DEVNAME=/dev/bus/usb/001/%03d\n"
-                "E: BUSNUM=001\n"
-                "E: DEVNUM=%03d\n"
-                "A: busnum=1\\n\n"
-                "A: devnum=%d\\n\n"
-                "A: speed=12\\n\n"
-                "A: bConfigurationValue=1\\n\n"
-                "H: descriptors=%s\n",
-                SysfsPath().substr(std::strlen("/sys")).c_str(), address, address, address, address,
-                hex.c_str());
-  return record.data();
+  const std::string number = Number(address);
+  return "P: " + SysfsPath().substr(std::string_view("/sys").size()) + "\nN: bus/usb/001/" +
+         number + "\nE: SUBSYSTEM=usb\nE: DEVTYPE=usb_device\nE: DEVNAME=/dev/bus/usb/001/" +
+         number + "\nE: BUSNUM=001\nE: DEVNUM=" + number +
+         "\nA: busnum=1\\n\nA: devnum=" + std::to_string(address) +
+         "\\n\nA: speed=12\\n\nA: bConfigurationValue=1\\n\n" +
+         "H: descriptors=" + Hex(descriptors) + "\n";
 }
 
 std::string EmulatedProgrammer::SysfsPath() const {

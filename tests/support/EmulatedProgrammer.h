@@ -40,6 +40,7 @@ class EmulatedUsbBus {
 // the chip's latency timer expires.
 class EmulatedProgrammer {
  public:
+  using Bytes = std::vector<std::uint8_t>;
   struct Identity {
     std::uint16_t ProductId;
     std::string Product;
@@ -70,19 +71,19 @@ class EmulatedProgrammer {
   void Unplug();
 
   // Chip behaviour.
-  void RefuseLatencyTimer(bool refuse);
+  void RefuseLatencyTimer(bool refuse) { Set(refuseLatency_, refuse); }
   // The chip's latency timer stays at this value whatever the host sets.
-  void HoldLatencyTimer(std::chrono::milliseconds latency);
-  void FailInterfaceRelease(bool fail);
+  void HoldLatencyTimer(std::chrono::milliseconds latency) { Set(heldLatency_, latency); }
+  void FailInterfaceRelease(bool fail) { Set(failRelease_, fail); }
   // Bytes take their time on the bus at this speed (0: they take none).
-  void SetBusSpeed(double bytesPerSecond);
+  void SetBusSpeed(double bytesPerSecond) { Set(bytesPerSecond_, bytesPerSecond); }
 
-  // What reached the chip (Opens: how often its device node was opened);
-  // safe to call while the handler runs.
-  int Opens() const;
-  std::vector<VendorRequest> VendorRequests() const;
-  std::vector<std::vector<std::uint8_t>> BulkWrites() const;  // each bulk OUT transfer's bytes
-  TransferCounts Transfers() const;
+  // What reached the chip: how often its device node was opened, the vendor
+  // requests, each bulk OUT transfer's bytes; safe to call while the handler runs.
+  int Opens() const { return Get(opens_); }
+  std::vector<VendorRequest> VendorRequests() const { return Get(vendorRequests_); }
+  std::vector<Bytes> BulkWrites() const { return Get(bulkWrites_); }
+  TransferCounts Transfers() const { return Get(transfers_); }
   void ClearRecords();
   // Runs `work` on the unit model while the handler is kept out.
   template <typename Work>
@@ -98,7 +99,9 @@ class EmulatedProgrammer {
     UMockdevIoctlData* Data;
     Clock::time_point ReadyAt;
   };
+  // The transfers of one client (an open device node); it holds their data.
   struct ClientUrbs {
+    ~ClientUrbs();
     std::deque<Urb> Done;
     std::deque<Urb> WaitingForData;  // bulk IN
     bool Polling = false;            // the last reap found nothing done
@@ -111,9 +114,16 @@ class EmulatedProgrammer {
     UMockdevIoctlBase* Handler;
   };
 
-  static gboolean HandleIoctl(UMockdevIoctlBase*, UMockdevIoctlClient* client, gpointer plugging);
-  static void ClientConnected(UMockdevIoctlBase*, UMockdevIoctlClient*, gpointer plugging);
-  static void ClientVanished(UMockdevIoctlBase*, UMockdevIoctlClient* client, gpointer plugging);
+  template <typename Field, typename Value>
+  void Set(Field& field, Value value) {
+    std::lock_guard lock(mutex_);
+    field = value;
+  }
+  template <typename Field>
+  Field Get(const Field& field) const {
+    std::lock_guard lock(mutex_);
+    return field;
+  }
   void Answer(UMockdevIoctlClient* client, bool current, std::unique_lock<std::mutex>& lock);
   void Submit(UMockdevIoctlClient* client, UMockdevIoctlData* argument);
   void Reap(UMockdevIoctlClient* client, UMockdevIoctlData* argument, bool current,
@@ -121,10 +131,7 @@ class EmulatedProgrammer {
   Clock::time_point NextCompletion(const ClientUrbs& urbs) const;
   void Discard(UMockdevIoctlClient* client, UMockdevIoctlData* argument);
   // The answer to a control transfer; no value: the chip stalls it.
-  std::optional<std::vector<std::uint8_t>> ControlTransfer(const std::uint8_t* setup);
-  std::optional<std::vector<std::uint8_t>> VendorControl(std::uint8_t request, std::uint16_t value);
-  std::optional<std::vector<std::uint8_t>> StandardControl(std::uint8_t request,
-                                                           std::uint16_t value);
+  std::optional<Bytes> ControlTransfer(const std::uint8_t* setup);
   void ReleaseBulkIn(ClientUrbs& urbs, Clock::time_point now);
   void FillBulkIn(Urb& urb, std::size_t dataBytes, int status);
   Clock::time_point BusTimeAfter(std::size_t bytes, Clock::time_point now);
@@ -151,6 +158,6 @@ class EmulatedProgrammer {
 
   int opens_ = 0;
   std::vector<VendorRequest> vendorRequests_;
-  std::vector<std::vector<std::uint8_t>> bulkWrites_;
+  std::vector<Bytes> bulkWrites_;
   TransferCounts transfers_;
 };
