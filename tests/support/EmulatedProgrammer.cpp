@@ -8,7 +8,6 @@
 #include <cerrno>
 #include <cstddef>
 #include <stdexcept>
-#include <string_view>
 #include <thread>
 
 namespace {
@@ -32,15 +31,6 @@ constexpr std::uint8_t SetLatencyTimerRequest = 0x09;
 // Standard requests.
 constexpr std::uint8_t GetDescriptorRequest = 0x06;
 
-Bytes FromHex(std::string_view hex) {
-  Bytes bytes;
-  for (std::size_t at = 0; at + 1 < hex.size(); at += 2) {
-    bytes.push_back(
-        static_cast<std::uint8_t>(std::stoi(std::string(hex.substr(at, 2)), nullptr, 16)));
-  }
-  return bytes;
-}
-
 std::string Hex(const Bytes& bytes) {
   constexpr char digits[] = "0123456789abcdef";
   std::string text;
@@ -48,21 +38,22 @@ std::string Hex(const Bytes& bytes) {
   return text;
 }
 
-// USB 2.0, packets of 64 bytes on endpoint 0, vendor 0x0403, bcdDevice 6.00
-// (libftdi1 takes it for an FT232R), manufacturer string 1, product string 2,
-// no serial number, one configuration.
+// bcdDevice 6.00: libftdi1 takes it for an FT232R; no serial number.
 Bytes DeviceDescriptor(std::uint16_t productId) {
-  Bytes descriptor = FromHex("120100020000004003040000000601020001");
-  descriptor[10] = static_cast<std::uint8_t>(productId);
-  descriptor[11] = static_cast<std::uint8_t>(productId >> 8);
-  return descriptor;
+  const auto low = static_cast<std::uint8_t>(productId);
+  const auto high = static_cast<std::uint8_t>(productId >> 8);
+  return {0x12, 0x01, 0x00, 0x02, 0x00, 0x00, 0x00, 0x40,  // USB 2.0, 64 bytes on endpoint 0
+          0x03, 0x04, low,  high, 0x00, 0x06,              // vendor 0x0403, product, bcdDevice
+          0x01, 0x02, 0x00, 0x01};  // manufacturer and product strings, one configuration
 }
 
-const Bytes ConfigurationDescriptor = FromHex(
-    "09022000010100802d"  // configuration 1 of 32 bytes, bus-powered, 90 mA
-    "0904000002ffffff02"  // interface 0 with two endpoints, vendor-specific
-    "07058102400000"      // bulk IN 0x81, 64 bytes
-    "07050202400000");    // bulk OUT 0x02, 64 bytes
+// Configuration 1 (32 bytes, bus-powered, 90 mA); interface 0, vendor-specific, with
+// two endpoints: bulk IN 0x81 and bulk OUT 0x02 of 64 bytes.
+const Bytes ConfigurationDescriptor = {
+    0x09, 0x02, 0x20, 0x00, 0x01, 0x01, 0x00, 0x80, 0x2d,  // configuration
+    0x09, 0x04, 0x00, 0x00, 0x02, 0xff, 0xff, 0xff, 0x02,  // interface
+    0x07, 0x05, 0x81, 0x02, 0x40, 0x00, 0x00,              // endpoint
+    0x07, 0x05, 0x02, 0x02, 0x40, 0x00, 0x00};             // endpoint
 
 Bytes StringDescriptor(const std::string& text) {
   Bytes descriptor = {static_cast<std::uint8_t>(2 + 2 * text.size()), 0x03};
@@ -292,24 +283,15 @@ void EmulatedProgrammer::Reap(UMockdevIoctlClient* client, UMockdevIoctlData* ar
   // A host that asks again and again with nothing done would sleep in poll()
   // on a real device node; the wait here spares it that busy loop.
   if (current && urbs.Polling) {
-    const Clock::time_point wakeAt = std::min(NextCompletion(urbs), Clock::now() + MaxReapWait);
+    Clock::time_point wakeAt = Clock::now() + MaxReapWait;  // or when a transfer can be done
+    if (!urbs.Done.empty()) wakeAt = std::min(wakeAt, urbs.Done.front().ReadyAt);
+    if (!urbs.WaitingForData.empty()) wakeAt = std::min(wakeAt, lastBulkIn_ + Latency());
     lock.unlock();
     std::this_thread::sleep_until(wakeAt);
     lock.lock();
   }
   urbs.Polling = true;
   Complete(client, -1, current ? EAGAIN : ENODEV);
-}
-
-// When the first transfer in flight can be done, at the earliest.
-EmulatedProgrammer::Clock::time_point EmulatedProgrammer::NextCompletion(
-    const ClientUrbs& urbs) const {
-  Clock::time_point next = Clock::time_point::max();
-  if (!urbs.Done.empty()) next = urbs.Done.front().ReadyAt;
-  if (!urbs.WaitingForData.empty()) {
-    next = std::min(next, lastBulkIn_ + heldLatency_.value_or(latency_));
-  }
-  return next;
 }
 
 // A cancelled bulk IN transfer comes back as it is: without data.
@@ -353,7 +335,7 @@ void EmulatedProgrammer::ReleaseBulkIn(ClientUrbs& urbs, Clock::time_point now) 
   toHost_.insert(toHost_.end(), answer, answer + answered);
   Urb urb = urbs.WaitingForData.front();
   const std::size_t capacity = DataCapacity(Block(urb.Data).buffer_length);
-  if (toHost_.size() < capacity && now - lastBulkIn_ < heldLatency_.value_or(latency_)) return;
+  if (toHost_.size() < capacity && now - lastBulkIn_ < Latency()) return;
   lastBulkIn_ = now;
   FillBulkIn(urb, std::min(toHost_.size(), capacity), 0);
   urb.ReadyAt = BusTimeAfter(Block(urb.Data).actual_length, now);
@@ -397,9 +379,9 @@ std::string EmulatedProgrammer::Record(int address) const {
   descriptors.insert(descriptors.end(), ConfigurationDescriptor.begin(),
                      ConfigurationDescriptor.end());
   const std::string number = Number(address);
-  return "P: " + SysfsPath().substr(std::string_view("/sys").size()) + "\nN: bus/usb/001/" +
-         number + "\nE: SUBSYSTEM=usb\nE: DEVTYPE=usb_device\nE: DEVNAME=/dev/bus/usb/001/" +
-         number + "\nE: BUSNUM=001\nE: DEVNUM=" + number +
+  return "P: " + SysfsPath().substr(sizeof "/sys" - 1) + "\nN: bus/usb/001/" + number +
+         "\nE: SUBSYSTEM=usb\nE: DEVTYPE=usb_device\nE: DEVNAME=/dev/bus/usb/001/" + number +
+         "\nE: BUSNUM=001\nE: DEVNUM=" + number +
          "\nA: busnum=1\\n\nA: devnum=" + std::to_string(address) +
          "\\n\nA: speed=12\\n\nA: bConfigurationValue=1\\n\n" +
          "H: descriptors=" + Hex(descriptors) + "\n";

@@ -128,10 +128,10 @@ class EmulatedProgrammer {
   void Submit(UMockdevIoctlClient* client, UMockdevIoctlData* argument);
   void Reap(UMockdevIoctlClient* client, UMockdevIoctlData* argument, bool current,
             std::unique_lock<std::mutex>& lock);
-  Clock::time_point NextCompletion(const ClientUrbs& urbs) const;
   void Discard(UMockdevIoctlClient* client, UMockdevIoctlData* argument);
   // The answer to a control transfer; no value: the chip stalls it.
   std::optional<Bytes> ControlTransfer(const std::uint8_t* setup);
+  std::chrono::milliseconds Latency() const { return heldLatency_.value_or(latency_); }
   void ReleaseBulkIn(ClientUrbs& urbs, Clock::time_point now);
   void FillBulkIn(Urb& urb, std::size_t dataBytes, int status);
   Clock::time_point BusTimeAfter(std::size_t bytes, Clock::time_point now);
