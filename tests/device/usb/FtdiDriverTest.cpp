@@ -36,28 +36,16 @@ struct Observers final : ProgrammerLineObserver, ProgrammingObserver {
   std::optional<ProgrammerLine> Line;
 };
 
-// Two songs: the first fills the wide memory, the second goes into the narrow one.
-struct TwoMemorySongs {
-  TwoMemorySongs() {
-    Songs.Write("long.wav", 2097000);
-    Songs.Write("short.mp3", 5000);
-  }
-  ProgrammingJob JobFor(const UnitStatus& status) const {
-    return {{{"long.wav", Songs.Directory(), 2097000}, {"short.mp3", Songs.Directory(), 5000}},
-            1,
-            status,
-            7};
-  }
-  SongFolder Songs;
-};
-
 // The emulated programmer with the --simulate unit behind it, an unrelated
-// FTDI adapter beside it, and the real driver.
+// FTDI adapter beside it, the real driver, and two songs: the first fills the
+// wide memory, the second goes into the narrow one.
 class FtdiDriverOverUsb : public ::testing::Test {
  protected:
   FtdiDriverOverUsb() {
     programmer.Plug();
     adapter.Plug();
+    songs.Write("long.wav", 2097000);
+    songs.Write("short.mp3", 5000);
   }
 
   // The device list's entries, in alphabetical order.
@@ -80,8 +68,10 @@ class FtdiDriverOverUsb : public ::testing::Test {
     bytes.resize(transfer.Count);
     return {transfer, bytes};
   }
-  ProgrammingResult Program(DeviceLink& runLink) {
-    const ProgrammingJob job = songs.JobFor(status);
+  ProgrammingResult Program(DeviceLink& runLink, const UnitStatus& unit) {
+    const std::string folder = songs.Directory();
+    const ProgrammingJob job{
+        {{"long.wav", folder, 2097000}, {"short.mp3", folder, 5000}}, 1, unit, 7};
     return ProgrammingSequence(job, runLink, clock, observers).ProgramUnit();
   }
 
@@ -95,7 +85,7 @@ class FtdiDriverOverUsb : public ::testing::Test {
   Observers observers;
   UnitProbe probe{link, status, observers};
   ManualClock clock;
-  TwoMemorySongs songs;
+  SongFolder songs;
 };
 
 // Unplugs the programmer just before the second piece of song data.
@@ -150,15 +140,14 @@ TEST_F(FtdiDriverOverUsb, ProbeAndRunSendTheUnitWhatTheSimulatedUnitGets) {
   EXPECT_EQ(observers.Line, ProgrammerLine::Ready);
   EXPECT_EQ(std::tuple(status.MemoryCount, status.ButtonCount, status.FirmwareVersion),
             std::tuple(2, 8, "02.07"));
-  const ProgrammingResult result = Program(link);
+  const ProgrammingResult result = Program(link, status);
   EXPECT_EQ(std::pair(result.Code, result.ErrorText), std::pair(0, std::string()));
 
   const std::unique_ptr<SimulatedUnit> simulated = SimulatedUnit::StandardUnit();
   DeviceLink simulatedLink(*simulated);
   UnitStatus simulatedStatus;
   UnitProbe(simulatedLink, simulatedStatus, observers).ProbeUnit();
-  const ProgrammingJob job = songs.JobFor(simulatedStatus);
-  ASSERT_TRUE(ProgrammingSequence(job, simulatedLink, clock, observers).ProgramUnit().Succeeded());
+  ASSERT_TRUE(Program(simulatedLink, simulatedStatus).Succeeded());
   EXPECT_TRUE(programmer.BulkWrites() == simulated->Traffic().Writes);
 }
 
@@ -200,7 +189,7 @@ TEST_F(FtdiDriverOverUsb, UnpluggedInTheSongDataTheRunFailsAndTheProgrammerRetur
   UnplugInTheSongData unplugging(driver, programmer);
   DeviceLink runLink(unplugging);
   runLink.Description = link.Description;
-  const ProgrammingResult cut = Program(runLink);
+  const ProgrammingResult cut = Program(runLink, status);
   EXPECT_EQ(std::pair(cut.Code, cut.ErrorText), std::pair(-3, std::string("ERROR -3.")));
   EXPECT_EQ(runLink.Handle, 0u) << "the handle of a device that is gone is closed";
 
@@ -212,7 +201,7 @@ TEST_F(FtdiDriverOverUsb, UnpluggedInTheSongDataTheRunFailsAndTheProgrammerRetur
   programmer.Plug();
   probe.ProbeUnit();
   EXPECT_EQ(observers.Line, ProgrammerLine::Ready);
-  EXPECT_TRUE(Program(link).Succeeded());
+  EXPECT_TRUE(Program(link, status).Succeeded());
 }
 
 TEST_F(FtdiDriverOverUsb, EveryCallOnAnUnpluggedProgrammerFails) {
