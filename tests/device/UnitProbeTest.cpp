@@ -10,17 +10,18 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using enum ProgrammerLine;
 
-struct ProgrammerLineLog : ProgrammerLineObserver {
-  void ShowProgrammerLine(ProgrammerLine line) override { Lines.push_back(line); }
-  std::vector<ProgrammerLine> Lines;
-};
+// Every slot identified, then the version and the button count read.
+const std::vector<Bytes> FullProbe = {{0xCD, 0}, {0xCD, 1}, {0xCD, 2}, {0xCD, 3}, {0xCD, 4},
+                                      {0xCD, 5}, {0xCD, 6}, {0xCD, 7}, {0xC0, 0}, {0xC1, 0}};
 
-class UnitProbeTest : public ::testing::Test {
+// The unit with a 2 MiB memory in slot 0 and four buttons; the test keeps the programmer lines.
+class UnitProbeTest : public ::testing::Test, public ProgrammerLineObserver {
  protected:
   UnitProbeTest() {
     unit.InstallMemory(0, 0x41);
     unit.SetButtonCount(4);
   }
+  void ShowProgrammerLine(ProgrammerLine line) override { lines.push_back(line); }
 
   const std::vector<Bytes>& Sent() const { return unit.Traffic().Writes; }
   // Present, memories, buttons, version, total capacity and the profile number of slot 0.
@@ -34,8 +35,8 @@ class UnitProbeTest : public ::testing::Test {
   SimulatedUnit unit;
   DeviceLink link{unit};
   UnitStatus status;
-  ProgrammerLineLog log;
-  UnitProbe probe{link, status, log};
+  std::vector<ProgrammerLine> lines;
+  UnitProbe probe{link, status, *this};
 };
 
 }  // namespace
@@ -51,10 +52,7 @@ TEST_F(UnitProbeTest, FullProbeReadsEverySlotTheVersionAndTheButtonsThenCloses) 
     unit.SetStoredProfileNumber(slot, number);
   }
   probe.ProbeUnit();
-
-  const std::vector<Bytes> sent = {{0xCD, 0}, {0xCD, 1}, {0xCD, 2}, {0xCD, 3}, {0xCD, 4},
-                                   {0xCD, 5}, {0xCD, 6}, {0xCD, 7}, {0xC0, 0}, {0xC1, 0}};
-  EXPECT_EQ(Sent(), sent);
+  EXPECT_EQ(Sent(), FullProbe);
   EXPECT_EQ(link.Handle, 0u);
   EXPECT_EQ(Summary(),
             std::tuple(true, 5, 4, "02.07", 2097151u + 262143u + 524287u + 2 * 1048575u, 7));
@@ -68,7 +66,7 @@ TEST_F(UnitProbeTest, FullProbeReadsEverySlotTheVersionAndTheButtonsThenCloses) 
     slots.emplace_back(s.Capacity, s.DeviceCode, s.WriteCommand, s.WriteWidth, s.ProfileNumber);
   }
   EXPECT_EQ(slots, expected);
-  EXPECT_EQ(log.Lines, std::vector{Ready});
+  EXPECT_EQ(lines, std::vector{Ready});
 }
 
 TEST_F(UnitProbeTest, TicksTalkToTheUnitOnlyUntilItIsKnownAndEveryMissClearsTheStatus) {
@@ -79,7 +77,7 @@ TEST_F(UnitProbeTest, TicksTalkToTheUnitOnlyUntilItIsKnownAndEveryMissClearsTheS
   EXPECT_EQ(unit.Traffic().ListCalls, 1);
   EXPECT_TRUE(Sent().empty());
   probe.ForceProbe();
-  EXPECT_EQ(Sent().size(), 10u);
+  EXPECT_EQ(Sent(), FullProbe);
   EXPECT_EQ(status.Slots[0].ProfileNumber, 12);
 
   unit.ClearTraffic();
@@ -99,7 +97,7 @@ TEST_F(UnitProbeTest, TicksTalkToTheUnitOnlyUntilItIsKnownAndEveryMissClearsTheS
   unit.FailOpen(true);
   probe.ProbeUnit();
   EXPECT_FALSE(status.UnitPresent);
-  EXPECT_EQ(log.Lines, (std::vector{Ready, Ready, Ready, NotFound, Ready, NotFound, NotFound}));
+  EXPECT_EQ(lines, (std::vector{Ready, Ready, Ready, NotFound, Ready, NotFound, NotFound}));
 }
 
 TEST_F(UnitProbeTest, BadSlotAnswersLeaveTheSlotAsItWas) {
@@ -115,7 +113,7 @@ TEST_F(UnitProbeTest, BadSlotAnswersLeaveTheSlotAsItWas) {
   unit.ClearTraffic();
   unit.InjectFault(CmdIdentifySlot, SimulatedFault::Refused);
   probe.ForceProbe();
-  EXPECT_EQ(Sent().size(), 10u) << "only a silent slot 0 ends the probe early";
+  EXPECT_EQ(Sent(), FullProbe) << "only a silent slot 0 ends the probe early";
   EXPECT_EQ(Summary(), Cleared);
 }
 
