@@ -63,11 +63,9 @@ TEST_F(PageFlowTest, StartTransitionsSizesProbesAndClosing) {
   auto* program = Find<QPushButton>(pages.Form1, "bbProgram");
   EXPECT_TRUE(program->text().isEmpty() && program->iconSize() == QSize(140, 40)) << "a picture";
   EXPECT_TRUE(Find<QTimer>(pages.Form3, "Timer1")->isActive()) << "the fixture stops Form1's";
-  for (const auto& [page, interval] :
-       {std::pair<QWidget*, int>{pages.Form1, 2500}, {pages.Form3, 1000}}) {
-    EXPECT_EQ(Find<QTimer>(page, "Timer1")->interval(), interval);
-  }
-
+  EXPECT_EQ(std::pair(Find<QTimer>(pages.Form1, "Timer1")->interval(),
+                      Find<QTimer>(pages.Form3, "Timer1")->interval()),
+            std::pair(2500, 1000));
   auto* label8 = Find<QLabel>(pages.Form1, "Label8");
   EXPECT_EQ(label8->text(), "Programmer Ready") << "the first probe";
 
