@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 
 namespace {
 
@@ -26,11 +25,6 @@ std::optional<struct stat> StatusOf(const std::string& path) {
 std::int64_t Nanoseconds(const timespec& time) {
   return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
 }
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
 
 FileStamp StampFrom(const struct stat& status) {
   return FileStamp{static_cast<std::uint64_t>(status.st_dev),
@@ -89,30 +83,59 @@ std::optional<StampedBytes> ReadStampedFile(const std::string& path, std::int64_
   return read;
 }
 
-bool WriteFileChecked(const std::string& path, std::string_view bytes) {
-  if (!IsUsablePath(path)) return false;
-  {
-    // Created exclusively: never written through a link left in its place.
-    File file(std::fopen(path.c_str(), "wbx"));
-    if (!file) return false;
-    const bool complete = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-    if (std::fclose(file.release()) != 0 || !complete) return false;
-  }
-  const auto written = ReadFileBytes(path, static_cast<std::int64_t>(bytes.size()));
-  return written && *written == bytes;
-}
-
-bool RemoveFile(const std::string& path) {
-  return IsUsablePath(path) && ::unlink(path.c_str()) == 0;
-}
-
-bool RenameFile(const std::string& from, const std::string& to) {
-  return IsUsablePath(from) && IsUsablePath(to) && std::rename(from.c_str(), to.c_str()) == 0;
-}
-
 std::string CurrentFolder() {
   std::error_code error;
   std::string folder = std::filesystem::current_path(error).string();
   if (folder.empty() || folder.back() != '/') folder += '/';
   return folder;
+}
+
+namespace {
+
+class SystemFileAccess final : public FileAccess {
+ public:
+  bool WriteNewFile(const std::string& path, std::string_view bytes) override {
+    if (!IsUsablePath(path)) return false;
+    // Created exclusively: never written through a link left in its place.
+    const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (file < 0) return false;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+      const ssize_t count = ::write(file, bytes.data() + done, bytes.size() - done);
+      if (count < 0 && errno == EINTR) continue;
+      if (count <= 0) break;
+      done += static_cast<std::size_t>(count);
+    }
+    if (::close(file) != 0 || done != bytes.size()) return false;
+    const auto written = ReadFileBytes(path, static_cast<std::int64_t>(bytes.size()));
+    return written && *written == bytes;
+  }
+
+  bool SyncToDisk(const std::string& path) override {
+    if (!IsUsablePath(path)) return false;
+    const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (file < 0) return false;
+    const bool synced = ::fsync(file) == 0;
+    return ::close(file) == 0 && synced;
+  }
+
+  bool LinkFile(const std::string& existing, const std::string& newName) override {
+    return IsUsablePath(existing) && IsUsablePath(newName) &&
+           ::link(existing.c_str(), newName.c_str()) == 0;
+  }
+
+  bool RenameFile(const std::string& from, const std::string& to) override {
+    return IsUsablePath(from) && IsUsablePath(to) && std::rename(from.c_str(), to.c_str()) == 0;
+  }
+
+  bool RemoveFile(const std::string& path) override {
+    return IsUsablePath(path) && ::unlink(path.c_str()) == 0;
+  }
+};
+
+}  // namespace
+
+FileAccess& SystemFiles() {
+  static SystemFileAccess files;
+  return files;
 }

@@ -32,11 +32,26 @@ struct StampedBytes {
   std::string Bytes;
 };
 std::optional<StampedBytes> ReadStampedFile(const std::string& path, std::int64_t limit);
-// Writes a file that does not exist yet and reads it back: true only when
-// it holds the bytes.
-bool WriteFileChecked(const std::string& path, std::string_view bytes);
-// Removes a file, never a folder.
-bool RemoveFile(const std::string& path);
-// Renames within one folder, replacing a file of the new name.
-bool RenameFile(const std::string& from, const std::string& to);
 std::string CurrentFolder();
+
+// The changes that saving and deleting make to the Profiles folder. Tests
+// stand in for it to see the order of the calls, or to make them fail.
+class FileAccess {
+ public:
+  virtual ~FileAccess() = default;
+
+  // Creates a file that does not exist yet and reads it back: true only when
+  // it holds the bytes.
+  virtual bool WriteNewFile(const std::string& path, std::string_view bytes) = 0;
+  // Flushes a file's content, or a folder's entries, to the disk.
+  virtual bool SyncToDisk(const std::string& path) = 0;
+  // A second name for a file; false where the file system has none.
+  virtual bool LinkFile(const std::string& existing, const std::string& newName) = 0;
+  // Renames within one folder; a file of the new name is replaced at once.
+  virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
+  // Removes a file, never a folder.
+  virtual bool RemoveFile(const std::string& path) = 0;
+};
+
+// The file system itself.
+FileAccess& SystemFiles();

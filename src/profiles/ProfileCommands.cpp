@@ -79,11 +79,11 @@ void ProfileStore::Delete() {
     return;
   }
   const std::string backup = folder_.ProfilePath(name, ProfileFileKind::Backup);
-  if (!RemoveFile(folder_.ProfilePath(name, ProfileFileKind::Profile))) {
+  if (!files_.RemoveFile(folder_.ProfilePath(name, ProfileFileKind::Profile))) {
     view_.ShowInfo("ERROR deleting profile " + name + ".", InfoColour::Ordinary);
     return;
   }
-  RemoveFile(backup);
+  files_.RemoveFile(backup);
   folder_.Forget(name);
   // Unsaved edits of the deleted profile go with it; they belong to no neighbour.
   if (SameProfileName(profile_.Name, name)) {

@@ -110,8 +110,9 @@ std::string ProfileFolder::ProfilePath(std::string_view name, ProfileFileKind ki
   return path_ + base + std::string(wantsProfile ? ProfileExtension : BackupExtension);
 }
 
-std::string ProfileFolder::TemporaryPath(std::string_view name) {
-  return path_ + "." + std::string(name) + ".saving";
+std::string ProfileFolder::TemporaryPath(std::string_view name, ProfileFileKind kind) {
+  const std::string_view extension = kind == ProfileFileKind::Backup ? BackupExtension : "";
+  return path_ + "." + std::string(name) + std::string(extension) + ".saving";
 }
 
 int ProfileFolder::NumberOf(const std::string& fileName, bool recheck) {

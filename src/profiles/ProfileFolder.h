@@ -32,8 +32,8 @@ class ProfileFolder {
   // The existing file of a profile, whatever the letter case of its name;
   // otherwise the path that the program creates.
   std::string ProfilePath(std::string_view name, ProfileFileKind kind);
-  // Where a profile's new content is written before it replaces the file.
-  std::string TemporaryPath(std::string_view name);
+  // Where a profile's file or backup is made before it replaces the old one.
+  std::string TemporaryPath(std::string_view name, ProfileFileKind kind);
 
   // The "ID" of the profile's file; NoProfileId without a file or number.
   int ReadProfileNumber(std::string_view name);

@@ -1,11 +1,22 @@
 // Writing the open profile into its file, with the backup of the file's
-// previous state. New content is written beside the file and read back
-// before anything is moved, so that a failing save leaves the file as it was.
+// previous state. New content is written beside the file, read back and
+// flushed to the disk before any name points at it; then single renames put
+// it in place, so that after a power cut at any moment the profile file holds
+// its old or its new content, and a failing save leaves the file as it was.
 #include "profiles/FileAccess.h"
 #include "profiles/IniFile.h"
 #include "profiles/ProfileFormat.h"
 #include "profiles/ProfileName.h"
 #include "profiles/ProfileStore.h"
+
+namespace {
+
+// What a save that was cut short left behind.
+void RemoveLeftover(FileAccess& files, const std::string& path) {
+  if (StampOf(path)) files.RemoveFile(path);
+}
+
+}  // namespace
 
 bool ProfileStore::IsUsableName(const std::string& name) {
   if (name.empty()) {
@@ -23,26 +34,40 @@ void ProfileStore::ShowSaveError(const std::string& name) {
   view_.ShowInfo("ERROR saving profile " + name + ".", InfoColour::Failure);
 }
 
-bool ProfileStore::ReplaceProfileFile(const std::string& name, const std::string& text,
-                                      bool keepBackup) {
-  const std::string profilePath = folder_.ProfilePath(name, ProfileFileKind::Profile);
-  const std::string backupPath = folder_.ProfilePath(name, ProfileFileKind::Backup);
-  const std::string temporaryPath = folder_.TemporaryPath(name);
-  RemoveFile(temporaryPath);  // left by a save that was cut short
-  bool written = WriteFileChecked(temporaryPath, text);
-  bool movedToBackup = false;
-  if (written && keepBackup && StampOf(profilePath)) {
-    written =
-        (!StampOf(backupPath) || RemoveFile(backupPath)) && RenameFile(profilePath, backupPath);
-    movedToBackup = written;
-  }
-  written = written && RenameFile(temporaryPath, profilePath);
+bool ProfileStore::ReplaceStoredFile(const std::string& name, ProfileFileKind kind,
+                                     const std::string& bytes, bool keepBackup) {
+  const std::string path = folder_.ProfilePath(name, kind);
+  const std::string temporaryPath = folder_.TemporaryPath(name, kind);
+  RemoveLeftover(files_, temporaryPath);
+  bool written = files_.WriteNewFile(temporaryPath, bytes) && files_.SyncToDisk(temporaryPath);
+  bool moved = false;
+  if (written && keepBackup && StampOf(path)) written = RotateIntoBackup(name, path, moved);
+  written = written && files_.RenameFile(temporaryPath, path);
   if (!written) {
-    if (movedToBackup) RenameFile(backupPath, profilePath);
-    RemoveFile(temporaryPath);
+    if (moved) files_.RenameFile(folder_.ProfilePath(name, ProfileFileKind::Backup), path);
+    RemoveLeftover(files_, temporaryPath);
   }
+  // The renames reach the disk too.
+  if (written || moved) files_.SyncToDisk(folder_.Path());
   folder_.Forget(name);
   return written;
+}
+
+// The file's present content becomes the backup. A second name of the file
+// replaces the old backup in one rename while the file stays in place; where
+// the file system has no second names, the file itself is moved.
+bool ProfileStore::RotateIntoBackup(const std::string& name, const std::string& profilePath,
+                                    bool& moved) {
+  const std::string backupPath = folder_.ProfilePath(name, ProfileFileKind::Backup);
+  const std::string linkPath = folder_.TemporaryPath(name, ProfileFileKind::Backup);
+  RemoveLeftover(files_, linkPath);
+  if (files_.LinkFile(profilePath, linkPath)) {
+    if (files_.RenameFile(linkPath, backupPath)) return true;
+    files_.RemoveFile(linkPath);
+    return false;
+  }
+  moved = files_.RenameFile(profilePath, backupPath);
+  return moved;
 }
 
 bool ProfileStore::WriteProfile(const std::string& name, int number) {
@@ -57,7 +82,7 @@ bool ProfileStore::WriteProfile(const std::string& name, int number) {
     if (IsCurrentFormat(existing)) file = std::move(existing);
   }
   WriteProfileKeys(file, profile_, number);
-  if (!ReplaceProfileFile(name, file.Text(), false)) {
+  if (!ReplaceStoredFile(name, ProfileFileKind::Profile, file.Text(), false)) {
     ShowSaveError(name);
     return false;
   }
@@ -69,7 +94,7 @@ bool ProfileStore::SaveProfile(const std::string& name) {
   if (!IsUsableName(name)) return false;
   IniFile file;
   WriteProfileKeys(file, profile_, ReadProfileNumber(name));
-  if (!ReplaceProfileFile(name, file.Text(), true)) {
+  if (!ReplaceStoredFile(name, ProfileFileKind::Profile, file.Text(), true)) {
     ShowSaveError(name);
     return false;
   }

@@ -2,8 +2,9 @@
 
 #include "profiles/ProfileName.h"
 
-ProfileStore::ProfileStore(std::string profilesFolder, UserPrompts& prompts, EditorView& view)
-    : folder_(std::move(profilesFolder)), prompts_(prompts), view_(view) {
+ProfileStore::ProfileStore(std::string profilesFolder, UserPrompts& prompts, EditorView& view,
+                           FileAccess& files)
+    : folder_(std::move(profilesFolder)), prompts_(prompts), view_(view), files_(files) {
   profile_.Buttons[0].Present = true;
   profile_.Buttons[1].Present = true;
 }

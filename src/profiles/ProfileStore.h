@@ -5,6 +5,7 @@
 
 #include "profiles/EditorState.h"
 #include "profiles/EditorView.h"
+#include "profiles/FileAccess.h"
 #include "profiles/ProfileFolder.h"
 #include "profiles/SongProfile.h"
 #include "profiles/SoundDialogs.h"
@@ -30,12 +31,13 @@ struct SoundFileCheck {
 
 // The editor's profile side: the open profile and the state beside it, the
 // profile selector's list, the profile files in the Profiles folder and the
-// commands on them. It asks the user only through UserPrompts and shows its
-// outcomes only through EditorView.
+// commands on them. It asks the user only through UserPrompts, shows its
+// outcomes only through EditorView and changes files only through FileAccess.
 class ProfileStore {
  public:
   // The Profiles folder's path ends in "/".
-  ProfileStore(std::string profilesFolder, UserPrompts& prompts, EditorView& view);
+  ProfileStore(std::string profilesFolder, UserPrompts& prompts, EditorView& view,
+               FileAccess& files = SystemFiles());
 
   SongProfile& Profile() { return profile_; }
   const SongProfile& Profile() const { return profile_; }
@@ -105,7 +107,9 @@ class ProfileStore {
 
   // Saving.
   bool IsUsableName(const std::string& name);
-  bool ReplaceProfileFile(const std::string& name, const std::string& text, bool keepBackup);
+  bool ReplaceStoredFile(const std::string& name, ProfileFileKind kind, const std::string& bytes,
+                         bool keepBackup);
+  bool RotateIntoBackup(const std::string& name, const std::string& profilePath, bool& moved);
   void ShowSaveError(const std::string& name);
 
   // Changes to the lists, each shown at once.
@@ -126,6 +130,7 @@ class ProfileStore {
   ProfileFolder folder_;
   UserPrompts& prompts_;
   EditorView& view_;
+  FileAccess& files_;
   SongProfile profile_;
   EditorState state_;
   SoundDialogs soundDialogs_;

@@ -1,5 +1,4 @@
 #include "StoreFixture.h"
-#include "support/ReadOnlyFolder.h"
 
 using ProfileStoreTest = StoreTest;
 using enum PromptAnswer;
@@ -122,8 +121,7 @@ TEST_F(ProfileStoreTest, SavesClearChangedOnlyWhenTheySavedAndNeverLoseTheProfil
   fs::remove_all(Profiles() + "Second.BAK");
   Put("Second.BAK", "old backup");
 
-  ReadOnlyFolder readOnly(Profiles());
-  if (!readOnly.Effective()) GTEST_SKIP() << "this file system cannot protect a folder";
+  files.ReadOnly = true;
   Choose("First");
   EXPECT_EQ(Files("Second"), (Names{third, "old backup"}));
   EXPECT_EQ(Store().CurrentProfileName(), "Second") << "the edits stay on screen, unsaved";

@@ -35,6 +35,44 @@ inline std::string ProfileText(int number, const std::vector<Names>& buttons) {
   return text;
 }
 
+// The file system, with every change it was asked for kept as a line
+// ("rename .Home.saving Home.qvt", "sync Profiles/"); made read-only, it
+// refuses every change, as a folder the user may not write to.
+class RecordingFiles final : public FileAccess {
+ public:
+  explicit RecordingFiles(std::string folder) : folder_(std::move(folder)) {}
+  Names Calls;
+  bool ReadOnly = false;
+  bool WithoutLinks = false;  // as on a file system without second names
+
+  bool WriteNewFile(const std::string& path, std::string_view bytes) override {
+    return Record("write " + Name(path)) && SystemFiles().WriteNewFile(path, bytes);
+  }
+  bool SyncToDisk(const std::string& path) override {
+    return Record("sync " + Name(path)) && SystemFiles().SyncToDisk(path);
+  }
+  bool LinkFile(const std::string& existing, const std::string& newName) override {
+    return Record("link " + Name(existing) + " " + Name(newName)) && !WithoutLinks &&
+           SystemFiles().LinkFile(existing, newName);
+  }
+  bool RenameFile(const std::string& from, const std::string& to) override {
+    return Record("rename " + Name(from) + " " + Name(to)) && SystemFiles().RenameFile(from, to);
+  }
+  bool RemoveFile(const std::string& path) override {
+    return Record("remove " + Name(path)) && SystemFiles().RemoveFile(path);
+  }
+
+ private:
+  bool Record(std::string call) {
+    Calls.push_back(std::move(call));
+    return !ReadOnly;
+  }
+  std::string Name(const std::string& path) const {
+    return path == folder_ ? "Profiles/" : fs::path(path).filename().string();
+  }
+  std::string folder_;
+};
+
 // A program folder with Profiles/ and Sounds/, a store on it, and the status
 // line as the store showed it.
 class StoreTest : public ::testing::Test, public EditorView {
@@ -70,7 +108,7 @@ class StoreTest : public ::testing::Test, public EditorView {
   // The store as the editor makes it: the folder listed.
   ProfileStore& Store() {
     if (!store)
-      (store = std::make_unique<ProfileStore>(Profiles(), prompts, *this))->ListProfiles();
+      (store = std::make_unique<ProfileStore>(Profiles(), prompts, *this, files))->ListProfiles();
     return *store;
   }
   Names FileNames(int slot) {
@@ -93,6 +131,7 @@ class StoreTest : public ::testing::Test, public EditorView {
 
   TemporaryFolder folder;
   ScriptedPrompts prompts;
+  RecordingFiles files{Profiles()};
   std::unique_ptr<ProfileStore> store;
   std::string info;
   InfoColour infoColour = InfoColour::Ordinary;
