@@ -63,10 +63,11 @@ void ProfileStore::SaveAs() {
 
 void ProfileStore::RetrieveBackup() {
   view_.ShowInfo("", InfoColour::Kept);
-  LoadProfile(CurrentProfileName(), true);
+  const bool retrieved = LoadProfile(CurrentProfileName(), true);
   view_.RefreshCapacity();
-  // The profile file itself stays as it is until the user saves.
-  state_.Changed = true;
+  // The profile file itself stays as it is until the user saves; a backup
+  // read only in part is not offered for saving.
+  if (retrieved) state_.Changed = true;
 }
 
 void ProfileStore::Delete() {

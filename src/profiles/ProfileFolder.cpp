@@ -8,6 +8,7 @@
 #include "profiles/IniFile.h"
 #include "profiles/ProfileFormat.h"
 #include "profiles/ProfileName.h"
+#include "profiles/ProfileText.h"
 
 namespace {
 
@@ -125,7 +126,10 @@ int ProfileFolder::NumberOf(const std::string& fileName, bool recheck) {
   }
   const std::optional<StampedBytes> file = ReadStampedFile(path_ + fileName, MaxProfileFileBytes);
   if (!file) return NoProfileId;
-  const int number = StoredProfileNumber(IniFile::Parse(file->Bytes));
+  // Only UTF-16 moves the keys; other files are read as they are.
+  const std::string& bytes = file->Bytes;
+  const int number = StoredProfileNumber(
+      HasUtf16ByteOrderMark(bytes) ? IniFile::Parse(ProfileTextOf(bytes)) : IniFile::Parse(bytes));
   numbers_.emplace(fileName, KnownNumber{file->Stamp, number});
   return number;
 }

@@ -7,46 +7,89 @@
 #include "profiles/ProfileFormat.h"
 #include "profiles/ProfileName.h"
 #include "profiles/ProfileStore.h"
+#include "profiles/ProfileText.h"
 #include "profiles/SoundLookup.h"
 
-void ProfileStore::LoadProfile(const std::string& name, bool fromBackup) {
-  if (!IsValidProfileName(name)) return;
+namespace {
+
+// The stored sounds that are not where the file says, among those that
+// loading takes: at most a full list per button.
+int MissingSoundCount(const IniFile& file) {
+  int missing = 0;
+  for (int slot = 0; slot < StoredButtonCount(file); ++slot) {
+    const int sounds = std::min(StoredSoundCount(file, slot), MaxSoundsPerButton);
+    for (int index = 0; index < sounds; ++index) {
+      missing += IsRegularFile(StoredSoundPath(file, slot, index)) ? 0 : 1;
+    }
+  }
+  return missing;
+}
+
+int MissingSoundCount(const std::vector<std::string>& paths) {
+  int missing = 0;
+  for (std::size_t index = 0; index < paths.size() && index < MaxSoundsPerButton; ++index) {
+    missing += IsRegularFile(paths[index]) ? 0 : 1;
+  }
+  return missing;
+}
+
+std::vector<std::string> OldListPathsOf(const std::string& bytes) {
+  std::vector<std::string> paths = OldListPaths(bytes);
+  for (std::string& path : paths) path = Utf8Line(path);
+  return paths;
+}
+
+}  // namespace
+
+bool ProfileStore::LoadProfile(const std::string& name, bool fromBackup) {
+  if (!IsValidProfileName(name)) return false;
   ClearLists();
   Loading loading;
+  const std::string path =
+      folder_.ProfilePath(name, fromBackup ? ProfileFileKind::Backup : ProfileFileKind::Profile);
+  const std::optional<std::string> bytes = ReadFileBytes(path, MaxProfileFileBytes);
+  if (!bytes && StampOf(path)) {
+    // There but unreadable: nothing may later be saved over it under its name.
+    ShowCannotRead(name);
+    return false;
+  }
+  const IniFile file = IniFile::Parse(ProfileTextOf(bytes.value_or("")));
   if (fromBackup) {
     // Only the backup is read, and nothing is written: saving now would
     // replace the very backup being retrieved.
-    const auto bytes =
-        ReadFileBytes(folder_.ProfilePath(name, ProfileFileKind::Backup), MaxProfileFileBytes);
-    ReadCurrentFormat(IniFile::Parse(bytes.value_or("")), loading);
+    ReadCurrentFormat(file, loading);
+    if (loading.Stopped) ShowLoadingStopped(MissingSoundCount(file), loading);
     profile_.Name = loading.Stopped ? "" : name;
-    return;
+    return !loading.Stopped;
   }
-  const std::string path = folder_.ProfilePath(name, ProfileFileKind::Profile);
-  const std::optional<std::string> bytes = ReadFileBytes(path, MaxProfileFileBytes);
-  if (!bytes && StampOf(path)) {
-    // There but unreadable: converting it would replace it with an empty profile.
-    profile_.Name.clear();
-    return;
-  }
-  if (bytes) {
-    const IniFile file = IniFile::Parse(*bytes);
-    if (IsCurrentFormat(file)) {
-      ReadCurrentFormat(file, loading);
-      AskToSaveLoadedChanges(name, loading);
-      profile_.Name = loading.Stopped ? "" : name;
-      return;
+  // A file from Windows in UTF-16 is never an old list, whatever it holds.
+  if (IsCurrentFormat(file) || (bytes && HasUtf16ByteOrderMark(*bytes))) {
+    ReadCurrentFormat(file, loading);
+    if (loading.Stopped) {
+      // What was read is only part of the profile: nothing is offered for saving.
+      ShowLoadingStopped(MissingSoundCount(file), loading);
+      profile_.Name.clear();
+      return false;
     }
+    AskToSaveLoadedChanges(name, loading);
+    ShowFoundInFolder(loading.Finder);
+    profile_.Name = name;
+    return true;
   }
-  ReadOldList(bytes ? OldListPaths(*bytes) : std::vector<std::string>(), loading);
+  const std::vector<std::string> paths =
+      bytes ? OldListPathsOf(*bytes) : std::vector<std::string>();
+  ReadOldList(paths, loading);
   if (loading.Stopped) {
     // The old file stays as it was; the lists hold only part of it.
+    ShowLoadingStopped(MissingSoundCount(paths), loading);
     profile_.Name.clear();
-    return;
+    return false;
   }
   AskToSaveLoadedChanges(name, loading);
-  ConvertOldList(name);
+  ConvertOldList(name, bytes.value_or(""), loading.LeftOut);
+  if (loading.LeftOut == 0) ShowFoundInFolder(loading.Finder);
   profile_.Name = name;
+  return true;
 }
 
 void ProfileStore::ReadCurrentFormat(const IniFile& file, Loading& loading) {
@@ -67,13 +110,13 @@ void ProfileStore::ReadCurrentFormat(const IniFile& file, Loading& loading) {
 
 void ProfileStore::ReadOldList(const std::vector<std::string>& paths, Loading& loading) {
   MakePresent(0);
-  for (const std::string& path : paths) {
-    if (loading.Stopped) return;
+  for (std::size_t index = 0; index < paths.size() && !loading.Stopped; ++index) {
     if (IsFull(0)) {
-      ++loading.Changes;
+      // Left out of the list, but kept in the backup of the conversion.
+      loading.LeftOut = static_cast<int>(paths.size() - index);
       return;
     }
-    TakeStoredSound(0, path, loading);
+    TakeStoredSound(0, paths[index], loading);
   }
 }
 
@@ -82,11 +125,19 @@ void ProfileStore::TakeStoredSound(int slot, const std::string& path, Loading& l
     AppendSound(slot, std::move(*sound));
     return;
   }
+  if (std::optional<SoundEntry> sound = loading.Finder.FindInFoundFolders(StoredFileName(path))) {
+    AppendSound(slot, std::move(*sound));
+    ++loading.Changes;
+    ++loading.FoundAgain;
+    return;
+  }
   switch (AskAboutMissingFile(prompts_, path, PromptIcon::Question)) {
     case PromptAnswer::Yes:
       if (std::optional<SoundEntry> moved = FindMovedSound(prompts_, soundDialogs_, path)) {
+        loading.Finder.FoundByUser(*moved);
         AppendSound(slot, std::move(*moved));
         ++loading.Changes;
+        ++loading.FoundAgain;
       } else {
         loading.Stopped = true;
       }
@@ -109,7 +160,37 @@ void ProfileStore::AskToSaveLoadedChanges(const std::string& name, const Loading
   }
 }
 
-void ProfileStore::ConvertOldList(const std::string& name) {
-  // Afterwards the file and its backup both hold the profile in the current format.
-  if (WriteProfile(name, NextFreeProfileNumber())) SaveProfile(name);
+void ProfileStore::ConvertOldList(const std::string& name, const std::string& oldList,
+                                  int leftOut) {
+  // Afterwards the file and its backup both hold the profile in the current
+  // format; when entries did not fit, the backup keeps the old list instead.
+  if (!WriteProfile(name, NextFreeProfileNumber()) || !SaveProfile(name) || leftOut == 0) return;
+  if (!ReplaceStoredFile(name, ProfileFileKind::Backup, oldList, false)) {
+    ShowSaveError(name);
+    return;
+  }
+  view_.ShowInfo(
+      "Old list: " + std::to_string(leftOut) + " sounds left out, kept in " + name + ".BAK",
+      InfoColour::Failure);
+}
+
+void ProfileStore::ShowCannotRead(const std::string& name) {
+  profile_.Name.clear();
+  Select(-1);
+  prompts_.Ask(
+      {"Profile " + name + " cannot be read.", "", PromptButtons::Ok, PromptIcon::Exclamation});
+}
+
+void ProfileStore::ShowLoadingStopped(int missingSounds, const Loading& loading) {
+  // The sounds found again are in the lists, though not where the file says.
+  const int notFound = std::max(missingSounds - loading.FoundAgain, 0);
+  view_.ShowInfo("Loading stopped: " + std::to_string(notFound) + " sounds not found",
+                 InfoColour::Failure);
+}
+
+void ProfileStore::ShowFoundInFolder(const MissingSoundFinder& finder) {
+  if (finder.FoundInLastFolder() == 0) return;
+  view_.ShowInfo(
+      std::to_string(finder.FoundInLastFolder()) + " sounds found in " + finder.LastFolder(),
+      InfoColour::Ordinary);
 }

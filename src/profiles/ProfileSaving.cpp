@@ -8,6 +8,7 @@
 #include "profiles/ProfileFormat.h"
 #include "profiles/ProfileName.h"
 #include "profiles/ProfileStore.h"
+#include "profiles/ProfileText.h"
 
 namespace {
 
@@ -78,7 +79,7 @@ bool ProfileStore::WriteProfile(const std::string& name, int number) {
   IniFile file;
   if (const auto bytes =
           ReadFileBytes(folder_.ProfilePath(name, ProfileFileKind::Profile), MaxProfileFileBytes)) {
-    IniFile existing = IniFile::Parse(*bytes);
+    IniFile existing = IniFile::Parse(ProfileTextOf(*bytes));
     if (IsCurrentFormat(existing)) file = std::move(existing);
   }
   WriteProfileKeys(file, profile_, number);

@@ -54,11 +54,14 @@ bool ProfileStore::AskSaveChangedProfile() {
 
 int ProfileStore::CreateProfile() {
   const NewProfileName asked = AskNewProfileName();
-  if (asked.Result == ProfileNameRefused && asked.Name.empty() && !CurrentProfileName().empty()) {
-    // With no profile selected there is nothing to reload: the edits stay on
-    // screen, still unsaved, and nobody is asked about them in mid-command.
+  if (asked.Result == ProfileNameRefused && asked.Name.empty() && !state_.Changed &&
+      !CurrentProfileName().empty()) {
+    // Unsaved edits stay on screen, still unsaved, and nobody is asked about
+    // them in mid-command; without edits the selected profile is reloaded.
     SelectionChanged();
   } else if (asked.Result == ProfileNameExists) {
+    // That profile is loaded in place of the lists, without a question.
+    state_.Changed = false;
     Select(IndexOf(asked.Name));
     SelectionChanged();
   }

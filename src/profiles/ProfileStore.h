@@ -6,6 +6,7 @@
 #include "profiles/EditorState.h"
 #include "profiles/EditorView.h"
 #include "profiles/FileAccess.h"
+#include "profiles/MissingSound.h"
 #include "profiles/ProfileFolder.h"
 #include "profiles/SongProfile.h"
 #include "profiles/SoundDialogs.h"
@@ -79,12 +80,17 @@ class ProfileStore {
   int ReadProfileNumber(const std::string& name);
   bool WriteProfile(const std::string& name, int number);
   bool SaveProfile(const std::string& name);
-  void LoadProfile(const std::string& name, bool fromBackup);
+  // True when the file was read to its end; false when it could not be read
+  // or the user stopped the loading.
+  bool LoadProfile(const std::string& name, bool fromBackup);
 
  private:
   struct Loading {
     int Changes = 0;
     bool Stopped = false;
+    int FoundAgain = 0;  // missing sounds found by the user or in their folders
+    int LeftOut = 0;     // entries of an old list beyond a full list
+    MissingSoundFinder Finder;
   };
 
   // Loading.
@@ -92,7 +98,10 @@ class ProfileStore {
   void ReadOldList(const std::vector<std::string>& paths, Loading& loading);
   void TakeStoredSound(int slot, const std::string& path, Loading& loading);
   void AskToSaveLoadedChanges(const std::string& name, const Loading& loading);
-  void ConvertOldList(const std::string& name);
+  void ConvertOldList(const std::string& name, const std::string& oldList, int leftOut);
+  void ShowCannotRead(const std::string& name);
+  void ShowLoadingStopped(int missingSounds, const Loading& loading);
+  void ShowFoundInFolder(const MissingSoundFinder& finder);
 
   // Creating: the name asked for and checked, and the new file written and
   // selected.

@@ -5,6 +5,7 @@
 
 SoundFileCheck ProfileStore::CheckSoundFiles() {
   SoundFileCheck check;
+  MissingSoundFinder finder;
   for (int slot = 0; slot < ButtonSlotCount; ++slot) {
     if (!profile_.Buttons[slot].Present) continue;
     const std::vector<SoundEntry>& sounds = profile_.Buttons[slot].Sounds;
@@ -14,10 +15,17 @@ SoundFileCheck ProfileStore::CheckSoundFiles() {
         ++row;
         continue;
       }
+      if (const std::optional<SoundEntry> found = finder.FindInFoundFolders(sounds[row].FileName)) {
+        ReplaceSound(slot, row, *found);
+        ++check.Replaced;
+        ++row;
+        continue;
+      }
       switch (AskAboutMissingFile(prompts_, path, PromptIcon::None)) {
         case PromptAnswer::Yes: {
           const std::optional<SoundEntry> moved = FindMovedSound(prompts_, soundDialogs_, path);
           if (!moved) return {CheckCancelled, check.Replaced, check.Removed};
+          finder.FoundByUser(*moved);
           ReplaceSound(slot, row, *moved);
           ++check.Replaced;
           ++row;
@@ -32,5 +40,6 @@ SoundFileCheck ProfileStore::CheckSoundFiles() {
       }
     }
   }
+  ShowFoundInFolder(finder);
   return check;
 }

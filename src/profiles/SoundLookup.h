@@ -9,6 +9,9 @@
 // and including it.
 std::string NamePart(const std::string& path);
 std::string FolderPart(const std::string& path);
+// The file name of a path as a profile stores it: profiles written on
+// Windows separate folders with "\".
+std::string StoredFileName(const std::string& path);
 
 // The entry for a stored path when the file is there: its folder is the
 // path's folder part when that folder exists, otherwise the current folder
@@ -16,3 +19,6 @@ std::string FolderPart(const std::string& path);
 std::optional<SoundEntry> FindStoredSound(const std::string& path);
 // The entry for a file the user chose in a dialog.
 std::optional<SoundEntry> ChosenSound(const std::string& path);
+// The entry for a file of this name in the folder; its extension may differ
+// in letter case.
+std::optional<SoundEntry> FindSoundInFolder(const std::string& folder, const std::string& fileName);

@@ -1,4 +1,5 @@
 #include "StoreFixture.h"
+#include "profiles/ProfileFormat.h"
 
 using ProfileFileTest = StoreTest;
 using enum PromptAnswer;
@@ -25,29 +26,68 @@ TEST_F(ProfileFileTest, LoadingAndSavingWriteTheLinesAndKeepTheSaveBeforeAsBacku
   EXPECT_EQ(Store().Profile().SoundCount(), 2) << "an empty name loads nothing, not even lists";
 }
 
-TEST_F(ProfileFileTest, MissingSoundsCanBeFoundAgainOrTheLoadingCancelled) {
+TEST_F(ProfileFileTest, MissingSoundsCanBeFoundAgainAndCancelStopsWithoutOfferingASave) {
   const std::string kept = Sound("kept.mp3"), moved = Sound("moved.wav");
-  const std::string original =
-      ProfileText(3, {{"/gone/first.mp3", kept}, {"/gone/third.mp3", kept}});
-  Put("Lost.qvt", original);
-  prompts.Answers = {Yes, Cancel, No};
+  const Names files = {
+      ProfileText(3, {{"/gone/first.mp3", kept}, {"/gone/third.mp3", kept, "/gone/fourth.mp3"}}),
+      "backup"};
+  Put("Lost.qvt", files[0]);
+  Put("Lost.BAK", files[1]);
+  prompts.Answers = {Yes, Cancel, Cancel};
   prompts.ChosenFiles = {{moved}};
   Store().LoadProfile("Lost", false);
   EXPECT_EQ(prompts.Questions.at(1),
             (Question{"The file : /gone/third.mp3 does not exist or has been moved. Press YES to "
                       "search for the file, NO to delete the file or CANCEL to quit.",
                       "File Does Not Exist", PromptButtons::YesNoCancel, PromptIcon::Question}));
-  EXPECT_EQ(prompts.Questions.at(2),
-            (Question{"The profile : Lost has been changed. Press YES to save the changes or NO "
-                      "to skip the changes.",
-                      "Profile Has Changed", PromptButtons::YesNo}));
   const FileDialog& dialog = prompts.Dialogs.at(0);
   EXPECT_EQ(dialog.Title + "|" + dialog.ProposedFile, "Find MP3 File|first.mp3");
   EXPECT_EQ(dialog.Filters.at(2).Label, " Wav files (*.wav)");
   EXPECT_EQ(FileNames(0), (Names{"moved.wav", "kept.mp3"}));
   EXPECT_TRUE(FileNames(1).empty()) << "nothing after Cancel is read";
   EXPECT_EQ(Store().SelectedIndex(), -1) << "Cancel leaves the selector without a selection";
-  EXPECT_EQ(Text("Lost.qvt"), original) << "No to the save question writes nothing";
+  EXPECT_EQ(info, "Loading stopped: 2 sounds not found") << "the found one is not counted";
+  EXPECT_EQ(infoColour, InfoColour::Failure);
+
+  Store().LoadProfile("Lost", false);  // a second time
+  EXPECT_EQ(prompts.Questions.size(), 3u) << "no question about saving follows a Cancel";
+  EXPECT_FALSE(Store().State().Changed);
+  EXPECT_TRUE(Store().FormCloseQuery());
+  EXPECT_EQ(Files("Lost"), files) << "file and backup as they were";
+}
+
+TEST_F(ProfileFileTest, ProfilesFromWindowsOpenWithTheirNamesAndOneFoundSoundFindsTheRest) {
+  Sound("ding.mp3");
+  Sound("dong.MP3");
+  Sound("M\xC3\xBCller.wav");
+  const std::string music = "Sound0=C:\\Users\\Ann\\Music\\";
+  const std::string windows = "[Profile]\r\nID=4\r\nNumButtons=2\r\n[Button0]\r\nNumSounds=2\r\n" +
+                              music + "ding.mp3\r\nSound1=C:\\Users\\Ann\\Music\\dong.mp3\r\n" +
+                              "[Button1]\r\nNumSounds=1\r\n" + music + "M\xFCller.wav\r\n";
+  std::string utf16 = "\xFF\xFE";  // the same text, as Notepad saves it in "Unicode"
+  for (const char c : windows) utf16 += {c, '\0'};
+  for (const auto& [name, bytes] : {std::pair{"Ansi", windows}, {"Wide", utf16}}) {
+    SCOPED_TRACE(name);
+    Put(std::string(name) + ".qvt", bytes);
+    prompts = {};
+    prompts.Answers = {Yes, No};
+    prompts.ChosenFiles = {{Sounds() + "ding.mp3"}};
+    EXPECT_EQ(Store().ReadProfileNumber(name), 4);
+    Store().LoadProfile(name, false);
+    EXPECT_EQ(prompts.Questions.at(0).Text.substr(0, 43),
+              "The file : C:\\Users\\Ann\\Music\\ding.mp3 does");
+    EXPECT_EQ(prompts.Dialogs.at(0).ProposedFile, "ding.mp3");
+    EXPECT_EQ(FileNames(0), (Names{"ding.mp3", "dong.MP3"}));
+    EXPECT_EQ(FileNames(1), Names{"M\xC3\xBCller.wav"});
+    EXPECT_EQ(prompts.Questions.at(1),
+              (Question{"The profile : " + std::string(name) +
+                            " has been changed. Press YES to save the changes or NO to skip the "
+                            "changes.",
+                        "Profile Has Changed", PromptButtons::YesNo}))
+        << "each sound found counts as a change";
+    EXPECT_EQ(info, "2 sounds found in " + Sounds());
+    EXPECT_EQ(Files(name), (Names{bytes, ""})) << "never taken for an old list";
+  }
 }
 
 TEST_F(ProfileFileTest, OldListsAreConvertedOnlyWhenReadToTheirEnd) {
@@ -70,6 +110,54 @@ TEST_F(ProfileFileTest, OldListsAreConvertedOnlyWhenReadToTheirEnd) {
       "[Profile]\r\nNumButtons=1\r\n[Button0]\r\nNumSounds=1\r\nSound0=" + one + "\r\n");
   Store().LoadProfile("NoId", false);
   EXPECT_EQ(FileNames(0), Names{"one.mp3"}) << "a [Profile] section without a number";
+
+  std::string longList = "HEAD\r\n";
+  for (int line = 0; line < 300; ++line) longList += one + "\r\n";
+  Put("Long.qvt", longList);
+  Store().LoadProfile("Long", false);
+  EXPECT_TRUE(Files("Long") == (Names{ProfileText(2, {Names(254, one), {}}), longList}))
+      << "the old list is kept as the backup when it did not fit";
+  EXPECT_EQ(info, "Old list: 46 sounds left out, kept in Long.BAK");
+  EXPECT_EQ(infoColour, InfoColour::Failure);
+}
+
+TEST_F(ProfileFileTest, AProfileThatCannotBeReadIsNeitherLoadedNorSavedOver) {
+  Put("Huge.qvt", "[Profile]\r\nID=1\r\n");
+  fs::resize_file(Profiles() + "Huge.qvt", MaxProfileFileBytes + 1);
+  prompts.Answers = {Ok};
+  prompts.Texts = {std::nullopt};
+  Store().Profile().Buttons[0].Sounds.push_back({"a.mp3", "1", Sounds()});
+  Choose("Huge");
+  EXPECT_EQ(prompts.Questions.at(0), (Question{"Profile Huge cannot be read.", "",
+                                               PromptButtons::Ok, PromptIcon::Exclamation}));
+  EXPECT_EQ(Store().Profile().SoundCount(), 0);
+  EXPECT_EQ(Store().CurrentProfileName(), "");
+  Store().Save();
+  EXPECT_EQ(prompts.TextCaptions, Names{"Create profile name..."}) << "saved only under a new name";
+  EXPECT_EQ(fs::file_size(Profiles() + "Huge.qvt"), MaxProfileFileBytes + 1);
+}
+
+TEST_F(ProfileFileTest, SavesReachTheDiskBeforeTheRenamesThatKeepTheProfileFileInPlace) {
+  const std::string before = ProfileText(2, {{}, {}});
+  // Each save: the new content written and flushed, the old one linked in
+  // as the backup in one rename, the new one renamed in, the folder flushed.
+  const std::pair<bool, Names> cases[] = {
+      {false,
+       {"write .Home.saving", "sync .Home.saving", "link Home.qvt .Home.BAK.saving",
+        "rename .Home.BAK.saving Home.BAK", "rename .Home.saving Home.qvt", "sync Profiles/"}},
+      {true,
+       {"write .Home.saving", "sync .Home.saving", "link Home.qvt .Home.BAK.saving",
+        "rename Home.qvt Home.BAK", "rename .Home.saving Home.qvt", "sync Profiles/"}}};
+  for (const auto& [withoutLinks, calls] : cases) {
+    Put("Home.qvt", before);
+    Put("Home.BAK", "old backup");
+    files.WithoutLinks = withoutLinks;
+    files.Calls.clear();
+    Store().Profile().Buttons[0].Sounds = {{"a.mp3", "1", Sounds()}};
+    ASSERT_TRUE(Store().SaveProfile("Home"));
+    EXPECT_EQ(files.Calls, calls);
+    EXPECT_EQ(Files("Home"), (Names{ProfileText(2, {{Sounds() + "a.mp3"}, {}}), before}));
+  }
 }
 
 TEST_F(ProfileFileTest, NumbersAreReadAgainOnceAFileChanged) {
@@ -95,29 +183,6 @@ TEST_F(ProfileFileTest, CountsFromFilesAreClampedAndAListTakesAtMost254) {
   prompts.Answers = {Yes};
   Store().LoadProfile("Big", false);
   EXPECT_EQ(Text("Big.qvt"), ProfileText(4, {Names(254, one), {}, {}, {}, {}, {}, {}, {}}));
-}
-
-TEST_F(ProfileFileTest, SavesReachTheDiskBeforeTheRenamesThatKeepTheProfileFileInPlace) {
-  const std::string before = ProfileText(2, {{}, {}});
-  // Each save: the new content written and flushed, the old one linked in
-  // as the backup in one rename, the new one renamed in, the folder flushed.
-  const std::pair<bool, Names> cases[] = {
-      {false,
-       {"write .Home.saving", "sync .Home.saving", "link Home.qvt .Home.BAK.saving",
-        "rename .Home.BAK.saving Home.BAK", "rename .Home.saving Home.qvt", "sync Profiles/"}},
-      {true,
-       {"write .Home.saving", "sync .Home.saving", "link Home.qvt .Home.BAK.saving",
-        "rename Home.qvt Home.BAK", "rename .Home.saving Home.qvt", "sync Profiles/"}}};
-  for (const auto& [withoutLinks, calls] : cases) {
-    Put("Home.qvt", before);
-    Put("Home.BAK", "old backup");
-    files.WithoutLinks = withoutLinks;
-    files.Calls.clear();
-    Store().Profile().Buttons[0].Sounds = {{"a.mp3", "1", Sounds()}};
-    ASSERT_TRUE(Store().SaveProfile("Home"));
-    EXPECT_EQ(files.Calls, calls);
-    EXPECT_EQ(Files("Home"), (Names{ProfileText(2, {{Sounds() + "a.mp3"}, {}}), before}));
-  }
 }
 
 TEST_F(ProfileFileTest, RetrievingTheBackupReadsOnlyTheBackupAndWritesNothing) {
@@ -149,10 +214,10 @@ TEST_F(ProfileFileTest, BadInputLoadsWhatCanBeReadAndChangesNothing) {
   const std::string lines = std::string("\nk\xFF\0=", 5) + std::string(250, '\x80') + "\r; c\r";
   while (junk.size() < (100u << 20)) junk += lines;
   Put("Junk.qvt", junk += "\r\nSound1=" + one + "\r\n[Button1]\nNumSounds=-1\n");
-  prompts.Answers = {No, Cancel, No};
+  prompts.Answers = {No, Cancel};
   Store().LoadProfile("Junk", false);
   EXPECT_EQ(FileNames(0), Names{"one.mp3"});
   EXPECT_EQ(Store().ReadProfileNumber("Junk"), NoProfileId);
   EXPECT_TRUE(Text("Junk.qvt") == junk);
-  EXPECT_TRUE(prompts.AllAnswersUsed()) << "a dropped sound is a change to be asked about";
+  EXPECT_TRUE(prompts.AllAnswersUsed());
 }

@@ -141,6 +141,23 @@ TEST_F(ProfileStoreTest, SavesClearChangedOnlyWhenTheySavedAndNeverLoseTheProfil
   EXPECT_EQ(Store().Profile().Name, "Second");
 }
 
+TEST_F(ProfileStoreTest, SaveAsAsksNothingInMidCommandAboutTheEditsItSaves) {
+  Put("A.qvt", ProfileText(0, {{}, {}}));
+  Put("B.qvt", ProfileText(1, {{Sound("b.mp3")}, {}}));
+  Choose("A");
+  AddSound(0, "edit.mp3");
+  prompts.Texts = {"", "b"};  // no question is scripted: one asked fails the test
+  Store().SaveAs();
+  EXPECT_EQ(info, "Cannot save profile with out a name");
+  EXPECT_EQ(FileNames(0), Names{"edit.mp3"}) << "an empty name cancels, the edits stay";
+  EXPECT_TRUE(Store().State().Changed);
+  Store().SaveAs();
+  EXPECT_EQ(info, "Profile with the same name already exists");
+  EXPECT_EQ(Store().CurrentProfileName(), "B");
+  EXPECT_EQ(FileNames(0), Names{"b.mp3"}) << "an existing name opens that profile";
+  EXPECT_EQ(Files("A"), (Names{ProfileText(0, {{}, {}}), ""}));
+}
+
 TEST_F(ProfileStoreTest, DeleteSelectsTheProfileBeforeTheDeletedOne) {
   for (const char* file : {"A.qvt", "A.BAK", "C.qvt", "D.qvt"}) Put(file, ProfileText(0, {}));
   Put("B.qvt", ProfileText(1, {{Sound("one.mp3")}}));
@@ -214,10 +231,15 @@ TEST_F(ProfileStoreTest, CheckingSoundFilesFindsDropsOrCancels) {
   profile.Buttons[1].Sounds = {{"gone3.mp3", "1", "/x/", true}};
   profile.Buttons[2].Sounds = {{"absent slot.mp3", "1", "/x/", false}};
   Sound("here.mp3");
+  profile.Buttons[1].Sounds.push_back({"later.MP3", "1", "/x/", false});
+  Sound("later.mp3", 7);
   prompts.Answers = {No, No, Yes, Yes, Cancel};
   prompts.ChosenFiles = {{Sound("found.mp3", 55)}, {}};
   const SoundFileCheck check = Store().CheckSoundFiles();
-  EXPECT_EQ(std::tie(check.Result, check.Removed, check.Replaced), std::make_tuple(0, 2, 1));
+  EXPECT_EQ(std::tie(check.Result, check.Removed, check.Replaced), std::make_tuple(0, 2, 2));
+  EXPECT_EQ(profile.Buttons[1].Sounds.at(1).FullPath(), Sounds() + "later.mp3")
+      << "found in the folder of the sound found before, without a question";
+  EXPECT_EQ(info, "1 sounds found in " + Sounds());
   EXPECT_EQ(prompts.Questions.at(1).Icon, PromptIcon::None);
   EXPECT_EQ(prompts.Dialogs.at(0).ProposedFile, "gone3.mp3");
   EXPECT_EQ(FileNames(0), Names{"here.mp3"});
