@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <exception>
 
+#include "app/ApplicationTitle.h"
+
 bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
   try {
     return QApplication::notify(receiver, event);
@@ -13,6 +15,5 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 void ShowExceptionMessage(const char* message) {
-  QMessageBox::critical(nullptr, QGuiApplication::applicationDisplayName(),
-                        QString::fromLocal8Bit(message));
+  QMessageBox::critical(nullptr, ApplicationTitle(), QString::fromLocal8Bit(message));
 }

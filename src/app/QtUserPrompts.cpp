@@ -5,6 +5,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "app/ApplicationTitle.h"
+
 namespace {
 
 QString Text(const std::string& text) {
@@ -12,7 +14,7 @@ QString Text(const std::string& text) {
 }
 
 QString TitleOrApplicationTitle(const std::string& title) {
-  return title.empty() ? QGuiApplication::applicationDisplayName() : Text(title);
+  return title.empty() ? ApplicationTitle() : Text(title);
 }
 
 QMessageBox::Icon IconOf(PromptIcon icon) {

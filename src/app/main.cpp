@@ -26,7 +26,6 @@ std::unique_ptr<ProgrammerDriver> ChooseDriver(const QStringList& arguments) {
 
 int main(int argc, char** argv) {
   GuardedApplication application(argc, argv);
-  QApplication::setApplicationDisplayName(QStringLiteral("Door Bell Programmer"));
   // Names the user's data folder, ~/.local/share/vantora-programmer/.
   QApplication::setApplicationName(QStringLiteral("vantora-programmer"));
   try {
