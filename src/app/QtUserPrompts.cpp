@@ -1,8 +1,10 @@
 #include "app/QtUserPrompts.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 #include "app/ApplicationTitle.h"
@@ -59,6 +61,38 @@ PromptAnswer AnswerOf(int button) {
   }
 }
 
+// A Yes/No question has no Escape answer: Esc and the close box do nothing,
+// so that it is never answered No by accident. A box with a Cancel button
+// takes Esc as Cancel, and one with only OK as OK.
+class QuestionBox final : public QMessageBox {
+ public:
+  QuestionBox(const ::Question& question, QWidget* parent)
+      : QMessageBox(IconOf(question.Icon), TitleOrApplicationTitle(question.Title),
+                    Text(question.Text), QMessageBox::NoButton, parent) {
+    const QList<QMessageBox::StandardButton> buttons = ButtonsOf(question.Buttons);
+    for (QMessageBox::StandardButton button : buttons) addButton(button);
+    setDefaultButton(buttons.front());
+    escapable_ = question.Buttons != PromptButtons::YesNo;
+    if (escapable_) setEscapeButton(buttons.back());
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (!escapable_ && event->matches(QKeySequence::Cancel)) return;
+    QMessageBox::keyPressEvent(event);
+  }
+  void closeEvent(QCloseEvent* event) override {
+    if (!escapable_) {
+      event->ignore();
+      return;
+    }
+    QMessageBox::closeEvent(event);
+  }
+
+ private:
+  bool escapable_ = true;
+};
+
 // "Label (patterns)" as Qt shows and parses it.
 QString NameFilter(const FileFilter& filter) {
   const QString label = Text(filter.Label);
@@ -83,12 +117,7 @@ class OpenDialogCount {
 
 PromptAnswer QtUserPrompts::Ask(const Question& question) {
   OpenDialogCount open(openDialogs_);
-  QMessageBox box(IconOf(question.Icon), TitleOrApplicationTitle(question.Title),
-                  Text(question.Text), QMessageBox::NoButton, QApplication::activeWindow());
-  const QList<QMessageBox::StandardButton> buttons = ButtonsOf(question.Buttons);
-  for (QMessageBox::StandardButton button : buttons) box.addButton(button);
-  box.setDefaultButton(buttons.front());
-  box.setEscapeButton(buttons.back());
+  QuestionBox box(question, QApplication::activeWindow());
   return AnswerOf(box.exec());
 }
 
