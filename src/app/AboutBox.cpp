@@ -1,7 +1,6 @@
 #include "app/AboutBox.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QShowEvent>
@@ -139,10 +138,25 @@ AboutBox::AboutBox(AppPorts& ports, const UnitStatusHolder& unit) : ports_(ports
   connect(lbHomePage, &LinkLabel::clicked, this, &AboutBox::lbHomePageClick);
   connect(lbWebSupport, &LinkLabel::clicked, this, &AboutBox::lbWebSupportClick);
   connect(lbEmailSupport, &LinkLabel::clicked, this, &AboutBox::lbEmailSupportClick);
+}
 
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    move(screen->geometry().center() - rect().center());
+void AboutBox::ShowModalOver(QWidget* page) {
+  // Owned by the page, the box stays above it; it stands centred over it
+  // and on its screen.
+  if (parentWidget() != page) setParent(page, windowFlags());
+  QRect place(QPoint(), size());
+  place.moveCenter(page->geometry().center());
+  if (const QScreen* screen = page->screen()) {
+    // The box's frame is taken to be the page's: its own is known only once shown.
+    const QRect frame = page->frameGeometry(), client = page->geometry();
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+                           frame.right() - client.right(), frame.bottom() - client.bottom());
+    const QRect available = screen->availableGeometry().marginsRemoved(margins);
+    place.moveLeft(std::clamp(place.left(), available.left(), available.right() - width() + 1));
+    place.moveTop(std::clamp(place.top(), available.top(), available.bottom() - height() + 1));
   }
+  setGeometry(place);
+  exec();
 }
 
 void AboutBox::showEvent(QShowEvent* event) {
@@ -155,7 +169,8 @@ void AboutBox::showEvent(QShowEvent* event) {
 void AboutBox::FormShow() {
   lbTitle->setText(Title);
   const QString data = AboutData(QString::fromStdString(unit_.Status().FirmwareVersion));
-  lbData->setText(QString(data).replace(CarriageReturn, QLatin1Char('\n')));
+  // The CR that ends the last line starts no empty line below it.
+  lbData->setText(data.chopped(1).replace(CarriageReturn, QLatin1Char('\n')));
   lbEmailSupport->SetTarget(EmailSupportTarget());
 }
 

@@ -12,8 +12,8 @@ class QLabel;
 // carries as well.
 inline constexpr char SoftwareVersion[] = VANTORA_VERSION;
 
-// The About box: a fixed-size dialog centred on the screen, shown modally
-// over the page whose Help menu opened it. It shows the program's version,
+// The About box: a fixed-size dialog, shown modally over the page whose Help
+// menu opened it and centred over that page. It shows the program's version,
 // the unit's software version as the last probe read it, the maker's notice
 // and three links: home page, support page and a mail to support.
 class AboutBox : public QDialog {
@@ -23,6 +23,9 @@ class AboutBox : public QDialog {
   static constexpr QSize ClientSize{460, 405};
 
   AboutBox(AppPorts& ports, const UnitStatusHolder& unit);
+
+  // The page becomes the box's owner, and the box is shown over it.
+  void ShowModalOver(QWidget* page);
 
   void lbHomePageClick();
   void lbWebSupportClick();

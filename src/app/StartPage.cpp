@@ -52,7 +52,7 @@ void StartPage::bbContinueClick() {
 }
 
 void StartPage::About1Click() {
-  windows_.frmAbout->exec();
+  windows_.frmAbout->ShowModalOver(this);
 }
 
 void StartPage::closeEvent(QCloseEvent* event) {

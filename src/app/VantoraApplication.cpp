@@ -18,7 +18,10 @@ VantoraApplication::VantoraApplication(AppPorts ports)
   windows_.Form3 = profileEditor_.get();
 }
 
-VantoraApplication::~VantoraApplication() = default;
+VantoraApplication::~VantoraApplication() {
+  // The About box belongs to the page that last opened it: it goes first.
+  aboutBox_.reset();
+}
 
 void VantoraApplication::ShowStartPage() {
   startPage_->show();

@@ -283,7 +283,7 @@ void ProfileEditor::bbPreviousClick() {
 }
 
 void ProfileEditor::About1Click() {
-  windows_.frmAbout->exec();
+  windows_.frmAbout->ShowModalOver(this);
 }
 
 void ProfileEditor::closeEvent(QCloseEvent* event) {

@@ -12,10 +12,22 @@ TEST_F(AboutBoxTest, AboutOpensTheBoxWithBothVersionsOverADarkPictureAndLinksTha
   AboutBox* box = Pages().frmAbout;
   const auto Link = [box](const char* name) { return Find<LinkLabel>(box, name); };
   for (Page* page : std::initializer_list<Page*>{Pages().fStart, Pages().Form3}) {
-    bool shown = false;
-    QTimer::singleShot(0, box, [box, &shown] { shown = box->isVisible(), box->reject(); });
+    const bool start = page == Pages().fStart;
+    page->show();
+    page->move(start ? QPoint(40, 30) : QPoint(300, 200));  // the second one reaches off screen
+    QRect shown;
+    QTimer::singleShot(0, box, [box, &shown] {
+      if (box->isVisible()) shown = box->frameGeometry();
+      box->reject();
+    });
     Choose(page, "About1");
-    EXPECT_TRUE(shown) << page->objectName().toStdString();
+    SCOPED_TRACE(page->objectName().toStdString());
+    EXPECT_EQ(box->parentWidget(), page) << "owned by the page that opened it";
+    EXPECT_EQ(box->windowHandle()->transientParent(), page->windowHandle()) << "above it";
+    EXPECT_TRUE(page->screen()->availableGeometry().contains(shown));
+    if (start) {
+      EXPECT_EQ(box->geometry().center(), page->geometry().center()) << "centred over it";
+    }
   }
   EXPECT_TRUE(Pages().fStart->isVisible()) << "the page stays visible under the box";
 
@@ -26,9 +38,9 @@ TEST_F(AboutBoxTest, AboutOpensTheBoxWithBothVersionsOverADarkPictureAndLinksTha
     EXPECT_EQ(Find<QLabel>(box, "lbTitle")->text(), "Vantora Programming Software");
     EXPECT_EQ(Find<QLabel>(box, "lbData")->text(),
               QString("Software Version: 2.07\nProduct SW Version: %1\n"
-                      "© 2026 Vantora. All rights reserved.\n")
+                      "© 2026 Vantora. All rights reserved.")
                   .arg(attached ? QString("02.07") : QString()))
-        << "built anew on each showing";
+        << "built anew on each showing, without an empty fourth line";
     box->hide();
   }
   UnitStatus stored;
