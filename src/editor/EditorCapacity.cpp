@@ -75,11 +75,15 @@ void ProfileEditor::UpdateStatusBar() {
 }
 
 void ProfileEditor::TrimTabsToUnit() {
+  // Qt moves the current tab on by itself when it hides it; the sounds must
+  // not then go to a neighbour of the hidden tab.
+  const int active = PageControl1->currentIndex();
   store_.Profile().TrimToUnit(Unit().ButtonCount);
   for (int slot = std::max(Unit().ButtonCount, 0); slot < ButtonSlotCount; ++slot) {
     soundLists_[slot]->Reload();
   }
   ShowButtons();
+  if (!PageControl1->isTabVisible(active)) PageControl1->setCurrentIndex(0);
 }
 
 void ProfileEditor::Timer1Timer() {

@@ -236,11 +236,6 @@ void ProfileEditor::FormShow() {
   TrimTabsToUnit();
   RefreshCapacity();
   UpdateStatusBar();
-  ShowActiveTabOrBtn1();
-}
-
-void ProfileEditor::ShowActiveTabOrBtn1() {
-  if (!PageControl1->isTabVisible(PageControl1->currentIndex())) PageControl1->setCurrentIndex(0);
 }
 
 void ProfileEditor::ComboBox1Change(int index) {

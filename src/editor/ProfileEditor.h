@@ -97,8 +97,8 @@ class ProfileEditor : public Page, private EditorView {
   void WarnIfLargerThanUnit(const SoundEntry& sound);
   // One message naming every file refused as no sound.
   void ShowRefusedFiles(const QStringList& names);
+  // Hides the tabs the unit lacks; Btn1 becomes active when the active one went.
   void TrimTabsToUnit();
-  void ShowActiveTabOrBtn1();
   const UnitStatus& Unit() const;
 
   void ShowInfo(const std::string& text, InfoColour colour) override;

@@ -71,7 +71,6 @@ TEST_F(CapacityTest, TheUnitsArrivalTrimsTheTabsOnceAndItsDepartureClearsTheCoun
   editor->AddSoundFile(Sound("a.mp3"));
   Tabs()->setCurrentIndex(2);
   editor->AddSoundFile(Sound("big.wav", 2000000));
-  Tabs()->setCurrentIndex(0);
   unit->Attach(true);
   prompts.Open = true;
   Tick();
@@ -81,10 +80,16 @@ TEST_F(CapacityTest, TheUnitsArrivalTrimsTheTabsOnceAndItsDepartureClearsTheCoun
   Tick();
   EXPECT_EQ(Shown().left(4), "+ 0%") << "the bar leaves out the sounds of the tabs trimmed away";
   EXPECT_EQ(VisibleTabs(), "11000000");
+  EXPECT_EQ(Tabs()->currentIndex(), 0) << "Btn1, not the neighbour Qt moved to";
 
   editor->Profiles().LoadProfile("Alpha", false);
   Tick();
   EXPECT_EQ(VisibleTabs(), "11100000") << "only the arrival trims";
+  Tabs()->setCurrentIndex(2);
+  ShowInPlaceOf(Pages().fStart, editor);
+  ShowInPlaceOf(editor, Pages().fStart);
+  EXPECT_EQ(VisibleTabs(), "11000000");
+  EXPECT_EQ(Tabs()->currentIndex(), 0) << "also when the page is shown";
   editor->AddSoundFile(Sound("a.mp3"));
   unit->Attach(false);
   Tick();
