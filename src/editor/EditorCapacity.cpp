@@ -118,7 +118,10 @@ void ProfileEditor::bbNextClick() {
   const SoundFileCheck check = store_.CheckSoundFiles();
   if (check.Result == CheckCancelled) return;
   const std::string name = store_.CurrentProfileName();
-  if ((check.Replaced > 0 || check.Removed > 0) && !name.empty()) store_.SaveProfile(name);
+  // A profile that could not be saved stays on the editor with its error shown.
+  if ((check.Replaced > 0 || check.Removed > 0) && !name.empty() && !store_.SaveProfile(name)) {
+    return;
+  }
   if (total > 0) {
     ShowInPlaceOf(windows_.Form1, this);
   } else {

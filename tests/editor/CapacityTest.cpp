@@ -117,7 +117,17 @@ TEST_F(CapacityTest, NextChecksSizeUnsavedEditsAndMissingFilesBeforeItMovesOn) {
   EXPECT_EQ(prompts.Questions.at(0).Title + "|" + prompts.Questions.at(1).Title,
             "Profile Changed|File Does Not Exist");
   EXPECT_TRUE(editor->isVisible());
+  std::filesystem::create_directories(Profiles() + "Alpha.BAK/inside");  // the save fails
   prompts.Answers = {PromptAnswer::No};
+  Click(editor, "bbNext");
+  EXPECT_TRUE(editor->isVisible());
+  EXPECT_EQ(info->text(), "ERROR saving profile Alpha.");
+  EXPECT_EQ(StatusColour(info), FailureColour);
+  std::filesystem::remove_all(Profiles() + "Alpha.BAK");
+  const QString lost = Sound("lost.wav");
+  editor->AddSoundFile(lost);
+  std::filesystem::remove(lost.toStdString());
+  prompts.Answers = {PromptAnswer::No, PromptAnswer::No};
   Click(editor, "bbNext");
   EXPECT_TRUE(Pages().Form1->isVisible());
   EXPECT_EQ(Find<QTreeWidget>(Pages().Form1, "ListView1")->topLevelItemCount(), 1);
