@@ -212,7 +212,8 @@ int ProgrammingSequence::VerifySongs(const MemoryAssignment& memory) {
     // A song shorter than the compared length is compared over its own
     // length, so that no requested bytes are left unread on the link.
     const std::size_t length = std::min<std::size_t>(VerifyLength, static_cast<std::size_t>(size));
-    const int code = VerifySong(memory.Slot, song, address, length);
+    // An empty song has nothing to compare: no read of no bytes is sent.
+    const int code = length > 0 ? VerifySong(memory.Slot, song, address, length) : 0;
     if (code != ProgrammingSucceeded) return code;
     address += static_cast<std::uint32_t>(size);
   }

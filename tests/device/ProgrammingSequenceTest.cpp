@@ -122,6 +122,18 @@ TEST(ProgrammingSequence, ThreeSongsInAWideMemoryWithTheLongHeader) {
       << "a song shorter than 1024 bytes is verified over its own length";
 }
 
+TEST(ProgrammingSequence, AnEmptySongIsWrittenButNotReadBack) {
+  Rig rig;
+  rig.Memory(0, 0x43).AddSong("a.mp3", 10).AddSong("empty.wav", 0).AddSong("b.mp3", 20);
+  ASSERT_EQ(rig.Run().Code, 0);
+  const std::vector<Bytes> readBacks = {{0xDD, 0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x00},
+                                        {0xDD, 0x00, 0x31, 0x00, 0x00, 0x0A, 0x00, 0x00},
+                                        {0xDD, 0x00, 0x3B, 0x00, 0x00, 0x14, 0x00, 0x00}};
+  EXPECT_EQ(std::vector(rig.Sent().end() - 3, rig.Sent().end()), readBacks);
+  EXPECT_EQ(rig.Sent()[3], (Bytes{0xA2, 0x00, 0x01, 0x3B, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01}))
+      << "its song entry is sent";
+}
+
 TEST(ProgrammingSequence, HeaderFields) {
   EXPECT_EQ(ProfileNumberOnTheWire(65278), 0xFEFE);
   EXPECT_EQ(ProfileNumberOnTheWire(-2), 0xFFFF) << "a number outside 0..65278 is sent as none";
