@@ -1,5 +1,5 @@
-// Any bytes as the text of a profile file: read as a profile, written into
-// and read back, and read as an old list.
+// Any bytes as the text of a profile file: decoded, read as a profile,
+// written into and read back, and read as an old list.
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
@@ -7,6 +7,7 @@
 #include "profiles/IniFile.h"
 #include "profiles/OldListFile.h"
 #include "profiles/ProfileFormat.h"
+#include "profiles/ProfileText.h"
 
 static void Require(bool condition) {
   if (!condition) std::abort();
@@ -14,7 +15,10 @@ static void Require(bool condition) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  IniFile file = IniFile::Parse(bytes);
+  const std::string text = ProfileTextOf(bytes);
+  Require(IsValidUtf8(text));
+  Require(HasUtf16ByteOrderMark(bytes) || !IsValidUtf8(bytes) || text == bytes);
+  IniFile file = IniFile::Parse(text);
   const int buttons = StoredButtonCount(file);
   Require(buttons >= 0 && buttons <= ButtonSlotCount);
   for (int slot = 0; slot < buttons; ++slot) {
@@ -35,7 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           StoredButtonCount(written) == 2 && StoredSoundCount(written, 0) == 1 &&
           StoredSoundCount(written, 1) == 0 &&
           StoredSoundPath(written, 0, 0) == "/sounds/door.mp3");
-  for (const std::string& path : OldListPaths(bytes))
+  for (const std::string& path : OldListPaths(bytes)) {
     Require(path.find('\r') == std::string::npos && path.size() <= size);
+    Require(IsValidUtf8(Utf8Line(path)));
+  }
   return 0;
 }
