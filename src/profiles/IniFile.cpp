@@ -108,32 +108,33 @@ std::size_t IniFile::ScanForSection(std::string_view section) const {
   return None;
 }
 
-std::size_t IniFile::ScanForEntry(std::size_t sectionLine, std::string_view key) const {
-  const std::size_t end = SectionEnd(sectionLine);
-  for (std::size_t index = sectionLine + 1; index < end; ++index) {
-    if (lines_[index].Kind == LineKind::Entry && SameProfileName(lines_[index].Name(), key)) {
-      return index;
+std::size_t IniFile::SectionLine(std::string_view section) const {
+  const auto [cached, isNew] = sectionLines_.try_emplace(LowerCase(section), None);
+  if (isNew) cached->second = ScanForSection(section);
+  return cached->second;
+}
+
+IniFile::SectionIndex& IniFile::IndexOf(std::size_t sectionLine) const {
+  const auto [cached, isNew] = sectionIndexes_.try_emplace(sectionLine);
+  SectionIndex& index = cached->second;
+  if (isNew) {
+    index.LastEntry = sectionLine;
+    const std::size_t end = SectionEnd(sectionLine);
+    for (std::size_t line = sectionLine + 1; line < end; ++line) {
+      if (lines_[line].Kind != LineKind::Entry) continue;
+      index.KeyLines.try_emplace(LowerCase(lines_[line].Name()), line);
+      index.LastEntry = line;
     }
   }
-  return None;
+  return index;
 }
 
 const IniFile::Line* IniFile::FindValue(std::string_view section, std::string_view key) const {
-  const auto [cachedSection, sectionIsNew] = sectionLines_.try_emplace(LowerCase(section), None);
-  if (sectionIsNew) cachedSection->second = ScanForSection(section);
-  const std::size_t sectionLine = cachedSection->second;
+  const std::size_t sectionLine = SectionLine(section);
   if (sectionLine == None) return nullptr;
-  const auto [keys, keysAreNew] = entryLines_.try_emplace(sectionLine);
-  if (keysAreNew) {
-    const std::size_t end = SectionEnd(sectionLine);
-    for (std::size_t index = sectionLine + 1; index < end; ++index) {
-      if (lines_[index].Kind == LineKind::Entry) {
-        keys->second.try_emplace(LowerCase(lines_[index].Name()), index);
-      }
-    }
-  }
-  const auto entry = keys->second.find(LowerCase(key));
-  return entry == keys->second.end() ? nullptr : &lines_[entry->second];
+  const SectionIndex& index = IndexOf(sectionLine);
+  const auto entry = index.KeyLines.find(LowerCase(key));
+  return entry == index.KeyLines.end() ? nullptr : &lines_[entry->second];
 }
 
 bool IniFile::HasSection(std::string_view section) const {
@@ -157,34 +158,35 @@ int IniFile::ReadInteger(std::string_view section, std::string_view key, int fal
   return value;
 }
 
-void IniFile::Changed() {
-  sectionLines_.clear();
-  entryLines_.clear();
-}
-
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-  Changed();
-  std::string entry = std::string(key) + "=" + std::string(value);
-  const std::size_t sectionLine = ScanForSection(section);
+  Line entry = ParseLine(std::string(key) + "=" + std::string(value));
+  const std::size_t sectionLine = SectionLine(section);
   if (sectionLine == None) {
+    const std::size_t added = lines_.size();
     lines_.push_back(ParseLine("[" + std::string(section) + "]"));
-    lines_.push_back(ParseLine(std::move(entry)));
+    lines_.push_back(std::move(entry));
+    sectionLines_[LowerCase(section)] = added;
+    sectionIndexes_[added] = {{{LowerCase(key), added + 1}}, added + 1};
     return;
   }
-  const std::size_t existing = ScanForEntry(sectionLine, key);
-  if (existing != None) {
-    lines_[existing] = ParseLine(std::move(entry));
+  SectionIndex& index = IndexOf(sectionLine);
+  const std::string lowerCaseKey = LowerCase(key);
+  if (const auto existing = index.KeyLines.find(lowerCaseKey); existing != index.KeyLines.end()) {
+    lines_[existing->second] = std::move(entry);
     return;
   }
   // A new key goes after the section's last entry, before any blank lines
   // or comments that separate it from the next section.
-  std::size_t after = sectionLine;
-  const std::size_t end = SectionEnd(sectionLine);
-  for (std::size_t index = sectionLine + 1; index < end; ++index) {
-    if (lines_[index].Kind == LineKind::Entry) after = index;
+  const std::size_t at = index.LastEntry + 1;
+  if (at == lines_.size()) {
+    lines_.push_back(std::move(entry));
+    index.KeyLines.emplace(lowerCaseKey, at);
+    index.LastEntry = at;
+    return;
   }
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(after + 1),
-                ParseLine(std::move(entry)));
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(entry));
+  sectionLines_.clear();
+  sectionIndexes_.clear();
 }
 
 void IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {

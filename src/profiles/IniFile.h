@@ -43,20 +43,25 @@ class IniFile {
     std::string_view Name() const;  // the section's name or the entry's key
     std::string_view Value() const;
   };
-  using KeyLines = std::unordered_map<std::string, std::size_t>;
+  // A section's keys, in lower case, with their lines, and its last entry's
+  // line (the section's own line when it has none).
+  struct SectionIndex {
+    std::unordered_map<std::string, std::size_t> KeyLines;
+    std::size_t LastEntry = 0;
+  };
 
   static Line ParseLine(std::string text);
   void AddLine(std::string text);
   std::size_t SectionEnd(std::size_t sectionLine) const;
   std::size_t ScanForSection(std::string_view section) const;
-  std::size_t ScanForEntry(std::size_t sectionLine, std::string_view key) const;
+  std::size_t SectionLine(std::string_view section) const;
+  SectionIndex& IndexOf(std::size_t sectionLine) const;
   const Line* FindValue(std::string_view section, std::string_view key) const;
-  void Changed();
 
   bool byteOrderMark_ = false;
   std::vector<Line> lines_;
-  // Lookups, filled as they are asked for so that reading a large file stays
-  // linear; every write empties them.
+  // Lookups, filled as they are asked for so that reading and writing a
+  // large file stay linear; a write that moves lines empties them.
   mutable std::unordered_map<std::string, std::size_t> sectionLines_;
-  mutable std::unordered_map<std::size_t, KeyLines> entryLines_;
+  mutable std::unordered_map<std::size_t, SectionIndex> sectionIndexes_;
 };
