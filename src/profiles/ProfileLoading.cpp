@@ -1,5 +1,7 @@
 // Loading a profile file into the open profile: the current format, the old
 // plain-list format and its conversion, and the questions about missing sounds.
+#include <algorithm>
+
 #include "profiles/FileAccess.h"
 #include "profiles/IniFile.h"
 #include "profiles/MissingSound.h"
