@@ -1,5 +1,8 @@
 #include "device/ProgrammingResult.h"
 
+#include <array>
+#include <charconv>
+
 ProgrammingResult ResultFor(int code) {
   switch (code) {
     case ProgrammingSucceeded:
@@ -13,4 +16,24 @@ ProgrammingResult ResultFor(int code) {
     default:
       return {code, "ERROR " + std::to_string(code) + "."};
   }
+}
+
+std::string SecondsText(std::int64_t milliseconds) {
+  // Up to 15 significant digits keep 1234567 ms at 1234.567 rather than its
+  // binary neighbour; to_chars ignores the locale, so the point stays a point.
+  std::array<char, 32> text{};
+  const auto written =
+      std::to_chars(text.data(), text.data() + text.size(),
+                    static_cast<double>(milliseconds) * 0.001, std::chars_format::general, 15);
+  return std::string(text.data(), written.ptr);
+}
+
+std::string SuccessText(std::int64_t elapsedMilliseconds, std::size_t notWrittenCount) {
+  std::string text = "Success! " + SecondsText(elapsedMilliseconds) + " seconds";
+  if (notWrittenCount == 1) {
+    text += " (1 sound did not fit and was not written)";
+  } else if (notWrittenCount > 1) {
+    text += " (" + std::to_string(notWrittenCount) + " sounds did not fit and were not written)";
+  }
+  return text;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 // The codes of a programming run: 0 is success, each failing step has its own.
@@ -22,9 +24,19 @@ constexpr int SongTooLarge = -13;
 struct ProgrammingResult {
   int Code = ProgrammingSucceeded;
   std::string ErrorText;
+  // The sounds at the end of the list that did not fit into the unit's
+  // memories, so that a successful run did not write them.
+  std::size_t NotWrittenCount = 0;
 
   bool Succeeded() const { return Code == ProgrammingSucceeded; }
 };
 
 // The result of a code with its error text (empty for success).
 ProgrammingResult ResultFor(int code);
+
+// Elapsed milliseconds as seconds in the shortest decimal form: 2500 gives
+// "2.5", 3000 gives "3".
+std::string SecondsText(std::int64_t milliseconds);
+// What a successful run shows: "Success! 3 seconds", and how many sounds it
+// left out when some did not fit.
+std::string SuccessText(std::int64_t elapsedMilliseconds, std::size_t notWrittenCount);

@@ -59,7 +59,9 @@ ProgrammingResult ProgrammingSequence::ProgramUnit() {
     const int code = ProgramMemory(memory);
     if (code != ProgrammingSucceeded) return ResultFor(code);
   }
-  return ResultFor(ProgrammingSucceeded);
+  ProgrammingResult result = ResultFor(ProgrammingSucceeded);
+  result.NotWrittenCount = job_.Rows.size() - packing.FittingCount;
+  return result;
 }
 
 bool ProgrammingSequence::CheckSongFiles(std::size_t songCount) const {

@@ -13,6 +13,7 @@
 #include "app/ButtonFaces.h"
 #include "app/HelpPane.h"
 #include "app/StatusText.h"
+#include "device/SoundPacking.h"
 #include "editor/ProfileEditor.h"
 #include "profiles/ProfileStore.h"
 #include "profiles/SoundEntry.h"
@@ -37,12 +38,6 @@ std::vector<ProgramListRow> ProgramListOf(const SongProfile& profile) {
 }
 
 }  // namespace
-
-QString SecondsText(std::int64_t milliseconds) {
-  // Up to 15 significant digits keep 1234567 ms at 1234.567 rather than its
-  // binary neighbour.
-  return QString::number(static_cast<double>(milliseconds) * 0.001, 'g', 15);
-}
 
 ProgrammingPage::ProgrammingPage(AppPorts& ports, Windows& windows, DeviceThread& device,
                                  const UnitStatusHolder& unit)
@@ -100,7 +95,10 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, Windows& windows, DeviceThread
   connect(Timer1, &QTimer::timeout, this, &ProgrammingPage::Timer1Timer);
 
   connect(&device_, &DeviceThread::UnitProbed, this,
-          [this](const UnitStatus&, ProgrammerLine line) { ShowProgrammerLine(line); });
+          [this](const UnitStatus&, ProgrammerLine line) {
+            ShowProgrammerLine(line);
+            ShowRowsThatDoNotFit();
+          });
   connect(&device_, &DeviceThread::ResultLineCleared, this,
           [this] { ShowStatusText(Label3, QString()); });
   connect(&device_, &DeviceThread::ProgressChanged, ProgressBar1, &QProgressBar::setValue);
@@ -124,6 +122,26 @@ void ProgrammingPage::FillProgramList(const std::vector<ProgramListRow>& rows,
     item->setTextAlignment(BtnColumn, Qt::AlignCenter);
   }
   profileName_ = profileName;
+  ShowRowsThatDoNotFit();
+}
+
+void ProgrammingPage::ShowRowsThatDoNotFit() {
+  const UnitStatus& unit = unit_.Status();
+  std::vector<std::int64_t> sizes;
+  for (const ProgramListRow& row : programList_) sizes.push_back(ReadSizeText(row.SizeText));
+  // Without a unit nothing is known to fit or not: Program only asks for the unit then.
+  const std::size_t fitting =
+      unit.UnitPresent ? PackSounds(sizes, unit).FittingCount : programList_.size();
+  const QColor left = palette().color(QPalette::Disabled, QPalette::Text);
+  for (int row = 0; row < ListView1->topLevelItemCount(); ++row) {
+    QTreeWidgetItem* item = ListView1->topLevelItem(row);
+    const bool fits = static_cast<std::size_t>(row) < fitting;
+    for (int column = SongColumn; column <= BtnColumn; ++column) {
+      item->setData(column, Qt::ForegroundRole, fits ? QVariant() : QVariant(left));
+      item->setToolTip(column,
+                       fits ? QString() : QStringLiteral("Does not fit in the unit's memory"));
+    }
+  }
 }
 
 void ProgrammingPage::SetProgramButtonImage(int face) {
@@ -182,8 +200,7 @@ void ProgrammingPage::ShowProgrammingResult(const ProgrammingResult& result) {
   inputHold_.Release();
   if (result.Succeeded()) {
     const std::int64_t elapsed = ports_.Time.NowMilliseconds() - runStartMilliseconds_;
-    ShowStatusText(Label3,
-                   QStringLiteral("Success! ") + SecondsText(elapsed) + QStringLiteral(" seconds"),
+    ShowStatusText(Label3, QString::fromStdString(SuccessText(elapsed, result.NotWrittenCount)),
                    SuccessColour);
     SetProgramButtonImage(FinishMode);
   } else {

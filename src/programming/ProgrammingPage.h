@@ -70,6 +70,8 @@ class ProgrammingPage : public Page {
 
  private:
   void ShowProgrammerLine(ProgrammerLine line);
+  // Greys the rows that the run would leave out, as the unit stands now.
+  void ShowRowsThatDoNotFit();
   void FormClose();
   ProgrammingJob JobForProgramList() const;
   void ShowProgrammingResult(const ProgrammingResult& result);
@@ -92,7 +94,3 @@ class ProgrammingPage : public Page {
   HelpPane* Panel1;
   QTimer* Timer1;
 };
-
-// Elapsed milliseconds as seconds in the shortest decimal form: 2500 gives
-// "2.5", 3000 gives "3".
-QString SecondsText(std::int64_t milliseconds);

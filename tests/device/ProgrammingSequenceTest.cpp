@@ -209,17 +209,27 @@ TEST(ProgrammingSequence, MemoriesTakeTheSongsInListOrder) {
   largeInTheMiddle.Memory(0, 0x43).AddSong("a.mp3", 1000);
   largeInTheMiddle.Job.Rows.push_back({"gone.wav", "/nowhere/", 300000});
   largeInTheMiddle.AddSong("b.mp3", 500);
-  EXPECT_EQ(largeInTheMiddle.Run().Code, 0) << "a sound that is not placed is not read";
+  const ProgrammingResult leftOut = largeInTheMiddle.Run();
+  EXPECT_EQ(leftOut.Code, 0) << "a sound that is not placed is not read";
+  EXPECT_EQ(leftOut.NotWrittenCount, 2u) << "the large sound and the one after it";
   EXPECT_EQ(largeInTheMiddle.Sent()[1][2], 1) << "only the sound before the large one";
 
   Rig manySongs;
   manySongs.Memory(0, 0x43).Memory(2, 0x43).Memory(5, 0x43).AddSong("tiny.wav", 1);
   manySongs.Job.Rows.resize(300, manySongs.Job.Rows.front());
-  EXPECT_EQ(manySongs.Run().Code, 0);
+  const ProgrammingResult allWritten = manySongs.Run();
+  EXPECT_EQ(std::pair(allWritten.Code, allWritten.NotWrittenCount), std::pair(0, std::size_t{0}));
   std::vector<int> songCounts;
   for (const Bytes& write : manySongs.Sent()) {
     if (write[0] == CmdMemoryHeader) songCounts.push_back(write[2]);
   }
   EXPECT_EQ(songCounts, (std::vector{254, 46})) << "a memory takes at most 254 songs";
   EXPECT_EQ(manySongs.Sent().back(), (Bytes{0xED, 0x05})) << "the memory left over is only begun";
+}
+
+TEST(ProgrammingResult, SuccessTextGivesTheSecondsAndTheSoundsLeftOut) {
+  EXPECT_EQ(SuccessText(3000, 0), "Success! 3 seconds");
+  EXPECT_EQ(SuccessText(2500, 1), "Success! 2.5 seconds (1 sound did not fit and was not written)");
+  EXPECT_EQ(SuccessText(1234567, 2),
+            "Success! 1234.567 seconds (2 sounds did not fit and were not written)");
 }

@@ -75,11 +75,6 @@ class ProgrammingPageTest : public ::testing::Test {
 
 }  // namespace
 
-TEST(SecondsText, ShortestDecimalForm) {
-  EXPECT_EQ(SecondsText(2500), "2.5");
-  EXPECT_EQ(SecondsText(1234567), "1234.567");
-}
-
 TEST_F(ProgrammingPageTest, WithoutAUnitProgramOnlyAsksForItAndRightClicksShowHelp) {
   for (const char* page : {"ProgramPage1.htm", "ProgramProgressBar.htm", "ProgramListView.htm"}) {
     WriteFile(std::string("Web/") + page, "<p>help</p>");
@@ -181,6 +176,44 @@ TEST_F(ProgrammingPageTest, ProgramsTheEditorsSoundsAndShowsHowEachRunEnded) {
   EXPECT_EQ(list->topLevelItemCount(), 2) << "the list is filled afresh";
   form1->FillProgramList({}, "Quiet");
   EXPECT_EQ(form1->ProfileName(), "Quiet");
+}
+
+TEST_F(ProgrammingPageTest, RowsThatDoNotFitAreGreyedAndTheRunSaysItLeftThemOut) {
+  songs.Write("a.mp3", 1000);
+  songs.Write("big.wav", 2100000);  // larger than either memory
+  songs.Write("c.mp3", 1000);       // fits, but comes after a sound that does not
+  const std::string sounds =
+      "\r\nSound0=" + songs.Directory() + "a.mp3\r\nSound1=" + songs.Directory() + "big.wav\r\n";
+  WriteFile("Profiles/Hall.qvt",
+            "[Profile]\r\nID=3\r\nNumButtons=2\r\n[Button0]\r\nNumSounds=2" + sounds +
+                "[Button1]\r\nNumSounds=1\r\nSound0=" + songs.Directory() + "c.mp3\r\n");
+  StartProgram();
+  ShowInPlaceOf(vantora->Pages().Form3, vantora->Pages().fStart);
+  ShowInPlaceOf(form1, vantora->Pages().Form3);
+  auto* list = Find<QTreeWidget>("ListView1");
+  ASSERT_EQ(list->topLevelItemCount(), 3);
+  const QColor greyed = list->palette().color(QPalette::Disabled, QPalette::Text);
+  for (int row = 0; row < 3; ++row) {
+    const QTreeWidgetItem* item = list->topLevelItem(row);
+    const bool fits = row == 0;
+    for (int column = 0; column < 3; ++column) {
+      EXPECT_EQ(item->toolTip(column), fits ? "" : "Does not fit in the unit's memory") << row;
+      EXPECT_EQ(item->data(column, Qt::ForegroundRole).value<QColor>() == greyed, !fits) << row;
+    }
+  }
+
+  Find<QTimer>("Timer1")->stop();
+  QSignalSpy ended(form1, &ProgrammingPage::ProgrammingEnded);
+  unit->ClearTraffic();
+  Click("bbProgram");
+  ASSERT_TRUE(ended.wait(10000));
+  EXPECT_EQ(Find<QLabel>("Label3")->text(),
+            "Success! 0.125 seconds (2 sounds did not fit and were not written)");
+  std::vector<int> songCounts;
+  for (const std::vector<std::uint8_t>& write : unit->Traffic().Writes) {
+    if (write[0] == CmdMemoryHeader) songCounts.push_back(write[2]);
+  }
+  EXPECT_EQ(songCounts, std::vector<int>{1}) << "only the sound that fits is written";
 }
 
 TEST_F(ProgrammingPageTest, ClosingThePageDuringAProbeClosesTheLinkOnceTheProbeHasEnded) {
