@@ -24,6 +24,7 @@ std::string FormatFirmwareVersion(std::uint8_t part1, std::uint8_t part2, std::u
 
 void UnitProbe::ProbeUnit() {
   const std::optional<std::string> programmer = link_.FindProgrammer();
+  listedProgrammer_ = programmer.value_or("");
   if (!programmer) {
     status_.UnitPresent = false;
   } else if (!status_.UnitPresent) {

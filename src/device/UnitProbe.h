@@ -27,6 +27,9 @@ class UnitProbe {
   void ProbeUnit();
   // Forgets the unit so that the next probe, run at once, is a full one.
   void ForceProbe();
+  // The description of the programmer as the last probe found it listed;
+  // empty when it was not. With a silent unit it is listed all the same.
+  const std::string& ListedProgrammer() const { return listedProgrammer_; }
 
  private:
   // False when slot 0 stayed silent, which ends the probe at once.
@@ -40,6 +43,7 @@ class UnitProbe {
   DeviceLink& link_;
   UnitStatus& status_;
   ProgrammerLineObserver& observer_;
+  std::string listedProgrammer_;
 };
 
 // The version text from the four version bytes of the unit's answer.

@@ -7,9 +7,9 @@ DeviceThread::DeviceThread(ProgrammerDriver& driver, Clock& clock, UnitStatusHol
   thread_.setObjectName(QStringLiteral("DeviceThread"));
   worker_->moveToThread(&thread_);
   connect(worker_.get(), &DeviceWorker::Probed, this,
-          [this](const UnitStatus& status, ProgrammerLine line) {
+          [this](const UnitStatus& status, ProgrammerLine line, const std::string& programmer) {
             unit_.Store(status);
-            emit UnitProbed(status, line);
+            emit UnitProbed(status, line, programmer);
           });
   connect(worker_.get(), &DeviceWorker::ResultLineCleared, this, &DeviceThread::ResultLineCleared);
   connect(worker_.get(), &DeviceWorker::ProgressChanged, this, &DeviceThread::ProgressChanged);

@@ -36,8 +36,10 @@ class DeviceThread : public QObject {
   void Stop();
 
  signals:
-  // A probe has ended; the holder already has its status.
-  void UnitProbed(const UnitStatus& status, ProgrammerLine line);
+  // A probe has ended; the holder already has its status. `programmer` is the
+  // description of the programmer the probe found listed, empty when none
+  // was: with it listed and no unit present, the unit is what is missing.
+  void UnitProbed(const UnitStatus& status, ProgrammerLine line, const std::string& programmer);
   // The reports of a programming run, in the order the run made them.
   void ResultLineCleared();
   void ProgressChanged(int percent);

@@ -7,12 +7,12 @@ DeviceWorker::DeviceWorker(ProgrammerDriver& driver, Clock& clock)
 // snapshot goes out once the probe has ended.
 void DeviceWorker::Probe() {
   probe_.ProbeUnit();
-  emit Probed(status_, line_);
+  emit Probed(status_, line_, probe_.ListedProgrammer());
 }
 
 void DeviceWorker::ForceProbe() {
   probe_.ForceProbe();
-  emit Probed(status_, line_);
+  emit Probed(status_, line_, probe_.ListedProgrammer());
 }
 
 void DeviceWorker::Program(const ProgrammingJob& job) {

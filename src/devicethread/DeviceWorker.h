@@ -22,7 +22,7 @@ class DeviceWorker : public QObject, private ProgrammerLineObserver, private Pro
   void CloseLink();
 
  signals:
-  void Probed(const UnitStatus& status, ProgrammerLine line);
+  void Probed(const UnitStatus& status, ProgrammerLine line, const std::string& programmer);
   void ResultLineCleared();
   void ProgressChanged(int percent);
   void ProgrammerNotFound();

@@ -44,17 +44,26 @@ TEST_F(DeviceThreadTest, SnapshotsArriveInTheOrderOfTheProbesAndReachTheHolderFi
   unit->InjectFault(CmdIdentifySlot, SimulatedFault::Silent, 0, 1, 1);
   std::vector<ProgrammerLine> lines;
   std::vector<int> memoryCounts;
-  QObject::connect(&device, &DeviceThread::UnitProbed,
-                   [&](const UnitStatus& status, ProgrammerLine line) {
-                     lines.push_back(line);
-                     memoryCounts.push_back(status.MemoryCount);
-                     EXPECT_EQ(holder.Status().MemoryCount, status.MemoryCount);
-                   });
+  std::vector<std::string> programmers;
+  QObject::connect(
+      &device, &DeviceThread::UnitProbed,
+      [&](const UnitStatus& status, ProgrammerLine line, const std::string& programmer) {
+        lines.push_back(line);
+        memoryCounts.push_back(status.MemoryCount);
+        programmers.push_back(programmer);
+        EXPECT_EQ(holder.Status().MemoryCount, status.MemoryCount);
+      });
   for (int probe = 0; probe < 3; ++probe) device.RequestForceProbe();
   ASSERT_TRUE(Arrived(probed, 3));
-  EXPECT_EQ(lines, (std::vector<ProgrammerLine>{ProgrammerLine::Ready, ProgrammerLine::NotFound,
-                                                ProgrammerLine::Ready}));
-  EXPECT_EQ(memoryCounts, (std::vector<int>{2, 0, 2}));
+  unit->Attach(false);
+  device.RequestProbe();
+  ASSERT_TRUE(Arrived(probed, 4));
+  using enum ProgrammerLine;
+  EXPECT_EQ(lines, (std::vector<ProgrammerLine>{Ready, NotFound, Ready, NotFound}));
+  EXPECT_EQ(memoryCounts, (std::vector<int>{2, 0, 2, 0}));
+  const std::string listed = SimulatedUnit::DefaultDescription;
+  EXPECT_EQ(programmers, (std::vector<std::string>{listed, listed, listed, ""}))
+      << "a silent unit behind a listed programmer is told from a missing programmer";
 }
 
 TEST_F(DeviceThreadTest, AProbeRequestedDuringARunWaitsUntilTheRunHasEnded) {
