@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "profiles/OldListFile.h"
+#include "profiles/ProfileText.h"
+
 namespace {
 
 constexpr const char* ProfileSection = "Profile";
@@ -48,4 +51,36 @@ int StoredSoundCount(const IniFile& file, int slot) {
 
 std::string StoredSoundPath(const IniFile& file, int slot, int index) {
   return file.ReadString(ButtonSection(slot), SoundKey(index), "");
+}
+
+ListedSounds CurrentFormatSounds(const IniFile& file) {
+  ListedSounds sounds;
+  sounds.ButtonCount = StoredButtonCount(file);
+  for (int slot = 0; slot < sounds.ButtonCount; ++slot) {
+    const int count = StoredSoundCount(file, slot);
+    const int taken = std::min(count, MaxSoundsPerButton);
+    for (int index = 0; index < taken; ++index) {
+      sounds.Paths[slot].push_back(StoredSoundPath(file, slot, index));
+    }
+    sounds.LeftOut += count - taken;
+  }
+  return sounds;
+}
+
+ListedSounds SoundsListedIn(std::string_view bytes) {
+  const IniFile file = IniFile::Parse(ProfileTextOf(bytes));
+  // A file from Windows in UTF-16 is never an old list, whatever it holds.
+  if (IsCurrentFormat(file) || HasUtf16ByteOrderMark(bytes)) return CurrentFormatSounds(file);
+  // An old list holds the sounds of Btn1 only.
+  ListedSounds sounds;
+  sounds.OldList = true;
+  sounds.ButtonCount = 1;
+  std::vector<std::string> paths = OldListPaths(bytes);
+  if (paths.size() > MaxSoundsPerButton) {
+    sounds.LeftOut = static_cast<int>(paths.size() - MaxSoundsPerButton);
+    paths.resize(MaxSoundsPerButton);
+  }
+  for (std::string& path : paths) path = Utf8Line(path);
+  sounds.Paths[0] = std::move(paths);
+  return sounds;
 }

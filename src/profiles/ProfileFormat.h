@@ -1,7 +1,10 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "profiles/IniFile.h"
 #include "profiles/SongProfile.h"
@@ -25,3 +28,18 @@ int StoredProfileNumber(const IniFile& file);
 int StoredButtonCount(const IniFile& file);
 int StoredSoundCount(const IniFile& file, int slot);
 std::string StoredSoundPath(const IniFile& file, int slot, int index);
+
+// What a profile file lists, as loading reads it before it looks for any
+// sound: the buttons it makes present, from Btn1 on, and the stored full
+// path of each sound, in list order, as far as a full list goes.
+struct ListedSounds {
+  bool OldList = false;
+  int ButtonCount = 0;
+  std::array<std::vector<std::string>, ButtonSlotCount> Paths;
+  int LeftOut = 0;  // the entries beyond a full list
+};
+
+ListedSounds CurrentFormatSounds(const IniFile& file);
+// The content of a profile file in either format and any of the encodings
+// it is read in; no content at all reads as an old list without sounds.
+ListedSounds SoundsListedIn(std::string_view bytes);

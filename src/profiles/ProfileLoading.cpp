@@ -5,7 +5,6 @@
 #include "profiles/FileAccess.h"
 #include "profiles/IniFile.h"
 #include "profiles/MissingSound.h"
-#include "profiles/OldListFile.h"
 #include "profiles/ProfileFormat.h"
 #include "profiles/ProfileName.h"
 #include "profiles/ProfileStore.h"
@@ -14,31 +13,13 @@
 
 namespace {
 
-// The stored sounds that are not where the file says, among those that
-// loading takes: at most a full list per button.
-int MissingSoundCount(const IniFile& file) {
+// The listed sounds that are not where the file says.
+int MissingSoundCount(const ListedSounds& sounds) {
   int missing = 0;
-  for (int slot = 0; slot < StoredButtonCount(file); ++slot) {
-    const int sounds = std::min(StoredSoundCount(file, slot), MaxSoundsPerButton);
-    for (int index = 0; index < sounds; ++index) {
-      missing += IsRegularFile(StoredSoundPath(file, slot, index)) ? 0 : 1;
-    }
+  for (const std::vector<std::string>& paths : sounds.Paths) {
+    for (const std::string& path : paths) missing += IsRegularFile(path) ? 0 : 1;
   }
   return missing;
-}
-
-int MissingSoundCount(const std::vector<std::string>& paths) {
-  int missing = 0;
-  for (std::size_t index = 0; index < paths.size() && index < MaxSoundsPerButton; ++index) {
-    missing += IsRegularFile(paths[index]) ? 0 : 1;
-  }
-  return missing;
-}
-
-std::vector<std::string> OldListPathsOf(const std::string& bytes) {
-  std::vector<std::string> paths = OldListPaths(bytes);
-  for (std::string& path : paths) path = Utf8Line(path);
-  return paths;
 }
 
 }  // namespace
@@ -55,71 +36,40 @@ bool ProfileStore::LoadProfile(const std::string& name, bool fromBackup) {
     ShowCannotRead(name);
     return false;
   }
-  const IniFile file = IniFile::Parse(ProfileTextOf(bytes.value_or("")));
-  if (fromBackup) {
-    // Only the backup is read, and nothing is written: saving now would
-    // replace the very backup being retrieved.
-    ReadCurrentFormat(file, loading);
-    if (loading.Stopped) ShowLoadingStopped(MissingSoundCount(file), loading);
-    profile_.Name = loading.Stopped ? "" : name;
-    return !loading.Stopped;
-  }
-  // A file from Windows in UTF-16 is never an old list, whatever it holds.
-  if (IsCurrentFormat(file) || (bytes && HasUtf16ByteOrderMark(*bytes))) {
-    ReadCurrentFormat(file, loading);
-    if (loading.Stopped) {
-      // What was read is only part of the profile: nothing is offered for saving.
-      ShowLoadingStopped(MissingSoundCount(file), loading);
-      profile_.Name.clear();
-      return false;
-    }
-    AskToSaveLoadedChanges(name, loading);
-    ShowFoundInFolder(loading.Finder);
-    profile_.Name = name;
-    return true;
-  }
-  const std::vector<std::string> paths =
-      bytes ? OldListPathsOf(*bytes) : std::vector<std::string>();
-  ReadOldList(paths, loading);
+  // A backup is only ever read as a profile of the current format.
+  const ListedSounds sounds =
+      fromBackup ? CurrentFormatSounds(IniFile::Parse(ProfileTextOf(bytes.value_or(""))))
+                 : SoundsListedIn(bytes.value_or(""));
+  ReadListedSounds(sounds, loading);
   if (loading.Stopped) {
-    // The old file stays as it was; the lists hold only part of it.
-    ShowLoadingStopped(MissingSoundCount(paths), loading);
+    // What was read is only part of the profile: nothing is offered for
+    // saving, and an old file stays as it was.
+    ShowLoadingStopped(MissingSoundCount(sounds), loading);
     profile_.Name.clear();
     return false;
   }
-  AskToSaveLoadedChanges(name, loading);
-  ConvertOldList(name, bytes.value_or(""), loading.LeftOut);
-  if (loading.LeftOut == 0) ShowFoundInFolder(loading.Finder);
+  // Retrieving a backup writes nothing: saving now would replace the very
+  // backup being retrieved.
+  if (!fromBackup) {
+    AskToSaveLoadedChanges(name, loading);
+    if (sounds.OldList) ConvertOldList(name, bytes.value_or(""), sounds.LeftOut);
+    if (!sounds.OldList || sounds.LeftOut == 0) ShowFoundInFolder(loading.Finder);
+  }
   profile_.Name = name;
   return true;
 }
 
-void ProfileStore::ReadCurrentFormat(const IniFile& file, Loading& loading) {
-  const int buttons = StoredButtonCount(file);
-  for (int slot = 0; slot < buttons && !loading.Stopped; ++slot) {
-    const int sounds = StoredSoundCount(file, slot);
+void ProfileStore::ReadListedSounds(const ListedSounds& sounds, Loading& loading) {
+  for (int slot = 0; slot < sounds.ButtonCount && !loading.Stopped; ++slot) {
     MakePresent(slot);
-    for (int index = 0; index < sounds && !loading.Stopped; ++index) {
-      if (IsFull(slot)) {
-        // The rest is left out, which the user is then offered to save.
-        ++loading.Changes;
-        break;
-      }
-      TakeStoredSound(slot, StoredSoundPath(file, slot, index), loading);
+    for (std::size_t index = 0; index < sounds.Paths[slot].size() && !loading.Stopped; ++index) {
+      TakeStoredSound(slot, sounds.Paths[slot][index], loading);
     }
   }
-}
-
-void ProfileStore::ReadOldList(const std::vector<std::string>& paths, Loading& loading) {
-  MakePresent(0);
-  for (std::size_t index = 0; index < paths.size() && !loading.Stopped; ++index) {
-    if (IsFull(0)) {
-      // Left out of the list, but kept in the backup of the conversion.
-      loading.LeftOut = static_cast<int>(paths.size() - index);
-      return;
-    }
-    TakeStoredSound(0, paths[index], loading);
-  }
+  // What a full list of the current format cannot take is left out, which
+  // the user is then offered to save; an old list keeps it in the backup of
+  // its conversion.
+  if (!sounds.OldList && sounds.LeftOut > 0) ++loading.Changes;
 }
 
 void ProfileStore::TakeStoredSound(int slot, const std::string& path, Loading& loading) {

@@ -168,10 +168,6 @@ void ProfileStore::MakePresent(int slot) {
   view_.ShowButtons();
 }
 
-bool ProfileStore::IsFull(int slot) const {
-  return profile_.Buttons[slot].Sounds.size() >= static_cast<std::size_t>(MaxSoundsPerButton);
-}
-
 void ProfileStore::AppendSound(int slot, SoundEntry entry) {
   profile_.Buttons[slot].Sounds.push_back(std::move(entry));
   view_.ShowSounds(slot);

@@ -12,7 +12,7 @@
 #include "profiles/SoundDialogs.h"
 #include "profiles/UserPrompts.h"
 
-class IniFile;
+struct ListedSounds;
 
 // Results of CreateProfile.
 constexpr int ProfileCreated = 0;
@@ -89,13 +89,11 @@ class ProfileStore {
     int Changes = 0;
     bool Stopped = false;
     int FoundAgain = 0;  // missing sounds found by the user or in their folders
-    int LeftOut = 0;     // entries of an old list beyond a full list
     MissingSoundFinder Finder;
   };
 
   // Loading.
-  void ReadCurrentFormat(const IniFile& file, Loading& loading);
-  void ReadOldList(const std::vector<std::string>& paths, Loading& loading);
+  void ReadListedSounds(const ListedSounds& sounds, Loading& loading);
   void TakeStoredSound(int slot, const std::string& path, Loading& loading);
   void AskToSaveLoadedChanges(const std::string& name, const Loading& loading);
   void ConvertOldList(const std::string& name, const std::string& oldList, int leftOut);
@@ -125,7 +123,6 @@ class ProfileStore {
   void ClearLists();
   void RestoreLists(const SongProfile& kept);
   void MakePresent(int slot);
-  bool IsFull(int slot) const;
   void AppendSound(int slot, SoundEntry entry);
   void ReplaceSound(int slot, std::size_t row, const SoundEntry& entry);
   void RemoveSound(int slot, std::size_t row);
