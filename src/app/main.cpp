@@ -1,38 +1,65 @@
+#include <unistd.h>
+
 #include <QDesktopServices>
 #include <QStringList>
 #include <exception>
+#include <iostream>
 #include <memory>
 
 #include "app/GuardedApplication.h"
 #include "app/ProfilesLocation.h"
 #include "app/QtUserPrompts.h"
 #include "app/VantoraApplication.h"
+#include "commandline/CommandLineFrontEnd.h"
+#include "commandline/CommandLineRequest.h"
+#include "commandline/ExitStatus.h"
 #include "device/Clock.h"
 #include "device/FtdiDriver.h"
 #include "device/SimulatedUnit.h"
 
 namespace {
 
-// The one command-line option: use the built-in simulated unit instead of a
-// real programmer.
-constexpr const char* SimulateOption = "--simulate";
-
-std::unique_ptr<ProgrammerDriver> ChooseDriver(const QStringList& arguments) {
-  if (arguments.contains(QString::fromLatin1(SimulateOption))) return SimulatedUnit::StandardUnit();
+std::unique_ptr<ProgrammerDriver> ChooseDriver(bool simulate) {
+  if (simulate) return SimulatedUnit::StandardUnit();
   return std::make_unique<FtdiDriver>();
 }
 
-}  // namespace
+// The program's own folder, ending in "/": Web/, Documentation/ and often
+// Profiles/ are found there.
+std::string ProgramFolder() {
+  return QCoreApplication::applicationDirPath().toStdString() + "/";
+}
 
-int main(int argc, char** argv) {
-  GuardedApplication application(argc, argv);
+void NameTheApplication() {
   // Names the user's data folder, ~/.local/share/vantora-programmer/.
-  QApplication::setApplicationName(QStringLiteral("vantora-programmer"));
+  QCoreApplication::setApplicationName(QStringLiteral("vantora-programmer"));
+}
+
+// The command line: no widget, so no display is needed, and no question.
+int RunCommandLine(int argc, char** argv, const CommandLineRequest& request) {
+  QCoreApplication application(argc, argv);
+  NameTheApplication();
+  if (request.AsksOnlyForText()) return PrintTextAnswer(request, std::cout, std::cerr);
   try {
-    std::unique_ptr<ProgrammerDriver> driver = ChooseDriver(QApplication::arguments());
+    std::unique_ptr<ProgrammerDriver> driver = ChooseDriver(request.Simulate);
+    SystemClock clock;
+    CommandLineFrontEnd frontEnd({*driver, clock, ProfilesFolderFor(ProgramFolder()), std::cout,
+                                  std::cerr, isatty(STDERR_FILENO) == 1});
+    return frontEnd.Run(request);
+  } catch (const std::exception& error) {
+    std::cerr << "vantora-programmer: " << error.what() << "\n";
+    return ExitUnexpectedError;
+  }
+}
+
+int RunWindows(int argc, char** argv, bool simulate) {
+  GuardedApplication application(argc, argv);
+  NameTheApplication();
+  try {
+    std::unique_ptr<ProgrammerDriver> driver = ChooseDriver(simulate);
     SystemClock clock;
     QtUserPrompts prompts;
-    const std::string programFolder = QApplication::applicationDirPath().toStdString() + "/";
+    const std::string programFolder = ProgramFolder();
     AppPorts ports{*driver,
                    clock,
                    prompts,
@@ -47,4 +74,16 @@ int main(int argc, char** argv) {
     ShowExceptionMessage(error.what());
   }
   return 0;
+}
+
+}  // namespace
+
+// The arguments choose the front end before any application object exists:
+// the windows need a display, the command line must not.
+int main(int argc, char** argv) {
+  QStringList arguments;
+  for (int index = 0; index < argc; ++index) arguments.append(QString::fromLocal8Bit(argv[index]));
+  const CommandLineRequest request = ParseCommandLine(arguments);
+  if (request.OpensWindows()) return RunWindows(argc, argv, request.Simulate);
+  return RunCommandLine(argc, argv, request);
 }

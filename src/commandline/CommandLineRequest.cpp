@@ -1,0 +1,98 @@
+#include "commandline/CommandLineRequest.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include "commandline/ExitStatus.h"
+
+namespace {
+
+const char* const Description =
+    "Programming tool of the Vantora door bell. Without --status, --list or\n"
+    "--program it opens its windows.";
+
+const char* const ExitStatuses =
+    "\n"
+    "Exit status:\n"
+    "  0  success\n"
+    "  1  unexpected error\n"
+    "  2  usage: unknown option, missing value, --json without --status or --list\n"
+    "  3  profile not found or unreadable\n"
+    "  4  a sound file of the profile is missing (nothing is sent)\n"
+    "  5  programmer not found\n"
+    "  6  unit not connected: the programmer is there, the unit does not answer\n"
+    "  7  nothing fits: no sound of the profile fits into the unit, or it has none\n"
+    "  8  writing or verifying failed\n";
+
+// Every option, so that help and parsing never differ.
+void AddOptions(QCommandLineParser& parser) {
+  parser.setApplicationDescription(QString::fromLatin1(Description));
+  // "-status" is taken as "--status", not as the letters s, t, a, ...
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  parser.addOptions({
+      {QStringLiteral("status"),
+       QStringLiteral("Probe the unit once and print what the programmer sees: programmer, "
+                      "unit, memories, buttons, firmware and the profile on the unit.")},
+      {QStringLiteral("list"),
+       QStringLiteral("List the profiles: number, name, sounds and bytes; * marks the profile on "
+                      "the unit.")},
+      {QStringLiteral("program"),
+       QStringLiteral("Write the profile <name> into the unit and verify it. With --status or "
+                      "--list as well, they report the unit as it is afterwards."),
+       QStringLiteral("name")},
+      {QStringLiteral("simulate"),
+       QStringLiteral("Use the built-in simulated unit instead of a real programmer.")},
+      {QStringLiteral("json"),
+       QStringLiteral("Print --status and --list as one JSON object; other messages go to "
+                      "standard error.")},
+      {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")},
+      {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version.")},
+  });
+}
+
+}  // namespace
+
+bool CommandLineRequest::OpensWindows() const {
+  return !Status && !List && !Program && !Json && !AsksOnlyForText();
+}
+
+CommandLineRequest ParseCommandLine(const QStringList& arguments) {
+  QCommandLineParser parser;
+  AddOptions(parser);
+  CommandLineRequest request;
+  const bool parsed = parser.parse(arguments);
+  request.Help = parser.isSet(QStringLiteral("help"));
+  request.Version = parser.isSet(QStringLiteral("version"));
+  request.Simulate = parser.isSet(QStringLiteral("simulate"));
+  request.Status = parser.isSet(QStringLiteral("status"));
+  request.List = parser.isSet(QStringLiteral("list"));
+  request.Json = parser.isSet(QStringLiteral("json"));
+  if (parser.isSet(QStringLiteral("program"))) {
+    request.Program = parser.value(QStringLiteral("program")).toStdString();
+  }
+  if (!parsed) {
+    request.Error = parser.errorText().toStdString();
+  } else if (!parser.positionalArguments().isEmpty()) {
+    request.Error = "Unexpected argument '" + parser.positionalArguments().first().toStdString() +
+                    "' (a profile name with blanks needs quotes).";
+  } else if (request.Json && !request.Status && !request.List) {
+    request.Error = "--json goes with --status or --list.";
+  }
+  return request;
+}
+
+int PrintTextAnswer(const CommandLineRequest& request, std::ostream& out, std::ostream& err) {
+  if (!request.Error.empty()) {
+    err << "vantora-programmer: " << request.Error << "\n"
+        << "Try 'vantora-programmer --help' for more information.\n";
+    return ExitUsage;
+  }
+  if (request.Help) {
+    QCommandLineParser parser;
+    AddOptions(parser);
+    out << parser.helpText().toStdString() << ExitStatuses;
+  } else {
+    out << "vantora-programmer " << VANTORA_VERSION << "\n";
+  }
+  return ExitSuccess;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QStringList>
+#include <optional>
+#include <ostream>
+#include <string>
+
+// What the command line asks for. Without --status, --list or --program (and
+// without --help or --version) the windows open; --simulate goes with either.
+struct CommandLineRequest {
+  bool Simulate = false;
+  bool Status = false;
+  bool List = false;
+  std::optional<std::string> Program;  // the profile's name
+  bool Json = false;
+  bool Help = false;
+  bool Version = false;
+  std::string Error;  // what was wrong with the arguments; empty when nothing
+
+  bool OpensWindows() const;
+  // Help, version and errors are answered without the unit or the profiles.
+  bool AsksOnlyForText() const { return Help || Version || !Error.empty(); }
+};
+
+// The arguments as the program got them, its own path first.
+CommandLineRequest ParseCommandLine(const QStringList& arguments);
+
+// Answers --help, --version or an error in the arguments; the exit status.
+// Needs the QCoreApplication, whose first argument names the program.
+int PrintTextAnswer(const CommandLineRequest& request, std::ostream& out, std::ostream& err);

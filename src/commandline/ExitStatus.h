@@ -1,0 +1,18 @@
+#pragma once
+
+#include "device/ProgrammingResult.h"
+
+// The exit statuses of the command line, one per class of failure; --help and
+// the README list them. A failure never ends with ExitSuccess.
+constexpr int ExitSuccess = 0;
+constexpr int ExitUnexpectedError = 1;
+constexpr int ExitUsage = 2;
+constexpr int ExitProfileNotReadable = 3;
+constexpr int ExitSoundMissing = 4;
+constexpr int ExitProgrammerNotFound = 5;
+constexpr int ExitUnitNotConnected = 6;
+constexpr int ExitNothingFits = 7;
+constexpr int ExitWriteFailed = 8;
+
+// The exit status of a programming run's result.
+int ExitStatusFor(const ProgrammingResult& result);

@@ -1,0 +1,79 @@
+#include "commandline/ProfileListing.h"
+
+#include <QJsonArray>
+#include <iomanip>
+
+namespace {
+
+std::string NumberText(int number) {
+  return number == NoProfileId ? "none" : std::to_string(number);
+}
+
+std::string Notes(const ProfileSummary& profile) {
+  if (!profile.Readable) return " (cannot be read)";
+  std::string notes;
+  if (profile.OldFormat) notes += "old format";
+  if (profile.MissingSounds > 0) {
+    if (!notes.empty()) notes += ", ";
+    notes += std::to_string(profile.MissingSounds) +
+             (profile.MissingSounds == 1 ? " sound missing" : " sounds missing");
+  }
+  return notes.empty() ? notes : " (" + notes + ")";
+}
+
+}  // namespace
+
+ProfileSummary SummaryOf(const std::string& name, const StoredProfileReading& reading,
+                         bool onUnit) {
+  ProfileSummary summary{name};
+  summary.OnUnit = onUnit;
+  summary.Readable = reading.Outcome == ProfileReadingOutcome::Read;
+  if (!summary.Readable) return summary;
+  summary.OldFormat = reading.OldFormat;
+  summary.Number = reading.Number;
+  summary.Buttons = reading.Profile.PresentButtonCount();
+  summary.MissingSounds = static_cast<int>(reading.MissingSounds.size());
+  summary.Sounds = reading.Profile.SoundCount() + summary.MissingSounds + reading.LeftOut;
+  for (const ButtonSlot& button : reading.Profile.Buttons) {
+    for (const SoundEntry& sound : button.Sounds) summary.Bytes += sound.Size();
+  }
+  return summary;
+}
+
+void PrintProfileList(std::ostream& out, const std::vector<ProfileSummary>& profiles) {
+  if (profiles.empty()) {
+    out << "No profiles\n";
+    return;
+  }
+  bool marked = false;
+  out << "  Number  Sounds        Bytes  Name\n";
+  for (const ProfileSummary& profile : profiles) {
+    out << (profile.OnUnit ? '*' : ' ') << std::setw(7)
+        << (profile.Readable ? NumberText(profile.Number) : "-") << std::setw(8)
+        << (profile.Readable ? std::to_string(profile.Sounds) : "-") << std::setw(13)
+        << (profile.Readable ? std::to_string(profile.Bytes) : "-") << "  " << profile.Name
+        << Notes(profile) << "\n";
+    marked = marked || profile.OnUnit;
+  }
+  if (marked) out << "* Profile On Vantora\n";
+}
+
+void AddProfileList(QJsonObject& json, const std::vector<ProfileSummary>& profiles) {
+  QJsonArray list;
+  for (const ProfileSummary& profile : profiles) {
+    QJsonObject entry{{QStringLiteral("name"), QString::fromStdString(profile.Name)},
+                      {QStringLiteral("readable"), profile.Readable},
+                      {QStringLiteral("onUnit"), profile.OnUnit}};
+    if (profile.Readable) {
+      entry[QStringLiteral("number")] =
+          profile.Number == NoProfileId ? QJsonValue() : QJsonValue(profile.Number);
+      entry[QStringLiteral("format")] = profile.OldFormat ? "old" : "current";
+      entry[QStringLiteral("buttons")] = profile.Buttons;
+      entry[QStringLiteral("sounds")] = profile.Sounds;
+      entry[QStringLiteral("missingSounds")] = profile.MissingSounds;
+      entry[QStringLiteral("bytes")] = static_cast<qint64>(profile.Bytes);
+    }
+    list.append(entry);
+  }
+  json[QStringLiteral("profiles")] = list;
+}

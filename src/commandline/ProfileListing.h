@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QJsonObject>
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "profiles/StoredProfileReading.h"
+
+// One line of --list: a stored profile as the editor would load it.
+struct ProfileSummary {
+  std::string Name;
+  bool Readable = true;
+  bool OldFormat = false;
+  int Number = NoProfileId;
+  int Buttons = 0;
+  int Sounds = 0;  // as the file lists them, missing ones and those beyond a full list included
+  int MissingSounds = 0;
+  std::int64_t Bytes = 0;  // the sizes of the sound files found
+  bool OnUnit = false;
+};
+
+ProfileSummary SummaryOf(const std::string& name, const StoredProfileReading& reading, bool onUnit);
+
+// What --list prints: a table, or the "profiles" array of the JSON object.
+void PrintProfileList(std::ostream& out, const std::vector<ProfileSummary>& profiles);
+void AddProfileList(QJsonObject& json, const std::vector<ProfileSummary>& profiles);

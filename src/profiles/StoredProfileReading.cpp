@@ -1,0 +1,33 @@
+#include "profiles/StoredProfileReading.h"
+
+#include "profiles/FileAccess.h"
+#include "profiles/ProfileFormat.h"
+#include "profiles/ProfileName.h"
+#include "profiles/SoundLookup.h"
+
+StoredProfileReading ReadStoredProfile(ProfileFolder& folder, const std::string& name) {
+  StoredProfileReading reading;
+  if (!IsValidProfileName(name)) return reading;
+  const std::string path = folder.ProfilePath(name, ProfileFileKind::Profile);
+  const std::optional<std::string> bytes = ReadFileBytes(path, MaxProfileFileBytes);
+  if (!bytes) {
+    if (StampOf(path)) reading.Outcome = ProfileReadingOutcome::Unreadable;
+    return reading;
+  }
+  reading.Outcome = ProfileReadingOutcome::Read;
+  const ListedSounds sounds = SoundsListedIn(*bytes);
+  reading.OldFormat = sounds.OldList;
+  reading.LeftOut = sounds.LeftOut;
+  reading.Number = folder.ReadProfileNumber(name);
+  for (int slot = 0; slot < sounds.ButtonCount; ++slot) {
+    reading.Profile.Buttons[slot].Present = true;
+    for (const std::string& stored : sounds.Paths[slot]) {
+      if (std::optional<SoundEntry> sound = FindStoredSound(stored)) {
+        reading.Profile.Buttons[slot].Sounds.push_back(std::move(*sound));
+      } else {
+        reading.MissingSounds.push_back(stored);
+      }
+    }
+  }
+  return reading;
+}

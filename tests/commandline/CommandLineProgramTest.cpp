@@ -1,0 +1,176 @@
+// The program itself, started as a user starts it from a console: no display,
+// the simulated unit, a program folder of its own.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <filesystem>
+#include <fstream>
+
+#include "support/SongFolder.h"
+#include "support/TemporaryFolder.h"
+
+namespace {
+
+struct Outcome {
+  int ExitStatus = -1;
+  std::string Out;
+  std::string Err;
+};
+
+class CommandLineProgramTest : public ::testing::Test {
+ protected:
+  CommandLineProgramTest() {
+    std::filesystem::create_directory(folder.Path() + "Profiles");
+    // The program finds Profiles/ beside itself; a link costs no copy.
+    std::error_code linked;
+    std::filesystem::create_hard_link(VANTORA_PROGRAM, program, linked);
+    if (linked) std::filesystem::copy_file(VANTORA_PROGRAM, program);
+  }
+
+  Outcome Run(const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+      environment.remove(QString::fromLatin1(display));
+    }
+    process.setProcessEnvironment(environment);
+    process.start(QString::fromStdString(program), arguments);
+    EXPECT_TRUE(process.waitForFinished(60000)) << arguments.join(' ').toStdString();
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    return {process.exitCode(), process.readAllStandardOutput().toStdString(),
+            process.readAllStandardError().toStdString()};
+  }
+
+  // A profile of the current format: one list of sound files per button.
+  void WriteProfile(const std::string& name, int number,
+                    const std::vector<std::vector<std::string>>& buttons) {
+    std::string text = "[Profile]\r\nID=" + std::to_string(number) +
+                       "\r\nNumButtons=" + std::to_string(buttons.size()) + "\r\n";
+    for (std::size_t slot = 0; slot < buttons.size(); ++slot) {
+      text += "[Button" + std::to_string(slot) +
+              "]\r\nNumSounds=" + std::to_string(buttons[slot].size()) + "\r\n";
+      for (std::size_t index = 0; index < buttons[slot].size(); ++index) {
+        text += "Sound" + std::to_string(index) + "=" + songs.Directory() + buttons[slot][index] +
+                "\r\n";
+      }
+    }
+    std::ofstream(folder.Path() + "Profiles/" + name + ".qvt", std::ios::binary) << text;
+  }
+
+  static QJsonObject JsonOf(const std::string& out) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(out), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << out;
+    return document.object();
+  }
+
+  TemporaryFolder folder;
+  const std::string program = folder.Path() + "vantora-programmer";
+  SongFolder songs;
+};
+
+}  // namespace
+
+TEST_F(CommandLineProgramTest, StatusNamesBothMemoriesTheButtonsAndTheFirmwareAsTextAndAsJson) {
+  const Outcome text = Run({"--simulate", "--status"});
+  EXPECT_EQ(text.ExitStatus, 0) << text.Err;
+  for (const char* line : {"Unit: Connected\n", "Memory 0: device code 0x41, 2097151 bytes",
+                           "Memory 1: device code 0x43, 262143 bytes", "Buttons: 8\n",
+                           "Firmware: 02.07\n", "Profile On Vantora : None\n"}) {
+    EXPECT_NE(text.Out.find(line), std::string::npos) << line << " in:\n" << text.Out;
+  }
+
+  const Outcome json = Run({"--simulate", "--status", "--json"});
+  EXPECT_EQ(json.ExitStatus, 0) << json.Err;
+  const QJsonObject status = JsonOf(json.Out);
+  EXPECT_EQ(status["programmer"].toString(), "QVT2 Vantora Programmer (simulated)");
+  EXPECT_TRUE(status["unitPresent"].toBool());
+  EXPECT_EQ(status["buttonCount"].toInt(), 8);
+  EXPECT_EQ(status["firmwareVersion"].toString(), "02.07");
+  EXPECT_EQ(status["totalCapacity"].toInteger(), 2097151 + 262143);
+  const QJsonArray memories = status["memories"].toArray();
+  ASSERT_EQ(memories.size(), 2);
+  EXPECT_EQ(memories[1].toObject()["slot"].toInt(), 1);
+  EXPECT_EQ(memories[1].toObject()["deviceCode"].toInt(), 0x43);
+  EXPECT_EQ(memories[1].toObject()["capacity"].toInteger(), 262143);
+  EXPECT_TRUE(status["profileName"].isNull());
+}
+
+TEST_F(CommandLineProgramTest, ProgramWritesTwoButtonsAndTheUnitThenHoldsTheProfile) {
+  songs.Write("ring.mp3", 30000);
+  songs.Write("chime.wav", 20000);
+  songs.Write("knock.mp3", 10000);
+  WriteProfile("Front Door", 7, {{"ring.mp3", "chime.wav"}, {"knock.mp3"}});
+  WriteProfile("Back Door", 8, {{"knock.mp3"}});
+
+  const Outcome programmed = Run({"--simulate", "--program", "Front Door", "--status"});
+  EXPECT_EQ(programmed.ExitStatus, 0) << programmed.Err;
+  EXPECT_NE(programmed.Out.find("Front Door: 3 sounds, 3 fit in the unit's memory\n"),
+            std::string::npos)
+      << programmed.Out;
+  EXPECT_NE(programmed.Out.find("Success! "), std::string::npos) << programmed.Out;
+  EXPECT_NE(programmed.Out.find("Memory 0: device code 0x41, 2097151 bytes, profile number 7"),
+            std::string::npos)
+      << "read back from the unit by the probe after the run:\n"
+      << programmed.Out;
+  EXPECT_NE(programmed.Out.find("Profile On Vantora : Front Door\n"), std::string::npos);
+  EXPECT_EQ(programmed.Err.substr(0, 17), "Programming: 10 %")
+      << "progress lines, not a bar, when standard error is no terminal";
+  EXPECT_NE(programmed.Err.find("Programming: 100 %\n"), std::string::npos) << programmed.Err;
+
+  const Outcome listed = Run({"--simulate", "--program", "Front Door", "--list", "--json"});
+  EXPECT_EQ(listed.ExitStatus, 0) << listed.Err;
+  EXPECT_NE(listed.Err.find("Success! "), std::string::npos)
+      << "beside JSON, messages go to stderr";
+  const QJsonArray profiles = JsonOf(listed.Out)["profiles"].toArray();
+  ASSERT_EQ(profiles.size(), 2);
+  const QJsonObject back = profiles[0].toObject();
+  const QJsonObject front = profiles[1].toObject();
+  EXPECT_EQ(std::pair(back["name"].toString(), back["onUnit"].toBool()),
+            std::pair(QStringLiteral("Back Door"), false));
+  EXPECT_EQ(std::pair(front["name"].toString(), front["onUnit"].toBool()),
+            std::pair(QStringLiteral("Front Door"), true));
+  EXPECT_EQ(front["number"].toInt(), 7);
+  EXPECT_EQ(front["buttons"].toInt(), 2);
+  EXPECT_EQ(front["sounds"].toInt(), 3);
+  EXPECT_EQ(front["bytes"].toInteger(), 60000);
+  EXPECT_EQ(front["format"].toString(), "current");
+}
+
+TEST_F(CommandLineProgramTest, EachFailureEndsWithItsOwnExitStatusAndSaysWhy) {
+  songs.Write("huge.wav", 2200000);  // larger than either memory
+  songs.Write("small.mp3", 1000);
+  WriteProfile("Huge", 1, {{"huge.wav", "small.mp3"}});
+  WriteProfile("Gone", 2, {{"small.mp3", "gone.mp3"}});
+  const std::tuple<QStringList, int, std::string> cases[] = {
+      {{"--simulate", "--stauts"}, 2, "Unknown option 'stauts'."},
+      {{"--simulate", "--program"}, 2, "Missing value after '--program'."},
+      {{"--simulate", "--program", "Front", "Door"}, 2, "Unexpected argument 'Door'"},
+      {{"--simulate", "--json"}, 2, "--json goes with --status or --list."},
+      {{"--simulate", "--program", "Nobody"}, 3, "No profile named \"Nobody\""},
+      {{"--simulate", "--program", "Gone"},
+       4,
+       "The file : " + songs.Directory() + "gone.mp3 does not exist or has been moved."},
+      {{"--simulate", "--program", "Huge"}, 7, "Song Is Too Large\n"},
+  };
+  for (const auto& [arguments, exitStatus, message] : cases) {
+    const Outcome outcome = Run(arguments);
+    EXPECT_EQ(outcome.ExitStatus, exitStatus) << arguments.join(' ').toStdString();
+    EXPECT_NE(outcome.Err.find(message), std::string::npos) << message << " in:\n" << outcome.Err;
+  }
+}
+
+TEST_F(CommandLineProgramTest, HelpListsTheExitStatusesAndVersionNamesTheRelease) {
+  const Outcome help = Run({"--help"});
+  EXPECT_EQ(help.ExitStatus, 0);
+  for (const char* text : {"--status", "--list", "--program <name>", "--simulate", "--json",
+                           "Exit status:", "  4  a sound file", "  8  writing or verifying"}) {
+    EXPECT_NE(help.Out.find(text), std::string::npos) << text;
+  }
+  const Outcome version = Run({"--version"});
+  EXPECT_EQ(std::pair(version.ExitStatus, version.Out),
+            std::pair(0, std::string("vantora-programmer " VANTORA_VERSION "\n")));
+}
