@@ -30,9 +30,7 @@ std::string SecondsText(std::int64_t milliseconds) {
 
 std::string SuccessText(std::int64_t elapsedMilliseconds, std::size_t notWrittenCount) {
   std::string text = "Success! " + SecondsText(elapsedMilliseconds) + " seconds";
-  if (notWrittenCount == 1) {
-    text += " (1 sound did not fit and was not written)";
-  } else if (notWrittenCount > 1) {
+  if (notWrittenCount > 0) {
     text += " (" + std::to_string(notWrittenCount) + " sounds did not fit and were not written)";
   }
   return text;

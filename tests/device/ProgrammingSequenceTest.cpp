@@ -229,7 +229,7 @@ TEST(ProgrammingSequence, MemoriesTakeTheSongsInListOrder) {
 
 TEST(ProgrammingResult, SuccessTextGivesTheSecondsAndTheSoundsLeftOut) {
   EXPECT_EQ(SuccessText(3000, 0), "Success! 3 seconds");
-  EXPECT_EQ(SuccessText(2500, 1), "Success! 2.5 seconds (1 sound did not fit and was not written)");
+  EXPECT_EQ(SuccessText(2500, 1), "Success! 2.5 seconds (1 sounds did not fit and were not written)");
   EXPECT_EQ(SuccessText(1234567, 2),
             "Success! 1234.567 seconds (2 sounds did not fit and were not written)");
 }
