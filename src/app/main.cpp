@@ -35,10 +35,7 @@ void NameTheApplication() {
   QCoreApplication::setApplicationName(QStringLiteral("vantora-programmer"));
 }
 
-// The command line: no widget, so no display is needed, and no question.
-int RunCommandLine(int argc, char** argv, const CommandLineRequest& request) {
-  QCoreApplication application(argc, argv);
-  NameTheApplication();
+int AnswerCommandLine(const CommandLineRequest& request) {
   if (request.AsksOnlyForText()) return PrintTextAnswer(request, std::cout, std::cerr);
   try {
     std::unique_ptr<ProgrammerDriver> driver = ChooseDriver(request.Simulate);
@@ -50,6 +47,20 @@ int RunCommandLine(int argc, char** argv, const CommandLineRequest& request) {
     std::cerr << "vantora-programmer: " << error.what() << "\n";
     return ExitUnexpectedError;
   }
+}
+
+// The command line: no widget, so no display is needed, and no question.
+int RunCommandLine(int argc, char** argv, const CommandLineRequest& request) {
+  QCoreApplication application(argc, argv);
+  NameTheApplication();
+  const int status = AnswerCommandLine(request);
+  // A report lost on a full disk is no success.
+  std::cout.flush();
+  if (status == ExitSuccess && !std::cout) {
+    std::cerr << "vantora-programmer: the output could not be written\n";
+    return ExitUnexpectedError;
+  }
+  return status;
 }
 
 int RunWindows(int argc, char** argv, bool simulate) {

@@ -16,7 +16,8 @@ const char* const ExitStatuses =
     "Exit status:\n"
     "  0  success\n"
     "  1  unexpected error\n"
-    "  2  usage: unknown option, missing value, --json without --status or --list\n"
+    "  2  usage: unknown option, missing value, stray argument, --program given\n"
+    "     twice, --json without --status or --list\n"
     "  3  profile not found or unreadable\n"
     "  4  a sound file of the profile is missing (nothing is sent)\n"
     "  5  programmer not found\n"
@@ -50,6 +51,24 @@ void AddOptions(QCommandLineParser& parser) {
   });
 }
 
+// Qt's own options for the windows, which QApplication takes out of the
+// arguments: accepted here so that they still reach it.
+void AddWindowSystemOptions(QCommandLineParser& parser) {
+  for (const char* name :
+       {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+        "qwindowicon", "qwindowtitle", "session", "display", "geometry", "style", "stylesheet",
+        "title", "name", "visual", "qmljsdebugger"}) {
+    QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(option);
+  }
+  for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+    QCommandLineOption option(QString::fromLatin1(name));
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(option);
+  }
+}
+
 }  // namespace
 
 bool CommandLineRequest::OpensWindows() const {
@@ -59,6 +78,7 @@ bool CommandLineRequest::OpensWindows() const {
 CommandLineRequest ParseCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
   AddOptions(parser);
+  AddWindowSystemOptions(parser);
   CommandLineRequest request;
   const bool parsed = parser.parse(arguments);
   request.Help = parser.isSet(QStringLiteral("help"));
@@ -75,6 +95,8 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments) {
   } else if (!parser.positionalArguments().isEmpty()) {
     request.Error = "Unexpected argument '" + parser.positionalArguments().first().toStdString() +
                     "' (a profile name with blanks needs quotes).";
+  } else if (parser.values(QStringLiteral("program")).size() > 1) {
+    request.Error = "--program takes one profile at a time.";
   } else if (request.Json && !request.Status && !request.List) {
     request.Error = "--json goes with --status or --list.";
   }

@@ -140,6 +140,19 @@ TEST_F(CommandLineProgramTest, ProgramWritesTwoButtonsAndTheUnitThenHoldsTheProf
   EXPECT_EQ(front["format"].toString(), "current");
 }
 
+TEST_F(CommandLineProgramTest, SoundsThatDoNotFitAreNamedBeforeTheRunAndCountedInItsSuccess) {
+  songs.Write("small.mp3", 1000);
+  songs.Write("huge.wav", 2200000);  // larger than either memory
+  WriteProfile("Partly", 3, {{"small.mp3"}, {"huge.wav"}});
+  const Outcome outcome = Run({"--simulate", "--program", "Partly"});
+  EXPECT_EQ(outcome.ExitStatus, 0) << outcome.Err;
+  for (const char* line : {"Partly: 2 sounds, 1 fit in the unit's memory\n",
+                           "Does not fit in the unit's memory: huge.wav (Btn2, 2200000 bytes)\n",
+                           " seconds (1 sounds did not fit and were not written)\n"}) {
+    EXPECT_NE(outcome.Out.find(line), std::string::npos) << line << " in:\n" << outcome.Out;
+  }
+}
+
 TEST_F(CommandLineProgramTest, EachFailureEndsWithItsOwnExitStatusAndSaysWhy) {
   songs.Write("huge.wav", 2200000);  // larger than either memory
   songs.Write("small.mp3", 1000);
@@ -150,6 +163,9 @@ TEST_F(CommandLineProgramTest, EachFailureEndsWithItsOwnExitStatusAndSaysWhy) {
       {{"--simulate", "--program"}, 2, "Missing value after '--program'."},
       {{"--simulate", "--program", "Front", "Door"}, 2, "Unexpected argument 'Door'"},
       {{"--simulate", "--json"}, 2, "--json goes with --status or --list."},
+      {{"--simulate", "--program", "Huge", "--program", "Gone"},
+       2,
+       "--program takes one profile at a time."},
       {{"--simulate", "--program", "Nobody"}, 3, "No profile named \"Nobody\""},
       {{"--simulate", "--program", "Gone"},
        4,
