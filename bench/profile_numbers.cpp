@@ -15,6 +15,7 @@
 
 #include "Timing.h"
 #include "profiles/ProfileStore.h"
+#include "support/SilentEditorView.h"
 
 namespace {
 
@@ -34,18 +35,6 @@ class NamingPrompts final : public UserPrompts {
   std::string Asked;
 };
 
-class SilentView final : public EditorView {
- public:
-  void ShowInfo(const std::string&, InfoColour) override {}
-  void ShowProfileList() override {}
-  void ShowProfileAdded(int) override {}
-  void ShowProfileRemoved(int) override {}
-  void ShowSelectedProfile(int) override {}
-  void ShowButtons() override {}
-  void ShowSounds(int) override {}
-  void RefreshCapacity() override {}
-};
-
 void FillFolder(const std::string& profiles, int count) {
   std::filesystem::remove_all(profiles);
   std::filesystem::create_directories(profiles);
@@ -60,7 +49,7 @@ void FillFolder(const std::string& profiles, int count) {
 double TimeNew(const std::string& profiles, bool warm, NamingPrompts& prompts) {
   std::filesystem::remove(profiles + "Benchmark.qvt");
   std::filesystem::remove(profiles + "Benchmark.BAK");
-  SilentView view;
+  SilentEditorView view;
   ProfileStore store(profiles, prompts, view);
   store.ListProfiles();
   if (warm) store.FindProfileByNumber(-1);
@@ -88,7 +77,7 @@ int main() {
 
   {
     std::filesystem::remove(profiles + "Benchmark.qvt");
-    SilentView view;
+    SilentEditorView view;
     ProfileStore store(profiles, prompts, view);
     store.ListProfiles();
     Report("FindProfileByNumber, 10,000 profiles, first call",

@@ -4,14 +4,11 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "FuzzInput.h"
 #include "profiles/IniFile.h"
 #include "profiles/OldListFile.h"
 #include "profiles/ProfileFormat.h"
 #include "profiles/ProfileText.h"
-
-static void Require(bool condition) {
-  if (!condition) std::abort();
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdlib>
 
+#include "FuzzInput.h"
 #include "device/ForwardingDriver.h"
 #include "device/ProgrammingSequence.h"
 #include "device/SimulatedUnit.h"
@@ -16,17 +17,6 @@
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-void Require(bool condition) {
-  if (!condition) std::abort();
-}
-
-// The fuzz input, read front to back; 0 once it is used up.
-struct ByteSource {
-  std::span<const std::uint8_t> Input;
-  std::size_t Position = 0;
-  std::uint8_t Next() { return Position < Input.size() ? Input[Position++] : 0; }
-};
 
 // Song files of telling sizes around the read-back's piece and length limits.
 constexpr std::size_t SongSizes[] = {0, 1, 100, 255, 256, 1023, 1024, 1025, 4096, 5000, 20000};

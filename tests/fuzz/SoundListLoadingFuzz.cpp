@@ -11,26 +11,17 @@
 #include <span>
 #include <string_view>
 
+#include "FuzzInput.h"
 #include "profiles/IniFile.h"
 #include "profiles/ProfileFormat.h"
 #include "profiles/ProfileStore.h"
 #include "profiles/ProfileText.h"
+#include "support/SilentEditorView.h"
 #include "support/TemporaryFolder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-void Require(bool condition) {
-  if (!condition) std::abort();
-}
-
-// The input, read front to back; used up, it reads as 0.
-struct ByteSource {
-  std::span<const std::uint8_t> Input;
-  std::size_t Position = 0;
-  std::uint8_t Next() { return Position < Input.size() ? Input[Position++] : 0; }
-};
 
 // Sound files that stored paths can name: bare names are found in the
 // current folder, which is Sounds/.
@@ -80,17 +71,6 @@ class InputPrompts final : public UserPrompts {
   const Folders& folders_;
 };
 
-struct QuietView final : EditorView {
-  void ShowInfo(const std::string&, InfoColour) override {}
-  void ShowProfileList() override {}
-  void ShowProfileAdded(int) override {}
-  void ShowProfileRemoved(int) override {}
-  void ShowSelectedProfile(int) override {}
-  void ShowButtons() override {}
-  void ShowSounds(int) override {}
-  void RefreshCapacity() override {}
-};
-
 // Present buttons are a leading run, absent ones hold nothing, every list
 // takes at most a full list, and every sound in it is a file that is there.
 void RequireSoundLists(const SongProfile& profile) {
@@ -132,7 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (fromBackup) WriteFile(profilePath, stored);
 
   InputPrompts prompts(answers, folders);
-  QuietView view;
+  SilentEditorView view;
   ProfileStore store(folders.Profiles(), prompts, view);
   store.ListProfiles();
   const bool readToTheEnd = store.LoadProfile("Fuzz", fromBackup);

@@ -9,6 +9,7 @@
 
 #include "profiles/ProfileStore.h"
 #include "support/ScriptedPrompts.h"
+#include "support/SilentEditorView.h"
 #include "support/TemporaryFolder.h"
 
 namespace fs = std::filesystem;
@@ -75,7 +76,7 @@ class RecordingFiles final : public FileAccess {
 
 // A program folder with Profiles/ and Sounds/, a store on it, and the status
 // line as the store showed it.
-class StoreTest : public ::testing::Test, public EditorView {
+class StoreTest : public ::testing::Test, public SilentEditorView {
  protected:
   StoreTest() {
     fs::create_directory(Profiles());
@@ -85,13 +86,6 @@ class StoreTest : public ::testing::Test, public EditorView {
     info = text;
     if (colour != InfoColour::Kept) infoColour = colour;
   }
-  void ShowProfileList() override {}
-  void ShowProfileAdded(int) override {}
-  void ShowProfileRemoved(int) override {}
-  void ShowSelectedProfile(int) override {}
-  void ShowButtons() override {}
-  void ShowSounds(int) override {}
-  void RefreshCapacity() override {}
 
   std::string Profiles() const { return folder.Path() + "Profiles/"; }
   std::string Sounds() const { return folder.Path() + "Sounds/"; }
