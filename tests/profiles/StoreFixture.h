@@ -8,33 +8,13 @@
 #include <tuple>
 
 #include "profiles/ProfileStore.h"
+#include "support/ProfileFiles.h"
 #include "support/ScriptedPrompts.h"
 #include "support/SilentEditorView.h"
 #include "support/TemporaryFolder.h"
 
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
-
-inline bool operator==(const Question& a, const Question& b) {
-  return std::tie(a.Text, a.Title, a.Buttons, a.Icon) ==
-         std::tie(b.Text, b.Title, b.Buttons, b.Icon);
-}
-inline void PrintTo(const Question& q, std::ostream* out) {
-  *out << q.Title << ": " << q.Text;
-}
-
-// A profile file as the program writes it: one list of full paths per button.
-inline std::string ProfileText(int number, const std::vector<Names>& buttons) {
-  std::string text = "[Profile]\r\nID=" + std::to_string(number) +
-                     "\r\nNumButtons=" + std::to_string(buttons.size()) + "\r\n";
-  for (std::size_t slot = 0; slot < buttons.size(); ++slot) {
-    text += "[Button" + std::to_string(slot) +
-            "]\r\nNumSounds=" + std::to_string(buttons[slot].size()) + "\r\n";
-    for (std::size_t i = 0; i < buttons[slot].size(); ++i)
-      text += "Sound" + std::to_string(i) + "=" + buttons[slot][i] + "\r\n";
-  }
-  return text;
-}
 
 // The file system, with every change it was asked for kept as a line
 // ("rename .Home.saving Home.qvt", "sync Profiles/"); made read-only, it

@@ -1,9 +1,19 @@
 #pragma once
 
 #include <deque>
+#include <ostream>
 #include <stdexcept>
+#include <tuple>
 
 #include "profiles/UserPrompts.h"
+
+inline bool operator==(const Question& a, const Question& b) {
+  return std::tie(a.Text, a.Title, a.Buttons, a.Icon) ==
+         std::tie(b.Text, b.Title, b.Buttons, b.Icon);
+}
+inline void PrintTo(const Question& q, std::ostream* out) {
+  *out << q.Title << ": " << q.Text;
+}
 
 // Answers questions and dialogs from a script and keeps what was asked; a
 // prompt without a scripted answer fails the test with an exception.
