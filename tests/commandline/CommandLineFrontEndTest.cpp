@@ -1,6 +1,7 @@
 // The command-line front end in the test's own process, where the test can
 // see every byte that reaches the simulated unit.
 #include "commandline/CommandLineFrontEnd.h"
+#include "commandline/CommandLineRequest.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include "device/SimulatedUnit.h"
 #include "device/WireCommands.h"
 #include "support/ManualClock.h"
+#include "support/ProfileFiles.h"
 #include "support/SongFolder.h"
 #include "support/TemporaryFolder.h"
 
@@ -18,16 +20,12 @@ class CommandLineFrontEndTest : public ::testing::Test {
  protected:
   CommandLineFrontEndTest() { std::filesystem::create_directory(profiles); }
 
-  int Run(CommandLineRequest request) {
+  // The front end on the arguments after "vantora-programmer --simulate".
+  int Run(const QStringList& arguments) {
     out.str({});
     err.str({});
-    request.Simulate = true;
-    return CommandLineFrontEnd({*unit, clock, profiles, out, err}).Run(request);
-  }
-  static CommandLineRequest Program(const std::string& name) {
-    CommandLineRequest request;
-    request.Program = name;
-    return request;
+    return CommandLineFrontEnd({*unit, clock, profiles, out, err})
+        .Run(ParseCommandLine(QStringList{"vantora-programmer", "--simulate"} + arguments));
   }
 
   TemporaryFolder folder;
@@ -42,11 +40,8 @@ class CommandLineFrontEndTest : public ::testing::Test {
 
 TEST_F(CommandLineFrontEndTest, AProfileWithAMissingSoundSendsNothingAtAll) {
   songs.Write("a.mp3", 1000);
-  WriteFile(profiles + "Porch.qvt",
-            "[Profile]\r\nID=4\r\nNumButtons=1\r\n[Button0]\r\nNumSounds=2\r\n"
-            "Sound0=" +
-                songs.Directory() + "a.mp3\r\nSound1=/gone/b.mp3\r\n");
-  EXPECT_EQ(Run(Program("Porch")), 4);
+  WriteFile(profiles + "Porch.qvt", ProfileText(4, {{songs.Directory() + "a.mp3", "/gone/b.mp3"}}));
+  EXPECT_EQ(Run({"--program", "Porch"}), 4);
   EXPECT_EQ(
       err.str(),
       "The file : /gone/b.mp3 does not exist or has been moved.\nNothing was sent to the unit.\n");
@@ -59,7 +54,7 @@ TEST_F(CommandLineFrontEndTest, AnOldListIsProgrammedAsItIsAndLeftUnchanged) {
   const std::string oldList =
       "LIST\r\n" + songs.Directory() + "a.mp3\r\n" + songs.Directory() + "b.wav\r\n";
   WriteFile(profiles + "Old.qvt", oldList);
-  EXPECT_EQ(Run(Program("Old")), 0) << err.str();
+  EXPECT_EQ(Run({"--program", "Old"}), 0) << err.str();
   EXPECT_EQ(out.str(), "Old: 2 sounds, 2 fit in the unit's memory\nSuccess! 0.125 seconds\n");
   EXPECT_EQ(FileText(profiles + "Old.qvt"), oldList);
   EXPECT_FALSE(std::filesystem::exists(profiles + "Old.BAK"));
@@ -69,25 +64,20 @@ TEST_F(CommandLineFrontEndTest, AnOldListIsProgrammedAsItIsAndLeftUnchanged) {
 
 TEST_F(CommandLineFrontEndTest, WhatIsMissingOnTheDeviceSideHasItsOwnStatus) {
   songs.Write("a.mp3", 1000);
-  WriteFile(profiles + "Hall.qvt",
-            "[Profile]\r\nID=4\r\nNumButtons=1\r\n[Button0]\r\nNumSounds=1\r\n"
-            "Sound0=" +
-                songs.Directory() + "a.mp3\r\n");
-  CommandLineRequest status;
-  status.Status = true;
+  WriteFile(profiles + "Hall.qvt", ProfileText(4, {{songs.Directory() + "a.mp3"}}));
   unit->Attach(false);
-  EXPECT_EQ(Run(status), 5);
+  EXPECT_EQ(Run({"--status"}), 5);
   EXPECT_EQ(out.str(), "Programmer Not Found\n");
-  EXPECT_EQ(Run(Program("Hall")), 5);
+  EXPECT_EQ(Run({"--program", "Hall"}), 5);
   EXPECT_EQ(err.str(), "Programmer Not Found\n");
 
   unit->Attach(true);
   unit->InjectFault(CmdIdentifySlot, SimulatedFault::Silent, 0);
-  EXPECT_EQ(Run(Program("Hall")), 6);
+  EXPECT_EQ(Run({"--program", "Hall"}), 6);
   EXPECT_EQ(err.str(), "Vantora Must Be Connected\n");
 
   unit = SimulatedUnit::StandardUnit();
   unit->InjectFault(CmdReadMemory, SimulatedFault::ChangedByte);
-  EXPECT_EQ(Run(Program("Hall")), 8);
+  EXPECT_EQ(Run({"--program", "Hall"}), 8);
   EXPECT_EQ(err.str().substr(err.str().find("ERROR")), "ERROR -9.\n");
 }
