@@ -17,6 +17,7 @@
 #include "device/SimulatedUnit.h"
 #include "editor/ProfileEditor.h"
 #include "programming/ProgrammingPage.h"
+#include "support/GatedDriver.h"
 #include "support/ManualClock.h"
 #include "support/ScriptedPrompts.h"
 
@@ -45,14 +46,19 @@ inline QString ShownPage(QWidget* page) {
   return Find<QTextBrowser>(page, "WebInfo")->source().fileName();
 }
 
-// The whole program on a simulated unit, with scripted prompts and an opener
-// that records. The tests probe by hand: the probe timer is stopped, so that
-// the device thread never reads the unit while a test changes it.
+// The whole program on a simulated unit, reached through a gate that can hold
+// a request in the middle, with scripted prompts and an opener that records.
+// The tests probe by hand: the probe timer is stopped, so that the device
+// thread never reads the unit while a test changes it.
 class AppFixture : public ::testing::Test {
  protected:
+  ~AppFixture() override {
+    if (gate) gate->Open();  // a held request must not outlive the test
+  }
   void StartProgram() {
+    gate = std::make_unique<GatedDriver>(*unit);
     vantora = std::make_unique<VantoraApplication>(
-        AppPorts{*unit, clock, prompts, ProgramFolder(), ProgramFolder() + "Profiles/",
+        AppPorts{*gate, clock, prompts, ProgramFolder(), ProgramFolder() + "Profiles/",
                  [this] { ++endRequests; },
                  [this](const QUrl& url) { return openedUrls.push_back(url), openSucceeds; }});
     QSignalSpy firstProbe(&vantora->Device(), &DeviceThread::UnitProbed);
@@ -72,6 +78,7 @@ class AppFixture : public ::testing::Test {
 
   QTemporaryDir programFolder;
   std::unique_ptr<SimulatedUnit> unit = SimulatedUnit::StandardUnit();
+  std::unique_ptr<GatedDriver> gate;
   ManualClock clock;
   ScriptedPrompts prompts;
   std::unique_ptr<VantoraApplication> vantora;

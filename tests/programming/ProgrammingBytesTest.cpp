@@ -1,121 +1,73 @@
 // A run from the page across both memories of the --simulate unit, checked
 // byte for byte against the wire as written out here.
-#include <gtest/gtest.h>
-
 #include <QLabel>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
+#include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <mutex>
 
-#include "app/StartPage.h"
-#include "app/VantoraApplication.h"
-#include "device/ForwardingDriver.h"
-#include "device/SimulatedUnit.h"
-#include "devicethread/DeviceThread.h"
-#include "editor/ProfileEditor.h"
-#include "programming/ProgrammingPage.h"
-#include "support/ScriptedPrompts.h"
+#include "app/AppFixture.h"
+#include "support/ProfileFiles.h"
 #include "support/SignalWait.h"
 #include "support/SongFolder.h"
+#include "support/TemporaryFolder.h"
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using Pause = std::pair<std::size_t, std::int64_t>;  // writes before it, milliseconds
 
 // Commands as hexadecimal text, song data as its length, and the clock's
-// pauses, in the order they happened; the song data itself is kept apart.
-// The device thread writes the log while the test reads it.
-class WireLog final : public ForwardingDriver, public Clock {
- public:
-  using ForwardingDriver::ForwardingDriver;
-
-  DriverStatus Write(DeviceHandle h, std::span<const std::uint8_t> data,
-                     std::size_t& written) override {
-    std::string line;
-    if (data.size() > 16) {  // commands are shorter
-      line = "data " + std::to_string(data.size());
-    } else {
-      for (std::uint8_t byte : data) {
-        char hex[4];
-        std::snprintf(hex, sizeof hex, line.empty() ? "%02X" : " %02X", byte);
-        line += hex;
-      }
+// pauses, in the order they happened.
+std::vector<std::string> WireLines(const std::vector<Bytes>& writes,
+                                   const std::vector<Pause>& pauses) {
+  std::vector<std::string> lines;
+  for (std::size_t index = 0; index < writes.size(); ++index) {
+    for (const auto& [before, milliseconds] : pauses) {
+      if (before == index) lines.push_back("pause " + std::to_string(milliseconds));
     }
-    {
-      const std::lock_guard lock(mutex_);
-      lines_.push_back(line);
-      if (data.size() > 16) songData_.insert(songData_.end(), data.begin(), data.end());
+    const Bytes& write = writes[index];
+    std::string line = write.size() > 16 ? "data " + std::to_string(write.size()) : "";
+    for (std::size_t i = 0; i < write.size() && write.size() <= 16; ++i) {
+      char hex[4];
+      std::snprintf(hex, sizeof hex, i == 0 ? "%02X" : " %02X", write[i]);
+      line += hex;
     }
-    return inner_.Write(h, data, written);
+    lines.push_back(line);
   }
-  std::int64_t NowMilliseconds() override { return 0; }
-  void Sleep(std::chrono::milliseconds duration) override {
-    const std::lock_guard lock(mutex_);
-    lines_.push_back("pause " + std::to_string(duration.count()));
-  }
-
-  void Clear() {
-    const std::lock_guard lock(mutex_);
-    lines_.clear();
-    songData_.clear();
-  }
-  std::vector<std::string> Lines() {
-    const std::lock_guard lock(mutex_);
-    return lines_;
-  }
-  Bytes SongData() {
-    const std::lock_guard lock(mutex_);
-    return songData_;
-  }
-
- private:
-  std::mutex mutex_;
-  std::vector<std::string> lines_;
-  Bytes songData_;
-};
+  return lines;
+}
 
 }  // namespace
 
-TEST(ProgrammingBytes, BothMemoriesOfTheSimulatedUnitFromTheEditorsProfile) {
-  QTemporaryDir programFolder;
-  const std::string folder = programFolder.path().toStdString() + "/";
+using ProgrammingBytes = AppFixture;
+
+TEST_F(ProgrammingBytes, BothMemoriesOfTheSimulatedUnitFromTheEditorsProfile) {
   SongFolder songs;
   Bytes data = songs.Write("big.wav", 2097100);  // fills the wide memory in slot 0
   for (const auto& [name, size] : {std::pair{"small.mp3", 100}, {"tail.mp3", 200}}) {
     const Bytes song = songs.Write(name, size);
     data.insert(data.end(), song.begin(), song.end());
   }
-  std::filesystem::create_directory(folder + "Profiles");
-  std::ofstream(folder + "Profiles/Party.qvt")
-      << "[Profile]\r\nID=7\r\nNumButtons=2\r\n[Button0]\r\nNumSounds=2\r\nSound0="
-      << songs.Directory() << "big.wav\r\nSound1=" << songs.Directory()
-      << "small.mp3\r\n[Button1]\r\nNumSounds=1\r\nSound0=" << songs.Directory() << "tail.mp3\r\n";
-  std::unique_ptr<SimulatedUnit> unit = SimulatedUnit::StandardUnit();
-  WireLog wire(*unit);
-  ScriptedPrompts prompts;
-  VantoraApplication vantora(AppPorts{wire, wire, prompts, folder, folder + "Profiles/", [] {},
-                                      [](const QUrl&) { return true; }});
-  // Only the run talks to the unit once the first probe is over.
-  vantora.Pages().Form1->findChild<QTimer*>("Timer1")->stop();
-  QSignalSpy probed(&vantora.Device(), &DeviceThread::UnitProbed);
-  ASSERT_TRUE(Arrived(probed)) << "the first probe";
-  vantora.ShowStartPage();
-  QTest::mouseClick(vantora.Pages().fStart->findChild<QPushButton*>("bbContinue"), Qt::LeftButton);
-  QTest::mouseClick(vantora.Pages().Form3->findChild<QPushButton*>("bbNext"), Qt::LeftButton);
-  ProgrammingPage* page = vantora.Pages().Form1;
+  const std::string at = songs.Directory();
+  std::filesystem::create_directory(ProgramFolder() + "Profiles");
+  WriteFile(ProgramFolder() + "Profiles/Party.qvt",
+            ProfileText(7, {{at + "big.wav", at + "small.mp3"}, {at + "tail.mp3"}}));
+  StartProgram();
+  Click(Pages().fStart, "bbContinue");
+  Click(Pages().Form3, "bbNext");
+  ProgrammingPage* page = Pages().Form1;
   ASSERT_TRUE(page->isVisible());
 
-  wire.Clear();
+  std::vector<Pause> pauses;
+  clock.OnSleep = [&](std::chrono::milliseconds duration) {
+    pauses.emplace_back(unit->Traffic().Writes.size(), duration.count());
+  };
+  unit->ClearTraffic();
   QSignalSpy ended(page, &ProgrammingPage::ProgrammingEnded);
-  QTest::mouseClick(page->findChild<QPushButton*>("bbProgram"), Qt::LeftButton);
+  QSignalSpy probed(&vantora->Device(), &DeviceThread::UnitProbed);
+  Click(page, "bbProgram");
   ASSERT_TRUE(Arrived(ended));
-  EXPECT_EQ(page->findChild<QLabel*>("Label3")->text().left(8), "Success!");
+  ASSERT_TRUE(Arrived(probed)) << "the probe after the run: the wire is quiet from then on";
+  EXPECT_EQ(Find<QLabel>(page, "Label3")->text().left(8), "Success!");
 
   std::vector<std::string> expected = {
       "ED 00",                          // slot 0: wide, song 0 at 16 + 2
@@ -139,10 +91,15 @@ TEST(ProgrammingBytes, BothMemoriesOfTheSimulatedUnitFromTheEditorsProfile) {
       "DD 01 21 00 00 64 00 00",  // shorter songs are read back whole
       "DD 01 85 00 00 C8 00 00"};
   expected.insert(expected.end(), rest.begin(), rest.end());
-  const std::vector<std::string> lines = wire.Lines();
+  const std::vector<Bytes>& writes = unit->Traffic().Writes;
+  const std::vector<std::string> lines = WireLines(writes, pauses);
   ASSERT_GE(lines.size(), expected.size());
   EXPECT_EQ(std::vector(lines.begin(), lines.begin() + expected.size()), expected);
-  EXPECT_TRUE(wire.SongData() == data) << "the files as they are, in list order";
+  Bytes songData;
+  for (const Bytes& write : writes) {
+    if (write.size() > 16) songData.insert(songData.end(), write.begin(), write.end());
+  }
+  EXPECT_TRUE(songData == data) << "the files as they are, in list order";
   EXPECT_EQ(unit->MemoryImage(0)->Read(0, 16),
             (Bytes{0xFF, 0xFF, 0x02, 0x01, 0x01, 0x12, 0x00, 0x00, 0xCC, 0xFF, 0x1F, 0x01, 0xFF,
                    0xFF, 0x07, 0x00}));

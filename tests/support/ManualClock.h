@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "device/Clock.h"
@@ -8,9 +9,11 @@
 struct ManualClock final : Clock {
   std::int64_t Now = 0;
   std::vector<std::chrono::milliseconds> Sleeps;
+  std::function<void(std::chrono::milliseconds)> OnSleep;  // on the thread that sleeps
 
   std::int64_t NowMilliseconds() override { return Now; }
   void Sleep(std::chrono::milliseconds duration) override {
+    if (OnSleep) OnSleep(duration);
     Sleeps.push_back(duration);
     Now += duration.count();
   }
