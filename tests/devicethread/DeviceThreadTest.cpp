@@ -20,15 +20,6 @@ class DeviceThreadTest : public ::testing::Test {
  protected:
   ~DeviceThreadTest() override { gate.Open(); }  // a held request must not outlive the test
 
-  // The first byte of every command written so far (song data left out).
-  std::vector<std::uint8_t> Commands() const {
-    std::vector<std::uint8_t> commands;
-    for (const auto& write : unit->Traffic().Writes) {
-      if (write.size() <= 16) commands.push_back(write[0]);
-    }
-    return commands;
-  }
-
   std::unique_ptr<SimulatedUnit> unit = SimulatedUnit::StandardUnit();
   GatedDriver gate{*unit};
   ManualClock clock;
@@ -86,7 +77,9 @@ TEST_F(DeviceThreadTest, AProbeRequestedDuringARunWaitsUntilTheRunHasEnded) {
   ASSERT_TRUE(Arrived(probed, 2));
   ASSERT_EQ(ended.count(), 1) << "the run's result comes before the probe's snapshot";
   EXPECT_EQ(ended.at(0).at(0).value<ProgrammingResult>().Code, ProgrammingSucceeded);
-  const std::vector<std::uint8_t> commands = Commands();
+  std::vector<std::uint8_t> commands;  // the first byte of each, song data left out
+  for (const auto& write : unit->Traffic().Writes)
+    if (write.size() <= 16) commands.push_back(write[0]);
   ASSERT_EQ(commands.size(), 10 + 7 + 10u) << "probe, run, probe";
   EXPECT_EQ(
       std::vector(commands.begin() + 10, commands.begin() + 17),
