@@ -167,17 +167,13 @@ TEST_F(ProfileStoreTest, DeleteSelectsTheProfileBeforeTheDeletedOne) {
             (Question{"Do you want to permanently delete the profile named A?", "Delete Profile",
                       PromptButtons::OkCancel}));
   EXPECT_EQ(info, "Deletion canceled.");
-  Choose("C");
-  Store().Delete();
-  EXPECT_EQ(Store().CurrentProfileName(), "B");
-  EXPECT_EQ(info, "Profile C deleted.");
-  Choose("A");
-  Store().Delete();
-  EXPECT_EQ(Files("A"), (Names{"", ""}));
-  EXPECT_EQ(Store().CurrentProfileName(), "B") << "the first went: the new first";
-  Choose("D");
-  Store().Delete();
-  EXPECT_EQ(Store().CurrentProfileName(), "B");
+  for (const std::string name : {"C", "A", "D"}) {  // A, the first, goes: the new first
+    Choose(name);
+    Store().Delete();
+    EXPECT_EQ(Store().CurrentProfileName(), "B") << name;
+    EXPECT_EQ(info, "Profile " + name + " deleted.");
+    EXPECT_EQ(Files(name), (Names{"", ""})) << "file and backup";
+  }
 
   fs::rename(Profiles() + "B.qvt", Profiles() + "kept");
   Store().Delete();
