@@ -140,22 +140,19 @@ TEST_F(ProfileFileTest, AProfileThatCannotBeReadIsNeitherLoadedNorSavedOver) {
 TEST_F(ProfileFileTest, SavesReachTheDiskBeforeTheRenamesThatKeepTheProfileFileInPlace) {
   const std::string before = ProfileText(2, {{}, {}});
   // Each save: the new content written and flushed, the old one linked in
-  // as the backup in one rename, the new one renamed in, the folder flushed.
-  const std::pair<bool, Names> cases[] = {
-      {false,
-       {"write .Home.saving", "sync .Home.saving", "link Home.qvt .Home.BAK.saving",
-        "rename .Home.BAK.saving Home.BAK", "rename .Home.saving Home.qvt", "sync Profiles/"}},
-      {true,
-       {"write .Home.saving", "sync .Home.saving", "link Home.qvt .Home.BAK.saving",
-        "rename Home.qvt Home.BAK", "rename .Home.saving Home.qvt", "sync Profiles/"}}};
-  for (const auto& [withoutLinks, calls] : cases) {
+  // as the backup in one rename (or, without links, renamed to it), the new
+  // one renamed in, the folder flushed.
+  for (const bool withoutLinks : {false, true}) {
     Put("Home.qvt", before);
     Put("Home.BAK", "old backup");
     files.WithoutLinks = withoutLinks;
     files.Calls.clear();
     Store().Profile().Buttons[0].Sounds = {{"a.mp3", "1", Sounds()}};
     ASSERT_TRUE(Store().SaveProfile("Home"));
-    EXPECT_EQ(files.Calls, calls);
+    EXPECT_EQ(files.Calls,
+              (Names{"write .Home.saving", "sync .Home.saving", "link Home.qvt .Home.BAK.saving",
+                     withoutLinks ? "rename Home.qvt Home.BAK" : "rename .Home.BAK.saving Home.BAK",
+                     "rename .Home.saving Home.qvt", "sync Profiles/"}));
     EXPECT_EQ(Files("Home"), (Names{ProfileText(2, {{Sounds() + "a.mp3"}, {}}), before}));
   }
 }
