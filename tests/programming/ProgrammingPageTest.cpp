@@ -148,9 +148,11 @@ TEST_F(ProgrammingPageTest, RowsThatDoNotFitAreGreyedAndTheRunSaysItLeftThemOut)
   }
 
   QSignalSpy ended(form1, &ProgrammingPage::ProgrammingEnded);
+  QSignalSpy probed(&vantora->Device(), &DeviceThread::UnitProbed);
   unit->ClearTraffic();
   Click(form1, "bbProgram");
   ASSERT_TRUE(ended.wait(10000));
+  ASSERT_TRUE(Arrived(probed)) << "the probe after the run: the wire is quiet from then on";
   EXPECT_EQ(Find<QLabel>(form1, "Label3")->text(),
             "Success! 0.125 seconds (2 sounds did not fit and were not written)");
   std::vector<int> songCounts;
