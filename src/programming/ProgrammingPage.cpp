@@ -76,7 +76,10 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, Windows& windows, DeviceThread
   Label3 = new QLabel(QStringLiteral(" "), client_);
   Label3->setObjectName(QStringLiteral("Label3"));
   MakeBoldStatusLabel(Label3, 16);
-  Place(Label3, QRect(8, 445, 420, 25), AnchorLeft | AnchorBottom);
+  // A success with sounds left out takes a second line.
+  Label3->setWordWrap(true);
+  Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Place(Label3, QRect(8, 445, 420, 50), AnchorLeft | AnchorBottom);
 
   bbPrevious = MakePictureButton(client_, "bbPrevious", ButtonFace::Previous);
   Place(bbPrevious, QRect(16, 504, 150, 50), AnchorLeft | AnchorBottom);
