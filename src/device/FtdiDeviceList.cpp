@@ -17,9 +17,9 @@ bool IsFtdi(libusb_device* device) {
          descriptor.idVendor == FtdiVendorId;
 }
 
-// The device's product string; empty when it has none or does not give it.
-// No value when the device could not be opened (no permission yet, say): it
-// is tried again at the next listing.
+// The device's product string; empty when it has none. No value when the
+// device could not be opened (no permission yet, say) or did not answer (just
+// plugged in, say): it is tried again at the next listing.
 std::optional<std::string> ReadProductString(libusb_device* device) {
   libusb_device_descriptor descriptor{};
   libusb_get_device_descriptor(device, &descriptor);
@@ -30,7 +30,8 @@ std::optional<std::string> ReadProductString(libusb_device* device) {
   const int length =
       libusb_get_string_descriptor_ascii(handle, descriptor.iProduct, product, sizeof product);
   libusb_close(handle);
-  if (length <= 0) return std::string();
+  if (length < 0) return std::nullopt;
+  if (length == 0) return std::string();
   return std::string(reinterpret_cast<const char*>(product), static_cast<std::size_t>(length));
 }
 

@@ -30,6 +30,8 @@ constexpr std::uint16_t PurgeBytesForTheHost = 2;
 constexpr std::uint8_t SetLatencyTimerRequest = 0x09;
 // Standard requests.
 constexpr std::uint8_t GetDescriptorRequest = 0x06;
+// The descriptor type and index of the product string.
+constexpr std::uint16_t ProductStringValue = 0x0302;
 
 std::string Hex(const Bytes& bytes) {
   constexpr char digits[] = "0123456789abcdef";
@@ -311,7 +313,14 @@ void EmulatedProgrammer::Discard(UMockdevIoctlClient* client, UMockdevIoctlData*
 std::optional<Bytes> EmulatedProgrammer::ControlTransfer(const std::uint8_t* setup) {
   const std::uint8_t request = setup[1];
   const std::uint16_t value = setup[2] | setup[3] << 8;
-  if ((setup[0] & 0x60) != 0x40) return StandardAnswer(identity_, request, value);
+  if ((setup[0] & 0x60) != 0x40) {
+    if (request == GetDescriptorRequest && value == ProductStringValue &&
+        stalledProductReads_ > 0) {
+      --stalledProductReads_;
+      return std::nullopt;
+    }
+    return StandardAnswer(identity_, request, value);
+  }
   if (request == SetLatencyTimerRequest) {
     if (refuseLatency_) return std::nullopt;
     latency_ = std::chrono::milliseconds(value & 0xFF);

@@ -75,6 +75,9 @@ class EmulatedProgrammer {
   // The chip's latency timer stays at this value whatever the host sets.
   void HoldLatencyTimer(std::chrono::milliseconds latency) { Set(heldLatency_, latency); }
   void FailInterfaceRelease(bool fail) { Set(failRelease_, fail); }
+  // The next `times` reads of the product string stall, as a chip may just
+  // after it was plugged in.
+  void StallProductString(int times) { Set(stalledProductReads_, times); }
   // Bytes take their time on the bus at this speed (0: they take none).
   void SetBusSpeed(double bytesPerSecond) { Set(bytesPerSecond_, bytesPerSecond); }
 
@@ -155,6 +158,7 @@ class EmulatedProgrammer {
   double bytesPerSecond_ = 0;
   bool refuseLatency_ = false;
   bool failRelease_ = false;
+  int stalledProductReads_ = 0;
 
   int opens_ = 0;
   std::vector<VendorRequest> vendorRequests_;

@@ -129,6 +129,12 @@ TEST_F(FtdiDriverOverUsb, ListsEveryFtdiDeviceAndOpensEachOnlyWhenItAppears) {
   EXPECT_EQ(adapter.Opens(), 2) << "a device plugged in again is new";
 }
 
+TEST_F(FtdiDriverOverUsb, AProductStringThatFailedToReadIsReadAgainAtTheNextListing) {
+  programmer.StallProductString(1);
+  EXPECT_EQ(Listed(), std::vector<std::string>{"FT232R USB UART"});
+  EXPECT_EQ(Listed(), (std::vector<std::string>{"FT232R USB UART", ProgrammerString}));
+}
+
 TEST_F(FtdiDriverOverUsb, ARefusedLatencyTimerFailsTheOpen) {
   programmer.RefuseLatencyTimer(true);
   EXPECT_FALSE(OpenProgrammer());
