@@ -38,9 +38,11 @@ void ProfileStore::Open() {
     view_.ShowInfo("Invalid profile name", InfoColour::Ordinary);
     return;
   }
-  LoadProfile(name, false);
+  // Selected before loading, so that a file that cannot be read leaves no
+  // name selected that a later Save could write the empty lists over.
   if (IndexOf(name) < 0) AddToList(name);
   Select(IndexOf(name));
+  LoadProfile(name, false);
   view_.RefreshCapacity();
 }
 

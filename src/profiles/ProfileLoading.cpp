@@ -115,12 +115,19 @@ void ProfileStore::AskToSaveLoadedChanges(const std::string& name, const Loading
 void ProfileStore::ConvertOldList(const std::string& name, const std::string& oldList,
                                   int leftOut) {
   // Afterwards the file and its backup both hold the profile in the current
-  // format; when entries did not fit, the backup keeps the old list instead.
-  if (!WriteProfile(name, NextFreeProfileNumber()) || !SaveProfile(name) || leftOut == 0) return;
+  // format.
+  if (leftOut == 0) {
+    if (WriteProfile(name, NextFreeProfileNumber())) SaveProfile(name);
+    return;
+  }
+  // When entries did not fit, the backup keeps the old list instead; it is
+  // written there before the file is rewritten, so that the whole list is on
+  // the disk at every moment.
   if (!ReplaceStoredFile(name, ProfileFileKind::Backup, oldList, false)) {
     ShowSaveError(name);
     return;
   }
+  if (!WriteProfile(name, NextFreeProfileNumber())) return;
   view_.ShowInfo(
       "Old list: " + std::to_string(leftOut) + " sounds left out, kept in " + name + ".BAK",
       InfoColour::Failure);

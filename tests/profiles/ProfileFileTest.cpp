@@ -114,9 +114,12 @@ TEST_F(ProfileFileTest, OldListsAreConvertedOnlyWhenReadToTheirEnd) {
   std::string longList = "HEAD\r\n";
   for (int line = 0; line < 300; ++line) longList += one + "\r\n";
   Put("Long.qvt", longList);
+  files.Calls.clear();
   Store().LoadProfile("Long", false);
   EXPECT_TRUE(Files("Long") == (Names{ProfileText(2, {Names(254, one), {}}), longList}))
       << "the old list is kept as the backup when it did not fit";
+  EXPECT_EQ(files.Calls.at(2), "rename .Long.BAK.saving Long.BAK")
+      << "the old list reaches the backup before the file is rewritten";
   EXPECT_EQ(info, "Old list: 46 sounds left out, kept in Long.BAK");
   EXPECT_EQ(infoColour, InfoColour::Failure);
 }
@@ -124,17 +127,28 @@ TEST_F(ProfileFileTest, OldListsAreConvertedOnlyWhenReadToTheirEnd) {
 TEST_F(ProfileFileTest, AProfileThatCannotBeReadIsNeitherLoadedNorSavedOver) {
   Put("Huge.qvt", "[Profile]\r\nID=1\r\n");
   fs::resize_file(Profiles() + "Huge.qvt", MaxProfileFileBytes + 1);
-  prompts.Answers = {Ok};
-  prompts.Texts = {std::nullopt};
-  Store().Profile().Buttons[0].Sounds.push_back({"a.mp3", "1", Sounds()});
-  Choose("Huge");
-  EXPECT_EQ(prompts.Questions.at(0), (Question{"Profile Huge cannot be read.", "",
-                                               PromptButtons::Ok, PromptIcon::Exclamation}));
-  EXPECT_EQ(Store().Profile().SoundCount(), 0);
-  EXPECT_EQ(Store().CurrentProfileName(), "");
-  Store().Save();
-  EXPECT_EQ(prompts.TextCaptions, Names{"Create profile name..."}) << "saved only under a new name";
-  EXPECT_EQ(fs::file_size(Profiles() + "Huge.qvt"), MaxProfileFileBytes + 1);
+  for (const bool byOpen : {false, true}) {
+    SCOPED_TRACE(byOpen ? "opened" : "chosen in the selector");
+    prompts.Questions.clear();
+    prompts.TextCaptions.clear();
+    prompts.Answers = {Ok};
+    prompts.Texts = {std::nullopt};
+    prompts.ChosenFiles = {{Profiles() + "Huge.qvt"}};
+    Store().Profile().Buttons[0].Sounds.push_back({"a.mp3", "1", Sounds()});
+    if (byOpen) {
+      Store().Open();
+    } else {
+      Choose("Huge");
+    }
+    EXPECT_EQ(prompts.Questions.at(0), (Question{"Profile Huge cannot be read.", "",
+                                                 PromptButtons::Ok, PromptIcon::Exclamation}));
+    EXPECT_EQ(Store().Profile().SoundCount(), 0);
+    EXPECT_EQ(Store().CurrentProfileName(), "");
+    Store().Save();
+    EXPECT_EQ(prompts.TextCaptions, Names{"Create profile name..."})
+        << "saved only under a new name";
+    EXPECT_EQ(fs::file_size(Profiles() + "Huge.qvt"), MaxProfileFileBytes + 1);
+  }
 }
 
 TEST_F(ProfileFileTest, SavesReachTheDiskBeforeTheRenamesThatKeepTheProfileFileInPlace) {
