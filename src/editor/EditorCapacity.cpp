@@ -118,8 +118,10 @@ void ProfileEditor::bbNextClick() {
   const SoundFileCheck check = store_.CheckSoundFiles();
   if (check.Result == CheckCancelled) return;
   const std::string name = store_.CurrentProfileName();
-  // A profile that could not be saved stays on the editor with its error shown.
+  // A profile that could not be saved stays on the editor with its error
+  // shown, and the sounds the check replaced or dropped stay to be saved.
   if ((check.Replaced > 0 || check.Removed > 0) && !name.empty() && !store_.SaveProfile(name)) {
+    state.Changed = true;
     return;
   }
   if (total > 0) {

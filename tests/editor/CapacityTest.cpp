@@ -123,6 +123,7 @@ TEST_F(CapacityTest, NextChecksSizeUnsavedEditsAndMissingFilesBeforeItMovesOn) {
   EXPECT_TRUE(editor->isVisible());
   EXPECT_EQ(info->text(), "ERROR saving profile Alpha.");
   EXPECT_EQ(StatusColour(info), FailureColour);
+  EXPECT_TRUE(editor->Profiles().State().Changed) << "the dropped sound is still to be saved";
   std::filesystem::remove_all(Profiles() + "Alpha.BAK");
   const QString lost = Sound("lost.wav");
   editor->AddSoundFile(lost);
