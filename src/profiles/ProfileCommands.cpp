@@ -38,6 +38,8 @@ void ProfileStore::Open() {
     view_.ShowInfo("Invalid profile name", InfoColour::Ordinary);
     return;
   }
+  // As when the selection changes, unsaved edits are offered for saving first.
+  if (state_.Changed && !AskSaveChangedProfile()) return;
   // Selected before loading, so that a file that cannot be read leaves no
   // name selected that a later Save could write the empty lists over.
   if (IndexOf(name) < 0) AddToList(name);

@@ -90,9 +90,12 @@ void ProfileStore::TakeStoredSound(int slot, const std::string& path, Loading& l
         AppendSound(slot, std::move(*moved));
         ++loading.Changes;
         ++loading.FoundAgain;
-      } else {
-        loading.Stopped = true;
+        return;
       }
+      // A cancelled search stops as Cancel does: with no profile selected, a
+      // plain Save cannot write the part that was read over the file.
+      Select(-1);
+      loading.Stopped = true;
       return;
     case PromptAnswer::No:
       ++loading.Changes;

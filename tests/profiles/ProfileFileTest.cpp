@@ -54,6 +54,13 @@ TEST_F(ProfileFileTest, MissingSoundsCanBeFoundAgainAndCancelStopsWithoutOfferin
   EXPECT_FALSE(Store().State().Changed);
   EXPECT_TRUE(Store().FormCloseQuery());
   EXPECT_EQ(Files("Lost"), files) << "file and backup as they were";
+
+  Store().ListProfiles();
+  prompts.Answers = {Yes};
+  prompts.ChosenFiles = {{}};
+  Choose("Lost");
+  EXPECT_EQ(Store().SelectedIndex(), -1) << "a cancelled Find MP3 File stops as Cancel does";
+  EXPECT_EQ(Store().CurrentProfileName(), "");
 }
 
 TEST_F(ProfileFileTest, ProfilesFromWindowsOpenWithTheirNamesAndOneFoundSoundFindsTheRest) {

@@ -219,6 +219,25 @@ TEST_F(ProfileStoreTest, TheSaveQuestionSavesIntoTheProfileTheEditsBelongTo) {
   EXPECT_EQ(Text("New one.qvt"), ProfileText(1, {{}, {}}));
 }
 
+TEST_F(ProfileStoreTest, OpenOffersUnsavedEditsForSavingOnceAProfileIsChosen) {
+  Put("A.qvt", ProfileText(1, {{}, {}}));
+  Put("B.qvt", ProfileText(2, {{}, {}}));
+  Store().ListProfiles();
+  Store().LoadProfile("A", false);
+  AddSound(0, "edit.mp3");
+  prompts.ChosenFiles = {{}};
+  Store().Open();
+  EXPECT_TRUE(prompts.Questions.empty()) << "a cancelled dialog asks nothing";
+
+  prompts.ChosenFiles = {{Profiles() + "B.qvt"}};
+  prompts.Answers = {Yes};
+  Store().Open();
+  EXPECT_EQ(prompts.Questions.at(0).Title, "Profile Changed");
+  EXPECT_EQ(Text("A.qvt"), ProfileText(1, {{Sounds() + "edit.mp3"}, {}}));
+  EXPECT_EQ(Store().CurrentProfileName(), "B");
+  EXPECT_FALSE(Store().State().Changed);
+}
+
 TEST_F(ProfileStoreTest, CheckingSoundFilesFindsDropsOrCancels) {
   SongProfile& profile = Store().Profile();
   profile.Buttons[0].Sounds = {{"gone1.mp3", "1", "/x/", false},
