@@ -94,15 +94,14 @@ void ProfileStore::TakeStoredSound(int slot, const std::string& path, Loading& l
       }
       // A cancelled search stops as Cancel does: with no profile selected, a
       // plain Save cannot write the part that was read over the file.
+      [[fallthrough]];
+    default:
       Select(-1);
       loading.Stopped = true;
       return;
     case PromptAnswer::No:
       ++loading.Changes;
       return;
-    default:
-      Select(-1);
-      loading.Stopped = true;
   }
 }
 
