@@ -5,7 +5,9 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QTimer>
 
 #include "app/ApplicationTitle.h"
 
@@ -48,6 +50,20 @@ QList<QMessageBox::StandardButton> ButtonsOf(PromptButtons buttons) {
   return {QMessageBox::Ok};
 }
 
+QMessageBox::StandardButton ButtonOf(PromptAnswer answer) {
+  switch (answer) {
+    case PromptAnswer::Yes:
+      return QMessageBox::Yes;
+    case PromptAnswer::No:
+      return QMessageBox::No;
+    case PromptAnswer::Ok:
+      return QMessageBox::Ok;
+    case PromptAnswer::Cancel:
+      break;
+  }
+  return QMessageBox::Cancel;
+}
+
 PromptAnswer AnswerOf(int button) {
   switch (button) {
     case QMessageBox::Yes:
@@ -71,7 +87,7 @@ class QuestionBox final : public QMessageBox {
                     Text(question.Text), QMessageBox::NoButton, parent) {
     const QList<QMessageBox::StandardButton> buttons = ButtonsOf(question.Buttons);
     for (QMessageBox::StandardButton button : buttons) addButton(button);
-    setDefaultButton(buttons.front());
+    setDefaultButton(question.DefaultAnswer ? ButtonOf(*question.DefaultAnswer) : buttons.front());
     escapable_ = question.Buttons != PromptButtons::YesNo;
     if (escapable_) setEscapeButton(buttons.back());
   }
@@ -145,10 +161,14 @@ std::optional<std::string> QtUserPrompts::AskText(const std::string& caption,
                                                   const std::string& prompt,
                                                   const std::string& initialText) {
   OpenDialogCount open(openDialogs_);
-  bool confirmed = false;
-  const QString text =
-      QInputDialog::getText(QApplication::activeWindow(), Text(caption), Text(prompt),
-                            QLineEdit::Normal, Text(initialText), &confirmed);
-  if (!confirmed) return std::nullopt;
-  return text.toStdString();
+  QInputDialog dialog(QApplication::activeWindow());
+  dialog.setWindowTitle(Text(caption));
+  dialog.setLabelText(Text(prompt));
+  dialog.setTextValue(Text(initialText));
+  // A name offered again is selected, so that typing replaces it.
+  QTimer::singleShot(0, &dialog, [&dialog] {
+    if (auto* line = dialog.findChild<QLineEdit*>()) line->selectAll();
+  });
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.textValue().toStdString();
 }

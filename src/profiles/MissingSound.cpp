@@ -1,10 +1,11 @@
 #include "profiles/MissingSound.h"
 
 #include "profiles/SoundLookup.h"
+#include "profiles/VisibleText.h"
 
 PromptAnswer AskAboutMissingFile(UserPrompts& prompts, const std::string& path, PromptIcon icon) {
   return prompts.Ask(
-      {"The file : " + path + " does not exist or has been moved. " +
+      {"The file : " + VisibleText(path) + " does not exist or has been moved. " +
            "Press YES to search for the file, NO to delete the file or CANCEL to quit.",
        "File Does Not Exist", PromptButtons::YesNoCancel, icon});
 }

@@ -11,7 +11,8 @@ void ProfileStore::New() {
   // The name comes first: a refused or cancelled name leaves the lists and
   // the open profile as they were, so that no later save writes empty lists
   // over them.
-  const NewProfileName asked = AskNewProfileName();
+  // New never replaces a profile with empty lists: an existing name is refused.
+  const NewProfileName asked = AskNewProfileName(false);
   ShowNameRefusal(asked);
   if (asked.Result != ProfileCreated) return;
   const SongProfile kept = profile_;
@@ -56,12 +57,15 @@ bool ProfileStore::Save() {
     return true;
   }
   view_.ShowInfo("", InfoColour::Kept);
-  return CreateProfile() == ProfileCreated && SaveProfile(CurrentProfileName());
+  const int created = CreateProfile();
+  return created == ProfileReplaced ||
+         (created == ProfileCreated && SaveProfile(CurrentProfileName()));
 }
 
 void ProfileStore::SaveAs() {
   view_.ShowInfo("", InfoColour::Kept);
-  // The new profile's backup then holds the same content as its file.
+  // A new profile's backup then holds the same content as its file; a
+  // replaced one's backup keeps what it held before.
   if (CreateProfile() == ProfileCreated) SaveProfile(CurrentProfileName());
 }
 

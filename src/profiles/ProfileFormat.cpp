@@ -8,6 +8,8 @@
 namespace {
 
 constexpr const char* ProfileSection = "Profile";
+// The longest path the system takes.
+constexpr std::size_t MaxPathBytes = 4096;
 
 std::string ButtonSection(int slot) {
   return "Button" + std::to_string(slot);
@@ -55,7 +57,7 @@ std::string StoredSoundPath(const IniFile& file, int slot, int index) {
 
 ListedSounds CurrentFormatSounds(const IniFile& file) {
   ListedSounds sounds;
-  sounds.ButtonCount = StoredButtonCount(file);
+  sounds.ButtonCount = std::max(StoredButtonCount(file), 1);
   for (int slot = 0; slot < sounds.ButtonCount; ++slot) {
     const int count = StoredSoundCount(file, slot);
     const int taken = std::min(count, MaxSoundsPerButton);
@@ -67,10 +69,25 @@ ListedSounds CurrentFormatSounds(const IniFile& file) {
   return sounds;
 }
 
-ListedSounds SoundsListedIn(std::string_view bytes) {
+bool CouldBeOldList(std::string_view bytes) {
+  std::size_t lineLength = 0;
+  for (const char byte : bytes) {
+    if (byte == '\r' || byte == '\n') {
+      lineLength = 0;
+      continue;
+    }
+    const auto code = static_cast<unsigned char>(byte);
+    if ((code < 0x20 && byte != '\t') || code == 0x7F) return false;
+    if (++lineLength > MaxPathBytes) return false;
+  }
+  return true;
+}
+
+std::optional<ListedSounds> SoundsListedIn(std::string_view bytes) {
   const IniFile file = IniFile::Parse(ProfileTextOf(bytes));
+  if (IsCurrentFormat(file)) return CurrentFormatSounds(file);
   // A file from Windows in UTF-16 is never an old list, whatever it holds.
-  if (IsCurrentFormat(file) || HasUtf16ByteOrderMark(bytes)) return CurrentFormatSounds(file);
+  if (HasUtf16ByteOrderMark(bytes) || !CouldBeOldList(bytes)) return std::nullopt;
   // An old list holds the sounds of Btn1 only.
   ListedSounds sounds;
   sounds.OldList = true;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,8 +31,8 @@ int StoredSoundCount(const IniFile& file, int slot);
 std::string StoredSoundPath(const IniFile& file, int slot, int index);
 
 // What a profile file lists, as loading reads it before it looks for any
-// sound: the buttons it makes present, from Btn1 on, and the stored full
-// path of each sound, in list order, as far as a full list goes.
+// sound: its buttons, Btn1 to BtnN and no other, and the stored full path of
+// each sound, in list order, as far as a full list goes.
 struct ListedSounds {
   bool OldList = false;
   int ButtonCount = 0;
@@ -39,7 +40,13 @@ struct ListedSounds {
   int LeftOut = 0;  // the entries beyond a full list
 };
 
+// A file of the current format has at least one button, however few it says.
 ListedSounds CurrentFormatSounds(const IniFile& file);
 // The content of a profile file in either format and any of the encodings
 // it is read in; no content at all reads as an old list without sounds.
-ListedSounds SoundsListedIn(std::string_view bytes);
+// Nothing when the bytes are no profile: neither a "Profile" section nor
+// text that an old list could be.
+std::optional<ListedSounds> SoundsListedIn(std::string_view bytes);
+// Text whose every line could be a path: no NUL and no control character
+// but CR, LF and TAB, no line longer than a path can be.
+bool CouldBeOldList(std::string_view bytes);

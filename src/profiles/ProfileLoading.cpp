@@ -22,6 +22,15 @@ int MissingSoundCount(const ListedSounds& sounds) {
   return missing;
 }
 
+// A profile without a file yet: an empty old list, converted on loading,
+// with the two buttons of a fresh editor.
+ListedSounds NewProfileSounds() {
+  ListedSounds sounds;
+  sounds.OldList = true;
+  sounds.ButtonCount = 2;
+  return sounds;
+}
+
 }  // namespace
 
 bool ProfileStore::LoadProfile(const std::string& name, bool fromBackup) {
@@ -31,20 +40,21 @@ bool ProfileStore::LoadProfile(const std::string& name, bool fromBackup) {
   const std::string path =
       folder_.ProfilePath(name, fromBackup ? ProfileFileKind::Backup : ProfileFileKind::Profile);
   const std::optional<std::string> bytes = ReadFileBytes(path, MaxProfileFileBytes);
-  if (!bytes && StampOf(path)) {
-    // There but unreadable: nothing may later be saved over it under its name.
+  const bool exists = bytes || StampOf(path);
+  const std::optional<ListedSounds> sounds =
+      bytes ? SoundsListedIn(*bytes) : NewProfileSounds();
+  if (!sounds || (!bytes && exists)) {
+    // There but unreadable, or no profile at all: nothing may later be saved
+    // over it under its name, and nothing of it is converted.
     ShowCannotRead(name);
     return false;
   }
-  // A backup is only ever read as a profile of the current format.
-  const ListedSounds sounds =
-      fromBackup ? CurrentFormatSounds(IniFile::Parse(ProfileTextOf(bytes.value_or(""))))
-                 : SoundsListedIn(bytes.value_or(""));
-  ReadListedSounds(sounds, loading);
+  ShowExactlyButtons(sounds->ButtonCount);
+  ReadListedSounds(*sounds, loading);
   if (loading.Stopped) {
     // What was read is only part of the profile: nothing is offered for
     // saving, and an old file stays as it was.
-    ShowLoadingStopped(MissingSoundCount(sounds), loading);
+    ShowLoadingStopped(MissingSoundCount(*sounds), loading);
     profile_.Name.clear();
     return false;
   }
@@ -52,8 +62,8 @@ bool ProfileStore::LoadProfile(const std::string& name, bool fromBackup) {
   // backup being retrieved.
   if (!fromBackup) {
     AskToSaveLoadedChanges(name, loading);
-    if (sounds.OldList) ConvertOldList(name, bytes.value_or(""), sounds.LeftOut);
-    if (!sounds.OldList || sounds.LeftOut == 0) ShowFoundInFolder(loading.Finder);
+    if (sounds->OldList) ConvertOldList(name, bytes.value_or(""), sounds->LeftOut);
+    if (!sounds->OldList || sounds->LeftOut == 0) ShowFoundInFolder(loading.Finder);
   }
   profile_.Name = name;
   return true;
@@ -61,7 +71,6 @@ bool ProfileStore::LoadProfile(const std::string& name, bool fromBackup) {
 
 void ProfileStore::ReadListedSounds(const ListedSounds& sounds, Loading& loading) {
   for (int slot = 0; slot < sounds.ButtonCount && !loading.Stopped; ++slot) {
-    MakePresent(slot);
     for (std::size_t index = 0; index < sounds.Paths[slot].size() && !loading.Stopped; ++index) {
       TakeStoredSound(slot, sounds.Paths[slot][index], loading);
     }

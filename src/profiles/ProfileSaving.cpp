@@ -92,13 +92,17 @@ bool ProfileStore::WriteProfile(const std::string& name, int number) {
 
 bool ProfileStore::SaveProfile(const std::string& name) {
   view_.ShowInfo("", InfoColour::Kept);
-  if (!IsUsableName(name)) return false;
+  if (!IsUsableName(name) || !StoreWithBackup(name, ReadProfileNumber(name))) return false;
+  view_.ShowInfo("Profile saved", InfoColour::Ordinary);
+  return true;
+}
+
+bool ProfileStore::StoreWithBackup(const std::string& name, int number) {
   IniFile file;
-  WriteProfileKeys(file, profile_, ReadProfileNumber(name));
+  WriteProfileKeys(file, profile_, number);
   if (!ReplaceStoredFile(name, ProfileFileKind::Profile, file.Text(), true)) {
     ShowSaveError(name);
     return false;
   }
-  view_.ShowInfo("Profile saved", InfoColour::Ordinary);
   return true;
 }

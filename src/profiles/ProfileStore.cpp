@@ -19,6 +19,15 @@ void ProfileStore::ListProfiles() {
   view_.ShowProfileList();
 }
 
+void ProfileStore::RefreshProfileList() {
+  std::vector<std::string> names = folder_.ProfileNames();
+  if (names == profileList_) return;
+  const std::string selected = CurrentProfileName();
+  profileList_ = std::move(names);
+  selected_ = IndexOf(selected);
+  view_.ShowProfileList();
+}
+
 void ProfileStore::SelectProfile(int index) {
   selected_ = index >= 0 && index < static_cast<int>(profileList_.size()) ? index : -1;
 }
@@ -53,38 +62,49 @@ bool ProfileStore::AskSaveChangedProfile() {
 }
 
 int ProfileStore::CreateProfile() {
-  const NewProfileName asked = AskNewProfileName();
+  const NewProfileName asked = AskNewProfileName(true);
   if (asked.Result == ProfileNameRefused && asked.Name.empty() && !state_.Changed &&
       !CurrentProfileName().empty()) {
     // Unsaved edits stay on screen, still unsaved, and nobody is asked about
     // them in mid-command; without edits the selected profile is reloaded.
     SelectionChanged();
-  } else if (asked.Result == ProfileNameExists) {
-    // That profile is loaded in place of the lists, without a question.
-    state_.Changed = false;
-    Select(IndexOf(asked.Name));
-    SelectionChanged();
   }
   ShowNameRefusal(asked);
+  if (asked.Result == ProfileReplaced) return ReplaceProfile(asked);
   if (asked.Result != ProfileCreated) return asked.Result;
   return WriteNewProfile(asked);
 }
 
-ProfileStore::NewProfileName ProfileStore::AskNewProfileName() {
-  const std::optional<std::string> name =
-      prompts_.AskText("Create profile name...", "Profile Name", "");
-  if (!name) return {ProfileCreationCancelled, ""};
-  if (name->empty() || !IsValidProfileName(*name)) return {ProfileNameRefused, *name};
-  if (folder_.ProfileExists(*name)) return {ProfileNameExists, *name};
-  const int number = NextFreeProfileNumber();
-  if (number > MaxProfileId) {
-    prompts_.Ask(
-        {"You have exceeded the maximum number of profiles (65278). "
-         "Cancelling new profile.",
-         "Maximum Number Of Profiles", PromptButtons::Ok, PromptIcon::Stop});
-    return {TooManyProfiles, *name};
+ProfileStore::NewProfileName ProfileStore::AskNewProfileName(bool mayReplace) {
+  std::string offered;
+  while (true) {
+    const std::optional<std::string> name =
+        prompts_.AskText("Create profile name...", "Profile Name", offered);
+    if (!name) return {ProfileCreationCancelled, ""};
+    if (name->empty() || !IsValidProfileName(*name)) return {ProfileNameRefused, *name};
+    const bool exists = folder_.ProfileExists(*name);
+    if (exists && !mayReplace) return {ProfileNameExists, *name};
+    // No gives the name box back, the name in it, to choose another.
+    if (exists && !AskToReplace(*name)) {
+      offered = *name;
+      continue;
+    }
+    const int number = NextFreeProfileNumber();
+    if (number > MaxProfileId) {
+      prompts_.Ask(
+          {"You have exceeded the maximum number of profiles (65278). "
+           "Cancelling new profile.",
+           "Maximum Number Of Profiles", PromptButtons::Ok, PromptIcon::Stop});
+      return {TooManyProfiles, *name};
+    }
+    return {exists ? ProfileReplaced : ProfileCreated, *name, number};
   }
-  return {ProfileCreated, *name, number};
+}
+
+bool ProfileStore::AskToReplace(const std::string& name) {
+  return prompts_.Ask({"Profile " + name + " already exists. Replace it?", "",
+                       PromptButtons::YesNo, PromptIcon::Exclamation, PromptAnswer::No}) ==
+         PromptAnswer::Yes;
 }
 
 void ProfileStore::ShowNameRefusal(const NewProfileName& asked) {
@@ -115,10 +135,26 @@ int ProfileStore::WriteNewProfile(const NewProfileName& asked) {
   return ProfileCreated;
 }
 
+// Under a fresh number, so that the unit's record of the profile replaced
+// is not taken for this one.
+int ProfileStore::ReplaceProfile(const NewProfileName& asked) {
+  if (!StoreWithBackup(asked.Name, asked.Number)) return ProfileNotWritten;
+  state_.Changed = false;
+  RefreshProfileList();
+  if (IndexOf(asked.Name) < 0) AddToList(asked.Name);
+  Select(IndexOf(asked.Name));
+  profile_.Name = CurrentProfileName();
+  view_.ShowInfo("Profile saved", InfoColour::Ordinary);
+  return ProfileReplaced;
+}
+
 int ProfileStore::NextFreeProfileNumber() {
-  // The lowest number that no listed profile has is at most the list's length.
-  std::vector<bool> taken(profileList_.size() + 1, false);
-  for (const int number : folder_.ReadProfileNumbers(profileList_)) {
+  // Every profile in the folder counts, listed or not, so that a file copied
+  // in while the program runs never shares its number with a new one. The
+  // lowest free number is at most the number of profiles.
+  const std::vector<std::string> stored = folder_.ProfileNames();
+  std::vector<bool> taken(stored.size() + 1, false);
+  for (const int number : folder_.ReadProfileNumbers(stored)) {
     if (number >= 0 && static_cast<std::size_t>(number) < taken.size()) taken[number] = true;
   }
   int number = 0;
@@ -162,9 +198,15 @@ void ProfileStore::RestoreLists(const SongProfile& kept) {
   view_.RefreshCapacity();
 }
 
-void ProfileStore::MakePresent(int slot) {
-  if (profile_.Buttons[slot].Present) return;
-  profile_.Buttons[slot].Present = true;
+void ProfileStore::ShowExactlyButtons(int count) {
+  for (int slot = 0; slot < ButtonSlotCount; ++slot) {
+    ButtonSlot& button = profile_.Buttons[slot];
+    button.Present = slot < count;
+    if (!button.Present && !button.Sounds.empty()) {
+      button.Sounds.clear();
+      view_.ShowSounds(slot);
+    }
+  }
   view_.ShowButtons();
 }
 

@@ -15,6 +15,7 @@
 struct ListedSounds;
 
 // Results of CreateProfile.
+constexpr int ProfileReplaced = 1;  // an existing profile's file took the lists
 constexpr int ProfileCreated = 0;
 constexpr int ProfileNameRefused = -1;  // empty or not usable as a file name
 constexpr int ProfileNameExists = -2;
@@ -53,6 +54,9 @@ class ProfileStore {
 
   // The selector.
   void ListProfiles();
+  // Lists the profiles the folder holds now, keeping the selection by name:
+  // files copied in, removed or renamed while the program runs.
+  void RefreshProfileList();
   // The user chose an item; SelectionChanged follows.
   void SelectProfile(int index);
   void SelectionChanged();
@@ -108,12 +112,19 @@ class ProfileStore {
     std::string Name;
     int Number = NoProfileId;
   };
-  NewProfileName AskNewProfileName();
+  // With mayReplace, the name of an existing profile is offered for
+  // replacing; otherwise it is refused.
+  NewProfileName AskNewProfileName(bool mayReplace);
+  bool AskToReplace(const std::string& name);
   void ShowNameRefusal(const NewProfileName& asked);
   int WriteNewProfile(const NewProfileName& asked);
+  int ReplaceProfile(const NewProfileName& asked);
 
   // Saving.
   bool IsUsableName(const std::string& name);
+  // The lists into the profile's file under the number, the file's old
+  // content kept as its backup.
+  bool StoreWithBackup(const std::string& name, int number);
   bool ReplaceStoredFile(const std::string& name, ProfileFileKind kind, const std::string& bytes,
                          bool keepBackup);
   bool RotateIntoBackup(const std::string& name, const std::string& profilePath, bool& moved);
@@ -122,7 +133,8 @@ class ProfileStore {
   // Changes to the lists, each shown at once.
   void ClearLists();
   void RestoreLists(const SongProfile& kept);
-  void MakePresent(int slot);
+  // Slots 0 to count-1 present, every other one hidden and empty.
+  void ShowExactlyButtons(int count);
   void AppendSound(int slot, SoundEntry entry);
   void ReplaceSound(int slot, std::size_t row, const SoundEntry& entry);
   void RemoveSound(int slot, std::size_t row);

@@ -14,14 +14,18 @@ StoredProfileReading ReadStoredProfile(ProfileFolder& folder, const std::string&
     if (StampOf(path)) reading.Outcome = ProfileReadingOutcome::Unreadable;
     return reading;
   }
+  const std::optional<ListedSounds> sounds = SoundsListedIn(*bytes);
+  if (!sounds) {
+    reading.Outcome = ProfileReadingOutcome::NotAProfile;
+    return reading;
+  }
   reading.Outcome = ProfileReadingOutcome::Read;
-  const ListedSounds sounds = SoundsListedIn(*bytes);
-  reading.OldFormat = sounds.OldList;
-  reading.LeftOut = sounds.LeftOut;
+  reading.OldFormat = sounds->OldList;
+  reading.LeftOut = sounds->LeftOut;
   reading.Number = folder.ReadProfileNumber(name);
-  for (int slot = 0; slot < sounds.ButtonCount; ++slot) {
+  for (int slot = 0; slot < sounds->ButtonCount; ++slot) {
     reading.Profile.Buttons[slot].Present = true;
-    for (const std::string& stored : sounds.Paths[slot]) {
+    for (const std::string& stored : sounds->Paths[slot]) {
       if (std::optional<SoundEntry> sound = FindStoredSound(stored)) {
         reading.Profile.Buttons[slot].Sounds.push_back(std::move(*sound));
       } else {

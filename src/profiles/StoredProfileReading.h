@@ -6,7 +6,7 @@
 #include "profiles/ProfileFolder.h"
 #include "profiles/SongProfile.h"
 
-enum class ProfileReadingOutcome { Read, NotFound, Unreadable };
+enum class ProfileReadingOutcome { Read, NotFound, Unreadable, NotAProfile };
 
 // A stored profile as the editor loads it, read without asking and without
 // writing anything: a file in the old list format is read, not converted,

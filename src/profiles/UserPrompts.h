@@ -9,12 +9,14 @@ enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class PromptIcon { None, Question, Exclamation, Stop };
 enum class PromptAnswer { Ok, Cancel, Yes, No };
 
-// A modal message box. An empty title shows the application's title.
+// A modal message box. An empty title shows the application's title; without
+// a default answer the first button is the default.
 struct Question {
   std::string Text;
   std::string Title;
   PromptButtons Buttons = PromptButtons::Ok;
   PromptIcon Icon = PromptIcon::None;
+  std::optional<PromptAnswer> DefaultAnswer = std::nullopt;
 };
 
 struct FileFilter {
@@ -40,7 +42,8 @@ class UserPrompts {
   virtual PromptAnswer Ask(const Question& question) = 0;
   // The chosen files' full paths, in the dialog's order; empty when cancelled.
   virtual std::vector<std::string> ChooseFiles(const FileDialog& dialog) = 0;
-  // A one-line input box with OK and Cancel; no value when cancelled.
+  // A one-line input box with OK and Cancel, its initial text selected; no
+  // value when cancelled.
   virtual std::optional<std::string> AskText(const std::string& caption, const std::string& prompt,
                                              const std::string& initialText) = 0;
   // True while a question or dialog is open (the editor's timer holds back then).

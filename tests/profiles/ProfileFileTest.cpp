@@ -9,21 +9,37 @@ TEST_F(ProfileFileTest, LoadingAndSavingWriteTheLinesAndKeepTheSaveBeforeAsBacku
   Put("Home.qvt", original);
   Sound("door.mp3", 4096);
   const std::string bell = Sound("bell.wav");
-  Store().Profile().Buttons[2].Present = true;
   const fs::path before = fs::current_path();
   fs::current_path(Sounds());  // where bare names are found
   Store().LoadProfile("Home", false);
   fs::current_path(before);
   EXPECT_EQ(Store().Profile().Buttons[0].Sounds.at(0).SizeText, "4096") << "each sound measured";
   ASSERT_TRUE(Store().SaveProfile("HOME"));
-  const std::string firstSave = ProfileText(5, {{door}, {bell}, {}});
+  const std::string firstSave = ProfileText(5, {{door}, {bell}});
   EXPECT_EQ(Files("Home"), (Names{firstSave, original}));
   EXPECT_EQ(info, "Profile saved");
-  Store().Profile().HideSlot(2);
+  Store().Profile().Buttons[1].Sounds.clear();
   ASSERT_TRUE(Store().SaveProfile("home"));
-  EXPECT_EQ(Files("Home"), (Names{ProfileText(5, {{door}, {bell}}), firstSave}));
+  EXPECT_EQ(Files("Home"), (Names{ProfileText(5, {{door}, {}}), firstSave}));
   Store().LoadProfile("", false);
-  EXPECT_EQ(Store().Profile().SoundCount(), 2) << "an empty name loads nothing, not even lists";
+  EXPECT_EQ(Store().Profile().SoundCount(), 1) << "an empty name loads nothing, not even lists";
+}
+
+TEST_F(ProfileFileTest, ALoadedProfileShowsExactlyItsButtons) {
+  const std::string one = Sound("one.mp3");
+  Put("Eight.qvt", ProfileText(1, std::vector<Names>(8, Names{one})));
+  Put("Two.qvt", ProfileText(2, {{one}, {}}));
+  Put("None.qvt", "[Profile]\r\nID=3\r\nNumButtons=0\r\n");
+  Store().LoadProfile("Eight", false);
+  EXPECT_EQ(Store().Profile().PresentButtonCount(), 8);
+  Store().LoadProfile("Two", false);
+  EXPECT_EQ(Store().Profile().PresentButtonCount(), 2);
+  EXPECT_EQ(Store().Profile().SoundCount(), 1) << "no sound of Btn3 to Btn8 carried over";
+  EXPECT_TRUE(Store().Profile().Buttons[7].Sounds.empty());
+  ASSERT_TRUE(Store().SaveProfile("Two"));
+  EXPECT_EQ(Text("Two.qvt"), ProfileText(2, {{one}, {}}));
+  Store().LoadProfile("None", false);
+  EXPECT_EQ(Store().Profile().PresentButtonCount(), 1) << "a profile has at least Btn1";
 }
 
 TEST_F(ProfileFileTest, MissingSoundsCanBeFoundAgainAndCancelStopsWithoutOfferingASave) {
@@ -103,7 +119,7 @@ TEST_F(ProfileFileTest, OldListsAreConvertedOnlyWhenReadToTheirEnd) {
   Put("Legacy.qvt", "HEAD\r\n" + one + "\r\n" + two + "\r\n");
   EXPECT_EQ(Store().FindProfileByNumber(NoProfileId), "Legacy");
   Store().LoadProfile("Legacy", false);
-  EXPECT_EQ(Files("Legacy"), Names(2, ProfileText(1, {{one, two}, {}})));
+  EXPECT_EQ(Files("Legacy"), Names(2, ProfileText(1, {{one, two}})));
   EXPECT_EQ(Store().FindProfileByNumber(1), "Legacy") << "a number is read again once written";
   Store().LoadProfile("Ghost", false);
   EXPECT_EQ(Text("Ghost.qvt"), ProfileText(2, {{}, {}})) << "a name without a file";
@@ -123,8 +139,8 @@ TEST_F(ProfileFileTest, OldListsAreConvertedOnlyWhenReadToTheirEnd) {
   Put("Long.qvt", longList);
   files.Calls.clear();
   Store().LoadProfile("Long", false);
-  EXPECT_TRUE(Files("Long") == (Names{ProfileText(2, {Names(254, one), {}}), longList}))
-      << "the old list is kept as the backup when it did not fit";
+  EXPECT_TRUE(Files("Long") == (Names{ProfileText(3, {Names(254, one)}), longList}))
+      << "the old list is kept as the backup when it did not fit; Ghost, unlisted, holds 2";
   EXPECT_EQ(files.Calls.at(2), "rename .Long.BAK.saving Long.BAK")
       << "the old list reaches the backup before the file is rewritten";
   EXPECT_EQ(info, "Old list: 46 sounds left out, kept in Long.BAK");
@@ -218,8 +234,8 @@ TEST_F(ProfileFileTest, RetrievingTheBackupReadsOnlyTheBackupAndWritesNothing) {
   fs::remove(Profiles() + "Home.qvt");
   Put("Home.BAK", "HEAD\r\n" + one + "\r\n");
   Store().RetrieveBackup();
-  EXPECT_EQ(Store().Profile().SoundCount(), 0) << "the backup is read as it is, not converted";
-  EXPECT_EQ(Files("Home"), (Names{"", "HEAD\r\n" + one + "\r\n"}));
+  EXPECT_EQ(FileNames(0), Names{"one.mp3"}) << "an old list as the backup is read as it is";
+  EXPECT_EQ(Files("Home"), (Names{"", "HEAD\r\n" + one + "\r\n"})) << "and not converted";
 }
 
 TEST_F(ProfileFileTest, BadInputLoadsWhatCanBeReadAndChangesNothing) {
@@ -238,4 +254,45 @@ TEST_F(ProfileFileTest, BadInputLoadsWhatCanBeReadAndChangesNothing) {
   EXPECT_EQ(Store().ReadProfileNumber("Junk"), NoProfileId);
   EXPECT_TRUE(Text("Junk.qvt") == junk);
   EXPECT_TRUE(prompts.AllAnswersUsed());
+}
+
+TEST_F(ProfileFileTest, AFileThatIsNoProfileIsNeitherLoadedNorConverted) {
+  std::string random(3000, '\0');
+  for (std::size_t i = 0; i < random.size(); ++i) random[i] = static_cast<char>(i * 131 + (i >> 3));
+  const std::pair<const char*, std::string> notProfiles[] = {
+      {"Random", random},
+      {"Picture", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)},
+      {"Nul", std::string("C:\\Sounds\\ding.mp3\r\nC:\\Sounds\\do") + '\0' + "ng.mp3\r\n"},
+      {"Long line", "HEAD\r\n" + std::string(4097, 'x') + "\r\n"},
+      {"Wide", std::string("\xFF\xFE") + std::string("a\0b\0", 4)}};
+  for (const auto& [name, bytes] : notProfiles) {
+    SCOPED_TRACE(name);
+    Put(std::string(name) + ".qvt", bytes);
+    prompts = {};
+    prompts.Answers = {Ok};
+    Store().ListProfiles();
+    Choose(name);
+    EXPECT_EQ(prompts.Questions, (std::vector<Question>{{"Profile " + std::string(name) +
+                                                             " cannot be read.",
+                                                         "", PromptButtons::Ok,
+                                                         PromptIcon::Exclamation}}));
+    EXPECT_EQ(Files(name), (Names{bytes, ""})) << "untouched, nothing converted";
+    EXPECT_EQ(Store().CurrentProfileName(), "");
+  }
+  Put("Paths.qvt", "HEAD\r\n/a\tb.mp3\r\n\r\n" + std::string(4096, 'x') + "\r\n");
+  prompts = {};
+  prompts.Answers = {No, No, No, No};
+  Store().LoadProfile("Paths", false);
+  EXPECT_EQ(prompts.Questions.size(), 4u) << "three missing paths and the save question";
+}
+
+TEST_F(ProfileFileTest, DroppingAMissingSoundWhileLoadingOffersToSaveTheProfileWithoutIt) {
+  const std::string kept = Sound("kept.mp3");
+  Put("Hall.qvt", ProfileText(6, {{"/gone/\x1b[31mred\a.mp3", kept}}));
+  prompts.Answers = {No, Yes};
+  Store().LoadProfile("Hall", false);
+  EXPECT_EQ(prompts.Questions.at(0).Text.substr(0, 37), "The file : /gone/\\x1b[31mred\\x07.mp3 ")
+      << "control characters are shown, never sent";
+  EXPECT_EQ(prompts.Questions.at(1).Title, "Profile Has Changed");
+  EXPECT_EQ(Text("Hall.qvt"), ProfileText(6, {{kept}}));
 }

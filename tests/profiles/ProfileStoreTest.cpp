@@ -36,18 +36,18 @@ TEST_F(ProfileStoreTest, NewAsksForTheNameFirstAndARefusedNameLeavesTheOpenProfi
   infoColour = InfoColour::Failure;
   Store().New();
   EXPECT_EQ(prompts.TextCaptions.at(0), "Create profile name...");
-  EXPECT_EQ(Text("Fresh.qvt"), ProfileText(2, {{}, {}}));
+  EXPECT_EQ(Text("Fresh.qvt"), ProfileText(2, {{}})) << "the buttons of A, emptied";
   EXPECT_EQ(Store().CurrentProfileName(), "Fresh");
   EXPECT_EQ(info, "Profile created");
   EXPECT_EQ(infoColour, InfoColour::Failure) << "keeps the colour the line had";
 
   // Unsaved edits are offered for saving before the name is asked.
-  AddSound(1, "two.mp3");
+  AddSound(0, "two.mp3");
   prompts.Answers = {Yes};
   prompts.Texts = {std::nullopt};
   Store().New();
   EXPECT_EQ(prompts.Questions.at(0).Title, "Profile Changed");
-  EXPECT_EQ(Text("Fresh.qvt"), ProfileText(2, {{}, {Sounds() + "two.mp3"}}));
+  EXPECT_EQ(Text("Fresh.qvt"), ProfileText(2, {{Sounds() + "two.mp3"}}));
   EXPECT_EQ(info, "Cancelled new profile");
 
   for (const char* name : {"a/b", "a\\b", "a:b", "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b",
@@ -141,20 +141,41 @@ TEST_F(ProfileStoreTest, SavesClearChangedOnlyWhenTheySavedAndNeverLoseTheProfil
   EXPECT_EQ(Store().Profile().Name, "Second");
 }
 
-TEST_F(ProfileStoreTest, SaveAsAsksNothingInMidCommandAboutTheEditsItSaves) {
+TEST_F(ProfileStoreTest, SaveAsOntoAnExistingNameAsksToReplaceItAndNeverLosesTheEdits) {
   Put("A.qvt", ProfileText(0, {{}, {}}));
-  Put("B.qvt", ProfileText(1, {{Sound("b.mp3")}, {}}));
+  const Names before = {ProfileText(1, {{Sound("b.mp3")}, {}}), "old backup"};
+  Put("B.qvt", before[0]);
+  Put("B.BAK", before[1]);
   Choose("A");
   AddSound(0, "edit.mp3");
-  prompts.Texts = {"", "b"};  // no question is scripted: one asked fails the test
+  prompts.Texts = {""};
   Store().SaveAs();
   EXPECT_EQ(info, "Cannot save profile with out a name");
   EXPECT_EQ(FileNames(0), Names{"edit.mp3"}) << "an empty name cancels, the edits stay";
   EXPECT_TRUE(Store().State().Changed);
+
+  // No gives the name box back with the name in it; Cancel there changes nothing.
+  prompts.Texts = {"b", std::nullopt};
+  prompts.Answers = {No};
   Store().SaveAs();
-  EXPECT_EQ(info, "Profile with the same name already exists");
-  EXPECT_EQ(Store().CurrentProfileName(), "B");
-  EXPECT_EQ(FileNames(0), Names{"b.mp3"}) << "an existing name opens that profile";
+  EXPECT_EQ(prompts.Questions.at(0),
+            (Question{"Profile b already exists. Replace it?", "", PromptButtons::YesNo,
+                      PromptIcon::Exclamation, No}));
+  EXPECT_EQ(prompts.InitialTexts, (Names{"", "", "b"}));
+  EXPECT_EQ(Files("B"), before);
+  EXPECT_EQ(Files("A"), (Names{ProfileText(0, {{}, {}}), ""}));
+  EXPECT_EQ(FileNames(0), Names{"edit.mp3"});
+  EXPECT_EQ(Store().CurrentProfileName(), "A");
+  EXPECT_TRUE(Store().State().Changed);
+
+  // Yes: the lists go into B under a fresh number, its old content into its backup.
+  prompts.Texts = {"b"};
+  prompts.Answers = {Yes};
+  Store().SaveAs();
+  EXPECT_EQ(Files("B"), (Names{ProfileText(2, {{Sounds() + "edit.mp3"}, {}}), before[0]}));
+  EXPECT_EQ(Store().CurrentProfileName() + "|" + Store().Profile().Name, "B|B");
+  EXPECT_FALSE(Store().State().Changed);
+  EXPECT_EQ(info, "Profile saved");
   EXPECT_EQ(Files("A"), (Names{ProfileText(0, {{}, {}}), ""}));
 }
 
@@ -267,4 +288,19 @@ TEST_F(ProfileStoreTest, CheckingSoundFilesFindsDropsOrCancels) {
   EXPECT_EQ(prompts.Dialogs.at(1).InitialFolder, Sounds()) << "where the last sound was found";
   EXPECT_EQ(Store().CheckSoundFiles().Result, CheckCancelled);
   EXPECT_EQ(FileNames(0), (Names{"here.mp3", "gone4.mp3"}));
+}
+
+TEST_F(ProfileStoreTest, TheSelectorFollowsTheFolderAndNewNumbersAreFreeOnDisk) {
+  Put("A.qvt", ProfileText(0, {{}, {}}));
+  Put("B.qvt", ProfileText(1, {{}, {}}));
+  Choose("A");
+  Put("Copied.qvt", ProfileText(2, {{}, {}}));  // copied in while the program runs
+  prompts.Texts = {"Fresh"};
+  Store().New();
+  EXPECT_EQ(Text("Fresh.qvt"), ProfileText(3, {{}, {}})) << "2 is the copied file's";
+  fs::remove(Profiles() + "B.qvt");
+  fs::rename(Profiles() + "A.qvt", Profiles() + "Renamed.qvt");
+  Store().RefreshProfileList();
+  EXPECT_EQ(Store().ProfileList(), (Names{"Copied", "Fresh", "Renamed"}));
+  EXPECT_EQ(Store().CurrentProfileName(), "Fresh");
 }

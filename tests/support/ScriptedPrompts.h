@@ -8,8 +8,8 @@
 #include "profiles/UserPrompts.h"
 
 inline bool operator==(const Question& a, const Question& b) {
-  return std::tie(a.Text, a.Title, a.Buttons, a.Icon) ==
-         std::tie(b.Text, b.Title, b.Buttons, b.Icon);
+  return std::tie(a.Text, a.Title, a.Buttons, a.Icon, a.DefaultAnswer) ==
+         std::tie(b.Text, b.Title, b.Buttons, b.Icon, b.DefaultAnswer);
 }
 inline void PrintTo(const Question& q, std::ostream* out) {
   *out << q.Title << ": " << q.Text;
@@ -25,6 +25,7 @@ class ScriptedPrompts final : public UserPrompts {
   std::vector<Question> Questions;
   std::vector<FileDialog> Dialogs;
   std::vector<std::string> TextCaptions;
+  std::vector<std::string> InitialTexts;
   bool Open = false;  // as if a question were open while the test runs
 
   PromptAnswer Ask(const Question& question) override {
@@ -36,8 +37,9 @@ class ScriptedPrompts final : public UserPrompts {
     return Next(ChosenFiles, "file dialog: " + dialog.Title);
   }
   std::optional<std::string> AskText(const std::string& caption, const std::string&,
-                                     const std::string&) override {
+                                     const std::string& initialText) override {
     TextCaptions.push_back(caption);
+    InitialTexts.push_back(initialText);
     return Next(Texts, "input box: " + caption);
   }
   bool IsOpen() const override { return Open; }
