@@ -4,6 +4,7 @@
 #include <QUrl>
 
 #include "profiles/UserPrompts.h"
+#include "profiles/VisibleText.h"
 
 void OpenDocument(AppPorts& ports, const QString& relativePath, const QString& failureMessage) {
   OpenWithDefaultProgram(ports, QString::fromStdString(ports.ProgramFolder) + relativePath,
@@ -19,6 +20,6 @@ void OpenWithDefaultProgram(AppPorts& ports, const QString& path, const QString&
     return;
   }
   if (ports.OpenUrl(QUrl::fromLocalFile(path))) return;
-  ports.Prompts.Ask({"No program is installed to open " + file.fileName().toStdString() + ".", "",
+  ports.Prompts.Ask({"No program is installed to open " + VisibleText(file.fileName().toStdString()) + ".", "",
                      PromptButtons::Ok, PromptIcon::None});
 }

@@ -9,6 +9,8 @@ class QLabel;
 inline const QColor FailureColour{255, 0, 0};
 inline const QColor SuccessColour{0, 128, 0};
 inline const QColor OrdinaryColour{0, 0, 0};
+// A success that left something out.
+inline const QColor PartialSuccessColour{176, 96, 0};
 
 void ShowStatusText(QLabel* label, const QString& text, const QColor& colour);
 // Changes the text and keeps the label's colour.

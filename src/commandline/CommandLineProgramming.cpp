@@ -6,7 +6,9 @@
 #include "commandline/ExitStatus.h"
 #include "commandline/ProgressReport.h"
 #include "device/SoundPacking.h"
+#include "profiles/SoundFormat.h"
 #include "profiles/StoredProfileReading.h"
+#include "profiles/VisibleText.h"
 
 namespace {
 
@@ -28,6 +30,17 @@ std::vector<ListedSound> ProgramListOf(const SongProfile& profile) {
   return sounds;
 }
 
+// The names of the sound files that do not decode as MP3 or WAV sounds.
+std::vector<std::string> NotSounds(const SongProfile& profile) {
+  std::vector<std::string> names;
+  for (const ButtonSlot& button : profile.Buttons) {
+    for (const SoundEntry& sound : button.Sounds) {
+      if (!DecodeSound(sound.FullPath())) names.push_back(sound.FileName);
+    }
+  }
+  return names;
+}
+
 // The song data of each memory that receives some, in the order of writing.
 std::vector<std::int64_t> DataBytesPerMemory(const SoundPacking& packing) {
   std::vector<std::int64_t> bytes;
@@ -45,18 +58,31 @@ int CommandLineFrontEnd::ProgramProfile(const std::string& name) {
   std::ostream& err = ports_.Err;
   const StoredProfileReading reading = ReadStoredProfile(folder_, name);
   if (reading.Outcome == ProfileReadingOutcome::NotFound) {
-    err << "No profile named \"" << name << "\" in " << folder_.Path() << "\n";
+    err << "No profile named \"" << VisibleText(name) << "\" in " << VisibleText(folder_.Path())
+        << "\n";
     return ExitProfileNotReadable;
   }
   if (reading.Outcome == ProfileReadingOutcome::Unreadable) {
-    err << "Profile " << name << " cannot be read.\n";
+    err << "Profile " << VisibleText(name) << " cannot be read.\n";
+    return ExitProfileNotReadable;
+  }
+  if (reading.Outcome == ProfileReadingOutcome::NotAProfile) {
+    err << "Profile " << VisibleText(name) << " is not a profile file\n";
     return ExitProfileNotReadable;
   }
   if (!reading.MissingSounds.empty()) {
     for (const std::string& path : reading.MissingSounds) {
-      err << "The file : " << path << " does not exist or has been moved.\n";
+      err << "The file : " << VisibleText(path) << " does not exist or has been moved.\n";
     }
     err << "Nothing was sent to the unit.\n";
+    return ExitSoundMissing;
+  }
+  if (const std::vector<std::string> notSounds = NotSounds(reading.Profile); !notSounds.empty()) {
+    err << "These files are not MP3 or WAV sounds: ";
+    for (std::size_t at = 0; at < notSounds.size(); ++at) {
+      err << (at > 0 ? ", " : "") << VisibleText(notSounds[at]);
+    }
+    err << "\nNothing was sent to the unit.\n";
     return ExitSoundMissing;
   }
 
@@ -87,10 +113,11 @@ int CommandLineFrontEnd::ProgramProfile(const std::string& name) {
 
   // The run packs the same way, so this is what it will write.
   const SoundPacking packing = PackSounds(sizes, probe.Status);
-  *messages_ << name << ": " << sounds.size() << (sounds.size() == 1 ? " sound, " : " sounds, ")
+  *messages_ << VisibleText(name) << ": " << sounds.size() << (sounds.size() == 1 ? " sound, " : " sounds, ")
              << packing.FittingCount << " fit in the unit's memory\n";
   for (std::size_t row = packing.FittingCount; row < sounds.size(); ++row) {
-    *messages_ << "Does not fit in the unit's memory: " << sounds[row].Row.FileName << " (Btn"
+    *messages_ << "Does not fit in the unit's memory: " << VisibleText(sounds[row].Row.FileName)
+               << " (Btn"
                << sounds[row].ButtonNumber << ", " << sounds[row].Row.Size << " bytes)\n";
   }
   *messages_ << std::flush;
@@ -101,7 +128,13 @@ int CommandLineFrontEnd::ProgramProfile(const std::string& name) {
   progress.Finish();
   if (result.Succeeded()) {
     const std::int64_t elapsed = ports_.Time.NowMilliseconds() - start;
-    *messages_ << SuccessText(elapsed, result.NotWrittenCount) << "\n" << std::flush;
+    *messages_ << SuccessText(elapsed, result.NotWrittenCount) << "\n";
+    std::vector<int> buttonOfRow;
+    for (const ListedSound& sound : sounds) buttonOfRow.push_back(sound.ButtonNumber);
+    const std::string emptyButtons =
+        EmptyButtonsText(ButtonsLeftEmpty(buttonOfRow, sounds.size() - result.NotWrittenCount));
+    if (!emptyButtons.empty()) *messages_ << emptyButtons << "\n";
+    *messages_ << std::flush;
   } else {
     err << result.ErrorText << "\n";
   }

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "commandline/ExitStatus.h"
+#include "profiles/VisibleText.h"
 
 namespace {
 
@@ -18,12 +19,14 @@ const char* const ExitStatuses =
     "  1  unexpected error\n"
     "  2  usage: unknown option, missing value, stray argument, --program given\n"
     "     twice, --json without --status or --list\n"
-    "  3  profile not found or unreadable\n"
-    "  4  a sound file of the profile is missing (nothing is sent)\n"
+    "  3  profile not found, unreadable or not a profile file\n"
+    "  4  a sound file of the profile is missing or not an MP3 or WAV sound\n"
+    "     (nothing is sent)\n"
     "  5  programmer not found\n"
     "  6  unit not connected: the programmer is there, the unit does not answer\n"
     "  7  nothing fits: no sound of the profile fits into the unit, or it has none\n"
-    "  8  writing or verifying failed\n";
+    "  8  writing or verifying failed\n"
+    "  9  written and verified, but sounds were left out: they did not fit\n";
 
 // Every option, so that help and parsing never differ.
 void AddOptions(QCommandLineParser& parser) {
@@ -105,7 +108,7 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments) {
 
 int PrintTextAnswer(const CommandLineRequest& request, std::ostream& out, std::ostream& err) {
   if (!request.Error.empty()) {
-    err << "vantora-programmer: " << request.Error << "\n"
+    err << "vantora-programmer: " << VisibleText(request.Error) << "\n"
         << "Try 'vantora-programmer --help' for more information.\n";
     return ExitUsage;
   }

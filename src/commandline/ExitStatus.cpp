@@ -3,7 +3,7 @@
 int ExitStatusFor(const ProgrammingResult& result) {
   switch (result.Code) {
     case ProgrammingSucceeded:
-      return ExitSuccess;
+      return result.NotWrittenCount > 0 ? ExitSoundsLeftOut : ExitSuccess;
     case ProgrammerUnreachable:
       return ExitProgrammerNotFound;
     case NoSongsToProgram:

@@ -13,6 +13,7 @@ constexpr int ExitProgrammerNotFound = 5;
 constexpr int ExitUnitNotConnected = 6;
 constexpr int ExitNothingFits = 7;
 constexpr int ExitWriteFailed = 8;
+constexpr int ExitSoundsLeftOut = 9;  // written and verified, but sounds were left out
 
 // The exit status of a programming run's result.
 int ExitStatusFor(const ProgrammingResult& result);

@@ -3,6 +3,8 @@
 #include <QJsonArray>
 #include <iomanip>
 
+#include "profiles/VisibleText.h"
+
 namespace {
 
 std::string NumberText(int number) {
@@ -10,6 +12,7 @@ std::string NumberText(int number) {
 }
 
 std::string Notes(const ProfileSummary& profile) {
+  if (profile.NotAProfile) return " (not a profile)";
   if (!profile.Readable) return " (cannot be read)";
   std::string notes;
   if (profile.OldFormat) notes += "old format";
@@ -28,6 +31,7 @@ ProfileSummary SummaryOf(const std::string& name, const StoredProfileReading& re
   ProfileSummary summary{name};
   summary.OnUnit = onUnit;
   summary.Readable = reading.Outcome == ProfileReadingOutcome::Read;
+  summary.NotAProfile = reading.Outcome == ProfileReadingOutcome::NotAProfile;
   if (!summary.Readable) return summary;
   summary.OldFormat = reading.OldFormat;
   summary.Number = reading.Number;
@@ -51,7 +55,7 @@ void PrintProfileList(std::ostream& out, const std::vector<ProfileSummary>& prof
     out << (profile.OnUnit ? '*' : ' ') << std::setw(7)
         << (profile.Readable ? NumberText(profile.Number) : "-") << std::setw(8)
         << (profile.Readable ? std::to_string(profile.Sounds) : "-") << std::setw(13)
-        << (profile.Readable ? std::to_string(profile.Bytes) : "-") << "  " << profile.Name
+        << (profile.Readable ? std::to_string(profile.Bytes) : "-") << "  " << VisibleText(profile.Name)
         << Notes(profile) << "\n";
     marked = marked || profile.OnUnit;
   }

@@ -12,6 +12,7 @@
 struct ProfileSummary {
   std::string Name;
   bool Readable = true;
+  bool NotAProfile = false;  // there and readable, but no profile file
   bool OldFormat = false;
   int Number = NoProfileId;
   int Buttons = 0;

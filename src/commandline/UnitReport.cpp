@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "commandline/ExitStatus.h"
+#include "profiles/VisibleText.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ void PrintUnitStatus(std::ostream& out, const ProbeOutcome& probe,
     out << "Programmer Not Found\n";
     return;
   }
-  out << "Programmer: " << probe.Programmer << "\n";
+  out << "Programmer: " << VisibleText(probe.Programmer) << "\n";
   if (!status.UnitPresent) {
     out << "Unit: Disconnected\n";
     return;
@@ -58,7 +59,8 @@ void PrintUnitStatus(std::ostream& out, const ProbeOutcome& probe,
       << "Buttons: " << status.ButtonCount << "\n"
       << "Firmware: " << (status.FirmwareVersion.empty() ? "unknown" : status.FirmwareVersion)
       << "\n"
-      << "Profile On Vantora : " << (profileOnUnit.empty() ? "None" : profileOnUnit) << "\n";
+      << "Profile On Vantora : " << (profileOnUnit.empty() ? "None" : VisibleText(profileOnUnit))
+      << "\n";
 }
 
 void AddUnitStatus(QJsonObject& json, const ProbeOutcome& probe, const std::string& profileOnUnit) {

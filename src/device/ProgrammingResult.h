@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The codes of a programming run: 0 is success, each failing step has its own.
 constexpr int ProgrammingSucceeded = 0;
@@ -40,3 +41,8 @@ std::string SecondsText(std::int64_t milliseconds);
 // What a successful run shows: "Success! 3 seconds", and how many sounds it
 // left out when some did not fit.
 std::string SuccessText(std::int64_t elapsedMilliseconds, std::size_t notWrittenCount);
+// The buttons (1 to 8) that had sounds and got none written, given each
+// row's button in list order and how many rows were written; the line that
+// names them ("Btn2 has no sound on the unit"), empty when there are none.
+std::vector<int> ButtonsLeftEmpty(const std::vector<int>& buttonOfRow, std::size_t writtenCount);
+std::string EmptyButtonsText(const std::vector<int>& buttons);

@@ -1,5 +1,7 @@
 #include "device/SoundPacking.h"
 
+#include <algorithm>
+
 namespace {
 
 bool CanEverFit(std::int64_t size) {
@@ -25,7 +27,14 @@ SoundPacking PackSounds(std::span<const std::int64_t> sizes, const UnitStatus& s
     }
     next = assignment.Next;
     packing.Memories.push_back(assignment);
+    packing.LargestCapacity = std::max(packing.LargestCapacity, memory.Capacity);
   }
   packing.FittingCount = next;
+  if (next < sizes.size()) {
+    const std::int64_t size = sizes[next];
+    const bool fitsNowhere =
+        !CanEverFit(size) || size + SoundOverheadBytes > std::int64_t{packing.LargestCapacity};
+    packing.Stop = fitsNowhere ? PackingStop::SoundLargerThanEveryMemory : PackingStop::MemoriesFull;
+  }
   return packing;
 }

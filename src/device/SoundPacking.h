@@ -25,12 +25,24 @@ struct MemoryAssignment {
   std::size_t SongCount() const { return Next - First; }
 };
 
+// Why the sounds after the fitting ones are left out.
+enum class PackingStop {
+  AllPlaced,
+  // The first sound left out is larger than every memory (or than the wire's 24 bits).
+  SoundLargerThanEveryMemory,
+  // The memories left cannot take the first sound left out.
+  MemoriesFull,
+};
+
 struct SoundPacking {
   // One entry per recognised memory, in slot order, also for memories that
   // receive no sound.
   std::vector<MemoryAssignment> Memories;
   // The sounds from the first onwards that were placed; the rest do not fit.
   std::size_t FittingCount = 0;
+  PackingStop Stop = PackingStop::AllPlaced;
+  // The usable bytes of the largest recognised memory.
+  std::uint32_t LargestCapacity = 0;
 };
 
 // Packs the sounds, given by their sizes in global order (all of Btn1 first),

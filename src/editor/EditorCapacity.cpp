@@ -3,11 +3,13 @@
 #include <QLabel>
 #include <QLocale>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTreeView>
 #include <algorithm>
 #include <vector>
 
+#include "app/StatusText.h"
 #include "device/SoundPacking.h"
 #include "editor/ProfileEditor.h"
 #include "editor/SoundListModel.h"
@@ -25,6 +27,21 @@ QString GroupedNumber(std::int64_t number) {
   return locale.toString(static_cast<qlonglong>(number));
 }
 
+// Why the rows from the first that does not fit on are left out.
+std::string DoesNotFitTip(const SoundPacking& packing) {
+  switch (packing.Stop) {
+    case PackingStop::SoundLargerThanEveryMemory:
+      return "Does not fit: each sound must fit into one memory of the unit (the largest holds " +
+             GroupedNumber(packing.LargestCapacity).toStdString() +
+             " bytes); it and every sound after it are left out";
+    case PackingStop::MemoriesFull:
+      return "Does not fit: the unit's memories are full from here on";
+    case PackingStop::AllPlaced:
+      break;
+  }
+  return {};
+}
+
 }  // namespace
 
 const UnitStatus& ProfileEditor::Unit() const {
@@ -40,35 +57,50 @@ std::int64_t ProfileEditor::UsedBytes() const {
   return used;
 }
 
-void ProfileEditor::RefreshCapacity() {
-  const std::int64_t capacity = Unit().TotalCapacity();
-  const std::int64_t percent = capacity > 0 ? UsedBytes() * 100 / capacity : 0;
-  ProgressBar1->setValue(static_cast<int>(std::clamp<std::int64_t>(percent, 0, 100)));
-  if (store_.State().UnitConnected) CountFittingSounds();
-  // Repaints are coalesced: many changes in a row draw the lists once.
-  for (int slot = 0; slot < ButtonSlotCount; ++slot) {
-    if (PageControl1->isTabVisible(slot)) ListViews[slot]->viewport()->update();
-  }
-}
-
-void ProfileEditor::CountFittingSounds() {
+SoundPacking ProfileEditor::PackProfile() const {
   std::vector<std::int64_t> sizes;
   for (const ButtonSlot& button : store_.Profile().Buttons) {
     if (!button.Present) continue;
     for (const SoundEntry& sound : button.Sounds) sizes.push_back(sound.Size());
   }
-  store_.State().FittingSoundCount = static_cast<int>(PackSounds(sizes, Unit()).FittingCount);
+  return ::PackSounds(sizes, Unit());
+}
+
+void ProfileEditor::RefreshCapacity() {
+  const std::int64_t capacity = Unit().TotalCapacity();
+  const std::int64_t used = UsedBytes();
+  const std::int64_t percent = capacity > 0 ? used * 100 / capacity : 0;
+  ProgressBar1->setValue(static_cast<int>(std::clamp<std::int64_t>(percent, 0, 100)));
+  EditorState& state = store_.State();
+  const SoundPacking packing = PackProfile();
+  state.FittingSoundCount = state.UnitConnected ? static_cast<int>(packing.FittingCount) : 0;
+  misfitTip_ = QString::fromStdString(DoesNotFitTip(packing));
+  ShowCapacityPanels(capacity, used);
+  // Sounds that entered without the decoder's check get it now.
+  soundChecks_.CheckInBackground(store_.Profile());
+  // Repaints are coalesced: many changes in a row draw the lists once.
+  for (int slot = 0; slot < ButtonSlotCount; ++slot) {
+    if (PageControl1->isTabVisible(slot)) soundLists_[slot]->ShowNewLook();
+  }
+}
+
+void ProfileEditor::ShowCapacityPanels(std::int64_t capacity, std::int64_t used) {
+  statusPanels_[1]->setText(QStringLiteral("Size : ") + GroupedNumber(capacity));
+  statusPanels_[2]->setText(QStringLiteral("Used : ") + GroupedNumber(used));
+  QLabel* remaining = statusPanels_[3];
+  const bool over = used > capacity;
+  QPalette palette = StatusBar1->palette();
+  if (over) palette.setColor(QPalette::WindowText, FailureColour);
+  remaining->setPalette(palette);
+  remaining->setText(over ? QStringLiteral("Over by ") + GroupedNumber(used - capacity)
+                          : QStringLiteral("Remaining : ") + GroupedNumber(capacity - used));
 }
 
 void ProfileEditor::UpdateStatusBar() {
   const UnitStatus& unit = Unit();
-  const std::int64_t capacity = unit.TotalCapacity();
-  const std::int64_t used = UsedBytes();
   statusPanels_[0]->setText(unit.UnitPresent ? QStringLiteral("Connected")
                                              : QStringLiteral("Disconnected"));
-  statusPanels_[1]->setText(QStringLiteral("Size : ") + GroupedNumber(capacity));
-  statusPanels_[2]->setText(QStringLiteral("Used : ") + GroupedNumber(used));
-  statusPanels_[3]->setText(QStringLiteral("Remaining : ") + GroupedNumber(capacity - used));
+  ShowCapacityPanels(unit.TotalCapacity(), UsedBytes());
   statusPanels_[4]->setText(
       QStringLiteral("Profile On Vantora : ") +
       QString::fromStdString(store_.FindProfileByNumber(unit.Slots[0].ProfileNumber)));
@@ -98,9 +130,8 @@ void ProfileEditor::Timer1Timer() {
       // The bar must not go on counting the sounds of the tabs just hidden.
       RefreshCapacity();
     } else if (!Unit().UnitPresent && state.UnitConnected) {
-      RefreshCapacity();
       state.UnitConnected = false;
-      state.FittingSoundCount = 0;
+      RefreshCapacity();
     }
   }
   UpdateStatusBar();
@@ -116,6 +147,8 @@ void ProfileEditor::bbNextClick() {
   // Edits that could not be saved keep the editor, with the error shown.
   if (state.Changed && !store_.AskSaveChangedProfile()) return;
   const SoundFileCheck check = store_.CheckSoundFiles();
+  // Sounds found again or dropped change what fits, whatever came after.
+  RefreshCapacity();
   if (check.Result == CheckCancelled) return;
   const std::string name = store_.CurrentProfileName();
   // A profile that could not be saved stays on the editor with its error
@@ -124,9 +157,18 @@ void ProfileEditor::bbNextClick() {
     state.Changed = true;
     return;
   }
-  if (total > 0) {
-    ShowInPlaceOf(windows_.Form1, this);
-  } else {
+  if (total == 0) {
     ShowInfo("No Songs To Program", InfoColour::Failure);
+    return;
   }
+  // The decoder's word on every sound, also those whose check is still under way.
+  const std::vector<SoundEntry> notSounds = soundChecks_.NotSoundsNow(store_.Profile());
+  if (!notSounds.empty()) {
+    RefreshCapacity();
+    QStringList names;
+    for (const SoundEntry& sound : notSounds) names << QString::fromStdString(sound.FileName);
+    ShowRefusedFiles(names);
+    return;
+  }
+  ShowInPlaceOf(windows_.Form1, this);
 }

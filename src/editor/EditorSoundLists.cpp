@@ -5,6 +5,7 @@
 #include <QDrag>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTabWidget>
@@ -17,6 +18,7 @@
 #include "editor/SoundListModel.h"
 #include "profiles/SoundAdding.h"
 #include "profiles/UserPrompts.h"
+#include "profiles/VisibleText.h"
 
 namespace {
 
@@ -39,8 +41,9 @@ bool ProfileEditor::AddSoundFile(const QString& path) {
     isSound = !addition.NotASound;
     if (addition.Sound) {
       WarnIfLargerThanUnit(*addition.Sound);
+      soundChecks_.Remember(*addition.Sound, true);
       soundLists_[slot]->AppendSound(std::move(*addition.Sound));
-      store_.State().Changed = true;
+      MarkEdited();
     }
   }
   RefreshCapacity();
@@ -56,8 +59,18 @@ void ProfileEditor::WarnIfLargerThanUnit(const SoundEntry& sound) {
 
 void ProfileEditor::ShowRefusedFiles(const QStringList& names) {
   if (names.isEmpty()) return;
-  ports_.Prompts.Ask({"These files are not MP3 or WAV sounds: " + names.join(", ").toStdString(),
-                      "", PromptButtons::Ok, PromptIcon::Exclamation});
+  ports_.Prompts.Ask(
+      {"These files are not MP3 or WAV sounds: " + VisibleText(names.join(", ").toStdString()), "",
+       PromptButtons::Ok, PromptIcon::Exclamation});
+}
+
+void ProfileEditor::MarkEdited() {
+  store_.State().Changed = true;
+  // What the last save reported no longer holds once the lists changed.
+  const QString shown = Info->text();
+  if (shown == QLatin1String("Profile saved") || shown == QLatin1String("Profile created")) {
+    ShowInfo("", InfoColour::Kept);
+  }
 }
 
 void ProfileEditor::AddSounds() {
@@ -81,9 +94,34 @@ void ProfileEditor::AddSongs2Click() {
 }
 
 void ProfileEditor::RemoveCheckedSounds() {
+  int removed = 0;
   for (int slot = 0; slot < ButtonSlotCount; ++slot) {
-    if (!PageControl1->isTabVisible(slot)) continue;
-    if (soundLists_[slot]->RemoveCheckedSounds()) store_.State().Changed = true;
+    if (PageControl1->isTabVisible(slot)) removed += soundLists_[slot]->RemoveCheckedSounds();
+  }
+  EndRemoval(removed > 0 ? removed : RemoveHighlightedSounds());
+}
+
+void ProfileEditor::RemoveSoundsOfShownList() {
+  const int slot = PageControl1->currentIndex();
+  const int removed = slot >= 0 ? soundLists_[slot]->RemoveCheckedSounds() : 0;
+  EndRemoval(removed > 0 ? removed : RemoveHighlightedSounds());
+}
+
+int ProfileEditor::RemoveHighlightedSounds() {
+  const int slot = PageControl1->currentIndex();
+  if (slot < 0 || !PageControl1->isTabVisible(slot)) return 0;
+  QList<int> rows;
+  for (const QModelIndex& row : ListViews[slot]->selectionModel()->selectedRows()) {
+    rows << row.row();
+  }
+  return soundLists_[slot]->RemoveRows(rows);
+}
+
+void ProfileEditor::EndRemoval(int removed) {
+  if (removed > 0) {
+    MarkEdited();
+  } else {
+    ShowInfo("Tick or select the sounds to remove", InfoColour::Ordinary);
   }
   RefreshCapacity();
 }
@@ -97,9 +135,20 @@ void ProfileEditor::RemoveSongs2Click() {
 }
 
 void ProfileEditor::All1Click() {
+  const int count = store_.Profile().SoundCount();
+  if (count == 0) return;
+  const std::string sounds = count == 1 ? "1 sound" : std::to_string(count) + " sounds";
+  const std::string question = count == 1 ? "Remove 1 sound from every button?"
+                                          : "Remove all " + sounds + " from every button?";
+  if (ports_.Prompts.Ask({question, "", PromptButtons::YesNo, PromptIcon::Question,
+                          PromptAnswer::No}) != PromptAnswer::Yes) {
+    return;
+  }
   store_.Profile().ClearPresentLists();
   for (SoundListModel* list : soundLists_) list->Reload();
+  MarkEdited();
   RefreshCapacity();
+  ShowInfo(sounds + " removed", InfoColour::Ordinary);
 }
 
 void ProfileEditor::AddButton1Click() {
@@ -107,7 +156,8 @@ void ProfileEditor::AddButton1Click() {
   if (slot < 0) return;
   ShowButtons();
   PageControl1->setCurrentIndex(slot);
-  store_.State().Changed = true;
+  MarkEdited();
+  RefreshCapacity();
 }
 
 void ProfileEditor::RemoveButton1Click() {
@@ -115,7 +165,8 @@ void ProfileEditor::RemoveButton1Click() {
   if (slot < 0) return;
   soundLists_[slot]->Reload();
   ShowButtons();
-  store_.State().Changed = true;
+  MarkEdited();
+  RefreshCapacity();
 }
 
 bool ProfileEditor::ListView1DragOver(QTreeView* list, QObject* source) {
@@ -124,27 +175,31 @@ bool ProfileEditor::ListView1DragOver(QTreeView* list, QObject* source) {
 }
 
 void ProfileEditor::ListView1DragDrop(QTreeView* list, QPoint position) {
-  const QModelIndexList selected = list->selectionModel()->selectedRows();
-  if (selected.isEmpty()) return;
+  // The row the drag began on, which the press made current.
+  const QModelIndex dragged = list->currentIndex();
+  if (!dragged.isValid()) return;
   const QModelIndex target = list->indexAt(position);
   auto* model = static_cast<SoundListModel*>(list->model());
-  model->MoveSound(selected.first().row(), target.isValid() ? target.row() : model->rowCount());
-  store_.State().Changed = true;
+  model->MoveSound(dragged.row(), target.isValid() ? target.row() : model->rowCount());
+  MarkEdited();
+  RefreshCapacity();
 }
 
 void ProfileEditor::ListView1DblClick(QTreeView* list) {
-  const QModelIndexList selected = list->selectionModel()->selectedRows();
-  if (selected.isEmpty()) return;
+  // The row double-clicked is the current one; of several highlighted rows
+  // it is the one to play.
+  const QModelIndex row = list->currentIndex();
+  if (!row.isValid() || !list->selectionModel()->isRowSelected(row.row())) return;
   const int slot =
       static_cast<int>(std::find(ListViews.begin(), ListViews.end(), list) - ListViews.begin());
-  const SoundEntry& sound =
-      store_.Profile().Buttons[slot].Sounds[static_cast<std::size_t>(selected.first().row())];
+  const SoundEntry& sound = store_.Profile().Buttons[slot].Sounds[static_cast<std::size_t>(row.row())];
   OpenWithDefaultProgram(ports_, QString::fromStdString(sound.FullPath()),
-                         QStringLiteral("List view instructions could not be found"));
+                         QString::fromStdString("The file : " + VisibleText(sound.FullPath()) +
+                                                " does not exist or has been moved."));
 }
 
 void ProfileEditor::StartRowDrag(QTreeView* list) {
-  if (list->selectionModel()->selectedRows().isEmpty()) return;
+  if (!list->currentIndex().isValid()) return;
   auto* drag = new QDrag(list);
   auto* data = new QMimeData();
   data->setData(RowMimeType, {});

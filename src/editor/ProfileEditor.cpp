@@ -25,7 +25,9 @@
 #include "app/StartPage.h"
 #include "app/StatusText.h"
 #include "editor/EditorHelpMenu.h"
+#include "editor/ProfileSelector.h"
 #include "editor/SoundListModel.h"
+#include "profiles/VisibleText.h"
 
 namespace {
 
@@ -124,10 +126,12 @@ void ProfileEditor::CreateSoundMenus() {
   AddMenuEntry(RemoveSounds1, "All1", QStringLiteral("&All"), this, &ProfileEditor::All1Click);
   Selected1 = AddMenuEntry(RemoveSounds1, "Selected1", QStringLiteral("&Selected"), this,
                            &ProfileEditor::Selected1Click);
-  // Delete removes the checked sounds while one of the lists has the focus
-  // (the lists take the entry in CreateButtonTabs).
-  Selected1->setShortcut(QKeySequence(Qt::Key_Delete));
-  Selected1->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  // Delete removes sounds of the list that has the focus (the lists take the
+  // action in CreateButtonTabs).
+  deleteSounds_ = new QAction(this);
+  deleteSounds_->setShortcut(QKeySequence(Qt::Key_Delete));
+  deleteSounds_->setShortcutContext(Qt::WidgetShortcut);
+  connect(deleteSounds_, &QAction::triggered, this, &ProfileEditor::RemoveSoundsOfShownList);
 
   Buttons1 = AddMenu(menuBar(), "Buttons1", QStringLiteral("&Buttons"), help);
   AddMenuEntry(Buttons1, "AddButton1", QStringLiteral("&Add Button"), this,
@@ -179,13 +183,14 @@ void ProfileEditor::CreateSelector() {
   Label1->setFont(ArialFont(13, false));
   Place(Label1, QRect(96, 8, 97, 16), AnchorLeft | AnchorTop);
 
-  ComboBox1 = new QComboBox(client_);
+  ComboBox1 = new ProfileSelector(client_);
   ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
   ComboBox1->setEditable(false);
   Place(ComboBox1, QRect(200, 8, 225, 24), AnchorLeft | AnchorTop);
   // Every change by the user, by mouse, keyboard or wheel; the store's own
   // changes are shown with the signal blocked.
   connect(ComboBox1, &QComboBox::currentIndexChanged, this, &ProfileEditor::ComboBox1Change);
+  connect(ComboBox1, &ProfileSelector::Opening, this, [this] { store_.RefreshProfileList(); });
 }
 
 void ProfileEditor::CreateButtonTabs() {
@@ -204,18 +209,18 @@ void ProfileEditor::CreateButtonTabs() {
     list->setUniformRowHeights(true);
     list->setAllColumnsShowFocus(true);
     list->setToolTip(QStringLiteral("Listing of the songs to be downloaded"));
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Row moves, double clicks and the popup menu are the page's own handlers,
     // shared by the eight lists.
     list->viewport()->setAcceptDrops(true);
     list->viewport()->installEventFilter(this);
     list->setContextMenuPolicy(Qt::CustomContextMenu);
-    list->addAction(Selected1);
+    list->addAction(deleteSounds_);
     connect(list, &QWidget::customContextMenuRequested, this, [this, list](QPoint position) {
       PopupMenu1->popup(list->viewport()->mapToGlobal(position));
     });
-    soundLists_[slot] = new SoundListModel(store_.Profile(), slot, store_.State(), list);
+    soundLists_[slot] = new SoundListModel(store_.Profile(), slot, rowLook_, list);
     list->setModel(soundLists_[slot]);
     list->header()->setStretchLastSection(false);
     list->header()->resizeSection(SoundListModel::SoundColumn, 350);
@@ -228,10 +233,16 @@ void ProfileEditor::CreateButtonTabs() {
     ListViews[slot] = list;
   }
   ShowButtons();
+  // A verdict that arrives recolours the rows.
+  connect(&soundChecks_, &SoundDecodeChecks::VerdictsArrived, this, [this] {
+    for (SoundListModel* list : soundLists_) list->ShowNewLook();
+  });
 }
 
 void ProfileEditor::FormShow() {
   Panel1->ShowHelpPage(QStringLiteral("AddFilesIntro.htm"));
+  // Profiles copied in or removed while the editor was away are listed.
+  store_.RefreshProfileList();
   store_.LoadProfile(store_.CurrentProfileName(), false);
   TrimTabsToUnit();
   RefreshCapacity();
@@ -292,7 +303,7 @@ void ProfileEditor::closeEvent(QCloseEvent* event) {
 }
 
 void ProfileEditor::ShowInfo(const std::string& text, InfoColour colour) {
-  const QString shown = QString::fromStdString(text);
+  const QString shown = QString::fromStdString(VisibleText(text));
   switch (colour) {
     case InfoColour::Ordinary:
       ShowStatusText(Info, shown, OrdinaryColour);
@@ -310,14 +321,16 @@ void ProfileEditor::ShowProfileList() {
   const QSignalBlocker blocker(ComboBox1);
   ComboBox1->clear();
   QStringList names;
-  for (const std::string& name : store_.ProfileList()) names << QString::fromStdString(name);
+  for (const std::string& name : store_.ProfileList()) {
+    names << QString::fromStdString(VisibleText(name));
+  }
   ComboBox1->addItems(names);
   ComboBox1->setCurrentIndex(store_.SelectedIndex());
 }
 
 void ProfileEditor::ShowProfileAdded(int index) {
   const QSignalBlocker blocker(ComboBox1);
-  ComboBox1->insertItem(index, QString::fromStdString(store_.ProfileList()[index]));
+  ComboBox1->insertItem(index, QString::fromStdString(VisibleText(store_.ProfileList()[index])));
 }
 
 void ProfileEditor::ShowProfileRemoved(int index) {

@@ -5,7 +5,10 @@
 
 #include "app/Page.h"
 #include "app/Windows.h"
+#include "device/SoundPacking.h"
 #include "devicethread/UnitStatusHolder.h"
+#include "editor/SoundDecodeChecks.h"
+#include "editor/SoundListModel.h"
 #include "profiles/EditorView.h"
 #include "profiles/ProfileStore.h"
 
@@ -23,7 +26,7 @@ class QStatusBar;
 class QTabWidget;
 class QTimer;
 class QTreeView;
-class SoundListModel;
+class ProfileSelector;
 
 // The profile editor "Create Song Profile": the profile selector, the
 // "Profiles" menu, the button tabs with their sound lists and the commands
@@ -40,20 +43,28 @@ class ProfileEditor : public Page, private EditorView {
 
   // The open profile, the editor state and the stored profiles.
   ProfileStore& Profiles() { return store_; }
+  // The decoder's verdicts on the sounds of the lists.
+  SoundDecodeChecks& SoundChecks() { return soundChecks_; }
 
   // Run after every change of the profile: the capacity bar, the count of
-  // fitting sounds and the highlighting that shows it.
+  // fitting sounds, the rows left out and why, and the lists' colours.
   void RefreshCapacity() override;
   // The bytes that the sounds of the present buttons need on the unit.
   std::int64_t UsedBytes() const;
-  void CountFittingSounds();
+  // The sounds of the present buttons packed into the unit as it stands.
+  SoundPacking PackProfile() const;
   void UpdateStatusBar();
 
   // Adds one file to the active tab's list; false when the file opens but
   // is no MP3 or WAV sound.
   bool AddSoundFile(const QString& path);
   void AddSounds();
+  // The ticked rows of every shown button, or else the highlighted rows of
+  // the list on screen.
   void RemoveCheckedSounds();
+  // The Delete key: the ticked, or else the highlighted, rows of the list on
+  // screen and of no other.
+  void RemoveSoundsOfShownList();
 
   void ComboBox1Change(int index);
   void New1Click();
@@ -94,6 +105,11 @@ class ProfileEditor : public Page, private EditorView {
   void CreateSoundMenus();
   void CreateCapacityDisplay();
   void StartRowDrag(QTreeView* list);
+  // A user's edit of the lists: unsaved, and the last save no longer reported.
+  void MarkEdited();
+  int RemoveHighlightedSounds();
+  void EndRemoval(int removed);
+  void ShowCapacityPanels(std::int64_t capacity, std::int64_t used);
   void WarnIfLargerThanUnit(const SoundEntry& sound);
   // One message naming every file refused as no sound.
   void ShowRefusedFiles(const QStringList& names);
@@ -112,9 +128,12 @@ class ProfileEditor : public Page, private EditorView {
   Windows& windows_;
   const UnitStatusHolder& unit_;
   ProfileStore store_;
+  SoundDecodeChecks soundChecks_;
+  QString misfitTip_;
+  SoundRowLook rowLook_{store_.State(), soundChecks_, misfitTip_};
 
   QLabel* Label1;
-  QComboBox* ComboBox1;
+  ProfileSelector* ComboBox1;
   QTabWidget* PageControl1;
   std::array<QWidget*, ButtonSlotCount> TabSheets{};
   std::array<QTreeView*, ButtonSlotCount> ListViews{};
@@ -129,6 +148,7 @@ class ProfileEditor : public Page, private EditorView {
   QAction* Selected1;
   QMenu* Buttons1;
   QMenu* PopupMenu1;
+  QAction* deleteSounds_;
   QProgressBar* ProgressBar1;
   QStatusBar* StatusBar1;
   std::array<QLabel*, 5> statusPanels_{};

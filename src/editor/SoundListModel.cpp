@@ -1,8 +1,10 @@
 #include "editor/SoundListModel.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "profiles/SoundFormat.h"
+#include "profiles/VisibleText.h"
 
 namespace {
 
@@ -18,8 +20,8 @@ QString FormatLine(const SoundFormat& format) {
 }  // namespace
 
 QString ListView1InfoTip(const SoundEntry& sound) {
-  QString tip = QStringLiteral("Name : ") + QString::fromStdString(sound.FileName) +
-                QStringLiteral("\nPath : ") + QString::fromStdString(sound.Directory) +
+  QString tip = QStringLiteral("Name : ") + QString::fromStdString(VisibleText(sound.FileName)) +
+                QStringLiteral("\nPath : ") + QString::fromStdString(VisibleText(sound.Directory)) +
                 QLatin1Char('\n');
   // Read when the tip is asked for: the file may have changed since it was added.
   if (const std::optional<SoundFormat> format = DecodeSound(sound.FullPath())) {
@@ -28,13 +30,19 @@ QString ListView1InfoTip(const SoundEntry& sound) {
   return tip + QStringLiteral("Double Click To Play.");
 }
 
-SoundListModel::SoundListModel(SongProfile& profile, int slot, const EditorState& state,
+SoundListModel::SoundListModel(SongProfile& profile, int slot, const SoundRowLook& look,
                                QObject* parent)
-    : QAbstractTableModel(parent), profile_(profile), slot_(slot), state_(state) {}
+    : QAbstractTableModel(parent), profile_(profile), slot_(slot), look_(look) {}
 
 void SoundListModel::Reload() {
   beginResetModel();
   endResetModel();
+}
+
+void SoundListModel::ShowNewLook() {
+  if (rowCount() == 0) return;
+  emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1),
+                   {Qt::BackgroundRole, Qt::ForegroundRole, Qt::ToolTipRole});
 }
 
 void SoundListModel::AppendSound(SoundEntry sound) {
@@ -44,20 +52,30 @@ void SoundListModel::AppendSound(SoundEntry sound) {
   endInsertRows();
 }
 
-bool SoundListModel::RemoveCheckedSounds() {
+int SoundListModel::RemoveCheckedSounds() {
+  QList<int> checked;
+  for (int row = 0; row < rowCount(); ++row) {
+    if (Slot().Sounds[static_cast<std::size_t>(row)].Checked) checked << row;
+  }
+  return RemoveRows(checked);
+}
+
+int SoundListModel::RemoveRows(QList<int> rows) {
+  std::sort(rows.begin(), rows.end(), std::greater<>());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
   std::vector<SoundEntry>& sounds = Slot().Sounds;
-  bool removed = false;
-  for (int row = 0; row < rowCount();) {
-    if (!sounds[static_cast<std::size_t>(row)].Checked) {
-      ++row;
-      continue;
-    }
+  // From the bottom up, so that the rows still to go keep their numbers.
+  for (const int row : rows) {
     beginRemoveRows(QModelIndex(), row, row);
     sounds.erase(sounds.begin() + row);
     endRemoveRows();
-    removed = true;
   }
-  return removed;
+  return static_cast<int>(rows.size());
+}
+
+int SoundListModel::CheckedCount() const {
+  return static_cast<int>(std::count_if(Slot().Sounds.begin(), Slot().Sounds.end(),
+                                        [](const SoundEntry& sound) { return sound.Checked; }));
 }
 
 void SoundListModel::MoveSound(int row, int before) {
@@ -97,18 +115,28 @@ int SoundListModel::GlobalIndex(int row) const {
 QVariant SoundListModel::data(const QModelIndex& index, int role) const {
   const SoundEntry* entry = EntryAt(index);
   if (!entry) return {};
+  const bool fits = GlobalIndex(index.row()) < look_.State.FittingSoundCount;
+  const bool leftOut = look_.State.UnitConnected && !fits;
+  const bool notASound =
+      look_.Checks.VerdictOf(*entry) == SoundDecodeChecks::Verdict::NotASound;
   switch (role) {
     case Qt::DisplayRole:
-      return QString::fromStdString(index.column() == SoundColumn ? entry->FileName
-                                                                  : entry->SizeText);
+      return QString::fromStdString(
+          VisibleText(index.column() == SoundColumn ? entry->FileName : entry->SizeText));
     case Qt::CheckStateRole:
       if (index.column() != SoundColumn) return {};
       return entry->Checked ? Qt::Checked : Qt::Unchecked;
     case Qt::ToolTipRole:
+      if (notASound) return QStringLiteral("Not an MP3 or WAV sound\n") + ListView1InfoTip(*entry);
+      if (leftOut) return look_.MisfitTip + QLatin1Char('\n') + ListView1InfoTip(*entry);
       return ListView1InfoTip(*entry);
     case Qt::BackgroundRole:
       // The highlighting of the sounds that fit (ListView1AdvancedCustomDrawItem).
-      if (GlobalIndex(index.row()) < state_.FittingSoundCount) return FittingSoundColour;
+      if (fits) return FittingSoundColour;
+      return {};
+    case Qt::ForegroundRole:
+      if (notASound) return NotASoundColour;
+      if (leftOut) return LeftOutColour;
       return {};
     default:
       return {};

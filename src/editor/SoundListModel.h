@@ -3,11 +3,24 @@
 #include <QAbstractTableModel>
 #include <QColor>
 
+#include "editor/SoundDecodeChecks.h"
 #include "profiles/EditorState.h"
 #include "profiles/SongProfile.h"
 
 // The background of the sounds that fit into the unit: a light blue.
 inline const QColor FittingSoundColour{102, 204, 255};
+// The text of a file that is no MP3 or WAV sound, and of a sound left out.
+inline const QColor NotASoundColour{255, 0, 0};
+inline const QColor LeftOutColour{128, 128, 128};
+
+// What the rows show beyond their entries, the same for the eight lists.
+struct SoundRowLook {
+  const EditorState& State;
+  const SoundDecodeChecks& Checks;
+  // Why the sounds from FittingSoundCount on are not written, while a unit
+  // is connected; they are greyed.
+  const QString& MisfitTip;
+};
 
 // The tip of a row: its name, its folder, its length, sample rate and
 // channels as its decoder reads them, and how to play it.
@@ -15,20 +28,26 @@ QString ListView1InfoTip(const SoundEntry& sound);
 
 // The rows of one button's list: a view of the slot's sounds, which stay the
 // truth. The check box of a row is the sound's Checked mark; the sounds that
-// fit into the unit, counted from the first row of Btn1, are light blue.
+// fit into the unit, counted from the first row of Btn1, are light blue, the
+// others grey with the reason as their tip, and a file that is no sound red.
 class SoundListModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
   enum Column { SoundColumn, SizeColumn, ColumnCount };
 
-  SoundListModel(SongProfile& profile, int slot, const EditorState& state, QObject* parent);
+  SoundListModel(SongProfile& profile, int slot, const SoundRowLook& look, QObject* parent);
 
   // The slot's rows were replaced.
   void Reload();
+  // What fits, what is left out or what the decoder said has changed: every
+  // row's colours and tip.
+  void ShowNewLook();
   void AppendSound(SoundEntry sound);
-  // Removes the checked rows; true when there were any.
-  bool RemoveCheckedSounds();
+  // Removes the checked rows, or the given rows; how many were removed.
+  int RemoveCheckedSounds();
+  int RemoveRows(QList<int> rows);
+  int CheckedCount() const;
   // Moves a row before another, or to the end when `before` is the row count.
   void MoveSound(int row, int before);
 
@@ -47,5 +66,5 @@ class SoundListModel : public QAbstractTableModel {
 
   SongProfile& profile_;
   int slot_;
-  const EditorState& state_;
+  const SoundRowLook& look_;
 };

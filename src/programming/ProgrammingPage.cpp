@@ -76,10 +76,10 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, Windows& windows, DeviceThread
   Label3 = new QLabel(QStringLiteral(" "), client_);
   Label3->setObjectName(QStringLiteral("Label3"));
   MakeBoldStatusLabel(Label3, 16);
-  // A success with sounds left out takes a second line.
+  // A success with sounds left out takes more lines.
   Label3->setWordWrap(true);
   Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Place(Label3, QRect(8, 445, 420, 50), AnchorLeft | AnchorBottom);
+  Place(Label3, QRect(8, 445, 420, 58), AnchorLeft | AnchorBottom);
 
   bbPrevious = MakePictureButton(client_, "bbPrevious", ButtonFace::Previous);
   Place(bbPrevious, QRect(16, 504, 150, 50), AnchorLeft | AnchorBottom);
@@ -203,8 +203,16 @@ void ProgrammingPage::ShowProgrammingResult(const ProgrammingResult& result) {
   inputHold_.Release();
   if (result.Succeeded()) {
     const std::int64_t elapsed = ports_.Time.NowMilliseconds() - runStartMilliseconds_;
-    ShowStatusText(Label3, QString::fromStdString(SuccessText(elapsed, result.NotWrittenCount)),
-                   SuccessColour);
+    std::string text = SuccessText(elapsed, result.NotWrittenCount);
+    // Sounds left out make it no plain success: the buttons they leave
+    // without a sound are named.
+    std::vector<int> buttonOfRow;
+    for (const ProgramListRow& row : programList_) buttonOfRow.push_back(row.ButtonNumber);
+    const std::string emptyButtons =
+        EmptyButtonsText(ButtonsLeftEmpty(buttonOfRow, programList_.size() - result.NotWrittenCount));
+    if (!emptyButtons.empty()) text += "\n" + emptyButtons;
+    ShowStatusText(Label3, QString::fromStdString(text),
+                   result.NotWrittenCount > 0 ? PartialSuccessColour : SuccessColour);
     SetProgramButtonImage(FinishMode);
   } else {
     ShowStatusText(Label3, QString::fromStdString(result.ErrorText), FailureColour);

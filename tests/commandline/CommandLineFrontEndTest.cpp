@@ -7,6 +7,7 @@
 
 #include <sstream>
 
+#include "device/ForwardingDriver.h"
 #include "device/SimulatedUnit.h"
 #include "device/WireCommands.h"
 #include "support/ManualClock.h"
@@ -80,4 +81,65 @@ TEST_F(CommandLineFrontEndTest, WhatIsMissingOnTheDeviceSideHasItsOwnStatus) {
   unit->InjectFault(CmdReadMemory, SimulatedFault::ChangedByte);
   EXPECT_EQ(Run({"--program", "Hall"}), 8);
   EXPECT_EQ(err.str().substr(err.str().find("ERROR")), "ERROR -9.\n");
+}
+
+TEST_F(CommandLineFrontEndTest, AFileThatIsNoProfileIsNamedSoAndLeftAlone) {
+  const std::string picture("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+  WriteFile(profiles + "Photo.qvt", picture);
+  EXPECT_EQ(Run({"--program", "Photo"}), 3);
+  EXPECT_EQ(err.str(), "Profile Photo is not a profile file\n");
+  EXPECT_EQ(unit->Traffic().ListCalls, 0);
+  EXPECT_EQ(Run({"--list"}), 0);
+  EXPECT_NE(out.str().find("Photo (not a profile)\n"), std::string::npos) << out.str();
+  Run({"--list", "--json"});
+  EXPECT_NE(out.str().find("\"readable\": false"), std::string::npos) << out.str();
+  EXPECT_EQ(FileText(profiles + "Photo.qvt"), picture);
+}
+
+TEST_F(CommandLineFrontEndTest, SoundsThatDoNotDecodeAreNamedAndNothingIsSent) {
+  songs.Write("real.wav", 1000);
+  WriteFile(songs.Directory() + "fake.mp3", "a text file named like a sound");
+  WriteFile(profiles + "Porch.qvt", ProfileText(4, {{songs.Directory() + "real.wav",
+                                                      songs.Directory() + "fake.mp3"}}));
+  EXPECT_EQ(Run({"--program", "Porch"}), 4);
+  EXPECT_EQ(err.str(),
+            "These files are not MP3 or WAV sounds: fake.mp3\nNothing was sent to the unit.\n");
+  EXPECT_EQ(unit->Traffic().ListCalls + unit->Traffic().WriteCalls, 0);
+}
+
+TEST_F(CommandLineFrontEndTest, ControlCharactersOfAPathAreShownNeverSent) {
+  WriteFile(profiles + "Bell.qvt", ProfileText(4, {{"/gone/\x1b]0;owned\a.mp3"}}));
+  EXPECT_EQ(Run({"--program", "Bell"}), 4);
+  EXPECT_EQ(err.str().find('\x1b'), std::string::npos);
+  EXPECT_EQ(err.str().find('\a'), std::string::npos);
+  EXPECT_NE(err.str().find("/gone/\\x1b]0;owned\\x07.mp3"), std::string::npos) << err.str();
+}
+
+namespace {
+
+// Passes every call on, but the programmer opens only once: for the probe.
+class OpensOnce final : public ForwardingDriver {
+ public:
+  using ForwardingDriver::ForwardingDriver;
+  DriverStatus Open(const std::string& description, DeviceHandle& handle) override {
+    if (++opens_ > 1) return DriverDeviceNotFound;
+    return inner_.Open(description, handle);
+  }
+
+ private:
+  int opens_ = 0;
+};
+
+}  // namespace
+
+TEST_F(CommandLineFrontEndTest, AProgrammerThatCannotBeOpenedForTheRunIsNotFound) {
+  songs.Write("a.mp3", 1000);
+  WriteFile(profiles + "Hall.qvt", ProfileText(4, {{songs.Directory() + "a.mp3"}}));
+  OpensOnce driver(*unit);
+  const int status =
+      CommandLineFrontEnd({driver, clock, profiles, out, err})
+          .Run(ParseCommandLine({"vantora-programmer", "--simulate", "--program", "Hall"}));
+  EXPECT_EQ(status, 5);
+  EXPECT_NE(err.str().find("Make sure the unit is connected to a USB Port.\n"), std::string::npos)
+      << err.str();
 }

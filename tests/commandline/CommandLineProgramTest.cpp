@@ -118,10 +118,11 @@ TEST_F(CommandLineProgramTest, SoundsThatDoNotFitAreNamedBeforeTheRunAndCountedI
   songs.Write("huge.wav", 2200000);  // larger than either memory
   WriteProfile("Partly", 3, {{"small.mp3"}, {"huge.wav"}});
   const Outcome outcome = Run({"--simulate", "--program", "Partly"});
-  EXPECT_EQ(outcome.ExitStatus, 0) << outcome.Err;
+  EXPECT_EQ(outcome.ExitStatus, 9) << "written and verified, but a sound was left out";
   for (const char* line : {"Partly: 2 sounds, 1 fit in the unit's memory\n",
                            "Does not fit in the unit's memory: huge.wav (Btn2, 2200000 bytes)\n",
-                           " seconds (1 sounds did not fit and were not written)\n"})
+                           " seconds (1 sound did not fit and was not written)\n"
+                           "Btn2 has no sound on the unit\n"})
     EXPECT_NE(outcome.Out.find(line), std::string::npos) << line << " in:\n" << outcome.Out;
 }
 
@@ -151,7 +152,8 @@ TEST_F(CommandLineProgramTest, HelpListsTheExitStatusesAndVersionNamesTheRelease
   const Outcome help = Run({"--help"});
   EXPECT_EQ(help.ExitStatus, 0);
   for (const char* text : {"--status", "--list", "--program <name>", "--simulate", "--json",
-                           "Exit status:", "  4  a sound file", "  8  writing or verifying"})
+                           "Exit status:", "  4  a sound file", "  8  writing or verifying",
+                           "  9  written and verified, but sounds were left out"})
     EXPECT_NE(help.Out.find(text), std::string::npos) << text;
   const Outcome version = Run({"--version"});
   EXPECT_EQ(std::pair(version.ExitStatus, version.Out),

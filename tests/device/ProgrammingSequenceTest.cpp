@@ -229,7 +229,19 @@ TEST(ProgrammingSequence, MemoriesTakeTheSongsInListOrder) {
 
 TEST(ProgrammingResult, SuccessTextGivesTheSecondsAndTheSoundsLeftOut) {
   EXPECT_EQ(SuccessText(3000, 0), "Success! 3 seconds");
-  EXPECT_EQ(SuccessText(2500, 1), "Success! 2.5 seconds (1 sounds did not fit and were not written)");
+  EXPECT_EQ(SuccessText(2500, 1), "Success! 2.5 seconds (1 sound did not fit and was not written)");
   EXPECT_EQ(SuccessText(1234567, 2),
             "Success! 1234.567 seconds (2 sounds did not fit and were not written)");
+}
+
+TEST(ProgrammingResult, ButtonsLeftWithoutASoundAreNamedOnce) {
+  // Btn1 keeps one sound, Btn2 loses both, Btn3 had none to lose, Btn5 loses its one.
+  const std::vector<int> buttons = {1, 1, 2, 2, 5};
+  EXPECT_EQ(ButtonsLeftEmpty(buttons, 5), std::vector<int>{});
+  EXPECT_EQ(ButtonsLeftEmpty(buttons, 4), std::vector<int>{5});
+  EXPECT_EQ(ButtonsLeftEmpty(buttons, 1), (std::vector<int>{2, 5}));
+  EXPECT_EQ(EmptyButtonsText({}), "");
+  EXPECT_EQ(EmptyButtonsText({2}), "Btn2 has no sound on the unit");
+  EXPECT_EQ(EmptyButtonsText({2, 5}), "Btn2 and Btn5 have no sound on the unit");
+  EXPECT_EQ(EmptyButtonsText({1, 2, 5}), "Btn1, Btn2 and Btn5 have no sound on the unit");
 }

@@ -48,3 +48,13 @@ TEST(SoundPacking, FillsRecognisedMemoriesInSlotAndListOrderWithoutGoingBack) {
         << "never fits: " << size;
   }
 }
+
+TEST(SoundPacking, SaysWhetherTheFirstSoundLeftOutFitsNowhereOrFoundTheMemoriesFull) {
+  const UnitStatus unit = UnitWith({{0, 0x41}, {1, 0x43}});
+  EXPECT_EQ(PackSounds(Numbers{100, 200}, unit).Stop, PackingStop::AllPlaced);
+  const SoundPacking tooLarge = PackSounds(Numbers{100, 2097151 - 15, 100}, unit);
+  EXPECT_EQ(tooLarge.Stop, PackingStop::SoundLargerThanEveryMemory);
+  EXPECT_EQ(tooLarge.LargestCapacity, 2097151u);
+  EXPECT_EQ(PackSounds(Numbers{2097151 - 16, 300000}, unit).Stop, PackingStop::MemoriesFull)
+      << "300,000 bytes would fit into an empty 0x41";
+}

@@ -43,10 +43,10 @@ class CapacityTest : public EditorFixture {
 TEST_F(CapacityTest, OneMemoryTakesTheFirstSoundAndTheStatusBarShowsTheNeed) {
   ShowEditorOn({0x41});
   EXPECT_EQ(ShownWith({1000000, 1200000}),
-            "+- 100% Connected Size : 2,097,151 Used : 2,200,032 Remaining : -102,881");
+            "+- 100% Connected Size : 2,097,151 Used : 2,200,032 Over by 102,881");
   EXPECT_EQ(Find<QLabel>(editor, "StatusPanel4")->text(), "Profile On Vantora : None");
   EXPECT_EQ(ShownWith({3000000000}),
-            "- 100% Connected Size : 2,097,151 Used : 3,000,000,016 Remaining : -2,997,902,865")
+            "- 100% Connected Size : 2,097,151 Used : 3,000,000,016 Over by 2,997,902,865")
       << "a file of 2 GiB or more never fits";
   EXPECT_EQ(ShownWith({1048576}).left(5), "+ 50%");
 
@@ -54,7 +54,7 @@ TEST_F(CapacityTest, OneMemoryTakesTheFirstSoundAndTheStatusBarShowsTheNeed) {
   stored.Slots[0].Capacity = 2000000;
   vantora->Unit().Store(stored);
   EXPECT_EQ(ShownWith({1000000, 1200000}),
-            "+- 100% Connected Size : 2,000,000 Used : 2,200,032 Remaining : -200,032")
+            "+- 100% Connected Size : 2,000,000 Used : 2,200,032 Over by 200,032")
       << "the application's unit status";
 }
 
@@ -93,7 +93,7 @@ TEST_F(CapacityTest, TheUnitsArrivalTrimsTheTabsOnceAndItsDepartureClearsTheCoun
   editor->AddSoundFile(Sound("a.mp3"));
   unit->Attach(false);
   Tick();
-  EXPECT_EQ(Shown(), "- 0% Disconnected Size : 0 Used : 116 Remaining : -116");
+  EXPECT_EQ(Shown(), "- 0% Disconnected Size : 0 Used : 116 Over by 116");
   EXPECT_FALSE(editor->Profiles().State().UnitConnected);
 }
 
@@ -156,4 +156,79 @@ TEST_F(CapacityTest, TheLastStatusPanelReachesTheRightEdgeAndNoPanelCutsItsText)
       EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
     }
   }
+}
+
+TEST_F(CapacityTest, ADragShowsWhatFitsInTheNewOrderAsTheProgrammingPageWillWriteIt) {
+  ShowEditor();
+  Tick();
+  for (const auto& [name, size] : {std::pair{"one.wav", 100000}, {"two.wav", 100000},
+                                   {"huge.wav", 3500000}}) {
+    editor->AddSoundFile(Sound(name, size));
+  }
+  EXPECT_EQ(Shown().left(3), "++-");
+  QTreeView* list = List(1);
+  list->setCurrentIndex(list->model()->index(2, 0));
+  editor->ListView1DragDrop(list, list->visualRect(list->model()->index(0, 0)).center());
+  EXPECT_EQ(Names(1), (QStringList{"huge.wav", "one.wav", "two.wav"}));
+  EXPECT_EQ(Shown().left(3), "---") << "the sound that fits nowhere now comes first";
+
+  prompts.Answers = {PromptAnswer::No};  // the save question
+  Click(editor, "bbNext");
+  ASSERT_TRUE(Pages().Form1->isVisible());
+  const auto* programList = Find<QTreeWidget>(Pages().Form1, "ListView1");
+  const QColor greyed = programList->palette().color(QPalette::Disabled, QPalette::Text);
+  QString written;
+  for (int row = 0; row < programList->topLevelItemCount(); ++row) {
+    const QVariant colour = programList->topLevelItem(row)->data(0, Qt::ForegroundRole);
+    written += colour.value<QColor>() == greyed ? '-' : '+';
+  }
+  EXPECT_EQ(written, "---");
+}
+
+TEST_F(CapacityTest, AddingAndRemovingButtonsRecountWhatFits) {
+  ShowEditorOn({0x43});  // 262,143 bytes
+  editor->AddSoundFile(Sound("a.wav", 200000));
+  Tabs()->setCurrentIndex(2);
+  editor->AddSoundFile(Sound("b.wav", 50000));
+  const auto fitting = [this] { return editor->Profiles().State().FittingSoundCount; };
+  EXPECT_EQ(fitting(), 2);
+  Choose(editor, "RemoveButton1");
+  EXPECT_EQ(fitting(), 1) << "Btn3's sound went with it";
+  Tabs()->setCurrentIndex(0);
+  editor->AddSoundFile(Sound("c.wav", 100000));
+  EXPECT_EQ(fitting(), 1);
+  List(1)->setCurrentIndex(List(1)->model()->index(0, 0));
+  editor->RemoveSoundsOfShownList();
+  EXPECT_EQ(fitting(), 1) << "c.wav fits once a.wav is gone";
+  EXPECT_EQ(Names(1), QStringList{"c.wav"});
+  EXPECT_EQ(Shown().left(1), "+");
+}
+
+TEST_F(CapacityTest, SoundsLeftOutAreGreyWithTheReasonAndTheNeedBeyondTheUnitIsRed) {
+  ShowEditorOn({0x41, 0x43});
+  EXPECT_EQ(ShownWith({2000000, 200000, 100000}).left(3), "++-");
+  const QAbstractItemModel* rows = List(1)->model();
+  EXPECT_EQ(rows->index(2, 0).data(Qt::ForegroundRole).value<QColor>(), LeftOutColour);
+  EXPECT_FALSE(rows->index(1, 0).data(Qt::ForegroundRole).isValid());
+  EXPECT_EQ(rows->index(2, 0).data(Qt::ToolTipRole).toString().section('\n', 0, 0),
+            "Does not fit: the unit's memories are full from here on");
+
+  EXPECT_EQ(ShownWith({100, 3000000, 100}).left(3), "+--");
+  for (int row = 1; row < 3; ++row) {
+    EXPECT_EQ(rows->index(row, 0).data(Qt::ToolTipRole).toString().section('\n', 0, 0),
+              "Does not fit: each sound must fit into one memory of the unit (the largest holds "
+              "2,097,151 bytes); it and every sound after it are left out");
+  }
+  auto* remaining = Find<QLabel>(editor, "StatusPanel3");
+  EXPECT_EQ(remaining->text(), "Over by 640,954");
+  EXPECT_EQ(StatusColour(remaining), FailureColour);
+  ShownWith({100});
+  EXPECT_EQ(remaining->text(), "Remaining : 2,359,178");
+  EXPECT_NE(StatusColour(remaining), FailureColour);
+
+  unit->Attach(false);
+  Tick();
+  ShownWith({100, 3000000, 100});
+  EXPECT_FALSE(rows->index(1, 0).data(Qt::ForegroundRole).isValid())
+      << "without a unit nothing is known to be left out";
 }

@@ -76,7 +76,7 @@ TEST_F(SoundListsTest, RowsPlayMoveAndAreRemovedAndButtonsAreAddedAndRemoved) {
   EXPECT_EQ(openedUrls.size(), 2u) << "a missing file is not handed to the opener";
   EXPECT_EQ(prompts.Questions.at(0).Text, "No program is installed to open a.mp3.");
   EXPECT_EQ(prompts.Questions.at(1).Text + "|" + prompts.Questions.at(1).Title,
-            "List view instructions could not be found|");
+            "The file : " + a.toStdString() + " does not exist or has been moved.|");
 
   const auto rowPoint = [list](int row) {
     return list->visualRect(list->model()->index(row, 0)).center();
@@ -103,11 +103,6 @@ TEST_F(SoundListsTest, RowsPlayMoveAndAreRemovedAndButtonsAreAddedAndRemoved) {
   EXPECT_EQ(Names(1), (QStringList{"c.mp3", "a.mp3"}));
   EXPECT_TRUE(Names(2).isEmpty());
   EXPECT_TRUE(Changed());
-  Changed() = false;
-  Choose(editor, "All1");
-  EXPECT_TRUE(Names(1).isEmpty());
-  EXPECT_FALSE(Changed());
-  EXPECT_EQ(VisibleTabs(), "11100000");
 
   // Buttons are added within the unit's count and removed down to two.
   Choose(editor, "AddButton1");
@@ -150,4 +145,101 @@ TEST_F(SoundListsTest, OnlyMp3AndWavSoundsJoinAListTheirTipTellsTheirFormatTheOv
               "Name : " + Names(1)[row] + "\nPath : " + QString::fromStdString(at) +
                   "\nLength : " + formats[row] + "\nDouble Click To Play.");
   }
+}
+
+TEST_F(SoundListsTest, RemoveAllAsksFirstAndIsAnEditThatIsOfferedForSaving) {
+  ShowEditor();
+  Choose(editor, "All1");  // no sound: nothing to ask
+  editor->AddSoundFile(Sound("a.mp3"));
+  Tabs()->setCurrentIndex(1);
+  editor->AddSoundFile(Sound("b.mp3"));
+  Choose(editor, "Save1");
+  prompts.Answers = {PromptAnswer::No, PromptAnswer::Yes};
+  Choose(editor, "All1");
+  EXPECT_EQ(prompts.Questions.at(0),
+            (Question{"Remove all 2 sounds from every button?", "", PromptButtons::YesNo,
+                      PromptIcon::Question, PromptAnswer::No}));
+  EXPECT_EQ(Names(1) + Names(2), (QStringList{"a.mp3", "b.mp3"})) << "No keeps them";
+  Choose(editor, "All1");
+  EXPECT_TRUE((Names(1) + Names(2)).isEmpty());
+  EXPECT_TRUE(Changed());
+  auto* info = Find<QLabel>(editor, "Info");
+  EXPECT_EQ(info->text(), "2 sounds removed");
+  EXPECT_EQ(StatusColour(info), OrdinaryColour);
+  prompts.Answers = {PromptAnswer::Cancel};
+  EXPECT_FALSE(editor->close());
+  EXPECT_EQ(prompts.Questions.at(2).Text, "Save Profile Changes?");
+}
+
+TEST_F(SoundListsTest, DeleteAndRemoveSelectedTakeTheTickedRowsOrElseTheHighlightedOnes) {
+  ShowEditor();
+  for (const char* name : {"a.mp3", "b.mp3", "c.mp3"}) editor->AddSoundFile(Sound(name));
+  Tabs()->setCurrentIndex(1);
+  editor->AddSoundFile(Sound("ticked.mp3"));
+  editor->Profiles().Profile().Buttons[1].Sounds[0].Checked = true;
+  Tabs()->setCurrentIndex(0);
+  QTreeView* list = List(1);
+  list->selectionModel()->select(list->model()->index(0, 0),
+                                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  list->selectionModel()->select(list->model()->index(2, 0),
+                                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  editor->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(editor));
+  list->setFocus();
+  QTest::keyClick(list, Qt::Key_Delete);
+  EXPECT_EQ(Names(1), QStringList{"b.mp3"}) << "the highlighted rows of the list on screen";
+  EXPECT_EQ(Names(2), QStringList{"ticked.mp3"}) << "never a row of a tab not shown";
+
+  list->selectionModel()->select(list->model()->index(0, 0),
+                                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  Choose(editor, "Selected1");
+  EXPECT_EQ(Names(1), QStringList{"b.mp3"}) << "ticked rows go first, wherever they are";
+  EXPECT_TRUE(Names(2).isEmpty());
+  Choose(editor, "Selected1");
+  EXPECT_TRUE(Names(1).isEmpty()) << "then the highlighted ones";
+
+  editor->AddSoundFile(Sound("d.mp3"));
+  list->clearSelection();
+  Changed() = false;
+  Choose(editor, "Selected1");
+  EXPECT_EQ(Find<QLabel>(editor, "Info")->text(), "Tick or select the sounds to remove");
+  EXPECT_EQ(Names(1), QStringList{"d.mp3"});
+  EXPECT_FALSE(Changed());
+}
+
+TEST_F(SoundListsTest, AReportOfTheLastSaveGoesWithTheNextEdit) {
+  ShowEditor();
+  auto* info = Find<QLabel>(editor, "Info");
+  Choose(editor, "Save1");
+  EXPECT_EQ(info->text(), "Profile saved");
+  editor->AddSoundFile(Sound("a.mp3"));
+  EXPECT_EQ(info->text(), "");
+  prompts.Texts = {"Fresh"};
+  prompts.Answers = {PromptAnswer::No};
+  Choose(editor, "New1");
+  EXPECT_EQ(info->text(), "Profile created");
+  Choose(editor, "AddButton1");
+  EXPECT_EQ(info->text(), "");
+}
+
+TEST_F(SoundListsTest, SoundsOfALoadedProfileThatDoNotDecodeAreRedAndNextRefusesThem) {
+  WriteFile(sounds.Path() + "fake.mp3", "a text file named like a sound");
+  const std::string real = Sound("real.wav").toStdString();
+  ShowEditor("[Button0]\r\nNumSounds=2\r\nSound0=" + real + "\r\nSound1=" + sounds.Path() +
+             "fake.mp3\r\n");
+  const QAbstractItemModel* rows = List(1)->model();
+  QSignalSpy checked(rows, &QAbstractItemModel::dataChanged);
+  while (!rows->index(1, 0).data(Qt::ForegroundRole).isValid()) {
+    ASSERT_TRUE(checked.wait(10000)) << "the decoder's verdicts arrive";
+  }
+  EXPECT_EQ(rows->index(1, 0).data(Qt::ForegroundRole).value<QColor>(), NotASoundColour);
+  EXPECT_TRUE(rows->index(1, 0).data(Qt::ToolTipRole).toString().startsWith(
+      "Not an MP3 or WAV sound\n"));
+  EXPECT_FALSE(rows->index(0, 0).data(Qt::ForegroundRole).isValid());
+
+  prompts.Answers = {PromptAnswer::Ok};
+  Click(editor, "bbNext");
+  EXPECT_EQ(prompts.Questions.at(0).Text, "These files are not MP3 or WAV sounds: fake.mp3");
+  EXPECT_TRUE(editor->isVisible());
+  EXPECT_FALSE(Pages().Form1->isVisible());
 }

@@ -154,7 +154,10 @@ TEST_F(ProgrammingPageTest, RowsThatDoNotFitAreGreyedAndTheRunSaysItLeftThemOut)
   ASSERT_TRUE(ended.wait(10000));
   ASSERT_TRUE(Arrived(probed)) << "the probe after the run: the wire is quiet from then on";
   const QLabel* result = Find<QLabel>(form1, "Label3");
-  EXPECT_EQ(result->text(), "Success! 0.125 seconds (2 sounds did not fit and were not written)");
+  EXPECT_EQ(result->text(),
+            "Success! 0.125 seconds (2 sounds did not fit and were not written)\n"
+            "Btn2 has no sound on the unit");
+  EXPECT_EQ(StatusColour(result), PartialSuccessColour) << "no plain success";
   EXPECT_LE(result->heightForWidth(result->width()), result->height()) << "shown whole";
   std::vector<int> songCounts;
   for (const std::vector<std::uint8_t>& write : unit->Traffic().Writes) {

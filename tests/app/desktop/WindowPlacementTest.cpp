@@ -3,6 +3,7 @@
 #include <QScreen>
 
 #include "app/AppFixture.h"
+#include "support/SoundFiles.h"
 #include "support/TemporaryFolder.h"
 
 namespace {
@@ -29,8 +30,8 @@ TEST_F(WindowPlacementTest, TenPageSwitchesByTheReturnKeyLeaveTheFrameWhereTheSt
   // A profile of two sounds, so that Next goes on to the programming page.
   const std::string folder = ProgramFolder();
   std::filesystem::create_directory(folder + "Profiles");
-  WriteFile(folder + "one.wav", "x");
-  WriteFile(folder + "two.wav", "x");
+  WriteSound(folder + "one.wav", 100);
+  WriteSound(folder + "two.wav", 100);
   const std::string sounds = "Sound0=" + folder + "one.wav\r\nSound1=" + folder + "two.wav\r\n";
   WriteFile(folder + "Profiles/Alpha.qvt",
             "[Profile]\r\nID=0\r\nNumButtons=2\r\n[Button0]\r\nNumSounds=2\r\n" + sounds);

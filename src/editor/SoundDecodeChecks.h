@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QObject>
+#include <QThreadPool>
+#include <atomic>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "profiles/SongProfile.h"
+
+// The decoder's verdict on every sound file of the lists. Sounds that enter
+// by loading a profile or by being found again are decoded off the GUI
+// thread once the lists are shown; a file that does not decode as an MP3 or
+// WAV sound is then shown as such.
+class SoundDecodeChecks : public QObject {
+  Q_OBJECT
+
+ public:
+  // A file that is not there is the missing-file check's business: it is
+  // shown as Unknown and decoded again when it is next asked for.
+  enum class Verdict { Unknown, Sound, NotASound, Missing };
+
+  explicit SoundDecodeChecks(QObject* parent = nullptr);
+  ~SoundDecodeChecks() override;
+
+  Verdict VerdictOf(const SoundEntry& sound) const;
+  // A file already decoded on this thread.
+  void Remember(const SoundEntry& sound, bool isSound);
+  // Queues the files of the present buttons whose verdict is not known yet.
+  void CheckInBackground(const SongProfile& profile);
+  // The sounds of the present buttons that are no MP3 or WAV sound, in list
+  // order; what is not known yet is decoded now, on this thread.
+  std::vector<SoundEntry> NotSoundsNow(const SongProfile& profile);
+
+ signals:
+  // Verdicts found in the background have arrived.
+  void VerdictsArrived();
+
+ private:
+  struct Found {
+    std::string Key;
+    Verdict Said;
+  };
+  void Take(const std::vector<Found>& found);
+
+  std::unordered_map<std::string, Verdict> verdicts_;
+  std::unordered_map<std::string, bool> queued_;
+  QThreadPool pool_;
+  std::shared_ptr<std::atomic<bool>> cancelled_ = std::make_shared<std::atomic<bool>>(false);
+};
