@@ -147,3 +147,22 @@ TEST_F(ProfileEditorTest, EveryMenuIsReachableByMnemonicsAndTheCommonCommandsByS
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
   EXPECT_TRUE(Names(1).isEmpty());
 }
+
+TEST_F(ProfileEditorTest, TheSelectorListsTheFolderWhenOpenedAndAProfileShowsOnlyItsButtons) {
+  WriteFile(Profiles() + "Copied.qvt", "[Profile]\r\nID=9\r\nNumButtons=8\r\n");
+  auto* comboBox1 = Find<QComboBox>(editor, "ComboBox1");
+  EXPECT_EQ(comboBox1->count(), 2);
+  comboBox1->showPopup();
+  comboBox1->hidePopup();
+  EXPECT_EQ(comboBox1->count(), 3) << "the file copied in is listed";
+  EXPECT_EQ(comboBox1->currentText(), "Alpha");
+
+  comboBox1->setCurrentText("Copied");
+  EXPECT_EQ(VisibleTabs(), "11111111");
+  comboBox1->setCurrentText("Beta");
+  EXPECT_EQ(VisibleTabs(), "11000000") << "no tab of the profile shown before";
+  Choose(editor, "Save1");
+  EXPECT_EQ(FileText(Profiles() + "Beta.qvt"),
+            "[Profile]\r\nID=1\r\nNumButtons=2\r\n[Button0]\r\nNumSounds=0\r\n"
+            "[Button1]\r\nNumSounds=0\r\n");
+}
