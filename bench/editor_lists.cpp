@@ -82,9 +82,9 @@ int main(int argc, char** argv) {
       *unit, clock, prompts, folder, folder + "Profiles/", [] {}, [](const QUrl&) { return true; }};
   VantoraApplication vantora(ports);
   vantora.ShowStartPage();
-  ProfileEditor& editor = *vantora.Pages().Form3;
-  ShowInPlaceOf(&editor, vantora.Pages().fStart);
-  editor.Timer1Timer();
+  ProfileEditor& editor = vantora.Editor();
+  ShowInPlaceOf(&editor, &vantora.Start());
+  editor.OnStatusTimer();
   QCoreApplication::processEvents();
 
   std::vector<double> adding;

@@ -94,7 +94,7 @@ void Measure(const char* scenario, SlowProgrammer& programmer, std::chrono::seco
                  [] {},
                  [](const QUrl&) { return true; }};
   VantoraApplication vantora(ports);
-  ProgrammingPage& form1 = *vantora.Pages().Form1;
+  ProgrammingPage& form1 = vantora.Programming();
   auto* label8 = form1.findChild<QLabel*>(QStringLiteral("Label8"));
   auto* label3 = form1.findChild<QLabel*>(QStringLiteral("Label3"));
   vantora.ShowStartPage();
@@ -119,13 +119,15 @@ void Measure(const char* scenario, SlowProgrammer& programmer, std::chrono::seco
 }
 
 void ProgramSongs(ProgrammingPage& form1, const SongFiles& songs) {
-  std::vector<ProgramListRow> rows;
+  SongProfile profile;
+  profile.Buttons[0].Present = true;
   for (int song = 0; song < songs.Count(); ++song) {
-    rows.push_back({SongFiles::Name(song), std::to_string(songs.Size()), 1, songs.Directory()});
+    profile.Buttons[0].Sounds.push_back(
+        {SongFiles::Name(song), std::to_string(songs.Size()), songs.Directory()});
   }
-  form1.FillProgramList(rows, "Bench");
+  form1.FillProgramList("Bench", profile);
   form1.SetProgramButtonImage(ProgrammingPage::ProgramMode);
-  form1.bbProgramClick();
+  form1.OnProgramClicked();
 }
 
 void NoProgrammer(std::chrono::seconds duration) {

@@ -8,10 +8,6 @@
 
 namespace {
 
-struct Silent : ProgrammerLineObserver {
-  void ShowProgrammerLine(ProgrammerLine) override {}
-};
-
 std::size_t BytesIn(const std::vector<std::vector<std::uint8_t>>& writes) {
   std::size_t total = 0;
   for (const auto& write : writes) total += write.size();
@@ -29,8 +25,7 @@ int main() {
   auto unit = SimulatedUnit::StandardUnit();
   DeviceLink link(*unit);
   UnitStatus status;
-  Silent observer;
-  UnitProbe probe(link, status, observer);
+  UnitProbe probe(link, status);
 
   probe.ProbeUnit();
   // Every answer of the full probe: eight slot answers, the version, the buttons.

@@ -27,11 +27,10 @@ constexpr double FullSpeedFifoBytesPerSecond = 1'000'000;
 // The programmer chip's buffer for bytes from the host.
 constexpr std::size_t ChipBufferBytes = 256;
 
-struct Silent final : ProgrammerLineObserver, ProgrammingObserver {
-  void ShowProgrammerLine(ProgrammerLine) override {}
-  void ClearResultLine() override {}
-  void ShowProgress(int) override {}
-  void ShowProgrammerNotFound() override {}
+struct Silent final : ProgrammingObserver {
+  void PhaseBegun(RunPhase, int) override {}
+  void SongDataSent(std::size_t, std::size_t) override {}
+  void ProgrammerLost() override {}
 };
 
 std::vector<ProgramRow> RowsOf(const SongFiles& songs) {
@@ -53,10 +52,12 @@ std::unique_ptr<SimulatedUnit> FullUnit() {
 ProgrammingJob JobFor(DeviceLink& link, const SongFiles& songs) {
   Silent silent;
   ProgrammingJob job;
-  UnitProbe(link, job.Status, silent).ProbeUnit();
+  UnitProbe(link, job.Status).ProbeUnit();
   job.Rows = RowsOf(songs);
   job.ButtonOneSoundCount = static_cast<int>(job.Rows.size());
   job.ProfileNumber = 7;
+  const std::vector<std::int64_t> sizes(job.Rows.size(), SongSize);
+  job.Packing = PackSounds(sizes, job.Status);
   return job;
 }
 
@@ -98,7 +99,8 @@ bool RunOverInstantLink(const SongFiles& songs) {
 
   const double data = static_cast<double>(Memories * SongsPerMemory * SongSize);
   const SimulatedTraffic& calls = unit->Traffic();
-  std::printf("instant link: result %d, %.2f MiB of song data\n", result.Code, data / MiB);
+  std::printf("instant link: result %d, %.2f MiB of song data\n", static_cast<int>(result.Code),
+              data / MiB);
   std::printf("  host CPU time %.1f ms, %.2f ms per MiB (target: at most 5)\n", cpuMs,
               cpuMs / (data / MiB));
   std::printf("  driver calls: %d list, %d open, %d purge, %d close, %d write, %d read\n",
@@ -127,7 +129,8 @@ bool RunOverFullSpeedLink(const SongFiles& songs) {
   const double bytes = static_cast<double>(link1MBs.BytesOnTheWire() - bytesBefore);
   const double bound = bytes / FullSpeedFifoBytesPerSecond +
                        Memories * std::chrono::duration<double>(DataPause).count();
-  std::printf("link at 1 MB/s: result %d, %.0f bytes on the wire\n", result.Code, bytes);
+  std::printf("link at 1 MB/s: result %d, %.0f bytes on the wire\n", static_cast<int>(result.Code),
+              bytes);
   std::printf(
       "  run %.3f s against %.3f s for the bytes and the pauses: %.2f%% longer "
       "(target: at most 3%%)\n",

@@ -24,11 +24,10 @@ constexpr std::size_t SongSize = 256 * 1024 - 32;
 constexpr double MiB = 1024.0 * 1024.0;
 constexpr double BusBytesPerSecond = 1'000'000;
 
-struct Silent final : ProgrammerLineObserver, ProgrammingObserver {
-  void ShowProgrammerLine(ProgrammerLine) override {}
-  void ClearResultLine() override {}
-  void ShowProgress(int) override {}
-  void ShowProgrammerNotFound() override {}
+struct Silent final : ProgrammingObserver {
+  void PhaseBegun(RunPhase, int) override {}
+  void SongDataSent(std::size_t, std::size_t) override {}
+  void ProgrammerLost() override {}
 };
 
 // The system clock, counting the pauses the sequence makes.
@@ -57,7 +56,10 @@ Run ProgramThroughTheEmulatedProgrammer(ProgrammingJob job, double busBytesPerSe
   FtdiDriver driver;
   DeviceLink link(driver);
   Silent silent;
-  UnitProbe(link, job.Status, silent).ProbeUnit();
+  UnitProbe(link, job.Status).ProbeUnit();
+  std::vector<std::int64_t> sizes;
+  for (const ProgramRow& row : job.Rows) sizes.push_back(row.Size);
+  job.Packing = PackSounds(sizes, job.Status);
   programmer.ClearRecords();
   PauseCountingClock clock;
   Run run;
@@ -102,7 +104,7 @@ int main() {
     std::printf(
         "  %s: result %d, USB transfers per MiB: %.0f control, %.0f bulk out, %.0f bulk "
         "in, %.0f in all\n",
-        name, run->Result.Code, transfers.Control / data, transfers.BulkOut / data,
+        name, static_cast<int>(run->Result.Code), transfers.Control / data, transfers.BulkOut / data,
         transfers.BulkIn / data, (transfers.Control + transfers.BulkOut + transfers.BulkIn) / data);
   }
   std::printf("  bus without time: run %.3f s, %.3f s of it the pause\n", instant.Seconds,

@@ -2,14 +2,12 @@
 // sound waves spreading from a point on the left over a deep blue gradient,
 // darkest where the box's texts stand. The output is the same on every run.
 // Usage: about_picture <output.jpg>
+#include <QImage>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <vector>
-
-// libjpeg's header needs <cstdio> before it.
-#include <jpeglib.h>
 
 namespace {
 
@@ -76,28 +74,9 @@ std::vector<std::uint8_t> DrawPicture() {
   return pixels;
 }
 
-bool WriteJpeg(const char* path, std::vector<std::uint8_t>& pixels) {
-  FILE* file = std::fopen(path, "wb");
-  if (!file) return false;
-  jpeg_compress_struct info{};
-  jpeg_error_mgr errors{};
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&info);
-  jpeg_stdio_dest(&info, file);
-  info.image_width = Width;
-  info.image_height = Height;
-  info.input_components = 3;
-  info.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&info);
-  jpeg_set_quality(&info, Quality, TRUE);
-  jpeg_start_compress(&info, TRUE);
-  while (info.next_scanline < info.image_height) {
-    JSAMPROW row = &pixels[static_cast<std::size_t>(info.next_scanline) * Width * 3];
-    jpeg_write_scanlines(&info, &row, 1);
-  }
-  jpeg_finish_compress(&info);
-  jpeg_destroy_compress(&info);
-  return std::fclose(file) == 0;
+bool WriteJpeg(const char* path, const std::vector<std::uint8_t>& pixels) {
+  const QImage picture(pixels.data(), Width, Height, Width * 3, QImage::Format_RGB888);
+  return picture.save(QString::fromLocal8Bit(path), "JPEG", Quality);
 }
 
 }  // namespace
@@ -107,7 +86,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s <output.jpg>\n", argv[0]);
     return 2;
   }
-  std::vector<std::uint8_t> pixels = DrawPicture();
+  const std::vector<std::uint8_t> pixels = DrawPicture();
   if (!WriteJpeg(argv[1], pixels)) {
     std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[1]);
     return 1;

@@ -1,12 +1,11 @@
 #include "app/AboutBox.h"
 
-#include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QScreen>
 #include <QShowEvent>
 #include <algorithm>
 
-#include "app/JpegDecoder.h"
 #include "app/LinkLabel.h"
 
 namespace {
@@ -66,9 +65,8 @@ QUrl TargetUrl(const QString& target) {
 }
 
 QPixmap BackgroundPicture() {
-  QFile file(PicturePath);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  const QImage picture = DecodeJpeg(file.readAll());
+  // Qt's JPEG reader: a damaged picture gives a null image, never a crash.
+  const QImage picture(PicturePath, "JPEG");
   if (picture.isNull()) return {};
   return QPixmap::fromImage(
       picture.scaled(AboutBox::ClientSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
@@ -115,29 +113,29 @@ AboutBox::AboutBox(AppPorts& ports, const UnitStatusHolder& unit) : ports_(ports
   setPalette(palette);
   setAutoFillBackground(true);
 
-  Image1 = new QLabel(this);
-  Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->setGeometry(QRect(QPoint(0, 0), ClientSize));
-  Image1->setPixmap(BackgroundPicture());
+  picture_ = new QLabel(this);
+  picture_->setObjectName(QStringLiteral("Image1"));
+  picture_->setGeometry(QRect(QPoint(0, 0), ClientSize));
+  picture_->setPixmap(BackgroundPicture());
 
   QFont titleFont = AboutFont(21);
   titleFont.setBold(true);
   titleFont.setItalic(true);
-  lbTitle = MakeLabel(this, "lbTitle", QRect(160, 20, 300, 57), titleFont, Qt::AlignCenter);
-  lbTitle->setWordWrap(true);
-  lbData = MakeLabel(this, "lbData", QRect(220, 120, 240, 70), AboutFont(13),
-                     Qt::AlignLeft | Qt::AlignVCenter);
-  lbData->setWordWrap(true);
+  title_ = MakeLabel(this, "lbTitle", QRect(160, 20, 300, 57), titleFont, Qt::AlignCenter);
+  title_->setWordWrap(true);
+  versions_ = MakeLabel(this, "lbData", QRect(220, 120, 240, 70), AboutFont(13),
+                        Qt::AlignLeft | Qt::AlignVCenter);
+  versions_->setWordWrap(true);
 
-  lbHomePage =
+  homePageLink_ =
       MakeLinkLabel(this, "lbHomePage", QRect(220, 250, 82, 16), HomePageCaption, HomePage);
-  lbWebSupport = MakeLinkLabel(this, "lbWebSupport", QRect(220, 275, 75, 16),
-                               QStringLiteral("Web Support"), SupportPage);
-  lbEmailSupport = MakeLinkLabel(this, "lbEmailSupport", QRect(220, 300, 80, 16),
-                                 QStringLiteral("Email Support"), QString());
-  connect(lbHomePage, &LinkLabel::clicked, this, &AboutBox::lbHomePageClick);
-  connect(lbWebSupport, &LinkLabel::clicked, this, &AboutBox::lbWebSupportClick);
-  connect(lbEmailSupport, &LinkLabel::clicked, this, &AboutBox::lbEmailSupportClick);
+  webSupportLink_ = MakeLinkLabel(this, "lbWebSupport", QRect(220, 275, 75, 16),
+                                  QStringLiteral("Web Support"), SupportPage);
+  emailSupportLink_ = MakeLinkLabel(this, "lbEmailSupport", QRect(220, 300, 80, 16),
+                                    QStringLiteral("Email Support"), QString());
+  for (LinkLabel* link : {homePageLink_, webSupportLink_, emailSupportLink_}) {
+    connect(link, &LinkLabel::clicked, this, [this, link] { OpenTarget(link); });
+  }
 }
 
 void AboutBox::ShowModalOver(QWidget* page) {
@@ -161,29 +159,17 @@ void AboutBox::ShowModalOver(QWidget* page) {
 
 void AboutBox::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!event->spontaneous()) FormShow();
+  if (!event->spontaneous()) FillTexts();
 }
 
 // Everything is built anew on each showing, so that a version read since the
 // last one shows and no line is repeated.
-void AboutBox::FormShow() {
-  lbTitle->setText(Title);
+void AboutBox::FillTexts() {
+  title_->setText(Title);
   const QString data = AboutData(QString::fromStdString(unit_.Status().FirmwareVersion));
   // The CR that ends the last line starts no empty line below it.
-  lbData->setText(data.chopped(1).replace(CarriageReturn, QLatin1Char('\n')));
-  lbEmailSupport->SetTarget(EmailSupportTarget());
-}
-
-void AboutBox::lbHomePageClick() {
-  OpenTarget(lbHomePage);
-}
-
-void AboutBox::lbWebSupportClick() {
-  OpenTarget(lbWebSupport);
-}
-
-void AboutBox::lbEmailSupportClick() {
-  OpenTarget(lbEmailSupport);
+  versions_->setText(data.chopped(1).replace(CarriageReturn, QLatin1Char('\n')));
+  emailSupportLink_->SetTarget(EmailSupportTarget());
 }
 
 // Whether the browser or mail program could be started is not reported; the

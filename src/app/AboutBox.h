@@ -27,23 +27,19 @@ class AboutBox : public QDialog {
   // The page becomes the box's owner, and the box is shown over it.
   void ShowModalOver(QWidget* page);
 
-  void lbHomePageClick();
-  void lbWebSupportClick();
-  void lbEmailSupportClick();
-
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
-  void FormShow();
+  void FillTexts();
   void OpenTarget(LinkLabel* label);
 
   AppPorts& ports_;
   const UnitStatusHolder& unit_;
-  QLabel* Image1;
-  QLabel* lbTitle;
-  QLabel* lbData;
-  LinkLabel* lbHomePage;
-  LinkLabel* lbWebSupport;
-  LinkLabel* lbEmailSupport;
+  QLabel* picture_;
+  QLabel* title_;
+  QLabel* versions_;
+  LinkLabel* homePageLink_;
+  LinkLabel* webSupportLink_;
+  LinkLabel* emailSupportLink_;
 };

@@ -41,7 +41,7 @@ void Page::EndApplication() {
   ports_.EndApplication();
 }
 
-void Page::FormResize() {
+void Page::KeepMinimumSize() {
   const QSize outer = frameGeometry().size();
   const QSize wanted = outer.expandedTo(MinimumOuterSize);
   if (wanted != outer) resize(size() + (wanted - outer));
@@ -49,7 +49,7 @@ void Page::FormResize() {
 
 void Page::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (!event->spontaneous()) FormShow();
+  if (!event->spontaneous()) OnShown();
   // Asked last before the window is mapped, and with the native window at
   // the page's size: Qt drops the request on any later change of geometry.
   if (framePositionToAsk_ && windowHandle()) {
@@ -61,22 +61,23 @@ void Page::showEvent(QShowEvent* event) {
 
 void Page::hideEvent(QHideEvent* event) {
   QMainWindow::hideEvent(event);
-  if (!event->spontaneous()) FormHide();
+  if (!event->spontaneous()) OnHidden();
 }
 
 void Page::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
-  FormResize();
+  KeepMinimumSize();
 }
 
 void Page::mouseReleaseEvent(QMouseEvent* event) {
   QMainWindow::mouseReleaseEvent(event);
   // Releases over a control or the menu bar belong to them; only the bare
   // client area counts as the window's own.
-  if (childAt(event->position().toPoint()) == client_) FormMouseUp(event->button());
+  if (childAt(event->position().toPoint()) == client_) OnFreeAreaReleased(event->button());
 }
 
 void ShowInPlaceOf(Page* next, Page* current) {
+  next->resize(current->size());
   next->PlaceFrameAt(current->frameGeometry().topLeft());
   current->hide();
   next->show();

@@ -26,11 +26,11 @@ class Page : public QMainWindow {
   void PlaceFrameAt(QPoint point);
 
  protected:
-  virtual void FormShow() {}
-  virtual void FormHide() {}
+  virtual void OnShown() {}
+  virtual void OnHidden() {}
   // A mouse button released over the client area where no control lies.
-  virtual void FormMouseUp(Qt::MouseButton) {}
-  void FormResize();
+  virtual void OnFreeAreaReleased(Qt::MouseButton) {}
+  void KeepMinimumSize();
 
   // Places a control of the client area.
   void Place(QWidget* control, QRect design, int anchors);
@@ -53,6 +53,7 @@ class Page : public QMainWindow {
   std::optional<QPoint> framePositionToAsk_;
 };
 
-// A page transition: the page being shown takes the frame position of the
-// page being left, then the old page is hidden and the new one shown.
+// A page transition: the page being shown takes the frame position and the
+// size of the page being left, then the old page is hidden and the new one
+// shown, so that the pages seem one window whose content changes.
 void ShowInPlaceOf(Page* next, Page* current);

@@ -22,17 +22,14 @@ class SharedHelpEntries : public QObject {
   // editSoundsFailure is the page's own message for a "Rip, Edit, Convert
   // Sounds" document that cannot be opened; the other messages are the same
   // on both pages.
-  SharedHelpEntries(QMenu* help1, QAction* before, HelpPane* pane, AppPorts& ports,
-                    QString editSoundsFailure);
-
-  void Manual1Click();
-  void DriverInstallation1Click();
-  void AcquireSoundsfromtheInternet1Click();
-  void RecordSounds1Click();
-  void RipEditConvertSongs1Click();
+  SharedHelpEntries(QMenu* helpMenu, QAction* before, HelpPane* pane, AppPorts& ports,
+                    const QString& editSoundsFailure);
 
  private:
-  HelpPane* pane_;
+  QAction* AddDocumentEntry(const char* objectName, const QString& caption,
+                            const QString& document, const QString& failure);
+
+  QMenu* helpMenu_;
+  QAction* before_;
   AppPorts& ports_;
-  QString editSoundsFailure_;
 };

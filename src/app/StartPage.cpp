@@ -6,32 +6,30 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "app/AboutBox.h"
 #include "app/ButtonFaces.h"
 #include "app/HelpPane.h"
 #include "app/MenuEntry.h"
 #include "app/SharedHelpEntries.h"
-#include "editor/ProfileEditor.h"
 
 QPoint StartPagePosition(QSize screen) {
   return {screen.width() > 800 ? 10 : 0, screen.height() > 600 ? 10 : 0};
 }
 
-StartPage::StartPage(AppPorts& ports, Windows& windows)
-    : Page(ports, "fStart", QStringLiteral("Welcome"), QSize(792, 554)), windows_(windows) {
+StartPage::StartPage(AppPorts& ports)
+    : Page(ports, "fStart", QStringLiteral("Welcome"), QSize(792, 554)) {
   menuBar()->setObjectName(QStringLiteral("MainMenu1"));
-  Help1 = AddMenu(menuBar(), "Help1", QStringLiteral("&Help"));
-  About1 = AddMenuEntry(Help1, "About1", QStringLiteral("&About"), this, &StartPage::About1Click);
+  QMenu* helpMenu = AddMenu(menuBar(), "Help1", QStringLiteral("&Help"));
+  QAction* aboutEntry = AddMenuEntry(helpMenu, "About1", QStringLiteral("&About"), this,
+                                     &StartPage::AboutRequested);
 
-  Panel1 = new HelpPane(client_, ports.ProgramFolder);
-  Place(Panel1, QRect(0, 0, 793, 485), AnchorAll);
-  new SharedHelpEntries(Help1, About1, Panel1, ports,
+  helpPane_ = new HelpPane(client_, ports.ProgramFolder);
+  Place(helpPane_, QRect(0, 0, 793, 485), AnchorAll);
+  new SharedHelpEntries(helpMenu, aboutEntry, helpPane_, ports,
                         QStringLiteral("Song editing instructions could not be found"));
-  N1 = Help1->insertSeparator(About1);
-  N1->setObjectName(QStringLiteral("N1"));
-  bbContinue = MakePictureButton(client_, "bbContinue", ButtonFace::Next);
-  Place(bbContinue, QRect(321, 495, 150, 50), AnchorBottom);
-  connect(bbContinue, &QPushButton::clicked, this, &StartPage::bbContinueClick);
+  helpMenu->insertSeparator(aboutEntry)->setObjectName(QStringLiteral("N1"));
+  nextButton_ = MakePictureButton(client_, "bbContinue", ButtonFace::Next);
+  Place(nextButton_, QRect(321, 495, 150, 50), AnchorBottom);
+  connect(nextButton_, &QPushButton::clicked, this, &StartPage::NextRequested);
 
   ApplyDesignSize();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -39,20 +37,12 @@ StartPage::StartPage(AppPorts& ports, Windows& windows)
   }
 }
 
-void StartPage::FormShow() {
-  Panel1->ShowHelpPage(QStringLiteral("Introduction.htm"));
+void StartPage::OnShown() {
+  helpPane_->ShowHelpPage(QStringLiteral("Introduction.htm"));
 }
 
-void StartPage::FormMouseUp(Qt::MouseButton button) {
-  if (button == Qt::RightButton) Panel1->ShowHelpPage(QStringLiteral("Introduction.htm"));
-}
-
-void StartPage::bbContinueClick() {
-  ShowInPlaceOf(windows_.Form3, this);
-}
-
-void StartPage::About1Click() {
-  windows_.frmAbout->ShowModalOver(this);
+void StartPage::OnFreeAreaReleased(Qt::MouseButton button) {
+  if (button == Qt::RightButton) helpPane_->ShowHelpPage(QStringLiteral("Introduction.htm"));
 }
 
 void StartPage::closeEvent(QCloseEvent* event) {

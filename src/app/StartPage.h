@@ -1,11 +1,8 @@
 #pragma once
 
 #include "app/Page.h"
-#include "app/Windows.h"
 
 class HelpPane;
-class QAction;
-class QMenu;
 class QPushButton;
 
 // The start page "Welcome", the application's main window.
@@ -13,23 +10,22 @@ class StartPage : public Page {
   Q_OBJECT
 
  public:
-  StartPage(AppPorts& ports, Windows& windows);
+  explicit StartPage(AppPorts& ports);
 
-  void bbContinueClick();
-  void About1Click();
+ signals:
+  // On to the profile editor.
+  void NextRequested();
+  // The About box, over this page.
+  void AboutRequested();
 
  protected:
-  void FormShow() override;
-  void FormMouseUp(Qt::MouseButton button) override;
+  void OnShown() override;
+  void OnFreeAreaReleased(Qt::MouseButton button) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  Windows& windows_;
-  HelpPane* Panel1;
-  QPushButton* bbContinue;
-  QMenu* Help1;
-  QAction* N1;
-  QAction* About1;
+  HelpPane* helpPane_;
+  QPushButton* nextButton_;
 };
 
 // Where the start page opens on a screen of the given size.

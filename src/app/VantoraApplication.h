@@ -2,27 +2,34 @@
 
 #include <memory>
 
+#include "app/AboutBox.h"
 #include "app/AppPorts.h"
-#include "app/Windows.h"
+#include "app/PageFlow.h"
+#include "app/StartPage.h"
 #include "devicethread/DeviceThread.h"
 #include "devicethread/UnitStatusHolder.h"
+#include "editor/ProfileEditor.h"
+#include "programming/ProgrammingPage.h"
 
-// The program's four windows, created once in their fixed order; only the
-// start page is shown when the message loop starts. The application keeps the
-// device thread and the last unit status for the pages.
+// The program's four windows, created once in their fixed order, and the
+// flow between them; only the start page is shown when the message loop
+// starts. The application keeps the device thread and the last unit status
+// for the pages.
 class VantoraApplication {
  public:
   explicit VantoraApplication(AppPorts ports);
   ~VantoraApplication();
 
-  Windows& Pages() { return windows_; }
+  StartPage& Start() { return *startPage_; }
+  ProgrammingPage& Programming() { return *programmingPage_; }
+  AboutBox& About() { return *aboutBox_; }
+  ProfileEditor& Editor() { return *profileEditor_; }
   DeviceThread& Device() { return deviceThread_; }
   UnitStatusHolder& Unit() { return unitStatus_; }
   void ShowStartPage();
 
  private:
   AppPorts ports_;
-  Windows windows_;
   UnitStatusHolder unitStatus_;
   // Outlives the pages, so that it stops only once their windows are gone.
   DeviceThread deviceThread_;
@@ -30,4 +37,5 @@ class VantoraApplication {
   std::unique_ptr<ProgrammingPage> programmingPage_;
   std::unique_ptr<AboutBox> aboutBox_;
   std::unique_ptr<ProfileEditor> profileEditor_;
+  std::unique_ptr<PageFlow> pageFlow_;
 };

@@ -12,7 +12,7 @@
 #include "app/VantoraApplication.h"
 #include "commandline/CommandLineFrontEnd.h"
 #include "commandline/CommandLineRequest.h"
-#include "commandline/ExitStatus.h"
+#include "programmingrun/ExitStatus.h"
 #include "device/Clock.h"
 #include "device/FtdiDriver.h"
 #include "device/SimulatedUnit.h"

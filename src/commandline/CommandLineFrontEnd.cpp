@@ -1,16 +1,25 @@
 #include "commandline/CommandLineFrontEnd.h"
 
-#include <QEventLoop>
 #include <QJsonDocument>
 
-#include "commandline/ExitStatus.h"
 #include "commandline/ProfileListing.h"
+#include "commandline/ResultWait.h"
+#include "commandline/UnitReport.h"
+#include "programmingrun/ExitStatus.h"
+
+namespace {
+
+// A full probe takes at most ten exchanges of half a second each.
+constexpr std::chrono::seconds ProbePatience{30};
+
+}  // namespace
 
 CommandLineFrontEnd::CommandLineFrontEnd(CommandLinePorts ports)
     : ports_(std::move(ports)),
       messages_(&ports_.Out),
       folder_(ports_.ProfilesFolder),
-      device_(ports_.Driver, ports_.Time, unit_) {}
+      device_(ports_.Driver, ports_.Time, unit_),
+      run_(device_, ports_.Time) {}
 
 int CommandLineFrontEnd::Run(const CommandLineRequest& request) {
   if (request.Json) messages_ = &ports_.Err;
@@ -39,7 +48,7 @@ void CommandLineFrontEnd::ReportProfiles(bool json) {
 }
 
 int CommandLineFrontEnd::ReportStatus(bool json) {
-  const ProbeOutcome& probe = CurrentProbe();
+  const ProbeReport& probe = CurrentProbe();
   if (json) {
     AddUnitStatus(json_, probe, ProfileOnUnit());
   } else {
@@ -54,24 +63,14 @@ std::string CommandLineFrontEnd::ProfileOnUnit() {
   return folder_.FindProfileByNumber(status.Slots[0].ProfileNumber);
 }
 
-const ProbeOutcome& CommandLineFrontEnd::CurrentProbe() {
+const ProbeReport& CommandLineFrontEnd::CurrentProbe() {
   if (probe_) return *probe_;
   return Probe(false);
 }
 
-const ProbeOutcome& CommandLineFrontEnd::Probe(bool force) {
-  QEventLoop loop;
-  QObject::connect(
-      &device_, &DeviceThread::UnitProbed, &loop,
-      [this, &loop](const UnitStatus& status, ProgrammerLine, const std::string& programmer) {
-        probe_ = ProbeOutcome{status, programmer};
-        loop.quit();
-      });
-  if (force) {
-    device_.RequestForceProbe();
-  } else {
-    device_.RequestProbe();
-  }
-  loop.exec();
+const ProbeReport& CommandLineFrontEnd::Probe(bool force) {
+  ResultWait wait(ProbePatience);
+  probe_ = wait.For(force ? device_.RequestForceProbe() : device_.RequestProbe(),
+                    "The programmer");
   return *probe_;
 }

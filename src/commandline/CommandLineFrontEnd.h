@@ -6,13 +6,13 @@
 #include <string>
 
 #include "commandline/CommandLineRequest.h"
-#include "commandline/UnitReport.h"
-#include "device/ProgrammingSequence.h"
 #include "devicethread/DeviceThread.h"
+#include "devicethread/ProbeReport.h"
 #include "devicethread/UnitStatusHolder.h"
 #include "profiles/ProfileFolder.h"
-
-class ProgressReport;
+#include "profiles/StoredProfileReading.h"
+#include "programmingrun/ProgrammingPlan.h"
+#include "programmingrun/ProgrammingRun.h"
 
 // What the command line reaches outside itself; tests plug in their own.
 struct CommandLinePorts {
@@ -25,9 +25,10 @@ struct CommandLinePorts {
 };
 
 // The command-line front end: --program, then --status and --list, over the
-// same device thread and profile files as the windows. It needs a
-// QCoreApplication, creates no widget and never asks: where the windows would
-// ask, it stops with a message and an exit status.
+// same programming core, device thread and profile files as the windows. It
+// needs a QCoreApplication, creates no widget and never asks: where the
+// windows would ask, it stops with a message and an exit status. It waits
+// for each request it makes, and for no longer than that request may take.
 class CommandLineFrontEnd {
  public:
   explicit CommandLineFrontEnd(CommandLinePorts ports);
@@ -38,12 +39,17 @@ class CommandLineFrontEnd {
 
  private:
   int ProgramProfile(const std::string& name);
+  // The exit status of a profile that cannot be programmed as it stands on
+  // disk, with its message; 0 when it can.
+  int RefuseProfile(const std::string& name, const StoredProfileReading& reading);
+  int RefuseUnit(const ProbeReport& probe);
+  void TellWhatFits(const ProgrammingPlan& plan, int leftOutOfFullLists);
+  RunReport RunProgramming(const ProgrammingPlan& plan);
   int ReportStatus(bool json);
   void ReportProfiles(bool json);
   // The probe after a run, or a fresh one when nothing has probed yet.
-  const ProbeOutcome& CurrentProbe();
-  const ProbeOutcome& Probe(bool force);
-  ProgrammingResult RunProgramming(ProgrammingJob job, ProgressReport& progress);
+  const ProbeReport& CurrentProbe();
+  const ProbeReport& Probe(bool force);
   std::string ProfileOnUnit();
 
   CommandLinePorts ports_;
@@ -51,7 +57,8 @@ class CommandLineFrontEnd {
   std::ostream* messages_;
   QJsonObject json_;
   ProfileFolder folder_;
-  std::optional<ProbeOutcome> probe_;
+  std::optional<ProbeReport> probe_;
   UnitStatusHolder unit_;
   DeviceThread device_;
+  ProgrammingRun run_;
 };

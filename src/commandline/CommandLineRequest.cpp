@@ -3,7 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
-#include "commandline/ExitStatus.h"
+#include "programmingrun/ExitStatus.h"
 #include "profiles/VisibleText.h"
 
 namespace {

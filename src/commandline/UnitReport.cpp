@@ -3,7 +3,7 @@
 #include <QJsonArray>
 #include <cstdio>
 
-#include "commandline/ExitStatus.h"
+#include "programmingrun/ExitStatus.h"
 #include "profiles/VisibleText.h"
 
 namespace {
@@ -29,12 +29,12 @@ QJsonValue TextOrNull(const std::string& text) {
 
 }  // namespace
 
-int ExitStatusFor(const ProbeOutcome& probe) {
+int ExitStatusFor(const ProbeReport& probe) {
   if (probe.Programmer.empty()) return ExitProgrammerNotFound;
   return probe.Status.UnitPresent ? ExitSuccess : ExitUnitNotConnected;
 }
 
-void PrintUnitStatus(std::ostream& out, const ProbeOutcome& probe,
+void PrintUnitStatus(std::ostream& out, const ProbeReport& probe,
                      const std::string& profileOnUnit) {
   const UnitStatus& status = probe.Status;
   if (probe.Programmer.empty()) {
@@ -63,7 +63,7 @@ void PrintUnitStatus(std::ostream& out, const ProbeOutcome& probe,
       << "\n";
 }
 
-void AddUnitStatus(QJsonObject& json, const ProbeOutcome& probe, const std::string& profileOnUnit) {
+void AddUnitStatus(QJsonObject& json, const ProbeReport& probe, const std::string& profileOnUnit) {
   const UnitStatus& status = probe.Status;
   QJsonArray memories;
   for (int slot = 0; slot < MemorySlotCount; ++slot) {

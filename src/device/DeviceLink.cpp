@@ -15,21 +15,21 @@ std::optional<std::string> DeviceLink::FindProgrammer() {
   return FindProgrammerInList(driver_.ListDevices());
 }
 
-int DeviceLink::OpenLink() {
-  if (Handle != 0) return LinkAlreadyOpen;
+LinkOpening DeviceLink::OpenLink() {
+  if (Handle != 0) return LinkOpening::AlreadyOpen;
   if (driver_.Open(Description, Handle) != DriverOk) {
     Handle = 0;
-    return LinkOpenFailed;
+    return LinkOpening::OpenFailed;
   }
-  if (driver_.Purge(Handle) != DriverOk) return LinkPurgeFailed;
-  return LinkOpened;
+  if (driver_.Purge(Handle) != DriverOk) return LinkOpening::PurgeFailed;
+  return LinkOpening::Opened;
 }
 
-int DeviceLink::CloseLink() {
-  if (Handle == 0) return LinkWasNotOpen;
-  if (driver_.Close(Handle) != DriverOk) return LinkCloseFailed;
+LinkClosing DeviceLink::CloseLink() {
+  if (Handle == 0) return LinkClosing::WasNotOpen;
+  if (driver_.Close(Handle) != DriverOk) return LinkClosing::CloseFailed;
   Handle = 0;
-  return LinkClosed;
+  return LinkClosing::Closed;
 }
 
 LinkTransfer DeviceLink::SendBytes(std::span<const std::uint8_t> data) {

@@ -5,16 +5,13 @@
 
 #include "device/ProgrammerDriver.h"
 
-// Results of OpenLink.
-constexpr int LinkAlreadyOpen = 1;
-constexpr int LinkOpened = 0;
-constexpr int LinkOpenFailed = -1;
-constexpr int LinkPurgeFailed = -2;
+enum class LinkOpening { AlreadyOpen = 1, Opened = 0, OpenFailed = -1, PurgeFailed = -2 };
+enum class LinkClosing { WasNotOpen = 1, Closed = 0, CloseFailed = -1 };
 
-// Results of CloseLink.
-constexpr int LinkWasNotOpen = 1;
-constexpr int LinkClosed = 0;
-constexpr int LinkCloseFailed = -1;
+// Whether an opening left the link usable.
+inline bool Failed(LinkOpening opening) {
+  return opening == LinkOpening::OpenFailed || opening == LinkOpening::PurgeFailed;
+}
 
 // The outcome of one SendBytes or ReceiveBytes: the driver's status and the
 // number of bytes that were written or that arrived.
@@ -38,8 +35,8 @@ class DeviceLink {
 
   // The description of the programmer among the attached devices, if listed.
   std::optional<std::string> FindProgrammer();
-  int OpenLink();
-  int CloseLink();
+  LinkOpening OpenLink();
+  LinkClosing CloseLink();
   // Each is exactly one driver call; neither loops nor splits.
   LinkTransfer SendBytes(std::span<const std::uint8_t> data);
   LinkTransfer ReceiveBytes(std::span<std::uint8_t> buffer,

@@ -47,21 +47,17 @@ bool HeaderCarriesButtonOneCount(const std::string& firmwareVersion) {
 }
 
 ProgrammingResult ProgrammingSequence::ProgramUnit() {
-  if (job_.Rows.empty()) return ResultFor(NoSongsToProgram);
-  std::vector<std::int64_t> sizes;
-  sizes.reserve(job_.Rows.size());
-  for (const ProgramRow& row : job_.Rows) sizes.push_back(row.Size);
-  const SoundPacking packing = PackSounds(sizes, job_.Status);
-  if (packing.FittingCount == 0) return ResultFor(SongTooLarge);
+  if (job_.Rows.empty()) return {ProgrammingCode::NoSongsToProgram};
+  const SoundPacking& packing = job_.Packing;
+  if (packing.FittingCount == 0) return {ProgrammingCode::SongTooLarge};
   // Nothing is sent unless every song to be written can be sent whole.
-  if (!CheckSongFiles(packing.FittingCount)) return ResultFor(SongFileUnreadable);
+  if (!CheckSongFiles(packing.FittingCount)) return {ProgrammingCode::SongFileUnreadable};
   for (const MemoryAssignment& memory : packing.Memories) {
-    const int code = ProgramMemory(memory);
-    if (code != ProgrammingSucceeded) return ResultFor(code);
+    if (stop_.stop_requested()) return {ProgrammingCode::Stopped};
+    const ProgrammingCode code = ProgramMemory(memory);
+    if (code != ProgrammingCode::Succeeded) return {code};
   }
-  ProgrammingResult result = ResultFor(ProgrammingSucceeded);
-  result.NotWrittenCount = job_.Rows.size() - packing.FittingCount;
-  return result;
+  return {ProgrammingCode::Succeeded, job_.Rows.size() - packing.FittingCount};
 }
 
 bool ProgrammingSequence::CheckSongFiles(std::size_t songCount) const {
@@ -74,21 +70,23 @@ bool ProgrammingSequence::CheckSongFiles(std::size_t songCount) const {
   return true;
 }
 
-int ProgrammingSequence::ProgramMemory(const MemoryAssignment& memory) {
-  observer_.ClearResultLine();
+ProgrammingCode ProgrammingSequence::ProgramMemory(const MemoryAssignment& memory) {
+  observer_.PhaseBegun(RunPhase::Writing, memory.Slot);
   std::vector<std::uint8_t> data;
-  if (!ReadSongData(memory, data)) return SongFileUnreadable;
-  int code = ProgrammingSucceeded;
-  if (link_.OpenLink() < 0) {
-    observer_.ShowProgrammerNotFound();
-    code = ProgrammerUnreachable;
+  if (!ReadSongData(memory, data)) return ProgrammingCode::SongFileUnreadable;
+  ProgrammingCode code = ProgrammingCode::Succeeded;
+  if (Failed(link_.OpenLink())) {
+    observer_.ProgrammerLost();
+    code = ProgrammingCode::ProgrammerUnreachable;
   } else {
     code = WriteMemory(memory, data);
   }
-  // The link is closed whatever happened; a failed close is reported only
-  // when nothing else failed.
-  const int closed = link_.CloseLink();
-  if (code == ProgrammingSucceeded && closed == LinkCloseFailed) code = CloseFailed;
+  // The link is closed whatever happened, a stop included; a failed close is
+  // reported only when nothing else failed.
+  const LinkClosing closed = link_.CloseLink();
+  if (code == ProgrammingCode::Succeeded && closed == LinkClosing::CloseFailed) {
+    code = ProgrammingCode::CloseFailed;
+  }
   return code;
 }
 
@@ -105,26 +103,27 @@ bool ProgrammingSequence::ReadSongData(const MemoryAssignment& memory,
   return true;
 }
 
-int ProgrammingSequence::WriteMemory(const MemoryAssignment& memory,
-                                     const std::vector<std::uint8_t>& data) {
+ProgrammingCode ProgrammingSequence::WriteMemory(const MemoryAssignment& memory,
+                                                 const std::vector<std::uint8_t>& data) {
   const auto slot = static_cast<std::uint8_t>(memory.Slot);
   if (!Exchange(link_, {CmdBeginMemory, slot}, BeginMemoryAnswerLength)
            .IsAcknowledged(BeginMemoryAnswerLength)) {
-    return BeginMemoryRefused;
+    return ProgrammingCode::BeginMemoryRefused;
   }
-  if (memory.Used == 0) return ProgrammingSucceeded;
+  if (memory.Used == 0) return ProgrammingCode::Succeeded;
   MemoryHeader expected;
   expected.fill(ErasedByte);
-  int code = SendMemoryHeader(memory, expected);
-  if (code == ProgrammingSucceeded) code = SendSongEntries(memory, expected);
-  if (code == ProgrammingSucceeded) code = SendSongData(memory, data);
-  if (code == ProgrammingSucceeded) code = ReadDataAcknowledgement();
-  if (code == ProgrammingSucceeded) code = ReadBackHeader(memory.Slot, expected);
-  if (code == ProgrammingSucceeded) code = VerifySongs(memory);
+  using enum ProgrammingCode;
+  ProgrammingCode code = SendMemoryHeader(memory, expected);
+  if (code == Succeeded) code = SendSongEntries(memory, expected);
+  if (code == Succeeded) code = SendSongData(memory, data);
+  if (code == Succeeded) code = ReadDataAcknowledgement();
+  if (code == Succeeded) code = ReadBackHeader(memory.Slot, expected);
+  if (code == Succeeded) code = VerifySongs(memory);
   return code;
 }
 
-int ProgrammingSequence::SendMemoryHeader(const MemoryAssignment& memory, MemoryHeader& expected) {
+ProgrammingCode ProgrammingSequence::SendMemoryHeader(const MemoryAssignment& memory, MemoryHeader& expected) {
   const std::uint16_t profile = ProfileNumberOnTheWire(job_.ProfileNumber);
   const std::uint8_t songCount = LowByte(memory.SongCount());
   const std::uint8_t buttonOneCount = LowByte(static_cast<std::uint64_t>(job_.ButtonOneSoundCount));
@@ -136,17 +135,17 @@ int ProgrammingSequence::SendMemoryHeader(const MemoryAssignment& memory, Memory
   const bool longForm = HeaderCarriesButtonOneCount(job_.Status.FirmwareVersion);
   const std::size_t length = longForm ? LongHeaderLength : ShortHeaderLength;
   if (!Exchange(link_, std::span(command).first(length), length + 1).IsAcknowledged(length + 1)) {
-    return MemoryHeaderRefused;
+    return ProgrammingCode::MemoryHeaderRefused;
   }
   if (longForm) expected[2] = buttonOneCount;
   expected[3] = songCount;
   expected[4] = EntryMarker;
   expected[14] = LowByte(profile);
   expected[15] = HighByte(profile);
-  return ProgrammingSucceeded;
+  return ProgrammingCode::Succeeded;
 }
 
-int ProgrammingSequence::SendSongEntries(const MemoryAssignment& memory, MemoryHeader& expected) {
+ProgrammingCode ProgrammingSequence::SendSongEntries(const MemoryAssignment& memory, MemoryHeader& expected) {
   std::uint32_t address = FirstSongAddress(memory);
   for (std::size_t k = 0; k < memory.SongCount(); ++k) {
     const auto size = static_cast<std::uint32_t>(job_.Rows[memory.First + k].Size);
@@ -156,17 +155,17 @@ int ProgrammingSequence::SendSongEntries(const MemoryAssignment& memory, MemoryH
     PutLittleEndian24(&command[6], size);
     command[9] = EntryMarker;
     if (!Exchange(link_, command, SongEntryAnswerLength).IsAcknowledged(SongEntryAnswerLength)) {
-      return SongEntryRefused;
+      return ProgrammingCode::SongEntryRefused;
     }
     // The first entry shares the memory's first 16 bytes with the header.
     if (k == 0) std::copy(command.begin() + 3, command.end(), expected.begin() + 5);
     address += size;
   }
-  return ProgrammingSucceeded;
+  return ProgrammingCode::Succeeded;
 }
 
-int ProgrammingSequence::SendSongData(const MemoryAssignment& memory,
-                                      const std::vector<std::uint8_t>& data) {
+ProgrammingCode ProgrammingSequence::SendSongData(const MemoryAssignment& memory,
+                                                  const std::vector<std::uint8_t>& data) {
   std::array<std::uint8_t, WriteDataLength> command{job_.Status.Slots[memory.Slot].WriteCommand,
                                                     static_cast<std::uint8_t>(memory.Slot)};
   PutLittleEndian24(&command[2], static_cast<std::uint32_t>(MemoryHeaderSize * memory.SongCount()));
@@ -174,40 +173,45 @@ int ProgrammingSequence::SendSongData(const MemoryAssignment& memory,
   link_.SendBytes(command);
   clock_.Sleep(DataPause);
   for (std::size_t sent = 0; sent < data.size();) {
+    if (stop_.stop_requested()) return ProgrammingCode::Stopped;
     const std::size_t piece = std::min(DataChunkSize, data.size() - sent);
     const LinkTransfer transfer = link_.SendBytes(std::span(data).subspan(sent, piece));
     // A piece that went out only in part is lost data, as much as a failed call.
-    if (transfer.Status != DriverOk || transfer.Count != piece) return SongDataWriteFailed;
+    if (transfer.Status != DriverOk || transfer.Count != piece) {
+      return ProgrammingCode::SongDataWriteFailed;
+    }
     sent += piece;
-    observer_.ShowProgress(static_cast<int>(std::uint64_t{sent} * 100 / data.size()));
+    observer_.SongDataSent(sent, data.size());
   }
-  return ProgrammingSucceeded;
+  return ProgrammingCode::Succeeded;
 }
 
-int ProgrammingSequence::ReadDataAcknowledgement() {
+ProgrammingCode ProgrammingSequence::ReadDataAcknowledgement() {
   Answer answer;
   for (int read = 0; read < DataAcknowledgementReads && answer.Count != DataAcknowledgementLength;
        ++read) {
     answer = ReceiveAnswer(link_, DataAcknowledgementLength, DataAcknowledgementTimeout);
   }
-  if (answer.Count != DataAcknowledgementLength) return SongDataUnacknowledged;
-  if (answer.Bytes[0] != AckByte) return SongDataRefused;
-  return ProgrammingSucceeded;
+  if (answer.Count != DataAcknowledgementLength) return ProgrammingCode::SongDataUnacknowledged;
+  if (answer.Bytes[0] != AckByte) return ProgrammingCode::SongDataRefused;
+  return ProgrammingCode::Succeeded;
 }
 
-int ProgrammingSequence::ReadBackHeader(int slot, const MemoryHeader& expected) {
+ProgrammingCode ProgrammingSequence::ReadBackHeader(int slot, const MemoryHeader& expected) {
   SendReadMemory(slot, 0, MemoryHeaderSize);
   Answer answer = ReceiveAnswer(link_, ReadMemoryAnswerLength);
   // The unit may need a moment before it answers the first read-back.
   if (answer.Count == 0) answer = ReceiveAnswer(link_, ReadMemoryAnswerLength);
-  if (!answer.IsAcknowledged(ReadMemoryAnswerLength)) return ReadMemoryRefused;
+  if (!answer.IsAcknowledged(ReadMemoryAnswerLength)) return ProgrammingCode::ReadMemoryRefused;
   MemoryHeader header;
   const LinkTransfer transfer = link_.ReceiveBytes(header);
-  if (transfer.Count != header.size() || header != expected) return ReadBackDiffers;
-  return ProgrammingSucceeded;
+  if (transfer.Count != header.size() || header != expected) {
+    return ProgrammingCode::ReadBackDiffers;
+  }
+  return ProgrammingCode::Succeeded;
 }
 
-int ProgrammingSequence::VerifySongs(const MemoryAssignment& memory) {
+ProgrammingCode ProgrammingSequence::VerifySongs(const MemoryAssignment& memory) {
   std::uint32_t address = FirstSongAddress(memory);
   for (std::size_t song = memory.First; song < memory.Next; ++song) {
     const std::int64_t size = job_.Rows[song].Size;
@@ -215,37 +219,40 @@ int ProgrammingSequence::VerifySongs(const MemoryAssignment& memory) {
     // length, so that no requested bytes are left unread on the link.
     const std::size_t length = std::min<std::size_t>(VerifyLength, static_cast<std::size_t>(size));
     // An empty song has nothing to compare: no read of no bytes is sent.
-    const int code = length > 0 ? VerifySong(memory.Slot, song, address, length) : 0;
-    if (code != ProgrammingSucceeded) return code;
+    const ProgrammingCode code = length > 0 ? VerifySong(memory.Slot, song, address, length)
+                                            : ProgrammingCode::Succeeded;
+    if (code != ProgrammingCode::Succeeded) return code;
     address += static_cast<std::uint32_t>(size);
   }
-  return ProgrammingSucceeded;
+  return ProgrammingCode::Succeeded;
 }
 
-int ProgrammingSequence::VerifySong(int slot, std::size_t song, std::uint32_t address,
-                                    std::size_t length) {
-  observer_.ClearResultLine();
+ProgrammingCode ProgrammingSequence::VerifySong(int slot, std::size_t song,
+                                                std::uint32_t address, std::size_t length) {
+  observer_.PhaseBegun(RunPhase::Verifying, slot);
   // The file was read whole moments ago; one that no longer opens leaves
   // the song unverified, which is a failure.
   std::ifstream file(job_.Rows[song].FullPath(), std::ios::binary);
-  if (!file) return SongFileUnreadable;
+  if (!file) return ProgrammingCode::SongFileUnreadable;
   SendReadMemory(slot, address, static_cast<std::uint32_t>(length));
   if (!ReceiveAnswer(link_, ReadMemoryAnswerLength).IsAcknowledged(ReadMemoryAnswerLength)) {
-    return ReadMemoryRefused;
+    return ProgrammingCode::ReadMemoryRefused;
   }
   std::array<char, VerifyChunkSize> fileBytes;
   std::array<std::uint8_t, VerifyChunkSize> unitBytes;
   for (std::size_t done = 0; done < length;) {
     const std::size_t piece = std::min(length - done, VerifyChunkSize);
     file.read(fileBytes.data(), static_cast<std::streamsize>(piece));
-    if (static_cast<std::size_t>(file.gcount()) != piece) return SongFileUnreadable;
+    if (static_cast<std::size_t>(file.gcount()) != piece) {
+      return ProgrammingCode::SongFileUnreadable;
+    }
     const LinkTransfer transfer = link_.ReceiveBytes(std::span(unitBytes).first(piece));
     if (transfer.Count != piece || std::memcmp(unitBytes.data(), fileBytes.data(), piece) != 0) {
-      return ReadBackDiffers;
+      return ProgrammingCode::ReadBackDiffers;
     }
     done += piece;
   }
-  return ProgrammingSucceeded;
+  return ProgrammingCode::Succeeded;
 }
 
 void ProgrammingSequence::SendReadMemory(int slot, std::uint32_t address, std::uint32_t length) {

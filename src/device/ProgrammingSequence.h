@@ -3,6 +3,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -40,24 +41,35 @@ struct ProgrammingJob {
   UnitStatus Status;  // the unit as last probed
   // The profile's number as its profile file holds it; memories store it.
   int ProfileNumber = NoStoredProfileNumber;
+  // The rows packed into the memories of Status.
+  SoundPacking Packing;
 };
 
-// What a programming run reports while it runs.
+// The steps of a run.
+enum class RunPhase { Writing, Verifying };
+
+// What a programming run reports while it runs, in the unit's terms.
 class ProgrammingObserver {
  public:
   virtual ~ProgrammingObserver() = default;
-  virtual void ClearResultLine() = 0;
-  virtual void ShowProgress(int percent) = 0;
-  virtual void ShowProgrammerNotFound() = 0;
+  // A memory's writing begins, or the verification of one of its songs.
+  virtual void PhaseBegun(RunPhase phase, int slot) = 0;
+  // Bytes of the memory's song data sent so far, of all it takes.
+  virtual void SongDataSent(std::size_t sent, std::size_t total) = 0;
+  // The programmer could not be opened: it is gone.
+  virtual void ProgrammerLost() = 0;
 };
 
-// Writes the sounds into the unit's memories and verifies them by reading
-// back; the first step that fails ends the run with its code.
+// Writes the sounds into the unit's memories as the job packed them and
+// verifies them by reading back; the first step that fails ends the run
+// with its code. A stop requested through the token is honoured between
+// pieces of song data and between memories, never inside a command and its
+// answer.
 class ProgrammingSequence {
  public:
   ProgrammingSequence(const ProgrammingJob& job, DeviceLink& link, Clock& clock,
-                      ProgrammingObserver& observer)
-      : job_(job), link_(link), clock_(clock), observer_(observer) {}
+                      ProgrammingObserver& observer, std::stop_token stop = {})
+      : job_(job), link_(link), clock_(clock), observer_(observer), stop_(std::move(stop)) {}
 
   ProgrammingResult ProgramUnit();
 
@@ -65,16 +77,19 @@ class ProgrammingSequence {
   using MemoryHeader = std::array<std::uint8_t, MemoryHeaderSize>;
 
   bool CheckSongFiles(std::size_t songCount) const;
-  int ProgramMemory(const MemoryAssignment& memory);
+  ProgrammingCode ProgramMemory(const MemoryAssignment& memory);
   bool ReadSongData(const MemoryAssignment& memory, std::vector<std::uint8_t>& data) const;
-  int WriteMemory(const MemoryAssignment& memory, const std::vector<std::uint8_t>& data);
-  int SendMemoryHeader(const MemoryAssignment& memory, MemoryHeader& expected);
-  int SendSongEntries(const MemoryAssignment& memory, MemoryHeader& expected);
-  int SendSongData(const MemoryAssignment& memory, const std::vector<std::uint8_t>& data);
-  int ReadDataAcknowledgement();
-  int ReadBackHeader(int slot, const MemoryHeader& expected);
-  int VerifySongs(const MemoryAssignment& memory);
-  int VerifySong(int slot, std::size_t song, std::uint32_t address, std::size_t length);
+  ProgrammingCode WriteMemory(const MemoryAssignment& memory,
+                              const std::vector<std::uint8_t>& data);
+  ProgrammingCode SendMemoryHeader(const MemoryAssignment& memory, MemoryHeader& expected);
+  ProgrammingCode SendSongEntries(const MemoryAssignment& memory, MemoryHeader& expected);
+  ProgrammingCode SendSongData(const MemoryAssignment& memory,
+                               const std::vector<std::uint8_t>& data);
+  ProgrammingCode ReadDataAcknowledgement();
+  ProgrammingCode ReadBackHeader(int slot, const MemoryHeader& expected);
+  ProgrammingCode VerifySongs(const MemoryAssignment& memory);
+  ProgrammingCode VerifySong(int slot, std::size_t song, std::uint32_t address,
+                             std::size_t length);
   void SendReadMemory(int slot, std::uint32_t address, std::uint32_t length);
   std::uint32_t FirstSongAddress(const MemoryAssignment& memory) const;
 
@@ -82,6 +97,7 @@ class ProgrammingSequence {
   DeviceLink& link_;
   Clock& clock_;
   ProgrammingObserver& observer_;
+  std::stop_token stop_;
 };
 
 // The profile number as a memory stores it: a number outside the profile

@@ -25,12 +25,13 @@ std::string FormatFirmwareVersion(std::uint8_t part1, std::uint8_t part2, std::u
 void UnitProbe::ProbeUnit() {
   const std::optional<std::string> programmer = link_.FindProgrammer();
   listedProgrammer_ = programmer.value_or("");
-  if (!programmer) {
+  if (programmer && !status_.UnitPresent) RunFullProbe(*programmer);
+  // Without a programmer, or with a unit that did not answer, nothing of
+  // the unit is known.
+  if (!programmer || !status_.UnitPresent) {
     status_.UnitPresent = false;
-  } else if (!status_.UnitPresent) {
-    if (!RunFullProbe(*programmer)) return;
+    status_.Clear();
   }
-  ShowResult();
 }
 
 void UnitProbe::ForceProbe() {
@@ -38,7 +39,7 @@ void UnitProbe::ForceProbe() {
   ProbeUnit();
 }
 
-bool UnitProbe::RunFullProbe(const std::string& description) {
+void UnitProbe::RunFullProbe(const std::string& description) {
   link_.Description = description;
   status_.ButtonCount = MaxButtonCount;
   status_.MemoryCount = 0;
@@ -48,15 +49,13 @@ bool UnitProbe::RunFullProbe(const std::string& description) {
                                    IdentifySlotAnswerLength);
     if (answer.Count == 0 && slot == 0) {
       link_.CloseLink();
-      ShowProgrammerNotFound();
-      return false;
+      return;
     }
     if (answer.IsAcknowledged(IdentifySlotAnswerLength)) ReadSlotAnswer(slot, answer);
   }
   ReadFirmwareVersion();
   ReadButtonCount();
   link_.CloseLink();
-  return true;
 }
 
 void UnitProbe::ReadSlotAnswer(int slot, const Answer& answer) {
@@ -97,17 +96,4 @@ void UnitProbe::ReadButtonCount() {
   status_.ButtonCount = answer.IsAcknowledged(ReadButtonCountAnswerLength)
                             ? std::min<int>(answer.Bytes[3], MaxButtonCount)
                             : ButtonCountWithoutAnswer;
-}
-
-void UnitProbe::ShowResult() {
-  if (status_.UnitPresent) {
-    observer_.ShowProgrammerLine(ProgrammerLine::Ready);
-  } else {
-    ShowProgrammerNotFound();
-  }
-}
-
-void UnitProbe::ShowProgrammerNotFound() {
-  observer_.ShowProgrammerLine(ProgrammerLine::NotFound);
-  status_.Clear();
 }

@@ -7,22 +7,12 @@
 
 struct Answer;
 
-// The programmer line of the programming page.
-enum class ProgrammerLine { Ready, NotFound };
-
-class ProgrammerLineObserver {
- public:
-  virtual ~ProgrammerLineObserver() = default;
-  virtual void ShowProgrammerLine(ProgrammerLine line) = 0;
-};
-
 // Learns the unit's memories, button count and firmware version. A full
 // exchange runs only while the unit is not yet known to be present; otherwise
 // a probe only checks that the programmer is still listed.
 class UnitProbe {
  public:
-  UnitProbe(DeviceLink& link, UnitStatus& status, ProgrammerLineObserver& observer)
-      : link_(link), status_(status), observer_(observer) {}
+  UnitProbe(DeviceLink& link, UnitStatus& status) : link_(link), status_(status) {}
 
   void ProbeUnit();
   // Forgets the unit so that the next probe, run at once, is a full one.
@@ -32,17 +22,14 @@ class UnitProbe {
   const std::string& ListedProgrammer() const { return listedProgrammer_; }
 
  private:
-  // False when slot 0 stayed silent, which ends the probe at once.
-  bool RunFullProbe(const std::string& description);
+  // Slot 0 silent ends the full probe at once.
+  void RunFullProbe(const std::string& description);
   void ReadSlotAnswer(int slot, const Answer& answer);
   void ReadFirmwareVersion();
   void ReadButtonCount();
-  void ShowResult();
-  void ShowProgrammerNotFound();
 
   DeviceLink& link_;
   UnitStatus& status_;
-  ProgrammerLineObserver& observer_;
   std::string listedProgrammer_;
 };
 

@@ -1,22 +1,20 @@
 #include "devicethread/DeviceWorker.h"
 
 DeviceWorker::DeviceWorker(ProgrammerDriver& driver, Clock& clock)
-    : clock_(clock), link_(driver), probe_(link_, status_, *this) {}
+    : clock_(clock), link_(driver), probe_(link_, status_) {}
 
-// A probe shows the programmer line before it is done with the status: the
-// snapshot goes out once the probe has ended.
-void DeviceWorker::Probe() {
+ProbeReport DeviceWorker::Probe() {
   probe_.ProbeUnit();
-  emit Probed(status_, line_, probe_.ListedProgrammer());
+  return {status_, probe_.ListedProgrammer()};
 }
 
-void DeviceWorker::ForceProbe() {
+ProbeReport DeviceWorker::ForceProbe() {
   probe_.ForceProbe();
-  emit Probed(status_, line_, probe_.ListedProgrammer());
+  return {status_, probe_.ListedProgrammer()};
 }
 
-void DeviceWorker::Program(const ProgrammingJob& job) {
-  emit ProgrammingEnded(ProgrammingSequence(job, link_, clock_, *this).ProgramUnit());
+ProgrammingResult DeviceWorker::Program(const ProgrammingJob& job, std::stop_token stop) {
+  return ProgrammingSequence(job, link_, clock_, *this, std::move(stop)).ProgramUnit();
 }
 
 void DeviceWorker::CloseLink() {

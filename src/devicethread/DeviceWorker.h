@@ -1,42 +1,42 @@
 #pragma once
 
 #include <QObject>
+#include <stop_token>
 
 #include "device/DeviceLink.h"
 #include "device/ProgrammingSequence.h"
 #include "device/UnitProbe.h"
 #include "device/UnitStatus.h"
+#include "devicethread/ProbeReport.h"
 
 // The device side on its own thread: the link to the programmer, the probe
-// with the unit status it works on, and the programming runs. Each call is one
-// request of the device thread; what it learns goes out as signals.
-class DeviceWorker : public QObject, private ProgrammerLineObserver, private ProgrammingObserver {
+// with the unit status it works on, and the programming runs. Each call is
+// one request of the device thread; a run's reports go out as signals.
+class DeviceWorker : public QObject, private ProgrammingObserver {
   Q_OBJECT
 
  public:
   DeviceWorker(ProgrammerDriver& driver, Clock& clock);
 
-  void Probe();
-  void ForceProbe();
-  void Program(const ProgrammingJob& job);
+  ProbeReport Probe();
+  ProbeReport ForceProbe();
+  ProgrammingResult Program(const ProgrammingJob& job, std::stop_token stop);
   void CloseLink();
 
  signals:
-  void Probed(const UnitStatus& status, ProgrammerLine line, const std::string& programmer);
-  void ResultLineCleared();
-  void ProgressChanged(int percent);
-  void ProgrammerNotFound();
-  void ProgrammingEnded(const ProgrammingResult& result);
+  void RunPhaseBegun(RunPhase phase, int slot);
+  void RunDataSent(qint64 sent, qint64 total);
+  void RunLostProgrammer();
 
  private:
-  void ShowProgrammerLine(ProgrammerLine line) override { line_ = line; }
-  void ClearResultLine() override { emit ResultLineCleared(); }
-  void ShowProgress(int percent) override { emit ProgressChanged(percent); }
-  void ShowProgrammerNotFound() override { emit ProgrammerNotFound(); }
+  void PhaseBegun(RunPhase phase, int slot) override { emit RunPhaseBegun(phase, slot); }
+  void SongDataSent(std::size_t sent, std::size_t total) override {
+    emit RunDataSent(static_cast<qint64>(sent), static_cast<qint64>(total));
+  }
+  void ProgrammerLost() override { emit RunLostProgrammer(); }
 
   Clock& clock_;
   DeviceLink link_;
   UnitStatus status_;
   UnitProbe probe_;
-  ProgrammerLine line_ = ProgrammerLine::NotFound;
 };

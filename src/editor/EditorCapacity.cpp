@@ -1,7 +1,6 @@
 // The profile editor's capacity bar, the count of the sounds that fit, the
-// unit's status bar, the polling timer and the checks of the Next button.
+// unit's status bar, following the unit, and the checks of the Next button.
 #include <QLabel>
-#include <QLocale>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -10,36 +9,15 @@
 #include <vector>
 
 #include "app/StatusText.h"
-#include "device/SoundPacking.h"
 #include "editor/ProfileEditor.h"
 #include "editor/SoundListModel.h"
 #include "profiles/UserPrompts.h"
-#include "programming/ProgrammingPage.h"
+#include "programmingrun/RunTexts.h"
 
 namespace {
 
-// Whole numbers with the user's thousands separator; without a language of
-// its own (the C locale) as in English.
-QString GroupedNumber(std::int64_t number) {
-  QLocale locale = QLocale::system();
-  if (locale.language() == QLocale::C) locale = QLocale(QLocale::English, QLocale::UnitedStates);
-  locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
-  return locale.toString(static_cast<qlonglong>(number));
-}
-
-// Why the rows from the first that does not fit on are left out.
-std::string DoesNotFitTip(const SoundPacking& packing) {
-  switch (packing.Stop) {
-    case PackingStop::SoundLargerThanEveryMemory:
-      return "Does not fit: each sound must fit into one memory of the unit (the largest holds " +
-             GroupedNumber(packing.LargestCapacity).toStdString() +
-             " bytes); it and every sound after it are left out";
-    case PackingStop::MemoriesFull:
-      return "Does not fit: the unit's memories are full from here on";
-    case PackingStop::AllPlaced:
-      break;
-  }
-  return {};
+QString Grouped(std::int64_t number) {
+  return QString::fromStdString(GroupedNumber(number));
 }
 
 }  // namespace
@@ -57,51 +35,47 @@ std::int64_t ProfileEditor::UsedBytes() const {
   return used;
 }
 
-SoundPacking ProfileEditor::PackProfile() const {
-  std::vector<std::int64_t> sizes;
-  for (const ButtonSlot& button : store_.Profile().Buttons) {
-    if (!button.Present) continue;
-    for (const SoundEntry& sound : button.Sounds) sizes.push_back(sound.Size());
-  }
-  return ::PackSounds(sizes, Unit());
+ProgrammingPlan ProfileEditor::PlanForUnit() const {
+  return PlanProgramming(store_.CurrentProfileName(), store_.Profile(), NoProfileId, Unit());
 }
 
 void ProfileEditor::RefreshCapacity() {
   const std::int64_t capacity = Unit().TotalCapacity();
   const std::int64_t used = UsedBytes();
   const std::int64_t percent = capacity > 0 ? used * 100 / capacity : 0;
-  ProgressBar1->setValue(static_cast<int>(std::clamp<std::int64_t>(percent, 0, 100)));
+  capacityBar_->setValue(static_cast<int>(std::clamp<std::int64_t>(percent, 0, 100)));
+  // The packing the programming run will use: the rows that fit are those it writes.
   EditorState& state = store_.State();
-  const SoundPacking packing = PackProfile();
-  state.FittingSoundCount = state.UnitConnected ? static_cast<int>(packing.FittingCount) : 0;
-  misfitTip_ = QString::fromStdString(DoesNotFitTip(packing));
+  const ProgrammingPlan plan = PlanForUnit();
+  state.FittingSoundCount = state.UnitConnected ? static_cast<int>(plan.FittingCount()) : 0;
+  misfitTip_ = QString::fromStdString(DoesNotFitText(plan.Packing));
   ShowCapacityPanels(capacity, used);
   // Sounds that entered without the decoder's check get it now.
   soundChecks_.CheckInBackground(store_.Profile());
   // Repaints are coalesced: many changes in a row draw the lists once.
   for (int slot = 0; slot < ButtonSlotCount; ++slot) {
-    if (PageControl1->isTabVisible(slot)) soundLists_[slot]->ShowNewLook();
+    if (buttonTabs_->isTabVisible(slot)) soundLists_[slot]->ShowNewLook();
   }
 }
 
 void ProfileEditor::ShowCapacityPanels(std::int64_t capacity, std::int64_t used) {
-  statusPanels_[1]->setText(QStringLiteral("Size : ") + GroupedNumber(capacity));
-  statusPanels_[2]->setText(QStringLiteral("Used : ") + GroupedNumber(used));
-  QLabel* remaining = statusPanels_[3];
+  statusTexts_[1]->setText(QStringLiteral("Size : ") + Grouped(capacity));
+  statusTexts_[2]->setText(QStringLiteral("Used : ") + Grouped(used));
+  QLabel* remaining = statusTexts_[3];
   const bool over = used > capacity;
-  QPalette palette = StatusBar1->palette();
+  QPalette palette = statusPanels_->palette();
   if (over) palette.setColor(QPalette::WindowText, FailureColour);
   remaining->setPalette(palette);
-  remaining->setText(over ? QStringLiteral("Over by ") + GroupedNumber(used - capacity)
-                          : QStringLiteral("Remaining : ") + GroupedNumber(capacity - used));
+  remaining->setText(over ? QStringLiteral("Over by ") + Grouped(used - capacity)
+                          : QStringLiteral("Remaining : ") + Grouped(capacity - used));
 }
 
 void ProfileEditor::UpdateStatusBar() {
   const UnitStatus& unit = Unit();
-  statusPanels_[0]->setText(unit.UnitPresent ? QStringLiteral("Connected")
-                                             : QStringLiteral("Disconnected"));
+  statusTexts_[0]->setText(unit.UnitPresent ? QStringLiteral("Connected")
+                                            : QStringLiteral("Disconnected"));
   ShowCapacityPanels(unit.TotalCapacity(), UsedBytes());
-  statusPanels_[4]->setText(
+  statusTexts_[4]->setText(
       QStringLiteral("Profile On Vantora : ") +
       QString::fromStdString(store_.FindProfileByNumber(unit.Slots[0].ProfileNumber)));
 }
@@ -109,35 +83,38 @@ void ProfileEditor::UpdateStatusBar() {
 void ProfileEditor::TrimTabsToUnit() {
   // Qt moves the current tab on by itself when it hides it; the sounds must
   // not then go to a neighbour of the hidden tab.
-  const int active = PageControl1->currentIndex();
+  const int active = buttonTabs_->currentIndex();
   store_.Profile().TrimToUnit(Unit().ButtonCount);
   for (int slot = std::max(Unit().ButtonCount, 0); slot < ButtonSlotCount; ++slot) {
     soundLists_[slot]->Reload();
   }
   ShowButtons();
-  if (!PageControl1->isTabVisible(active)) PageControl1->setCurrentIndex(0);
+  if (!buttonTabs_->isTabVisible(active)) buttonTabs_->setCurrentIndex(0);
 }
 
-void ProfileEditor::Timer1Timer() {
+void ProfileEditor::FollowUnit() {
   EditorState& state = store_.State();
   // While a question or dialog is open, a load or check may be half done:
-  // the unit's arrival or departure waits for the first tick after it.
-  if (!ports_.Prompts.IsOpen()) {
-    if (Unit().UnitPresent && !state.UnitConnected) {
-      state.UnitConnected = true;
-      RefreshCapacity();
-      TrimTabsToUnit();
-      // The bar must not go on counting the sounds of the tabs just hidden.
-      RefreshCapacity();
-    } else if (!Unit().UnitPresent && state.UnitConnected) {
-      state.UnitConnected = false;
-      RefreshCapacity();
-    }
+  // the unit's arrival or departure waits for the status timer after it.
+  if (ports_.Prompts.IsOpen()) return;
+  if (Unit().UnitPresent && !state.UnitConnected) {
+    state.UnitConnected = true;
+    RefreshCapacity();
+    TrimTabsToUnit();
+    // The bar must not go on counting the sounds of the tabs just hidden.
+    RefreshCapacity();
+  } else if (!Unit().UnitPresent && state.UnitConnected) {
+    state.UnitConnected = false;
+    RefreshCapacity();
   }
+}
+
+void ProfileEditor::OnStatusTimer() {
+  FollowUnit();
   UpdateStatusBar();
 }
 
-void ProfileEditor::bbNextClick() {
+void ProfileEditor::OnNextClicked() {
   const int total = store_.Profile().SoundCount();
   EditorState& state = store_.State();
   if (state.FittingSoundCount == 0 && total == 1) {
@@ -149,7 +126,7 @@ void ProfileEditor::bbNextClick() {
   const SoundFileCheck check = store_.CheckSoundFiles();
   // Sounds found again or dropped change what fits, whatever came after.
   RefreshCapacity();
-  if (check.Result == CheckCancelled) return;
+  if (check.Cancelled) return;
   const std::string name = store_.CurrentProfileName();
   // A profile that could not be saved stays on the editor with its error
   // shown, and the sounds the check replaced or dropped stay to be saved.
@@ -170,5 +147,5 @@ void ProfileEditor::bbNextClick() {
     ShowRefusedFiles(names);
     return;
   }
-  ShowInPlaceOf(windows_.Form1, this);
+  emit NextRequested();
 }

@@ -15,22 +15,13 @@ class EditorHelpMenu : public QObject {
   Q_OBJECT
 
  public:
-  EditorHelpMenu(QMenu* help1, QAction* about1, HelpPane* pane, AppPorts& ports);
-
-  void AddingSongs1Click();
-  void RemovingSongs1Click();
-  void SaveProfile1Click();
-  void PreviousButton1Click();
-  void NextButton1Click();
-  void ProgressBar2Click();
-  void SongList1Click();
+  EditorHelpMenu(QMenu* helpMenu, QAction* aboutEntry, HelpPane* pane, AppPorts& ports);
 
  private:
-  void AddPaneEntry(const char* objectName, const QString& caption,
-                    void (EditorHelpMenu::*handler)());
+  void AddPaneEntry(const char* objectName, const QString& caption, const QString& page);
   void AddSeparator(const char* objectName);
 
-  QMenu* help1_;
-  QAction* about1_;
+  QMenu* helpMenu_;
+  QAction* aboutEntry_;
   HelpPane* pane_;
 };

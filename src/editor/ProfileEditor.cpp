@@ -1,7 +1,6 @@
 #include "editor/ProfileEditor.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -18,15 +17,12 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "app/AboutBox.h"
 #include "app/ButtonFaces.h"
 #include "app/HelpPane.h"
 #include "app/MenuEntry.h"
-#include "app/StartPage.h"
 #include "app/StatusText.h"
 #include "editor/EditorHelpMenu.h"
 #include "editor/ProfileSelector.h"
-#include "editor/SoundListModel.h"
 #include "profiles/VisibleText.h"
 
 namespace {
@@ -49,47 +45,49 @@ std::string FirstSoundFolder() {
 
 }  // namespace
 
-ProfileEditor::ProfileEditor(AppPorts& ports, Windows& windows, const UnitStatusHolder& unit)
+ProfileEditor::ProfileEditor(AppPorts& ports, const UnitStatusHolder& unit)
     : Page(ports, "Form3", QStringLiteral("Create Song Profile"), QSize(792, 592)),
-      windows_(windows),
       unit_(unit),
       store_(ports.ProfilesFolder, ports.Prompts, *this) {
   store_.SoundFileDialogs().OpenFirstIn(FirstSoundFolder());
   menuBar()->setObjectName(QStringLiteral("MainMenu1"));
-  Help1 = AddMenu(menuBar(), "Help1", QStringLiteral("&Help"));
-  About1 =
-      AddMenuEntry(Help1, "About1", QStringLiteral("&About"), this, &ProfileEditor::About1Click);
+  QMenu* helpMenu = AddMenu(menuBar(), "Help1", QStringLiteral("&Help"));
+  QAction* aboutEntry = AddMenuEntry(helpMenu, "About1", QStringLiteral("&About"), this,
+                                     &ProfileEditor::AboutRequested);
   CreateProfilesMenu();
-  CreateSoundMenus();
+  CreateSoundMenus(helpMenu->menuAction());
 
   CreateSelector();
   CreateButtonTabs();
   CreateCapacityDisplay();
-  Info = new QLabel(client_);
-  Info->setObjectName(QStringLiteral("Info"));
-  MakeBoldStatusLabel(Info, 16);
+  infoLine_ = new QLabel(client_);
+  infoLine_->setObjectName(QStringLiteral("Info"));
+  MakeBoldStatusLabel(infoLine_, 16);
   // Clear of the help pane, which begins at 432 and grows with the window.
-  Place(Info, QRect(8, 456, 424, 20), AnchorLeft | AnchorBottom);
+  Place(infoLine_, QRect(8, 456, 424, 20), AnchorLeft | AnchorBottom);
 
-  bbPrevious = MakePictureButton(client_, "bbPrevious", ButtonFace::Previous);
-  Place(bbPrevious, QRect(24, 495, 150, 50), AnchorLeft | AnchorBottom);
-  connect(bbPrevious, &QPushButton::clicked, this, &ProfileEditor::bbPreviousClick);
-  bbNext = MakePictureButton(client_, "bbNext", ButtonFace::Next);
-  Place(bbNext, QRect(264, 495, 150, 50), AnchorLeft | AnchorBottom);
-  connect(bbNext, &QPushButton::clicked, this, &ProfileEditor::bbNextClick);
+  QPushButton* previousButton = MakePictureButton(client_, "bbPrevious", ButtonFace::Previous);
+  Place(previousButton, QRect(24, 495, 150, 50), AnchorLeft | AnchorBottom);
+  connect(previousButton, &QPushButton::clicked, this, &ProfileEditor::OnPreviousClicked);
+  QPushButton* nextButton = MakePictureButton(client_, "bbNext", ButtonFace::Next);
+  Place(nextButton, QRect(264, 495, 150, 50), AnchorLeft | AnchorBottom);
+  connect(nextButton, &QPushButton::clicked, this, &ProfileEditor::OnNextClicked);
 
   // The pane stops 534 pixels down, clear of the status bar.
-  Panel1 = new HelpPane(client_, ports.ProgramFolder);
-  Place(Panel1, QRect(432, 0, 361, 534), AnchorAll);
-  new EditorHelpMenu(Help1, About1, Panel1, ports);
+  helpPane_ = new HelpPane(client_, ports.ProgramFolder);
+  Place(helpPane_, QRect(432, 0, 361, 534), AnchorAll);
+  new EditorHelpMenu(helpMenu, aboutEntry, helpPane_, ports);
 
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName(QStringLiteral("Timer1"));
-  Timer1->setInterval(PollIntervalMs);
-  connect(Timer1, &QTimer::timeout, this, &ProfileEditor::Timer1Timer);
-  Timer1->start();
+  // The unit's arrival and departure are followed as the probes store them;
+  // the timer rewrites the status bar, the profile on the unit included.
+  connect(&unit_, &UnitStatusHolder::Stored, this, &ProfileEditor::FollowUnit);
+  statusTimer_ = new QTimer(this);
+  statusTimer_->setObjectName(QStringLiteral("Timer1"));
+  statusTimer_->setInterval(StatusIntervalMs);
+  connect(statusTimer_, &QTimer::timeout, this, &ProfileEditor::OnStatusTimer);
+  statusTimer_->start();
 
-  // Files dragged from the file manager (FormDropFiles).
+  // Files dragged from the file manager.
   setAcceptDrops(true);
   store_.ListProfiles();
   ApplyDesignSize();
@@ -98,139 +96,119 @@ ProfileEditor::ProfileEditor(AppPorts& ports, Windows& windows, const UnitStatus
 ProfileEditor::~ProfileEditor() {
   // The window closes only after the open profile is gone: its lists must
   // not read the profile then.
-  for (QTreeView* list : ListViews) list->setModel(nullptr);
+  for (QTreeView* list : soundListViews_) list->setModel(nullptr);
 }
 
 void ProfileEditor::CreateProfilesMenu() {
-  Profiles1 = AddMenu(menuBar(), "Profiles1", QStringLiteral("&Profiles"), Help1->menuAction());
-  AddMenuEntry(Profiles1, "New1", QStringLiteral("&New"), this, &ProfileEditor::New1Click)
-      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-  AddMenuEntry(Profiles1, "Open1", QStringLiteral("&Open"), this, &ProfileEditor::Open1Click)
-      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-  AddMenuEntry(Profiles1, "Save1", QStringLiteral("&Save"), this, &ProfileEditor::Save1Click)
-      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  AddMenuEntry(Profiles1, "SaveAs1", QStringLiteral("Save &As..."), this,
-               &ProfileEditor::SaveAs1Click)
+  QMenu* profiles = AddMenu(menuBar(), "Profiles1", QStringLiteral("&Profiles"),
+                            menuBar()->actions().front());
+  const auto add = [this, profiles](const char* name, const QString& caption, auto command) {
+    QAction* entry = new QAction(caption, profiles);
+    entry->setObjectName(QString::fromLatin1(name));
+    connect(entry, &QAction::triggered, this, [this, command] { (store_.*command)(); });
+    profiles->addAction(entry);
+    return entry;
+  };
+  add("New1", QStringLiteral("&New"), &ProfileStore::New)->setShortcut(QKeySequence::New);
+  add("Open1", QStringLiteral("&Open"), &ProfileStore::Open)->setShortcut(QKeySequence::Open);
+  add("Save1", QStringLiteral("&Save"), &ProfileStore::Save)->setShortcut(QKeySequence::Save);
+  add("SaveAs1", QStringLiteral("Save &As..."), &ProfileStore::SaveAs)
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-  AddMenuEntry(Profiles1, "RetrieveBackup1", QStringLiteral("Retrieve &Backup"), this,
-               &ProfileEditor::RetrieveBackup1Click);
-  AddMenuEntry(Profiles1, "Delete1", QStringLiteral("&Delete"), this, &ProfileEditor::Delete1Click);
+  add("RetrieveBackup1", QStringLiteral("Retrieve &Backup"), &ProfileStore::RetrieveBackup);
+  add("Delete1", QStringLiteral("&Delete"), &ProfileStore::Delete);
 }
 
-void ProfileEditor::CreateSoundMenus() {
-  QAction* help = Help1->menuAction();
-  AddSongs1 = AddMenuEntry(menuBar(), "AddSongs1", QStringLiteral("&Add Sounds"), this,
-                           &ProfileEditor::AddSongs1Click, help);
+void ProfileEditor::CreateSoundMenus(QAction* help) {
+  AddMenuEntry(menuBar(), "AddSongs1", QStringLiteral("&Add Sounds"), this,
+               &ProfileEditor::AddSounds, help);
 
-  RemoveSounds1 = AddMenu(menuBar(), "RemoveSounds1", QStringLiteral("&Remove Sounds"), help);
-  AddMenuEntry(RemoveSounds1, "All1", QStringLiteral("&All"), this, &ProfileEditor::All1Click);
-  Selected1 = AddMenuEntry(RemoveSounds1, "Selected1", QStringLiteral("&Selected"), this,
-                           &ProfileEditor::Selected1Click);
-  // Delete removes sounds of the list that has the focus (the lists take the
-  // action in CreateButtonTabs).
+  QMenu* removeSounds = AddMenu(menuBar(), "RemoveSounds1", QStringLiteral("&Remove Sounds"), help);
+  AddMenuEntry(removeSounds, "All1", QStringLiteral("&All"), this,
+               &ProfileEditor::RemoveAllSounds);
+  AddMenuEntry(removeSounds, "Selected1", QStringLiteral("&Selected"), this,
+               &ProfileEditor::RemoveCheckedSounds);
+  // Delete removes sounds of the list that has the focus (each list takes
+  // the action).
   deleteSounds_ = new QAction(this);
   deleteSounds_->setShortcut(QKeySequence(Qt::Key_Delete));
   deleteSounds_->setShortcutContext(Qt::WidgetShortcut);
   connect(deleteSounds_, &QAction::triggered, this, &ProfileEditor::RemoveSoundsOfShownList);
 
-  Buttons1 = AddMenu(menuBar(), "Buttons1", QStringLiteral("&Buttons"), help);
-  AddMenuEntry(Buttons1, "AddButton1", QStringLiteral("&Add Button"), this,
-               &ProfileEditor::AddButton1Click);
-  AddMenuEntry(Buttons1, "RemoveButton1", QStringLiteral("&Remove Button"), this,
-               &ProfileEditor::RemoveButton1Click);
+  QMenu* buttons = AddMenu(menuBar(), "Buttons1", QStringLiteral("&Buttons"), help);
+  AddMenuEntry(buttons, "AddButton1", QStringLiteral("&Add Button"), this,
+               &ProfileEditor::AddButton);
+  AddMenuEntry(buttons, "RemoveButton1", QStringLiteral("&Remove Button"), this,
+               &ProfileEditor::RemoveButton);
 
-  PopupMenu1 = new QMenu(this);
-  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-  AddMenuEntry(PopupMenu1, "AddSongs2", QStringLiteral("&Add Songs"), this,
-               &ProfileEditor::AddSongs2Click);
-  AddMenuEntry(PopupMenu1, "RemoveSongs2", QStringLiteral("&Remove Songs"), this,
-               &ProfileEditor::RemoveSongs2Click);
+  listMenu_ = new QMenu(this);
+  listMenu_->setObjectName(QStringLiteral("PopupMenu1"));
+  AddMenuEntry(listMenu_, "AddSongs2", QStringLiteral("&Add Songs"), this,
+               &ProfileEditor::AddSounds);
+  AddMenuEntry(listMenu_, "RemoveSongs2", QStringLiteral("&Remove Songs"), this,
+               &ProfileEditor::RemoveCheckedSounds);
 }
 
 void ProfileEditor::CreateCapacityDisplay() {
-  ProgressBar1 = new QProgressBar(client_);
-  ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-  ProgressBar1->setRange(0, 100);
-  ProgressBar1->setValue(0);
-  ProgressBar1->setTextVisible(false);
-  Place(ProgressBar1, QRect(8, 407, 420, 33), AnchorLeft | AnchorBottom);
+  capacityBar_ = new QProgressBar(client_);
+  capacityBar_->setObjectName(QStringLiteral("ProgressBar1"));
+  capacityBar_->setRange(0, 100);
+  capacityBar_->setValue(0);
+  capacityBar_->setTextVisible(false);
+  Place(capacityBar_, QRect(8, 407, 420, 33), AnchorLeft | AnchorBottom);
 
-  StatusBar1 = statusBar();
-  StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-  StatusBar1->setSizeGripEnabled(false);
-  StatusBar1->setFixedHeight(20);
+  statusPanels_ = statusBar();
+  statusPanels_->setObjectName(QStringLiteral("StatusBar1"));
+  statusPanels_->setSizeGripEnabled(false);
+  statusPanels_->setFixedHeight(20);
   const std::array<int, 5> widths{100, 125, 135, 135, 150};
   const std::array<QString, 5> texts{QStringLiteral("Disconnected"), QStringLiteral("Size : 0"),
                                      QStringLiteral("Used : 0"), QStringLiteral("Remaining : 0"),
                                      QStringLiteral("Profile On Vantora : None")};
   // A panel widens for a text longer than its width; the last one takes the
   // rest of the bar up to the window's right edge, however long its text.
-  for (std::size_t panel = 0; panel < statusPanels_.size(); ++panel) {
-    QLabel* label = new QLabel(texts[panel], StatusBar1);
+  for (std::size_t panel = 0; panel < statusTexts_.size(); ++panel) {
+    QLabel* label = new QLabel(texts[panel], statusPanels_);
     label->setObjectName(QStringLiteral("StatusPanel%1").arg(panel));
     label->setMinimumWidth(widths[panel]);
-    const bool last = panel + 1 == statusPanels_.size();
+    const bool last = panel + 1 == statusTexts_.size();
     if (last) label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    StatusBar1->addWidget(label, last ? 1 : 0);
-    statusPanels_[panel] = label;
+    statusPanels_->addWidget(label, last ? 1 : 0);
+    statusTexts_[panel] = label;
   }
 }
 
 void ProfileEditor::CreateSelector() {
-  Label1 = new QLabel(QStringLiteral("Select Profile :"), client_);
-  Label1->setObjectName(QStringLiteral("Label1"));
-  Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  Label1->setFont(ArialFont(13, false));
-  Place(Label1, QRect(96, 8, 97, 16), AnchorLeft | AnchorTop);
+  auto* label = new QLabel(QStringLiteral("Select Profile :"), client_);
+  label->setObjectName(QStringLiteral("Label1"));
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  label->setFont(ArialFont(13, false));
+  Place(label, QRect(96, 8, 97, 16), AnchorLeft | AnchorTop);
 
-  ComboBox1 = new ProfileSelector(client_);
-  ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-  ComboBox1->setEditable(false);
-  Place(ComboBox1, QRect(200, 8, 225, 24), AnchorLeft | AnchorTop);
+  profileSelector_ = new ProfileSelector(client_);
+  profileSelector_->setObjectName(QStringLiteral("ComboBox1"));
+  profileSelector_->setEditable(false);
+  Place(profileSelector_, QRect(200, 8, 225, 24), AnchorLeft | AnchorTop);
   // Every change by the user, by mouse, keyboard or wheel; the store's own
   // changes are shown with the signal blocked.
-  connect(ComboBox1, &QComboBox::currentIndexChanged, this, &ProfileEditor::ComboBox1Change);
-  connect(ComboBox1, &ProfileSelector::Opening, this, [this] { store_.RefreshProfileList(); });
+  connect(profileSelector_, &QComboBox::currentIndexChanged, this,
+          &ProfileEditor::OnProfileChosen);
+  connect(profileSelector_, &ProfileSelector::Opening, this,
+          [this] { store_.RefreshProfileList(); });
 }
 
 void ProfileEditor::CreateButtonTabs() {
-  PageControl1 = new QTabWidget(client_);
-  PageControl1->setObjectName(QStringLiteral("PageControl1"));
-  PageControl1->tabBar()->setFont(ArialFont(13, true));
-  Place(PageControl1, QRect(4, 40, 425, 349), AnchorLeft | AnchorTop | AnchorBottom);
+  buttonTabs_ = new QTabWidget(client_);
+  buttonTabs_->setObjectName(QStringLiteral("PageControl1"));
+  buttonTabs_->tabBar()->setFont(ArialFont(13, true));
+  Place(buttonTabs_, QRect(4, 40, 425, 349), AnchorLeft | AnchorTop | AnchorBottom);
   for (int slot = 0; slot < ButtonSlotCount; ++slot) {
     const QString number = QString::number(slot + 1);
     QWidget* tab = new QWidget();
     tab->setObjectName(QStringLiteral("TabSheet") + number);
-    auto* list = new QTreeView(tab);
-    list->setObjectName(QStringLiteral("ListView") + number);
-    list->setFont(ArialFont(13, false));
-    list->setRootIsDecorated(false);
-    list->setUniformRowHeights(true);
-    list->setAllColumnsShowFocus(true);
-    list->setToolTip(QStringLiteral("Listing of the songs to be downloaded"));
-    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Row moves, double clicks and the popup menu are the page's own handlers,
-    // shared by the eight lists.
-    list->viewport()->setAcceptDrops(true);
-    list->viewport()->installEventFilter(this);
-    list->setContextMenuPolicy(Qt::CustomContextMenu);
-    list->addAction(deleteSounds_);
-    connect(list, &QWidget::customContextMenuRequested, this, [this, list](QPoint position) {
-      PopupMenu1->popup(list->viewport()->mapToGlobal(position));
-    });
-    soundLists_[slot] = new SoundListModel(store_.Profile(), slot, rowLook_, list);
-    list->setModel(soundLists_[slot]);
-    list->header()->setStretchLastSection(false);
-    list->header()->resizeSection(SoundListModel::SoundColumn, 350);
-    list->header()->resizeSection(SoundListModel::SizeColumn, 63);
     auto* layout = new QVBoxLayout(tab);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(list);
-    PageControl1->addTab(tab, QStringLiteral("Btn") + number);
-    TabSheets[slot] = tab;
-    ListViews[slot] = list;
+    layout->addWidget(CreateSoundList(slot));
+    buttonTabs_->addTab(tab, QStringLiteral("Btn") + number);
   }
   ShowButtons();
   // A verdict that arrives recolours the rows.
@@ -239,8 +217,42 @@ void ProfileEditor::CreateButtonTabs() {
   });
 }
 
-void ProfileEditor::FormShow() {
-  Panel1->ShowHelpPage(QStringLiteral("AddFilesIntro.htm"));
+QTreeView* ProfileEditor::CreateSoundList(int slot) {
+  auto* list = new QTreeView();
+  list->setObjectName(QStringLiteral("ListView%1").arg(slot + 1));
+  list->setFont(ArialFont(13, false));
+  list->setRootIsDecorated(false);
+  list->setUniformRowHeights(true);
+  list->setAllColumnsShowFocus(true);
+  list->setToolTip(QStringLiteral("Listing of the songs to be downloaded"));
+  list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Rows move within their own list only; files from the file manager go
+  // past the list to the window.
+  list->setDragDropMode(QAbstractItemView::InternalMove);
+  list->setDefaultDropAction(Qt::MoveAction);
+  list->setDropIndicatorShown(true);
+  list->addAction(deleteSounds_);
+  list->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(list, &QWidget::customContextMenuRequested, this, [this, list](QPoint position) {
+    listMenu_->popup(list->viewport()->mapToGlobal(position));
+  });
+  connect(list, &QAbstractItemView::doubleClicked, this, [this, list] { PlaySound(list); });
+  soundLists_[slot] = new SoundListModel(store_.Profile(), slot, rowLook_, list);
+  connect(soundLists_[slot], &SoundListModel::SoundsDropped, this, [this] {
+    MarkEdited();
+    RefreshCapacity();
+  });
+  list->setModel(soundLists_[slot]);
+  list->header()->setStretchLastSection(false);
+  list->header()->resizeSection(SoundListModel::SoundColumn, 350);
+  list->header()->resizeSection(SoundListModel::SizeColumn, 63);
+  soundListViews_[slot] = list;
+  return list;
+}
+
+void ProfileEditor::OnShown() {
+  helpPane_->ShowHelpPage(QStringLiteral("AddFilesIntro.htm"));
   // Profiles copied in or removed while the editor was away are listed.
   store_.RefreshProfileList();
   store_.LoadProfile(store_.CurrentProfileName(), false);
@@ -249,47 +261,19 @@ void ProfileEditor::FormShow() {
   UpdateStatusBar();
 }
 
-void ProfileEditor::ComboBox1Change(int index) {
+void ProfileEditor::OnProfileChosen(int index) {
   store_.SelectProfile(index);
   store_.SelectionChanged();
 }
 
-void ProfileEditor::New1Click() {
-  store_.New();
+void ProfileEditor::OnFreeAreaReleased(Qt::MouseButton button) {
+  if (button == Qt::RightButton) helpPane_->ShowHelpPage(QStringLiteral("AddFilesIntro.htm"));
 }
 
-void ProfileEditor::Open1Click() {
-  store_.Open();
-}
-
-void ProfileEditor::Save1Click() {
-  store_.Save();
-}
-
-void ProfileEditor::SaveAs1Click() {
-  store_.SaveAs();
-}
-
-void ProfileEditor::RetrieveBackup1Click() {
-  store_.RetrieveBackup();
-}
-
-void ProfileEditor::Delete1Click() {
-  store_.Delete();
-}
-
-void ProfileEditor::FormMouseUp(Qt::MouseButton button) {
-  if (button == Qt::RightButton) Panel1->ShowHelpPage(QStringLiteral("AddFilesIntro.htm"));
-}
-
-void ProfileEditor::bbPreviousClick() {
+void ProfileEditor::OnPreviousClicked() {
   // When the edits could not be saved, the editor stays with its error shown.
   if (store_.State().Changed && !store_.AskSaveChangedProfile()) return;
-  ShowInPlaceOf(windows_.fStart, this);
-}
-
-void ProfileEditor::About1Click() {
-  windows_.frmAbout->ShowModalOver(this);
+  emit PreviousRequested();
 }
 
 void ProfileEditor::closeEvent(QCloseEvent* event) {
@@ -306,46 +290,47 @@ void ProfileEditor::ShowInfo(const std::string& text, InfoColour colour) {
   const QString shown = QString::fromStdString(VisibleText(text));
   switch (colour) {
     case InfoColour::Ordinary:
-      ShowStatusText(Info, shown, OrdinaryColour);
+      ShowStatusText(infoLine_, shown, OrdinaryColour);
       break;
     case InfoColour::Failure:
-      ShowStatusText(Info, shown, FailureColour);
+      ShowStatusText(infoLine_, shown, FailureColour);
       break;
     case InfoColour::Kept:
-      ShowStatusText(Info, shown);
+      ShowStatusText(infoLine_, shown);
       break;
   }
 }
 
 void ProfileEditor::ShowProfileList() {
-  const QSignalBlocker blocker(ComboBox1);
-  ComboBox1->clear();
+  const QSignalBlocker blocker(profileSelector_);
+  profileSelector_->clear();
   QStringList names;
   for (const std::string& name : store_.ProfileList()) {
     names << QString::fromStdString(VisibleText(name));
   }
-  ComboBox1->addItems(names);
-  ComboBox1->setCurrentIndex(store_.SelectedIndex());
+  profileSelector_->addItems(names);
+  profileSelector_->setCurrentIndex(store_.SelectedIndex());
 }
 
 void ProfileEditor::ShowProfileAdded(int index) {
-  const QSignalBlocker blocker(ComboBox1);
-  ComboBox1->insertItem(index, QString::fromStdString(VisibleText(store_.ProfileList()[index])));
+  const QSignalBlocker blocker(profileSelector_);
+  profileSelector_->insertItem(
+      index, QString::fromStdString(VisibleText(store_.ProfileList()[index])));
 }
 
 void ProfileEditor::ShowProfileRemoved(int index) {
-  const QSignalBlocker blocker(ComboBox1);
-  ComboBox1->removeItem(index);
+  const QSignalBlocker blocker(profileSelector_);
+  profileSelector_->removeItem(index);
 }
 
 void ProfileEditor::ShowSelectedProfile(int index) {
-  const QSignalBlocker blocker(ComboBox1);
-  ComboBox1->setCurrentIndex(index);
+  const QSignalBlocker blocker(profileSelector_);
+  profileSelector_->setCurrentIndex(index);
 }
 
 void ProfileEditor::ShowButtons() {
   for (int slot = 0; slot < ButtonSlotCount; ++slot) {
-    PageControl1->setTabVisible(slot, store_.Profile().Buttons[slot].Present);
+    buttonTabs_->setTabVisible(slot, store_.Profile().Buttons[slot].Present);
   }
 }
 

@@ -3,10 +3,15 @@
 #include <algorithm>
 #include <functional>
 
+#include <QMimeData>
+
 #include "profiles/SoundFormat.h"
 #include "profiles/VisibleText.h"
 
 namespace {
+
+// A drag of rows within a list.
+const QString RowMimeType = QStringLiteral("application/x-vantora-sound-rows");
 
 // "Length : 1.5 seconds, 22050 Hz, 2 channels"
 QString FormatLine(const SoundFormat& format) {
@@ -19,7 +24,7 @@ QString FormatLine(const SoundFormat& format) {
 
 }  // namespace
 
-QString ListView1InfoTip(const SoundEntry& sound) {
+QString SoundTip(const SoundEntry& sound) {
   QString tip = QStringLiteral("Name : ") + QString::fromStdString(VisibleText(sound.FileName)) +
                 QStringLiteral("\nPath : ") + QString::fromStdString(VisibleText(sound.Directory)) +
                 QLatin1Char('\n');
@@ -78,17 +83,81 @@ int SoundListModel::CheckedCount() const {
                                         [](const SoundEntry& sound) { return sound.Checked; }));
 }
 
-void SoundListModel::MoveSound(int row, int before) {
-  // Moving a row before itself or before its neighbour below changes nothing.
-  if (before == row || before == row + 1) return;
+void SoundListModel::MoveSounds(QList<int> rows, int before) {
+  std::sort(rows.begin(), rows.end());
+  // Each row in turn goes just after the one moved before it; persistent
+  // indexes follow the rows, so the place to go is taken afresh each time.
+  const QPersistentModelIndex target = index(before, 0);
+  QList<QPersistentModelIndex> moving;
+  for (const int row : rows) moving << QPersistentModelIndex(index(row, 0));
+  int destination = target.isValid() ? target.row() : rowCount();
+  for (const QPersistentModelIndex& row : moving) {
+    moveRows(QModelIndex(), row.row(), 1, QModelIndex(), destination);
+    destination = row.row() + 1;
+  }
+}
+
+bool SoundListModel::moveRows(const QModelIndex& sourceParent, int sourceRow, int count,
+                              const QModelIndex& destinationParent, int destinationChild) {
+  if (sourceParent.isValid() || destinationParent.isValid() || count < 1) return false;
+  // Before itself or just after itself: nothing moves.
+  if (destinationChild >= sourceRow && destinationChild <= sourceRow + count) return false;
   std::vector<SoundEntry>& sounds = Slot().Sounds;
-  beginMoveRows(QModelIndex(), row, row, QModelIndex(), before);
-  if (before < row) {
-    std::rotate(sounds.begin() + before, sounds.begin() + row, sounds.begin() + row + 1);
+  beginMoveRows(QModelIndex(), sourceRow, sourceRow + count - 1, QModelIndex(), destinationChild);
+  const auto first = sounds.begin() + sourceRow;
+  if (destinationChild < sourceRow) {
+    std::rotate(sounds.begin() + destinationChild, first, first + count);
   } else {
-    std::rotate(sounds.begin() + row, sounds.begin() + row + 1, sounds.begin() + before);
+    std::rotate(first, first + count, sounds.begin() + destinationChild);
   }
   endMoveRows();
+  return true;
+}
+
+Qt::DropActions SoundListModel::supportedDropActions() const {
+  return Qt::MoveAction;
+}
+
+QStringList SoundListModel::mimeTypes() const {
+  return {RowMimeType};
+}
+
+// The slot, then the rows, as text: a drag carries them to its own list only.
+QMimeData* SoundListModel::mimeData(const QModelIndexList& indexes) const {
+  QStringList rows{QString::number(slot_)};
+  for (const QModelIndex& index : indexes) {
+    if (index.column() == SoundColumn) rows << QString::number(index.row());
+  }
+  auto* data = new QMimeData();
+  data->setData(RowMimeType, rows.join(QLatin1Char(' ')).toLatin1());
+  return data;
+}
+
+QList<int> SoundListModel::DraggedRows(const QMimeData* data) const {
+  const QStringList numbers =
+      QString::fromLatin1(data->data(RowMimeType)).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  if (numbers.isEmpty() || numbers.front().toInt() != slot_) return {};
+  QList<int> rows;
+  for (qsizetype at = 1; at < numbers.size(); ++at) {
+    const int row = numbers[at].toInt();
+    if (row >= 0 && row < rowCount()) rows << row;
+  }
+  return rows;
+}
+
+bool SoundListModel::canDropMimeData(const QMimeData* data, Qt::DropAction action, int, int,
+                                     const QModelIndex&) const {
+  return action == Qt::MoveAction && !DraggedRows(data).isEmpty();
+}
+
+bool SoundListModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row,
+                                  int column, const QModelIndex& parent) {
+  if (!canDropMimeData(data, action, row, column, parent)) return false;
+  // Dropped on a row: before it; below the last row: to the end.
+  const int before = parent.isValid() ? parent.row() : row < 0 ? rowCount() : row;
+  MoveSounds(DraggedRows(data), before);
+  emit SoundsDropped();
+  return true;
 }
 
 int SoundListModel::rowCount(const QModelIndex& parent) const {
@@ -127,9 +196,9 @@ QVariant SoundListModel::data(const QModelIndex& index, int role) const {
       if (index.column() != SoundColumn) return {};
       return entry->Checked ? Qt::Checked : Qt::Unchecked;
     case Qt::ToolTipRole:
-      if (notASound) return QStringLiteral("Not an MP3 or WAV sound\n") + ListView1InfoTip(*entry);
-      if (leftOut) return look_.MisfitTip + QLatin1Char('\n') + ListView1InfoTip(*entry);
-      return ListView1InfoTip(*entry);
+      if (notASound) return QStringLiteral("Not an MP3 or WAV sound\n") + SoundTip(*entry);
+      if (leftOut) return look_.MisfitTip + QLatin1Char('\n') + SoundTip(*entry);
+      return SoundTip(*entry);
     case Qt::BackgroundRole:
       // The highlighting of the sounds that fit (ListView1AdvancedCustomDrawItem).
       if (fits) return FittingSoundColour;
@@ -152,6 +221,9 @@ bool SoundListModel::setData(const QModelIndex& index, const QVariant& value, in
 
 Qt::ItemFlags SoundListModel::flags(const QModelIndex& index) const {
   Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+  // Rows are dropped between rows, never onto one.
+  if (!index.isValid()) return flags | Qt::ItemIsDropEnabled;
+  flags |= Qt::ItemIsDragEnabled;
   if (index.column() == SoundColumn) flags |= Qt::ItemIsUserCheckable;
   return flags;
 }

@@ -24,12 +24,13 @@ struct SoundRowLook {
 
 // The tip of a row: its name, its folder, its length, sample rate and
 // channels as its decoder reads them, and how to play it.
-QString ListView1InfoTip(const SoundEntry& sound);
+QString SoundTip(const SoundEntry& sound);
 
 // The rows of one button's list: a view of the slot's sounds, which stay the
 // truth. The check box of a row is the sound's Checked mark; the sounds that
 // fit into the unit, counted from the first row of Btn1, are light blue, the
 // others grey with the reason as their tip, and a file that is no sound red.
+// Rows are dragged within their own list only, and moved with moveRows.
 class SoundListModel : public QAbstractTableModel {
   Q_OBJECT
 
@@ -48,8 +49,9 @@ class SoundListModel : public QAbstractTableModel {
   int RemoveCheckedSounds();
   int RemoveRows(QList<int> rows);
   int CheckedCount() const;
-  // Moves a row before another, or to the end when `before` is the row count.
-  void MoveSound(int row, int before);
+  // Moves rows, in their order, before another row, or to the end when
+  // `before` is the row count.
+  void MoveSounds(QList<int> rows, int before);
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -57,12 +59,27 @@ class SoundListModel : public QAbstractTableModel {
   bool setData(const QModelIndex& index, const QVariant& value, int role) override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  bool moveRows(const QModelIndex& sourceParent, int sourceRow, int count,
+                const QModelIndex& destinationParent, int destinationChild) override;
+  Qt::DropActions supportedDropActions() const override;
+  QStringList mimeTypes() const override;
+  QMimeData* mimeData(const QModelIndexList& indexes) const override;
+  bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                       const QModelIndex& parent) const override;
+  bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                    const QModelIndex& parent) override;
+
+ signals:
+  // Rows were dropped within the list, also where they already stood.
+  void SoundsDropped();
 
  private:
   ButtonSlot& Slot() const { return profile_.Buttons[slot_]; }
   const SoundEntry* EntryAt(const QModelIndex& index) const;
   // The row's place among all sounds of the profile, Btn1's first.
   int GlobalIndex(int row) const;
+  // The rows a drag of this list carries; none for a drag of another list.
+  QList<int> DraggedRows(const QMimeData* data) const;
 
   SongProfile& profile_;
   int slot_;

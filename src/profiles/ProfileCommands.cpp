@@ -14,12 +14,12 @@ void ProfileStore::New() {
   // New never replaces a profile with empty lists: an existing name is refused.
   const NewProfileName asked = AskNewProfileName(false);
   ShowNameRefusal(asked);
-  if (asked.Result != ProfileCreated) return;
+  if (asked.Result != ProfileCreation::Created) return;
   const SongProfile kept = profile_;
   ClearLists();
   view_.RefreshCapacity();
   state_.Changed = false;
-  if (WriteNewProfile(asked) != ProfileCreated) {
+  if (WriteNewProfile(asked) != ProfileCreation::Created) {
     RestoreLists(kept);
     return;
   }
@@ -57,16 +57,16 @@ bool ProfileStore::Save() {
     return true;
   }
   view_.ShowInfo("", InfoColour::Kept);
-  const int created = CreateProfile();
-  return created == ProfileReplaced ||
-         (created == ProfileCreated && SaveProfile(CurrentProfileName()));
+  const ProfileCreation created = CreateProfile();
+  return created == ProfileCreation::Replaced ||
+         (created == ProfileCreation::Created && SaveProfile(CurrentProfileName()));
 }
 
 void ProfileStore::SaveAs() {
   view_.ShowInfo("", InfoColour::Kept);
   // A new profile's backup then holds the same content as its file; a
   // replaced one's backup keeps what it held before.
-  if (CreateProfile() == ProfileCreated) SaveProfile(CurrentProfileName());
+  if (CreateProfile() == ProfileCreation::Created) SaveProfile(CurrentProfileName());
 }
 
 void ProfileStore::RetrieveBackup() {

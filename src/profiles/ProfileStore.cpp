@@ -53,25 +53,25 @@ bool ProfileStore::AskSaveChangedProfile() {
   if (!profile_.Name.empty()) {
     if (SaveProfile(profile_.Name)) return true;
   } else {
-    const int created = CreateProfile();
-    if (created == ProfileCreated) view_.ShowInfo("Profile created", InfoColour::Ordinary);
-    if (created != TooManyProfiles && created != ProfileNotWritten) return true;
+    const ProfileCreation created = CreateProfile();
+    if (created == ProfileCreation::Created) view_.ShowInfo("Profile created", InfoColour::Ordinary);
+    if (created != ProfileCreation::TooManyProfiles && created != ProfileCreation::NotWritten) return true;
   }
   state_.Changed = true;
   return false;
 }
 
-int ProfileStore::CreateProfile() {
+ProfileCreation ProfileStore::CreateProfile() {
   const NewProfileName asked = AskNewProfileName(true);
-  if (asked.Result == ProfileNameRefused && asked.Name.empty() && !state_.Changed &&
+  if (asked.Result == ProfileCreation::NameRefused && asked.Name.empty() && !state_.Changed &&
       !CurrentProfileName().empty()) {
     // Unsaved edits stay on screen, still unsaved, and nobody is asked about
     // them in mid-command; without edits the selected profile is reloaded.
     SelectionChanged();
   }
   ShowNameRefusal(asked);
-  if (asked.Result == ProfileReplaced) return ReplaceProfile(asked);
-  if (asked.Result != ProfileCreated) return asked.Result;
+  if (asked.Result == ProfileCreation::Replaced) return ReplaceProfile(asked);
+  if (asked.Result != ProfileCreation::Created) return asked.Result;
   return WriteNewProfile(asked);
 }
 
@@ -80,10 +80,10 @@ ProfileStore::NewProfileName ProfileStore::AskNewProfileName(bool mayReplace) {
   while (true) {
     const std::optional<std::string> name =
         prompts_.AskText("Create profile name...", "Profile Name", offered);
-    if (!name) return {ProfileCreationCancelled, ""};
-    if (name->empty() || !IsValidProfileName(*name)) return {ProfileNameRefused, *name};
+    if (!name) return {ProfileCreation::Cancelled, ""};
+    if (name->empty() || !IsValidProfileName(*name)) return {ProfileCreation::NameRefused, *name};
     const bool exists = folder_.ProfileExists(*name);
-    if (exists && !mayReplace) return {ProfileNameExists, *name};
+    if (exists && !mayReplace) return {ProfileCreation::NameExists, *name};
     // No gives the name box back, the name in it, to choose another.
     if (exists && !AskToReplace(*name)) {
       offered = *name;
@@ -95,9 +95,9 @@ ProfileStore::NewProfileName ProfileStore::AskNewProfileName(bool mayReplace) {
           {"You have exceeded the maximum number of profiles (65278). "
            "Cancelling new profile.",
            "Maximum Number Of Profiles", PromptButtons::Ok, PromptIcon::Stop});
-      return {TooManyProfiles, *name};
+      return {ProfileCreation::TooManyProfiles, *name};
     }
-    return {exists ? ProfileReplaced : ProfileCreated, *name, number};
+    return {exists ? ProfileCreation::Replaced : ProfileCreation::Created, *name, number};
   }
 }
 
@@ -109,15 +109,15 @@ bool ProfileStore::AskToReplace(const std::string& name) {
 
 void ProfileStore::ShowNameRefusal(const NewProfileName& asked) {
   switch (asked.Result) {
-    case ProfileCreationCancelled:
+    case ProfileCreation::Cancelled:
       view_.ShowInfo("Cancelled new profile", InfoColour::Ordinary);
       break;
-    case ProfileNameRefused:
+    case ProfileCreation::NameRefused:
       view_.ShowInfo(
           asked.Name.empty() ? "Cannot save profile with out a name" : "Invalid profile name",
           InfoColour::Ordinary);
       break;
-    case ProfileNameExists:
+    case ProfileCreation::NameExists:
       view_.ShowInfo("Profile with the same name already exists", InfoColour::Ordinary);
       break;
     default:
@@ -125,27 +125,27 @@ void ProfileStore::ShowNameRefusal(const NewProfileName& asked) {
   }
 }
 
-int ProfileStore::WriteNewProfile(const NewProfileName& asked) {
-  if (!WriteProfile(asked.Name, asked.Number)) return ProfileNotWritten;
+ProfileCreation ProfileStore::WriteNewProfile(const NewProfileName& asked) {
+  if (!WriteProfile(asked.Name, asked.Number)) return ProfileCreation::NotWritten;
   // The lists are in the new file now.
   state_.Changed = false;
   AddToList(asked.Name);
   Select(static_cast<int>(profileList_.size()) - 1);
   SelectionChanged();
-  return ProfileCreated;
+  return ProfileCreation::Created;
 }
 
 // Under a fresh number, so that the unit's record of the profile replaced
 // is not taken for this one.
-int ProfileStore::ReplaceProfile(const NewProfileName& asked) {
-  if (!StoreWithBackup(asked.Name, asked.Number)) return ProfileNotWritten;
+ProfileCreation ProfileStore::ReplaceProfile(const NewProfileName& asked) {
+  if (!StoreWithBackup(asked.Name, asked.Number)) return ProfileCreation::NotWritten;
   state_.Changed = false;
   RefreshProfileList();
   if (IndexOf(asked.Name) < 0) AddToList(asked.Name);
   Select(IndexOf(asked.Name));
   profile_.Name = CurrentProfileName();
   view_.ShowInfo("Profile saved", InfoColour::Ordinary);
-  return ProfileReplaced;
+  return ProfileCreation::Replaced;
 }
 
 int ProfileStore::NextFreeProfileNumber() {

@@ -14,19 +14,20 @@
 
 struct ListedSounds;
 
-// Results of CreateProfile.
-constexpr int ProfileReplaced = 1;  // an existing profile's file took the lists
-constexpr int ProfileCreated = 0;
-constexpr int ProfileNameRefused = -1;  // empty or not usable as a file name
-constexpr int ProfileNameExists = -2;
-constexpr int TooManyProfiles = -3;
-constexpr int ProfileNotWritten = -4;
-constexpr int ProfileCreationCancelled = -5;
+// How CreateProfile ended.
+enum class ProfileCreation {
+  Created,
+  Replaced,      // an existing profile's file took the lists
+  NameRefused,   // empty or not usable as a file name
+  NameExists,
+  TooManyProfiles,
+  NotWritten,
+  Cancelled,
+};
 
-// The outcome of CheckSoundFiles: Result is CheckCancelled or 0.
-constexpr int CheckCancelled = -1;
+// The outcome of CheckSoundFiles.
 struct SoundFileCheck {
-  int Result = 0;
+  bool Cancelled = false;
   int Replaced = 0;
   int Removed = 0;
 };
@@ -63,7 +64,7 @@ class ProfileStore {
   // False when the user wanted the edits saved and nothing could be written:
   // the edits are then kept, still unsaved.
   bool AskSaveChangedProfile();
-  int CreateProfile();
+  ProfileCreation CreateProfile();
   int NextFreeProfileNumber();
   // A stored profile's name, or "None".
   std::string FindProfileByNumber(int number);
@@ -108,7 +109,7 @@ class ProfileStore {
   // Creating: the name asked for and checked, and the new file written and
   // selected.
   struct NewProfileName {
-    int Result = ProfileCreated;
+    ProfileCreation Result = ProfileCreation::Created;
     std::string Name;
     int Number = NoProfileId;
   };
@@ -117,8 +118,8 @@ class ProfileStore {
   NewProfileName AskNewProfileName(bool mayReplace);
   bool AskToReplace(const std::string& name);
   void ShowNameRefusal(const NewProfileName& asked);
-  int WriteNewProfile(const NewProfileName& asked);
-  int ReplaceProfile(const NewProfileName& asked);
+  ProfileCreation WriteNewProfile(const NewProfileName& asked);
+  ProfileCreation ReplaceProfile(const NewProfileName& asked);
 
   // Saving.
   bool IsUsableName(const std::string& name);

@@ -24,7 +24,7 @@ SoundFileCheck ProfileStore::CheckSoundFiles() {
       switch (AskAboutMissingFile(prompts_, path, PromptIcon::None)) {
         case PromptAnswer::Yes: {
           const std::optional<SoundEntry> moved = FindMovedSound(prompts_, soundDialogs_, path);
-          if (!moved) return {CheckCancelled, check.Replaced, check.Removed};
+          if (!moved) return {true, check.Replaced, check.Removed};
           finder.FoundByUser(*moved);
           ReplaceSound(slot, row, *moved);
           ++check.Replaced;
@@ -36,7 +36,7 @@ SoundFileCheck ProfileStore::CheckSoundFiles() {
           ++check.Removed;
           break;
         default:
-          return {CheckCancelled, check.Replaced, check.Removed};
+          return {true, check.Replaced, check.Removed};
       }
     }
   }

@@ -13,10 +13,7 @@
 #include "app/ButtonFaces.h"
 #include "app/HelpPane.h"
 #include "app/StatusText.h"
-#include "device/SoundPacking.h"
-#include "editor/ProfileEditor.h"
-#include "profiles/ProfileStore.h"
-#include "profiles/SoundEntry.h"
+#include "profiles/VisibleText.h"
 
 namespace {
 
@@ -24,120 +21,127 @@ constexpr int SongColumn = 0;
 constexpr int SizeColumn = 1;
 constexpr int BtnColumn = 2;
 
-// Every sound of the present buttons, all of Btn1 first.
-std::vector<ProgramListRow> ProgramListOf(const SongProfile& profile) {
-  std::vector<ProgramListRow> rows;
-  for (int slot = 0; slot < ButtonSlotCount; ++slot) {
-    const ButtonSlot& button = profile.Buttons[slot];
-    if (!button.Present) continue;
-    for (const SoundEntry& sound : button.Sounds) {
-      rows.push_back({sound.FileName, sound.SizeText, slot + 1, sound.Directory});
-    }
+QColor ToneColour(RunTone tone) {
+  switch (tone) {
+    case RunTone::Success:
+      return SuccessColour;
+    case RunTone::SoundsLeftOut:
+      return PartialSuccessColour;
+    case RunTone::Failure:
+      break;
   }
-  return rows;
+  return FailureColour;
 }
 
 }  // namespace
 
-ProgrammingPage::ProgrammingPage(AppPorts& ports, Windows& windows, DeviceThread& device,
+ProgrammingPage::ProgrammingPage(AppPorts& ports, DeviceThread& device,
                                  const UnitStatusHolder& unit)
     : Page(ports, "Form1", QStringLiteral("Program Vantora"), QSize(792, 573)),
-      windows_(windows),
       device_(device),
-      unit_(unit) {
-  ListView1 = new QTreeWidget(client_);
-  ListView1->setObjectName(QStringLiteral("ListView1"));
-  ListView1->setRootIsDecorated(false);
-  ListView1->setHeaderLabels(
+      unit_(unit),
+      profiles_(ports.ProfilesFolder),
+      run_(device, ports.Time) {
+  programList_ = new QTreeWidget(client_);
+  programList_->setObjectName(QStringLiteral("ListView1"));
+  programList_->setRootIsDecorated(false);
+  programList_->setHeaderLabels(
       {QStringLiteral("Song"), QStringLiteral("Size"), QStringLiteral("Btn")});
-  ListView1->setColumnWidth(SongColumn, 323);
-  ListView1->setColumnWidth(SizeColumn, 63);
-  ListView1->setColumnWidth(BtnColumn, 30);
-  ListView1->headerItem()->setTextAlignment(BtnColumn, Qt::AlignCenter);
-  ListView1->viewport()->installEventFilter(this);
-  Place(ListView1, QRect(8, 0, 420, 375), AnchorLeft | AnchorTop | AnchorBottom);
+  programList_->setColumnWidth(SongColumn, 323);
+  programList_->setColumnWidth(SizeColumn, 63);
+  programList_->setColumnWidth(BtnColumn, 30);
+  programList_->headerItem()->setTextAlignment(BtnColumn, Qt::AlignCenter);
+  programList_->viewport()->installEventFilter(this);
+  Place(programList_, QRect(8, 0, 420, 375), AnchorLeft | AnchorTop | AnchorBottom);
 
-  Label8 = new QLabel(client_);
-  Label8->setObjectName(QStringLiteral("Label8"));
-  MakeBoldStatusLabel(Label8, 16);
-  ShowStatusText(Label8, QStringLiteral("Programmer Not Found"), FailureColour);
+  programmerLine_ = new QLabel(client_);
+  programmerLine_->setObjectName(QStringLiteral("Label8"));
+  MakeBoldStatusLabel(programmerLine_, 16);
+  ShowStatusText(programmerLine_, QStringLiteral("Programmer Not Found"), FailureColour);
   // The lines below the list keep to the bottom edge and to the list's width,
   // so that neither the growing list nor the help pane covers them.
-  Place(Label8, QRect(8, 384, 420, 20), AnchorLeft | AnchorBottom);
+  Place(programmerLine_, QRect(8, 384, 420, 20), AnchorLeft | AnchorBottom);
 
-  ProgressBar1 = new QProgressBar(client_);
-  ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-  ProgressBar1->setRange(0, 100);
-  ProgressBar1->setValue(0);
-  ProgressBar1->setTextVisible(false);
-  ProgressBar1->installEventFilter(this);
-  Place(ProgressBar1, QRect(8, 408, 420, 33), AnchorLeft | AnchorBottom);
+  progressBar_ = new QProgressBar(client_);
+  progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
+  progressBar_->setRange(0, 100);
+  progressBar_->setValue(0);
+  progressBar_->setTextVisible(false);
+  progressBar_->installEventFilter(this);
+  Place(progressBar_, QRect(8, 408, 420, 33), AnchorLeft | AnchorBottom);
 
-  Label3 = new QLabel(QStringLiteral(" "), client_);
-  Label3->setObjectName(QStringLiteral("Label3"));
-  MakeBoldStatusLabel(Label3, 16);
+  resultLine_ = new QLabel(QStringLiteral(" "), client_);
+  resultLine_->setObjectName(QStringLiteral("Label3"));
+  MakeBoldStatusLabel(resultLine_, 16);
   // A success with sounds left out takes more lines.
-  Label3->setWordWrap(true);
-  Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Place(Label3, QRect(8, 445, 420, 58), AnchorLeft | AnchorBottom);
+  resultLine_->setWordWrap(true);
+  resultLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Place(resultLine_, QRect(8, 445, 420, 58), AnchorLeft | AnchorBottom);
 
-  bbPrevious = MakePictureButton(client_, "bbPrevious", ButtonFace::Previous);
-  Place(bbPrevious, QRect(16, 504, 150, 50), AnchorLeft | AnchorBottom);
-  connect(bbPrevious, &QPushButton::clicked, this, &ProgrammingPage::bbPreviousClick);
+  previousButton_ = MakePictureButton(client_, "bbPrevious", ButtonFace::Previous);
+  Place(previousButton_, QRect(16, 504, 150, 50), AnchorLeft | AnchorBottom);
+  connect(previousButton_, &QPushButton::clicked, this, &ProgrammingPage::OnPreviousClicked);
 
-  bbProgram = MakePictureButton(client_, "bbProgram", ButtonFace::Program);
-  Place(bbProgram, QRect(264, 504, 150, 50), AnchorLeft | AnchorBottom);
-  connect(bbProgram, &QPushButton::clicked, this, &ProgrammingPage::bbProgramClick);
+  programButton_ = MakePictureButton(client_, "bbProgram", ButtonFace::Program);
+  Place(programButton_, QRect(264, 504, 150, 50), AnchorLeft | AnchorBottom);
+  connect(programButton_, &QPushButton::clicked, this, &ProgrammingPage::OnProgramClicked);
 
-  Panel1 = new HelpPane(client_, ports.ProgramFolder);
-  Place(Panel1, QRect(432, 0, 361, 573), AnchorAll);
+  helpPane_ = new HelpPane(client_, ports.ProgramFolder);
+  Place(helpPane_, QRect(432, 0, 361, 573), AnchorAll);
 
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName(QStringLiteral("Timer1"));
-  Timer1->setInterval(ProbeIntervalMs);
-  connect(Timer1, &QTimer::timeout, this, &ProgrammingPage::Timer1Timer);
+  probeTimer_ = new QTimer(this);
+  probeTimer_->setObjectName(QStringLiteral("Timer1"));
+  probeTimer_->setInterval(ProbeIntervalMs);
+  connect(probeTimer_, &QTimer::timeout, this, &ProgrammingPage::OnProbeTimer);
 
-  connect(&device_, &DeviceThread::UnitProbed, this,
-          [this](const UnitStatus&, ProgrammerLine line) {
-            ShowProgrammerLine(line);
-            ShowRowsThatDoNotFit();
-          });
-  connect(&device_, &DeviceThread::ResultLineCleared, this,
-          [this] { ShowStatusText(Label3, QString()); });
-  connect(&device_, &DeviceThread::ProgressChanged, ProgressBar1, &QProgressBar::setValue);
-  connect(&device_, &DeviceThread::ProgrammerNotFound, this,
-          [this] { ShowProgrammerLine(ProgrammerLine::NotFound); });
-  connect(&device_, &DeviceThread::ProgrammingEnded, this, &ProgrammingPage::ShowProgrammingResult);
+  connect(&unit_, &UnitStatusHolder::Stored, this, &ProgrammingPage::ShowUnit);
+  // The run's reports: the result line is cleared at each step, the bar
+  // follows the data of each memory.
+  connect(&device_, &DeviceThread::RunPhaseBegun, this,
+          [this] { ShowStatusText(resultLine_, QString()); });
+  connect(&device_, &DeviceThread::RunDataSent, this, [this](qint64 sent, qint64 total) {
+    progressBar_->setValue(static_cast<int>(sent * 100 / total));
+  });
+  connect(&device_, &DeviceThread::RunLostProgrammer, this, [this] {
+    ShowStatusText(programmerLine_, QStringLiteral("Programmer Not Found"), FailureColour);
+  });
 
   ApplyDesignSize();
   device_.RequestProbe();
-  Timer1->start();
+  probeTimer_->start();
 }
 
-void ProgrammingPage::FillProgramList(const std::vector<ProgramListRow>& rows,
-                                      const std::string& profileName) {
-  ListView1->clear();
-  programList_ = rows;
-  for (const ProgramListRow& row : programList_) {
+void ProgrammingPage::FillProgramList(const std::string& profileName,
+                                      const SongProfile& profile) {
+  profile_ = profile;
+  plan_ = PlanProgramming(profileName, profile_, NoProfileId, unit_.Status());
+  programList_->clear();
+  for (const PlannedSound& sound : plan_.Sounds) {
     auto* item = new QTreeWidgetItem(
-        ListView1, {QString::fromStdString(row.FileName), QString::fromStdString(row.SizeText),
-                    QString::number(row.ButtonNumber)});
+        programList_, {QString::fromStdString(VisibleText(sound.FileName)),
+                       QString::fromStdString(sound.SizeText), QString::number(sound.Button)});
     item->setTextAlignment(BtnColumn, Qt::AlignCenter);
   }
-  profileName_ = profileName;
+  ShowRowsThatDoNotFit();
+}
+
+void ProgrammingPage::ShowUnit() {
+  if (unit_.Status().UnitPresent) {
+    ShowStatusText(programmerLine_, QStringLiteral("Programmer Ready"), SuccessColour);
+  } else {
+    ShowStatusText(programmerLine_, QStringLiteral("Programmer Not Found"), FailureColour);
+  }
   ShowRowsThatDoNotFit();
 }
 
 void ProgrammingPage::ShowRowsThatDoNotFit() {
   const UnitStatus& unit = unit_.Status();
-  std::vector<std::int64_t> sizes;
-  for (const ProgramListRow& row : programList_) sizes.push_back(ReadSizeText(row.SizeText));
+  plan_ = PlanProgramming(plan_.ProfileName, profile_, NoProfileId, unit);
   // Without a unit nothing is known to fit or not: Program only asks for the unit then.
-  const std::size_t fitting =
-      unit.UnitPresent ? PackSounds(sizes, unit).FittingCount : programList_.size();
+  const std::size_t fitting = unit.UnitPresent ? plan_.FittingCount() : plan_.Sounds.size();
   const QColor left = palette().color(QPalette::Disabled, QPalette::Text);
-  for (int row = 0; row < ListView1->topLevelItemCount(); ++row) {
-    QTreeWidgetItem* item = ListView1->topLevelItem(row);
+  for (int row = 0; row < programList_->topLevelItemCount(); ++row) {
+    QTreeWidgetItem* item = programList_->topLevelItem(row);
     const bool fits = static_cast<std::size_t>(row) < fitting;
     for (int column = SongColumn; column <= BtnColumn; ++column) {
       item->setData(column, Qt::ForegroundRole, fits ? QVariant() : QVariant(left));
@@ -149,118 +153,74 @@ void ProgrammingPage::ShowRowsThatDoNotFit() {
 
 void ProgrammingPage::SetProgramButtonImage(int face) {
   programButtonImage_ = std::clamp(face, ProgramMode, FinishMode);
-  SetButtonFace(bbProgram,
+  SetButtonFace(programButton_,
                 programButtonImage_ == FinishMode ? ButtonFace::Finish : ButtonFace::Program);
 }
 
-void ProgrammingPage::Timer1Timer() {
+void ProgrammingPage::OnProbeTimer() {
   device_.RequestProbe();
 }
 
-void ProgrammingPage::ShowProgrammerLine(ProgrammerLine line) {
-  if (line == ProgrammerLine::Ready) {
-    ShowStatusText(Label8, QStringLiteral("Programmer Ready"), SuccessColour);
-  } else {
-    ShowStatusText(Label8, QStringLiteral("Programmer Not Found"), FailureColour);
-  }
-}
-
-void ProgrammingPage::bbProgramClick() {
+void ProgrammingPage::OnProgramClicked() {
   // Assistive technology can press the button even while input is held.
   if (inputHold_.IsHeld()) return;
   if (programButtonImage_ == FinishMode) {
-    EndApplication();
+    emit FinishRequested();
     return;
   }
   if (!unit_.Status().UnitPresent) {
-    ShowStatusText(Label3, QStringLiteral("Vantora Must Be Connected"), FailureColour);
+    ShowStatusText(resultLine_, QStringLiteral("Vantora Must Be Connected"), FailureColour);
     return;
   }
-  Timer1->stop();
-  ShowStatusText(Label3, QString());
-  ProgressBar1->setRange(0, 100);
-  ProgressBar1->setValue(0);
-  runStartMilliseconds_ = ports_.Time.NowMilliseconds();
+  probeTimer_->stop();
+  ShowStatusText(resultLine_, QString());
+  progressBar_->setRange(0, 100);
+  progressBar_->setValue(0);
   inputHold_.Hold();
-  device_.RequestProgramming(JobForProgramList());
+  // The number is read now: nothing can change the profile file while the
+  // run holds every page's input.
+  ProgrammingPlan plan = PlanProgramming(plan_.ProfileName, profile_,
+                                         profiles_.ReadProfileNumber(plan_.ProfileName),
+                                         unit_.Status());
+  run_.Start(plan).then(this, [this](const RunReport& report) { ShowRunReport(report); });
 }
 
-ProgrammingJob ProgrammingPage::JobForProgramList() const {
-  ProgrammingJob job;
-  for (const ProgramListRow& row : programList_) {
-    job.Rows.push_back({row.FileName, row.Directory, ReadSizeText(row.SizeText)});
-    if (row.ButtonNumber == 1) ++job.ButtonOneSoundCount;
-  }
-  job.Status = unit_.Status();
-  // Read here, on the page's thread: nothing can change the profile file
-  // while the run holds every page's input.
-  job.ProfileNumber = windows_.Form3->Profiles().ReadProfileNumber(profileName_);
-  return job;
-}
-
-// The end of bbProgramClick, once the run is over.
-void ProgrammingPage::ShowProgrammingResult(const ProgrammingResult& result) {
+// The end of OnProgramClicked, once the run is over.
+void ProgrammingPage::ShowRunReport(const RunReport& report) {
   inputHold_.Release();
-  if (result.Succeeded()) {
-    const std::int64_t elapsed = ports_.Time.NowMilliseconds() - runStartMilliseconds_;
-    std::string text = SuccessText(elapsed, result.NotWrittenCount);
-    // Sounds left out make it no plain success: the buttons they leave
-    // without a sound are named.
-    std::vector<int> buttonOfRow;
-    for (const ProgramListRow& row : programList_) buttonOfRow.push_back(row.ButtonNumber);
-    const std::string emptyButtons =
-        EmptyButtonsText(ButtonsLeftEmpty(buttonOfRow, programList_.size() - result.NotWrittenCount));
-    if (!emptyButtons.empty()) text += "\n" + emptyButtons;
-    ShowStatusText(Label3, QString::fromStdString(text),
-                   result.NotWrittenCount > 0 ? PartialSuccessColour : SuccessColour);
-    SetProgramButtonImage(FinishMode);
-  } else {
-    ShowStatusText(Label3, QString::fromStdString(result.ErrorText), FailureColour);
-  }
-  ProgressBar1->setValue(0);
+  ShowStatusText(resultLine_, QString::fromStdString(report.Text), ToneColour(report.Tone));
+  if (report.Result.Succeeded()) SetProgramButtonImage(FinishMode);
+  progressBar_->setValue(0);
   device_.RequestForceProbe();
-  Timer1->start();
+  probeTimer_->start();
   emit ProgrammingEnded();
 }
 
-void ProgrammingPage::bbPreviousClick() {
-  ShowInPlaceOf(windows_.Form3, this);
+void ProgrammingPage::OnPreviousClicked() {
+  emit PreviousRequested();
   SetProgramButtonImage(ProgramMode);
 }
 
-void ProgrammingPage::FormShow() {
-  const ProfileStore& store = windows_.Form3->Profiles();
-  FillProgramList(ProgramListOf(store.Profile()), store.CurrentProfileName());
-  Panel1->ShowHelpPage(QStringLiteral("ProgramPage1.htm"));
+void ProgrammingPage::OnShown() {
+  helpPane_->ShowHelpPage(QStringLiteral("ProgramPage1.htm"));
 }
 
-void ProgrammingPage::FormHide() {
-  Label3->setText(QString());
+void ProgrammingPage::OnHidden() {
+  resultLine_->setText(QString());
 }
 
-void ProgrammingPage::FormMouseUp(Qt::MouseButton button) {
-  if (button == Qt::RightButton) Panel1->ShowHelpPage(QStringLiteral("ProgramPage1.htm"));
-}
-
-void ProgrammingPage::ProgressBar1MouseUp(Qt::MouseButton button) {
-  if (button == Qt::RightButton) {
-    Panel1->ShowHelpPage(QStringLiteral("ProgramProgressBar.htm"));
-  }
-}
-
-void ProgrammingPage::ListView1MouseUp(Qt::MouseButton button) {
-  if (button == Qt::RightButton) {
-    Panel1->ShowHelpPage(QStringLiteral("ProgramListView.htm"));
-  }
+void ProgrammingPage::OnFreeAreaReleased(Qt::MouseButton button) {
+  if (button == Qt::RightButton) helpPane_->ShowHelpPage(QStringLiteral("ProgramPage1.htm"));
 }
 
 bool ProgrammingPage::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonRelease) {
-    const auto& mouse = static_cast<const QMouseEvent&>(*event);
-    if (watched == ListView1->viewport()) {
-      ListView1MouseUp(mouse.button());
-    } else if (watched == ProgressBar1) {
-      ProgressBar1MouseUp(mouse.button());
+  // A right click on the list or the bar shows the help page about it.
+  if (event->type() == QEvent::MouseButtonRelease &&
+      static_cast<const QMouseEvent*>(event)->button() == Qt::RightButton) {
+    if (watched == programList_->viewport()) {
+      helpPane_->ShowHelpPage(QStringLiteral("ProgramListView.htm"));
+    } else if (watched == progressBar_) {
+      helpPane_->ShowHelpPage(QStringLiteral("ProgramProgressBar.htm"));
     }
   }
   return Page::eventFilter(watched, event);
@@ -268,10 +228,6 @@ bool ProgrammingPage::eventFilter(QObject* watched, QEvent* event) {
 
 void ProgrammingPage::closeEvent(QCloseEvent* event) {
   event->accept();
-  FormClose();
-}
-
-void ProgrammingPage::FormClose() {
   device_.Stop();
   EndApplication();
 }

@@ -1,16 +1,15 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
-#include <vector>
 
 #include "app/Page.h"
-#include "app/Windows.h"
-#include "device/ProgrammingSequence.h"
-#include "device/UnitProbe.h"
 #include "devicethread/DeviceThread.h"
 #include "devicethread/UnitStatusHolder.h"
+#include "profiles/ProfileFolder.h"
+#include "profiles/SongProfile.h"
 #include "programming/InputHold.h"
+#include "programmingrun/ProgrammingPlan.h"
+#include "programmingrun/ProgrammingRun.h"
 
 class HelpPane;
 class QLabel;
@@ -19,78 +18,71 @@ class QPushButton;
 class QTimer;
 class QTreeWidget;
 
-// One row of the programming list: a sound with the button it belongs to.
-struct ProgramListRow {
-  std::string FileName;
-  std::string SizeText;
-  int ButtonNumber = 1;
-  std::string Directory;  // ends in "/"
-};
-
-// The programming page "Program Vantora". Its timer keeps the unit status
-// current through the device thread, whether the page is visible or not, and
-// it programs the unit there, holding every page's input while the run lasts.
+// The programming page "Program Vantora". It lists the sounds of the profile
+// it is given, greying those that will not fit, and programs them into the
+// unit through the device thread, holding every page's input while the run
+// lasts. Its timer keeps the unit status current, whether the page is
+// visible or not.
 class ProgrammingPage : public Page {
   Q_OBJECT
 
  public:
   static constexpr int ProbeIntervalMs = 2500;
-  // The faces of bbProgram, as ProgramButtonImage holds them.
+  // The faces of the Program button, as ProgramButtonImage holds them.
   static constexpr int ProgramMode = 0;
   static constexpr int FinishMode = 1;
 
-  ProgrammingPage(AppPorts& ports, Windows& windows, DeviceThread& device,
-                  const UnitStatusHolder& unit);
+  ProgrammingPage(AppPorts& ports, DeviceThread& device, const UnitStatusHolder& unit);
 
-  const std::string& ProfileName() const { return profileName_; }
+  const std::string& ProfileName() const { return plan_.ProfileName; }
   int ProgramButtonImage() const { return programButtonImage_; }
 
-  // Fills ProgramList with the sounds of the present buttons, all of Btn1
-  // first, and takes the name of the profile they belong to.
-  void FillProgramList(const std::vector<ProgramListRow>& rows, const std::string& profileName);
+  // Fills ProgramList with every sound of the present buttons of the
+  // profile, all of Btn1 first; the page programs that profile.
+  void FillProgramList(const std::string& profileName, const SongProfile& profile);
   // Clamped to the faces there are.
   void SetProgramButtonImage(int face);
 
-  void Timer1Timer();
-  void bbProgramClick();
-  void bbPreviousClick();
-  void ProgressBar1MouseUp(Qt::MouseButton button);
-  void ListView1MouseUp(Qt::MouseButton button);
+  void OnProbeTimer();
+  void OnProgramClicked();
+  void OnPreviousClicked();
 
  signals:
+  // Back to the editor.
+  void PreviousRequested();
+  // The Program button in its FINISH face: the application ends.
+  void FinishRequested();
   // A programming run has ended and its result is shown.
   void ProgrammingEnded();
 
  protected:
-  void FormShow() override;
-  void FormHide() override;
-  void FormMouseUp(Qt::MouseButton button) override;
+  void OnShown() override;
+  void OnHidden() override;
+  void OnFreeAreaReleased(Qt::MouseButton button) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void ShowProgrammerLine(ProgrammerLine line);
+  void ShowUnit();
   // Greys the rows that the run would leave out, as the unit stands now.
   void ShowRowsThatDoNotFit();
-  void FormClose();
-  ProgrammingJob JobForProgramList() const;
-  void ShowProgrammingResult(const ProgrammingResult& result);
+  void ShowRunReport(const RunReport& report);
 
-  Windows& windows_;
   DeviceThread& device_;
   const UnitStatusHolder& unit_;
+  ProfileFolder profiles_;
+  ProgrammingRun run_;
   InputHold inputHold_;
-  std::vector<ProgramListRow> programList_;
-  std::string profileName_;
+  SongProfile profile_;
+  ProgrammingPlan plan_;
   int programButtonImage_ = ProgramMode;
-  std::int64_t runStartMilliseconds_ = 0;
 
-  QTreeWidget* ListView1;
-  QLabel* Label8;
-  QProgressBar* ProgressBar1;
-  QLabel* Label3;
-  QPushButton* bbPrevious;
-  QPushButton* bbProgram;
-  HelpPane* Panel1;
-  QTimer* Timer1;
+  QTreeWidget* programList_;
+  QLabel* programmerLine_;
+  QProgressBar* progressBar_;
+  QLabel* resultLine_;
+  QPushButton* previousButton_;
+  QPushButton* programButton_;
+  HelpPane* helpPane_;
+  QTimer* probeTimer_;
 };

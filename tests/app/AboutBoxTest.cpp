@@ -9,10 +9,10 @@ using AboutBoxTest = AppFixture;
 
 TEST_F(AboutBoxTest, AboutOpensTheBoxWithBothVersionsOverADarkPictureAndLinksThatStayRed) {
   StartProgram();
-  AboutBox* box = Pages().frmAbout;
+  AboutBox* box = About();
   const auto Link = [box](const char* name) { return Find<LinkLabel>(box, name); };
-  for (Page* page : std::initializer_list<Page*>{Pages().fStart, Pages().Form3}) {
-    const bool start = page == Pages().fStart;
+  for (Page* page : std::initializer_list<Page*>{Start(), Editor()}) {
+    const bool start = page == Start();
     page->show();
     page->move(start ? QPoint(40, 30) : QPoint(300, 200));  // the second one reaches off screen
     QRect shown;
@@ -29,7 +29,7 @@ TEST_F(AboutBoxTest, AboutOpensTheBoxWithBothVersionsOverADarkPictureAndLinksTha
       EXPECT_EQ(box->geometry().center(), page->geometry().center()) << "centred over it";
     }
   }
-  EXPECT_TRUE(Pages().fStart->isVisible()) << "the page stays visible under the box";
+  EXPECT_TRUE(Start()->isVisible()) << "the page stays visible under the box";
 
   for (bool attached : {true, false, true}) {
     unit->Attach(attached);

@@ -61,20 +61,23 @@ class AppFixture : public ::testing::Test {
         AppPorts{*gate, clock, prompts, ProgramFolder(), ProgramFolder() + "Profiles/",
                  [this] { ++endRequests; },
                  [this](const QUrl& url) { return openedUrls.push_back(url), openSucceeds; }});
-    QSignalSpy firstProbe(&vantora->Device(), &DeviceThread::UnitProbed);
+    QSignalSpy firstProbe(&vantora->Unit(), &UnitStatusHolder::Stored);
     vantora->ShowStartPage();
-    Find<QTimer>(Pages().Form1, "Timer1")->stop();
+    Find<QTimer>(Programming(), "Timer1")->stop();
     ASSERT_TRUE(firstProbe.wait(10000)) << "the programming page's first probe";
   }
   // One tick of the programming page's probe timer, and its snapshot.
   void Probe() {
-    QSignalSpy probed(&vantora->Device(), &DeviceThread::UnitProbed);
-    Pages().Form1->Timer1Timer();
+    QSignalSpy probed(&vantora->Unit(), &UnitStatusHolder::Stored);
+    Programming()->OnProbeTimer();
     ASSERT_TRUE(probed.wait(10000));
   }
   std::string ProgramFolder() const { return programFolder.path().toStdString() + "/"; }
   QString ProgramPath(const QString& relative) const { return programFolder.filePath(relative); }
-  Windows& Pages() { return vantora->Pages(); }
+  StartPage* Start() { return &vantora->Start(); }
+  ProfileEditor* Editor() { return &vantora->Editor(); }
+  ProgrammingPage* Programming() { return &vantora->Programming(); }
+  AboutBox* About() { return &vantora->About(); }
 
   QTemporaryDir programFolder;
   std::unique_ptr<SimulatedUnit> unit = SimulatedUnit::StandardUnit();

@@ -54,12 +54,11 @@ TEST_F(HelpPaneTest, EntriesTheRightButtonAndLinksChangeTheirOwnPaneAndDocuments
     std::filesystem::copy(VANTORA_BUILT_PROGRAM_FOLDER + folder, ProgramFolder() + folder);
   }
   StartProgram();
-  Windows& pages = Pages();
   QStringList entries{"Manual1:&Manual", "DriverInstallation1:&Driver Installation",
                       "AcquireSoundsfromtheInternet1:Acquire Sounds from the &Internet",
                       "RecordSounds1:&Record Sounds",
                       "RipEditConvertSongs1:Rip, &Edit, Convert Sounds"};
-  EXPECT_EQ(Entries(Find<QMenu>(pages.fStart, "Help1")),
+  EXPECT_EQ(Entries(Find<QMenu>(Start(), "Help1")),
             entries + QStringList({"N1:-", "About1:&About"}));
   entries << "N2:-";
   const std::tuple<const char*, const char*, const char*> paneEntries[] = {
@@ -72,17 +71,17 @@ TEST_F(HelpPaneTest, EntriesTheRightButtonAndLinksChangeTheirOwnPaneAndDocuments
       {"SongList1", "Sound &List", "ProfileView.htm"}};
   for (const auto& [entry, caption, page] : paneEntries) {
     entries << QString(entry) + ":" + caption;
-    Choose(pages.Form3, entry);
-    EXPECT_EQ(ShownPage(pages.Form3), page) << entry;
+    Choose(Editor(), entry);
+    EXPECT_EQ(ShownPage(Editor()), page) << entry;
   }
-  EXPECT_EQ(Entries(Find<QMenu>(pages.Form3, "Help1")),
+  EXPECT_EQ(Entries(Find<QMenu>(Editor(), "Help1")),
             entries + QStringList({"N1:-", "About1:&About"}));
-  EXPECT_EQ(ShownPage(pages.fStart), "Introduction.htm") << "the start page's pane stays";
+  EXPECT_EQ(ShownPage(Start()), "Introduction.htm") << "the start page's pane stays";
 
   // A right-button release over the bare page brings its first help page back.
   const std::tuple<Page*, QPoint, const char*, const char*> rightClicks[] = {
-      {pages.fStart, {60, 520}, "bbContinue", "Introduction.htm"},
-      {pages.Form3, {200, 520}, "bbNext", "AddFilesIntro.htm"}};
+      {Start(), {60, 520}, "bbContinue", "Introduction.htm"},
+      {Editor(), {200, 520}, "bbNext", "AddFilesIntro.htm"}};
   for (const auto& [page, background, button, firstPage] : rightClicks) {
     page->show();
     Choose(page, "AcquireSoundsfromtheInternet1");
@@ -95,19 +94,19 @@ TEST_F(HelpPaneTest, EntriesTheRightButtonAndLinksChangeTheirOwnPaneAndDocuments
   }
 
   // Links to help pages stay in the pane, others open outside.
-  auto* pane = Find<QTextBrowser>(pages.fStart, "WebInfo");
+  auto* pane = Find<QTextBrowser>(Start(), "WebInfo");
   ClickLink(pane, "DownloadFromInternet.htm");
   ClickLink(pane, "https://freesound.org/");
-  EXPECT_EQ(ShownPage(pages.fStart), "DownloadFromInternet.htm");
+  EXPECT_EQ(ShownPage(Start()), "DownloadFromInternet.htm");
   ClickLink(pane, "EditSounds.htm");
   ClickLink(pane, "../Documentation/Vantora_Manual.pdf");
-  EXPECT_EQ(ShownPage(pages.fStart), "EditSounds.htm");
+  EXPECT_EQ(ShownPage(Start()), "EditSounds.htm");
   EXPECT_EQ(openedUrls, (std::vector<QUrl>{
                             QUrl("https://freesound.org/"),
                             QUrl::fromLocalFile(ProgramPath("Documentation/Vantora_Manual.pdf"))}));
 
   QFile::remove(ProgramPath("Web/Introduction.htm"));
-  QTest::mouseClick(pages.fStart->centralWidget(), Qt::RightButton, {}, {60, 520});
+  QTest::mouseClick(Start()->centralWidget(), Qt::RightButton, {}, {60, 520});
   EXPECT_TRUE(pane->toPlainText().startsWith("The help page Introduction.htm cannot be found"));
   EXPECT_TRUE(prompts.Questions.empty());
 
@@ -119,7 +118,7 @@ TEST_F(HelpPaneTest, EntriesTheRightButtonAndLinksChangeTheirOwnPaneAndDocuments
        "Song editing instructions could not be found"},
       {"RecordSounds1", "Web/RecordSounds.htm", "Sound recording instructions could not be found"}};
   for (const auto& [entry, path, failure] : documents) {
-    for (Page* page : std::initializer_list<Page*>{pages.fStart, pages.Form3}) {
+    for (Page* page : std::initializer_list<Page*>{Start(), Editor()}) {
       openedUrls.clear();
       openSucceeds = true;
       Choose(page, entry);
@@ -133,7 +132,7 @@ TEST_F(HelpPaneTest, EntriesTheRightButtonAndLinksChangeTheirOwnPaneAndDocuments
       QFile::rename(ProgramPath(path) + ".gone", ProgramPath(path));
       EXPECT_EQ(openedUrls.size(), 2u) << entry;
       const QString missing =
-          page == pages.Form3 ? QString(failure).replace("Song", "Sound") : failure;
+          page == Editor() ? QString(failure).replace("Song", "Sound") : failure;
       const std::vector<Question> expected{
           {"No program is installed to open " + QFileInfo(path).fileName().toStdString() + ".", ""},
           {missing.toStdString(), ""}};
@@ -141,5 +140,5 @@ TEST_F(HelpPaneTest, EntriesTheRightButtonAndLinksChangeTheirOwnPaneAndDocuments
       prompts.Questions.clear();
     }
   }
-  EXPECT_EQ(ShownPage(pages.fStart), "Introduction.htm") << "documents leave the pane as it was";
+  EXPECT_EQ(ShownPage(Start()), "Introduction.htm") << "documents leave the pane as it was";
 }

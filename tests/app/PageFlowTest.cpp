@@ -28,7 +28,7 @@ using PageFlowTest = AppFixture;
 
 TEST_F(PageFlowTest, NoControlOfAPageOverlapsAnotherAtAnySize) {
   StartProgram();
-  for (Page* page : std::initializer_list<Page*>{Pages().fStart, Pages().Form1, Pages().Form3}) {
+  for (Page* page : std::initializer_list<Page*>{Start(), Programming(), Editor()}) {
     page->show();
     for (QSize size : {QSize(800, 600), QSize(1024, 768), QSize(1600, 1200)}) {
       page->resize(size);
@@ -48,39 +48,39 @@ TEST_F(PageFlowTest, NoControlOfAPageOverlapsAnotherAtAnySize) {
 
 TEST_F(PageFlowTest, StartTransitionsSizesProbesAndClosing) {
   StartProgram();
-  Windows& pages = Pages();
-  Page* const all[] = {pages.fStart, pages.Form1, pages.Form3};
-  EXPECT_TRUE(pages.fStart->isVisible());
-  EXPECT_FALSE(pages.Form1->isVisible() || pages.Form3->isVisible() || pages.frmAbout->isVisible());
-  EXPECT_EQ(QStringList({pages.fStart->windowTitle(), pages.Form1->windowTitle(),
-                         pages.Form3->windowTitle(), pages.frmAbout->windowTitle()}),
+  Page* const all[] = {Start(), Programming(), Editor()};
+  EXPECT_TRUE(Start()->isVisible());
+  EXPECT_FALSE(Programming()->isVisible() || Editor()->isVisible() || About()->isVisible());
+  EXPECT_EQ(QStringList({Start()->windowTitle(), Programming()->windowTitle(),
+                         Editor()->windowTitle(), About()->windowTitle()}),
             QStringList({"Welcome", "Program Vantora", "Create Song Profile", "About"}));
   QStringList faces;
   for (Page* page : all) {
     for (auto* button : page->findChildren<QPushButton*>()) faces << button->accessibleName();
   }
   EXPECT_EQ(faces, QStringList({"Next", "Previous", "Program", "Previous", "Next"}));
-  auto* program = Find<QPushButton>(pages.Form1, "bbProgram");
+  auto* program = Find<QPushButton>(Programming(), "bbProgram");
   EXPECT_TRUE(program->text().isEmpty() && program->iconSize() == QSize(140, 40)) << "a picture";
-  EXPECT_TRUE(Find<QTimer>(pages.Form3, "Timer1")->isActive()) << "the fixture stops Form1's";
-  EXPECT_EQ(std::pair(Find<QTimer>(pages.Form1, "Timer1")->interval(),
-                      Find<QTimer>(pages.Form3, "Timer1")->interval()),
+  EXPECT_TRUE(Find<QTimer>(Editor(), "Timer1")->isActive()) << "the fixture stops Form1's";
+  EXPECT_EQ(std::pair(Find<QTimer>(Programming(), "Timer1")->interval(),
+                      Find<QTimer>(Editor(), "Timer1")->interval()),
             std::pair(2500, 1000));
-  auto* label8 = Find<QLabel>(pages.Form1, "Label8");
+  auto* label8 = Find<QLabel>(Programming(), "Label8");
   EXPECT_EQ(label8->text(), "Programmer Ready") << "the first probe";
 
-  auto* label3 = Find<QLabel>(pages.Form1, "Label3");
+  auto* label3 = Find<QLabel>(Programming(), "Label3");
   label3->setText("Success! 3 seconds");
   const std::tuple<Page*, Page*, const char*, const char*> steps[] = {
-      {pages.fStart, pages.Form3, "bbContinue", "AddFilesIntro.htm"},
-      {pages.Form3, pages.Form1, nullptr, "ProgramPage1.htm"},
-      {pages.Form1, pages.Form3, "bbPrevious", "AddFilesIntro.htm"},
-      {pages.Form3, pages.fStart, "bbPrevious", "Introduction.htm"}};
+      {Start(), Editor(), "bbContinue", "AddFilesIntro.htm"},
+      {Editor(), Programming(), nullptr, "ProgramPage1.htm"},
+      {Programming(), Editor(), "bbPrevious", "AddFilesIntro.htm"},
+      {Editor(), Start(), "bbPrevious", "Introduction.htm"}};
   int x = 10;
   for (const auto& [from, to, button, helpPage] : steps) {
     from->move(x += 20, 30);
     Find<QTextBrowser>(to, "WebInfo")->setSource(QUrl::fromLocalFile(ProgramPath("Other.htm")));
-    button ? Click(from, button) : ShowInPlaceOf(to, from);
+    // Next of the editor, once its checks passed, is its request to the flow.
+    button ? Click(from, button) : emit Editor()->NextRequested();
     EXPECT_TRUE(!from->isVisible() && to->isVisible());
     EXPECT_EQ(to->pos(), QPoint(x, 30)) << to->objectName().toStdString();
     EXPECT_EQ(ShownPage(to), helpPage);
@@ -95,15 +95,15 @@ TEST_F(PageFlowTest, StartTransitionsSizesProbesAndClosing) {
     page->resize(700, 900);
     EXPECT_EQ(page->frameGeometry().size(), QSize(800, 900 + frameHeight));
   }
-  pages.fStart->resize(1000, 800);
-  const QSize growth = pages.fStart->centralWidget()->size() - QSize(792, 554);
-  EXPECT_EQ(Find(pages.fStart, "bbContinue")->geometry(),
+  Start()->resize(1000, 800);
+  const QSize growth = Start()->centralWidget()->size() - QSize(792, 554);
+  EXPECT_EQ(Find(Start(), "bbContinue")->geometry(),
             QRect(321 + growth.width() / 2, 495 + growth.height(), 150, 50));
-  EXPECT_EQ(Find(pages.fStart, "Panel1")->geometry(),
+  EXPECT_EQ(Find(Start(), "Panel1")->geometry(),
             QRect(0, 0, 793 + growth.width(), 485 + growth.height()));
-  pages.Form3->resize(850, 650);
-  ShowInPlaceOf(pages.Form3, pages.fStart);
-  EXPECT_EQ(pages.Form3->size(), QSize(850, 650)) << "a transition hands over no size";
+  Editor()->resize(850, 650);
+  ShowInPlaceOf(Editor(), Start());
+  EXPECT_EQ(Editor()->size(), Start()->size()) << "the page shown takes the size of the one left";
 
   for (bool attached : {false, true, false}) {
     unit->Attach(attached);

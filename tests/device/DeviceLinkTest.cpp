@@ -17,21 +17,21 @@ TEST(DeviceLink, FindsTheFirstEntryThatStartsWithQvt2Exactly) {
 TEST(DeviceLink, OpensPurgesAndClosesOnlyWhenItMust) {
   SimulatedUnit unit;
   DeviceLink link(unit);
-  EXPECT_EQ(link.CloseLink(), LinkWasNotOpen);
+  EXPECT_EQ(link.CloseLink(), LinkClosing::WasNotOpen);
   link.Description = *link.FindProgrammer();
   unit.FailOpen(true);
-  EXPECT_EQ(link.OpenLink(), LinkOpenFailed);
+  EXPECT_EQ(link.OpenLink(), LinkOpening::OpenFailed);
   unit.FailOpen(false);
-  EXPECT_EQ(link.OpenLink(), LinkOpened);
-  EXPECT_EQ(link.OpenLink(), LinkAlreadyOpen);
+  EXPECT_EQ(link.OpenLink(), LinkOpening::Opened);
+  EXPECT_EQ(link.OpenLink(), LinkOpening::AlreadyOpen);
   unit.FailClose(true);
-  EXPECT_EQ(link.CloseLink(), LinkCloseFailed);
-  EXPECT_EQ(link.OpenLink(), LinkAlreadyOpen) << "a failed close keeps the handle";
+  EXPECT_EQ(link.CloseLink(), LinkClosing::CloseFailed);
+  EXPECT_EQ(link.OpenLink(), LinkOpening::AlreadyOpen) << "a failed close keeps the handle";
   unit.FailClose(false);
-  EXPECT_EQ(link.CloseLink(), LinkClosed);
+  EXPECT_EQ(link.CloseLink(), LinkClosing::Closed);
   EXPECT_EQ(link.Handle, 0u);
   unit.FailPurge(true);
-  EXPECT_EQ(link.OpenLink(), LinkPurgeFailed);
+  EXPECT_EQ(link.OpenLink(), LinkOpening::PurgeFailed);
   EXPECT_TRUE(link.Handle != 0 && unit.IsOpen()) << "the handle stays stored and open";
   const SimulatedTraffic& calls = unit.Traffic();
   EXPECT_EQ(std::tuple(calls.ListCalls, calls.OpenCalls, calls.PurgeCalls, calls.CloseCalls),
@@ -72,7 +72,7 @@ TEST(FtdiDriver, WithoutAProgrammerFindsNothingAndRefusesHandleZero) {
   DeviceLink link(driver);
   EXPECT_EQ(link.FindProgrammer(), std::nullopt);
   link.Description = "QVT2";
-  EXPECT_EQ(link.OpenLink(), LinkOpenFailed);
+  EXPECT_EQ(link.OpenLink(), LinkOpening::OpenFailed);
   std::uint8_t buffer[4] = {};
   std::size_t count = 99;
   EXPECT_EQ(driver.Write(0, buffer, count), DriverInvalidHandle);

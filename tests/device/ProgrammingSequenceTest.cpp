@@ -13,11 +13,15 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 struct ObserverLog : ProgrammingObserver {
-  void ClearResultLine() override { ++Clears; }
-  void ShowProgress(int percent) override { Progress.push_back(percent); }
-  void ShowProgrammerNotFound() override { ++NotFound; }
-  int Clears = 0, NotFound = 0;
+  void PhaseBegun(RunPhase, int) override { ++Steps; }
+  void SongDataSent(std::size_t sent, std::size_t total) override {
+    Progress.push_back(static_cast<int>(sent * 100 / total));
+    if (OnSent) OnSent();
+  }
+  void ProgrammerLost() override { ++NotFound; }
+  int Steps = 0, NotFound = 0;
   std::vector<int> Progress;
+  std::function<void()> OnSent;  // after each piece of song data
 };
 
 // A unit, its link and a programming job over the songs of one folder.
@@ -47,7 +51,13 @@ struct Rig {
     Job.Status.FirmwareVersion = "01.05";
     return Memory(0, 0x43).AddSong("first.mp3", 3000).AddSong("second.wav", 5000);
   }
-  ProgrammingResult Run() { return ProgrammingSequence(Job, Link, Clock, Log).ProgramUnit(); }
+  // Packed as the programming core packs a plan, then run.
+  ProgrammingResult Run(std::stop_token stop = {}) {
+    std::vector<std::int64_t> sizes;
+    for (const ProgramRow& row : Job.Rows) sizes.push_back(row.Size);
+    Job.Packing = PackSounds(sizes, Job.Status);
+    return ProgrammingSequence(Job, Link, Clock, Log, std::move(stop)).ProgramUnit();
+  }
   const std::vector<Bytes>& Sent() const { return Unit.Traffic().Writes; }
   bool LinkClosed() const { return Link.Handle == 0 && !Unit.IsOpen(); }
 
@@ -60,10 +70,8 @@ struct Rig {
   Bytes Data;  // every song written, back to back
 };
 
-std::string ErrorText(int code) {
-  if (code == -10) return "Make sure the unit is connected to a USB Port.";
-  if (code == -12 || code == -13) return code == -12 ? "No Songs To Program" : "Song Is Too Large";
-  return code ? "ERROR " + std::to_string(code) + "." : "";
+int Code(const ProgrammingResult& result) {
+  return static_cast<int>(result.Code);
 }
 
 }  // namespace
@@ -72,7 +80,7 @@ TEST(ProgrammingSequence, WorkedExampleByteForByte) {
   Rig rig;
   const Bytes& data = rig.WorkedExample().Data;
   const ProgrammingResult result = rig.Run();
-  EXPECT_EQ(std::pair(result.Code, result.ErrorText), std::pair(0, std::string()));
+  EXPECT_EQ(Code(result), 0);
 
   const std::vector<Bytes> expected = {
       {0xED, 0x00},
@@ -92,7 +100,7 @@ TEST(ProgrammingSequence, WorkedExampleByteForByte) {
   EXPECT_EQ(rig.Unit.Traffic().Reads, reads);
   EXPECT_EQ(rig.Clock.Sleeps, std::vector{std::chrono::milliseconds(125)});
   EXPECT_EQ(rig.Log.Progress, (std::vector{51, 100}));
-  EXPECT_EQ(rig.Log.Clears, 3) << "one memory, two songs verified";
+  EXPECT_EQ(rig.Log.Steps, 3) << "one memory written, two songs verified";
   EXPECT_TRUE(rig.LinkClosed());
 
   const Bytes header = {0xFF, 0xFF, 0xFF, 0x02, 0x01, 0x21, 0x00, 0x00,
@@ -106,7 +114,7 @@ TEST(ProgrammingSequence, ThreeSongsInAWideMemoryWithTheLongHeader) {
   rig.Memory(0, 0x41).Job.ButtonOneSoundCount = 2;
   rig.Job.ProfileNumber = 65279;  // out of range: sent as none
   for (const int size : {1000, 2000, 3000}) rig.AddSong(std::to_string(size) + ".mp3", size);
-  ASSERT_EQ(rig.Run().Code, 0);
+  ASSERT_EQ(Code(rig.Run()), 0);
 
   const std::vector<Bytes> expected = {
       {0xED, 0x00},
@@ -125,7 +133,7 @@ TEST(ProgrammingSequence, ThreeSongsInAWideMemoryWithTheLongHeader) {
 TEST(ProgrammingSequence, AnEmptySongIsWrittenButNotReadBack) {
   Rig rig;
   rig.Memory(0, 0x43).AddSong("a.mp3", 10).AddSong("empty.wav", 0).AddSong("b.mp3", 20);
-  ASSERT_EQ(rig.Run().Code, 0);
+  ASSERT_EQ(Code(rig.Run()), 0);
   const std::vector<Bytes> readBacks = {{0xDD, 0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x00},
                                         {0xDD, 0x00, 0x31, 0x00, 0x00, 0x0A, 0x00, 0x00},
                                         {0xDD, 0x00, 0x3B, 0x00, 0x00, 0x14, 0x00, 0x00}};
@@ -197,7 +205,7 @@ TEST(ProgrammingSequence, EachFailingStepEndsTheRunWithItsCodeAndText) {
     Rig rig;
     spoil(rig);
     const ProgrammingResult result = rig.Run();
-    EXPECT_EQ(std::pair(result.Code, result.ErrorText), std::pair(code, ErrorText(code)));
+    EXPECT_EQ(Code(result), code);
     EXPECT_EQ(rig.Sent().size(), writes);
     EXPECT_EQ(rig.Log.NotFound, code == -10 ? 1 : 0);
     EXPECT_TRUE(rig.LinkClosed() || rig.Unit.Traffic().CloseCalls > 0) << "or a close was tried";
@@ -210,7 +218,7 @@ TEST(ProgrammingSequence, MemoriesTakeTheSongsInListOrder) {
   largeInTheMiddle.Job.Rows.push_back({"gone.wav", "/nowhere/", 300000});
   largeInTheMiddle.AddSong("b.mp3", 500);
   const ProgrammingResult leftOut = largeInTheMiddle.Run();
-  EXPECT_EQ(leftOut.Code, 0) << "a sound that is not placed is not read";
+  EXPECT_EQ(Code(leftOut), 0) << "a sound that is not placed is not read";
   EXPECT_EQ(leftOut.NotWrittenCount, 2u) << "the large sound and the one after it";
   EXPECT_EQ(largeInTheMiddle.Sent()[1][2], 1) << "only the sound before the large one";
 
@@ -218,7 +226,7 @@ TEST(ProgrammingSequence, MemoriesTakeTheSongsInListOrder) {
   manySongs.Memory(0, 0x43).Memory(2, 0x43).Memory(5, 0x43).AddSong("tiny.wav", 1);
   manySongs.Job.Rows.resize(300, manySongs.Job.Rows.front());
   const ProgrammingResult allWritten = manySongs.Run();
-  EXPECT_EQ(std::pair(allWritten.Code, allWritten.NotWrittenCount), std::pair(0, std::size_t{0}));
+  EXPECT_EQ(std::pair(Code(allWritten), allWritten.NotWrittenCount), std::pair(0, std::size_t{0}));
   std::vector<int> songCounts;
   for (const Bytes& write : manySongs.Sent()) {
     if (write[0] == CmdMemoryHeader) songCounts.push_back(write[2]);
@@ -227,21 +235,22 @@ TEST(ProgrammingSequence, MemoriesTakeTheSongsInListOrder) {
   EXPECT_EQ(manySongs.Sent().back(), (Bytes{0xED, 0x05})) << "the memory left over is only begun";
 }
 
-TEST(ProgrammingResult, SuccessTextGivesTheSecondsAndTheSoundsLeftOut) {
-  EXPECT_EQ(SuccessText(3000, 0), "Success! 3 seconds");
-  EXPECT_EQ(SuccessText(2500, 1), "Success! 2.5 seconds (1 sound did not fit and was not written)");
-  EXPECT_EQ(SuccessText(1234567, 2),
-            "Success! 1234.567 seconds (2 sounds did not fit and were not written)");
-}
+TEST(ProgrammingSequence, AStopEndsTheRunBetweenTwoPiecesAndClosesTheLink) {
+  Rig rig;
+  rig.Memory(0, 0x43).Memory(1, 0x43).AddSong("a.wav", 9000).AddSong("b.wav", 262000);
+  std::stop_source stop;
+  rig.Log.OnSent = [&stop] { stop.request_stop(); };
+  const ProgrammingResult stopped = rig.Run(stop.get_token());
+  EXPECT_EQ(stopped.Code, ProgrammingCode::Stopped);
+  std::vector<std::size_t> dataWrites;
+  for (const Bytes& write : rig.Sent()) {
+    if (write.size() > 16) dataWrites.push_back(write.size());
+  }
+  EXPECT_EQ(dataWrites, std::vector<std::size_t>{4096}) << "no further piece after the stop";
+  EXPECT_EQ(rig.Sent().back().size(), 4096u) << "no command either";
+  EXPECT_TRUE(rig.LinkClosed());
 
-TEST(ProgrammingResult, ButtonsLeftWithoutASoundAreNamedOnce) {
-  // Btn1 keeps one sound, Btn2 loses both, Btn3 had none to lose, Btn5 loses its one.
-  const std::vector<int> buttons = {1, 1, 2, 2, 5};
-  EXPECT_EQ(ButtonsLeftEmpty(buttons, 5), std::vector<int>{});
-  EXPECT_EQ(ButtonsLeftEmpty(buttons, 4), std::vector<int>{5});
-  EXPECT_EQ(ButtonsLeftEmpty(buttons, 1), (std::vector<int>{2, 5}));
-  EXPECT_EQ(EmptyButtonsText({}), "");
-  EXPECT_EQ(EmptyButtonsText({2}), "Btn2 has no sound on the unit");
-  EXPECT_EQ(EmptyButtonsText({2, 5}), "Btn2 and Btn5 have no sound on the unit");
-  EXPECT_EQ(EmptyButtonsText({1, 2, 5}), "Btn1, Btn2 and Btn5 have no sound on the unit");
+  rig.Log.OnSent = {};
+  rig.Unit.ClearTraffic();
+  EXPECT_EQ(Code(rig.Run()), 0) << "the next run succeeds";
 }

@@ -8,20 +8,29 @@
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-using enum ProgrammerLine;
+// Whether a probe found the unit: the page then reads "Programmer Ready".
+constexpr bool Ready = true, NotFound = false;
 
 // Every slot identified, then the version and the button count read.
 const std::vector<Bytes> FullProbe = {{0xCD, 0}, {0xCD, 1}, {0xCD, 2}, {0xCD, 3}, {0xCD, 4},
                                       {0xCD, 5}, {0xCD, 6}, {0xCD, 7}, {0xC0, 0}, {0xC1, 0}};
 
-// The unit with a 2 MiB memory in slot 0 and four buttons; the test keeps the programmer lines.
-class UnitProbeTest : public ::testing::Test, public ProgrammerLineObserver {
+// The unit with a 2 MiB memory in slot 0 and four buttons; the test keeps
+// what each probe found.
+class UnitProbeTest : public ::testing::Test {
  protected:
   UnitProbeTest() {
     unit.InstallMemory(0, 0x41);
     unit.SetButtonCount(4);
   }
-  void ShowProgrammerLine(ProgrammerLine line) override { lines.push_back(line); }
+  void ProbeUnit() {
+    probe.ProbeUnit();
+    found.push_back(status.UnitPresent);
+  }
+  void ForceProbe() {
+    probe.ForceProbe();
+    found.push_back(status.UnitPresent);
+  }
 
   const std::vector<Bytes>& Sent() const { return unit.Traffic().Writes; }
   // Present, memories, buttons, version, total capacity and the profile number of slot 0.
@@ -35,8 +44,8 @@ class UnitProbeTest : public ::testing::Test, public ProgrammerLineObserver {
   SimulatedUnit unit;
   DeviceLink link{unit};
   UnitStatus status;
-  std::vector<ProgrammerLine> lines;
-  UnitProbe probe{link, status, *this};
+  std::vector<bool> found;
+  UnitProbe probe{link, status};
 };
 
 }  // namespace
@@ -51,7 +60,7 @@ TEST_F(UnitProbeTest, FullProbeReadsEverySlotTheVersionAndTheButtonsThenCloses) 
     unit.InstallMemory(slot, deviceCode, maker);
     unit.SetStoredProfileNumber(slot, number);
   }
-  probe.ProbeUnit();
+  ProbeUnit();
   EXPECT_EQ(Sent(), FullProbe);
   EXPECT_EQ(link.Handle, 0u);
   EXPECT_EQ(Summary(),
@@ -66,53 +75,53 @@ TEST_F(UnitProbeTest, FullProbeReadsEverySlotTheVersionAndTheButtonsThenCloses) 
     slots.emplace_back(s.Capacity, s.DeviceCode, s.WriteCommand, s.WriteWidth, s.ProfileNumber);
   }
   EXPECT_EQ(slots, expected);
-  EXPECT_EQ(lines, std::vector{Ready});
+  EXPECT_EQ(found, std::vector{Ready});
 }
 
 TEST_F(UnitProbeTest, TicksTalkToTheUnitOnlyUntilItIsKnownAndEveryMissClearsTheStatus) {
-  probe.ProbeUnit();
+  ProbeUnit();
   unit.SetStoredProfileNumber(0, 12);
   unit.ClearTraffic();
-  probe.ProbeUnit();
+  ProbeUnit();
   EXPECT_EQ(unit.Traffic().ListCalls, 1);
   EXPECT_TRUE(Sent().empty());
-  probe.ForceProbe();
+  ForceProbe();
   EXPECT_EQ(Sent(), FullProbe);
   EXPECT_EQ(status.Slots[0].ProfileNumber, 12);
 
   unit.ClearTraffic();
   unit.InjectFault(CmdIdentifySlot, SimulatedFault::Silent, 0, 1);
-  probe.ForceProbe();
+  ForceProbe();
   EXPECT_EQ(Sent(), std::vector<Bytes>{Bytes({0xCD, 0})}) << "no version or button query";
   EXPECT_EQ(link.Handle, 0u);
   EXPECT_EQ(Summary(), Cleared);
 
-  probe.ProbeUnit();
+  ProbeUnit();
   unit.Attach(false);
   unit.ClearTraffic();
-  probe.ProbeUnit();
+  ProbeUnit();
   EXPECT_EQ(unit.Traffic().OpenCalls, 0);
   EXPECT_EQ(Summary(), Cleared);
   unit.Attach(true);
   unit.FailOpen(true);
-  probe.ProbeUnit();
+  ProbeUnit();
   EXPECT_FALSE(status.UnitPresent);
-  EXPECT_EQ(lines, (std::vector{Ready, Ready, Ready, NotFound, Ready, NotFound, NotFound}));
+  EXPECT_EQ(found, (std::vector{Ready, Ready, Ready, NotFound, Ready, NotFound, NotFound}));
 }
 
 TEST_F(UnitProbeTest, BadSlotAnswersLeaveTheSlotAsItWas) {
   for (int slot : {1, 2, 3}) unit.InstallMemory(slot, 0x43);
-  probe.ProbeUnit();
+  ProbeUnit();
   unit.InjectFault(CmdIdentifySlot, SimulatedFault::Short, 1, 1);
   unit.InjectFault(CmdIdentifySlot, SimulatedFault::Refused, 2, 1);
   unit.InjectFault(CmdIdentifySlot, SimulatedFault::Silent, 3, 1);
-  probe.ForceProbe();
+  ForceProbe();
   EXPECT_EQ(std::pair(status.UnitPresent, status.MemoryCount), std::pair(true, 1));
   for (int slot : {1, 2, 3}) EXPECT_EQ(status.Slots[slot].DeviceCode, 0x43) << slot;
 
   unit.ClearTraffic();
   unit.InjectFault(CmdIdentifySlot, SimulatedFault::Refused);
-  probe.ForceProbe();
+  ForceProbe();
   EXPECT_EQ(Sent(), FullProbe) << "only a silent slot 0 ends the probe early";
   EXPECT_EQ(Summary(), Cleared);
 }
@@ -120,16 +129,16 @@ TEST_F(UnitProbeTest, BadSlotAnswersLeaveTheSlotAsItWas) {
 TEST_F(UnitProbeTest, ButtonCountAndVersionWithoutAGoodAnswer) {
   unit.InstallMemory(0, 0x41, 0x1F);
   unit.SetButtonCount(200);
-  probe.ProbeUnit();
+  ProbeUnit();
   EXPECT_EQ(Summary(), std::tuple(true, 0, 8, "02.07", 0u, -1))
       << "another maker's chip alone is a unit; more than eight buttons are eight";
   unit.SetButtonCount(std::nullopt);
   unit.InjectFault(CmdReadVersion, SimulatedFault::Refused, std::nullopt, 1);
-  probe.ForceProbe();
+  ForceProbe();
   EXPECT_EQ(std::pair(status.ButtonCount, status.FirmwareVersion), std::pair(2, std::string()));
   unit.SetButtonCount(3);
   unit.InjectFault(CmdReadButtonCount, SimulatedFault::Short);
-  probe.ForceProbe();
+  ForceProbe();
   EXPECT_EQ(status.ButtonCount, 2);
 }
 

@@ -20,63 +20,73 @@ class DeviceThreadTest : public ::testing::Test {
  protected:
   ~DeviceThreadTest() override { gate.Open(); }  // a held request must not outlive the test
 
+  // A job of one song that fits into the wide memory of the unit as last probed.
+  ProgrammingJob OneSongJob(std::size_t size = 5000) {
+    songs.Write("a.mp3", size);
+    const std::vector<std::int64_t> sizes = {static_cast<std::int64_t>(size)};
+    return {{{"a.mp3", songs.Directory(), sizes[0]}},
+            1,
+            holder.Status(),
+            NoStoredProfileNumber,
+            PackSounds(sizes, holder.Status())};
+  }
+
+  SongFolder songs;
   std::unique_ptr<SimulatedUnit> unit = SimulatedUnit::StandardUnit();
   GatedDriver gate{*unit};
   ManualClock clock;
   UnitStatusHolder holder;
   DeviceThread device{gate, clock, holder};
-  QSignalSpy probed{&device, &DeviceThread::UnitProbed};
 };
 
 }  // namespace
 
-TEST_F(DeviceThreadTest, SnapshotsArriveInTheOrderOfTheProbesAndReachTheHolderFirst) {
+TEST_F(DeviceThreadTest, EachProbeCompletesWithItsOwnSnapshotWhichReachesTheHolderFirst) {
   // Of three full probes, the second finds slot 0 silent.
   unit->InjectFault(CmdIdentifySlot, SimulatedFault::Silent, 0, 1, 1);
-  std::vector<ProgrammerLine> lines;
+  std::vector<QFuture<ProbeReport>> probes;
+  for (int probe = 0; probe < 3; ++probe) probes.push_back(device.RequestForceProbe());
+  std::vector<int> seenByHolder;
+  probes.back().then(&holder, [&](const ProbeReport&) {
+    seenByHolder.push_back(holder.Status().MemoryCount);
+  });
+  ASSERT_TRUE(Completed(probes.back()));
+  unit->Attach(false);
+  probes.push_back(device.RequestProbe());
+  ASSERT_TRUE(Completed(probes.back()));
+  std::vector<bool> present;
   std::vector<int> memoryCounts;
   std::vector<std::string> programmers;
-  QObject::connect(
-      &device, &DeviceThread::UnitProbed,
-      [&](const UnitStatus& status, ProgrammerLine line, const std::string& programmer) {
-        lines.push_back(line);
-        memoryCounts.push_back(status.MemoryCount);
-        programmers.push_back(programmer);
-        EXPECT_EQ(holder.Status().MemoryCount, status.MemoryCount);
-      });
-  for (int probe = 0; probe < 3; ++probe) device.RequestForceProbe();
-  ASSERT_TRUE(Arrived(probed, 3));
-  unit->Attach(false);
-  device.RequestProbe();
-  ASSERT_TRUE(Arrived(probed, 4));
-  using enum ProgrammerLine;
-  EXPECT_EQ(lines, (std::vector<ProgrammerLine>{Ready, NotFound, Ready, NotFound}));
+  for (const QFuture<ProbeReport>& probe : probes) {
+    ASSERT_EQ(probe.resultCount(), 1) << "completed once";
+    present.push_back(probe.result().Status.UnitPresent);
+    memoryCounts.push_back(probe.result().Status.MemoryCount);
+    programmers.push_back(probe.result().Programmer);
+  }
+  EXPECT_EQ(present, (std::vector<bool>{true, false, true, false}));
   EXPECT_EQ(memoryCounts, (std::vector<int>{2, 0, 2, 0}));
   const std::string listed = SimulatedUnit::DefaultDescription;
   EXPECT_EQ(programmers, (std::vector<std::string>{listed, listed, listed, ""}))
       << "a silent unit behind a listed programmer is told from a missing programmer";
+  EXPECT_EQ(seenByHolder, std::vector<int>{2}) << "the holder has the status first";
+  EXPECT_FALSE(holder.Status().UnitPresent);
 }
 
 TEST_F(DeviceThreadTest, AProbeRequestedDuringARunWaitsUntilTheRunHasEnded) {
-  device.RequestProbe();
-  ASSERT_TRUE(Arrived(probed));
-  SongFolder songs;
-  songs.Write("a.mp3", 5000);
-  ProgrammingJob job{{{"a.mp3", songs.Directory(), 5000}}, 1, holder.Status()};
-  QSignalSpy progress(&device, &DeviceThread::ProgressChanged);
-  QSignalSpy ended(&device, &DeviceThread::ProgrammingEnded);
+  ASSERT_TRUE(Completed(device.RequestProbe()));
+  QSignalSpy progress(&device, &DeviceThread::RunDataSent);
   gate.CloseAt(CmdReadMemory);
-  device.RequestProgramming(job);
+  const QFuture<ProgrammingResult> run = device.RequestProgramming(OneSongJob());
   ASSERT_TRUE(gate.WaitUntilReached());
-  device.RequestForceProbe();
+  const QFuture<ProbeReport> probe = device.RequestForceProbe();
   QCoreApplication::processEvents();
   EXPECT_EQ(progress.count(), 2) << "the run's reports arrive while it goes on";
-  EXPECT_EQ(probed.count(), 1) << "no probe while the run holds the thread";
+  EXPECT_FALSE(probe.isFinished()) << "no probe while the run holds the thread";
 
   gate.Open();
-  ASSERT_TRUE(Arrived(probed, 2));
-  ASSERT_EQ(ended.count(), 1) << "the run's result comes before the probe's snapshot";
-  EXPECT_EQ(ended.at(0).at(0).value<ProgrammingResult>().Code, ProgrammingSucceeded);
+  ASSERT_TRUE(Completed(probe));
+  ASSERT_TRUE(run.isFinished()) << "the run completes before the probe";
+  EXPECT_EQ(run.result().Code, ProgrammingCode::Succeeded);
   std::vector<std::uint8_t> commands;  // the first byte of each, song data left out
   for (const auto& write : unit->Traffic().Writes)
     if (write.size() <= 16) commands.push_back(write[0]);
@@ -89,18 +99,39 @@ TEST_F(DeviceThreadTest, AProbeRequestedDuringARunWaitsUntilTheRunHasEnded) {
   EXPECT_EQ(commands.back(), CmdReadButtonCount);
 }
 
+TEST_F(DeviceThreadTest, AStoppedRunSendsNoFurtherPieceClosesTheLinkAndTheNextRunSucceeds) {
+  ASSERT_TRUE(Completed(device.RequestProbe()));
+  gate.CloseAt(CmdWriteDataWide);
+  const QFuture<ProgrammingResult> run = device.RequestProgramming(OneSongJob(20000));
+  ASSERT_TRUE(gate.WaitUntilReached());
+  unit->ClearTraffic();
+  device.StopProgramming();
+  gate.Open();
+  ASSERT_TRUE(Completed(run));
+  EXPECT_EQ(run.result().Code, ProgrammingCode::Stopped);
+  EXPECT_EQ(unit->Traffic().Writes.size(), 1u) << "the write command, and no piece after it";
+  EXPECT_FALSE(unit->IsOpen());
+
+  const QFuture<ProgrammingResult> again = device.RequestProgramming(OneSongJob(20000));
+  ASSERT_TRUE(Completed(again));
+  EXPECT_EQ(again.result().Code, ProgrammingCode::Succeeded);
+}
+
 TEST_F(DeviceThreadTest, StopLetsTheRequestInProgressEndAndDropsTheOthers) {
   gate.CloseAt(CmdReadVersion);
-  device.RequestProbe();
+  const QFuture<ProbeReport> first = device.RequestProbe();
   ASSERT_TRUE(gate.WaitUntilReached());
-  device.RequestProbe();
+  const QFuture<ProbeReport> second = device.RequestProbe();
   QSignalSpy stopped(&device, &DeviceThread::Stopped);
   device.Stop();
-  device.RequestForceProbe();
+  const QFuture<ProbeReport> third = device.RequestForceProbe();
   gate.Open();
   ASSERT_TRUE(Arrived(stopped));
-  EXPECT_EQ(probed.count(), 1);
-  EXPECT_EQ(holder.Status().MemoryCount, 2) << "the probe in progress reported its status";
+  ASSERT_TRUE(Completed(first));
+  EXPECT_EQ(first.result().Status.MemoryCount, 2) << "the probe in progress reported its status";
+  EXPECT_EQ(holder.Status().MemoryCount, 2);
+  EXPECT_TRUE(Completed(second) && second.isCanceled());
+  EXPECT_TRUE(third.isCanceled());
   EXPECT_EQ(unit->Traffic().ListCalls, 1) << "no later probe ran";
   EXPECT_FALSE(unit->IsOpen());
 }

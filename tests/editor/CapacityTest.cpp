@@ -86,8 +86,8 @@ TEST_F(CapacityTest, TheUnitsArrivalTrimsTheTabsOnceAndItsDepartureClearsTheCoun
   Tick();
   EXPECT_EQ(VisibleTabs(), "11100000") << "only the arrival trims";
   Tabs()->setCurrentIndex(2);
-  ShowInPlaceOf(Pages().fStart, editor);
-  ShowInPlaceOf(editor, Pages().fStart);
+  ShowInPlaceOf(Start(), editor);
+  ShowInPlaceOf(editor, Start());
   EXPECT_EQ(VisibleTabs(), "11000000");
   EXPECT_EQ(Tabs()->currentIndex(), 0) << "also when the page is shown";
   editor->AddSoundFile(Sound("a.mp3"));
@@ -130,8 +130,8 @@ TEST_F(CapacityTest, NextChecksSizeUnsavedEditsAndMissingFilesBeforeItMovesOn) {
   std::filesystem::remove(lost.toStdString());
   prompts.Answers = {PromptAnswer::No, PromptAnswer::No};
   Click(editor, "bbNext");
-  EXPECT_TRUE(Pages().Form1->isVisible());
-  EXPECT_EQ(Find<QTreeWidget>(Pages().Form1, "ListView1")->topLevelItemCount(), 1);
+  EXPECT_TRUE(Programming()->isVisible());
+  EXPECT_EQ(Find<QTreeWidget>(Programming(), "ListView1")->topLevelItemCount(), 1);
   EXPECT_NE(FileText(Profiles() + "Alpha.qvt").find("a.mp3"), std::string::npos)
       << "the profile is saved after a sound was dropped";
 }
@@ -167,15 +167,14 @@ TEST_F(CapacityTest, ADragShowsWhatFitsInTheNewOrderAsTheProgrammingPageWillWrit
   }
   EXPECT_EQ(Shown().left(3), "++-");
   QTreeView* list = List(1);
-  list->setCurrentIndex(list->model()->index(2, 0));
-  editor->ListView1DragDrop(list, list->visualRect(list->model()->index(0, 0)).center());
+  DropRow(list, 2, 0);
   EXPECT_EQ(Names(1), (QStringList{"huge.wav", "one.wav", "two.wav"}));
   EXPECT_EQ(Shown().left(3), "---") << "the sound that fits nowhere now comes first";
 
   prompts.Answers = {PromptAnswer::No};  // the save question
   Click(editor, "bbNext");
-  ASSERT_TRUE(Pages().Form1->isVisible());
-  const auto* programList = Find<QTreeWidget>(Pages().Form1, "ListView1");
+  ASSERT_TRUE(Programming()->isVisible());
+  const auto* programList = Find<QTreeWidget>(Programming(), "ListView1");
   const QColor greyed = programList->palette().color(QPalette::Disabled, QPalette::Text);
   QString written;
   for (int row = 0; row < programList->topLevelItemCount(); ++row) {

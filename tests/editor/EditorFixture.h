@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QMimeData>
 #include <QTabWidget>
 #include <QTreeView>
 #include <filesystem>
+#include <memory>
 
 #include "app/AppFixture.h"
 #include "support/SoundFiles.h"
@@ -15,8 +17,8 @@ class EditorFixture : public AppFixture {
   void ShowEditor(const std::string& alphaSounds = "") {
     WriteFile(Profiles() + "Alpha.qvt", "[Profile]\r\nID=4\r\nNumButtons=3\r\n" + alphaSounds);
     StartProgram();
-    editor = Pages().Form3;
-    ShowInPlaceOf(editor, Pages().fStart);
+    editor = Editor();
+    ShowInPlaceOf(editor, Start());
   }
   std::string Profiles() const { return ProgramFolder() + "Profiles/"; }
   // A WAV sound of the given size in the sounds folder, whatever its name; its path.
@@ -39,10 +41,17 @@ class EditorFixture : public AppFixture {
     return shown;
   }
   bool& Changed() { return editor->Profiles().State().Changed; }
+  // A row dragged within its list and dropped before another row (-1: below
+  // the last one), as the list's view hands the drop to its model.
+  void DropRow(QTreeView* list, int row, int before) {
+    QAbstractItemModel* model = list->model();
+    const std::unique_ptr<QMimeData> data(model->mimeData({model->index(row, 0)}));
+    model->dropMimeData(data.get(), Qt::MoveAction, before, 0, {});
+  }
   // Runs the probe and the editor's polling once, as their timers do.
   void Tick() {
     Probe();
-    editor->Timer1Timer();
+    editor->OnStatusTimer();
   }
 
   TemporaryFolder sounds;

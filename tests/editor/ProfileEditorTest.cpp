@@ -89,8 +89,8 @@ TEST_F(ProfileEditorTest, PreviousAndClosingOfferToSaveEditsAndComingBackReloads
   prompts.Answers = {PromptAnswer::No};
   Click(editor, "bbPrevious");
   EXPECT_TRUE(prompts.AllAnswersUsed());
-  EXPECT_TRUE(Pages().fStart->isVisible());
-  ShowInPlaceOf(editor, Pages().fStart);
+  EXPECT_TRUE(Start()->isVisible());
+  ShowInPlaceOf(editor, Start());
   EXPECT_TRUE(editor->Profiles().Profile().Buttons[1].Sounds.empty());
 
   Edit();
@@ -105,7 +105,7 @@ TEST_F(ProfileEditorTest, PreviousAndClosingOfferToSaveEditsAndComingBackReloads
 TEST_F(ProfileEditorTest, EveryMenuIsReachableByMnemonicsAndTheCommonCommandsByShortcuts) {
   for (const QWidget* menu : {static_cast<QWidget*>(editor->menuBar()),
                               static_cast<QWidget*>(Find<QMenu>(editor, "PopupMenu1")),
-                              static_cast<QWidget*>(Pages().fStart->menuBar())}) {
+                              static_cast<QWidget*>(Start()->menuBar())}) {
     ExpectOwnMnemonics(menu);
   }
   editor->activateWindow();

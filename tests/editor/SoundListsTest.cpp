@@ -62,40 +62,40 @@ TEST_F(SoundListsTest, RowsPlayMoveAndAreRemovedAndButtonsAreAddedAndRemoved) {
   ShowEditor();
   for (const char* name : {"a.mp3", "b.mp3", "c.mp3", "d.mp3"}) editor->AddSoundFile(Sound(name));
   QTreeView* list = List(1);
-  editor->ListView1DblClick(list);
+  editor->PlaySound(list);
   EXPECT_TRUE(openedUrls.empty()) << "nothing is selected";
   list->setCurrentIndex(list->model()->index(0, 0));
-  editor->ListView1DblClick(list);
+  editor->PlaySound(list);
   const QString a = QString::fromStdString(sounds.Path() + "a.mp3");
   EXPECT_EQ(openedUrls, std::vector<QUrl>{QUrl::fromLocalFile(a)});
   openSucceeds = false;
   prompts.Answers = {PromptAnswer::Ok, PromptAnswer::Ok};
-  editor->ListView1DblClick(list);
+  editor->PlaySound(list);
   std::filesystem::remove(a.toStdString());
-  editor->ListView1DblClick(list);
+  editor->PlaySound(list);
   EXPECT_EQ(openedUrls.size(), 2u) << "a missing file is not handed to the opener";
   EXPECT_EQ(prompts.Questions.at(0).Text, "No program is installed to open a.mp3.");
   EXPECT_EQ(prompts.Questions.at(1).Text + "|" + prompts.Questions.at(1).Title,
             "The file : " + a.toStdString() + " does not exist or has been moved.|");
 
-  const auto rowPoint = [list](int row) {
-    return list->visualRect(list->model()->index(row, 0)).center();
-  };
-  const std::tuple<int, QPoint, QStringList> moves[] = {
-      {3, rowPoint(1), {"a.mp3", "d.mp3", "b.mp3", "c.mp3"}},
-      {0, QPoint(5, list->viewport()->height() - 2), {"d.mp3", "b.mp3", "c.mp3", "a.mp3"}},
-      {2, rowPoint(2), {"d.mp3", "b.mp3", "c.mp3", "a.mp3"}}};
-  for (const auto& [row, to, names] : moves) {
+  // Each row dropped before another row, below the last one, and onto itself.
+  const std::tuple<int, int, QStringList> moves[] = {
+      {3, 1, {"a.mp3", "d.mp3", "b.mp3", "c.mp3"}},
+      {0, -1, {"d.mp3", "b.mp3", "c.mp3", "a.mp3"}},
+      {2, 2, {"d.mp3", "b.mp3", "c.mp3", "a.mp3"}}};
+  for (const auto& [row, before, names] : moves) {
     Changed() = false;
-    list->setCurrentIndex(list->model()->index(row, 0));
-    editor->ListView1DragDrop(list, to);
+    DropRow(list, row, before);
     EXPECT_EQ(Names(1), names);
     EXPECT_TRUE(Changed()) << "a row dropped on itself still counts as an edit";
   }
-  EXPECT_FALSE(editor->ListView1DragOver(list, List(2))) << "rows never move between lists";
 
   Tabs()->setCurrentIndex(1);
   editor->AddSoundFile(Sound("e.mp3"));
+  const std::unique_ptr<QMimeData> otherList(
+      List(2)->model()->mimeData({List(2)->model()->index(0, 0)}));
+  EXPECT_FALSE(list->model()->canDropMimeData(otherList.get(), Qt::MoveAction, 0, 0, {}))
+      << "rows never move between lists";
   auto& buttons = editor->Profiles().Profile().Buttons;
   buttons[0].Sounds[0].Checked = buttons[0].Sounds[1].Checked = buttons[1].Sounds[0].Checked = true;
   Changed() = false;
@@ -241,5 +241,5 @@ TEST_F(SoundListsTest, SoundsOfALoadedProfileThatDoNotDecodeAreRedAndNextRefuses
   Click(editor, "bbNext");
   EXPECT_EQ(prompts.Questions.at(0).Text, "These files are not MP3 or WAV sounds: fake.mp3");
   EXPECT_TRUE(editor->isVisible());
-  EXPECT_FALSE(Pages().Form1->isVisible());
+  EXPECT_FALSE(Programming()->isVisible());
 }

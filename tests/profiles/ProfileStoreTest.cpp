@@ -53,7 +53,7 @@ TEST_F(ProfileStoreTest, NewAsksForTheNameFirstAndARefusedNameLeavesTheOpenProfi
   for (const char* name : {"a/b", "a\\b", "a:b", "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b",
                            "tab\there", ".", "..", ".hidden", "blank ", "dot.", "   "}) {
     prompts.Texts = {name};
-    EXPECT_EQ(Store().CreateProfile(), ProfileNameRefused) << name;
+    EXPECT_EQ(Store().CreateProfile(), ProfileCreation::NameRefused) << name;
     EXPECT_EQ(info, "Invalid profile name") << name;
   }
   EXPECT_FALSE(Store().SaveProfile("") || Store().WriteProfile("", 0));
@@ -128,7 +128,7 @@ TEST_F(ProfileStoreTest, SavesClearChangedOnlyWhenTheySavedAndNeverLoseTheProfil
   EXPECT_EQ(FileNames(0), (Names{"one.mp3", "four.mp3"}));
   EXPECT_TRUE(Store().State().Changed);
   EXPECT_FALSE(Store().FormCloseQuery()) << "Yes closes only once the save succeeded";
-  EXPECT_EQ(Store().CreateProfile(), ProfileNotWritten);
+  EXPECT_EQ(Store().CreateProfile(), ProfileCreation::NotWritten);
   EXPECT_EQ(Store().ProfileList(), (Names{"First", "Second"}));
   EXPECT_EQ(info, "ERROR saving profile Fresh.");
   EXPECT_TRUE(Store().State().Changed);
@@ -272,7 +272,7 @@ TEST_F(ProfileStoreTest, CheckingSoundFilesFindsDropsOrCancels) {
   prompts.Answers = {No, No, Yes, Yes, Cancel};
   prompts.ChosenFiles = {{Sound("found.mp3", 55)}, {}};
   const SoundFileCheck check = Store().CheckSoundFiles();
-  EXPECT_EQ(std::tie(check.Result, check.Removed, check.Replaced), std::make_tuple(0, 2, 2));
+  EXPECT_EQ(std::tie(check.Cancelled, check.Removed, check.Replaced), std::make_tuple(false, 2, 2));
   EXPECT_EQ(profile.Buttons[1].Sounds.at(1).FullPath(), Sounds() + "later.mp3")
       << "found in the folder of the sound found before, without a question";
   EXPECT_EQ(info, "1 sounds found in " + Sounds());
@@ -284,9 +284,9 @@ TEST_F(ProfileStoreTest, CheckingSoundFilesFindsDropsOrCancels) {
             std::make_tuple("found.mp3", "55", Sounds(), true));
 
   profile.Buttons[0].Sounds.push_back({"gone4.mp3", "1", "/x/", false});
-  EXPECT_EQ(Store().CheckSoundFiles().Result, CheckCancelled);
+  EXPECT_TRUE(Store().CheckSoundFiles().Cancelled);
   EXPECT_EQ(prompts.Dialogs.at(1).InitialFolder, Sounds()) << "where the last sound was found";
-  EXPECT_EQ(Store().CheckSoundFiles().Result, CheckCancelled);
+  EXPECT_TRUE(Store().CheckSoundFiles().Cancelled);
   EXPECT_EQ(FileNames(0), (Names{"here.mp3", "gone4.mp3"}));
 }
 

@@ -52,9 +52,9 @@ TEST_F(ProgrammingBytes, BothMemoriesOfTheSimulatedUnitFromTheEditorsProfile) {
   WriteFile(ProgramFolder() + "Profiles/Party.qvt",
             ProfileText(7, {{at + "big.wav", at + "small.mp3"}, {at + "tail.mp3"}}));
   StartProgram();
-  Click(Pages().fStart, "bbContinue");
-  Click(Pages().Form3, "bbNext");
-  ProgrammingPage* page = Pages().Form1;
+  Click(Start(), "bbContinue");
+  Click(Editor(), "bbNext");
+  ProgrammingPage* page = Programming();
   ASSERT_TRUE(page->isVisible());
 
   std::vector<Pause> pauses;
@@ -63,7 +63,7 @@ TEST_F(ProgrammingBytes, BothMemoriesOfTheSimulatedUnitFromTheEditorsProfile) {
   };
   unit->ClearTraffic();
   QSignalSpy ended(page, &ProgrammingPage::ProgrammingEnded);
-  QSignalSpy probed(&vantora->Device(), &DeviceThread::UnitProbed);
+  QSignalSpy probed(&vantora->Unit(), &UnitStatusHolder::Stored);
   Click(page, "bbProgram");
   ASSERT_TRUE(Arrived(ended));
   ASSERT_TRUE(Arrived(probed)) << "the probe after the run: the wire is quiet from then on";

@@ -15,7 +15,7 @@ class ProgrammingPageTest : public AppFixture {
  protected:
   void StartProgram() {
     AppFixture::StartProgram();
-    form1 = Pages().Form1;
+    form1 = Programming();
   }
   // A profile in the program folder, written before the program starts.
   void WriteProfile(const std::string& name, const std::string& text) {
@@ -61,8 +61,8 @@ TEST_F(ProgrammingPageTest, ProgramsTheEditorsSoundsAndShowsHowEachRunEnded) {
   WriteProfile("Party",
                ProfileText(7, {{songs.Directory() + "a.mp3"}, {}, {songs.Directory() + "c.wav"}}));
   StartProgram();
-  ShowInPlaceOf(Pages().Form3, Pages().fStart);
-  ShowInPlaceOf(form1, Pages().Form3);
+  ShowInPlaceOf(Editor(), Start());
+  emit Editor()->NextRequested();  // as Next does once its checks passed
   auto* list = Find<QTreeWidget>(form1, "ListView1");
   ASSERT_EQ(list->topLevelItemCount(), 2);
   EXPECT_EQ(list->topLevelItem(0)->text(0), "a.mp3");
@@ -74,7 +74,7 @@ TEST_F(ProgrammingPageTest, ProgramsTheEditorsSoundsAndShowsHowEachRunEnded) {
   auto* timer = Find<QTimer>(form1, "Timer1");
   auto* progressBar = Find<QProgressBar>(form1, "ProgressBar1");
   QSignalSpy ended(form1, &ProgrammingPage::ProgrammingEnded);
-  QSignalSpy probed(&vantora->Device(), &DeviceThread::UnitProbed);
+  QSignalSpy probed(&vantora->Unit(), &UnitStatusHolder::Stored);
   unit->InjectFault(CmdBeginMemory, SimulatedFault::Refused, std::nullopt, 1);
   Click(form1, "bbProgram");
   ASSERT_TRUE(ended.wait(10000));
@@ -96,7 +96,7 @@ TEST_F(ProgrammingPageTest, ProgramsTheEditorsSoundsAndShowsHowEachRunEnded) {
   EXPECT_FALSE(timer->isActive());
   Click(form1, "bbPrevious");
   form1->close();
-  Pages().fStart->close();
+  Start()->close();
   EXPECT_TRUE(form1->isVisible());
   EXPECT_EQ(endRequests, 0);
   clock.Now += 2875;  // the run takes 3000 ms with its pause of 125 ms
@@ -115,13 +115,13 @@ TEST_F(ProgrammingPageTest, ProgramsTheEditorsSoundsAndShowsHowEachRunEnded) {
   Click(form1, "bbProgram");
   EXPECT_EQ(endRequests, 1) << "FINISH ends the application";
   Click(form1, "bbPrevious");
-  EXPECT_TRUE(Pages().Form3->isVisible());
+  EXPECT_TRUE(Editor()->isVisible());
   EXPECT_EQ(Find<QPushButton>(form1, "bbProgram")->accessibleName(), "Program");
   form1->SetProgramButtonImage(5);
   EXPECT_EQ(form1->ProgramButtonImage(), ProgrammingPage::FinishMode);
   form1->SetProgramButtonImage(-3);
   EXPECT_EQ(form1->ProgramButtonImage(), ProgrammingPage::ProgramMode);
-  ShowInPlaceOf(form1, Pages().Form3);
+  emit Editor()->NextRequested();  // as Next does once its checks passed
   EXPECT_EQ(label3->text(), "");
   EXPECT_EQ(list->topLevelItemCount(), 2) << "the list is filled afresh";
 }
@@ -133,8 +133,8 @@ TEST_F(ProgrammingPageTest, RowsThatDoNotFitAreGreyedAndTheRunSaysItLeftThemOut)
   const std::string at = songs.Directory();
   WriteProfile("Hall", ProfileText(3, {{at + "a.mp3", at + "big.wav"}, {at + "c.mp3"}}));
   StartProgram();
-  ShowInPlaceOf(Pages().Form3, Pages().fStart);
-  ShowInPlaceOf(form1, Pages().Form3);
+  ShowInPlaceOf(Editor(), Start());
+  emit Editor()->NextRequested();  // as Next does once its checks passed
   auto* list = Find<QTreeWidget>(form1, "ListView1");
   ASSERT_EQ(list->topLevelItemCount(), 3);
   const QColor greyed = list->palette().color(QPalette::Disabled, QPalette::Text);
@@ -148,7 +148,7 @@ TEST_F(ProgrammingPageTest, RowsThatDoNotFitAreGreyedAndTheRunSaysItLeftThemOut)
   }
 
   QSignalSpy ended(form1, &ProgrammingPage::ProgrammingEnded);
-  QSignalSpy probed(&vantora->Device(), &DeviceThread::UnitProbed);
+  QSignalSpy probed(&vantora->Unit(), &UnitStatusHolder::Stored);
   unit->ClearTraffic();
   Click(form1, "bbProgram");
   ASSERT_TRUE(ended.wait(10000));

@@ -11,12 +11,12 @@ namespace {
 // The window manager places, frames and activates windows in its own time.
 constexpr int WindowManagerMs = 5000;
 
-// The page's frame stands at the point, drawn by the window manager.
-bool FrameStandsAt(QWidget* page, QPoint point) {
+// The page's frame stands at the place, of its size, drawn by the window manager.
+bool FrameStandsAt(QWidget* page, QRect place) {
   return QTest::qWaitFor(
       [&] {
         return page->isVisible() && page->frameGeometry() != page->geometry() &&
-               page->frameGeometry().topLeft() == point;
+               page->frameGeometry() == place;
       },
       WindowManagerMs);
 }
@@ -25,7 +25,7 @@ bool FrameStandsAt(QWidget* page, QPoint point) {
 
 using WindowPlacementTest = AppFixture;
 
-TEST_F(WindowPlacementTest, TenPageSwitchesByTheReturnKeyLeaveTheFrameWhereTheStartPageStood) {
+TEST_F(WindowPlacementTest, TenPageSwitchesByTheReturnKeyLeaveTheFrameWhereAndAsLargeAsTheStartPage) {
   ASSERT_EQ(QGuiApplication::platformName(), "xcb") << "run through under_openbox.sh";
   // A profile of two sounds, so that Next goes on to the programming page.
   const std::string folder = ProgramFolder();
@@ -36,19 +36,25 @@ TEST_F(WindowPlacementTest, TenPageSwitchesByTheReturnKeyLeaveTheFrameWhereTheSt
   WriteFile(folder + "Profiles/Alpha.qvt",
             "[Profile]\r\nID=0\r\nNumButtons=2\r\n[Button0]\r\nNumSounds=2\r\n" + sounds);
   StartProgram();
-  Windows& pages = Pages();
-  const QPoint start = StartPagePosition(QGuiApplication::primaryScreen()->size());
-  ASSERT_EQ(start, QPoint(10, 10));
-  ASSERT_TRUE(FrameStandsAt(pages.fStart, start))
-      << "the start page's frame stands at " << pages.fStart->frameGeometry().x() << ", "
-      << pages.fStart->frameGeometry().y();
+  ASSERT_EQ(StartPagePosition(QGuiApplication::primaryScreen()->size()), QPoint(10, 10));
+  ASSERT_TRUE(QTest::qWaitFor([this] { return Start()->frameGeometry() != Start()->geometry(); },
+                              WindowManagerMs));
+  const QSize larger = Start()->frameGeometry().size() + QSize(120, 90);
+  ASSERT_TRUE(FrameStandsAt(Start(), QRect(QPoint(10, 10), Start()->frameGeometry().size())))
+      << "the start page's frame stands at " << Start()->frameGeometry().x() << ", "
+      << Start()->frameGeometry().y();
+  // The page made larger: every page shown after it takes its place and size.
+  Start()->resize(Start()->size() + QSize(120, 90));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Start()->frameGeometry().size() == larger; },
+                              WindowManagerMs));
+  const QRect start = Start()->frameGeometry();
 
   const std::tuple<Page*, const char*, Page*> switches[] = {
-      {pages.fStart, "bbContinue", pages.Form3}, {pages.Form3, "bbNext", pages.Form1},
-      {pages.Form1, "bbPrevious", pages.Form3},  {pages.Form3, "bbPrevious", pages.fStart},
-      {pages.fStart, "bbContinue", pages.Form3}, {pages.Form3, "bbNext", pages.Form1},
-      {pages.Form1, "bbPrevious", pages.Form3},  {pages.Form3, "bbNext", pages.Form1},
-      {pages.Form1, "bbPrevious", pages.Form3},  {pages.Form3, "bbPrevious", pages.fStart}};
+      {Start(), "bbContinue", Editor()}, {Editor(), "bbNext", Programming()},
+      {Programming(), "bbPrevious", Editor()},  {Editor(), "bbPrevious", Start()},
+      {Start(), "bbContinue", Editor()}, {Editor(), "bbNext", Programming()},
+      {Programming(), "bbPrevious", Editor()},  {Editor(), "bbNext", Programming()},
+      {Programming(), "bbPrevious", Editor()},  {Editor(), "bbPrevious", Start()}};
   int number = 0;
   for (const auto& [from, button, to] : switches) {
     ++number;
@@ -58,6 +64,7 @@ TEST_F(WindowPlacementTest, TenPageSwitchesByTheReturnKeyLeaveTheFrameWhereTheSt
     ASSERT_TRUE(to->isVisible() && !from->isVisible()) << "switch " << number;
     EXPECT_TRUE(FrameStandsAt(to, start))
         << "switch " << number << ": " << to->objectName().toStdString() << "'s frame stands at "
-        << to->frameGeometry().x() << ", " << to->frameGeometry().y();
+        << to->frameGeometry().x() << ", " << to->frameGeometry().y() << ", "
+        << to->frameGeometry().width() << " × " << to->frameGeometry().height();
   }
 }

@@ -28,12 +28,10 @@ constexpr Request LatencyTimerAt1Ms{0x09, 1};
 constexpr Request PurgeBytesFromTheHost{0x00, 1};
 constexpr Request PurgeBytesForTheHost{0x00, 2};
 
-struct Observers final : ProgrammerLineObserver, ProgrammingObserver {
-  void ShowProgrammerLine(ProgrammerLine line) override { Line = line; }
-  void ClearResultLine() override {}
-  void ShowProgress(int) override {}
-  void ShowProgrammerNotFound() override {}
-  std::optional<ProgrammerLine> Line;
+struct Quiet final : ProgrammingObserver {
+  void PhaseBegun(RunPhase, int) override {}
+  void SongDataSent(std::size_t, std::size_t) override {}
+  void ProgrammerLost() override {}
 };
 
 // The emulated programmer with the --simulate unit behind it, an unrelated
@@ -59,7 +57,7 @@ class FtdiDriverOverUsb : public ::testing::Test {
   bool OpenProgrammer() {
     const std::optional<std::string> found = link.FindProgrammer();
     link.Description = found.value_or("");
-    return found && link.OpenLink() == LinkOpened;
+    return found && link.OpenLink() == LinkOpening::Opened;
   }
   LinkTransfer Send(const Bytes& command) { return link.SendBytes(command); }
   std::pair<LinkTransfer, Bytes> Receive(std::size_t count, milliseconds timeout) {
@@ -70,9 +68,13 @@ class FtdiDriverOverUsb : public ::testing::Test {
   }
   ProgrammingResult Program(DeviceLink& runLink, const UnitStatus& unit) {
     const std::string folder = songs.Directory();
-    const ProgrammingJob job{
-        {{"long.wav", folder, 2097000}, {"short.mp3", folder, 5000}}, 1, unit, 7};
-    return ProgrammingSequence(job, runLink, clock, observers).ProgramUnit();
+    const std::vector<std::int64_t> sizes = {2097000, 5000};
+    const ProgrammingJob job{{{"long.wav", folder, sizes[0]}, {"short.mp3", folder, sizes[1]}},
+                             1,
+                             unit,
+                             7,
+                             PackSounds(sizes, unit)};
+    return ProgrammingSequence(job, runLink, clock, quiet).ProgramUnit();
   }
 
   EmulatedUsbBus bus;
@@ -82,8 +84,8 @@ class FtdiDriverOverUsb : public ::testing::Test {
   FtdiDriver driver;
   DeviceLink link{driver};
   UnitStatus status;
-  Observers observers;
-  UnitProbe probe{link, status, observers};
+  Quiet quiet;
+  UnitProbe probe{link, status};
   ManualClock clock;
   SongFolder songs;
 };
@@ -143,16 +145,16 @@ TEST_F(FtdiDriverOverUsb, ARefusedLatencyTimerFailsTheOpen) {
 
 TEST_F(FtdiDriverOverUsb, ProbeAndRunSendTheUnitWhatTheSimulatedUnitGets) {
   probe.ProbeUnit();
-  EXPECT_EQ(observers.Line, ProgrammerLine::Ready);
+  EXPECT_TRUE(status.UnitPresent);
   EXPECT_EQ(std::tuple(status.MemoryCount, status.ButtonCount, status.FirmwareVersion),
             std::tuple(2, 8, "02.07"));
   const ProgrammingResult result = Program(link, status);
-  EXPECT_EQ(std::pair(result.Code, result.ErrorText), std::pair(0, std::string()));
+  EXPECT_TRUE(result.Succeeded());
 
   const std::unique_ptr<SimulatedUnit> simulated = SimulatedUnit::StandardUnit();
   DeviceLink simulatedLink(*simulated);
   UnitStatus simulatedStatus;
-  UnitProbe(simulatedLink, simulatedStatus, observers).ProbeUnit();
+  UnitProbe(simulatedLink, simulatedStatus).ProbeUnit();
   ASSERT_TRUE(Program(simulatedLink, simulatedStatus).Succeeded());
   EXPECT_TRUE(programmer.BulkWrites() == simulated->Traffic().Writes);
 }
@@ -196,17 +198,17 @@ TEST_F(FtdiDriverOverUsb, UnpluggedInTheSongDataTheRunFailsAndTheProgrammerRetur
   DeviceLink runLink(unplugging);
   runLink.Description = link.Description;
   const ProgrammingResult cut = Program(runLink, status);
-  EXPECT_EQ(std::pair(cut.Code, cut.ErrorText), std::pair(-3, std::string("ERROR -3.")));
+  EXPECT_EQ(cut.Code, ProgrammingCode::SongDataWriteFailed);
   EXPECT_EQ(runLink.Handle, 0u) << "the handle of a device that is gone is closed";
 
   probe.ForceProbe();
-  EXPECT_EQ(observers.Line, ProgrammerLine::NotFound);
+  EXPECT_FALSE(status.UnitPresent);
   probe.ProbeUnit();
-  EXPECT_EQ(observers.Line, ProgrammerLine::NotFound);
+  EXPECT_FALSE(status.UnitPresent);
 
   programmer.Plug();
   probe.ProbeUnit();
-  EXPECT_EQ(observers.Line, ProgrammerLine::Ready);
+  EXPECT_TRUE(status.UnitPresent);
   EXPECT_TRUE(Program(link, status).Succeeded());
 }
 
@@ -216,16 +218,16 @@ TEST_F(FtdiDriverOverUsb, EveryCallOnAnUnpluggedProgrammerFails) {
   EXPECT_NE(Send({CmdReadButtonCount, 0}).Status, DriverOk);
   EXPECT_NE(Receive(4, milliseconds(100)).first.Status, DriverOk);
   EXPECT_NE(driver.Purge(link.Handle), DriverOk);
-  EXPECT_EQ(link.CloseLink(), LinkClosed);
+  EXPECT_EQ(link.CloseLink(), LinkClosing::Closed);
 }
 
 TEST_F(FtdiDriverOverUsb, AFailedCloseIsClosedAgainLater) {
   ASSERT_TRUE(OpenProgrammer());
   programmer.FailInterfaceRelease(true);
-  EXPECT_EQ(link.CloseLink(), LinkCloseFailed);
-  EXPECT_EQ(link.OpenLink(), LinkAlreadyOpen);
+  EXPECT_EQ(link.CloseLink(), LinkClosing::CloseFailed);
+  EXPECT_EQ(link.OpenLink(), LinkOpening::AlreadyOpen);
   EXPECT_NE(Send({CmdReadButtonCount, 0}).Status, DriverOk) << "the kept handle is closed";
   programmer.FailInterfaceRelease(false);
-  EXPECT_EQ(link.CloseLink(), LinkClosed);
-  EXPECT_EQ(link.OpenLink(), LinkOpened);
+  EXPECT_EQ(link.CloseLink(), LinkClosing::Closed);
+  EXPECT_EQ(link.OpenLink(), LinkOpening::Opened);
 }

@@ -1,13 +1,13 @@
-#include "commandline/ExitStatus.h"
+#include "programmingrun/ExitStatus.h"
 
 int ExitStatusFor(const ProgrammingResult& result) {
   switch (result.Code) {
-    case ProgrammingSucceeded:
+    case ProgrammingCode::Succeeded:
       return result.NotWrittenCount > 0 ? ExitSoundsLeftOut : ExitSuccess;
-    case ProgrammerUnreachable:
+    case ProgrammingCode::ProgrammerUnreachable:
       return ExitProgrammerNotFound;
-    case NoSongsToProgram:
-    case SongTooLarge:
+    case ProgrammingCode::NoSongsToProgram:
+    case ProgrammingCode::SongTooLarge:
       return ExitNothingFits;
     default:
       return ExitWriteFailed;

@@ -1,0 +1,27 @@
+#include "app/PageFlow.h"
+
+#include "app/AboutBox.h"
+#include "app/StartPage.h"
+#include "editor/ProfileEditor.h"
+#include "programming/ProgrammingPage.h"
+
+PageFlow::PageFlow(AppPorts& ports, StartPage& start, ProfileEditor& editor,
+                   ProgrammingPage& programming, AboutBox& about)
+    : editor_(editor), programming_(programming) {
+  connect(&start, &StartPage::NextRequested, this, [&] { ShowInPlaceOf(&editor, &start); });
+  connect(&editor, &ProfileEditor::PreviousRequested, this,
+          [&] { ShowInPlaceOf(&start, &editor); });
+  connect(&editor, &ProfileEditor::NextRequested, this, &PageFlow::ShowProgrammingPage);
+  connect(&programming, &ProgrammingPage::PreviousRequested, this,
+          [&] { ShowInPlaceOf(&editor, &programming); });
+  connect(&programming, &ProgrammingPage::FinishRequested, this,
+          [&ports] { ports.EndApplication(); });
+  connect(&start, &StartPage::AboutRequested, this, [&] { about.ShowModalOver(&start); });
+  connect(&editor, &ProfileEditor::AboutRequested, this, [&] { about.ShowModalOver(&editor); });
+}
+
+void PageFlow::ShowProgrammingPage() {
+  const ProfileStore& profiles = editor_.Profiles();
+  programming_.FillProgramList(profiles.CurrentProfileName(), profiles.Profile());
+  ShowInPlaceOf(&programming_, &editor_);
+}

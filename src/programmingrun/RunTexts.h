@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "device/ProgrammingResult.h"
+#include "device/SoundPacking.h"
+
+// What the outcomes of a run are called, the same on the programming page
+// and on the command line.
+
+// The text of a result that is no success: "ERROR -5.", "No Songs To
+// Program", ...; empty for success.
+std::string ResultText(ProgrammingCode code);
+// Elapsed milliseconds as seconds in the shortest decimal form: 2500 gives
+// "2.5", 3000 gives "3".
+std::string SecondsText(std::int64_t milliseconds);
+// What a successful run shows: "Success! 3 seconds", and how many sounds it
+// left out when some did not fit.
+std::string SuccessText(std::int64_t elapsedMilliseconds, std::size_t notWrittenCount);
+// The line that names the buttons (1 to 8) left without a sound ("Btn2 has
+// no sound on the unit"); empty when there are none.
+std::string EmptyButtonsText(const std::vector<int>& buttons);
+// Why the sounds from the first that does not fit on are left out; empty
+// when all fit.
+std::string DoesNotFitText(const SoundPacking& packing);
+// A whole number with the user's thousands separator ("2,097,151").
+std::string GroupedNumber(std::int64_t number);
