@@ -8,22 +8,44 @@
 namespace {
 // The latency timer's minimum: answers are short and come one at a time.
 constexpr unsigned char MinimumLatencyMs = 1;
+// What ftdi_usb_open_dev returns when claiming the interface failed.
+constexpr int FtdiClaimFailed = -5;
+
+// libftdi1 reports a failed claim without libusb's reason; claiming once
+// more on a handle of our own tells whether another program holds the
+// interface (the kernel answers EBUSY then).
+bool ClaimedElsewhere(libusb_device* device, int interface) {
+  libusb_device_handle* handle = nullptr;
+  if (libusb_open(device, &handle) != 0) return false;
+  const int claimed = libusb_claim_interface(handle, interface);
+  if (claimed == 0) libusb_release_interface(handle, interface);
+  libusb_close(handle);
+  return claimed == LIBUSB_ERROR_BUSY;
+}
+
 }  // namespace
 
-std::unique_ptr<FtdiConnection> FtdiConnection::Open(const UsbDeviceKey& key) {
+DriverStatus FtdiConnection::Open(const UsbDeviceKey& key,
+                                  std::unique_ptr<FtdiConnection>& connection) {
+  connection.reset();
   ftdi_context* ftdi = ftdi_new();
-  if (ftdi == nullptr) return nullptr;
-  std::unique_ptr<FtdiConnection> connection(new FtdiConnection(ftdi));
+  if (ftdi == nullptr) return DriverDeviceNotFound;
+  std::unique_ptr<FtdiConnection> opening(new FtdiConnection(ftdi));
   libusb_device* device = FindFtdiDevice(ftdi->usb_ctx, key);
-  if (device == nullptr) return nullptr;
+  if (device == nullptr) return DriverDeviceNotFound;
   const int opened = ftdi_usb_open_dev(ftdi, device);
+  const bool busy = opened == FtdiClaimFailed && ClaimedElsewhere(device, ftdi->interface);
   libusb_unref_device(device);
-  if (opened != 0 || ftdi_set_latency_timer(ftdi, MinimumLatencyMs) != 0) return nullptr;
+  if (busy) return DriverDeviceBusy;
+  if (opened != 0 || ftdi_set_latency_timer(ftdi, MinimumLatencyMs) != 0) {
+    return DriverDeviceNotFound;
+  }
   // libftdi1 names endpoints from the chip's side: out_ep brings data in.
-  connection->receiver_ = std::make_unique<FtdiReceiver>(ftdi->usb_ctx, ftdi->usb_dev, ftdi->out_ep,
-                                                         ftdi->max_packet_size);
-  if (!connection->receiver_->Start()) return nullptr;
-  return connection;
+  opening->receiver_ = std::make_unique<FtdiReceiver>(ftdi->usb_ctx, ftdi->usb_dev, ftdi->out_ep,
+                                                      ftdi->max_packet_size);
+  if (!opening->receiver_->Start()) return DriverDeviceNotFound;
+  connection = std::move(opening);
+  return DriverOk;
 }
 
 FtdiConnection::~FtdiConnection() {

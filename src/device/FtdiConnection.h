@@ -15,8 +15,9 @@ struct ftdi_context;
 class FtdiConnection {
  public:
   // Opens the FTDI device at this place with the latency timer at its
-  // minimum; nullptr when it is not there or does not open.
-  static std::unique_ptr<FtdiConnection> Open(const UsbDeviceKey& key);
+  // minimum. DriverDeviceBusy when another program has claimed it,
+  // DriverDeviceNotFound when it is not there or does not open otherwise.
+  static DriverStatus Open(const UsbDeviceKey& key, std::unique_ptr<FtdiConnection>& connection);
   ~FtdiConnection();
   FtdiConnection(const FtdiConnection&) = delete;
   FtdiConnection& operator=(const FtdiConnection&) = delete;

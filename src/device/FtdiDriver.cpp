@@ -30,8 +30,9 @@ std::string FtdiDriver::ListDevices() {
 DriverStatus FtdiDriver::Open(const std::string& description, DeviceHandle& handle) {
   const std::optional<UsbDeviceKey> key = devices_.Find(description);
   if (!key) return DriverDeviceNotFound;
-  std::unique_ptr<FtdiConnection> connection = FtdiConnection::Open(*key);
-  if (!connection) return DriverDeviceNotFound;
+  std::unique_ptr<FtdiConnection> connection;
+  const DriverStatus opened = FtdiConnection::Open(*key, connection);
+  if (opened != DriverOk) return opened;
   handle = reinterpret_cast<DeviceHandle>(connection.get());
   connections_.push_back(std::move(connection));
   return DriverOk;

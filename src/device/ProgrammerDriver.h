@@ -14,6 +14,8 @@ using DriverStatus = int;
 constexpr DriverStatus DriverOk = 0;
 constexpr DriverStatus DriverInvalidHandle = 1;
 constexpr DriverStatus DriverDeviceNotFound = 2;
+// Open found the device claimed by another program.
+constexpr DriverStatus DriverDeviceBusy = 3;
 constexpr DriverStatus DriverIoError = 4;
 
 // How long a read waits for an answer to a command.

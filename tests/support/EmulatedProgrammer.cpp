@@ -103,6 +103,15 @@ void Complete(UMockdevIoctlClient* client, long result, int error = 0) {
   umockdev_ioctl_client_complete(client, result, error);
 }
 
+// The interface number that a claim or release points to.
+unsigned int InterfaceNumber(UMockdevIoctlData* argument) {
+  UMockdevIoctlData* number =
+      umockdev_ioctl_data_resolve(argument, 0, sizeof(unsigned int), nullptr);
+  const unsigned int interface = *reinterpret_cast<unsigned int*>(number->data);
+  g_object_unref(number);
+  return interface;
+}
+
 }  // namespace
 
 EmulatedUsbBus::EmulatedUsbBus() : testBed_(umockdev_testbed_new()) {}
@@ -120,6 +129,7 @@ EmulatedProgrammer::EmulatedProgrammer(EmulatedUsbBus& bus, Identity identity, U
     : bus_(bus), identity_(std::move(identity)), unit_(std::move(unit)) {}
 
 EmulatedProgrammer::~EmulatedProgrammer() {
+  FreeInterface();
   if (plugged_) umockdev_testbed_remove_device(bus_.TestBed(), SysfsPath().c_str());
   for (Plugging& plugging : pluggings_) {
     umockdev_testbed_detach_ioctl(bus_.TestBed(), plugging.Node.c_str(), nullptr);
@@ -162,6 +172,7 @@ void EmulatedProgrammer::Plug() {
   std::lock_guard lock(mutex_);
   plugNumber_ = plugging.Number;
   plugged_ = true;
+  FreeInterface();
 }
 
 void EmulatedProgrammer::Unplug() {
@@ -211,9 +222,10 @@ void EmulatedProgrammer::Answer(UMockdevIoctlClient* client, bool current,
       return Submit(client, argument);
     case USBDEVFS_DISCARDURB:
       return Discard(client, argument);
-    case USBDEVFS_RELEASEINTERFACE:
-      return failRelease_ ? Complete(client, -1, EIO) : Complete(client, 0);
     case USBDEVFS_CLAIMINTERFACE:
+      return Claim(client, argument);
+    case USBDEVFS_RELEASEINTERFACE:
+      return Release(client, argument);
     case USBDEVFS_SETINTERFACE:
     case USBDEVFS_SETCONFIGURATION:
     case USBDEVFS_CLEAR_HALT:
@@ -308,6 +320,36 @@ void EmulatedProgrammer::Discard(UMockdevIoctlClient* client, UMockdevIoctlData*
   urbs.Done.push_back(*found);
   urbs.WaitingForData.erase(found);
   Complete(client, 0);
+}
+
+// One open device node at a time holds the one interface; another one's
+// claim is refused as busy until the holder releases it or closes its node.
+void EmulatedProgrammer::Claim(UMockdevIoctlClient* client, UMockdevIoctlData* argument) {
+  if (InterfaceNumber(argument) != 0) return Complete(client, -1, ENOENT);
+  // umockdev never reports a client that closed its node ("client-vanished"
+  // does not come); its connection tells.
+  if (interfaceHolder_ != nullptr && !umockdev_ioctl_client_get_connected(interfaceHolder_)) {
+    FreeInterface();
+  }
+  if (interfaceHolder_ != nullptr && interfaceHolder_ != client) {
+    return Complete(client, -1, EBUSY);
+  }
+  if (interfaceHolder_ == nullptr) interfaceHolder_ = UMOCKDEV_IOCTL_CLIENT(g_object_ref(client));
+  Complete(client, 0);
+}
+
+void EmulatedProgrammer::Release(UMockdevIoctlClient* client, UMockdevIoctlData* argument) {
+  if (failRelease_) return Complete(client, -1, EIO);
+  if (InterfaceNumber(argument) != 0 || interfaceHolder_ != client) {
+    return Complete(client, -1, EINVAL);
+  }
+  FreeInterface();
+  Complete(client, 0);
+}
+
+void EmulatedProgrammer::FreeInterface() {
+  if (interfaceHolder_ != nullptr) g_object_unref(interfaceHolder_);
+  interfaceHolder_ = nullptr;
 }
 
 std::optional<Bytes> EmulatedProgrammer::ControlTransfer(const std::uint8_t* setup) {

@@ -37,7 +37,8 @@ class EmulatedUsbBus {
 // usbdevfs as the chip does: descriptors, FTDI's vendor requests, bulk OUT
 // data handed to the unit, and bulk IN packets that each start with the
 // chip's two modem-status bytes, released when they fill the transfer or when
-// the chip's latency timer expires.
+// the chip's latency timer expires. As the kernel does, it lets one open
+// device node at a time claim its interface.
 class EmulatedProgrammer {
  public:
   using Bytes = std::vector<std::uint8_t>;
@@ -132,6 +133,9 @@ class EmulatedProgrammer {
   void Reap(UMockdevIoctlClient* client, UMockdevIoctlData* argument, bool current,
             std::unique_lock<std::mutex>& lock);
   void Discard(UMockdevIoctlClient* client, UMockdevIoctlData* argument);
+  void Claim(UMockdevIoctlClient* client, UMockdevIoctlData* argument);
+  void Release(UMockdevIoctlClient* client, UMockdevIoctlData* argument);
+  void FreeInterface();
   // The answer to a control transfer; no value: the chip stalls it.
   std::optional<Bytes> ControlTransfer(const std::uint8_t* setup);
   std::chrono::milliseconds Latency() const { return heldLatency_.value_or(latency_); }
@@ -150,6 +154,8 @@ class EmulatedProgrammer {
   bool plugged_ = false;
   UnitModel unit_;
   std::map<UMockdevIoctlClient*, ClientUrbs> urbs_;
+  // The client that claimed the interface, with a reference of ours.
+  UMockdevIoctlClient* interfaceHolder_ = nullptr;
   std::deque<std::uint8_t> toHost_;  // the chip's buffer of bytes from the unit
   std::chrono::milliseconds latency_{16};
   std::optional<std::chrono::milliseconds> heldLatency_;

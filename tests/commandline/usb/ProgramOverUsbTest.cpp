@@ -1,0 +1,124 @@
+// The built program, started as from a console, against the emulated
+// programmer: libusb, libftdi1 and usbdevfs run in the program's process, the
+// unit model with its flash memories in the test's.
+#include <gtest/gtest.h>
+
+#include <QJsonDocument>
+#include <algorithm>
+#include <functional>
+
+#include "device/ProgrammingSequence.h"
+#include "device/SimulatedUnit.h"
+#include "device/UnitProbe.h"
+#include "support/EmulatedProgrammer.h"
+#include "support/ManualClock.h"
+#include "support/ProfileFiles.h"
+#include "support/ProgramInTestBed.h"
+#include "support/SoundFiles.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+constexpr const char* ProgrammerString = "QVT2 USB Programmer";
+
+struct SilentObservers final : ProgrammerLineObserver, ProgrammingObserver {
+  void ShowProgrammerLine(ProgrammerLine) override {}
+  void ClearResultLine() override {}
+  void ShowProgress(int) override {}
+  void ShowProgrammerNotFound() override {}
+};
+
+class ProgramOverUsb : public ::testing::Test {
+ protected:
+  ProgramOverUsb() { programmer.Plug(); }
+
+  // One memory of the emulated unit, whole.
+  Bytes Flash(int slot) {
+    return programmer.WithUnit([slot](UnitModel& unit) {
+      const FlashImage& image = *unit.MemoryImage(slot);
+      return image.Read(0, image.Size());
+    });
+  }
+
+  // The JSON document on one line, keys in order.
+  static std::string CompactJson(const std::string& out) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(out), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << out;
+    return document.toJson(QJsonDocument::Compact).toStdString();
+  }
+
+  EmulatedUsbBus bus;
+  EmulatedProgrammer programmer{bus, {0xA9D0, ProgrammerString, 2}, UnitModel::StandardUnit()};
+  ProgramInTestBed program{bus, VANTORA_PROGRAM};
+  TemporaryFolder songs;
+};
+
+// What the job writes into the memories of the --simulate unit, in the
+// test's process: the flash images the program has to leave behind.
+std::vector<Bytes> FlashAfter(ProgrammingJob job) {
+  const std::unique_ptr<SimulatedUnit> unit = SimulatedUnit::StandardUnit();
+  DeviceLink link(*unit);
+  SilentObservers observers;
+  UnitProbe(link, job.Status, observers).ProbeUnit();
+  ManualClock clock;
+  EXPECT_TRUE(ProgrammingSequence(job, link, clock, observers).ProgramUnit().Succeeded());
+  std::vector<Bytes> flash;
+  for (const int slot : {0, 1}) {
+    const FlashImage& image = *unit->MemoryImage(slot);
+    flash.push_back(image.Read(0, image.Size()));
+  }
+  return flash;
+}
+
+// Whether the flash holds the file's bytes in one piece.
+bool Holds(const Bytes& flash, const std::string& path) {
+  const std::string text = FileText(path);
+  const Bytes file(text.begin(), text.end());
+  return std::search(flash.begin(), flash.end(),
+                     std::boyer_moore_horspool_searcher(file.begin(), file.end())) != flash.end();
+}
+
+}  // namespace
+
+TEST_F(ProgramOverUsb, StatusReportsBothMemoriesTheButtonsAndTheFirmware) {
+  const ProgramInTestBed::Outcome status = program.Run({"--status", "--json"});
+  EXPECT_EQ(status.ExitStatus, 0) << status.Err;
+  EXPECT_EQ(CompactJson(status.Out),
+            R"({"buttonCount":8,"firmwareVersion":"02.07","memories":[)"
+            R"({"capacity":2097151,"deviceCode":65,"profileNumber":null,"slot":0},)"
+            R"({"capacity":262143,"deviceCode":67,"profileNumber":null,"slot":1}],)"
+            R"("profileName":null,"profileNumber":null,"programmer":"QVT2 USB Programmer",)"
+            R"("totalCapacity":2359294,"unitPresent":true})");
+}
+
+TEST_F(ProgramOverUsb, ProgramLeavesTheSoundFilesInTheFlashMemoriesByteForByte) {
+  // The first two fill most of memory 0; the third does not fit beside them
+  // and opens memory 1.
+  const std::string ring = songs.Path() + "ring.wav";
+  const std::string chime = songs.Path() + "chime.mp3";
+  const std::string knock = songs.Path() + "knock.wav";
+  WriteSound(ring, 2000000);
+  WriteSound(chime, 8000, 8000, 1, Mp3Format);
+  WriteSound(knock, 200000);
+  WriteFile(program.ProfilesFolder() + "Front Door.qvt", ProfileText(7, {{ring}, {chime, knock}}));
+
+  const ProgramInTestBed::Outcome run = program.Run({"--program", "Front Door"});
+  EXPECT_EQ(run.ExitStatus, 0) << run.Err;
+  for (const char* line : {"Front Door: 3 sounds, 3 fit in the unit's memory\n", "Success! "})
+    EXPECT_NE(run.Out.find(line), std::string::npos) << line << " in:\n" << run.Out;
+
+  std::vector<ProgramRow> rows;
+  for (const std::string& path : {ring, chime, knock}) {
+    const std::filesystem::path file(path);
+    rows.push_back({file.filename().string(), file.parent_path().string() + "/",
+                    static_cast<std::int64_t>(std::filesystem::file_size(file))});
+  }
+  const std::vector<Bytes> expected = FlashAfter({rows, 1, {}, 7});
+  const std::vector<Bytes> flash = {Flash(0), Flash(1)};
+  EXPECT_TRUE(flash[0] == expected[0]) << "memory 0 differs from the simulated unit's";
+  EXPECT_TRUE(flash[1] == expected[1]) << "memory 1 differs from the simulated unit's";
+  EXPECT_TRUE(Holds(flash[0], ring));
+  EXPECT_TRUE(Holds(flash[0], chime));
+  EXPECT_TRUE(Holds(flash[1], knock));
+}
