@@ -3,6 +3,7 @@
 #include <string>
 
 #include "soundediting/Sound.h"
+#include "soundediting/SoundFileError.h"
 #include "soundediting/SoundEdit.h"
 #include "soundediting/WorkControl.h"
 

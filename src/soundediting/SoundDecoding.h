@@ -4,6 +4,7 @@
 #include <string>
 
 #include "soundediting/Sound.h"
+#include "soundediting/SoundFileError.h"
 
 // The sound of an MP3 or WAV file (or any other file libsndfile reads) from
 // fromSeconds to toSeconds, each rounded to the nearest frame and kept within
