@@ -30,43 +30,54 @@ void Scale(std::vector<float>& samples, double decibels) {
   for (float& sample : samples) sample *= gain;
 }
 
-}  // namespace
-
-LoudnessFigures MeasureLoudness(const Sound& sound) {
+// The figures of the modes asked for; the others stay 0.
+LoudnessFigures Measure(const Sound& sound, int modes) {
   std::unique_ptr<ebur128_state, StateDeleter> state(
       ebur128_init(static_cast<unsigned>(sound.Channels), static_cast<unsigned long>(sound.SampleRate),
-                   EBUR128_MODE_I | EBUR128_MODE_TRUE_PEAK));
+                   modes));
   if (!state ||
       ebur128_add_frames_float(state.get(), sound.Samples.data(), static_cast<size_t>(sound.Frames())) !=
           EBUR128_SUCCESS) {
     throw SoundFileError("the loudness could not be measured");
   }
   LoudnessFigures figures;
-  ebur128_loudness_global(state.get(), &figures.IntegratedLufs);
-  double peak = 0;
-  for (int channel = 0; channel < sound.Channels; ++channel) {
-    double channelPeak = 0;
-    ebur128_true_peak(state.get(), static_cast<unsigned>(channel), &channelPeak);
-    peak = std::max(peak, channelPeak);
+  if ((modes & EBUR128_MODE_I) == EBUR128_MODE_I) {
+    ebur128_loudness_global(state.get(), &figures.IntegratedLufs);
   }
-  figures.TruePeakDbtp = 20 * std::log10(peak);
+  if ((modes & EBUR128_MODE_TRUE_PEAK) == EBUR128_MODE_TRUE_PEAK) {
+    double peak = 0;
+    for (int channel = 0; channel < sound.Channels; ++channel) {
+      double channelPeak = 0;
+      ebur128_true_peak(state.get(), static_cast<unsigned>(channel), &channelPeak);
+      peak = std::max(peak, channelPeak);
+    }
+    figures.TruePeakDbtp = 20 * std::log10(peak);
+  }
   return figures;
 }
 
+}  // namespace
+
+LoudnessFigures MeasureLoudness(const Sound& sound) {
+  return Measure(sound, EBUR128_MODE_I | EBUR128_MODE_TRUE_PEAK);
+}
+
+// The true peak takes four times as long to measure as the loudness, so while
+// the gain is sought only the loudness is measured; the peak once, at the end.
 void EvenOutLoudness(Sound& sound, const LoudnessAims& aims) {
-  const LoudnessFigures before = MeasureLoudness(sound);
-  if (!std::isfinite(before.IntegratedLufs)) return;
+  const double before = Measure(sound, EBUR128_MODE_I).IntegratedLufs;
+  if (!std::isfinite(before)) return;
   const std::vector<float> original = sound.Samples;
   const auto ceiling = static_cast<float>(GainOf(aims.TruePeakDbtp - InterSampleMarginDb));
-  double gainDb = aims.IntegratedLufs - before.IntegratedLufs;
-  LoudnessFigures after;
+  double gainDb = aims.IntegratedLufs - before;
   for (int attempt = 0; attempt < GainAttempts; ++attempt) {
     sound.Samples = original;
     Scale(sound.Samples, gainDb);
     LimitPeaks(sound, ceiling);
-    after = MeasureLoudness(sound);
-    if (std::abs(after.IntegratedLufs - aims.IntegratedLufs) <= LoudnessToleranceLu) break;
-    gainDb += aims.IntegratedLufs - after.IntegratedLufs;
+    const double after = Measure(sound, EBUR128_MODE_I).IntegratedLufs;
+    if (std::abs(after - aims.IntegratedLufs) <= LoudnessToleranceLu) break;
+    gainDb += aims.IntegratedLufs - after;
   }
-  if (after.TruePeakDbtp > aims.TruePeakDbtp) Scale(sound.Samples, aims.TruePeakDbtp - after.TruePeakDbtp);
+  const double truePeak = Measure(sound, EBUR128_MODE_TRUE_PEAK).TruePeakDbtp;
+  if (truePeak > aims.TruePeakDbtp) Scale(sound.Samples, aims.TruePeakDbtp - truePeak);
 }
