@@ -12,7 +12,8 @@
 class SoundFolder {
  public:
   SoundFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vantora-bench-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "vantora-bench-XXXXXX").string();
     folder_ = std::string(::mkdtemp(pattern.data())) + "/";
   }
   ~SoundFolder() { std::filesystem::remove_all(folder_); }

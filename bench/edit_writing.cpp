@@ -14,7 +14,8 @@ void Report(const char* what, const std::string& song, const SoundEdit& edit,
             const std::string& folder) {
   std::vector<double> times;
   for (int run = 0; run < 3; ++run) {
-    times.push_back(Milliseconds([&] { std::filesystem::remove(WriteEditedSound(song, edit, folder)); }));
+    times.push_back(
+        Milliseconds([&] { std::filesystem::remove(WriteEditedSound(song, edit, folder)); }));
   }
   const double median = Median(times);
   std::printf("%-62s %9.2f ms  (target 1000 ms: %s)\n", what, median,
@@ -35,5 +36,6 @@ int main() {
   edit.FadeOutSeconds = 3;
   edit.EvenOutLoudness = true;
   edit.Output.BitRateKbps = 192;
-  Report("30-second clip, fades, even loudness, 192 kbit/s (median of 3)", song, edit, folder.Path());
+  Report("30-second clip, fades, even loudness, 192 kbit/s (median of 3)", song, edit,
+         folder.Path());
 }

@@ -31,8 +31,8 @@ int main() {
   for (int song = 1; song <= 8; ++song) {
     const std::string path = folder.Path() + "song " + std::to_string(song) + ".mp3";
     if (song > 1) std::filesystem::copy_file(first, path);
-    sounds.push_back({path, static_cast<std::int64_t>(std::filesystem::file_size(path)),
-                      *DecodeSound(path)});
+    sounds.push_back(
+        {path, static_cast<std::int64_t>(std::filesystem::file_size(path)), *DecodeSound(path)});
   }
   FitPlan plan;
   const double planning = Milliseconds([&] { plan = PlanToFit(sounds, EightLargeMemories()); });
@@ -40,6 +40,7 @@ int main() {
   std::printf("%-62s %9.2f ms\n", "Make It Fit, planning eight songs", planning);
   std::printf("%-62s %9.2f ms  (target 20000 ms: %s)\n",
               ("Make It Fit, writing eight songs (" + std::to_string(plan.Changes.size()) +
-               " changed, mono, " + std::to_string(plan.BitRateKbps) + " kbit/s)").c_str(),
+               " changed, mono, " + std::to_string(plan.BitRateKbps) + " kbit/s)")
+                  .c_str(),
               applying, applying <= 20000 ? "met" : "MISSED");
 }

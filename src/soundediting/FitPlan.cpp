@@ -43,15 +43,17 @@ class Candidate {
     changed_[index] = changed;
     sizes_[index] = changed ? NewBytes(index) : sounds_[index].SizeBytes;
   }
-  std::size_t FittingCount(const UnitStatus& unit) const { return PackSounds(sizes_, unit).FittingCount; }
+  std::size_t FittingCount(const UnitStatus& unit) const {
+    return PackSounds(sizes_, unit).FittingCount;
+  }
 
   FitPlan ToPlan() const {
     FitPlan plan{true, 0, {}, std::nullopt};
     for (std::size_t index = 0; index < sounds_.size(); ++index) {
       if (!changed_[index]) continue;
       plan.BitRateKbps = bitRate_;
-      plan.Changes.push_back({index, sounds_[index].Path, EditOf(index), sounds_[index].SizeBytes,
-                              sizes_[index]});
+      plan.Changes.push_back(
+          {index, sounds_[index].Path, EditOf(index), sounds_[index].SizeBytes, sizes_[index]});
     }
     return plan;
   }
@@ -82,16 +84,17 @@ std::optional<std::size_t> NextToChange(const Candidate& candidate, std::size_t 
   return best;
 }
 
-// Changes sounds until all fit; then takes back every change that turned out
-// unneeded, latest first. False, with `blocked` set, when even all changes
-// leave a sound out.
-bool MakeFit(Candidate& candidate, std::size_t count, const UnitStatus& unit,
-             std::size_t& blocked) {
+// Changes sounds until all fit, then takes back every change that turned out
+// unneeded, latest first. Returns the first sound that does not fit even with
+// every change that would shrink a sound; nothing when all fit.
+std::optional<std::size_t> MakeFit(Candidate& candidate, std::size_t count,
+                                   const UnitStatus& unit) {
   const std::size_t fittingAtFirst = candidate.FittingCount(unit);
   std::vector<std::size_t> order;
-  for (blocked = fittingAtFirst; blocked < count; blocked = candidate.FittingCount(unit)) {
+  for (std::size_t blocked = fittingAtFirst; blocked < count;
+       blocked = candidate.FittingCount(unit)) {
     const std::optional<std::size_t> next = NextToChange(candidate, blocked, fittingAtFirst);
-    if (!next) return false;
+    if (!next) return blocked;
     candidate.Change(*next, true);
     order.push_back(*next);
   }
@@ -99,19 +102,20 @@ bool MakeFit(Candidate& candidate, std::size_t count, const UnitStatus& unit,
     candidate.Change(index, false);
     if (candidate.FittingCount(unit) < count) candidate.Change(index, true);
   }
-  return true;
+  return std::nullopt;
 }
 
 }  // namespace
 
 FitPlan PlanToFit(std::span<const ProfileSound> sounds, const UnitStatus& unit,
                   std::optional<double> maxSeconds) {
-  std::size_t blocked = 0;
+  std::optional<std::size_t> cause;
   for (const int bitRate : std::views::reverse(Mp3BitRates)) {
     Candidate candidate(sounds, bitRate, maxSeconds);
-    if (MakeFit(candidate, sounds.size(), unit, blocked)) return candidate.ToPlan();
+    cause = MakeFit(candidate, sounds.size(), unit);
+    if (!cause) return candidate.ToPlan();
   }
-  return FitPlan{false, 0, {}, blocked};
+  return FitPlan{false, 0, {}, cause};
 }
 
 std::vector<std::string> ApplyFitPlan(const FitPlan& plan, const std::string& musicFolder,
@@ -124,8 +128,8 @@ std::vector<std::string> ApplyFitPlan(const FitPlan& plan, const std::string& mu
     for (const SoundChange& change : plan.Changes) {
       control.StopIfCancelled();
       const double seconds = change.Edit.EndSeconds;
-      const WorkControl part = control.Stretch(doneSeconds / totalSeconds,
-                                               (doneSeconds + seconds) / totalSeconds);
+      const WorkControl part =
+          control.Stretch(doneSeconds / totalSeconds, (doneSeconds + seconds) / totalSeconds);
       written.push_back(WriteEditedSound(change.SourcePath, change.Edit, musicFolder, part));
       doneSeconds += seconds;
     }

@@ -44,7 +44,7 @@ struct FitPlan {
   // Every sound fits once the changes are made (with no change when they
   // already do).
   bool Fits = false;
-  int BitRateKbps = 0;  // of every change; 0 without changes
+  int BitRateKbps = 0;               // of every change; 0 without changes
   std::vector<SoundChange> Changes;  // in programming order
   // When nothing fits even at 32 kbit/s: the first sound that still does not.
   std::optional<std::size_t> Cause;

@@ -23,7 +23,9 @@ struct StateDeleter {
   void operator()(ebur128_state* state) const { ebur128_destroy(&state); }
 };
 
-double GainOf(double decibels) { return std::pow(10.0, decibels / 20); }
+double GainOf(double decibels) {
+  return std::pow(10.0, decibels / 20);
+}
 
 void Scale(std::vector<float>& samples, double decibels) {
   const auto gain = static_cast<float>(GainOf(decibels));
@@ -32,12 +34,10 @@ void Scale(std::vector<float>& samples, double decibels) {
 
 // The figures of the modes asked for; the others stay 0.
 LoudnessFigures Measure(const Sound& sound, int modes) {
-  std::unique_ptr<ebur128_state, StateDeleter> state(
-      ebur128_init(static_cast<unsigned>(sound.Channels), static_cast<unsigned long>(sound.SampleRate),
-                   modes));
-  if (!state ||
-      ebur128_add_frames_float(state.get(), sound.Samples.data(), static_cast<size_t>(sound.Frames())) !=
-          EBUR128_SUCCESS) {
+  std::unique_ptr<ebur128_state, StateDeleter> state(ebur128_init(
+      static_cast<unsigned>(sound.Channels), static_cast<unsigned long>(sound.SampleRate), modes));
+  if (!state || ebur128_add_frames_float(state.get(), sound.Samples.data(),
+                                         static_cast<size_t>(sound.Frames())) != EBUR128_SUCCESS) {
     throw SoundFileError("the loudness could not be measured");
   }
   LoudnessFigures figures;

@@ -97,7 +97,8 @@ Mpg123Handle OpenMp3(const std::string& path, MemoryCursor& cursor, const Mp3Lay
     mpg123_format_none(handle.get());
     mpg123_format(handle.get(), layout->SampleRate, layout->Channels, MPG123_ENC_FLOAT_32);
   }
-  if (mpg123_replace_reader_handle(handle.get(), ReadFromMemory, SeekInMemory, nullptr) != MPG123_OK ||
+  if (mpg123_replace_reader_handle(handle.get(), ReadFromMemory, SeekInMemory, nullptr) !=
+          MPG123_OK ||
       mpg123_open_handle(handle.get(), &cursor) != MPG123_OK) {
     Fail(path, handle.get());
   }
@@ -111,7 +112,8 @@ Mp3Layout ScanMp3(const std::string& path, const std::shared_ptr<const FileBytes
   Mpg123Handle handle = OpenMp3(path, cursor, nullptr);
   Mp3Layout layout;
   int encoding = 0;
-  if (mpg123_getformat(handle.get(), &layout.SampleRate, &layout.Channels, &encoding) != MPG123_OK ||
+  if (mpg123_getformat(handle.get(), &layout.SampleRate, &layout.Channels, &encoding) !=
+          MPG123_OK ||
       mpg123_scan(handle.get()) != MPG123_OK) {
     Fail(path, handle.get());
   }
@@ -156,7 +158,8 @@ PeakBuckets ComputeMp3Peaks(const std::string& path, int bucketCount) {
   const int parts = PartCount(layout);
   // The last part reads to the real end, whatever the length said.
   auto partEnd = [&](int part) {
-    return part + 1 == parts ? std::numeric_limits<off_t>::max() : layout.Frames * (part + 1) / parts;
+    return part + 1 == parts ? std::numeric_limits<off_t>::max()
+                             : layout.Frames * (part + 1) / parts;
   };
   std::vector<std::future<PeakBuckets>> others;
   for (int part = 1; part < parts; ++part) {

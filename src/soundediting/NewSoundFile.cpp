@@ -15,7 +15,9 @@ namespace {
 
 constexpr int NameAttempts = 10000;
 
-std::string SystemError(const std::string& path) { return path + ": " + std::strerror(errno); }
+std::string SystemError(const std::string& path) {
+  return path + ": " + std::strerror(errno);
+}
 
 std::string EditedName(const std::string& stem, int number, const std::string& extension) {
   const std::string mark = number == 1 ? " (edited)" : " (edited " + std::to_string(number) + ")";
@@ -56,8 +58,8 @@ bool NameWithoutReplacing(const std::string& from, const std::string& to) {
 NewSoundFile::NewSoundFile(const std::string& originalPath, const std::string& extension,
                            const std::string& musicFolder)
     : nameStem_(std::filesystem::path(originalPath).stem().string()), extension_(extension) {
-  for (const std::string& folder : {AsFolder(std::filesystem::path(originalPath).parent_path()),
-                                    AsFolder(musicFolder)}) {
+  for (const std::string& folder :
+       {AsFolder(std::filesystem::path(originalPath).parent_path()), AsFolder(musicFolder)}) {
     descriptor_ = CreateTemporaryFile(folder, nameStem_, temporaryPath_);
     if (descriptor_ >= 0) {
       folder_ = folder;

@@ -17,7 +17,7 @@ constexpr std::int64_t InfoTagBytes = 156;
 
 struct Mp3Frames {
   std::int64_t SamplesPerFrame;
-  std::int64_t SlotFactor;  // frame bytes = SlotFactor * bit rate / sample rate
+  std::int64_t SlotFactor;     // frame bytes = SlotFactor * bit rate / sample rate
   std::int64_t SideInfoBytes;  // with the 4 header bytes
 };
 

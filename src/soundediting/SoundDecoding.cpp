@@ -22,8 +22,9 @@ Sound DecodeSoundFile(const std::string& path, double fromSeconds, double toSeco
   const sf_count_t first = FrameAt(fromSeconds, info);
   // An MP3 without an Info frame only estimates its length; the reading below
   // stops at its real end, and a whole file is read to that end.
-  const sf_count_t wanted = std::isinf(toSeconds) ? std::numeric_limits<sf_count_t>::max()
-                                                  : FrameAt(toSeconds, info) - first;
+  const sf_count_t wanted = std::isinf(toSeconds)
+                                ? std::numeric_limits<sf_count_t>::max()
+                                : std::max<sf_count_t>(FrameAt(toSeconds, info) - first, 0);
   if (first > 0 && sf_seek(file.get(), first, SEEK_SET) != first) {
     throw SoundFileError(path + ": " + sf_strerror(file.get()));
   }
@@ -33,7 +34,8 @@ Sound DecodeSoundFile(const std::string& path, double fromSeconds, double toSeco
   sound.Samples.reserve(static_cast<std::size_t>(std::min(wanted, info.frames) * info.channels));
   std::vector<float> block(static_cast<std::size_t>(BlockFrames * info.channels));
   for (sf_count_t done = 0; done < wanted;) {
-    const sf_count_t read = sf_readf_float(file.get(), block.data(), std::min(BlockFrames, wanted - done));
+    const sf_count_t read =
+        sf_readf_float(file.get(), block.data(), std::min(BlockFrames, wanted - done));
     if (read <= 0) break;
     sound.Samples.insert(sound.Samples.end(), block.begin(), block.begin() + read * info.channels);
     done += read;

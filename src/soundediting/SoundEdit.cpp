@@ -17,10 +17,11 @@ std::int64_t FrameAt(double seconds, const SoundFormat& source) {
 }  // namespace
 
 SoundFormat EditedFormat(const SoundFormat& source, const SoundEdit& edit) {
-  const std::int64_t frames =
-      std::max<std::int64_t>(FrameAt(edit.EndSeconds, source) - FrameAt(edit.StartSeconds, source), 0);
+  const std::int64_t frames = std::max<std::int64_t>(
+      FrameAt(edit.EndSeconds, source) - FrameAt(edit.StartSeconds, source), 0);
   const int rate = OutputSampleRate(source.SampleRate, edit.Output);
-  return {ConvertedFrameCount(frames, source.SampleRate, rate), rate, edit.Mono ? 1 : source.Channels};
+  return {ConvertedFrameCount(frames, source.SampleRate, rate), rate,
+          edit.Mono ? 1 : source.Channels};
 }
 
 void CheckSoundEdit(const SoundEdit& edit) {

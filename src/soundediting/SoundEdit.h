@@ -9,7 +9,7 @@
 // edits too.
 struct SoundEdit {
   double StartSeconds = 0;
-  double EndSeconds = 0;  // past StartSeconds; kept within the sound
+  double EndSeconds = 0;      // past StartSeconds; kept within the sound
   double FadeInSeconds = 0;   // 0 to MaxFadeSeconds
   double FadeOutSeconds = 0;  // 0 to MaxFadeSeconds
   bool Mono = false;          // mixed down to one channel

@@ -14,7 +14,8 @@ PeakBuckets ComputeSndfilePeaks(const std::string& path, SNDFILE* file, const SF
   PeakBuckets peaks(info.frames, bucketCount);
   std::vector<float> block(static_cast<std::size_t>(BlockFrames * info.channels));
   sf_count_t frame = 0;
-  for (sf_count_t read; (read = sf_readf_float(file, block.data(), BlockFrames)) > 0; frame += read) {
+  for (sf_count_t read; (read = sf_readf_float(file, block.data(), BlockFrames)) > 0;
+       frame += read) {
     peaks.Add(frame, std::span(block.data(), static_cast<std::size_t>(read * info.channels)),
               info.channels);
   }

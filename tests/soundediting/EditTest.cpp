@@ -18,8 +18,8 @@ std::pair<std::int64_t, std::int64_t> LoudStretch(const Sound& sound, float nois
   std::int64_t first = -1;
   std::int64_t end = -1;
   for (std::int64_t block = 0; (block + 1) * Block <= sound.Frames(); ++block) {
-    const auto samples = std::span(sound.Samples).subspan(block * Block * sound.Channels,
-                                                          Block * sound.Channels);
+    const auto samples =
+        std::span(sound.Samples).subspan(block * Block * sound.Channels, Block * sound.Channels);
     double power = 0;
     for (const float sample : samples) power += sample * sample;
     if (std::sqrt(power / static_cast<double>(samples.size())) < noiseLevel / 4) continue;
@@ -50,7 +50,8 @@ TEST_F(SoundEditingTest, WavCutHoldsExactlyTheFramesBetweenTheMarks) {
   const Sound cut = DecodeSoundFile(WriteEditedSound(ding, Keep(1.0, 2.5, Wav), music.Path()));
   const Sound whole = DecodeSoundFile(ding);
   ASSERT_EQ(cut.Frames(), 66150);
-  EXPECT_TRUE(std::equal(cut.Samples.begin(), cut.Samples.end(), whole.Samples.begin() + 2 * 44100));
+  EXPECT_TRUE(
+      std::equal(cut.Samples.begin(), cut.Samples.end(), whole.Samples.begin() + 2 * 44100));
 }
 
 // Noise fills the second half of every second; the cut from 1.2 s to 2.8 s
@@ -62,7 +63,8 @@ TEST_F(SoundEditingTest, Mp3CutIsWithinOneFrameOfTheMarks) {
   const std::string bursts = Source("bursts.mp3", NoiseBursts(6, 44100, 2, 0.5F), Mp3FileFormat);
   const float NoiseLevel = 0.5F / std::sqrt(3.0F);  // of noise evenly spread over ±0.5
   for (const int kbps : {128, 32}) {
-    const Sound cut = DecodeSoundFile(WriteEditedSound(bursts, Keep(1.2, 2.8, Mp3(kbps)), music.Path()));
+    const Sound cut =
+        DecodeSoundFile(WriteEditedSound(bursts, Keep(1.2, 2.8, Mp3(kbps)), music.Path()));
     const auto [first, end] = LoudStretch(cut, NoiseLevel);
     EXPECT_NEAR(first, 0.3 * 44100, 1152) << kbps;
     EXPECT_NEAR(end, 1.6 * 44100, 1152) << kbps;

@@ -27,14 +27,15 @@ UnitStatus StandardUnitStatus() {
 }
 
 ProfileSound Described(double seconds, int sampleRate, int channels, std::int64_t bytes) {
-  return {"/songs/sound.mp3", bytes,
+  return {"/songs/sound.mp3",
+          bytes,
           {static_cast<std::int64_t>(seconds * sampleRate), sampleRate, channels}};
 }
 
 // A two-second ding, a three-minute song at 128 kbit/s, a minute of CD sound.
-const std::vector<ProfileSound> DingSongAndClip = {
-    Described(2, 44100, 2, 32000), Described(180, 44100, 2, 2880000),
-    Described(60, 44100, 2, 44 + 60 * 44100 * 4)};
+const std::vector<ProfileSound> DingSongAndClip = {Described(2, 44100, 2, 32000),
+                                                   Described(180, 44100, 2, 2880000),
+                                                   Described(60, 44100, 2, 44 + 60 * 44100 * 4)};
 
 std::vector<std::int64_t> SizesAfter(const FitPlan& plan, std::span<const ProfileSound> sounds) {
   std::vector<std::int64_t> sizes;
@@ -94,15 +95,16 @@ TEST_F(FitPlanTest, ShortenedSoundsKeepTheirFirstSecondsAndFadeOut) {
   EXPECT_EQ(ChangedIndices(plan), (std::vector<std::size_t>{1, 2}));
   EXPECT_EQ(plan.BitRateKbps, 192);
   for (const SoundChange& change : plan.Changes) {
-    EXPECT_EQ(std::tuple(change.Edit.StartSeconds, change.Edit.EndSeconds, change.Edit.FadeOutSeconds),
-              std::tuple(0.0, 20.0, ShortenedFadeOutSeconds));
+    EXPECT_EQ(
+        std::tuple(change.Edit.StartSeconds, change.Edit.EndSeconds, change.Edit.FadeOutSeconds),
+        std::tuple(0.0, 20.0, ShortenedFadeOutSeconds));
   }
 }
 
 TEST_F(FitPlanTest, PlanThatCannotFitNamesTheSoundThatDoesNot) {
   // Ten minutes take 2.4 MB even at 32 kbit/s.
-  const std::vector<ProfileSound> tooLong = {DingSongAndClip[0], Described(600, 44100, 2, 105840044),
-                                             DingSongAndClip[0]};
+  const std::vector<ProfileSound> tooLong = {
+      DingSongAndClip[0], Described(600, 44100, 2, 105840044), DingSongAndClip[0]};
   const FitPlan plan = PlanToFit(tooLong, unit);
   EXPECT_FALSE(plan.Fits);
   EXPECT_EQ(plan.Cause, 1u);
@@ -117,8 +119,8 @@ TEST_F(FitPlanTest, AppliedPlanFitsTheUnitWithNewFilesBesideTheOriginals) {
   std::vector<ProfileSound> sounds;
   auto add = [&](const std::string& name, const Signal& signal, int format) {
     const std::string path = Source(name, signal, format);
-    sounds.push_back({path, static_cast<std::int64_t>(std::filesystem::file_size(path)),
-                      *DecodeSound(path)});
+    sounds.push_back(
+        {path, static_cast<std::int64_t>(std::filesystem::file_size(path)), *DecodeSound(path)});
   };
   add("ding.mp3", SineSweep(2, 44100, 2, 0.5F), Mp3FileFormat);
   for (const std::string name : {"first.wav", "second.wav", "third.wav"}) {
@@ -146,8 +148,8 @@ TEST_F(FitPlanTest, CancelledApplyRemovesWhatItHadWritten) {
   std::vector<ProfileSound> sounds;
   for (const std::string name : {"first.wav", "second.wav"}) {
     const std::string path = Source(name, NoiseBursts(60, 22050, 1, 0.5F), Wav16FileFormat);
-    sounds.push_back({path, static_cast<std::int64_t>(std::filesystem::file_size(path)),
-                      *DecodeSound(path)});
+    sounds.push_back(
+        {path, static_cast<std::int64_t>(std::filesystem::file_size(path)), *DecodeSound(path)});
   }
   const FitPlan plan = PlanToFit(sounds, unit);
   ASSERT_EQ(plan.Changes.size(), 2u);

@@ -50,7 +50,8 @@ TEST_F(SoundEditingTest, EvenOutReachesTheTargetLoudnessUnderTheTruePeakCeiling)
     for (const OutputFormat output : {Wav, Mp3(32), Mp3(128)}) {
       SoundEdit edit = Keep(0, 4, output);
       edit.EvenOutLoudness = true;
-      const auto [loudness, truePeak] = MeasuredLoudness(WriteEditedSound(source, edit, music.Path()));
+      const auto [loudness, truePeak] =
+          MeasuredLoudness(WriteEditedSound(source, edit, music.Path()));
       EXPECT_NEAR(loudness, TargetLoudnessLufs, 1.0) << source << " " << output.BitRateKbps;
       EXPECT_LE(truePeak, MaxTruePeakDbtp) << source << " " << output.BitRateKbps;
     }

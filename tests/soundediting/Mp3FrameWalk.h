@@ -22,8 +22,10 @@ struct Mp3FrameWalk {
 };
 
 inline Mp3FrameWalk WalkMp3Frames(const std::string& bytes) {
-  static constexpr int Mpeg1BitRates[16] = {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 0};
-  static constexpr int Mpeg2BitRates[16] = {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160, 0};
+  static constexpr int Mpeg1BitRates[16] = {0,   32,  40,  48,  56,  64,  80,  96,
+                                            112, 128, 160, 192, 224, 256, 320, 0};
+  static constexpr int Mpeg2BitRates[16] = {0,  8,  16, 24,  32,  40,  48,  56,
+                                            64, 80, 96, 112, 128, 144, 160, 0};
   static constexpr int Mpeg1Rates[4] = {44100, 48000, 32000, 0};
   auto byte = [&](std::size_t at) { return static_cast<std::uint8_t>(bytes[at]); };
   std::size_t end = bytes.size();
@@ -39,7 +41,10 @@ inline Mp3FrameWalk WalkMp3Frames(const std::string& bytes) {
     const int rateIndex = byte(at + 2) >> 2 & 3;
     const bool padded = (byte(at + 2) >> 1 & 1) != 0;
     Mp3FrameHeader header;
-    header.Version = versionBits == 3 ? "1" : versionBits == 2 ? "2" : versionBits == 0 ? "2.5" : "?";
+    header.Version = versionBits == 3   ? "1"
+                     : versionBits == 2 ? "2"
+                     : versionBits == 0 ? "2.5"
+                                        : "?";
     header.Layer = 4 - (byte(at + 1) >> 1 & 3);
     const bool mpeg1 = header.Version == "1";
     header.BitRateKbps = (mpeg1 ? Mpeg1BitRates : Mpeg2BitRates)[bitRateIndex];

@@ -20,9 +20,10 @@ TEST_F(SoundEditingTest, EditedCopiesTakeTheNextFreeNameAndNeverReplaceAFile) {
   EXPECT_EQ(FileText(songs.Path() + "ding (edited).mp3"), "someone else's");
   EXPECT_EQ(FileText(songs.Path() + "ding (edited 3).mp3"), "and another");
   // Nothing else, no temporary file left behind.
-  EXPECT_EQ(Names(songs.Path()), (std::set<std::string>{"ding.wav", "ding (edited).mp3",
-                                                        "ding (edited 2).mp3", "ding (edited 3).mp3",
-                                                        "ding (edited 4).mp3", "ding (edited).wav"}));
+  EXPECT_EQ(
+      Names(songs.Path()),
+      (std::set<std::string>{"ding.wav", "ding (edited).mp3", "ding (edited 2).mp3",
+                             "ding (edited 3).mp3", "ding (edited 4).mp3", "ding (edited).wav"}));
 }
 
 // A folder that is gone (a stick pulled out after the sound was read) takes

@@ -10,20 +10,17 @@
 
 namespace {
 
-// Sources at the rates of both MPEG versions, and at rates MP3 does not take
-// (MPEG-2.5's 8 kHz, a studio's 96 kHz).
-constexpr int SourceRates[] = {44100, 32000, 22050, 16000, 8000, 96000};
-
-// The rate MP3 writes for each source rate at 128 and at 192 kbit/s.
-int ExpectedRate(int sourceRate, int kbps) {
-  switch (sourceRate) {
-    case 22050: return kbps == 192 ? 44100 : 22050;
-    case 16000: return kbps == 192 ? 32000 : 16000;
-    case 8000:
-    case 96000: return kbps == 192 ? 44100 : 22050;
-    default: return sourceRate;
-  }
-}
+// Sources at the rates of both MPEG versions and at rates MP3 does not take
+// (MPEG-2.5's 8 kHz, a studio's 96 kHz), and the rates MP3 writes for them at
+// 128 and at 192 kbit/s.
+struct Rates {
+  int Source;
+  int At128;
+  int At192;
+};
+constexpr Rates SourceRates[] = {{44100, 44100, 44100}, {32000, 32000, 32000},
+                                 {22050, 22050, 44100}, {16000, 16000, 32000},
+                                 {8000, 22050, 44100},  {96000, 22050, 44100}};
 
 const std::set<int> Mpeg1Rates = {32000, 44100, 48000};
 const std::set<int> Mpeg2Rates = {16000, 22050, 24000};
@@ -39,9 +36,9 @@ SoundFormat FormatOf(const std::string& path) {
 // III frame of the bit rate asked for, and the unit's decoder check takes the
 // file at the rate it was written at.
 TEST_F(SoundEditingTest, Mp3FramesCarryTheAskedBitRateAndAnAllowedSampleRate) {
-  for (const int sourceRate : SourceRates) {
-    const std::string source = Source(std::to_string(sourceRate) + ".wav",
-                                      SineSweep(0.3, sourceRate, 2, 0.5F), Wav16FileFormat);
+  for (const Rates& rates : SourceRates) {
+    const std::string source = Source(std::to_string(rates.Source) + ".wav",
+                                      SineSweep(0.3, rates.Source, 2, 0.5F), Wav16FileFormat);
     for (const int kbps : Mp3BitRates) {
       const std::string written = WriteEditedSound(source, Keep(0, 0.3, Mp3(kbps)), music.Path());
       const Mp3FrameWalk walk = WalkMp3Frames(FileText(written));
@@ -50,12 +47,13 @@ TEST_F(SoundEditingTest, Mp3FramesCarryTheAskedBitRateAndAnAllowedSampleRate) {
       ASSERT_FALSE(walk.Headers.empty()) << written;
       for (const Mp3FrameHeader& header : walk.Headers) {
         EXPECT_EQ(std::tuple(header.Layer, header.BitRateKbps, header.SampleRate),
-                  std::tuple(3, kbps, rate)) << written;
+                  std::tuple(3, kbps, rate))
+            << written;
         EXPECT_EQ(header.Version, Mpeg1Rates.contains(rate) ? "1" : "2") << written;
       }
       EXPECT_TRUE(Mpeg1Rates.contains(rate) || Mpeg2Rates.contains(rate)) << written;
       if (kbps == 128 || kbps == 192) {
-        EXPECT_EQ(rate, ExpectedRate(sourceRate, kbps)) << written;
+        EXPECT_EQ(rate, kbps == 128 ? rates.At128 : rates.At192) << written;
       }
       const SoundFormat decoded = FormatOf(written);
       EXPECT_EQ(std::pair(decoded.SampleRate, decoded.Channels), std::pair(rate, 2)) << written;
@@ -88,7 +86,8 @@ TEST_F(SoundEditingTest, WrittenSizeIsWithinThreePercentOfTheEstimate) {
         edit.Mono = mono;
         const std::string written = WriteEditedSound(source, edit, music.Path());
         const auto estimate = static_cast<double>(EstimateEditedBytes(format, edit));
-        EXPECT_NEAR(static_cast<double>(std::filesystem::file_size(written)), estimate, 0.03 * estimate)
+        EXPECT_NEAR(static_cast<double>(std::filesystem::file_size(written)), estimate,
+                    0.03 * estimate)
             << written << " at " << output.BitRateKbps << (mono ? " mono" : "");
         std::filesystem::remove(written);
       }

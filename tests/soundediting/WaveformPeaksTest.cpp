@@ -13,9 +13,11 @@
 TEST_F(SoundEditingTest, PeaksFollowTheBurstsAndSilencesOfMp3AndWav) {
   Signal bursts = NoiseBursts(24, 44100, 2, 0.8F);
   constexpr std::size_t Missing = 17;
-  std::fill(bursts.Samples.begin() + Missing * 44100 * 2, bursts.Samples.begin() + (Missing + 1) * 44100 * 2, 0.0F);
+  std::fill(bursts.Samples.begin() + Missing * 44100 * 2,
+            bursts.Samples.begin() + (Missing + 1) * 44100 * 2, 0.0F);
   for (const int format : {Mp3FileFormat, Wav16FileFormat}) {
-    const std::string path = Source(format == Mp3FileFormat ? "bursts.mp3" : "bursts.wav", bursts, format);
+    const std::string path =
+        Source(format == Mp3FileFormat ? "bursts.mp3" : "bursts.wav", bursts, format);
     const std::vector<PeakRange> peaks = ComputeWaveformPeaks(path, 192);
     ASSERT_EQ(peaks.size(), 192u) << path;
     for (std::size_t bucket = 0; bucket < peaks.size(); ++bucket) {

@@ -29,8 +29,8 @@ inline Signal SineSweep(double seconds, int sampleRate, int channels, float ampl
   const double glide = (4000.0 - 100.0) / seconds;
   for (std::size_t frame = 0; frame < frames; ++frame) {
     const double t = static_cast<double>(frame) / sampleRate;
-    const auto value =
-        static_cast<float>(amplitude * std::sin(2 * std::numbers::pi * (100 * t + glide * t * t / 2)));
+    const auto value = static_cast<float>(
+        amplitude * std::sin(2 * std::numbers::pi * (100 * t + glide * t * t / 2)));
     signal.Samples.insert(signal.Samples.end(), channels, value);
   }
   return signal;
