@@ -43,6 +43,9 @@ void Page::EndApplication() {
 
 void Page::KeepMinimumSize() {
   const QSize outer = frameGeometry().size();
+  // While a resize is under way the frame can be known smaller than the
+  // window it holds; growing by that would grow the window twice over.
+  if (outer.width() < width() || outer.height() < height()) return;
   const QSize wanted = outer.expandedTo(MinimumOuterSize);
   if (wanted != outer) resize(size() + (wanted - outer));
 }

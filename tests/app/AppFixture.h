@@ -10,6 +10,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <memory>
+#include <optional>
 
 #include "app/AboutBox.h"
 #include "app/StartPage.h"
@@ -62,6 +63,7 @@ class AppFixture : public ::testing::Test {
                  [this] { ++endRequests; },
                  [this](const QUrl& url) { return openedUrls.push_back(url), openSucceeds; }});
     QSignalSpy firstProbe(&vantora->Unit(), &UnitStatusHolder::Stored);
+    if (startPageSize) Start()->resize(*startPageSize);
     vantora->ShowStartPage();
     Find<QTimer>(Programming(), "Timer1")->stop();
     ASSERT_TRUE(firstProbe.wait(10000)) << "the programming page's first probe";
@@ -85,6 +87,8 @@ class AppFixture : public ::testing::Test {
   ManualClock clock;
   ScriptedPrompts prompts;
   std::unique_ptr<VantoraApplication> vantora;
+  // The start page's size when it opens, where a test sets one.
+  std::optional<QSize> startPageSize;
   int endRequests = 0;
   std::vector<QUrl> openedUrls;
   bool openSucceeds = true;

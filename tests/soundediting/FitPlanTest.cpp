@@ -16,13 +16,10 @@ namespace {
 // The unit of --simulate as its probe finds it: memories of 2,097,151 and
 // 262,143 bytes.
 UnitStatus StandardUnitStatus() {
-  struct Unseen final : ProgrammerLineObserver {
-    void ShowProgrammerLine(ProgrammerLine) override {}
-  } lines;
   const std::unique_ptr<SimulatedUnit> unit = SimulatedUnit::StandardUnit();
   DeviceLink link(*unit);
   UnitStatus status;
-  UnitProbe(link, status, lines).ProbeUnit();
+  UnitProbe(link, status).ProbeUnit();
   return status;
 }
 

@@ -21,11 +21,10 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 constexpr const char* ProgrammerString = "QVT2 USB Programmer";
 
-struct SilentObservers final : ProgrammerLineObserver, ProgrammingObserver {
-  void ShowProgrammerLine(ProgrammerLine) override {}
-  void ClearResultLine() override {}
-  void ShowProgress(int) override {}
-  void ShowProgrammerNotFound() override {}
+struct Silent final : ProgrammingObserver {
+  void PhaseBegun(RunPhase, int) override {}
+  void SongDataSent(std::size_t, std::size_t) override {}
+  void ProgrammerLost() override {}
 };
 
 class ProgramOverUsb : public ::testing::Test {
@@ -59,10 +58,13 @@ class ProgramOverUsb : public ::testing::Test {
 std::vector<Bytes> FlashAfter(ProgrammingJob job) {
   const std::unique_ptr<SimulatedUnit> unit = SimulatedUnit::StandardUnit();
   DeviceLink link(*unit);
-  SilentObservers observers;
-  UnitProbe(link, job.Status, observers).ProbeUnit();
+  Silent silent;
+  UnitProbe(link, job.Status).ProbeUnit();
+  std::vector<std::int64_t> sizes;
+  for (const ProgramRow& row : job.Rows) sizes.push_back(row.Size);
+  job.Packing = PackSounds(sizes, job.Status);
   ManualClock clock;
-  EXPECT_TRUE(ProgrammingSequence(job, link, clock, observers).ProgramUnit().Succeeded());
+  EXPECT_TRUE(ProgrammingSequence(job, link, clock, silent).ProgramUnit().Succeeded());
   std::vector<Bytes> flash;
   for (const int slot : {0, 1}) {
     const FlashImage& image = *unit->MemoryImage(slot);
@@ -114,7 +116,7 @@ TEST_F(ProgramOverUsb, ProgramLeavesTheSoundFilesInTheFlashMemoriesByteForByte) 
     rows.push_back({file.filename().string(), file.parent_path().string() + "/",
                     static_cast<std::int64_t>(std::filesystem::file_size(file))});
   }
-  const std::vector<Bytes> expected = FlashAfter({rows, 1, {}, 7});
+  const std::vector<Bytes> expected = FlashAfter({rows, 1, {}, 7, {}});
   const std::vector<Bytes> flash = {Flash(0), Flash(1)};
   EXPECT_TRUE(flash[0] == expected[0]) << "memory 0 differs from the simulated unit's";
   EXPECT_TRUE(flash[1] == expected[1]) << "memory 1 differs from the simulated unit's";
