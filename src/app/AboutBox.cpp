@@ -166,9 +166,9 @@ void AboutBox::showEvent(QShowEvent* event) {
 // last one shows and no line is repeated.
 void AboutBox::FillTexts() {
   title_->setText(Title);
-  const QString data = AboutData(QString::fromStdString(unit_.Status().FirmwareVersion));
+  const QString lines = AboutData(QString::fromStdString(unit_.Status().FirmwareVersion));
   // The CR that ends the last line starts no empty line below it.
-  versions_->setText(data.chopped(1).replace(CarriageReturn, QLatin1Char('\n')));
+  versions_->setText(lines.chopped(1).replace(CarriageReturn, QLatin1Char('\n')));
   emailSupportLink_->SetTarget(EmailSupportTarget());
 }
 

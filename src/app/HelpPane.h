@@ -6,7 +6,7 @@
 
 class QTextBrowser;
 
-// The help pane "Panel1" of a page: an HTML view "WebInfo" that fills it and
+// The help pane of a page: an HTML view that fills it and
 // shows the help pages of the program's Web folder. Links to other help pages
 // are followed inside the pane; web and mail links open in the system's
 // browser or mail program.

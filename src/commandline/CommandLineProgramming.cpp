@@ -5,6 +5,7 @@
 #include "commandline/ResultWait.h"
 #include "profiles/VisibleText.h"
 #include "programmingrun/ExitStatus.h"
+#include "programmingrun/RunTexts.h"
 
 namespace {
 
@@ -64,11 +65,11 @@ int CommandLineFrontEnd::RefuseProfile(const std::string& name,
 
 int CommandLineFrontEnd::RefuseUnit(const ProbeReport& probe) {
   if (probe.Programmer.empty()) {
-    ports_.Err << "Programmer Not Found\n";
+    ports_.Err << ProgrammerNotFoundText << "\n";
     return ExitProgrammerNotFound;
   }
   if (!probe.Status.UnitPresent) {
-    ports_.Err << "Vantora Must Be Connected\n";
+    ports_.Err << UnitMustBeConnectedText << "\n";
     return ExitUnitNotConnected;
   }
   return ExitSuccess;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "programmingrun/ExitStatus.h"
+#include "programmingrun/RunTexts.h"
 #include "profiles/VisibleText.h"
 
 namespace {
@@ -38,7 +39,7 @@ void PrintUnitStatus(std::ostream& out, const ProbeReport& probe,
                      const std::string& profileOnUnit) {
   const UnitStatus& status = probe.Status;
   if (probe.Programmer.empty()) {
-    out << "Programmer Not Found\n";
+    out << ProgrammerNotFoundText << "\n";
     return;
   }
   out << "Programmer: " << VisibleText(probe.Programmer) << "\n";

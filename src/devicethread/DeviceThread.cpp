@@ -1,11 +1,12 @@
 #include "devicethread/DeviceThread.h"
 
 #include <QPromise>
+#include <optional>
 
 #include "devicethread/DeviceWorker.h"
 
 DeviceThread::DeviceThread(ProgrammerDriver& driver, Clock& clock, UnitStatusHolder& unit)
-    : unit_(unit), worker_(std::make_unique<DeviceWorker>(driver, clock)) {
+    : unit_(unit), worker_(std::make_unique<DeviceWorker>(driver, clock, [this] { ServeNext(); })) {
   thread_.setObjectName(QStringLiteral("DeviceThread"));
   worker_->moveToThread(&thread_);
   connect(worker_.get(), &DeviceWorker::RunPhaseBegun, this, &DeviceThread::RunPhaseBegun);
@@ -16,35 +17,62 @@ DeviceThread::DeviceThread(ProgrammerDriver& driver, Clock& clock, UnitStatusHol
   thread_.start();
 }
 
-// Queued to the worker's thread, whose event loop serves one at a time. The
-// result travels back queued as well, after every report the work made, and
-// completes the future on this object's thread.
+DeviceThread::~DeviceThread() {
+  Stop();
+  thread_.wait();
+}
+
+// The work runs on the device thread; its result comes back to this object's
+// thread after every report the work made, and completes the future there,
+// where the promise was made and where it goes, answered or dropped.
 template <typename Result, typename Work>
 QFuture<Result> DeviceThread::Request(Work work) {
   auto promise = std::make_shared<QPromise<Result>>();
   promise->start();
   QFuture<Result> future = promise->future();
   if (stopping_) return future;  // the promise goes: cancelled
-  QMetaObject::invokeMethod(
-      worker_.get(),
-      [this, work = std::move(work), promise] {
-        if (stopping_) return;
-        Result result = work(*worker_);
-        QMetaObject::invokeMethod(
-            this,
-            [promise, result = std::move(result)] {
-              promise->addResult(result);
-              promise->finish();
-            },
-            Qt::QueuedConnection);
-      },
-      Qt::QueuedConnection);
+  Step request = [this, work = std::move(work), promise = std::move(promise)]() mutable {
+    std::optional<Result> result;
+    if (!stopping_) result = work(*worker_);
+    Step completion = [promise = std::move(promise), result = std::move(result)] {
+      if (!result) return;
+      promise->addResult(*result);
+      promise->finish();
+    };
+    {
+      const std::lock_guard lock(queues_);
+      finished_.push_back(std::move(completion));
+    }
+    QMetaObject::invokeMethod(this, "DeliverFinished", Qt::QueuedConnection);
+  };
+  {
+    const std::lock_guard lock(queues_);
+    requests_.push_back(std::move(request));
+  }
+  QMetaObject::invokeMethod(worker_.get(), "ServeNext", Qt::QueuedConnection);
   return future;
 }
 
-DeviceThread::~DeviceThread() {
-  Stop();
-  thread_.wait();
+void DeviceThread::ServeNext() {
+  Step request;
+  {
+    const std::lock_guard lock(queues_);
+    if (requests_.empty()) return;
+    request = std::move(requests_.front());
+    requests_.pop_front();
+  }
+  request();
+}
+
+void DeviceThread::DeliverFinished() {
+  Step completion;
+  {
+    const std::lock_guard lock(queues_);
+    if (finished_.empty()) return;
+    completion = std::move(finished_.front());
+    finished_.pop_front();
+  }
+  completion();
 }
 
 QFuture<ProbeReport> DeviceThread::RequestProbeReport(bool force) {
@@ -68,7 +96,7 @@ QFuture<ProbeReport> DeviceThread::RequestForceProbe() {
 QFuture<ProgrammingResult> DeviceThread::RequestProgramming(ProgrammingJob job) {
   std::stop_token stop;
   {
-    const std::lock_guard lock(runStopMutex_);
+    const std::lock_guard lock(queues_);
     runStop_ = std::stop_source();
     stop = runStop_.get_token();
   }
@@ -79,18 +107,12 @@ QFuture<ProgrammingResult> DeviceThread::RequestProgramming(ProgrammingJob job) 
 }
 
 void DeviceThread::StopProgramming() {
-  const std::lock_guard lock(runStopMutex_);
+  const std::lock_guard lock(queues_);
   runStop_.request_stop();
 }
 
 void DeviceThread::Stop() {
   if (stopping_.exchange(true)) return;
   StopProgramming();
-  QMetaObject::invokeMethod(
-      worker_.get(),
-      [this] {
-        worker_->CloseLink();
-        thread_.quit();
-      },
-      Qt::QueuedConnection);
+  QMetaObject::invokeMethod(worker_.get(), "CloseLinkAndEnd", Qt::QueuedConnection);
 }

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QThread>
 #include <atomic>
+#include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <stop_token>
@@ -51,15 +53,29 @@ class DeviceThread : public QObject {
   // The thread has ended after Stop closed the link.
   void Stopped();
 
+ private slots:
+  // On this object's thread: completes the request that the device thread
+  // finished first.
+  void DeliverFinished();
+
  private:
+  using Step = std::function<void()>;
+
   template <typename Result, typename Work>
   QFuture<Result> Request(Work work);
   QFuture<ProbeReport> RequestProbeReport(bool force);
+  // On the device thread: serves the oldest request.
+  void ServeNext();
 
   UnitStatusHolder& unit_;
   QThread thread_;
   std::unique_ptr<DeviceWorker> worker_;
   std::atomic<bool> stopping_ = false;
-  std::mutex runStopMutex_;
+  // Requests and their completions cross between the threads through these
+  // queues, under the mutex, and the threads are woken by queued calls that
+  // carry nothing.
+  std::mutex queues_;
+  std::deque<Step> requests_;
+  std::deque<Step> finished_;
   std::stop_source runStop_;
 };

@@ -1,7 +1,9 @@
 #include "devicethread/DeviceWorker.h"
 
-DeviceWorker::DeviceWorker(ProgrammerDriver& driver, Clock& clock)
-    : clock_(clock), link_(driver), probe_(link_, status_) {}
+#include <QThread>
+
+DeviceWorker::DeviceWorker(ProgrammerDriver& driver, Clock& clock, std::function<void()> serveNext)
+    : clock_(clock), serveNext_(std::move(serveNext)), link_(driver), probe_(link_, status_) {}
 
 ProbeReport DeviceWorker::Probe() {
   probe_.ProbeUnit();
@@ -17,6 +19,7 @@ ProgrammingResult DeviceWorker::Program(const ProgrammingJob& job, std::stop_tok
   return ProgrammingSequence(job, link_, clock_, *this, std::move(stop)).ProgramUnit();
 }
 
-void DeviceWorker::CloseLink() {
+void DeviceWorker::CloseLinkAndEnd() {
   link_.CloseLink();
+  thread()->quit();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 #include <stop_token>
 
 #include "device/DeviceLink.h"
@@ -16,12 +17,17 @@ class DeviceWorker : public QObject, private ProgrammingObserver {
   Q_OBJECT
 
  public:
-  DeviceWorker(ProgrammerDriver& driver, Clock& clock);
+  // `serveNext` serves the oldest request waiting for this thread.
+  DeviceWorker(ProgrammerDriver& driver, Clock& clock, std::function<void()> serveNext);
 
   ProbeReport Probe();
   ProbeReport ForceProbe();
   ProgrammingResult Program(const ProgrammingJob& job, std::stop_token stop);
-  void CloseLink();
+
+ public slots:
+  void ServeNext() { serveNext_(); }
+  // Closes an open link, then ends the thread's event loop.
+  void CloseLinkAndEnd();
 
  signals:
   void RunPhaseBegun(RunPhase phase, int slot);
@@ -36,6 +42,7 @@ class DeviceWorker : public QObject, private ProgrammingObserver {
   void ProgrammerLost() override { emit RunLostProgrammer(); }
 
   Clock& clock_;
+  std::function<void()> serveNext_;
   DeviceLink link_;
   UnitStatus status_;
   UnitProbe probe_;

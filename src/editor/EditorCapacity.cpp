@@ -118,7 +118,7 @@ void ProfileEditor::OnNextClicked() {
   const int total = store_.Profile().SoundCount();
   EditorState& state = store_.State();
   if (state.FittingSoundCount == 0 && total == 1) {
-    ShowInfo("Song Is Too Large", InfoColour::Failure);
+    ShowInfo(ResultText(ProgrammingCode::SongTooLarge), InfoColour::Failure);
     return;
   }
   // Edits that could not be saved keep the editor, with the error shown.
@@ -135,7 +135,7 @@ void ProfileEditor::OnNextClicked() {
     return;
   }
   if (total == 0) {
-    ShowInfo("No Songs To Program", InfoColour::Failure);
+    ShowInfo(ResultText(ProgrammingCode::NoSongsToProgram), InfoColour::Failure);
     return;
   }
   // The decoder's word on every sound, also those whose check is still under way.

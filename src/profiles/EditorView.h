@@ -15,7 +15,7 @@ class EditorView {
   // The status line "Info", shown at once.
   virtual void ShowInfo(const std::string& text, InfoColour colour) = 0;
 
-  // The profile selector "ComboBox1": the whole list, one item added or
+  // The profile selector: the whole list, one item added or
   // removed, or the selection moved (-1: no selection).
   virtual void ShowProfileList() = 0;
   virtual void ShowProfileAdded(int index) = 0;

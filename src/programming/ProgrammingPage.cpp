@@ -14,6 +14,7 @@
 #include "app/HelpPane.h"
 #include "app/StatusText.h"
 #include "profiles/VisibleText.h"
+#include "programmingrun/RunTexts.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, DeviceThread& device,
   programmerLine_ = new QLabel(client_);
   programmerLine_->setObjectName(QStringLiteral("Label8"));
   MakeBoldStatusLabel(programmerLine_, 16);
-  ShowStatusText(programmerLine_, QStringLiteral("Programmer Not Found"), FailureColour);
+  ShowStatusText(programmerLine_, QString::fromLatin1(ProgrammerNotFoundText), FailureColour);
   // The lines below the list keep to the bottom edge and to the list's width,
   // so that neither the growing list nor the help pane covers them.
   Place(programmerLine_, QRect(8, 384, 420, 20), AnchorLeft | AnchorBottom);
@@ -103,7 +104,7 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, DeviceThread& device,
     progressBar_->setValue(static_cast<int>(sent * 100 / total));
   });
   connect(&device_, &DeviceThread::RunLostProgrammer, this, [this] {
-    ShowStatusText(programmerLine_, QStringLiteral("Programmer Not Found"), FailureColour);
+    ShowStatusText(programmerLine_, QString::fromLatin1(ProgrammerNotFoundText), FailureColour);
   });
 
   ApplyDesignSize();
@@ -127,9 +128,9 @@ void ProgrammingPage::FillProgramList(const std::string& profileName,
 
 void ProgrammingPage::ShowUnit() {
   if (unit_.Status().UnitPresent) {
-    ShowStatusText(programmerLine_, QStringLiteral("Programmer Ready"), SuccessColour);
+    ShowStatusText(programmerLine_, QString::fromLatin1(ProgrammerReadyText), SuccessColour);
   } else {
-    ShowStatusText(programmerLine_, QStringLiteral("Programmer Not Found"), FailureColour);
+    ShowStatusText(programmerLine_, QString::fromLatin1(ProgrammerNotFoundText), FailureColour);
   }
   ShowRowsThatDoNotFit();
 }
@@ -169,7 +170,7 @@ void ProgrammingPage::OnProgramClicked() {
     return;
   }
   if (!unit_.Status().UnitPresent) {
-    ShowStatusText(resultLine_, QStringLiteral("Vantora Must Be Connected"), FailureColour);
+    ShowStatusText(resultLine_, QString::fromLatin1(UnitMustBeConnectedText), FailureColour);
     return;
   }
   probeTimer_->stop();

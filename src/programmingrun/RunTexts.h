@@ -11,6 +11,11 @@
 // What the outcomes of a run are called, the same on the programming page
 // and on the command line.
 
+// The programmer line, and a run asked for without a unit.
+inline constexpr char ProgrammerReadyText[] = "Programmer Ready";
+inline constexpr char ProgrammerNotFoundText[] = "Programmer Not Found";
+inline constexpr char UnitMustBeConnectedText[] = "Vantora Must Be Connected";
+
 // The text of a result that is no success: "ERROR -5.", "No Songs To
 // Program", ...; empty for success.
 std::string ResultText(ProgrammingCode code);

@@ -154,9 +154,9 @@ TEST(ProgrammingSequence, HeaderFields) {
 
 TEST(ProgrammingSequence, EachFailingStepEndsTheRunWithItsCodeAndText) {
   using enum SimulatedFault;
-  const auto fault = [](std::uint8_t command, SimulatedFault fault, int spared = 0) {
+  const auto fault = [](std::uint8_t command, SimulatedFault how, int spared = 0) {
     return [=](Rig& rig) {
-      rig.WorkedExample().Unit.InjectFault(command, fault, std::nullopt, 1, spared);
+      rig.WorkedExample().Unit.InjectFault(command, how, std::nullopt, 1, spared);
     };
   };
   // How to spoil the run, the code it must end with, and the writes sent until then.

@@ -31,9 +31,9 @@ class CapacityTest : public EditorFixture {
   }
   // Shown() with Btn1's sounds given by size alone.
   QString ShownWith(std::initializer_list<std::int64_t> sizes) {
-    std::vector<SoundEntry>& sounds = editor->Profiles().Profile().Buttons[0].Sounds;
-    sounds.clear();
-    for (std::int64_t size : sizes) sounds.push_back({"s.mp3", std::to_string(size), "/"});
+    std::vector<SoundEntry>& buttonOne = editor->Profiles().Profile().Buttons[0].Sounds;
+    buttonOne.clear();
+    for (std::int64_t size : sizes) buttonOne.push_back({"s.mp3", std::to_string(size), "/"});
     editor->RefreshCapacity();
     editor->UpdateStatusBar();
     return Shown();

@@ -44,11 +44,11 @@ TEST_F(ProfileFileTest, ALoadedProfileShowsExactlyItsButtons) {
 
 TEST_F(ProfileFileTest, MissingSoundsCanBeFoundAgainAndCancelStopsWithoutOfferingASave) {
   const std::string kept = Sound("kept.mp3"), moved = Sound("moved.wav");
-  const Names files = {
+  const Names stored = {
       ProfileText(3, {{"/gone/first.mp3", kept}, {"/gone/third.mp3", kept, "/gone/fourth.mp3"}}),
       "backup"};
-  Put("Lost.qvt", files[0]);
-  Put("Lost.BAK", files[1]);
+  Put("Lost.qvt", stored[0]);
+  Put("Lost.BAK", stored[1]);
   prompts.Answers = {Yes, Cancel, Cancel};
   prompts.ChosenFiles = {{moved}};
   Store().LoadProfile("Lost", false);
@@ -69,7 +69,7 @@ TEST_F(ProfileFileTest, MissingSoundsCanBeFoundAgainAndCancelStopsWithoutOfferin
   EXPECT_EQ(prompts.Questions.size(), 3u) << "no question about saving follows a Cancel";
   EXPECT_FALSE(Store().State().Changed);
   EXPECT_TRUE(Store().FormCloseQuery());
-  EXPECT_EQ(Files("Lost"), files) << "file and backup as they were";
+  EXPECT_EQ(Files("Lost"), stored) << "file and backup as they were";
 
   Store().ListProfiles();
   prompts.Answers = {Yes};
@@ -221,14 +221,14 @@ TEST_F(ProfileFileTest, CountsFromFilesAreClampedAndAListTakesAtMost254) {
 
 TEST_F(ProfileFileTest, RetrievingTheBackupReadsOnlyTheBackupAndWritesNothing) {
   const std::string one = Sound("one.mp3"), two = Sound("two.mp3");
-  const Names files = {ProfileText(7, {{one}}), ProfileText(3, {{two}, {one, two}})};
-  Put("Home.qvt", files[0]);
-  Put("Home.BAK", files[1]);
+  const Names stored = {ProfileText(7, {{one}}), ProfileText(3, {{two}, {one, two}})};
+  Put("Home.qvt", stored[0]);
+  Put("Home.BAK", stored[1]);
   Store().RetrieveBackup();
   EXPECT_TRUE(Store().State().Changed);
-  EXPECT_EQ(Files("Home"), files);
+  EXPECT_EQ(Files("Home"), stored);
   Store().Save();
-  EXPECT_EQ(Files("Home"), (Names{ProfileText(7, {{two}, {one, two}}), files[0]}))
+  EXPECT_EQ(Files("Home"), (Names{ProfileText(7, {{two}, {one, two}}), stored[0]}))
       << "sounds from the backup, number from the profile file";
 
   fs::remove(Profiles() + "Home.qvt");
