@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-namespace {
-constexpr std::uint8_t ErasedByte = 0xFF;
-}
+#include "device/WireCommands.h"
 
 FlashImage::FlashImage(std::uint32_t size)
     : size_(size), pages_((size + PageSize - 1) / PageSize) {}

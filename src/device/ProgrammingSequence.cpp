@@ -14,7 +14,6 @@ namespace {
 // The acknowledgement after the song data may take this many reads to arrive.
 constexpr int DataAcknowledgementReads = 3;
 constexpr std::uint8_t EntryMarker = 0x01;
-constexpr std::uint8_t ErasedByte = 0xFF;
 constexpr double FirstVersionWithButtonOneCount = 2.0;
 
 std::uint8_t LowByte(std::uint64_t value) {

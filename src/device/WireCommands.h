@@ -35,6 +35,8 @@ constexpr std::size_t ReadMemoryLength = 8;
 constexpr std::size_t ReadMemoryAnswerLength = 9;
 // The first 16 bytes of a memory: song count, first song and profile number.
 constexpr std::size_t MemoryHeaderSize = 16;
+// What erased flash reads, and what the header holds where nothing is written.
+constexpr std::uint8_t ErasedByte = 0xFF;
 
 // Numbers on the wire are little-endian; addresses and sizes take 24 bits.
 inline void PutLittleEndian24(std::uint8_t* out, std::uint32_t value) {

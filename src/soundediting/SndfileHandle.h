@@ -7,6 +7,10 @@
 
 #include "soundediting/SoundFileError.h"
 
+// Frames decoded at a time: large enough for few calls, small enough for the
+// cache.
+constexpr sf_count_t BlockFrames = 16384;
+
 // An open libsndfile file, closed with the object.
 struct SndfileCloser {
   void operator()(SNDFILE* file) const { sf_close(file); }

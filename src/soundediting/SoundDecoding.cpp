@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr sf_count_t BlockFrames = 16384;
-
 sf_count_t FrameAt(double seconds, const SF_INFO& info) {
   if (std::isinf(seconds)) return seconds > 0 ? info.frames : 0;
   return std::clamp<sf_count_t>(std::llround(seconds * info.samplerate), 0, info.frames);

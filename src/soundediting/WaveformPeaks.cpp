@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr sf_count_t BlockFrames = 16384;
-
 PeakBuckets ComputeSndfilePeaks(const std::string& path, SNDFILE* file, const SF_INFO& info,
                                 int bucketCount) {
   PeakBuckets peaks(info.frames, bucketCount);

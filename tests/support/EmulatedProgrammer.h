@@ -17,6 +17,9 @@
 // umockdev's test bed: a sysfs and /dev of its own that libusb sees in a
 // process started under umockdev-wrapper. Devices on its one bus get
 // addresses in plug order, as the kernel gives them.
+// The product string of the emulated programmer the tests plug in.
+inline constexpr const char* ProgrammerString = "QVT2 USB Programmer";
+
 class EmulatedUsbBus {
  public:
   EmulatedUsbBus();

@@ -19,7 +19,6 @@
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-constexpr const char* ProgrammerString = "QVT2 USB Programmer";
 
 struct Silent final : ProgrammingObserver {
   void PhaseBegun(RunPhase, int) override {}

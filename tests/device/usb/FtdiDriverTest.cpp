@@ -23,7 +23,6 @@ using std::chrono::milliseconds;
 
 // A product id outside libftdi1's stock list.
 constexpr std::uint16_t ProgrammerProductId = 0xA9D0;
-constexpr const char* ProgrammerString = "QVT2 USB Programmer";
 constexpr Request LatencyTimerAt1Ms{0x09, 1};
 constexpr Request PurgeBytesFromTheHost{0x00, 1};
 constexpr Request PurgeBytesForTheHost{0x00, 2};

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr const char* ProgrammerString = "QVT2 USB Programmer";
 
 class TwoDriversAtOneProgrammer : public ::testing::Test {
  protected:
