@@ -5,6 +5,7 @@
 // profile of 8 × 254 sounds, and the decoder's check of them that follows
 // off the GUI thread.
 #include <QApplication>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -78,8 +79,15 @@ int main(int argc, char** argv) {
   auto unit = SimulatedUnit::StandardUnit();
   SystemClock clock;
   QtUserPrompts prompts;
-  AppPorts ports{
-      *unit, clock, prompts, folder, folder + "Profiles/", [] {}, [](const QUrl&) { return true; }};
+  QSettings settings(programFolder.filePath(QStringLiteral("settings.conf")), QSettings::IniFormat);
+  AppPorts ports{*unit,
+                 clock,
+                 prompts,
+                 folder,
+                 folder + "Profiles/",
+                 [] {},
+                 [](const QUrl&) { return true; },
+                 settings};
   VantoraApplication vantora(ports);
   vantora.ShowStartPage();
   ProfileEditor& editor = vantora.Editor();

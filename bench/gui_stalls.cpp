@@ -11,6 +11,7 @@
 // Target: at most 20 ms in each.
 #include <QEventLoop>
 #include <QLabel>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <chrono>
@@ -86,13 +87,15 @@ void Measure(const char* scenario, SlowProgrammer& programmer, std::chrono::seco
   SystemClock clock;
   QtUserPrompts prompts;
   const std::string folder = programFolder.path().toStdString() + "/";
+  QSettings settings(programFolder.filePath(QStringLiteral("settings.conf")), QSettings::IniFormat);
   AppPorts ports{programmer.wire,
                  clock,
                  prompts,
                  folder,
                  folder + "Profiles/",
                  [] {},
-                 [](const QUrl&) { return true; }};
+                 [](const QUrl&) { return true; },
+                 settings};
   VantoraApplication vantora(ports);
   ProgrammingPage& form1 = vantora.Programming();
   auto* label8 = form1.findChild<QLabel*>(QStringLiteral("Label8"));

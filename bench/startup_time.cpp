@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -26,13 +27,15 @@ int RunChild(int argc, char** argv) {
   auto unit = SimulatedUnit::StandardUnit();
   SystemClock clock;
   QtUserPrompts prompts;
+  QSettings settings(programFolder.filePath(QStringLiteral("settings.conf")), QSettings::IniFormat);
   AppPorts ports{*unit,
                  clock,
                  prompts,
                  programFolder.path().toStdString() + "/",
                  programFolder.path().toStdString() + "/Profiles/",
                  [] { QCoreApplication::quit(); },
-                 [](const QUrl&) { return true; }};
+                 [](const QUrl&) { return true; },
+                 settings};
   VantoraApplication vantora(ports);
   vantora.ShowStartPage();
   QTimer::singleShot(0, [] {

@@ -4,7 +4,8 @@
 // real chip does. Reports the USB transfers per MiB of song data; the run's
 // time over a bus that takes no time (the cost of the host and of the
 // emulation); and over a bus of 1 MB/s, against the time its bytes need there
-// plus the pause the sequence makes.
+// plus the pause the sequence makes, the time of writing, of the quick check
+// and of full verification, and full verification against writing.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -24,10 +25,14 @@ constexpr std::size_t SongSize = 256 * 1024 - 32;
 constexpr double MiB = 1024.0 * 1024.0;
 constexpr double BusBytesPerSecond = 1'000'000;
 
-struct Silent final : ProgrammingObserver {
-  void PhaseBegun(RunPhase, int) override {}
-  void SongDataSent(std::size_t, std::size_t) override {}
+// When the run turned from writing to reading back.
+struct PhaseClock final : ProgrammingObserver {
+  void PhaseBegun(RunPhase phase, int) override {
+    if (phase == RunPhase::Verifying) VerifyingFrom = std::chrono::steady_clock::now();
+  }
+  void BytesMoved(std::uint64_t, std::uint64_t) override {}
   void ProgrammerLost() override {}
+  std::chrono::steady_clock::time_point VerifyingFrom;
 };
 
 // The system clock, counting the pauses the sequence makes.
@@ -44,6 +49,8 @@ struct PauseCountingClock final : Clock {
 struct Run {
   ProgrammingResult Result;
   double Seconds = 0;
+  double WritingSeconds = 0;  // with the pause, up to the first read-back
+  double VerifyingSeconds = 0;
   double PauseSeconds = 0;
   EmulatedProgrammer::TransferCounts Transfers;
 };
@@ -55,7 +62,7 @@ Run ProgramThroughTheEmulatedProgrammer(ProgrammingJob job, double busBytesPerSe
   programmer.Plug();
   FtdiDriver driver;
   DeviceLink link(driver);
-  Silent silent;
+  PhaseClock phases;
   UnitProbe(link, job.Status).ProbeUnit();
   std::vector<std::int64_t> sizes;
   for (const ProgramRow& row : job.Rows) sizes.push_back(row.Size);
@@ -64,8 +71,11 @@ Run ProgramThroughTheEmulatedProgrammer(ProgrammingJob job, double busBytesPerSe
   PauseCountingClock clock;
   Run run;
   const auto start = std::chrono::steady_clock::now();
-  run.Result = ProgrammingSequence(job, link, clock, silent).ProgramUnit();
-  run.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  run.Result = ProgrammingSequence(job, link, clock, phases).ProgramUnit();
+  const auto end = std::chrono::steady_clock::now();
+  run.Seconds = std::chrono::duration<double>(end - start).count();
+  run.WritingSeconds = std::chrono::duration<double>(phases.VerifyingFrom - start).count();
+  run.VerifyingSeconds = std::chrono::duration<double>(end - phases.VerifyingFrom).count();
   run.PauseSeconds = std::chrono::duration<double>(clock.Paused).count();
   run.Transfers = programmer.Transfers();
   return run;
@@ -95,11 +105,15 @@ int main() {
   job.ProfileNumber = 7;
   const double data = Songs * SongSize / MiB;
 
+  job.Verify = Verification::Quick;
   const Run instant = ProgramThroughTheEmulatedProgrammer(job, 0);
   const Run timed = ProgramThroughTheEmulatedProgrammer(job, BusBytesPerSecond);
+  job.Verify = Verification::Full;
+  const Run full = ProgramThroughTheEmulatedProgrammer(job, BusBytesPerSecond);
   std::printf("through the emulated programmer: %.2f MiB of song data\n", data);
-  for (const auto& [name, run] :
-       {std::pair("bus without time", &instant), std::pair("bus at 1 MB/s", &timed)}) {
+  for (const auto& [name, run] : {std::pair("bus without time, quick check", &instant),
+                                  std::pair("bus at 1 MB/s, quick check", &timed),
+                                  std::pair("bus at 1 MB/s, full verification", &full)}) {
     const EmulatedProgrammer::TransferCounts& transfers = run->Transfers;
     std::printf(
         "  %s: result %d, USB transfers per MiB: %.0f control, %.0f bulk out, %.0f bulk "
@@ -116,5 +130,15 @@ int main() {
       "longer\n",
       timed.Seconds, bound, static_cast<unsigned long long>(timed.Transfers.BulkBytes),
       (timed.Seconds / bound - 1) * 100);
-  return instant.Result.Succeeded() && timed.Result.Succeeded() ? 0 : 1;
+  const double fullTransfers =
+      full.Transfers.Control + full.Transfers.BulkOut + full.Transfers.BulkIn;
+  const double quickTransfers =
+      timed.Transfers.Control + timed.Transfers.BulkOut + timed.Transfers.BulkIn;
+  std::printf(
+      "  bus at 1 MB/s: writing %.3f s, quick check %.3f s, full verification %.3f s "
+      "(%.2f x the writing), %.1f USB transfers per KiB read back\n",
+      full.WritingSeconds, timed.VerifyingSeconds, full.VerifyingSeconds,
+      full.VerifyingSeconds / full.WritingSeconds,
+      (fullTransfers - quickTransfers) / (data * 1024));
+  return instant.Result.Succeeded() && timed.Result.Succeeded() && full.Result.Succeeded() ? 0 : 1;
 }

@@ -6,6 +6,7 @@
 
 class Clock;
 class ProgrammerDriver;
+class QSettings;
 class UserPrompts;
 
 // What the pages reach outside themselves; tests plug in their own.
@@ -22,4 +23,6 @@ struct AppPorts {
   std::function<void()> EndApplication;
   // Opens a document, link or sound with the system's default application.
   std::function<bool(const QUrl&)> OpenUrl;
+  // What the program remembers between runs, in the user's configuration folder.
+  QSettings& Settings;
 };

@@ -10,6 +10,7 @@ namespace {
 constexpr QSize FaceSize{140, 40};
 const QColor FaceGreen{0, 128, 0};
 const QColor FaceBlue{0, 64, 160};
+const QColor FaceRed{192, 0, 0};
 
 QString AccessibleName(ButtonFace face) {
   switch (face) {
@@ -21,6 +22,8 @@ QString AccessibleName(ButtonFace face) {
       return QStringLiteral("Program");
     case ButtonFace::Finish:
       return QStringLiteral("Finish");
+    case ButtonFace::Stop:
+      return QStringLiteral("Stop");
   }
   return {};
 }
@@ -79,6 +82,10 @@ QPixmap DrawButtonFace(ButtonFace face) {
     case ButtonFace::Finish:
       painter.setPen(FaceGreen);
       DrawWord(painter, whole, QStringLiteral("FINISH"));
+      break;
+    case ButtonFace::Stop:
+      painter.setPen(FaceRed);
+      DrawWord(painter, whole, QStringLiteral("STOP"));
       break;
   }
   return pixmap;

@@ -6,7 +6,7 @@ class QPushButton;
 class QWidget;
 
 // The pictures shown on the pages' picture buttons, 140 × 40 each.
-enum class ButtonFace { Next, Previous, Program, Finish };
+enum class ButtonFace { Next, Previous, Program, Finish, Stop };
 
 QPixmap DrawButtonFace(ButtonFace face);
 

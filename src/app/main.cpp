@@ -1,6 +1,7 @@
 #include <unistd.h>
 
 #include <QDesktopServices>
+#include <QSettings>
 #include <QStringList>
 #include <exception>
 #include <iostream>
@@ -30,9 +31,11 @@ std::string ProgramFolder() {
   return QCoreApplication::applicationDirPath().toStdString() + "/";
 }
 
+const QString ApplicationName = QStringLiteral("vantora-programmer");
+
 void NameTheApplication() {
   // Names the user's data folder, ~/.local/share/vantora-programmer/.
-  QCoreApplication::setApplicationName(QStringLiteral("vantora-programmer"));
+  QCoreApplication::setApplicationName(ApplicationName);
 }
 
 int AnswerCommandLine(const CommandLineRequest& request) {
@@ -71,13 +74,18 @@ int RunWindows(int argc, char** argv, bool simulate) {
     SystemClock clock;
     QtUserPrompts prompts;
     const std::string programFolder = ProgramFolder();
+    // ~/.config/vantora-programmer/vantora-programmer.conf; an organisation
+    // name would move the data folder as well.
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, ApplicationName,
+                       ApplicationName);
     AppPorts ports{*driver,
                    clock,
                    prompts,
                    programFolder,
                    ProfilesFolderFor(programFolder),
                    [] { QCoreApplication::quit(); },
-                   [](const QUrl& url) { return QDesktopServices::openUrl(url); }};
+                   [](const QUrl& url) { return QDesktopServices::openUrl(url); },
+                   settings};
     VantoraApplication vantora(ports);
     vantora.ShowStartPage();
     QApplication::exec();

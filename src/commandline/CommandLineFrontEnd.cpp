@@ -6,11 +6,14 @@
 #include "commandline/ResultWait.h"
 #include "commandline/UnitReport.h"
 #include "programmingrun/ExitStatus.h"
+#include "programmingrun/RunTexts.h"
 
 namespace {
 
-// A full probe takes at most ten exchanges of half a second each.
-constexpr std::chrono::seconds ProbePatience{30};
+// A full probe takes at most ten exchanges of half a second each, after a
+// wait for another program to let go of the programmer.
+constexpr std::chrono::milliseconds ProbePatience =
+    std::chrono::seconds(30) + ProgrammerLockPatience;
 
 }  // namespace
 
@@ -18,8 +21,12 @@ CommandLineFrontEnd::CommandLineFrontEnd(CommandLinePorts ports)
     : ports_(std::move(ports)),
       messages_(&ports_.Out),
       folder_(ports_.ProfilesFolder),
-      device_(ports_.Driver, ports_.Time, unit_),
-      run_(device_, ports_.Time) {}
+      device_(ports_.Driver, ports_.Time, unit_, ProgrammerLockPath(), ProgrammerLockPatience),
+      run_(device_, ports_.Time) {
+  QObject::connect(&device_, &DeviceThread::WaitingForProgrammer, [this] {
+    ports_.Err << WaitingForProgrammerText << "\n" << std::flush;
+  });
+}
 
 int CommandLineFrontEnd::Run(const CommandLineRequest& request) {
   if (request.Json) messages_ = &ports_.Err;
@@ -27,7 +34,13 @@ int CommandLineFrontEnd::Run(const CommandLineRequest& request) {
   const auto keepFirstFailure = [&exitStatus](int status) {
     if (exitStatus == ExitSuccess) exitStatus = status;
   };
-  if (request.Program) keepFirstFailure(ProgramProfile(*request.Program));
+  if (request.Program) {
+    keepFirstFailure(ProgramProfile(*request.Program, request.Verify));
+    if (request.Json) {
+      json_[QStringLiteral("verification")] =
+          request.Verify == Verification::Full ? QStringLiteral("full") : QStringLiteral("quick");
+    }
+  }
   if (request.Status) keepFirstFailure(ReportStatus(request.Json));
   if (request.List) ReportProfiles(request.Json);
   if (request.Json) ports_.Out << QJsonDocument(json_).toJson().toStdString() << std::flush;

@@ -38,7 +38,7 @@ class CommandLineFrontEnd {
   int Run(const CommandLineRequest& request);
 
  private:
-  int ProgramProfile(const std::string& name);
+  int ProgramProfile(const std::string& name, Verification verify);
   // The exit status of a profile that cannot be programmed as it stands on
   // disk, with its message; 0 when it can.
   int RefuseProfile(const std::string& name, const StoredProfileReading& reading);

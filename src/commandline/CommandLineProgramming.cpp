@@ -1,6 +1,7 @@
 // --program: a stored profile, read as the editor would, planned, written and
 // verified by the programming core, with the programming page's own texts.
 #include "commandline/CommandLineFrontEnd.h"
+#include "commandline/InterruptWatch.h"
 #include "commandline/ProgressReport.h"
 #include "commandline/ResultWait.h"
 #include "profiles/VisibleText.h"
@@ -10,17 +11,19 @@
 namespace {
 
 // The longest a run may go without a report: the unit takes its time to
-// store a memory's data before it answers.
-constexpr std::chrono::seconds RunPatience{60};
+// store a memory's data before it answers, and the run may first wait for
+// another program to let go of the programmer.
+constexpr std::chrono::milliseconds RunPatience = std::chrono::seconds(60) + ProgrammerLockPatience;
 
 }  // namespace
 
-int CommandLineFrontEnd::ProgramProfile(const std::string& name) {
+int CommandLineFrontEnd::ProgramProfile(const std::string& name, Verification verify) {
   const StoredProfileReading reading = ReadStoredProfile(folder_, name);
   if (const int refused = RefuseProfile(name, reading)) return refused;
   if (const int refused = RefuseUnit(CurrentProbe())) return refused;
-  const ProgrammingPlan plan =
+  ProgrammingPlan plan =
       PlanProgramming(name, reading.Profile, reading.Number, CurrentProbe().Status);
+  plan.Verify = verify;
   TellWhatFits(plan, reading.LeftOut);
   const RunReport report = RunProgramming(plan);
   (report.Result.Succeeded() ? *messages_ : ports_.Err) << report.Text << "\n" << std::flush;
@@ -64,6 +67,10 @@ int CommandLineFrontEnd::RefuseProfile(const std::string& name,
 }
 
 int CommandLineFrontEnd::RefuseUnit(const ProbeReport& probe) {
+  if (probe.ProgrammerInUse) {
+    ports_.Err << ProgrammerHeldElsewhereText << "\n";
+    return ExitProgrammerNotFound;
+  }
   if (probe.Programmer.empty()) {
     ports_.Err << ProgrammerNotFoundText << "\n";
     return ExitProgrammerNotFound;
@@ -93,16 +100,21 @@ void CommandLineFrontEnd::TellWhatFits(const ProgrammingPlan& plan, int leftOutO
 }
 
 RunReport CommandLineFrontEnd::RunProgramming(const ProgrammingPlan& plan) {
-  ProgressReport progress(ports_.Err, ports_.ErrIsTerminal, ports_.Time,
-                          plan.DataBytesPerMemory());
+  ProgressReport progress(ports_.Err, ports_.ErrIsTerminal, ports_.Time);
   ResultWait wait(RunPatience);
-  const QMetaObject::Connection reports = QObject::connect(
-      &device_, &DeviceThread::RunDataSent, [&progress, &wait](qint64 sent, qint64 total) {
-        progress.Show(static_cast<int>(sent * 100 / total));
-        wait.Extend();
-      });
+  RunPhase phase = RunPhase::Writing;
+  // The watch and the connections end with this function: Ctrl+C stops only a run.
+  InterruptWatch interrupt;
+  QObject context;
+  QObject::connect(&interrupt, &InterruptWatch::Interrupted, &context, [this] { run_.Stop(); });
+  QObject::connect(&device_, &DeviceThread::RunPhaseBegun, &context,
+                   [&phase](RunPhase begun, int) { phase = begun; });
+  QObject::connect(&device_, &DeviceThread::RunBytesMoved, &context,
+                   [&](qint64 done, qint64 total) {
+                     progress.Show(phase, done, total);
+                     wait.Extend();
+                   });
   const RunReport report = wait.For(run_.Start(plan), "The programming run");
-  QObject::disconnect(reports);
   progress.Finish();
   return report;
 }

@@ -18,15 +18,16 @@ const char* const ExitStatuses =
     "  0  success\n"
     "  1  unexpected error\n"
     "  2  usage: unknown option, missing value, stray argument, --program given\n"
-    "     twice, --json without --status or --list\n"
+    "     twice, --json without --status or --list, --verify neither full nor quick\n"
     "  3  profile not found, unreadable or not a profile file\n"
     "  4  a sound file of the profile is missing or not an MP3 or WAV sound\n"
     "     (nothing is sent)\n"
-    "  5  programmer not found\n"
+    "  5  programmer not found, or in use by another program for 30 seconds\n"
     "  6  unit not connected: the programmer is there, the unit does not answer\n"
     "  7  nothing fits: no sound of the profile fits into the unit, or it has none\n"
     "  8  writing or verifying failed\n"
-    "  9  written and verified, but sounds were left out: they did not fit\n";
+    "  9  written and verified, but sounds were left out: they did not fit\n"
+    "130  stopped by Ctrl+C: the unit holds an incomplete profile\n";
 
 // Every option, so that help and parsing never differ.
 void AddOptions(QCommandLineParser& parser) {
@@ -44,6 +45,11 @@ void AddOptions(QCommandLineParser& parser) {
        QStringLiteral("Write the profile <name> into the unit and verify it. With --status or "
                       "--list as well, they report the unit as it is afterwards."),
        QStringLiteral("name")},
+      {QStringLiteral("verify"),
+       QStringLiteral("How much of each sound --program reads back and compares: full, every "
+                      "byte (the default; about as long again as writing), or quick, the first "
+                      "KiB of each."),
+       QStringLiteral("full|quick"), QStringLiteral("full")},
       {QStringLiteral("simulate"),
        QStringLiteral("Use the built-in simulated unit instead of a real programmer.")},
       {QStringLiteral("json"),
@@ -93,6 +99,8 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments) {
   if (parser.isSet(QStringLiteral("program"))) {
     request.Program = parser.value(QStringLiteral("program")).toStdString();
   }
+  const QString verify = parser.value(QStringLiteral("verify"));
+  request.Verify = verify == QLatin1String("quick") ? Verification::Quick : Verification::Full;
   if (!parsed) {
     request.Error = parser.errorText().toStdString();
   } else if (!parser.positionalArguments().isEmpty()) {
@@ -102,6 +110,8 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments) {
     request.Error = "--program takes one profile at a time.";
   } else if (request.Json && !request.Status && !request.List) {
     request.Error = "--json goes with --status or --list.";
+  } else if (verify != QLatin1String("full") && verify != QLatin1String("quick")) {
+    request.Error = "--verify takes full or quick, not '" + verify.toStdString() + "'.";
   }
   return request;
 }

@@ -5,6 +5,8 @@
 #include <ostream>
 #include <string>
 
+#include "device/ProgrammingSequence.h"
+
 // What the command line asks for. Without --status, --list or --program (and
 // without --help or --version) the windows open; --simulate goes with either.
 struct CommandLineRequest {
@@ -12,6 +14,7 @@ struct CommandLineRequest {
   bool Status = false;
   bool List = false;
   std::optional<std::string> Program;  // the profile's name
+  Verification Verify = Verification::Full;
   bool Json = false;
   bool Help = false;
   bool Version = false;

@@ -1,9 +1,7 @@
 #include "commandline/ProgressReport.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
-#include <numeric>
 
 namespace {
 
@@ -19,34 +17,26 @@ std::string MiBText(std::int64_t bytes) {
   return std::string(text.data(), written.ptr);
 }
 
-std::string Padded(int value, std::size_t width, char fill) {
+std::string Padded(std::int64_t value, std::size_t width, char fill) {
   std::string text = std::to_string(value);
   return std::string(width > text.size() ? width - text.size() : 0, fill) + text;
 }
 
+std::string StepName(RunPhase phase) {
+  return phase == RunPhase::Writing ? "Writing" : "Verifying";
+}
+
 }  // namespace
 
-ProgressReport::ProgressReport(std::ostream& out, bool terminal, Clock& clock,
-                               std::vector<std::int64_t> memoryBytes)
-    : out_(out),
-      terminal_(terminal),
-      clock_(clock),
-      memoryBytes_(std::move(memoryBytes)),
-      total_(std::accumulate(memoryBytes_.begin(), memoryBytes_.end(), std::int64_t{0})),
-      startMilliseconds_(clock.NowMilliseconds()) {}
+ProgressReport::ProgressReport(std::ostream& out, bool terminal, Clock& clock)
+    : out_(out), terminal_(terminal), clock_(clock), startMilliseconds_(clock.NowMilliseconds()) {}
 
-void ProgressReport::Show(int percent) {
-  if (memory_ >= memoryBytes_.size() || total_ <= 0) return;
-  // Each memory's reports end at 100 %: a report after that is the next memory's.
-  if (lastPercent_ == 100 && memory_ + 1 < memoryBytes_.size()) {
-    before_ += memoryBytes_[memory_++];
-  }
-  lastPercent_ = std::clamp(percent, 0, 100);
-  const std::int64_t written = before_ + memoryBytes_[memory_] * lastPercent_ / 100;
+void ProgressReport::Show(RunPhase phase, std::int64_t done, std::int64_t total) {
+  if (total <= 0) return;
   if (terminal_) {
-    DrawBar(written);
+    DrawBar(phase, done, total);
   } else {
-    WriteLines(written);
+    WriteLines(phase, done, total);
   }
 }
 
@@ -55,13 +45,16 @@ void ProgressReport::Finish() {
   drawn_ = false;
 }
 
-void ProgressReport::DrawBar(std::int64_t written) {
-  const int percent = static_cast<int>(written * 100 / total_);
-  const int filled = percent * BarWidth / 100;
-  const std::string line = "[" + std::string(filled, '#') + std::string(BarWidth - filled, '-') +
-                           "] " + Padded(percent, 3, ' ') + " %  " + MiBText(written) + " of " +
-                           MiBText(total_) + " MiB  " + TimeLeft(written) + " left";
-  // A run reports every 4 KiB; the line is drawn again only when it changes.
+void ProgressReport::DrawBar(RunPhase phase, std::int64_t done, std::int64_t total) {
+  const std::int64_t percent = done * 100 / total;
+  const std::int64_t filled = percent * BarWidth / 100;
+  std::string step = StepName(phase);
+  step.resize(9, ' ');
+  const std::string line = step + " [" + std::string(filled, '#') +
+                           std::string(BarWidth - filled, '-') + "] " + Padded(percent, 3, ' ') +
+                           " %  " + MiBText(done) + " of " + MiBText(total) + " MiB  " +
+                           TimeLeft(done, total) + " left";
+  // A run reports every few KiB; the line is drawn again only when it changes.
   if (drawn_ && line == lastLine_) return;
   // "\x1b[K" clears what a longer line before left at the end.
   out_ << "\r" << line << "\x1b[K" << std::flush;
@@ -69,17 +62,18 @@ void ProgressReport::DrawBar(std::int64_t written) {
   drawn_ = true;
 }
 
-void ProgressReport::WriteLines(std::int64_t written) {
-  const int tens = static_cast<int>(written * 10 / total_);
+void ProgressReport::WriteLines(RunPhase phase, std::int64_t done, std::int64_t total) {
+  const int tens = static_cast<int>(done * 10 / total);
   for (; linesWritten_ < tens; ++linesWritten_) {
-    out_ << "Programming: " << (linesWritten_ + 1) * 10 << " %\n";
+    out_ << StepName(phase) << ": " << (linesWritten_ + 1) * 10 << " %\n";
   }
   out_ << std::flush;
 }
 
-std::string ProgressReport::TimeLeft(std::int64_t written) {
-  if (written <= 0) return "-:--";
+std::string ProgressReport::TimeLeft(std::int64_t done, std::int64_t total) {
+  if (done <= 0) return "-:--";
   const std::int64_t elapsed = clock_.NowMilliseconds() - startMilliseconds_;
-  const std::int64_t seconds = (elapsed * (total_ - written) / written + 999) / 1000;
-  return std::to_string(seconds / 60) + ":" + Padded(static_cast<int>(seconds % 60), 2, '0');
+  // Milliseconds left, rounded up to whole seconds.
+  const std::int64_t seconds = (elapsed * (total - done) / done + 999) / 1000;
+  return std::to_string(seconds / 60) + ":" + Padded(seconds % 60, 2, '0');
 }

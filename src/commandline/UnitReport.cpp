@@ -31,13 +31,17 @@ QJsonValue TextOrNull(const std::string& text) {
 }  // namespace
 
 int ExitStatusFor(const ProbeReport& probe) {
-  if (probe.Programmer.empty()) return ExitProgrammerNotFound;
+  if (probe.ProgrammerInUse || probe.Programmer.empty()) return ExitProgrammerNotFound;
   return probe.Status.UnitPresent ? ExitSuccess : ExitUnitNotConnected;
 }
 
 void PrintUnitStatus(std::ostream& out, const ProbeReport& probe,
                      const std::string& profileOnUnit) {
   const UnitStatus& status = probe.Status;
+  if (probe.ProgrammerInUse) {
+    out << ProgrammerHeldElsewhereText << "\n";
+    return;
+  }
   if (probe.Programmer.empty()) {
     out << ProgrammerNotFoundText << "\n";
     return;
@@ -77,6 +81,7 @@ void AddUnitStatus(QJsonObject& json, const ProbeReport& probe, const std::strin
                     {QStringLiteral("profileNumber"), NumberOrNull(memory.ProfileNumber)}});
   }
   json[QStringLiteral("programmer")] = TextOrNull(probe.Programmer);
+  json[QStringLiteral("programmerInUse")] = probe.ProgrammerInUse;
   json[QStringLiteral("unitPresent")] = status.UnitPresent;
   json[QStringLiteral("memories")] = memories;
   json[QStringLiteral("totalCapacity")] = static_cast<qint64>(status.TotalCapacity());

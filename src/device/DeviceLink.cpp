@@ -17,9 +17,10 @@ std::optional<std::string> DeviceLink::FindProgrammer() {
 
 LinkOpening DeviceLink::OpenLink() {
   if (Handle != 0) return LinkOpening::AlreadyOpen;
-  if (driver_.Open(Description, Handle) != DriverOk) {
+  const DriverStatus opened = driver_.Open(Description, Handle);
+  if (opened != DriverOk) {
     Handle = 0;
-    return LinkOpening::OpenFailed;
+    return opened == DriverDeviceBusy ? LinkOpening::InUse : LinkOpening::OpenFailed;
   }
   if (driver_.Purge(Handle) != DriverOk) return LinkOpening::PurgeFailed;
   return LinkOpening::Opened;

@@ -5,12 +5,19 @@
 
 #include "device/ProgrammerDriver.h"
 
-enum class LinkOpening { AlreadyOpen = 1, Opened = 0, OpenFailed = -1, PurgeFailed = -2 };
+// InUse: another program has claimed the programmer.
+enum class LinkOpening {
+  AlreadyOpen = 1,
+  Opened = 0,
+  OpenFailed = -1,
+  PurgeFailed = -2,
+  InUse = -3
+};
 enum class LinkClosing { WasNotOpen = 1, Closed = 0, CloseFailed = -1 };
 
 // Whether an opening left the link usable.
 inline bool Failed(LinkOpening opening) {
-  return opening == LinkOpening::OpenFailed || opening == LinkOpening::PurgeFailed;
+  return opening != LinkOpening::Opened && opening != LinkOpening::AlreadyOpen;
 }
 
 // The outcome of one SendBytes or ReceiveBytes: the driver's status and the

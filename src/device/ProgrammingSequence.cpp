@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
 #include <fstream>
 
 #include "device/Exchange.h"
@@ -51,12 +50,33 @@ ProgrammingResult ProgrammingSequence::ProgramUnit() {
   if (packing.FittingCount == 0) return {ProgrammingCode::SongTooLarge};
   // Nothing is sent unless every song to be written can be sent whole.
   if (!CheckSongFiles(packing.FittingCount)) return {ProgrammingCode::SongFileUnreadable};
+  toMove_ = BytesToMove();
   for (const MemoryAssignment& memory : packing.Memories) {
     if (stop_.stop_requested()) return {ProgrammingCode::Stopped};
     const ProgrammingCode code = ProgramMemory(memory);
-    if (code != ProgrammingCode::Succeeded) return {code};
+    if (code != ProgrammingCode::Succeeded) return {code, 0, difference_};
   }
   return {ProgrammingCode::Succeeded, job_.Rows.size() - packing.FittingCount};
+}
+
+std::uint64_t ProgrammingSequence::BytesToMove() const {
+  std::uint64_t bytes = 0;
+  for (const MemoryAssignment& memory : job_.Packing.Memories) {
+    if (memory.Used == 0) continue;
+    bytes += MemoryHeaderSize;
+    for (std::size_t song = memory.First; song < memory.Next; ++song) {
+      const auto size = static_cast<std::uint64_t>(job_.Rows[song].Size);
+      const bool full = job_.Verify == Verification::Full;
+      // Written once, and read back in whole or as far as the quick check goes.
+      bytes += size + (full ? size : std::min<std::uint64_t>(size, VerifyLength));
+    }
+  }
+  return bytes;
+}
+
+void ProgrammingSequence::Moved(std::size_t bytes) {
+  moved_ += bytes;
+  observer_.BytesMoved(moved_, toMove_);
 }
 
 bool ProgrammingSequence::CheckSongFiles(std::size_t songCount) const {
@@ -74,7 +94,10 @@ ProgrammingCode ProgrammingSequence::ProgramMemory(const MemoryAssignment& memor
   std::vector<std::uint8_t> data;
   if (!ReadSongData(memory, data)) return ProgrammingCode::SongFileUnreadable;
   ProgrammingCode code = ProgrammingCode::Succeeded;
-  if (Failed(link_.OpenLink())) {
+  const LinkOpening opening = link_.OpenLink();
+  if (opening == LinkOpening::InUse) {
+    code = ProgrammingCode::ProgrammerInUse;
+  } else if (Failed(opening)) {
     observer_.ProgrammerLost();
     code = ProgrammingCode::ProgrammerUnreachable;
   } else {
@@ -180,7 +203,7 @@ ProgrammingCode ProgrammingSequence::SendSongData(const MemoryAssignment& memory
       return ProgrammingCode::SongDataWriteFailed;
     }
     sent += piece;
-    observer_.SongDataSent(sent, data.size());
+    Moved(piece);
   }
   return ProgrammingCode::Succeeded;
 }
@@ -197,6 +220,7 @@ ProgrammingCode ProgrammingSequence::ReadDataAcknowledgement() {
 }
 
 ProgrammingCode ProgrammingSequence::ReadBackHeader(int slot, const MemoryHeader& expected) {
+  observer_.PhaseBegun(RunPhase::Verifying, slot);
   SendReadMemory(slot, 0, MemoryHeaderSize);
   Answer answer = ReceiveAnswer(link_, ReadMemoryAnswerLength);
   // The unit may need a moment before it answers the first read-back.
@@ -207,33 +231,52 @@ ProgrammingCode ProgrammingSequence::ReadBackHeader(int slot, const MemoryHeader
   if (transfer.Count != header.size() || header != expected) {
     return ProgrammingCode::ReadBackDiffers;
   }
+  Moved(header.size());
   return ProgrammingCode::Succeeded;
 }
 
+// The first KiB of every song, as the quick check reads it back, then, in
+// full verification, the rest of every song.
 ProgrammingCode ProgrammingSequence::VerifySongs(const MemoryAssignment& memory) {
+  const ProgrammingCode code = CompareSongs(memory, 0, VerifyLength);
+  if (code != ProgrammingCode::Succeeded || job_.Verify == Verification::Quick) return code;
+  return CompareSongs(memory, VerifyLength, MaxSongSize);
+}
+
+ProgrammingCode ProgrammingSequence::CompareSongs(const MemoryAssignment& memory, std::int64_t from,
+                                                  std::int64_t to) {
   std::uint32_t address = FirstSongAddress(memory);
   for (std::size_t song = memory.First; song < memory.Next; ++song) {
     const std::int64_t size = job_.Rows[song].Size;
-    // A song shorter than the compared length is compared over its own
-    // length, so that no requested bytes are left unread on the link.
-    const std::size_t length = std::min<std::size_t>(VerifyLength, static_cast<std::size_t>(size));
-    // An empty song has nothing to compare: no read of no bytes is sent.
-    const ProgrammingCode code = length > 0 ? VerifySong(memory.Slot, song, address, length)
-                                            : ProgrammingCode::Succeeded;
-    if (code != ProgrammingCode::Succeeded) return code;
+    // A song shorter than the stretch is compared over its own length, so
+    // that no requested bytes are left unread on the link; an empty song has
+    // nothing to compare, and no read of no bytes is sent.
+    const std::int64_t end = std::min(size, to);
+    if (from < end) {
+      // The file was read whole moments ago; one that no longer opens leaves
+      // the song unverified, which is a failure.
+      std::ifstream file(job_.Rows[song].FullPath(), std::ios::binary);
+      if (!file.seekg(from)) return ProgrammingCode::SongFileUnreadable;
+      for (std::int64_t offset = from; offset < end;
+           offset += static_cast<std::int64_t>(VerifyLength)) {
+        if (stop_.stop_requested()) return ProgrammingCode::Stopped;
+        const auto length = static_cast<std::size_t>(
+            std::min(end - offset, static_cast<std::int64_t>(VerifyLength)));
+        const ProgrammingCode code =
+            CompareStretch(memory.Slot, song, address, offset, length, file);
+        if (code != ProgrammingCode::Succeeded) return code;
+      }
+    }
     address += static_cast<std::uint32_t>(size);
   }
   return ProgrammingCode::Succeeded;
 }
 
-ProgrammingCode ProgrammingSequence::VerifySong(int slot, std::size_t song,
-                                                std::uint32_t address, std::size_t length) {
-  observer_.PhaseBegun(RunPhase::Verifying, slot);
-  // The file was read whole moments ago; one that no longer opens leaves
-  // the song unverified, which is a failure.
-  std::ifstream file(job_.Rows[song].FullPath(), std::ios::binary);
-  if (!file) return ProgrammingCode::SongFileUnreadable;
-  SendReadMemory(slot, address, static_cast<std::uint32_t>(length));
+ProgrammingCode ProgrammingSequence::CompareStretch(int slot, std::size_t song,
+                                                    std::uint32_t songAddress, std::int64_t offset,
+                                                    std::size_t length, std::istream& file) {
+  SendReadMemory(slot, songAddress + static_cast<std::uint32_t>(offset),
+                 static_cast<std::uint32_t>(length));
   if (!ReceiveAnswer(link_, ReadMemoryAnswerLength).IsAcknowledged(ReadMemoryAnswerLength)) {
     return ProgrammingCode::ReadMemoryRefused;
   }
@@ -246,10 +289,19 @@ ProgrammingCode ProgrammingSequence::VerifySong(int slot, std::size_t song,
       return ProgrammingCode::SongFileUnreadable;
     }
     const LinkTransfer transfer = link_.ReceiveBytes(std::span(unitBytes).first(piece));
-    if (transfer.Count != piece || std::memcmp(unitBytes.data(), fileBytes.data(), piece) != 0) {
+    // A byte that did not arrive never matches.
+    const auto unitEnd = unitBytes.begin() + static_cast<std::ptrdiff_t>(transfer.Count);
+    const auto [differs, _] = std::mismatch(
+        unitBytes.begin(), unitEnd, fileBytes.begin(), [](std::uint8_t unitByte, char fileByte) {
+          return unitByte == static_cast<std::uint8_t>(fileByte);
+        });
+    if (transfer.Count != piece || differs != unitEnd) {
+      difference_ = SongDifference{
+          song, offset + static_cast<std::int64_t>(done) + (differs - unitBytes.begin())};
       return ProgrammingCode::ReadBackDiffers;
     }
     done += piece;
+    Moved(piece);
   }
   return ProgrammingCode::Succeeded;
 }

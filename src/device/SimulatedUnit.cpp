@@ -17,6 +17,7 @@ std::string SimulatedUnit::ListDevices() {
 DriverStatus SimulatedUnit::Open(const std::string& description, DeviceHandle& handle) {
   ++traffic_.OpenCalls;
   if (!attached_ || openFails_ || !description.starts_with("QVT2")) return DriverDeviceNotFound;
+  if (claimedElsewhere_) return DriverDeviceBusy;
   open_ = true;
   handle = SimulatedHandle;
   return DriverOk;

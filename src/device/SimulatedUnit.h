@@ -39,6 +39,8 @@ class SimulatedUnit final : public ProgrammerDriver {
   // Replaces the device list text (for a programmer among other devices).
   void SetDeviceList(std::string deviceList) { deviceList_ = std::move(deviceList); }
   void FailOpen(bool fails) { openFails_ = fails; }
+  // Another program, not this one, has claimed the programmer: opening it is refused as busy.
+  void ClaimElsewhere(bool claimed) { claimedElsewhere_ = claimed; }
   void FailPurge(bool fails) { purgeFails_ = fails; }
   void FailClose(bool fails) { closeFails_ = fails; }
   // Turned off where many megabytes cross the link (the read counts stay).
@@ -64,6 +66,8 @@ class SimulatedUnit final : public ProgrammerDriver {
     unit_.InjectFault(command, fault, slot, times, spared);
   }
 
+  void SpoilCell(int slot, std::uint32_t address) { unit_.SpoilCell(slot, address); }
+
   // Observation.
   const SimulatedTraffic& Traffic() const { return traffic_; }
   void ClearTraffic() { traffic_ = {}; }
@@ -88,6 +92,7 @@ class SimulatedUnit final : public ProgrammerDriver {
   bool attached_ = true;
   std::optional<std::string> deviceList_;
   bool openFails_ = false;
+  bool claimedElsewhere_ = false;
   bool purgeFails_ = false;
   bool closeFails_ = false;
   bool recordWrites_ = true;

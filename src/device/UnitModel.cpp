@@ -217,7 +217,13 @@ bool UnitModel::ReceiveData(std::span<const std::uint8_t> data) {
   if (pendingData_.Fault == SimulatedFault::WriteFails) return false;
   const std::size_t taken = std::min<std::size_t>(data.size(), pendingData_.Remaining);
   if (pendingData_.Accepted) {
-    memories_[pendingData_.Slot]->Image.Write(pendingData_.Address, data.first(taken));
+    FlashImage& image = memories_[pendingData_.Slot]->Image;
+    image.Write(pendingData_.Address, data.first(taken));
+    if (spoiledCell_ && spoiledCell_->first == pendingData_.Slot &&
+        spoiledCell_->second - pendingData_.Address < taken) {
+      const std::uint8_t spoiled = image.At(spoiledCell_->second) ^ 0x01;
+      image.Write(spoiledCell_->second, std::span(&spoiled, 1));
+    }
   }
   pendingData_.Address += taken;
   pendingData_.Remaining -= taken;

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "device/FlashImage.h"
@@ -49,6 +50,9 @@ class UnitModel {
   // untouched.
   void InjectFault(std::uint8_t command, SimulatedFault fault,
                    std::optional<std::uint8_t> slot = std::nullopt, int times = -1, int spared = 0);
+  // A flash cell that does not take what is written to it: the byte stored
+  // at `address` of the memory comes out with one bit flipped.
+  void SpoilCell(int slot, std::uint32_t address) { spoiledCell_ = {slot, address}; }
 
   // The bytes of one write. False when the unit refuses them (a write of
   // bulk data under the WriteFails fault).
@@ -104,6 +108,7 @@ class UnitModel {
   std::optional<std::uint8_t> buttonCount_ = MaxButtonCount;
   std::array<std::uint8_t, 4> firmwareVersion_{0, 2, 0, 7};
   std::vector<FaultRule> faults_;
+  std::optional<std::pair<int, std::uint32_t>> spoiledCell_;
 
   std::deque<std::uint8_t> answerBytes_;
   std::vector<std::uint8_t> heldBackAnswer_;

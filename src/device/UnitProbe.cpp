@@ -25,7 +25,9 @@ std::string FormatFirmwareVersion(std::uint8_t part1, std::uint8_t part2, std::u
 void UnitProbe::ProbeUnit() {
   const std::optional<std::string> programmer = link_.FindProgrammer();
   listedProgrammer_ = programmer.value_or("");
+  foundInUse_ = false;
   if (programmer && !status_.UnitPresent) RunFullProbe(*programmer);
+  if (foundInUse_) return;
   // Without a programmer, or with a unit that did not answer, nothing of
   // the unit is known.
   if (!programmer || !status_.UnitPresent) {
@@ -35,15 +37,20 @@ void UnitProbe::ProbeUnit() {
 }
 
 void UnitProbe::ForceProbe() {
+  const UnitStatus before = status_;
   status_.UnitPresent = false;
   ProbeUnit();
+  if (foundInUse_) status_ = before;
 }
 
 void UnitProbe::RunFullProbe(const std::string& description) {
   link_.Description = description;
+  if (link_.OpenLink() == LinkOpening::InUse) {
+    foundInUse_ = true;
+    return;
+  }
   status_.ButtonCount = MaxButtonCount;
   status_.MemoryCount = 0;
-  link_.OpenLink();
   for (int slot = 0; slot < MemorySlotCount; ++slot) {
     const Answer answer = Exchange(link_, {CmdIdentifySlot, static_cast<std::uint8_t>(slot)},
                                    IdentifySlotAnswerLength);

@@ -17,6 +17,9 @@ class UnitProbe {
   void ProbeUnit();
   // Forgets the unit so that the next probe, run at once, is a full one.
   void ForceProbe();
+  // The last probe found the programmer claimed by another program: it
+  // learned nothing, and the status is as it was.
+  bool FoundProgrammerInUse() const { return foundInUse_; }
   // The description of the programmer as the last probe found it listed;
   // empty when it was not. With a silent unit it is listed all the same.
   const std::string& ListedProgrammer() const { return listedProgrammer_; }
@@ -31,6 +34,7 @@ class UnitProbe {
   DeviceLink& link_;
   UnitStatus& status_;
   std::string listedProgrammer_;
+  bool foundInUse_ = false;
 };
 
 // The version text from the four version bytes of the unit's answer.

@@ -5,12 +5,17 @@
 
 #include "devicethread/DeviceWorker.h"
 
-DeviceThread::DeviceThread(ProgrammerDriver& driver, Clock& clock, UnitStatusHolder& unit)
-    : unit_(unit), worker_(std::make_unique<DeviceWorker>(driver, clock, [this] { ServeNext(); })) {
+DeviceThread::DeviceThread(ProgrammerDriver& driver, Clock& clock, UnitStatusHolder& unit,
+                           const std::string& lockPath, std::chrono::milliseconds lockPatience)
+    : unit_(unit),
+      worker_(std::make_unique<DeviceWorker>(driver, clock, lockPath, lockPatience,
+                                             [this] { ServeNext(); })) {
   thread_.setObjectName(QStringLiteral("DeviceThread"));
   worker_->moveToThread(&thread_);
   connect(worker_.get(), &DeviceWorker::RunPhaseBegun, this, &DeviceThread::RunPhaseBegun);
-  connect(worker_.get(), &DeviceWorker::RunDataSent, this, &DeviceThread::RunDataSent);
+  connect(worker_.get(), &DeviceWorker::RunBytesMoved, this, &DeviceThread::RunBytesMoved);
+  connect(worker_.get(), &DeviceWorker::WaitingForProgrammer, this,
+          &DeviceThread::WaitingForProgrammer);
   connect(worker_.get(), &DeviceWorker::RunLostProgrammer, this,
           &DeviceThread::RunLostProgrammer);
   connect(&thread_, &QThread::finished, this, &DeviceThread::Stopped);
@@ -76,11 +81,14 @@ void DeviceThread::DeliverFinished() {
 }
 
 QFuture<ProbeReport> DeviceThread::RequestProbeReport(bool force) {
-  return Request<ProbeReport>([force](DeviceWorker& worker) {
-           return force ? worker.ForceProbe() : worker.Probe();
-         })
+  return Request<ProbeReport>([force](DeviceWorker& worker) { return worker.Probe(force); })
       .then(this, [this](const ProbeReport& report) {
-        unit_.Store(report.Status);
+        // A probe that skipped its turn leaves the status as it was.
+        if (report.ProgrammerInUse) {
+          emit ProgrammerInUse();
+        } else {
+          unit_.Store(report.Status);
+        }
         return report;
       });
 }

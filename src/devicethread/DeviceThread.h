@@ -10,6 +10,7 @@
 #include <mutex>
 #include <stop_token>
 
+#include "device/ProgrammerLock.h"
 #include "device/ProgrammingSequence.h"
 #include "devicethread/ProbeReport.h"
 #include "devicethread/UnitStatusHolder.h"
@@ -27,7 +28,11 @@ class DeviceThread : public QObject {
 
  public:
   // Snapshots of the unit status go into `unit` before a probe completes.
-  DeviceThread(ProgrammerDriver& driver, Clock& clock, UnitStatusHolder& unit);
+  // Each request waits up to `lockPatience` for another program's use of the
+  // programmer to end (the lock file at `lockPath`).
+  DeviceThread(ProgrammerDriver& driver, Clock& clock, UnitStatusHolder& unit,
+               const std::string& lockPath = ProgrammerLockPath(),
+               std::chrono::milliseconds lockPatience = std::chrono::milliseconds(0));
   // Stops, waiting for the request in progress to end.
   ~DeviceThread() override;
 
@@ -37,8 +42,9 @@ class DeviceThread : public QObject {
   QFuture<ProbeReport> RequestForceProbe();
   // Writes and verifies the job; its reports follow as the run goes on.
   QFuture<ProgrammingResult> RequestProgramming(ProgrammingJob job);
-  // The run in progress, or the next one, stops between two pieces of song
-  // data or two memories, closes the link and completes as Stopped.
+  // The run in progress, or one requested and not yet begun, stops between
+  // two pieces of song data, two read requests or two memories, closes the
+  // link and completes as Stopped.
   void StopProgramming();
   // Once the request in progress has ended (a run stops early), closes an
   // open link and ends the thread; requests not yet begun, and any made
@@ -48,8 +54,12 @@ class DeviceThread : public QObject {
  signals:
   // The reports of the run in progress, in the order the run made them.
   void RunPhaseBegun(RunPhase phase, int slot);
-  void RunDataSent(qint64 sent, qint64 total);
+  void RunBytesMoved(qint64 done, qint64 total);
   void RunLostProgrammer();
+  // A request waits for another program's use of the programmer to end.
+  void WaitingForProgrammer();
+  // A probe found the programmer held by another program and skipped its turn.
+  void ProgrammerInUse();
   // The thread has ended after Stop closed the link.
   void Stopped();
 

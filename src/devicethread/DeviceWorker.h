@@ -5,6 +5,7 @@
 #include <stop_token>
 
 #include "device/DeviceLink.h"
+#include "device/ProgrammerLock.h"
 #include "device/ProgrammingSequence.h"
 #include "device/UnitProbe.h"
 #include "device/UnitStatus.h"
@@ -12,16 +13,20 @@
 
 // The device side on its own thread: the link to the programmer, the probe
 // with the unit status it works on, and the programming runs. Each call is
-// one request of the device thread; a run's reports go out as signals.
+// one request of the device thread and holds the programmer lock from its
+// start to its end, so that another program (the windows and the command
+// line alike) never talks to the programmer at the same time; a request
+// that cannot have it within its patience does nothing. A run's reports go
+// out as signals.
 class DeviceWorker : public QObject, private ProgrammingObserver {
   Q_OBJECT
 
  public:
   // `serveNext` serves the oldest request waiting for this thread.
-  DeviceWorker(ProgrammerDriver& driver, Clock& clock, std::function<void()> serveNext);
+  DeviceWorker(ProgrammerDriver& driver, Clock& clock, const std::string& lockPath,
+               std::chrono::milliseconds lockPatience, std::function<void()> serveNext);
 
-  ProbeReport Probe();
-  ProbeReport ForceProbe();
+  ProbeReport Probe(bool force);
   ProgrammingResult Program(const ProgrammingJob& job, std::stop_token stop);
 
  public slots:
@@ -31,17 +36,24 @@ class DeviceWorker : public QObject, private ProgrammingObserver {
 
  signals:
   void RunPhaseBegun(RunPhase phase, int slot);
-  void RunDataSent(qint64 sent, qint64 total);
+  void RunBytesMoved(qint64 done, qint64 total);
   void RunLostProgrammer();
+  // Another program holds the programmer; this one waits for it.
+  void WaitingForProgrammer();
 
  private:
   void PhaseBegun(RunPhase phase, int slot) override { emit RunPhaseBegun(phase, slot); }
-  void SongDataSent(std::size_t sent, std::size_t total) override {
-    emit RunDataSent(static_cast<qint64>(sent), static_cast<qint64>(total));
+  void BytesMoved(std::uint64_t done, std::uint64_t total) override {
+    emit RunBytesMoved(static_cast<qint64>(done), static_cast<qint64>(total));
   }
   void ProgrammerLost() override { emit RunLostProgrammer(); }
+  // False when another program holds the programmer for longer than the
+  // patience; a lock file that cannot be used keeps nobody out.
+  bool TakeLock();
 
   Clock& clock_;
+  ProgrammerLock lock_;
+  std::chrono::milliseconds lockPatience_;
   std::function<void()> serveNext_;
   DeviceLink link_;
   UnitStatus status_;

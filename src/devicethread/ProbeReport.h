@@ -10,4 +10,7 @@
 struct ProbeReport {
   UnitStatus Status;
   std::string Programmer;
+  // Another program held the programmer: the probe skipped its turn and
+  // Status is the one from before.
+  bool ProgrammerInUse = false;
 };

@@ -1,11 +1,13 @@
 #include "programming/ProgrammingPage.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QTimer>
 #include <QTreeWidget>
 #include <algorithm>
@@ -13,10 +15,13 @@
 #include "app/ButtonFaces.h"
 #include "app/HelpPane.h"
 #include "app/StatusText.h"
+#include "profiles/UserPrompts.h"
 #include "profiles/VisibleText.h"
 #include "programmingrun/RunTexts.h"
 
 namespace {
+
+const QString VerifyEveryByteSetting = QStringLiteral("Programming/VerifyEveryByte");
 
 constexpr int SongColumn = 0;
 constexpr int SizeColumn = 1;
@@ -61,7 +66,16 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, DeviceThread& device,
   ShowStatusText(programmerLine_, QString::fromLatin1(ProgrammerNotFoundText), FailureColour);
   // The lines below the list keep to the bottom edge and to the list's width,
   // so that neither the growing list nor the help pane covers them.
-  Place(programmerLine_, QRect(8, 384, 420, 20), AnchorLeft | AnchorBottom);
+  Place(programmerLine_, QRect(8, 384, 250, 20), AnchorLeft | AnchorBottom);
+
+  // Every byte read back, or the first KiB of each sound: the choice stays
+  // for the next run of the program.
+  verifyEveryByte_ = new QCheckBox(QStringLiteral("Verify every byte"), client_);
+  verifyEveryByte_->setObjectName(QStringLiteral("VerifyEveryByte"));
+  verifyEveryByte_->setChecked(ports.Settings.value(VerifyEveryByteSetting, true).toBool());
+  connect(verifyEveryByte_, &QCheckBox::toggled, this,
+          [this](bool checked) { ports_.Settings.setValue(VerifyEveryByteSetting, checked); });
+  Place(verifyEveryByte_, QRect(262, 384, 166, 20), AnchorLeft | AnchorBottom);
 
   progressBar_ = new QProgressBar(client_);
   progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
@@ -96,12 +110,16 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, DeviceThread& device,
   connect(probeTimer_, &QTimer::timeout, this, &ProgrammingPage::OnProbeTimer);
 
   connect(&unit_, &UnitStatusHolder::Stored, this, &ProgrammingPage::ShowUnit);
-  // The run's reports: the result line is cleared at each step, the bar
-  // follows the data of each memory.
-  connect(&device_, &DeviceThread::RunPhaseBegun, this,
-          [this] { ShowStatusText(resultLine_, QString()); });
-  connect(&device_, &DeviceThread::RunDataSent, this, [this](qint64 sent, qint64 total) {
-    progressBar_->setValue(static_cast<int>(sent * 100 / total));
+  connect(&device_, &DeviceThread::ProgrammerInUse, this, &ProgrammingPage::ShowProgrammerInUse);
+  // The run's reports: the result line says what it does, the bar follows
+  // every byte it writes and reads back.
+  connect(&device_, &DeviceThread::RunPhaseBegun, this, [this](RunPhase phase) {
+    ShowStatusText(resultLine_,
+                   QString::fromUtf8(phase == RunPhase::Writing ? WritingText : VerifyingText),
+                   OrdinaryColour);
+  });
+  connect(&device_, &DeviceThread::RunBytesMoved, this, [this](qint64 done, qint64 total) {
+    progressBar_->setValue(static_cast<int>(done * 100 / total));
   });
   connect(&device_, &DeviceThread::RunLostProgrammer, this, [this] {
     ShowStatusText(programmerLine_, QString::fromLatin1(ProgrammerNotFoundText), FailureColour);
@@ -135,6 +153,10 @@ void ProgrammingPage::ShowUnit() {
   ShowRowsThatDoNotFit();
 }
 
+void ProgrammingPage::ShowProgrammerInUse() {
+  ShowStatusText(programmerLine_, QString::fromLatin1(ProgrammerInUseText), PartialSuccessColour);
+}
+
 void ProgrammingPage::ShowRowsThatDoNotFit() {
   const UnitStatus& unit = unit_.Status();
   plan_ = PlanProgramming(plan_.ProfileName, profile_, NoProfileId, unit);
@@ -163,8 +185,11 @@ void ProgrammingPage::OnProbeTimer() {
 }
 
 void ProgrammingPage::OnProgramClicked() {
-  // Assistive technology can press the button even while input is held.
-  if (inputHold_.IsHeld()) return;
+  // During a run the button reads STOP.
+  if (RunInProgress()) {
+    StopRun();
+    return;
+  }
   if (programButtonImage_ == FinishMode) {
     emit FinishRequested();
     return;
@@ -177,24 +202,36 @@ void ProgrammingPage::OnProgramClicked() {
   ShowStatusText(resultLine_, QString());
   progressBar_->setRange(0, 100);
   progressBar_->setValue(0);
-  inputHold_.Hold();
+  SetButtonFace(programButton_, ButtonFace::Stop);
+  runInProgress_ = true;
+  inputHold_.Hold(programButton_);
   // The number is read now: nothing can change the profile file while the
   // run holds every page's input.
   ProgrammingPlan plan = PlanProgramming(plan_.ProfileName, profile_,
                                          profiles_.ReadProfileNumber(plan_.ProfileName),
                                          unit_.Status());
+  plan.Verify = verifyEveryByte_->isChecked() ? Verification::Full : Verification::Quick;
   run_.Start(plan).then(this, [this](const RunReport& report) { ShowRunReport(report); });
+}
+
+void ProgrammingPage::StopRun() {
+  if (RunInProgress()) run_.Stop();
 }
 
 // The end of OnProgramClicked, once the run is over.
 void ProgrammingPage::ShowRunReport(const RunReport& report) {
+  runInProgress_ = false;
   inputHold_.Release();
   ShowStatusText(resultLine_, QString::fromStdString(report.Text), ToneColour(report.Tone));
-  if (report.Result.Succeeded()) SetProgramButtonImage(FinishMode);
+  SetProgramButtonImage(report.Result.Succeeded() ? FinishMode : ProgramMode);
   progressBar_->setValue(0);
   device_.RequestForceProbe();
   probeTimer_->start();
   emit ProgrammingEnded();
+  if (endAfterRun_) {
+    device_.Stop();
+    EndApplication();
+  }
 }
 
 void ProgrammingPage::OnPreviousClicked() {
@@ -227,8 +264,41 @@ bool ProgrammingPage::eventFilter(QObject* watched, QEvent* event) {
   return Page::eventFilter(watched, event);
 }
 
+void ProgrammingPage::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && RunInProgress()) {
+    StopRun();
+    return;
+  }
+  Page::keyPressEvent(event);
+}
+
 void ProgrammingPage::closeEvent(QCloseEvent* event) {
+  // A run is not broken off in the middle of a command: it stops between
+  // pieces, and the application ends once it has.
+  if (RunInProgress()) {
+    const bool stop = !endAfterRun_ && AskToStopRun();
+    endAfterRun_ = endAfterRun_ || stop;
+    if (RunInProgress() || !stop) {
+      event->ignore();
+      if (stop) StopRun();
+      return;
+    }
+    // The run ended while the question was open: the window closes now.
+  }
   event->accept();
   device_.Stop();
   EndApplication();
+}
+
+bool ProgrammingPage::AskToStopRun() {
+  // The question needs the input that the run holds.
+  inputHold_.Release();
+  const bool stop =
+      ports_.Prompts.Ask({"Programming is in progress. Stop it? The unit will hold an incomplete "
+                          "profile.",
+                          "", PromptButtons::YesNo, PromptIcon::Exclamation, PromptAnswer::No}) ==
+      PromptAnswer::Yes;
+  // The run may have ended while the question was open.
+  if (RunInProgress()) inputHold_.Hold(programButton_);
+  return stop;
 }

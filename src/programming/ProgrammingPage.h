@@ -12,6 +12,7 @@
 #include "programmingrun/ProgrammingRun.h"
 
 class HelpPane;
+class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -21,8 +22,8 @@ class QTreeWidget;
 // The programming page "Program Vantora". It lists the sounds of the profile
 // it is given, greying those that will not fit, and programs them into the
 // unit through the device thread, holding every page's input while the run
-// lasts. Its timer keeps the unit status current, whether the page is
-// visible or not.
+// lasts but for its STOP button and Esc. Its timer keeps the unit status
+// current, whether the page is visible or not.
 class ProgrammingPage : public Page {
   Q_OBJECT
 
@@ -46,6 +47,9 @@ class ProgrammingPage : public Page {
   void OnProbeTimer();
   void OnProgramClicked();
   void OnPreviousClicked();
+  // While a run goes on: stops it between two pieces.
+  void StopRun();
+  bool RunInProgress() const { return runInProgress_; }
 
  signals:
   // Back to the editor.
@@ -60,6 +64,7 @@ class ProgrammingPage : public Page {
   void OnHidden() override;
   void OnFreeAreaReleased(Qt::MouseButton button) override;
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -67,6 +72,9 @@ class ProgrammingPage : public Page {
   // Greys the rows that the run would leave out, as the unit stands now.
   void ShowRowsThatDoNotFit();
   void ShowRunReport(const RunReport& report);
+  // Asked on closing the window during a run: true when the run is to stop.
+  bool AskToStopRun();
+  void ShowProgrammerInUse();
 
   DeviceThread& device_;
   const UnitStatusHolder& unit_;
@@ -76,9 +84,13 @@ class ProgrammingPage : public Page {
   SongProfile profile_;
   ProgrammingPlan plan_;
   int programButtonImage_ = ProgramMode;
+  bool runInProgress_ = false;
+  // The window was closed during a run: the application ends with the run.
+  bool endAfterRun_ = false;
 
   QTreeWidget* programList_;
   QLabel* programmerLine_;
+  QCheckBox* verifyEveryByte_;
   QProgressBar* progressBar_;
   QLabel* resultLine_;
   QPushButton* previousButton_;

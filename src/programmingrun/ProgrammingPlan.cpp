@@ -23,16 +23,6 @@ std::vector<int> ProgrammingPlan::ButtonsLeftEmpty() const {
   return empty;
 }
 
-std::vector<std::int64_t> ProgrammingPlan::DataBytesPerMemory() const {
-  std::vector<std::int64_t> bytes;
-  for (const MemoryAssignment& memory : Packing.Memories) {
-    const std::int64_t data =
-        memory.Used - SoundOverheadBytes * static_cast<std::int64_t>(memory.SongCount());
-    if (data > 0) bytes.push_back(data);
-  }
-  return bytes;
-}
-
 ProgrammingJob ProgrammingPlan::Job() const {
   ProgrammingJob job;
   for (const PlannedSound& sound : Sounds) {
@@ -42,6 +32,7 @@ ProgrammingJob ProgrammingPlan::Job() const {
   job.Status = Unit;
   job.ProfileNumber = ProfileNumber;
   job.Packing = Packing;
+  job.Verify = Verify;
   return job;
 }
 

@@ -31,13 +31,12 @@ struct ProgrammingPlan {
   int ProfileNumber = NoProfileId;
   UnitStatus Unit;
   SoundPacking Packing;
+  Verification Verify = Verification::Full;
 
   std::size_t FittingCount() const { return Packing.FittingCount; }
   std::size_t LeftOutCount() const { return Sounds.size() - Packing.FittingCount; }
   // The buttons that have sounds and would get none written.
   std::vector<int> ButtonsLeftEmpty() const;
-  // The data each memory that receives some would be sent, in the order of writing.
-  std::vector<std::int64_t> DataBytesPerMemory() const;
   ProgrammingJob Job() const;
 };
 

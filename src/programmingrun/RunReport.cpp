@@ -6,6 +6,10 @@
 RunReport ReportRun(const ProgrammingResult& result, std::int64_t elapsedMilliseconds,
                     const ProgrammingPlan& plan) {
   RunReport report{result, RunTone::Failure, ResultText(result.Code), ExitStatusFor(result)};
+  if (result.Difference && result.Difference->Row < plan.Sounds.size()) {
+    const PlannedSound& sound = plan.Sounds[result.Difference->Row];
+    report.Text += "\n" + DifferenceText(sound.Button, sound.FileName, result.Difference->Byte);
+  }
   if (!result.Succeeded()) return report;
   report.Tone = result.NotWrittenCount > 0 ? RunTone::SoundsLeftOut : RunTone::Success;
   report.Text = SuccessText(elapsedMilliseconds, result.NotWrittenCount);

@@ -4,6 +4,8 @@
 #include <array>
 #include <charconv>
 
+#include "profiles/VisibleText.h"
+
 std::string ResultText(ProgrammingCode code) {
   switch (code) {
     case ProgrammingCode::Succeeded:
@@ -16,6 +18,8 @@ std::string ResultText(ProgrammingCode code) {
       return "Make sure the unit is connected to a USB Port.";
     case ProgrammingCode::Stopped:
       return "Stopped: the unit holds an incomplete profile. Program it again.";
+    case ProgrammingCode::ProgrammerInUse:
+      return ProgrammerHeldElsewhereText;
     default:
       return "ERROR " + std::to_string(static_cast<int>(code)) + ".";
   }
@@ -48,6 +52,11 @@ std::string EmptyButtonsText(const std::vector<int>& buttons) {
   }
   if (buttons.empty()) return text;
   return text + (buttons.size() == 1 ? " has" : " have") + " no sound on the unit";
+}
+
+std::string DifferenceText(int button, const std::string& fileName, std::int64_t byte) {
+  return "Btn" + std::to_string(button) + " \u00b7 " + VisibleText(fileName) +
+         " differs from its file at byte " + GroupedNumber(byte);
 }
 
 std::string DoesNotFitText(const SoundPacking& packing) {

@@ -14,7 +14,15 @@
 // The programmer line, and a run asked for without a unit.
 inline constexpr char ProgrammerReadyText[] = "Programmer Ready";
 inline constexpr char ProgrammerNotFoundText[] = "Programmer Not Found";
+inline constexpr char ProgrammerInUseText[] = "Programmer In Use";
 inline constexpr char UnitMustBeConnectedText[] = "Vantora Must Be Connected";
+// Another program holds the programmer.
+inline constexpr char WaitingForProgrammerText[] =
+    "Waiting for the programmer (in use by another program)\u2026";
+inline constexpr char ProgrammerHeldElsewhereText[] = "Programmer in use by another program";
+// What a run is doing.
+inline constexpr char WritingText[] = "Writing\u2026";
+inline constexpr char VerifyingText[] = "Verifying\u2026";
 
 // The text of a result that is no success: "ERROR -5.", "No Songs To
 // Program", ...; empty for success.
@@ -28,6 +36,9 @@ std::string SuccessText(std::int64_t elapsedMilliseconds, std::size_t notWritten
 // The line that names the buttons (1 to 8) left without a sound ("Btn2 has
 // no sound on the unit"); empty when there are none.
 std::string EmptyButtonsText(const std::vector<int>& buttons);
+// Where a song read back differs from its file: "Btn2 · chime.mp3 differs
+// from its file at byte 5,000" (its button, its name, the byte from 0).
+std::string DifferenceText(int button, const std::string& fileName, std::int64_t byte);
 // Why the sounds from the first that does not fit on are left out; empty
 // when all fit.
 std::string DoesNotFitText(const SoundPacking& packing);

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -58,10 +59,10 @@ class AppFixture : public ::testing::Test {
   }
   void StartProgram() {
     gate = std::make_unique<GatedDriver>(*unit);
-    vantora = std::make_unique<VantoraApplication>(
-        AppPorts{*gate, clock, prompts, ProgramFolder(), ProgramFolder() + "Profiles/",
-                 [this] { ++endRequests; },
-                 [this](const QUrl& url) { return openedUrls.push_back(url), openSucceeds; }});
+    vantora = std::make_unique<VantoraApplication>(AppPorts{
+        *gate, clock, prompts, ProgramFolder(), ProgramFolder() + "Profiles/",
+        [this] { ++endRequests; },
+        [this](const QUrl& url) { return openedUrls.push_back(url), openSucceeds; }, settings});
     QSignalSpy firstProbe(&vantora->Unit(), &UnitStatusHolder::Stored);
     if (startPageSize) Start()->resize(*startPageSize);
     vantora->ShowStartPage();
@@ -82,6 +83,8 @@ class AppFixture : public ::testing::Test {
   AboutBox* About() { return &vantora->About(); }
 
   QTemporaryDir programFolder;
+  // The settings of this run of the program, kept beside it.
+  QSettings settings{programFolder.filePath(QStringLiteral("settings.conf")), QSettings::IniFormat};
   std::unique_ptr<SimulatedUnit> unit = SimulatedUnit::StandardUnit();
   std::unique_ptr<GatedDriver> gate;
   ManualClock clock;

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "device/ForwardingDriver.h"
+#include "device/ProgrammerLock.h"
 #include "device/SimulatedUnit.h"
 #include "device/WireCommands.h"
 #include "support/ManualClock.h"
@@ -142,4 +143,53 @@ TEST_F(CommandLineFrontEndTest, AProgrammerThatCannotBeOpenedForTheRunIsNotFound
   EXPECT_EQ(status, 5);
   EXPECT_NE(err.str().find("Make sure the unit is connected to a USB Port.\n"), std::string::npos)
       << err.str();
+}
+
+TEST_F(CommandLineFrontEndTest, FullVerificationFindsAByteTheUnitDidNotKeepWhereQuickSaysSuccess) {
+  songs.Write("first.mp3", 3000);
+  songs.Write("chime.mp3", 8000);
+  WriteFile(profiles + "Hall.qvt",
+            ProfileText(4, {{songs.Directory() + "first.mp3"}, {songs.Directory() + "chime.mp3"}}));
+  // Two entries and the write width of the wide memory, then the first song.
+  unit->SpoilCell(0, 32 + 2 + 3000 + 5000);
+  EXPECT_EQ(Run({"--program", "Hall"}), 8);
+  EXPECT_EQ(err.str().substr(err.str().find("ERROR")),
+            "ERROR -9.\nBtn2 \u00b7 chime.mp3 differs from its file at byte 5,000\n");
+
+  EXPECT_EQ(Run({"--program", "Hall", "--verify", "quick"}), 0)
+      << "the quick check compares the first KiB of each song only";
+  EXPECT_NE(out.str().find("Success! "), std::string::npos) << out.str();
+}
+
+TEST_F(CommandLineFrontEndTest, AProgrammerHeldByAnotherProgramForThirtySecondsEndsWithExitFive) {
+  songs.Write("a.mp3", 1000);
+  WriteFile(profiles + "Hall.qvt", ProfileText(4, {{songs.Directory() + "a.mp3"}}));
+  ProgrammerLock otherProgram;
+  ASSERT_EQ(otherProgram.TryTake(), LockAttempt::Taken);
+  const std::string waiting = "Waiting for the programmer (in use by another program)\u2026\n";
+
+  EXPECT_EQ(Run({"--status"}), 5);
+  EXPECT_EQ(err.str(), waiting);
+  EXPECT_EQ(out.str(), "Programmer in use by another program\n");
+  EXPECT_EQ(clock.Now, 30000) << "it waited 30 seconds";
+
+  EXPECT_EQ(Run({"--program", "Hall"}), 5);
+  EXPECT_EQ(err.str(), waiting + "Programmer in use by another program\n");
+  EXPECT_EQ(unit->Traffic().ListCalls + unit->Traffic().OpenCalls, 0)
+      << "the programmer is left alone";
+
+  otherProgram.Release();
+  EXPECT_EQ(Run({"--program", "Hall"}), 0) << err.str();
+  EXPECT_EQ(err.str().find("Waiting"), std::string::npos);
+}
+
+TEST_F(CommandLineFrontEndTest, AClaimRefusedByTheSystemIsReportedAsInUseNotAsAbsent) {
+  songs.Write("a.mp3", 1000);
+  WriteFile(profiles + "Hall.qvt", ProfileText(4, {{songs.Directory() + "a.mp3"}}));
+  unit->ClaimElsewhere(true);
+  EXPECT_EQ(Run({"--status"}), 5);
+  EXPECT_EQ(out.str(), "Programmer in use by another program\n");
+  EXPECT_EQ(Run({"--program", "Hall"}), 5);
+  EXPECT_EQ(err.str(), "Programmer in use by another program\n");
+  EXPECT_TRUE(unit->Traffic().Writes.empty());
 }

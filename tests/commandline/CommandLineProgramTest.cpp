@@ -80,7 +80,7 @@ TEST_F(CommandLineProgramTest, StatusNamesBothMemoriesTheButtonsAndTheFirmwareAs
             R"({"capacity":2097151,"deviceCode":65,"profileNumber":null,"slot":0},)"
             R"({"capacity":262143,"deviceCode":67,"profileNumber":null,"slot":1}],)"
             R"("profileName":null,"profileNumber":null,)"
-            R"j("programmer":"QVT2 Vantora Programmer (simulated)",)j"
+            R"j("programmer":"QVT2 Vantora Programmer (simulated)","programmerInUse":false,)j"
             R"("totalCapacity":2359294,"unitPresent":true})");
 }
 
@@ -98,9 +98,9 @@ TEST_F(CommandLineProgramTest, ProgramWritesTwoButtonsAndTheUnitThenHoldsTheProf
                            "Memory 0: device code 0x41, 2097151 bytes, profile number 7",
                            "Profile On Vantora : Front Door\n"})
     EXPECT_NE(programmed.Out.find(line), std::string::npos) << line << " in:\n" << programmed.Out;
-  EXPECT_EQ(programmed.Err.substr(0, 17), "Programming: 10 %")
+  EXPECT_EQ(programmed.Err.substr(0, 14), "Writing: 10 %\n")
       << "progress lines, not a bar, when standard error is no terminal";
-  EXPECT_NE(programmed.Err.find("Programming: 100 %\n"), std::string::npos) << programmed.Err;
+  EXPECT_NE(programmed.Err.find("Verifying: 100 %\n"), std::string::npos) << programmed.Err;
 
   const Outcome listed = Run({"--simulate", "--program", "Front Door", "--list", "--json"});
   EXPECT_EQ(listed.ExitStatus, 0) << listed.Err;
@@ -110,7 +110,13 @@ TEST_F(CommandLineProgramTest, ProgramWritesTwoButtonsAndTheUnitThenHoldsTheProf
             R"({"profiles":[{"buttons":1,"bytes":10000,"format":"current","missingSounds":0,)"
             R"("name":"Back Door","number":8,"onUnit":false,"readable":true,"sounds":1},)"
             R"({"buttons":2,"bytes":60000,"format":"current","missingSounds":0,)"
-            R"("name":"Front Door","number":7,"onUnit":true,"readable":true,"sounds":3}]})");
+            R"("name":"Front Door","number":7,"onUnit":true,"readable":true,"sounds":3}],)"
+            R"("verification":"full"})");
+
+  const Outcome quick =
+      Run({"--simulate", "--program", "Back Door", "--verify", "quick", "--status", "--json"});
+  EXPECT_EQ(quick.ExitStatus, 0) << quick.Err;
+  EXPECT_NE(quick.Out.find(R"("verification": "quick")"), std::string::npos) << quick.Out;
 }
 
 TEST_F(CommandLineProgramTest, SoundsThatDoNotFitAreNamedBeforeTheRunAndCountedInItsSuccess) {
@@ -138,6 +144,9 @@ TEST_F(CommandLineProgramTest, EachFailureEndsWithItsOwnExitStatusAndSaysWhy) {
       {{"--simulate", "--program", "Huge", "--program", "Gone"},
        2,
        "--program takes one profile at a time."},
+      {{"--simulate", "--program", "Huge", "--verify", "all"},
+       2,
+       "--verify takes full or quick, not 'all'."},
       {{"--simulate", "--program", "Nobody"}, 3, "No profile named \"Nobody\""},
       {{"--simulate", "--program", "Huge"}, 7, "Song Is Too Large\n"},
   };

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "device/SimulatedUnit.h"
@@ -14,14 +15,14 @@ using Bytes = std::vector<std::uint8_t>;
 
 struct ObserverLog : ProgrammingObserver {
   void PhaseBegun(RunPhase, int) override { ++Steps; }
-  void SongDataSent(std::size_t sent, std::size_t total) override {
-    Progress.push_back(static_cast<int>(sent * 100 / total));
-    if (OnSent) OnSent();
+  void BytesMoved(std::uint64_t done, std::uint64_t total) override {
+    Progress.push_back(static_cast<int>(done * 100 / total));
+    if (OnMoved) OnMoved();
   }
   void ProgrammerLost() override { ++NotFound; }
   int Steps = 0, NotFound = 0;
   std::vector<int> Progress;
-  std::function<void()> OnSent;  // after each piece of song data
+  std::function<void()> OnMoved;  // after each piece written or read back
 };
 
 // A unit, its link and a programming job over the songs of one folder.
@@ -30,6 +31,8 @@ struct Rig {
     Link.Description = SimulatedUnit::DefaultDescription;
     Job.ProfileNumber = 7;
     Job.Status.FirmwareVersion = "02.07";
+    // The wire bytes of the quick check; full verification has its own tests.
+    Job.Verify = Verification::Quick;
   }
   // Installs a memory and notes it in the status as the probe would.
   Rig& Memory(int slot, std::uint8_t deviceCode) {
@@ -99,8 +102,10 @@ TEST(ProgrammingSequence, WorkedExampleByteForByte) {
                                           255, 255, 4,  9,  255, 255, 255, 255, 4};
   EXPECT_EQ(rig.Unit.Traffic().Reads, reads);
   EXPECT_EQ(rig.Clock.Sleeps, std::vector{std::chrono::milliseconds(125)});
-  EXPECT_EQ(rig.Log.Progress, (std::vector{51, 100}));
-  EXPECT_EQ(rig.Log.Steps, 3) << "one memory written, two songs verified";
+  EXPECT_EQ(rig.Log.Progress.front(), 40) << "4096 of 8000 written and 2064 to read back";
+  EXPECT_EQ(rig.Log.Progress.back(), 100);
+  EXPECT_TRUE(std::ranges::is_sorted(rig.Log.Progress));
+  EXPECT_EQ(rig.Log.Steps, 2) << "one memory written, then read back";
   EXPECT_TRUE(rig.LinkClosed());
 
   const Bytes header = {0xFF, 0xFF, 0xFF, 0x02, 0x01, 0x21, 0x00, 0x00,
@@ -181,6 +186,7 @@ TEST(ProgrammingSequence, EachFailingStepEndsTheRunWithItsCodeAndText) {
       {fault(CmdReadMemory, Short, 2), -9, 10},
       {[](Rig& rig) { rig.WorkedExample().Unit.FailOpen(true); }, -10, 0},
       {[](Rig& rig) { rig.WorkedExample().Unit.FailPurge(true); }, -10, 0},
+      {[](Rig& rig) { rig.WorkedExample().Unit.ClaimElsewhere(true); }, -101, 0},
       {[](Rig& rig) { rig.WorkedExample().Unit.FailClose(true); }, -1, 10},
       {[](Rig& rig) {  // codes are never added together
          rig.WorkedExample().Unit.InjectFault(CmdBeginMemory, Refused);
@@ -239,7 +245,7 @@ TEST(ProgrammingSequence, AStopEndsTheRunBetweenTwoPiecesAndClosesTheLink) {
   Rig rig;
   rig.Memory(0, 0x43).Memory(1, 0x43).AddSong("a.wav", 9000).AddSong("b.wav", 262000);
   std::stop_source stop;
-  rig.Log.OnSent = [&stop] { stop.request_stop(); };
+  rig.Log.OnMoved = [&stop] { stop.request_stop(); };
   const ProgrammingResult stopped = rig.Run(stop.get_token());
   EXPECT_EQ(stopped.Code, ProgrammingCode::Stopped);
   std::vector<std::size_t> dataWrites;
@@ -250,7 +256,81 @@ TEST(ProgrammingSequence, AStopEndsTheRunBetweenTwoPiecesAndClosesTheLink) {
   EXPECT_EQ(rig.Sent().back().size(), 4096u) << "no command either";
   EXPECT_TRUE(rig.LinkClosed());
 
-  rig.Log.OnSent = {};
+  rig.Log.OnMoved = {};
   rig.Unit.ClearTraffic();
   EXPECT_EQ(Code(rig.Run()), 0) << "the next run succeeds";
+}
+
+TEST(ProgrammingSequence, FullVerificationReadsEveryByteInRequestsOfAtMostOneKiB) {
+  Rig rig;
+  rig.Job.Verify = Verification::Full;
+  rig.Memory(0, 0x43).AddSong("a.wav", 2500).AddSong("b.mp3", 1024).AddSong("c.mp3", 100);
+  ASSERT_EQ(Code(rig.Run()), 0);
+  std::vector<Bytes> readBacks;
+  for (const Bytes& write : rig.Sent()) {
+    if (write[0] == CmdReadMemory) readBacks.push_back(write);
+  }
+  const std::vector<Bytes> expected = {
+      {0xDD, 0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x00},  // the header
+      {0xDD, 0x00, 0x31, 0x00, 0x00, 0x00, 0x04, 0x00},  // first KiB of each song
+      {0xDD, 0x00, 0xF5, 0x09, 0x00, 0x00, 0x04, 0x00},
+      {0xDD, 0x00, 0xF5, 0x0D, 0x00, 0x64, 0x00, 0x00},
+      {0xDD, 0x00, 0x31, 0x04, 0x00, 0x00, 0x04, 0x00},  // then the rest of a.wav
+      {0xDD, 0x00, 0x31, 0x08, 0x00, 0xC4, 0x01, 0x00},
+  };
+  EXPECT_EQ(readBacks, expected);
+  EXPECT_EQ(rig.Log.Progress.back(), 100) << "the progress covers writing and every byte read";
+}
+
+TEST(ProgrammingSequence, FullVerificationFindsAByteTheUnitDidNotKeep) {
+  const auto run = [](Verification verify) {
+    Rig rig;
+    rig.Job.Verify = verify;
+    rig.Memory(0, 0x43).AddSong("first.mp3", 3000).AddSong("chime.mp3", 8000);
+    // The second song starts after two entries, the write width and the first song.
+    rig.Unit.SpoilCell(0, 32 + 1 + 3000 + 5000);
+    const ProgrammingResult result = rig.Run();
+    EXPECT_TRUE(rig.LinkClosed());
+    return result;
+  };
+  const ProgrammingResult full = run(Verification::Full);
+  EXPECT_EQ(Code(full), -9);
+  ASSERT_TRUE(full.Difference.has_value());
+  EXPECT_EQ(full.Difference->Row, 1u) << "the second song";
+  EXPECT_EQ(full.Difference->Byte, 5000);
+
+  EXPECT_EQ(Code(run(Verification::Quick)), 0) << "the quick check reads only the first KiB";
+}
+
+TEST(ProgrammingSequence, AReadAnswerChangedInItsLastByteIsADifference) {
+  Rig rig;
+  rig.Job.Verify = Verification::Full;
+  rig.Memory(0, 0x43).AddSong("long.wav", 4000);
+  // The header and the first KiB pass; the second KiB's answer comes back
+  // with its byte 1,023 changed.
+  rig.Unit.InjectFault(CmdReadMemory, SimulatedFault::ChangedByte, std::nullopt, 1, 2);
+  const ProgrammingResult result = rig.Run();
+  EXPECT_EQ(Code(result), -9);
+  ASSERT_TRUE(result.Difference.has_value());
+  EXPECT_EQ(result.Difference->Byte, 2047);
+  EXPECT_EQ(rig.Sent().back(), (Bytes{0xDD, 0x00, 0x11, 0x04, 0x00, 0x00, 0x04, 0x00}))
+      << "no request after the difference";
+}
+
+TEST(ProgrammingSequence, AStopDuringTheReadBackEndsTheRunBetweenRequests) {
+  Rig rig;
+  rig.Job.Verify = Verification::Full;
+  rig.Memory(0, 0x43).AddSong("long.wav", 6000);
+  std::stop_source stop;
+  int readPieces = 0;
+  rig.Log.OnMoved = [&] {
+    // The song went in two pieces and the header came back: stop in the
+    // middle of the first KiB's answer.
+    if (++readPieces == 4) stop.request_stop();
+  };
+  EXPECT_EQ(rig.Run(stop.get_token()).Code, ProgrammingCode::Stopped);
+  int requests = 0;
+  for (const Bytes& write : rig.Sent()) requests += write[0] == CmdReadMemory;
+  EXPECT_EQ(requests, 2) << "the request under way is read to its end, no further one is sent";
+  EXPECT_TRUE(rig.LinkClosed());
 }

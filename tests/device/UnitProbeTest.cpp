@@ -109,6 +109,22 @@ TEST_F(UnitProbeTest, TicksTalkToTheUnitOnlyUntilItIsKnownAndEveryMissClearsTheS
   EXPECT_EQ(found, (std::vector{Ready, Ready, Ready, NotFound, Ready, NotFound, NotFound}));
 }
 
+TEST_F(UnitProbeTest, AProgrammerClaimedByAnotherProgramLeavesTheStatusAsItWas) {
+  ProbeUnit();
+  unit.ClaimElsewhere(true);
+  unit.ClearTraffic();
+  ForceProbe();
+  EXPECT_TRUE(probe.FoundProgrammerInUse());
+  EXPECT_TRUE(Sent().empty());
+  EXPECT_EQ(Summary(), std::tuple(true, 1, 4, "02.07", 2097151u, -1))
+      << "the unit is not reported gone";
+
+  unit.ClaimElsewhere(false);
+  ForceProbe();
+  EXPECT_FALSE(probe.FoundProgrammerInUse());
+  EXPECT_EQ(Sent(), FullProbe);
+}
+
 TEST_F(UnitProbeTest, BadSlotAnswersLeaveTheSlotAsItWas) {
   for (int slot : {1, 2, 3}) unit.InstallMemory(slot, 0x43);
   ProbeUnit();

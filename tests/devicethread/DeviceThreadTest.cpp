@@ -74,7 +74,7 @@ TEST_F(DeviceThreadTest, EachProbeCompletesWithItsOwnSnapshotWhichReachesTheHold
 
 TEST_F(DeviceThreadTest, AProbeRequestedDuringARunWaitsUntilTheRunHasEnded) {
   ASSERT_TRUE(Completed(device.RequestProbe()));
-  QSignalSpy progress(&device, &DeviceThread::RunDataSent);
+  QSignalSpy progress(&device, &DeviceThread::RunBytesMoved);
   gate.CloseAt(CmdReadMemory);
   const QFuture<ProgrammingResult> run = device.RequestProgramming(OneSongJob());
   ASSERT_TRUE(gate.WaitUntilReached());
@@ -90,11 +90,13 @@ TEST_F(DeviceThreadTest, AProbeRequestedDuringARunWaitsUntilTheRunHasEnded) {
   std::vector<std::uint8_t> commands;  // the first byte of each, song data left out
   for (const auto& write : unit->Traffic().Writes)
     if (write.size() <= 16) commands.push_back(write[0]);
-  ASSERT_EQ(commands.size(), 10 + 7 + 10u) << "probe, run, probe";
-  EXPECT_EQ(
-      std::vector(commands.begin() + 10, commands.begin() + 17),
-      (std::vector<std::uint8_t>{CmdBeginMemory, CmdMemoryHeader, CmdSongEntry, CmdWriteDataWide,
-                                 CmdReadMemory, CmdReadMemory, CmdBeginMemory}))
+  // The header and five KiB of the song are read back.
+  const std::vector<std::uint8_t> runCommands = {CmdBeginMemory,   CmdMemoryHeader, CmdSongEntry,
+                                                 CmdWriteDataWide, CmdReadMemory,   CmdReadMemory,
+                                                 CmdReadMemory,    CmdReadMemory,   CmdReadMemory,
+                                                 CmdReadMemory,    CmdBeginMemory};
+  ASSERT_EQ(commands.size(), 10 + runCommands.size() + 10) << "probe, run, probe";
+  EXPECT_EQ(std::vector(commands.begin() + 10, commands.end() - 10), runCommands)
       << "the run's commands, no probe among them";
   EXPECT_EQ(commands.back(), CmdReadButtonCount);
 }
@@ -134,4 +136,55 @@ TEST_F(DeviceThreadTest, StopLetsTheRequestInProgressEndAndDropsTheOthers) {
   EXPECT_TRUE(third.isCanceled());
   EXPECT_EQ(unit->Traffic().ListCalls, 1) << "no later probe ran";
   EXPECT_FALSE(unit->IsOpen());
+}
+
+TEST_F(DeviceThreadTest, AProbeOfAnotherDeviceThreadDuringARunSendsNothingAndKeepsItsStatus) {
+  const std::unique_ptr<SimulatedUnit> otherUnit = SimulatedUnit::StandardUnit();
+  UnitStatusHolder otherHolder;
+  DeviceThread other{*otherUnit, clock, otherHolder};
+  ASSERT_TRUE(Completed(other.RequestProbe()));
+  ASSERT_TRUE(Completed(device.RequestProbe()));
+  QSignalSpy inUse(&other, &DeviceThread::ProgrammerInUse);
+  otherUnit->ClearTraffic();
+
+  gate.CloseAt(CmdReadMemory);
+  const QFuture<ProgrammingResult> run = device.RequestProgramming(OneSongJob());
+  ASSERT_TRUE(gate.WaitUntilReached());
+  const QFuture<ProbeReport> skipped = other.RequestProbe();
+  ASSERT_TRUE(Completed(skipped));
+  EXPECT_TRUE(skipped.result().ProgrammerInUse);
+  EXPECT_EQ(inUse.count(), 1);
+  EXPECT_EQ(otherUnit->Traffic().ListCalls + otherUnit->Traffic().OpenCalls, 0)
+      << "the programmer is not even looked for";
+  EXPECT_TRUE(otherHolder.Status().UnitPresent) << "the status stays as it was";
+  EXPECT_EQ(otherHolder.Status().MemoryCount, 2);
+
+  gate.Open();
+  ASSERT_TRUE(Completed(run));
+  EXPECT_EQ(run.result().Code, ProgrammingCode::Succeeded);
+  const QFuture<ProbeReport> after = other.RequestProbe();
+  ASSERT_TRUE(Completed(after));
+  EXPECT_FALSE(after.result().ProgrammerInUse) << "the lock went with the run";
+}
+
+TEST_F(DeviceThreadTest, ARunThatWaitsInVainForTheProgrammerEndsInUseWithoutSendingAByte) {
+  ASSERT_TRUE(Completed(device.RequestProbe()));
+  const std::unique_ptr<SimulatedUnit> otherUnit = SimulatedUnit::StandardUnit();
+  UnitStatusHolder otherHolder;
+  ManualClock otherClock;  // its waits pass at once
+  DeviceThread patient{*otherUnit, otherClock, otherHolder, ProgrammerLockPath(),
+                       ProgrammerLockPatience};
+  QSignalSpy waiting(&patient, &DeviceThread::WaitingForProgrammer);
+
+  gate.CloseAt(CmdReadMemory);
+  const QFuture<ProgrammingResult> run = device.RequestProgramming(OneSongJob());
+  ASSERT_TRUE(gate.WaitUntilReached());
+  const QFuture<ProgrammingResult> refused = patient.RequestProgramming(OneSongJob());
+  ASSERT_TRUE(Completed(refused));
+  EXPECT_EQ(refused.result().Code, ProgrammingCode::ProgrammerInUse);
+  EXPECT_EQ(waiting.count(), 1) << "said once, when the wait began";
+  EXPECT_EQ(otherClock.Now, ProgrammerLockPatience.count()) << "it waited its whole patience";
+  EXPECT_TRUE(otherUnit->Traffic().Writes.empty());
+  gate.Open();
+  ASSERT_TRUE(Completed(run));
 }

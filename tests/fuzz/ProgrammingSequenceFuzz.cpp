@@ -86,8 +86,8 @@ class GarblingDriver final : public ForwardingDriver {
 
 struct QuietObserver final : ProgrammingObserver {
   void PhaseBegun(RunPhase, int) override {}
-  void SongDataSent(std::size_t sent, std::size_t total) override {
-    Require(sent > 0 && sent <= total);
+  void BytesMoved(std::uint64_t done, std::uint64_t total) override {
+    Require(done > 0 && done <= total);
   }
   void ProgrammerLost() override {}
 };
@@ -116,6 +116,7 @@ ProgrammingJob ReadJob(ByteSource& input, SimulatedUnit& unit, const std::string
   unit.FailOpen(flags & 1);
   unit.FailPurge(flags & 2);
   unit.FailClose(flags & 4);
+  job.Verify = flags & 8 ? Verification::Full : Verification::Quick;
   for (int song = 0, count = input.Next() % 16; song < count; ++song) {
     const std::size_t file = input.Next() % (std::size(SongSizes) + 1);
     std::int64_t size = file < std::size(SongSizes) ? SongSizes[file] : 10;
@@ -134,8 +135,8 @@ ProgrammingJob ReadJob(ByteSource& input, SimulatedUnit& unit, const std::string
 
 // A successful run began every recognised memory once, and its read-backs
 // brought, in slot order, the header and the first bytes of every song that
-// has any, of each memory that took songs, exactly as they were meant to be
-// written.
+// has any, then in full verification the rest of every song, of each memory
+// that took songs, exactly as they were meant to be written.
 void RequireVerifiedSuccess(const ProgrammingJob& job, const GarblingDriver& driver,
                             const SongShelf& shelf) {
   const int number = job.ProfileNumber;
@@ -172,14 +173,29 @@ void RequireVerifiedSuccess(const ProgrammingJob& job, const GarblingDriver& dri
     header[14] = profile & 0xFF;
     header[15] = profile >> 8;
     requireReadBack(memory.Slot, 0, header);
-    for (std::size_t song = memory.First; song < memory.Next; ++song) {
+    const auto content = [&](std::size_t song) -> const Bytes& {
       const std::size_t file = std::stoul(job.Rows[song].FileName.substr(4));
       Require(file < shelf.Contents.size());
-      const Bytes& content = shelf.Contents[file];
-      const std::size_t compared = std::min(content.size(), VerifyLength);
+      return shelf.Contents[file];
+    };
+    const std::uint32_t firstSong = address;
+    for (std::size_t song = memory.First; song < memory.Next; ++song) {
+      const std::size_t compared = std::min(content(song).size(), VerifyLength);
       // An empty song is not read back.
-      if (compared > 0) requireReadBack(memory.Slot, address, std::span(content).first(compared));
-      address += static_cast<std::uint32_t>(content.size());
+      if (compared > 0) {
+        requireReadBack(memory.Slot, address, std::span(content(song)).first(compared));
+      }
+      address += static_cast<std::uint32_t>(content(song).size());
+    }
+    if (job.Verify == Verification::Quick) continue;
+    address = firstSong;
+    for (std::size_t song = memory.First; song < memory.Next; ++song) {
+      const std::span<const std::uint8_t> bytes = content(song);
+      for (std::size_t offset = VerifyLength; offset < bytes.size(); offset += VerifyLength) {
+        requireReadBack(memory.Slot, address + static_cast<std::uint32_t>(offset),
+                        bytes.subspan(offset, std::min(VerifyLength, bytes.size() - offset)));
+      }
+      address += static_cast<std::uint32_t>(bytes.size());
     }
   }
   Require(next == driver.ReadBacks.size());
@@ -201,7 +217,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const ProgrammingResult result = ProgrammingSequence(job, link, clock, observer).ProgramUnit();
 
   Require(driver.OnlyKnownTimeouts);
-  Require(driver.Reads <= 8 * MemorySlotCount + 7 * static_cast<int>(job.Rows.size()));
+  // Full verification adds one request per further KiB of the largest song,
+  // each an answer and up to five pieces.
+  const int readsPerRow = job.Verify == Verification::Full ? 7 + 6 * 20 : 7;
+  Require(driver.Reads <= 8 * MemorySlotCount + readsPerRow * static_cast<int>(job.Rows.size()));
   Require(result.Code != ProgrammingCode::Stopped);
   if (result.Succeeded()) RequireVerifiedSuccess(job, driver, shelf);
   return 0;

@@ -36,6 +36,21 @@ std::vector<std::string> WireLines(const std::vector<Bytes>& writes,
   return lines;
 }
 
+// The read requests of full verification after the first KiB: the rest of a
+// song of `size` bytes at `address`, a KiB at a time.
+std::vector<std::string> RestOfSongRead(int slot, std::uint32_t address, std::uint32_t size) {
+  std::vector<std::string> lines;
+  for (std::uint32_t offset = 1024; offset < size; offset += 1024) {
+    const std::uint32_t at = address + offset;
+    const std::uint32_t length = std::min<std::uint32_t>(1024, size - offset);
+    char line[32];
+    std::snprintf(line, sizeof line, "DD %02X %02X %02X %02X %02X %02X %02X", slot, at & 0xFF,
+                  at >> 8 & 0xFF, at >> 16, length & 0xFF, length >> 8 & 0xFF, length >> 16);
+    lines.emplace_back(line);
+  }
+  return lines;
+}
+
 }  // namespace
 
 using ProgrammingBytes = AppFixture;
@@ -78,8 +93,14 @@ TEST_F(ProgrammingBytes, BothMemoriesOfTheSimulatedUnitFromTheEditorsProfile) {
   expected.insert(expected.end(), 511, "data 4096");
   const std::vector<std::string> rest = {
       "data 4044",
-      "DD 00 00 00 00 10 00 00",        // the header read back
-      "DD 00 12 00 00 00 04 00",        // the first 1024 bytes of the song
+      "DD 00 00 00 00 10 00 00",   // the header read back
+      "DD 00 12 00 00 00 04 00"};  // the first 1024 bytes of the song
+  expected.insert(expected.end(), rest.begin(), rest.end());
+  // Every byte is read back by default: the rest of the song, a KiB at a time.
+  const std::vector<std::string> restOfSong = RestOfSongRead(0, 0x12, 2097100);
+  ASSERT_EQ(restOfSong.size(), 2047u);
+  expected.insert(expected.end(), restOfSong.begin(), restOfSong.end());
+  const std::vector<std::string> second = {
       "ED 01",                          // slot 1: narrow, songs from 2 * 16 + 1
       "A1 01 02 01 07 00 02",           // two songs
       "A2 01 00 21 00 00 64 00 00 01",  // 100 bytes at 0x21
@@ -90,7 +111,7 @@ TEST_F(ProgrammingBytes, BothMemoriesOfTheSimulatedUnitFromTheEditorsProfile) {
       "DD 01 00 00 00 10 00 00",
       "DD 01 21 00 00 64 00 00",  // shorter songs are read back whole
       "DD 01 85 00 00 C8 00 00"};
-  expected.insert(expected.end(), rest.begin(), rest.end());
+  expected.insert(expected.end(), second.begin(), second.end());
   const std::vector<Bytes>& writes = unit->Traffic().Writes;
   const std::vector<std::string> lines = WireLines(writes, pauses);
   ASSERT_GE(lines.size(), expected.size());

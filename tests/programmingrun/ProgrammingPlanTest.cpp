@@ -47,8 +47,8 @@ TEST(ProgrammingPlan, TheJobListsEverySoundOfThePresentButtonsPackedOnce) {
   EXPECT_EQ(job.ProfileNumber, 7);
   EXPECT_EQ(job.Packing.FittingCount, 3u);
   EXPECT_EQ(job.Packing.Memories.size(), 2u);
-  EXPECT_EQ(plan.DataBytesPerMemory(), std::vector<std::int64_t>{6000})
-      << "the narrow memory receives nothing";
+  EXPECT_EQ(job.Packing.Memories[1].Used, 0) << "the narrow memory receives nothing";
+  EXPECT_EQ(job.Verify, Verification::Full) << "every byte is read back unless asked otherwise";
 }
 
 TEST(ProgrammingPlan, ARunThatLeftSoundsOutIsReportedWithTheButtonsLeftEmpty) {

@@ -15,7 +15,8 @@ TEST(RunTexts, EachResultHasItsTextAndExitStatus) {
       {ProgrammerUnreachable, "Make sure the unit is connected to a USB Port.", 5},
       {NoSongsToProgram, "No Songs To Program", 7},
       {SongTooLarge, "Song Is Too Large", 7},
-      {Stopped, "Stopped: the unit holds an incomplete profile. Program it again.", 8},
+      {Stopped, "Stopped: the unit holds an incomplete profile. Program it again.", 130},
+      {ProgrammerInUse, "Programmer in use by another program", 5},
   };
   for (const auto& [code, text, exitStatus] : results) {
     EXPECT_EQ(ResultText(code), text);
@@ -33,4 +34,12 @@ TEST(RunTexts, SuccessTextGivesTheSecondsAndTheSoundsLeftOut) {
   EXPECT_EQ(EmptyButtonsText({2}), "Btn2 has no sound on the unit");
   EXPECT_EQ(EmptyButtonsText({2, 5}), "Btn2 and Btn5 have no sound on the unit");
   EXPECT_EQ(EmptyButtonsText({1, 2, 5}), "Btn1, Btn2 and Btn5 have no sound on the unit");
+}
+
+TEST(RunTexts, ADifferenceNamesTheButtonTheSoundAndTheByte) {
+  EXPECT_EQ(DifferenceText(2, "chime.mp3", 5000),
+            "Btn2 \u00b7 chime.mp3 differs from its file at byte 5,000");
+  EXPECT_EQ(DifferenceText(8, "bell\x1b.wav", 0),
+            "Btn8 \u00b7 bell\\x1b.wav differs from its file at byte 0")
+      << "a control character of the name is shown, never sent to a terminal";
 }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
+#include <QDeadlineTimer>
 #include <filesystem>
 
 namespace {
@@ -30,18 +30,37 @@ ProgramInTestBed::ProgramInTestBed(const EmulatedUsbBus& bus, const std::string&
 }
 
 ProgramInTestBed::Outcome ProgramInTestBed::Run(const QStringList& arguments) const {
-  QProcess process;
-  process.setProcessEnvironment(Environment());
-  process.start(QString::fromStdString(program_), arguments);
+  return Finish(*Start(arguments));
+}
+
+std::unique_ptr<QProcess> ProgramInTestBed::Start(const QStringList& arguments) const {
+  auto process = std::make_unique<QProcess>();
+  process->setProcessEnvironment(Environment());
+  process->start(QString::fromStdString(program_), arguments);
+  return process;
+}
+
+bool ProgramInTestBed::WaitForError(QProcess& process, const std::string& text, std::string& err) {
+  process.setReadChannel(QProcess::StandardError);
+  QDeadlineTimer deadline(Deadline);
+  while (err.find(text) == std::string::npos) {
+    if (!process.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) return false;
+    err += process.readAllStandardError().toStdString();
+  }
+  return true;
+}
+
+ProgramInTestBed::Outcome ProgramInTestBed::Finish(QProcess& process, std::string err) {
+  const std::string arguments = process.arguments().join(' ').toStdString();
   const bool finished = process.waitForFinished(static_cast<int>(Deadline.count()));
-  EXPECT_TRUE(finished) << arguments.join(' ').toStdString() << " did not end";
+  EXPECT_TRUE(finished) << arguments << " did not end";
   if (!finished) {
     process.kill();
     process.waitForFinished();
   }
-  EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << arguments.join(' ').toStdString();
+  EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << arguments;
   return {process.exitCode(), process.readAllStandardOutput().toStdString(),
-          process.readAllStandardError().toStdString()};
+          err + process.readAllStandardError().toStdString()};
 }
 
 QProcessEnvironment ProgramInTestBed::Environment() const {

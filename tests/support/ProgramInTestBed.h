@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
 #include <chrono>
+#include <memory>
 #include <string>
 
 #include "support/EmulatedProgrammer.h"
@@ -31,6 +33,12 @@ class ProgramInTestBed {
   std::string ProfilesFolder() const { return folder_.Path() + "Profiles/"; }
   // Starts the program with these arguments and waits for it to end.
   Outcome Run(const QStringList& arguments) const;
+  // Starts the program and returns at once; Finish waits for it.
+  std::unique_ptr<QProcess> Start(const QStringList& arguments) const;
+  // Waits until the program has written `text` to standard error (kept in
+  // `err`); false when it ended or the deadline passed first.
+  static bool WaitForError(QProcess& process, const std::string& text, std::string& err);
+  static Outcome Finish(QProcess& process, std::string err = {});
 
  private:
   QProcessEnvironment Environment() const;

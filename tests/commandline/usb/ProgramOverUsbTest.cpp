@@ -3,6 +3,8 @@
 // unit model with its flash memories in the test's.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
 #include <QJsonDocument>
 #include <algorithm>
 #include <functional>
@@ -22,7 +24,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 struct Silent final : ProgrammingObserver {
   void PhaseBegun(RunPhase, int) override {}
-  void SongDataSent(std::size_t, std::size_t) override {}
+  void BytesMoved(std::uint64_t, std::uint64_t) override {}
   void ProgrammerLost() override {}
 };
 
@@ -90,7 +92,7 @@ TEST_F(ProgramOverUsb, StatusReportsBothMemoriesTheButtonsAndTheFirmware) {
             R"({"capacity":2097151,"deviceCode":65,"profileNumber":null,"slot":0},)"
             R"({"capacity":262143,"deviceCode":67,"profileNumber":null,"slot":1}],)"
             R"("profileName":null,"profileNumber":null,"programmer":"QVT2 USB Programmer",)"
-            R"("totalCapacity":2359294,"unitPresent":true})");
+            R"("programmerInUse":false,"totalCapacity":2359294,"unitPresent":true})");
 }
 
 TEST_F(ProgramOverUsb, ProgramLeavesTheSoundFilesInTheFlashMemoriesByteForByte) {
@@ -122,4 +124,50 @@ TEST_F(ProgramOverUsb, ProgramLeavesTheSoundFilesInTheFlashMemoriesByteForByte) 
   EXPECT_TRUE(Holds(flash[0], ring));
   EXPECT_TRUE(Holds(flash[0], chime));
   EXPECT_TRUE(Holds(flash[1], knock));
+}
+
+TEST_F(ProgramOverUsb, StatusStartedDuringARunWaitsForTheProgrammerAndBothSucceed) {
+  const std::string ring = songs.Path() + "ring.wav";
+  WriteSound(ring, 1000000);
+  WriteFile(program.ProfilesFolder() + "Hall.qvt", ProfileText(7, {{ring}}));
+
+  const std::unique_ptr<QProcess> run = program.Start({"--program", "Hall"});
+  std::string runErr;
+  ASSERT_TRUE(ProgramInTestBed::WaitForError(*run, "Writing: 10 %", runErr)) << runErr;
+  const ProgramInTestBed::Outcome status = program.Run({"--status"});
+  const ProgramInTestBed::Outcome programmed = ProgramInTestBed::Finish(*run, runErr);
+
+  EXPECT_EQ(programmed.ExitStatus, 0) << programmed.Err;
+  EXPECT_NE(programmed.Out.find("Success! "), std::string::npos) << programmed.Out;
+  EXPECT_EQ(status.ExitStatus, 0) << status.Err;
+  EXPECT_NE(status.Err.find("Waiting for the programmer (in use by another program)\u2026\n"),
+            std::string::npos)
+      << status.Err;
+  EXPECT_NE(status.Out.find("Unit: Connected\n"), std::string::npos) << status.Out;
+  EXPECT_NE(status.Out.find("profile number 7"), std::string::npos)
+      << "the status is read once the run has ended:\n"
+      << status.Out;
+  EXPECT_TRUE(Holds(Flash(0), ring));
+}
+
+TEST_F(ProgramOverUsb, CtrlCStopsTheRunClosesTheLinkAndExits130) {
+  const std::string ring = songs.Path() + "ring.wav";
+  WriteSound(ring, 1000000);
+  WriteFile(program.ProfilesFolder() + "Hall.qvt", ProfileText(7, {{ring}}));
+
+  const std::unique_ptr<QProcess> run = program.Start({"--program", "Hall"});
+  std::string runErr;
+  ASSERT_TRUE(ProgramInTestBed::WaitForError(*run, "Writing: 10 %", runErr)) << runErr;
+  ::kill(static_cast<pid_t>(run->processId()), SIGINT);
+  const ProgramInTestBed::Outcome stopped = ProgramInTestBed::Finish(*run, runErr);
+  EXPECT_EQ(stopped.ExitStatus, 130) << stopped.Err;
+  EXPECT_NE(stopped.Err.find("Stopped: the unit holds an incomplete profile. Program it again.\n"),
+            std::string::npos)
+      << stopped.Err;
+  EXPECT_EQ(stopped.Err.find("Verifying"), std::string::npos) << "it stopped while writing";
+  EXPECT_FALSE(Holds(Flash(0), ring));
+
+  const ProgramInTestBed::Outcome again = program.Run({"--program", "Hall"});
+  EXPECT_EQ(again.ExitStatus, 0) << "the link was closed: the next run succeeds\n" << again.Err;
+  EXPECT_TRUE(Holds(Flash(0), ring));
 }

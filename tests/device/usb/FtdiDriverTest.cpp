@@ -29,7 +29,7 @@ constexpr Request PurgeBytesForTheHost{0x00, 2};
 
 struct Quiet final : ProgrammingObserver {
   void PhaseBegun(RunPhase, int) override {}
-  void SongDataSent(std::size_t, std::size_t) override {}
+  void BytesMoved(std::uint64_t, std::uint64_t) override {}
   void ProgrammerLost() override {}
 };
 
