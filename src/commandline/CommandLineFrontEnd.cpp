@@ -53,10 +53,15 @@ void CommandLineFrontEnd::ReportProfiles(bool json) {
   for (const std::string& name : folder_.ProfileNames()) {
     profiles.push_back(SummaryOf(name, ReadStoredProfile(folder_, name), name == onUnit));
   }
+  // A folder named like a profile is shown for what it is.
+  for (const std::string& name : folder_.NamesOfNoFiles()) {
+    profiles.push_back(NoProfileSummary(name));
+  }
+  SortByName(profiles);
   if (json) {
     AddProfileList(json_, profiles);
   } else {
-    PrintProfileList(ports_.Out, profiles);
+    PrintProfileList(ports_.Out, profiles, folder_.Path());
   }
 }
 

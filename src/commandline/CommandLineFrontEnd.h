@@ -42,6 +42,8 @@ class CommandLineFrontEnd {
   // The exit status of a profile that cannot be programmed as it stands on
   // disk, with its message; 0 when it can.
   int RefuseProfile(const std::string& name, const StoredProfileReading& reading);
+  // "Did you mean: ...?" with the stored names closest to a name not found.
+  void SuggestProfileNames(const std::string& name);
   int RefuseUnit(const ProbeReport& probe);
   void TellWhatFits(const ProgrammingPlan& plan, int leftOutOfFullLists);
   RunReport RunProgramming(const ProgrammingPlan& plan);

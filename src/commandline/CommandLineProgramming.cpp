@@ -1,5 +1,6 @@
 // --program: a stored profile, read as the editor would, planned, written and
 // verified by the programming core, with the programming page's own texts.
+#include "commandline/ClosestNames.h"
 #include "commandline/CommandLineFrontEnd.h"
 #include "commandline/InterruptWatch.h"
 #include "commandline/ProgressReport.h"
@@ -39,6 +40,7 @@ int CommandLineFrontEnd::RefuseProfile(const std::string& name,
     case ProfileReadingOutcome::NotFound:
       err << "No profile named \"" << VisibleText(name) << "\" in "
           << VisibleText(folder_.Path()) << "\n";
+      SuggestProfileNames(name);
       return ExitProfileNotReadable;
     case ProfileReadingOutcome::Unreadable:
       err << "Profile " << VisibleText(name) << " cannot be read.\n";
@@ -64,6 +66,17 @@ int CommandLineFrontEnd::RefuseProfile(const std::string& name,
   if (reading.MissingSounds.empty() && notSounds.empty()) return ExitSuccess;
   err << "Nothing was sent to the unit.\n";
   return ExitSoundMissing;
+}
+
+void CommandLineFrontEnd::SuggestProfileNames(const std::string& name) {
+  const std::vector<std::string> closest = ClosestNames(name, folder_.ProfileNames());
+  if (closest.empty()) return;
+  ports_.Err << "Did you mean: ";
+  for (std::size_t at = 0; at < closest.size(); ++at) {
+    ports_.Err << (at == 0 ? "" : at + 1 == closest.size() ? " or " : ", ")
+               << VisibleText(closest[at]);
+  }
+  ports_.Err << "?\n";
 }
 
 int CommandLineFrontEnd::RefuseUnit(const ProbeReport& probe) {

@@ -97,7 +97,10 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments) {
   request.List = parser.isSet(QStringLiteral("list"));
   request.Json = parser.isSet(QStringLiteral("json"));
   if (parser.isSet(QStringLiteral("program"))) {
-    request.Program = parser.value(QStringLiteral("program")).toStdString();
+    QString name = parser.value(QStringLiteral("program"));
+    // A name completed by the shell, or copied from the folder, carries the suffix.
+    if (name.endsWith(QLatin1String(".qvt"), Qt::CaseInsensitive)) name.chop(4);
+    request.Program = name.toStdString();
   }
   const QString verify = parser.value(QStringLiteral("verify"));
   request.Verify = verify == QLatin1String("quick") ? Verification::Quick : Verification::Full;

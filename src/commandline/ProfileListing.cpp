@@ -1,6 +1,7 @@
 #include "commandline/ProfileListing.h"
 
 #include <QJsonArray>
+#include <algorithm>
 #include <iomanip>
 
 #include "profiles/VisibleText.h"
@@ -44,9 +45,25 @@ ProfileSummary SummaryOf(const std::string& name, const StoredProfileReading& re
   return summary;
 }
 
-void PrintProfileList(std::ostream& out, const std::vector<ProfileSummary>& profiles) {
+ProfileSummary NoProfileSummary(const std::string& name) {
+  ProfileSummary summary{name};
+  summary.Readable = false;
+  summary.NotAProfile = true;
+  return summary;
+}
+
+void SortByName(std::vector<ProfileSummary>& profiles) {
+  std::stable_sort(profiles.begin(), profiles.end(),
+                   [](const ProfileSummary& a, const ProfileSummary& b) {
+                     return QString::fromStdString(a.Name).compare(QString::fromStdString(b.Name),
+                                                                   Qt::CaseInsensitive) < 0;
+                   });
+}
+
+void PrintProfileList(std::ostream& out, const std::vector<ProfileSummary>& profiles,
+                      const std::string& folder) {
   if (profiles.empty()) {
-    out << "No profiles\n";
+    out << "No profiles in " << VisibleText(folder) << "\n";
     return;
   }
   bool marked = false;

@@ -23,7 +23,13 @@ struct ProfileSummary {
 };
 
 ProfileSummary SummaryOf(const std::string& name, const StoredProfileReading& reading, bool onUnit);
+// What is named like a profile but is no file at all.
+ProfileSummary NoProfileSummary(const std::string& name);
+// By name, regardless of letter case, as the editor lists them.
+void SortByName(std::vector<ProfileSummary>& profiles);
 
 // What --list prints: a table, or the "profiles" array of the JSON object.
-void PrintProfileList(std::ostream& out, const std::vector<ProfileSummary>& profiles);
+// Without profiles it names the folder it looked in.
+void PrintProfileList(std::ostream& out, const std::vector<ProfileSummary>& profiles,
+                      const std::string& folder);
 void AddProfileList(QJsonObject& json, const std::vector<ProfileSummary>& profiles);

@@ -84,7 +84,8 @@ void AddUnitStatus(QJsonObject& json, const ProbeReport& probe, const std::strin
   json[QStringLiteral("programmerInUse")] = probe.ProgrammerInUse;
   json[QStringLiteral("unitPresent")] = status.UnitPresent;
   json[QStringLiteral("memories")] = memories;
-  json[QStringLiteral("totalCapacity")] = static_cast<qint64>(status.TotalCapacity());
+  json[QStringLiteral("totalCapacity")] =
+      status.UnitPresent ? QJsonValue(static_cast<qint64>(status.TotalCapacity())) : QJsonValue();
   json[QStringLiteral("buttonCount")] =
       status.UnitPresent ? QJsonValue(status.ButtonCount) : QJsonValue();
   json[QStringLiteral("firmwareVersion")] = TextOrNull(status.FirmwareVersion);

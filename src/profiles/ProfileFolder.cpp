@@ -38,6 +38,7 @@ void ProfileFolder::List() {
     bool IsProfile;
   };
   std::vector<FoundFile> found;
+  std::vector<FoundFile> noFiles;
   if (DIR* folder = ::opendir(path_.c_str())) {
     while (const dirent* entry = ::readdir(folder)) {
       const std::string file = entry->d_name;
@@ -50,16 +51,23 @@ void ProfileFolder::List() {
       // The listing tells most files' type; links and the rest are looked at.
       const bool isFile =
           entry->d_type == DT_REG || (entry->d_type != DT_DIR && IsRegularFile(path_ + file));
-      if (!isFile) continue;
+      if (!isFile) {
+        if (isProfile) noFiles.push_back({LowerCase(base), base, false});
+        continue;
+      }
       found.push_back({LowerCase(base), file, isProfile});
     }
     ::closedir(folder);
   }
   // Sorted by name regardless of letter case; of two spellings of one name
   // the same one wins each time.
-  std::sort(found.begin(), found.end(), [](const FoundFile& a, const FoundFile& b) {
+  const auto byName = [](const FoundFile& a, const FoundFile& b) {
     return std::tie(a.LowerCaseName, a.File) < std::tie(b.LowerCaseName, b.File);
-  });
+  };
+  std::sort(found.begin(), found.end(), byName);
+  std::sort(noFiles.begin(), noFiles.end(), byName);
+  noFiles_.clear();
+  for (FoundFile& noFile : noFiles) noFiles_.push_back(std::move(noFile.File));
   profiles_.clear();
   byLowerCaseName_.clear();
   for (FoundFile& file : found) {
@@ -93,6 +101,11 @@ std::vector<std::string> ProfileFolder::ProfileNames() {
     if (!profile.ProfileFile.empty()) names.push_back(profile.Name);
   }
   return names;
+}
+
+std::vector<std::string> ProfileFolder::NamesOfNoFiles() {
+  Refresh();
+  return noFiles_;
 }
 
 bool ProfileFolder::ProfileExists(std::string_view name) {

@@ -28,6 +28,9 @@ class ProfileFolder {
 
   // The stored profiles' names, sorted regardless of letter case.
   std::vector<std::string> ProfileNames();
+  // The names of what is named like a profile but is no file (a folder
+  // "Porch.qvt", say), sorted the same way.
+  std::vector<std::string> NamesOfNoFiles();
   bool ProfileExists(std::string_view name);
   // The existing file of a profile, whatever the letter case of its name;
   // otherwise the path that the program creates.
@@ -64,6 +67,7 @@ class ProfileFolder {
   bool listed_ = false;
   std::optional<FileStamp> listedStamp_;
   std::vector<StoredProfile> profiles_;
+  std::vector<std::string> noFiles_;
   std::unordered_map<std::string, std::size_t> byLowerCaseName_;
   std::unordered_map<std::string, KnownNumber> numbers_;
   // FindProfileByNumber runs every second: it checks a share of the stamps

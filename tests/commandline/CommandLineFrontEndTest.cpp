@@ -193,3 +193,44 @@ TEST_F(CommandLineFrontEndTest, AClaimRefusedByTheSystemIsReportedAsInUseNotAsAb
   EXPECT_EQ(err.str(), "Programmer in use by another program\n");
   EXPECT_TRUE(unit->Traffic().Writes.empty());
 }
+
+TEST_F(CommandLineFrontEndTest, AProfileNameWithItsSuffixIsTakenAndAMistypedOneGetsSuggestions) {
+  songs.Write("a.mp3", 1000);
+  for (const char* name : {"Front Door", "Back Door", "Garden"}) {
+    WriteFile(profiles + name + ".qvt", ProfileText(4, {{songs.Directory() + "a.mp3"}}));
+  }
+  EXPECT_EQ(Run({"--program", "Front Door.qvt"}), 0) << err.str();
+  EXPECT_NE(out.str().find("Front Door: 1 sound, 1 fit"), std::string::npos) << out.str();
+
+  EXPECT_EQ(Run({"--program", "Frnt Dor"}), 3);
+  EXPECT_EQ(err.str(), "No profile named \"Frnt Dor\" in " + profiles +
+                           "\nDid you mean: Front Door?\n");
+  EXPECT_EQ(Run({"--program", "Door"}), 3);
+  EXPECT_NE(err.str().find("\nDid you mean: Back Door or Front Door?\n"), std::string::npos)
+      << err.str();
+  EXPECT_EQ(Run({"--program", "garden"}), 0) << "letter case is no mistake";
+  EXPECT_EQ(Run({"--program", "Cellar"}), 3);
+  EXPECT_EQ(err.str().find("Did you mean"), std::string::npos) << "nothing close: no guess";
+}
+
+TEST_F(CommandLineFrontEndTest, ListingNamesAnEmptyFolderAndAFolderNamedLikeAProfile) {
+  EXPECT_EQ(Run({"--list"}), 0);
+  EXPECT_EQ(out.str(), "No profiles in " + profiles + "\n");
+
+  std::filesystem::create_directory(profiles + "Attic.qvt");
+  songs.Write("a.mp3", 1000);
+  WriteFile(profiles + "Porch.qvt", ProfileText(4, {{songs.Directory() + "a.mp3"}}));
+  EXPECT_EQ(Run({"--list"}), 0);
+  EXPECT_NE(out.str().find("Attic (not a profile)\n"), std::string::npos) << out.str();
+  EXPECT_LT(out.str().find("Attic"), out.str().find("Porch")) << "sorted by name";
+  EXPECT_EQ(Run({"--program", "Attic"}), 3);
+}
+
+TEST_F(CommandLineFrontEndTest, JsonGivesNullForWhatNoUnitCanTell) {
+  unit->InjectFault(CmdIdentifySlot, SimulatedFault::Silent, 0);
+  EXPECT_EQ(Run({"--status", "--json"}), 6);
+  for (const char* field : {"\"totalCapacity\": null", "\"buttonCount\": null",
+                            "\"firmwareVersion\": null", "\"profileNumber\": null"}) {
+    EXPECT_NE(out.str().find(field), std::string::npos) << field << " in:\n" << out.str();
+  }
+}
