@@ -56,6 +56,8 @@ void ProfileEditor::RefreshCapacity() {
   for (int slot = 0; slot < ButtonSlotCount; ++slot) {
     if (buttonTabs_->isTabVisible(slot)) soundLists_[slot]->ShowNewLook();
   }
+  // After a load as after an edit: the open profile may be another one.
+  ShowCaption();
 }
 
 void ProfileEditor::ShowCapacityPanels(std::int64_t capacity, std::int64_t used) {
@@ -123,16 +125,22 @@ void ProfileEditor::OnNextClicked() {
   }
   // Edits that could not be saved keep the editor, with the error shown.
   if (state.Changed && !store_.AskSaveChangedProfile()) return;
-  const SoundFileCheck check = store_.CheckSoundFiles();
+  SoundFileCheck check;
+  history_->Record(QStringLiteral("Find Missing Sounds"),
+                   [&] { check = store_.CheckSoundFiles(); });
   // Sounds found again or dropped change what fits, whatever came after.
   RefreshCapacity();
   if (check.Cancelled) return;
   const std::string name = store_.CurrentProfileName();
   // A profile that could not be saved stays on the editor with its error
   // shown, and the sounds the check replaced or dropped stay to be saved.
-  if ((check.Replaced > 0 || check.Removed > 0) && !name.empty() && !store_.SaveProfile(name)) {
-    state.Changed = true;
-    return;
+  if (check.Replaced > 0 || check.Removed > 0) {
+    if (!name.empty() && !store_.SaveProfile(name)) {
+      MarkEdited();
+      return;
+    }
+    // Saved with the sounds found or dropped: undoing that is an edit again.
+    if (!name.empty()) history_->MarkSaved();
   }
   if (total == 0) {
     ShowInfo(ResultText(ProgrammingCode::NoSongsToProgram), InfoColour::Failure);

@@ -59,6 +59,7 @@ void ProfileEditor::ShowRefusedFiles(const QStringList& names) {
 
 void ProfileEditor::MarkEdited() {
   store_.State().Changed = true;
+  ShowCaption();
   // What the last save reported no longer holds once the lists changed.
   const QString shown = infoLine_->text();
   if (shown == QLatin1String("Profile saved") || shown == QLatin1String("Profile created")) {
@@ -69,27 +70,37 @@ void ProfileEditor::MarkEdited() {
 void ProfileEditor::AddSounds() {
   ShowInfo("", InfoColour::Kept);
   QStringList refused;
-  for (const std::string& path :
-       store_.SoundFileDialogs().Choose(ports_.Prompts, "Select MP3 File(s)", "", true)) {
-    const QString file = QString::fromStdString(path);
-    if (!AddSoundFile(file)) refused << QFileInfo(file).fileName();
-  }
+  const std::vector<std::string> chosen =
+      store_.SoundFileDialogs().Choose(ports_.Prompts, "Select MP3 File(s)", "", true);
+  history_->Record(QStringLiteral("Add Sounds"), [&] {
+    for (const std::string& path : chosen) {
+      const QString file = QString::fromStdString(path);
+      if (!AddSoundFile(file)) refused << QFileInfo(file).fileName();
+    }
+  });
   RefreshCapacity();
   ShowRefusedFiles(refused);
 }
 
 void ProfileEditor::RemoveCheckedSounds() {
   int removed = 0;
-  for (int slot = 0; slot < ButtonSlotCount; ++slot) {
-    if (buttonTabs_->isTabVisible(slot)) removed += soundLists_[slot]->RemoveCheckedSounds();
-  }
-  EndRemoval(removed > 0 ? removed : RemoveHighlightedSounds());
+  history_->Record(QStringLiteral("Remove Sounds"), [&] {
+    for (int slot = 0; slot < ButtonSlotCount; ++slot) {
+      if (buttonTabs_->isTabVisible(slot)) removed += soundLists_[slot]->RemoveCheckedSounds();
+    }
+    if (removed == 0) removed = RemoveHighlightedSounds();
+  });
+  EndRemoval(removed);
 }
 
 void ProfileEditor::RemoveSoundsOfShownList() {
   const int slot = buttonTabs_->currentIndex();
-  const int removed = slot >= 0 ? soundLists_[slot]->RemoveCheckedSounds() : 0;
-  EndRemoval(removed > 0 ? removed : RemoveHighlightedSounds());
+  int removed = 0;
+  history_->Record(QStringLiteral("Remove Sounds"), [&] {
+    removed = slot >= 0 ? soundLists_[slot]->RemoveCheckedSounds() : 0;
+    if (removed == 0) removed = RemoveHighlightedSounds();
+  });
+  EndRemoval(removed);
 }
 
 int ProfileEditor::RemoveHighlightedSounds() {
@@ -121,15 +132,19 @@ void ProfileEditor::RemoveAllSounds() {
                           PromptAnswer::No}) != PromptAnswer::Yes) {
     return;
   }
-  store_.Profile().ClearPresentLists();
-  for (SoundListModel* list : soundLists_) list->Reload();
+  history_->Record(QStringLiteral("Remove All Sounds"), [this] {
+    store_.Profile().ClearPresentLists();
+    for (SoundListModel* list : soundLists_) list->Reload();
+  });
   MarkEdited();
   RefreshCapacity();
   ShowInfo(sounds + " removed", InfoColour::Ordinary);
 }
 
 void ProfileEditor::AddButton() {
-  const int slot = store_.Profile().ShowNextButton(Unit().ButtonCount);
+  int slot = -1;
+  history_->Record(QStringLiteral("Add Button"),
+                   [&] { slot = store_.Profile().ShowNextButton(Unit().ButtonCount); });
   if (slot < 0) return;
   ShowButtons();
   buttonTabs_->setCurrentIndex(slot);
@@ -138,7 +153,9 @@ void ProfileEditor::AddButton() {
 }
 
 void ProfileEditor::RemoveButton() {
-  const int slot = store_.Profile().HideLastButton();
+  int slot = -1;
+  history_->Record(QStringLiteral("Remove Button"),
+                   [&] { slot = store_.Profile().HideLastButton(); });
   if (slot < 0) return;
   soundLists_[slot]->Reload();
   ShowButtons();
@@ -167,11 +184,13 @@ void ProfileEditor::AddDroppedFiles(const QDropEvent& drop) {
   while (target != nullptr && target->parentWidget() != client_) target = target->parentWidget();
   if (target != buttonTabs_ || !target->isEnabled()) return;
   QStringList refused;
-  for (const QUrl& url : drop.mimeData()->urls()) {
-    if (!url.isLocalFile()) continue;
-    const QString path = url.toLocalFile();
-    if (!IsSoundFileName(path) || !AddSoundFile(path)) refused << QFileInfo(path).fileName();
-  }
+  history_->Record(QStringLiteral("Add Sounds"), [&] {
+    for (const QUrl& url : drop.mimeData()->urls()) {
+      if (!url.isLocalFile()) continue;
+      const QString path = url.toLocalFile();
+      if (!IsSoundFileName(path) || !AddSoundFile(path)) refused << QFileInfo(path).fileName();
+    }
+  });
   // Told once the drop is over: the file manager waits for its end.
   if (!refused.isEmpty()) {
     QMetaObject::invokeMethod(

@@ -48,7 +48,9 @@ std::string FirstSoundFolder() {
 ProfileEditor::ProfileEditor(AppPorts& ports, const UnitStatusHolder& unit)
     : Page(ports, "Form3", QStringLiteral("Create Song Profile"), QSize(792, 592)),
       unit_(unit),
-      store_(ports.ProfilesFolder, ports.Prompts, *this) {
+      store_(ports.ProfilesFolder, ports.Prompts, *this),
+      history_(new EditHistory(
+          store_.Profile(), [this] { ShowListsOfHistory(); }, this)) {
   store_.SoundFileDialogs().OpenFirstIn(FirstSoundFolder());
   menuBar()->setObjectName(QStringLiteral("MainMenu1"));
   QMenu* helpMenu = AddMenu(menuBar(), "Help1", QStringLiteral("&Help"));
@@ -56,6 +58,7 @@ ProfileEditor::ProfileEditor(AppPorts& ports, const UnitStatusHolder& unit)
                                      &ProfileEditor::AboutRequested);
   CreateProfilesMenu();
   CreateSoundMenus(helpMenu->menuAction());
+  CreateEditMenu();
 
   CreateSelector();
   CreateButtonTabs();
@@ -116,6 +119,23 @@ void ProfileEditor::CreateProfilesMenu() {
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   add("RetrieveBackup1", QStringLiteral("Retrieve &Backup"), &ProfileStore::RetrieveBackup);
   add("Delete1", QStringLiteral("&Delete"), &ProfileStore::Delete);
+}
+
+void ProfileEditor::CreateEditMenu() {
+  QMenu* edit = AddMenu(menuBar(), "Edit1", QStringLiteral("&Edit"), menuBar()->actions().at(1));
+  QUndoStack& steps = history_->Steps();
+  QAction* undo = AddMenuEntry(edit, "Undo1", QStringLiteral("&Undo"), &steps, &QUndoStack::undo);
+  undo->setShortcut(QKeySequence::Undo);
+  undo->setEnabled(false);
+  connect(&steps, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+  QAction* redo = AddMenuEntry(edit, "Redo1", QStringLiteral("&Redo"), &steps, &QUndoStack::redo);
+  redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+  redo->setEnabled(false);
+  connect(&steps, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+  connect(history_, &EditHistory::EditedChanged, this, [this](bool edited) {
+    store_.State().Changed = edited;
+    ShowCaption();
+  });
 }
 
 void ProfileEditor::CreateSoundMenus(QAction* help) {
@@ -239,7 +259,9 @@ QTreeView* ProfileEditor::CreateSoundList(int slot) {
   });
   connect(list, &QAbstractItemView::doubleClicked, this, [this, list] { PlaySound(list); });
   soundLists_[slot] = new SoundListModel(store_.Profile(), slot, rowLook_, list);
+  connect(soundLists_[slot], &SoundListModel::SoundsMoving, history_, &EditHistory::Begin);
   connect(soundLists_[slot], &SoundListModel::SoundsDropped, this, [this] {
+    history_->End(QStringLiteral("Move Sounds"));
     MarkEdited();
     RefreshCapacity();
   });
@@ -336,4 +358,33 @@ void ProfileEditor::ShowButtons() {
 
 void ProfileEditor::ShowSounds(int slot) {
   soundLists_[slot]->Reload();
+}
+
+void ProfileEditor::ShowChanged(bool changed) {
+  if (changed) {
+    history_->MarkUnsaved();
+  } else {
+    history_->MarkSaved();
+  }
+  ShowCaption();
+}
+
+void ProfileEditor::ShowListsReplaced() {
+  history_->StartAfresh();
+}
+
+void ProfileEditor::ShowListsOfHistory() {
+  ShowButtons();
+  for (SoundListModel* list : soundLists_) list->Reload();
+  if (!buttonTabs_->isTabVisible(buttonTabs_->currentIndex())) buttonTabs_->setCurrentIndex(0);
+  ShowInfo("", InfoColour::Kept);
+  RefreshCapacity();
+}
+
+void ProfileEditor::ShowCaption() {
+  const std::string& name = store_.Profile().Name;
+  setWindowTitle(QStringLiteral("Create Song Profile") +
+                 (name.empty() ? QString() : " - " + QString::fromStdString(VisibleText(name))) +
+                 QStringLiteral("[*]"));
+  setWindowModified(store_.State().Changed);
 }

@@ -5,6 +5,7 @@
 
 #include "app/Page.h"
 #include "devicethread/UnitStatusHolder.h"
+#include "editor/EditHistory.h"
 #include "editor/SoundDecodeChecks.h"
 #include "editor/SoundListModel.h"
 #include "profiles/EditorView.h"
@@ -43,6 +44,8 @@ class ProfileEditor : public Page, private EditorView {
   ProfileStore& Profiles() { return store_; }
   // The decoder's verdicts on the sounds of the lists.
   SoundDecodeChecks& SoundChecks() { return soundChecks_; }
+  // The undo history of the lists.
+  QUndoStack& History() { return history_->Steps(); }
 
   // Run after every change of the profile: the capacity bar, the count of
   // fitting sounds, the rows left out and why, and the lists' colours.
@@ -93,12 +96,17 @@ class ProfileEditor : public Page, private EditorView {
  private:
   void CreateSelector();
   void CreateProfilesMenu();
+  void CreateEditMenu();
   void CreateButtonTabs();
   QTreeView* CreateSoundList(int slot);
   void CreateSoundMenus(QAction* help);
   void CreateCapacityDisplay();
   // A user's edit of the lists: unsaved, and the last save no longer reported.
   void MarkEdited();
+  // The lists as an undo or redo left them.
+  void ShowListsOfHistory();
+  // The caption names the open profile and marks unsaved edits.
+  void ShowCaption();
   int RemoveHighlightedSounds();
   void EndRemoval(int removed);
   void WarnIfLargerThanUnit(const SoundEntry& sound);
@@ -120,12 +128,15 @@ class ProfileEditor : public Page, private EditorView {
   void ShowSelectedProfile(int index) override;
   void ShowButtons() override;
   void ShowSounds(int slot) override;
+  void ShowChanged(bool changed) override;
+  void ShowListsReplaced() override;
 
   const UnitStatusHolder& unit_;
   ProfileStore store_;
   SoundDecodeChecks soundChecks_;
   QString misfitTip_;
   SoundRowLook rowLook_{store_.State(), soundChecks_, misfitTip_};
+  EditHistory* history_;
 
   ProfileSelector* profileSelector_;
   QTabWidget* buttonTabs_;

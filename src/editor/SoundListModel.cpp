@@ -155,6 +155,7 @@ bool SoundListModel::dropMimeData(const QMimeData* data, Qt::DropAction action, 
   if (!canDropMimeData(data, action, row, column, parent)) return false;
   // Dropped on a row: before it; below the last row: to the end.
   const int before = parent.isValid() ? parent.row() : row < 0 ? rowCount() : row;
+  emit SoundsMoving();
   MoveSounds(DraggedRows(data), before);
   emit SoundsDropped();
   return true;

@@ -70,7 +70,9 @@ class SoundListModel : public QAbstractTableModel {
                     const QModelIndex& parent) override;
 
  signals:
-  // Rows were dropped within the list, also where they already stood.
+  // Rows dropped within the list are about to move, then have moved (also
+  // where they already stood).
+  void SoundsMoving();
   void SoundsDropped();
 
  private:

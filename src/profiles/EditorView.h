@@ -28,4 +28,11 @@ class EditorView {
 
   // The capacity display and the lists, after a command changed the profile.
   virtual void RefreshCapacity() = 0;
+
+  // Whether the open profile has edits its file does not hold, each time the
+  // store decides it (a save, a load, a question answered).
+  virtual void ShowChanged(bool) {}
+  // The lists are about to be replaced as a whole (loading, New, a profile
+  // deleted): what came before is no edit of what follows.
+  virtual void ShowListsReplaced() {}
 };

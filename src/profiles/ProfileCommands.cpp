@@ -18,7 +18,7 @@ void ProfileStore::New() {
   const SongProfile kept = profile_;
   ClearLists();
   view_.RefreshCapacity();
-  state_.Changed = false;
+  SetChanged(false);
   if (WriteNewProfile(asked) != ProfileCreation::Created) {
     RestoreLists(kept);
     return;
@@ -53,7 +53,7 @@ bool ProfileStore::Save() {
   const std::string name = CurrentProfileName();
   if (!name.empty()) {
     if (!SaveProfile(name)) return false;
-    state_.Changed = false;
+    SetChanged(false);
     return true;
   }
   view_.ShowInfo("", InfoColour::Kept);
@@ -75,7 +75,7 @@ void ProfileStore::RetrieveBackup() {
   view_.RefreshCapacity();
   // The profile file itself stays as it is until the user saves; a backup
   // read only in part is not offered for saving.
-  if (retrieved) state_.Changed = true;
+  if (retrieved) SetChanged(true);
 }
 
 void ProfileStore::Delete() {
@@ -97,7 +97,7 @@ void ProfileStore::Delete() {
   // Unsaved edits of the deleted profile go with it; they belong to no neighbour.
   if (SameProfileName(profile_.Name, name)) {
     profile_.Name.clear();
-    state_.Changed = false;
+    SetChanged(false);
   }
   RemoveFromList(position);
   if (!profileList_.empty()) {

@@ -44,7 +44,7 @@ void ProfileStore::SelectionChanged() {
 }
 
 bool ProfileStore::AskSaveChangedProfile() {
-  state_.Changed = false;
+  SetChanged(false);
   const PromptAnswer answer = prompts_.Ask(
       {"The current profile has changed. Save profile?", "Profile Changed", PromptButtons::YesNo});
   if (answer != PromptAnswer::Yes) return true;
@@ -57,7 +57,7 @@ bool ProfileStore::AskSaveChangedProfile() {
     if (created == ProfileCreation::Created) view_.ShowInfo("Profile created", InfoColour::Ordinary);
     if (created != ProfileCreation::TooManyProfiles && created != ProfileCreation::NotWritten) return true;
   }
-  state_.Changed = true;
+  SetChanged(true);
   return false;
 }
 
@@ -128,7 +128,7 @@ void ProfileStore::ShowNameRefusal(const NewProfileName& asked) {
 ProfileCreation ProfileStore::WriteNewProfile(const NewProfileName& asked) {
   if (!WriteProfile(asked.Name, asked.Number)) return ProfileCreation::NotWritten;
   // The lists are in the new file now.
-  state_.Changed = false;
+  SetChanged(false);
   AddToList(asked.Name);
   Select(static_cast<int>(profileList_.size()) - 1);
   SelectionChanged();
@@ -139,7 +139,7 @@ ProfileCreation ProfileStore::WriteNewProfile(const NewProfileName& asked) {
 // is not taken for this one.
 ProfileCreation ProfileStore::ReplaceProfile(const NewProfileName& asked) {
   if (!StoreWithBackup(asked.Name, asked.Number)) return ProfileCreation::NotWritten;
-  state_.Changed = false;
+  SetChanged(false);
   RefreshProfileList();
   if (IndexOf(asked.Name) < 0) AddToList(asked.Name);
   Select(IndexOf(asked.Name));
@@ -184,7 +184,13 @@ bool ProfileStore::FormCloseQuery() {
   }
 }
 
+void ProfileStore::SetChanged(bool changed) {
+  state_.Changed = changed;
+  view_.ShowChanged(changed);
+}
+
 void ProfileStore::ClearLists() {
+  view_.ShowListsReplaced();
   profile_.ClearPresentLists();
   for (int slot = 0; slot < ButtonSlotCount; ++slot) {
     if (profile_.Buttons[slot].Present) view_.ShowSounds(slot);
@@ -192,6 +198,7 @@ void ProfileStore::ClearLists() {
 }
 
 void ProfileStore::RestoreLists(const SongProfile& kept) {
+  view_.ShowListsReplaced();
   profile_ = kept;
   view_.ShowButtons();
   for (int slot = 0; slot < ButtonSlotCount; ++slot) view_.ShowSounds(slot);

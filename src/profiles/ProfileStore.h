@@ -131,6 +131,8 @@ class ProfileStore {
   bool RotateIntoBackup(const std::string& name, const std::string& profilePath, bool& moved);
   void ShowSaveError(const std::string& name);
 
+  // Whether the lists hold edits that their file does not, shown at once.
+  void SetChanged(bool changed);
   // Changes to the lists, each shown at once.
   void ClearLists();
   void RestoreLists(const SongProfile& kept);

@@ -1,0 +1,93 @@
+// Every edit of the lists is one step of the history, taken back and done
+// again with the lists, the unsaved mark and the file as they were.
+#include <QAction>
+#include <QMenuBar>
+
+#include "EditorFixture.h"
+
+class UndoTest : public EditorFixture {
+ protected:
+  void SetUp() override {
+    ShowEditor("[Button0]\r\nNumSounds=2\r\nSound0=" + Sound("a.wav").toStdString() +
+               "\r\nSound1=" + Sound("b.wav", 300).toStdString() + "\r\n");
+    saved = FileText(Profiles() + "Alpha.qvt");
+  }
+  void Add(const QString& path) {
+    prompts.ChosenFiles = {{path.toStdString()}};
+    editor->AddSounds();
+  }
+  void Undo() { Find<QAction>(editor, "Undo1")->trigger(); }
+  void Redo() { Find<QAction>(editor, "Redo1")->trigger(); }
+  bool CanUndo() { return Find<QAction>(editor, "Undo1")->isEnabled(); }
+
+  std::string saved;
+};
+
+TEST_F(UndoTest, AddDragAndRemoveAllTakenBackLeaveTheListsTheMarkAndTheFileAsBefore) {
+  Add(Sound("c.wav"));
+  DropRow(List(1), 2, 0);
+  EXPECT_EQ(Names(1), (QStringList{"c.wav", "a.wav", "b.wav"}));
+  prompts.Answers = {PromptAnswer::Yes};
+  editor->RemoveAllSounds();
+  EXPECT_TRUE(Names(1).isEmpty());
+  EXPECT_TRUE(editor->isWindowModified());
+
+  Undo();
+  EXPECT_EQ(Names(1), (QStringList{"c.wav", "a.wav", "b.wav"}));
+  EXPECT_EQ(List(1)->model()->rowCount(), 3) << "the list shows what the profile holds";
+  Undo();
+  EXPECT_EQ(Names(1), (QStringList{"a.wav", "b.wav", "c.wav"}));
+  Undo();
+  EXPECT_EQ(Names(1), (QStringList{"a.wav", "b.wav"}));
+  EXPECT_FALSE(editor->isWindowModified()) << "back where the file is";
+  EXPECT_FALSE(Changed()) << "nothing left to save";
+  EXPECT_FALSE(CanUndo());
+  EXPECT_EQ(FileText(Profiles() + "Alpha.qvt"), saved);
+
+  Redo();
+  EXPECT_EQ(Names(1), (QStringList{"a.wav", "b.wav", "c.wav"}));
+  EXPECT_TRUE(Changed());
+}
+
+TEST_F(UndoTest, UndoingPastASaveLeavesEditsToSaveAgain) {
+  Add(Sound("c.wav"));
+  ASSERT_TRUE(editor->Profiles().Save());
+  EXPECT_FALSE(editor->isWindowModified());
+  Undo();
+  EXPECT_EQ(Names(1), (QStringList{"a.wav", "b.wav"}));
+  EXPECT_TRUE(Changed()) << "the file holds c.wav";
+  EXPECT_TRUE(editor->isWindowModified());
+  Redo();
+  EXPECT_FALSE(Changed()) << "the lists are what the file holds again";
+}
+
+TEST_F(UndoTest, ButtonsAndRemovedRowsComeBackAndLoadingStartsAfresh) {
+  editor->AddButton();
+  EXPECT_EQ(VisibleTabs(), "11110000");
+  Undo();
+  EXPECT_EQ(VisibleTabs(), "11100000");
+  EXPECT_TRUE(Tabs()->isTabVisible(Tabs()->currentIndex())) << "the tab that went is not active";
+
+  Tabs()->setCurrentIndex(0);
+  List(1)->selectionModel()->select(List(1)->model()->index(0, 0),
+                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  editor->RemoveSoundsOfShownList();
+  EXPECT_EQ(Names(1), QStringList{"b.wav"});
+  Undo();
+  EXPECT_EQ(Names(1), (QStringList{"a.wav", "b.wav"}));
+
+  Add(Sound("c.wav"));
+  prompts.Answers = {PromptAnswer::No};  // "Save profile?"
+  editor->Profiles().SelectProfile(0);
+  editor->Profiles().SelectionChanged();
+  EXPECT_FALSE(CanUndo()) << "another profile's lists are no edit of these";
+}
+
+TEST_F(UndoTest, TheCaptionNamesTheOpenProfileAndMarksUnsavedEdits) {
+  EXPECT_EQ(editor->windowTitle(), "Create Song Profile - Alpha[*]");
+  EXPECT_FALSE(editor->isWindowModified());
+  editor->AddButton();
+  EXPECT_TRUE(editor->isWindowModified());
+  EXPECT_EQ(Find<QAction>(editor, "Undo1")->shortcut(), QKeySequence::Undo);
+  EXPECT_EQ(Find<QAction>(editor, "Redo1")->shortcut(), QKeySequence("Ctrl+Shift+Z"));
+}
