@@ -34,7 +34,7 @@ bool IsHelpPage(const QUrl& target) {
 
 HelpPane::HelpPane(QWidget* parent, const std::string& programFolder)
     : QWidget(parent),
-      webFolder_(QString::fromStdString(programFolder) + QStringLiteral("Web/")),
+      programFolder_(QString::fromStdString(programFolder)),
       webInfo_(new HelpView(this)) {
   setObjectName(QStringLiteral("Panel1"));
   webInfo_->setObjectName(QStringLiteral("WebInfo"));
@@ -48,7 +48,11 @@ HelpPane::HelpPane(QWidget* parent, const std::string& programFolder)
 }
 
 void HelpPane::ShowHelpPage(const QString& page) {
-  webInfo_->setSource(QUrl::fromLocalFile(webFolder_ + page));
+  ShowDocument(QStringLiteral("Web/") + page);
+}
+
+void HelpPane::ShowDocument(const QString& relativePath) {
+  webInfo_->setSource(QUrl::fromLocalFile(programFolder_ + relativePath));
 }
 
 void HelpPane::FollowLink(const QUrl& link) {

@@ -16,12 +16,16 @@ class HelpPane : public QWidget {
  public:
   HelpPane(QWidget* parent, const std::string& programFolder);
 
+  // Shows a page of the Web folder, by its bare file name.
   void ShowHelpPage(const QString& page);
+  // Shows an HTML document of the program folder, e.g.
+  // "Documentation/Vantora_Manual.html".
+  void ShowDocument(const QString& relativePath);
   QTextBrowser* WebInfo() const { return webInfo_; }
 
  private:
   void FollowLink(const QUrl& link);
 
-  QString webFolder_;
+  QString programFolder_;
   QTextBrowser* webInfo_;
 };
