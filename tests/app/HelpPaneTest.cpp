@@ -159,3 +159,24 @@ TEST_F(HelpPaneTest, EntriesTheRightButtonAndLinksChangeTheirOwnPaneAndDocuments
     }
   }
 }
+
+TEST_F(HelpPaneTest, F1OpensTheManualOnEveryPageAndShowsItsHtmlFormWithoutAPdfViewer) {
+  for (Page* page : std::initializer_list<Page*>{Start(), Editor(), Programming()}) {
+    page->show();
+    page->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(page)) << page->windowTitle().toStdString();
+    openedUrls.clear();
+    openSucceeds = true;
+    QTest::keyClick(page, Qt::Key_F1);
+    EXPECT_EQ(
+        openedUrls,
+        std::vector<QUrl>{QUrl::fromLocalFile(ProgramPath("Documentation/Vantora_Manual.pdf"))})
+        << page->windowTitle().toStdString();
+    openSucceeds = false;
+    QTest::keyClick(page, Qt::Key_F1);
+    EXPECT_EQ(ShownPage(page), "Vantora_Manual.html") << page->windowTitle().toStdString();
+    EXPECT_EQ(Find<QTextBrowser>(page, "WebInfo")->documentTitle(), "Vantora Programmer Manual");
+    page->hide();
+  }
+  EXPECT_TRUE(prompts.Questions.empty());
+}
