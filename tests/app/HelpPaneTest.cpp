@@ -1,4 +1,5 @@
 #include <QMenu>
+#include <QToolButton>
 #include <filesystem>
 
 #include "AppFixture.h"
@@ -177,6 +178,49 @@ TEST_F(HelpPaneTest, F1OpensTheManualOnEveryPageAndShowsItsHtmlFormWithoutAPdfVi
     EXPECT_EQ(ShownPage(page), "Vantora_Manual.html") << page->windowTitle().toStdString();
     EXPECT_EQ(Find<QTextBrowser>(page, "WebInfo")->documentTitle(), "Vantora Programmer Manual");
     page->hide();
+  }
+  EXPECT_TRUE(prompts.Questions.empty());
+}
+
+TEST_F(HelpPaneTest, BackAppearsOnceALinkWasFollowedAndStepsBackAsAltLeftDoes) {
+  auto* pane = Find<QTextBrowser>(Start(), "WebInfo");
+  auto* back = Find<QToolButton>(Start(), "HelpBack");
+  EXPECT_FALSE(back->isVisible()) << "nothing to go back to";
+  ClickLink(pane, "DownloadFromInternet.htm");
+  EXPECT_TRUE(back->isVisible());
+  ClickLink(pane, "https://freesound.org/");
+  ClickLink(pane, "EditSounds.htm");
+  EXPECT_EQ(ShownPage(Start()), "EditSounds.htm");
+  QTest::mouseClick(back, Qt::LeftButton);
+  EXPECT_EQ(ShownPage(Start()), "DownloadFromInternet.htm") << "web links leave no step behind";
+  EXPECT_TRUE(back->isVisible());
+  QTest::mouseClick(back, Qt::LeftButton);
+  EXPECT_EQ(ShownPage(Start()), "Introduction.htm");
+  EXPECT_FALSE(back->isVisible());
+
+  ClickLink(pane, "DownloadFromInternet.htm");
+  QTest::keyClick(pane, Qt::Key_Left, Qt::AltModifier);
+  EXPECT_EQ(ShownPage(Start()), "Introduction.htm");
+  EXPECT_FALSE(back->isVisible());
+
+  // What the program shows, from a menu, a right click or a document that no
+  // program opens, starts the way back afresh.
+  openSucceeds = false;
+  const std::function<void()> shows[] = {
+      [this] { Choose(Start(), "AcquireSoundsfromtheInternet1"); },
+      [this] {
+        QTest::mouseClick(Start()->centralWidget(), Qt::RightButton, {}, {60, 520});
+      },
+      [this] { Choose(Start(), "Manual1"); }};
+  for (const auto& show : shows) {
+    QTest::mouseClick(Start()->centralWidget(), Qt::RightButton, {}, {60, 520});
+    ClickLink(pane, "DownloadFromInternet.htm");
+    ClickLink(pane, "EditSounds.htm");
+    show();
+    const QString shown = ShownPage(Start());
+    EXPECT_FALSE(back->isVisible()) << shown.toStdString();
+    QTest::keyClick(pane, Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(ShownPage(Start()), shown);
   }
   EXPECT_TRUE(prompts.Questions.empty());
 }
