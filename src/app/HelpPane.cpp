@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/Page.h"
@@ -34,7 +35,8 @@ bool IsHelpPage(const QUrl& target) {
 
 HelpPane::HelpPane(QWidget* parent, const std::string& programFolder)
     : QWidget(parent),
-      webFolder_(QString::fromStdString(programFolder) + QStringLiteral("Web/")),
+      programFolder_(QString::fromStdString(programFolder)),
+      back_(new QToolButton(this)),
       webInfo_(new HelpView(this)) {
   setObjectName(QStringLiteral("Panel1"));
   webInfo_->setObjectName(QStringLiteral("WebInfo"));
@@ -42,13 +44,34 @@ HelpPane::HelpPane(QWidget* parent, const std::string& programFolder)
   // the pane on its help page.
   webInfo_->setOpenLinks(false);
   connect(webInfo_, &QTextBrowser::anchorClicked, this, &HelpPane::FollowLink);
+
+  // Few know Alt+Left: once a link was followed, a button shows the way back.
+  back_->setObjectName(QStringLiteral("HelpBack"));
+  back_->setText(QStringLiteral("Back"));
+  back_->setToolTip(QStringLiteral("Back to the help page before (Alt+Left)"));
+  back_->setArrowType(Qt::LeftArrow);
+  back_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  back_->setAutoRaise(true);
+  back_->hide();
+  connect(back_, &QToolButton::clicked, webInfo_, &QTextBrowser::backward);
+  connect(webInfo_, &QTextBrowser::backwardAvailable, back_, &QWidget::setVisible);
+
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(back_, 0, Qt::AlignLeft);
   layout->addWidget(webInfo_);
 }
 
 void HelpPane::ShowHelpPage(const QString& page) {
-  webInfo_->setSource(QUrl::fromLocalFile(webFolder_ + page));
+  ShowDocument(QStringLiteral("Web/") + page);
+}
+
+void HelpPane::ShowDocument(const QString& relativePath) {
+  webInfo_->setSource(QUrl::fromLocalFile(programFolder_ + relativePath));
+  // What the program shows starts the way back afresh; only followed links
+  // lead back.
+  webInfo_->clearHistory();
 }
 
 void HelpPane::FollowLink(const QUrl& link) {

@@ -1,38 +1,66 @@
 #include "app/SharedHelpEntries.h"
 
+#include <QAction>
 #include <QMenu>
 
 #include "app/HelpPane.h"
 #include "app/OpenDocument.h"
 
+namespace {
+
+// An entry that opens a document of the program folder outside the program
+// or, when no installed program opens it, shows inPane, an HTML document of
+// the program folder, in the pane: help is never out of reach for want of a
+// viewer.
+QAction* DocumentEntry(QObject* parent, HelpPane* pane, AppPorts& ports, const char* objectName,
+                       const QString& caption, const QString& document, const QString& failure,
+                       const QString& inPane) {
+  auto* entry = new QAction(caption, parent);
+  entry->setObjectName(QString::fromLatin1(objectName));
+  QObject::connect(entry, &QAction::triggered, pane, [&ports, pane, document, failure, inPane] {
+    OpenDocument(ports, document, failure, [pane, inPane] { pane->ShowDocument(inPane); });
+  });
+  return entry;
+}
+
+// An instruction page of the Web folder, which the pane shows as it is.
+QAction* InstructionsEntry(QObject* parent, HelpPane* pane, AppPorts& ports, const char* objectName,
+                           const QString& caption, const QString& page, const QString& failure) {
+  const QString document = QStringLiteral("Web/") + page;
+  return DocumentEntry(parent, pane, ports, objectName, caption, document, failure, document);
+}
+
+}  // namespace
+
+QAction* ManualEntry(QObject* parent, HelpPane* pane, AppPorts& ports) {
+  QAction* entry = DocumentEntry(parent, pane, ports, "Manual1", QStringLiteral("&Manual"),
+                                 QStringLiteral("Documentation/Vantora_Manual.pdf"),
+                                 QStringLiteral("Manual could not be found"),
+                                 QStringLiteral("Documentation/Vantora_Manual.html"));
+  entry->setShortcut(Qt::Key_F1);
+  entry->setShortcutContext(Qt::WindowShortcut);
+  return entry;
+}
+
 SharedHelpEntries::SharedHelpEntries(QMenu* helpMenu, QAction* before, HelpPane* pane,
                                      AppPorts& ports, const QString& editSoundsFailure)
-    : QObject(helpMenu), helpMenu_(helpMenu), before_(before), ports_(ports) {
-  AddDocumentEntry("Manual1", QStringLiteral("&Manual"),
-                   QStringLiteral("Documentation/Vantora_Manual.pdf"),
-                   QStringLiteral("Manual could not be found"))
-      ->setShortcut(Qt::Key_F1);
-  AddDocumentEntry("DriverInstallation1", QStringLiteral("&Driver Installation"),
-                   QStringLiteral("Web/DriverInstallation.htm"),
-                   QStringLiteral("Driver installation instructions could not be found"));
+    : QObject(helpMenu) {
   auto* acquireSounds = new QAction(QStringLiteral("Acquire Sounds from the &Internet"), helpMenu);
   acquireSounds->setObjectName(QStringLiteral("AcquireSoundsfromtheInternet1"));
   connect(acquireSounds, &QAction::triggered, pane,
           [pane] { pane->ShowHelpPage(QStringLiteral("DownloadFromInternet.htm")); });
-  helpMenu_->insertAction(before_, acquireSounds);
-  AddDocumentEntry("RecordSounds1", QStringLiteral("&Record Sounds"),
-                   QStringLiteral("Web/RecordSounds.htm"),
-                   QStringLiteral("Sound recording instructions could not be found"));
-  AddDocumentEntry("RipEditConvertSongs1", QStringLiteral("Rip, &Edit, Convert Sounds"),
-                   QStringLiteral("Web/EditSounds.htm"), editSoundsFailure);
-}
-
-QAction* SharedHelpEntries::AddDocumentEntry(const char* objectName, const QString& caption,
-                                             const QString& document, const QString& failure) {
-  auto* entry = new QAction(caption, helpMenu_);
-  entry->setObjectName(QString::fromLatin1(objectName));
-  connect(entry, &QAction::triggered, this,
-          [this, document, failure] { OpenDocument(ports_, document, failure); });
-  helpMenu_->insertAction(before_, entry);
-  return entry;
+  helpMenu->insertActions(
+      before,
+      {ManualEntry(helpMenu, pane, ports),
+       InstructionsEntry(helpMenu, pane, ports, "DriverInstallation1",
+                         QStringLiteral("&Driver Installation"),
+                         QStringLiteral("DriverInstallation.htm"),
+                         QStringLiteral("Driver installation instructions could not be found")),
+       acquireSounds,
+       InstructionsEntry(helpMenu, pane, ports, "RecordSounds1", QStringLiteral("&Record Sounds"),
+                         QStringLiteral("RecordSounds.htm"),
+                         QStringLiteral("Sound recording instructions could not be found")),
+       InstructionsEntry(helpMenu, pane, ports, "RipEditConvertSongs1",
+                         QStringLiteral("Rip, &Edit, Convert Sounds"),
+                         QStringLiteral("EditSounds.htm"), editSoundsFailure)});
 }

@@ -14,6 +14,7 @@
 
 #include "app/ButtonFaces.h"
 #include "app/HelpPane.h"
+#include "app/SharedHelpEntries.h"
 #include "app/StatusText.h"
 #include "profiles/UserPrompts.h"
 #include "profiles/VisibleText.h"
@@ -103,6 +104,8 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, DeviceThread& device,
 
   helpPane_ = new HelpPane(client_, ports.ProgramFolder);
   Place(helpPane_, QRect(432, 0, 361, 573), AnchorAll);
+  // F1 opens the manual here too, though the page has no menu.
+  addAction(ManualEntry(this, helpPane_, ports));
 
   probeTimer_ = new QTimer(this);
   probeTimer_->setObjectName(QStringLiteral("Timer1"));

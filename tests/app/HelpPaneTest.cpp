@@ -1,4 +1,5 @@
 #include <QMenu>
+#include <QToolButton>
 #include <filesystem>
 
 #include "AppFixture.h"
@@ -47,13 +48,18 @@ TEST(HelpContent, EveryHelpPageIsThereAndEveryLinkLeadsSomewhere) {
   }
 }
 
-using HelpPaneTest = AppFixture;
+// The program with the help pages and the manual of the build.
+class HelpPaneTest : public AppFixture {
+ protected:
+  void SetUp() override {
+    for (const std::string folder : {"Web", "Documentation"}) {
+      std::filesystem::copy(VANTORA_BUILT_PROGRAM_FOLDER + folder, ProgramFolder() + folder);
+    }
+    StartProgram();
+  }
+};
 
 TEST_F(HelpPaneTest, EntriesTheRightButtonAndLinksChangeTheirOwnPaneAndDocumentsOpenOrTellWhyNot) {
-  for (const std::string folder : {"Web", "Documentation"}) {
-    std::filesystem::copy(VANTORA_BUILT_PROGRAM_FOLDER + folder, ProgramFolder() + folder);
-  }
-  StartProgram();
   QStringList entries{"Manual1:&Manual", "DriverInstallation1:&Driver Installation",
                       "AcquireSoundsfromtheInternet1:Acquire Sounds from the &Internet",
                       "RecordSounds1:&Record Sounds",
@@ -110,35 +116,111 @@ TEST_F(HelpPaneTest, EntriesTheRightButtonAndLinksChangeTheirOwnPaneAndDocuments
   EXPECT_TRUE(pane->toPlainText().startsWith("The help page Introduction.htm cannot be found"));
   EXPECT_TRUE(prompts.Questions.empty());
 
-  const std::tuple<const char*, QString, QString> documents[] = {
-      {"Manual1", "Documentation/Vantora_Manual.pdf", "Manual could not be found"},
+  // Without a program to open them, documents are shown in the pane of the
+  // page whose menu was used, the manual in its HTML form; only a missing one
+  // is told.
+  const std::tuple<const char*, QString, QString, const char*> documents[] = {
+      {"Manual1", "Documentation/Vantora_Manual.pdf", "Manual could not be found",
+       "Vantora_Manual.html"},
       {"DriverInstallation1", "Web/DriverInstallation.htm",
-       "Driver installation instructions could not be found"},
-      {"RipEditConvertSongs1", "Web/EditSounds.htm",
-       "Song editing instructions could not be found"},
-      {"RecordSounds1", "Web/RecordSounds.htm", "Sound recording instructions could not be found"}};
-  for (const auto& [entry, path, failure] : documents) {
+       "Driver installation instructions could not be found", "DriverInstallation.htm"},
+      {"RipEditConvertSongs1", "Web/EditSounds.htm", "Song editing instructions could not be found",
+       "EditSounds.htm"},
+      {"RecordSounds1", "Web/RecordSounds.htm", "Sound recording instructions could not be found",
+       "RecordSounds.htm"}};
+  for (const auto& [entry, path, failure, shownInPane] : documents) {
     for (Page* page : std::initializer_list<Page*>{Start(), Editor()}) {
+      page->show();
       openedUrls.clear();
       openSucceeds = true;
+      const QString before = ShownPage(page);
       Choose(page, entry);
       EXPECT_EQ(openedUrls, std::vector<QUrl>{QUrl::fromLocalFile(ProgramPath(path))}) << entry;
-      // No program opens the document, then it is missing: not handed to the opener.
+      EXPECT_EQ(ShownPage(page), before) << entry << ": opened outside, the pane stays";
+
       openSucceeds = false;
-      prompts.Answers = {PromptAnswer::Ok, PromptAnswer::Ok};
       Choose(page, entry);
+      EXPECT_EQ(ShownPage(page), shownInPane) << entry;
+      const QString shown = Find<QTextBrowser>(page, "WebInfo")->toPlainText();
+      EXPECT_GT(shown.size(), 400) << entry;
+      EXPECT_FALSE(shown.startsWith("The help page")) << entry << " is not in the program folder";
+      EXPECT_TRUE(prompts.Questions.empty()) << entry;
+
+      // Missing: not handed to the opener.
+      prompts.Answers = {PromptAnswer::Ok};
       QFile::rename(ProgramPath(path), ProgramPath(path) + ".gone");
       Choose(page, entry);
       QFile::rename(ProgramPath(path) + ".gone", ProgramPath(path));
       EXPECT_EQ(openedUrls.size(), 2u) << entry;
       const QString missing =
           page == Editor() ? QString(failure).replace("Song", "Sound") : failure;
-      const std::vector<Question> expected{
-          {"No program is installed to open " + QFileInfo(path).fileName().toStdString() + ".", ""},
-          {missing.toStdString(), ""}};
-      EXPECT_EQ(prompts.Questions, expected) << entry;
+      const std::vector<Question> told{{missing.toStdString(), ""}};
+      EXPECT_EQ(prompts.Questions, told) << entry;
       prompts.Questions.clear();
     }
   }
-  EXPECT_EQ(ShownPage(Start()), "Introduction.htm") << "documents leave the pane as it was";
+}
+
+TEST_F(HelpPaneTest, F1OpensTheManualOnEveryPageAndShowsItsHtmlFormWithoutAPdfViewer) {
+  for (Page* page : std::initializer_list<Page*>{Start(), Editor(), Programming()}) {
+    page->show();
+    page->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(page)) << page->windowTitle().toStdString();
+    openedUrls.clear();
+    openSucceeds = true;
+    QTest::keyClick(page, Qt::Key_F1);
+    EXPECT_EQ(
+        openedUrls,
+        std::vector<QUrl>{QUrl::fromLocalFile(ProgramPath("Documentation/Vantora_Manual.pdf"))})
+        << page->windowTitle().toStdString();
+    openSucceeds = false;
+    QTest::keyClick(page, Qt::Key_F1);
+    EXPECT_EQ(ShownPage(page), "Vantora_Manual.html") << page->windowTitle().toStdString();
+    EXPECT_EQ(Find<QTextBrowser>(page, "WebInfo")->documentTitle(), "Vantora Programmer Manual");
+    page->hide();
+  }
+  EXPECT_TRUE(prompts.Questions.empty());
+}
+
+TEST_F(HelpPaneTest, BackAppearsOnceALinkWasFollowedAndStepsBackAsAltLeftDoes) {
+  auto* pane = Find<QTextBrowser>(Start(), "WebInfo");
+  auto* back = Find<QToolButton>(Start(), "HelpBack");
+  EXPECT_FALSE(back->isVisible()) << "nothing to go back to";
+  ClickLink(pane, "DownloadFromInternet.htm");
+  EXPECT_TRUE(back->isVisible());
+  ClickLink(pane, "https://freesound.org/");
+  ClickLink(pane, "EditSounds.htm");
+  EXPECT_EQ(ShownPage(Start()), "EditSounds.htm");
+  QTest::mouseClick(back, Qt::LeftButton);
+  EXPECT_EQ(ShownPage(Start()), "DownloadFromInternet.htm") << "web links leave no step behind";
+  EXPECT_TRUE(back->isVisible());
+  QTest::mouseClick(back, Qt::LeftButton);
+  EXPECT_EQ(ShownPage(Start()), "Introduction.htm");
+  EXPECT_FALSE(back->isVisible());
+
+  ClickLink(pane, "DownloadFromInternet.htm");
+  QTest::keyClick(pane, Qt::Key_Left, Qt::AltModifier);
+  EXPECT_EQ(ShownPage(Start()), "Introduction.htm");
+  EXPECT_FALSE(back->isVisible());
+
+  // What the program shows, from a menu, a right click or a document that no
+  // program opens, starts the way back afresh.
+  openSucceeds = false;
+  const std::function<void()> shows[] = {
+      [this] { Choose(Start(), "AcquireSoundsfromtheInternet1"); },
+      [this] {
+        QTest::mouseClick(Start()->centralWidget(), Qt::RightButton, {}, {60, 520});
+      },
+      [this] { Choose(Start(), "Manual1"); }};
+  for (const auto& show : shows) {
+    QTest::mouseClick(Start()->centralWidget(), Qt::RightButton, {}, {60, 520});
+    ClickLink(pane, "DownloadFromInternet.htm");
+    ClickLink(pane, "EditSounds.htm");
+    show();
+    const QString shown = ShownPage(Start());
+    EXPECT_FALSE(back->isVisible()) << shown.toStdString();
+    QTest::keyClick(pane, Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(ShownPage(Start()), shown);
+  }
+  EXPECT_TRUE(prompts.Questions.empty());
 }

@@ -15,6 +15,7 @@ fail() {
 cmake --install "$build" --prefix "$prefix" >/dev/null
 installed="$prefix/lib/vantora-programmer"
 for file in "$installed/Web/Introduction.htm" "$installed/Documentation/Vantora_Manual.pdf" \
+  "$installed/Documentation/Vantora_Manual.html" \
   "$prefix/lib/udev/rules.d/70-vantora-programmer.rules"; do
   [ -f "$file" ] || fail "not installed: ${file#"$prefix"/}"
 done
