@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/StatusText.h"
+#include "editor/LastUnitSeen.h"
 #include "editor/ProfileEditor.h"
 #include "editor/SoundListModel.h"
 #include "profiles/UserPrompts.h"
@@ -35,19 +36,28 @@ std::int64_t ProfileEditor::UsedBytes() const {
   return used;
 }
 
+const UnitStatus& ProfileEditor::MeasuringUnit() const {
+  if (Unit().UnitPresent || !lastUnit_) return Unit();
+  return *lastUnit_;
+}
+
 ProgrammingPlan ProfileEditor::PlanForUnit() const {
-  return PlanProgramming(store_.CurrentProfileName(), store_.Profile(), NoProfileId, Unit());
+  return PlanProgramming(store_.CurrentProfileName(), store_.Profile(), NoProfileId,
+                         MeasuringUnit());
 }
 
 void ProfileEditor::RefreshCapacity() {
-  const std::int64_t capacity = Unit().TotalCapacity();
+  const std::int64_t capacity = MeasuringUnit().TotalCapacity();
   const std::int64_t used = UsedBytes();
   const std::int64_t percent = capacity > 0 ? used * 100 / capacity : 0;
   capacityBar_->setValue(static_cast<int>(std::clamp<std::int64_t>(percent, 0, 100)));
+  // Greyed while it measures against a unit that is not there.
+  capacityBar_->setEnabled(Unit().UnitPresent);
   // The packing the programming run will use: the rows that fit are those it writes.
   EditorState& state = store_.State();
   const ProgrammingPlan plan = PlanForUnit();
-  state.FittingSoundCount = state.UnitConnected ? static_cast<int>(plan.FittingCount()) : 0;
+  state.UnitKnown = state.UnitConnected || lastUnit_.has_value();
+  state.FittingSoundCount = state.UnitKnown ? static_cast<int>(plan.FittingCount()) : 0;
   misfitTip_ = QString::fromStdString(DoesNotFitText(plan.Packing));
   ShowCapacityPanels(capacity, used);
   // Sounds that entered without the decoder's check get it now.
@@ -61,9 +71,18 @@ void ProfileEditor::RefreshCapacity() {
 }
 
 void ProfileEditor::ShowCapacityPanels(std::int64_t capacity, std::int64_t used) {
-  statusTexts_[1]->setText(QStringLiteral("Size : ") + Grouped(capacity));
+  if (!Unit().UnitPresent && !lastUnit_) {
+    ShowUnitUnknown(used);
+    return;
+  }
+  const bool connected = Unit().UnitPresent;
+  statusTexts_[1]->setText(connected ? QStringLiteral("Size : ") + Grouped(capacity)
+                                     : QStringLiteral("Last unit: ") + Grouped(capacity));
   statusTexts_[2]->setText(QStringLiteral("Used : ") + Grouped(used));
   QLabel* remaining = statusTexts_[3];
+  // Grey: what a unit that is not there would hold.
+  statusTexts_[1]->setEnabled(connected);
+  remaining->setEnabled(connected);
   const bool over = used > capacity;
   QPalette palette = statusPanels_->palette();
   if (over) palette.setColor(QPalette::WindowText, FailureColour);
@@ -72,11 +91,18 @@ void ProfileEditor::ShowCapacityPanels(std::int64_t capacity, std::int64_t used)
                           : QStringLiteral("Remaining : ") + Grouped(capacity - used));
 }
 
+void ProfileEditor::ShowUnitUnknown(std::int64_t used) {
+  statusTexts_[1]->setText(QStringLiteral("No unit seen yet"));
+  statusTexts_[1]->setEnabled(false);
+  statusTexts_[2]->setText(QStringLiteral("Used : ") + Grouped(used));
+  statusTexts_[3]->setText(QString());
+}
+
 void ProfileEditor::UpdateStatusBar() {
   const UnitStatus& unit = Unit();
   statusTexts_[0]->setText(unit.UnitPresent ? QStringLiteral("Connected")
                                             : QStringLiteral("Disconnected"));
-  ShowCapacityPanels(unit.TotalCapacity(), UsedBytes());
+  ShowCapacityPanels(MeasuringUnit().TotalCapacity(), UsedBytes());
   statusTexts_[4]->setText(
       QStringLiteral("Profile On Vantora : ") +
       QString::fromStdString(store_.FindProfileByNumber(unit.Slots[0].ProfileNumber)));
@@ -94,11 +120,19 @@ void ProfileEditor::TrimTabsToUnit() {
   if (!buttonTabs_->isTabVisible(active)) buttonTabs_->setCurrentIndex(0);
 }
 
+void ProfileEditor::RememberUnitSeen() {
+  if (lastUnit_ && !DiffersForFitting(*lastUnit_, Unit())) return;
+  lastUnit_ = Unit();
+  lastUnit_->UnitPresent = false;
+  RememberLastUnit(ports_.Settings, *lastUnit_);
+}
+
 void ProfileEditor::FollowUnit() {
   EditorState& state = store_.State();
   // While a question or dialog is open, a load or check may be half done:
   // the unit's arrival or departure waits for the status timer after it.
   if (ports_.Prompts.IsOpen()) return;
+  if (Unit().UnitPresent) RememberUnitSeen();
   if (Unit().UnitPresent && !state.UnitConnected) {
     state.UnitConnected = true;
     RefreshCapacity();

@@ -24,6 +24,7 @@
 #include "app/StatusText.h"
 #include "editor/ButtonTabStyle.h"
 #include "editor/EditorHelpMenu.h"
+#include "editor/LastUnitSeen.h"
 #include "editor/ProfileSelector.h"
 #include "profiles/VisibleText.h"
 
@@ -50,6 +51,7 @@ std::string FirstSoundFolder() {
 ProfileEditor::ProfileEditor(AppPorts& ports, const UnitStatusHolder& unit)
     : Page(ports, "Form3", QStringLiteral("Create Song Profile"), QSize(792, 592)),
       unit_(unit),
+      lastUnit_(RecallLastUnit(ports.Settings)),
       store_(ports.ProfilesFolder, ports.Prompts, *this),
       history_(new EditHistory(
           store_.Profile(), [this] { ShowListsOfHistory(); }, this)) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "app/Page.h"
 #include "devicethread/UnitStatusHolder.h"
@@ -120,6 +121,10 @@ class ProfileEditor : public Page, private EditorView {
   // The profile packed into the unit as it stands.
   ProgrammingPlan PlanForUnit() const;
   const UnitStatus& Unit() const;
+  // The connected unit, else the last one seen, else the absent one.
+  const UnitStatus& MeasuringUnit() const;
+  void RememberUnitSeen();
+  void ShowUnitUnknown(std::int64_t used);
 
   void ShowInfo(const std::string& text, InfoColour colour) override;
   void ShowProfileList() override;
@@ -132,6 +137,7 @@ class ProfileEditor : public Page, private EditorView {
   void ShowListsReplaced() override;
 
   const UnitStatusHolder& unit_;
+  std::optional<UnitStatus> lastUnit_;
   ProfileStore store_;
   SoundDecodeChecks soundChecks_;
   QString misfitTip_;

@@ -187,7 +187,7 @@ QVariant SoundListModel::data(const QModelIndex& index, int role) const {
   const SoundEntry* entry = EntryAt(index);
   if (!entry) return {};
   const bool fits = GlobalIndex(index.row()) < look_.State.FittingSoundCount;
-  const bool leftOut = look_.State.UnitConnected && !fits;
+  const bool leftOut = look_.State.UnitKnown && !fits;
   const bool notASound =
       look_.Checks.VerdictOf(*entry) == SoundDecodeChecks::Verdict::NotASound;
   switch (role) {

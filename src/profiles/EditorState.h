@@ -4,5 +4,7 @@
 struct EditorState {
   bool Changed = false;        // the open profile has edits that are not in its file
   bool UnitConnected = false;  // a unit is present, as the editor's polling last saw
-  int FittingSoundCount = 0;   // sounds that fit into the unit, counted from Btn1 onwards
+  // A unit is connected, or one was seen before: what fits is known.
+  bool UnitKnown = false;
+  int FittingSoundCount = 0;  // sounds that fit into the unit, counted from Btn1 onwards
 };

@@ -64,7 +64,7 @@ TEST_F(CapacityTest, SoundsArePackedIntoTheRecognisedMemoriesInSlotOrder) {
   EXPECT_EQ(ShownWith({2000000, 500000, 100}).left(3), "+--") << "stops at the first misfit";
 }
 
-TEST_F(CapacityTest, TheUnitsArrivalTrimsTheTabsOnceAndItsDepartureClearsTheCount) {
+TEST_F(CapacityTest, TheUnitsArrivalTrimsTheTabsOnceAndAfterItsDepartureItIsMeasuredInGrey) {
   unit->Attach(false);
   unit->SetButtonCount(2);
   ShowEditor();
@@ -93,7 +93,9 @@ TEST_F(CapacityTest, TheUnitsArrivalTrimsTheTabsOnceAndItsDepartureClearsTheCoun
   editor->AddSoundFile(Sound("a.mp3"));
   unit->Attach(false);
   Tick();
-  EXPECT_EQ(Shown(), "- 0% Disconnected Size : 0 Used : 116 Over by 116");
+  EXPECT_EQ(Shown(), "+ 0% Disconnected Last unit: 2,359,294 Used : 116 Remaining : 2,359,178");
+  EXPECT_FALSE(Find(editor, "StatusPanel1")->isEnabled()) << "grey";
+  EXPECT_FALSE(Find(editor, "ProgressBar1")->isEnabled());
   EXPECT_FALSE(editor->Profiles().State().UnitConnected);
 }
 
@@ -228,6 +230,27 @@ TEST_F(CapacityTest, SoundsLeftOutAreGreyWithTheReasonAndTheNeedBeyondTheUnitIsR
   unit->Attach(false);
   Tick();
   ShownWith({100, 3000000, 100});
-  EXPECT_FALSE(rows->index(1, 0).data(Qt::ForegroundRole).isValid())
-      << "without a unit nothing is known to be left out";
+  EXPECT_EQ(rows->index(1, 0).data(Qt::ForegroundRole).value<QColor>(), LeftOutColour)
+      << "the last unit seen tells what is left out";
+}
+
+TEST_F(CapacityTest, WithoutAUnitTheLastOneSeenIsMeasuredInTheNextRunAndNoneIsSaidSo) {
+  unit->Attach(false);
+  ShowEditor();
+  EXPECT_EQ(ShownWith({100, 3000000}), "-- 0% Disconnected No unit seen yet Used : 3,000,132 ");
+  EXPECT_FALSE(List(1)->model()->index(1, 0).data(Qt::ForegroundRole).isValid())
+      << "nothing is known to be left out";
+
+  unit = std::make_unique<SimulatedUnit>();
+  unit->InstallMemory(0, 0x41);
+  unit->SetButtonCount(3);
+  vantora.reset();
+  ShowEditor();
+  Tick();
+  unit->Attach(false);
+  vantora.reset();
+  ShowEditor();
+  EXPECT_EQ(ShownWith({100, 3000000}),
+            "+- 100% Disconnected Last unit: 2,097,151 Used : 3,000,132 Over by 902,981");
+  EXPECT_EQ(List(1)->model()->index(1, 0).data(Qt::ForegroundRole).value<QColor>(), LeftOutColour);
 }
