@@ -48,12 +48,7 @@ std::optional<double> ReadSeconds(const QString& text) {
 }  // namespace
 
 MakeItFit::MakeItFit(const SongProfile& profile, UserPrompts& prompts, QWidget* window)
-    : QObject(window),
-      profile_(profile),
-      prompts_(prompts),
-      progress_(new FitProgressDialog(window, [this] {
-        if (cancel_) cancel_->store(true);
-      })) {
+    : QObject(window), profile_(profile), prompts_(prompts), window_(window) {
   pool_.setMaxThreadCount(1);
 }
 
@@ -80,6 +75,10 @@ void MakeItFit::Start(const UnitStatus& unit) {
   if (!AskSecondsToKeep(seconds)) return;
   busy_ = true;
   cancel_ = std::make_shared<std::atomic<bool>>(false);
+  // Made on first use: a window that never makes a profile fit holds no dialog.
+  if (!progress_) {
+    progress_ = new FitProgressDialog(window_, [this] { cancel_->store(true); });
+  }
   StartPlanning(unit, seconds);
 }
 

@@ -75,10 +75,11 @@ class MakeItFit : public QObject {
 
   const SongProfile& profile_;
   UserPrompts& prompts_;
+  QWidget* window_;
   bool busy_ = false;
   std::vector<PlannedRow> rows_;
   std::vector<std::size_t> changedRows_;
-  FitProgressDialog* progress_;
+  FitProgressDialog* progress_ = nullptr;
   // Set by Cancel; each run has its own.
   std::shared_ptr<std::atomic<bool>> cancel_;
   QThreadPool pool_;
