@@ -52,10 +52,15 @@ class MakeItFitTest : public EditorFixture {
 };
 
 TEST_F(MakeItFitTest, ThePlanNamesTheSoundToChangeAndTheRowThenPointsToItsNewFileUntilUndone) {
-  const QRect clipRow = List(1)->visualRect(List(1)->model()->index(2, 0));
-  emit List(1)->customContextMenuRequested(clipRow.center());
-  EXPECT_TRUE(Find<QAction>(editor, "MakeItFit2")->isVisible()) << "offered on the greyed row";
-  Find<QMenu>(editor, "PopupMenu1")->close();
+  EXPECT_EQ(Entries(Find<QMenu>(editor, "Buttons1")).last(), "MakeItFit1:&Make It Fit\u2026");
+  const auto offeredOnRow = [this](int row) {
+    const QRect shown = List(1)->visualRect(List(1)->model()->index(row, 0));
+    emit List(1)->customContextMenuRequested(shown.center());
+    Find<QMenu>(editor, "PopupMenu1")->close();
+    return Find<QAction>(editor, "MakeItFit2")->isVisible();
+  };
+  EXPECT_TRUE(offeredOnRow(2)) << "the greyed row";
+  EXPECT_FALSE(offeredOnRow(0)) << "a row that fits";
 
   prompts.Texts = {""};  // whole sounds
   prompts.Answers = {PromptAnswer::Ok};
