@@ -120,8 +120,9 @@ bool MakeItFit::AskSecondsToKeep(std::optional<double>& seconds) {
 
 void MakeItFit::StartPlanning(const UnitStatus& unit, std::optional<double> seconds) {
   std::vector<ProfileSound> sounds;
-  for (const PlannedRow& row : rows_)
+  for (const PlannedRow& row : rows_) {
     sounds.push_back({row.Sound.FullPath(), row.Sound.Size(), {}});
+  }
   progress_->ShowWork(QStringLiteral("Reading the sounds\u2026"), 0);
   pool_.start([this, sounds = std::move(sounds), unit, seconds, cancel = cancel_]() mutable {
     // A sound that cannot be read keeps no frames: the plan never changes it.
@@ -162,17 +163,8 @@ void MakeItFit::StartWriting(const FitPlan& plan) {
                           : QStringLiteral("Writing %1 new sounds\u2026").arg(plan.Changes.size()),
                       ProgressSteps);
   emit WritingStarted();
-  pool_.start([this, plan, folder = MusicFolder(), cancel = cancel_] {
-    int shown = 0;
-    const WorkControl control{[this, &shown](double done) {
-                                const int steps = static_cast<int>(done * ProgressSteps);
-                                if (steps == shown) return;
-                                shown = steps;
-                                QMetaObject::invokeMethod(
-                                    this, [this, steps] { progress_->ShowDone(steps); },
-                                    Qt::QueuedConnection);
-                              },
-                              cancel.get()};
+  const WorkControl control{ProgressReporter(), cancel_.get()};
+  pool_.start([this, plan, folder = MusicFolder(), control, cancel = cancel_] {
     std::vector<SoundEntry> written;
     std::string failure;
     try {
@@ -186,6 +178,17 @@ void MakeItFit::StartWriting(const FitPlan& plan) {
     QMetaObject::invokeMethod(
         this, [this, written, failure] { OnWritten(written, failure); }, Qt::QueuedConnection);
   });
+}
+
+std::function<void(double)> MakeItFit::ProgressReporter() {
+  // The encoder reports far more often than the bar can show a change.
+  return [this, shown = std::make_shared<int>(0)](double done) {
+    const int steps = static_cast<int>(done * ProgressSteps);
+    if (steps == *shown) return;
+    *shown = steps;
+    QMetaObject::invokeMethod(
+        this, [this, steps] { progress_->ShowDone(steps); }, Qt::QueuedConnection);
+  };
 }
 
 void MakeItFit::OnWritten(const std::vector<SoundEntry>& written, const std::string& failure) {

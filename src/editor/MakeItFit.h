@@ -4,6 +4,7 @@
 #include <QString>
 #include <QThreadPool>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -68,6 +69,8 @@ class MakeItFit : public QObject {
   void StartPlanning(const UnitStatus& unit, std::optional<double> seconds);
   void OnPlanned(const FitPlan& plan, const std::vector<ProfileSound>& sounds);
   void StartWriting(const FitPlan& plan);
+  // The bar's share of the work's progress, told from the thread that writes.
+  std::function<void(double)> ProgressReporter();
   void OnWritten(const std::vector<SoundEntry>& written, const std::string& failure);
   // The rows still hold what the plan was made for.
   bool RowsUnchanged() const;
