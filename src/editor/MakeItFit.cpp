@@ -1,5 +1,7 @@
 #include "editor/MakeItFit.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QStandardPaths>
 #include <QWidget>
@@ -18,9 +20,12 @@ const std::string Title = "Make It Fit";
 // The bar counts in thousandths of the work.
 constexpr int ProgressSteps = 1000;
 
-// Where a new file goes when the original's folder takes none.
+// Where a new file goes when the original's folder takes none: the user's
+// Music folder where it exists, else the home folder.
 std::string MusicFolder() {
-  return QStandardPaths::writableLocation(QStandardPaths::MusicLocation).toStdString() + "/";
+  const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+  const QString folder = !music.isEmpty() && QFileInfo(music).isDir() ? music : QDir::homePath();
+  return (folder + QLatin1Char('/')).toStdString();
 }
 
 SoundEntry EntryOf(const std::string& path) {
