@@ -29,10 +29,10 @@ void ProfileEditor::ShowListMenu(QTreeView* list, QPoint position) {
   listMenu_->popup(list->viewport()->mapToGlobal(position));
 }
 
-void ProfileEditor::ReplaceFittedSounds(const std::vector<SoundReplacement>& replacements) {
+void ProfileEditor::ReplaceFittedSounds(const std::vector<SoundRow>& replacements) {
   std::array<bool, ButtonSlotCount> replaced{};
   history_->Record(QStringLiteral("Make It Fit"), [&] {
-    for (const SoundReplacement& replacement : replacements) {
+    for (const SoundRow& replacement : replacements) {
       store_.Profile().Buttons[replacement.Slot].Sounds[replacement.Row] = replacement.Sound;
       soundChecks_.Remember(replacement.Sound, true);
       replaced[replacement.Slot] = true;

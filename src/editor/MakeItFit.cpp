@@ -100,7 +100,7 @@ void MakeItFit::CollectRows() {
 
 bool MakeItFit::AllFit(const UnitStatus& unit) const {
   std::vector<std::int64_t> sizes;
-  for (const PlannedRow& row : rows_) sizes.push_back(row.Sound.Size());
+  for (const SoundRow& row : rows_) sizes.push_back(row.Sound.Size());
   return PackSounds(sizes, unit).FittingCount == rows_.size();
 }
 
@@ -125,7 +125,7 @@ bool MakeItFit::AskSecondsToKeep(std::optional<double>& seconds) {
 
 void MakeItFit::StartPlanning(const UnitStatus& unit, std::optional<double> seconds) {
   std::vector<ProfileSound> sounds;
-  for (const PlannedRow& row : rows_) {
+  for (const SoundRow& row : rows_) {
     sounds.push_back({row.Sound.FullPath(), row.Sound.Size(), {}});
   }
   progress_->ShowWork(QStringLiteral("Reading the sounds\u2026"), 0);
@@ -215,9 +215,9 @@ void MakeItFit::OnWritten(const std::vector<SoundEntry>& written, const std::str
     End();
     return;
   }
-  std::vector<SoundReplacement> replacements;
+  std::vector<SoundRow> replacements;
   for (std::size_t change = 0; change < written.size(); ++change) {
-    const PlannedRow& row = rows_[changedRows_[change]];
+    const SoundRow& row = rows_[changedRows_[change]];
     replacements.push_back({row.Slot, row.Row, written[change]});
   }
   emit SoundsReplaced(replacements);
@@ -230,7 +230,7 @@ bool MakeItFit::RowsUnchanged() const {
     if (button.Present) count += button.Sounds.size();
   }
   if (count != rows_.size()) return false;
-  return std::ranges::all_of(rows_, [this](const PlannedRow& row) {
+  return std::ranges::all_of(rows_, [this](const SoundRow& row) {
     const ButtonSlot& button = profile_.Buttons[row.Slot];
     const auto at = static_cast<std::size_t>(row.Row);
     return button.Present && at < button.Sounds.size() &&

@@ -19,8 +19,9 @@ class FitProgressDialog;
 class QWidget;
 class UserPrompts;
 
-// A row of the lists and the new sound that takes its place.
-struct SoundReplacement {
+// A row of the lists and its sound: as a plan found it, or the new sound
+// that takes its place.
+struct SoundRow {
   int Slot = 0;
   int Row = 0;
   SoundEntry Sound;
@@ -48,20 +49,14 @@ class MakeItFit : public QObject {
  signals:
   // A line for the editor's Info line.
   void Told(const QString& text, InfoColour colour);
+  // The plan was accepted and its files are being written.
   void WritingStarted();
   // The new files are written: these rows take them, as one edit.
-  void SoundsReplaced(const std::vector<SoundReplacement>& replacements);
+  void SoundsReplaced(const std::vector<SoundRow>& replacements);
   // Every run that got past the question of seconds ends so, however it ended.
   void Finished();
 
  private:
-  // A sound of the lists as the plan found it.
-  struct PlannedRow {
-    int Slot = 0;
-    int Row = 0;
-    SoundEntry Sound;
-  };
-
   void CollectRows();
   bool AllFit(const UnitStatus& unit) const;
   // False when the user cancelled; `seconds` stays empty for whole sounds.
@@ -80,7 +75,8 @@ class MakeItFit : public QObject {
   UserPrompts& prompts_;
   QWidget* window_;
   bool busy_ = false;
-  std::vector<PlannedRow> rows_;
+  // The sounds of the present buttons in programming order, as planned.
+  std::vector<SoundRow> rows_;
   std::vector<std::size_t> changedRows_;
   FitProgressDialog* progress_ = nullptr;
   // Set by Cancel; each run has its own.

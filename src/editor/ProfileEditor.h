@@ -114,7 +114,7 @@ class ProfileEditor : public Page, private EditorView {
   int RemoveHighlightedSounds();
   void EndRemoval(int removed);
   void WarnIfLargerThanUnit(const SoundEntry& sound);
-  void ReplaceFittedSounds(const std::vector<SoundReplacement>& replacements);
+  void ReplaceFittedSounds(const std::vector<SoundRow>& replacements);
   // Next refused a sound too large for the unit: Make It Fit is offered.
   void OfferToMakeFit();
   void ShowListMenu(QTreeView* list, QPoint position);
