@@ -37,9 +37,9 @@ std::string LeftAloneLine(std::size_t count) {
 }  // namespace
 
 std::string FitPlanQuestion(const FitPlan& plan, std::span<const ProfileSound> sounds) {
+  const bool one = plan.Changes.size() == 1;
   std::string text =
-      plan.Changes.size() == 1
-          ? "To fit the unit, this sound gets a new file beside the original, which stays as it "
+      one ? "To fit the unit, this sound gets a new file beside the original, which stays as it "
             "is:\n\n"
           : "To fit the unit, these sounds get new files beside the originals, which stay as "
             "they are:\n\n";
@@ -47,7 +47,8 @@ std::string FitPlanQuestion(const FitPlan& plan, std::span<const ProfileSound> s
     text += ChangeLine(change, sounds[change.Index]) + "\n";
   }
   return text + "\n" + LeftAloneLine(sounds.size() - plan.Changes.size()) +
-         "Write the new files and put them in the lists?";
+         (one ? "Write the new file and put it in the list?"
+              : "Write the new files and put them in the lists?");
 }
 
 std::string CannotFitText(const FitPlan& plan, std::span<const ProfileSound> sounds) {
