@@ -104,6 +104,9 @@ ProfileEditor::~ProfileEditor() {
   // The window closes only after the open profile is gone: its lists must
   // not read the profile then.
   for (QTreeView* list : soundListViews_) list->setModel(nullptr);
+  // The history goes with the window's children, after the editor's own
+  // parts: clearing itself then, it must not tell the editor of it.
+  history_->disconnect(this);
 }
 
 void ProfileEditor::CreateProfilesMenu() {
