@@ -46,8 +46,8 @@ void ProfileEditor::ReplaceFittedSounds(const std::vector<SoundRow>& replacement
   const std::size_t count = replacements.size();
   const std::string sounds = count == 1 ? "1 new sound" : std::to_string(count) + " new sounds";
   const std::size_t leftOut = PlanForUnit().LeftOutCount();
-  ShowInfo(leftOut == 0
-               ? "Every sound fits the unit now, with " + sounds
-               : sounds + " in the lists; " + std::to_string(leftOut) + " still do not fit",
+  ShowInfo(leftOut == 0 ? "Every sound fits the unit now, with " + sounds
+                        : sounds + " in the lists; " + std::to_string(leftOut) +
+                              (leftOut == 1 ? " still does not fit" : " still do not fit"),
            InfoColour::Ordinary);
 }

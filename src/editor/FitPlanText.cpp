@@ -3,12 +3,13 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "profiles/VisibleText.h"
 #include "programmingrun/RunTexts.h"
 
 namespace {
 
 std::string NameOf(const std::string& path) {
-  return std::filesystem::path(path).filename().string();
+  return VisibleText(std::filesystem::path(path).filename().string());
 }
 
 std::string Seconds(double seconds) {
@@ -19,10 +20,11 @@ std::string Seconds(double seconds) {
 
 // "song.mp3: 20.0 s of 180.0 s, mono, 64 kbit/s, 2,880,017 → 160,417 bytes"
 std::string ChangeLine(const SoundChange& change, const ProfileSound& sound) {
+  // A whole sound's edit ends exactly at its length.
   const double kept = change.Edit.EndSeconds - change.Edit.StartSeconds;
   const double whole = sound.Format.Seconds();
   const std::string length =
-      kept < whole - 0.05 ? Seconds(kept) + " of " + Seconds(whole) : Seconds(whole);
+      kept < whole ? Seconds(kept) + " of " + Seconds(whole) : Seconds(whole);
   return NameOf(change.SourcePath) + ": " + length + ", mono, " +
          std::to_string(change.Edit.Output.BitRateKbps) + " kbit/s, " +
          GroupedNumber(change.OldBytes) + " \u2192 " + GroupedNumber(change.NewBytes) + " bytes";
