@@ -131,7 +131,8 @@ void ProfileEditor::FollowUnit() {
   EditorState& state = store_.State();
   // While a question or dialog is open, a load or check may be half done:
   // the unit's arrival or departure waits for the status timer after it.
-  if (ports_.Prompts.IsOpen()) return;
+  // So does it while Make It Fit works on the lists as they are.
+  if (ports_.Prompts.IsOpen() || makeItFit_->Busy()) return;
   if (Unit().UnitPresent) RememberUnitSeen();
   if (Unit().UnitPresent && !state.UnitConnected) {
     state.UnitConnected = true;
@@ -155,6 +156,7 @@ void ProfileEditor::OnNextClicked() {
   EditorState& state = store_.State();
   if (state.FittingSoundCount == 0 && total == 1) {
     ShowInfo(ResultText(ProgrammingCode::SongTooLarge), InfoColour::Failure);
+    OfferToMakeFit();
     return;
   }
   // Edits that could not be saved keep the editor, with the error shown.

@@ -54,7 +54,8 @@ ProfileEditor::ProfileEditor(AppPorts& ports, const UnitStatusHolder& unit)
       lastUnit_(RecallLastUnit(ports.Settings)),
       store_(ports.ProfilesFolder, ports.Prompts, *this),
       history_(new EditHistory(
-          store_.Profile(), [this] { ShowListsOfHistory(); }, this)) {
+          store_.Profile(), [this] { ShowListsOfHistory(); }, this)),
+      makeItFit_(new MakeItFit(store_.Profile(), ports.Prompts, this)) {
   store_.SoundFileDialogs().OpenFirstIn(FirstSoundFolder());
   menuBar()->setObjectName(QStringLiteral("MainMenu1"));
   QMenu* helpMenu = AddMenu(menuBar(), "Help1", QStringLiteral("&Help"));
@@ -63,6 +64,9 @@ ProfileEditor::ProfileEditor(AppPorts& ports, const UnitStatusHolder& unit)
   CreateProfilesMenu();
   CreateSoundMenus(helpMenu->menuAction());
   CreateEditMenu();
+  connect(makeItFit_, &MakeItFit::Told, this,
+          [this](const QString& text, InfoColour colour) { ShowInfo(text.toStdString(), colour); });
+  connect(makeItFit_, &MakeItFit::SoundsReplaced, this, &ProfileEditor::ReplaceFittedSounds);
 
   helpPane_ = new HelpPane(client_, ports.ProgramFolder);
   SplitClientArea(QRect(0, 0, 793, 545), 432, helpPane_, QStringLiteral("Editor/Splitter"));
@@ -102,6 +106,9 @@ ProfileEditor::~ProfileEditor() {
   // The window closes only after the open profile is gone: its lists must
   // not read the profile then.
   for (QTreeView* list : soundListViews_) list->setModel(nullptr);
+  // The history goes with the window's children, after the editor's own
+  // parts: clearing itself then, it must not tell the editor of it.
+  history_->disconnect(this);
 }
 
 void ProfileEditor::CreateProfilesMenu() {
@@ -161,6 +168,8 @@ void ProfileEditor::CreateSoundMenus(QAction* help) {
                &ProfileEditor::AddButton);
   AddMenuEntry(buttons, "RemoveButton1", QStringLiteral("&Remove Button"), this,
                &ProfileEditor::RemoveButton);
+  AddMenuEntry(buttons, "MakeItFit1", QStringLiteral("&Make It Fit\u2026"), this,
+               &ProfileEditor::MakeProfileFit);
 
   listMenu_ = new QMenu(this);
   listMenu_->setObjectName(QStringLiteral("PopupMenu1"));
@@ -168,6 +177,9 @@ void ProfileEditor::CreateSoundMenus(QAction* help) {
                &ProfileEditor::AddSounds);
   AddMenuEntry(listMenu_, "RemoveSongs2", QStringLiteral("&Remove Songs"), this,
                &ProfileEditor::RemoveCheckedSounds);
+  // Shown on the rows left out of the unit only.
+  makeFitOfRow_ = AddMenuEntry(listMenu_, "MakeItFit2", QStringLiteral("&Make It Fit\u2026"), this,
+                               &ProfileEditor::MakeProfileFit);
 }
 
 void ProfileEditor::CreateCapacityDisplay() {
@@ -259,9 +271,8 @@ QTreeView* ProfileEditor::CreateSoundList(int slot) {
   list->setDropIndicatorShown(true);
   list->addAction(deleteSounds_);
   list->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(list, &QWidget::customContextMenuRequested, this, [this, list](QPoint position) {
-    listMenu_->popup(list->viewport()->mapToGlobal(position));
-  });
+  connect(list, &QWidget::customContextMenuRequested, this,
+          [this, list](QPoint position) { ShowListMenu(list, position); });
   connect(list, &QAbstractItemView::doubleClicked, this, [this, list] { PlaySound(list); });
   soundLists_[slot] = new SoundListModel(store_.Profile(), slot, rowLook_, list);
   connect(soundLists_[slot], &SoundListModel::SoundsMoving, history_, &EditHistory::Begin);

@@ -7,6 +7,7 @@
 #include "app/Page.h"
 #include "devicethread/UnitStatusHolder.h"
 #include "editor/EditHistory.h"
+#include "editor/MakeItFit.h"
 #include "editor/SoundDecodeChecks.h"
 #include "editor/SoundListModel.h"
 #include "profiles/EditorView.h"
@@ -68,6 +69,9 @@ class ProfileEditor : public Page, private EditorView {
   void RemoveAllSounds();
   void AddButton();
   void RemoveButton();
+  // "Make It Fit…": new, smaller files for the sounds that keep the profile
+  // from fitting the unit, put in the lists as one edit.
+  void MakeProfileFit();
   // Plays the highlighted row on which the list was double-clicked.
   void PlaySound(QTreeView* list);
   // Files dragged from the file manager onto the tabs.
@@ -111,6 +115,10 @@ class ProfileEditor : public Page, private EditorView {
   int RemoveHighlightedSounds();
   void EndRemoval(int removed);
   void WarnIfLargerThanUnit(const SoundEntry& sound);
+  void ReplaceFittedSounds(const std::vector<SoundRow>& replacements);
+  // Next refused a sound too large for the unit: Make It Fit is offered.
+  void OfferToMakeFit();
+  void ShowListMenu(QTreeView* list, QPoint position);
   // One message naming every file refused as no sound.
   void ShowRefusedFiles(const QStringList& names);
   void ShowCapacityPanels(std::int64_t capacity, std::int64_t used);
@@ -143,6 +151,7 @@ class ProfileEditor : public Page, private EditorView {
   QString misfitTip_;
   SoundRowLook rowLook_{store_.State(), soundChecks_, misfitTip_};
   EditHistory* history_;
+  MakeItFit* makeItFit_;
 
   ProfileSelector* profileSelector_;
   QTabWidget* buttonTabs_;
@@ -152,6 +161,7 @@ class ProfileEditor : public Page, private EditorView {
   HelpPane* helpPane_;
   QMenu* listMenu_;
   QAction* deleteSounds_;
+  QAction* makeFitOfRow_;
   QProgressBar* capacityBar_;
   QStatusBar* statusPanels_;
   std::array<QLabel*, 5> statusTexts_{};

@@ -183,11 +183,15 @@ int SoundListModel::GlobalIndex(int row) const {
   return rowsBefore + row;
 }
 
+bool SoundListModel::IsLeftOut(int row) const {
+  return look_.State.UnitKnown && GlobalIndex(row) >= look_.State.FittingSoundCount;
+}
+
 QVariant SoundListModel::data(const QModelIndex& index, int role) const {
   const SoundEntry* entry = EntryAt(index);
   if (!entry) return {};
   const bool fits = GlobalIndex(index.row()) < look_.State.FittingSoundCount;
-  const bool leftOut = look_.State.UnitKnown && !fits;
+  const bool leftOut = IsLeftOut(index.row());
   const bool notASound =
       look_.Checks.VerdictOf(*entry) == SoundDecodeChecks::Verdict::NotASound;
   switch (role) {

@@ -49,6 +49,8 @@ class SoundListModel : public QAbstractTableModel {
   int RemoveCheckedSounds();
   int RemoveRows(QList<int> rows);
   int CheckedCount() const;
+  // A row greyed as left out of the connected unit.
+  bool IsLeftOut(int row) const;
   // Moves rows, in their order, before another row, or to the end when
   // `before` is the row count.
   void MoveSounds(QList<int> rows, int before);

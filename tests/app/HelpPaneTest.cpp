@@ -34,7 +34,8 @@ TEST(HelpContent, EveryHelpPageIsThereAndEveryLinkLeadsSomewhere) {
        {"Introduction.htm", "DownloadFromInternet.htm", "AddFilesIntro.htm", "AddFilesPage1.htm",
         "AddFilesPage2.htm", "AboutProfiles.htm", "PreviousButton.htm", "NextButton.htm",
         "ProfileProgressBar.htm", "ProfileView.htm", "ProgramPage1.htm", "ProgramProgressBar.htm",
-        "ProgramListView.htm", "DriverInstallation.htm", "EditSounds.htm", "RecordSounds.htm"}) {
+        "ProgramListView.htm", "DriverInstallation.htm", "EditSounds.htm", "RecordSounds.htm",
+        "MakeItFit.htm"}) {
     QTextBrowser view;
     view.setSource(QUrl::fromLocalFile(VANTORA_BUILT_PROGRAM_FOLDER "Web/" + QString(page)));
     EXPECT_FALSE(view.documentTitle().isEmpty()) << page;

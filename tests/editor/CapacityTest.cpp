@@ -240,6 +240,9 @@ TEST_F(CapacityTest, WithoutAUnitTheLastOneSeenIsMeasuredInTheNextRunAndNoneIsSa
   EXPECT_EQ(ShownWith({100, 3000000}), "-- 0% Disconnected No unit seen yet Used : 3,000,132 ");
   EXPECT_FALSE(List(1)->model()->index(1, 0).data(Qt::ForegroundRole).isValid())
       << "nothing is known to be left out";
+  Choose(editor, "MakeItFit1");
+  EXPECT_EQ(Find<QLabel>(editor, "Info")->text(),
+            "No unit seen yet: Make It Fit fits a profile to the unit's memories");
 
   unit = std::make_unique<SimulatedUnit>();
   unit->InstallMemory(0, 0x41);
