@@ -9,14 +9,15 @@
 
 #include "app/GuardedApplication.h"
 #include "app/ProfilesLocation.h"
+#include "app/QtSoundOutput.h"
 #include "app/QtUserPrompts.h"
 #include "app/VantoraApplication.h"
 #include "commandline/CommandLineFrontEnd.h"
 #include "commandline/CommandLineRequest.h"
-#include "programmingrun/ExitStatus.h"
 #include "device/Clock.h"
 #include "device/FtdiDriver.h"
 #include "device/SimulatedUnit.h"
+#include "programmingrun/ExitStatus.h"
 
 namespace {
 
@@ -76,6 +77,7 @@ int RunWindows(int argc, char** argv, bool simulate) {
     const std::string programFolder = ProgramFolder();
     // ~/.config/vantora-programmer/vantora-programmer.conf; an organisation
     // name would move the data folder as well.
+    QtSoundOutput audio;
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, ApplicationName,
                        ApplicationName);
     AppPorts ports{*driver,
@@ -85,7 +87,8 @@ int RunWindows(int argc, char** argv, bool simulate) {
                    ProfilesFolderFor(programFolder),
                    [] { QCoreApplication::quit(); },
                    [](const QUrl& url) { return QDesktopServices::openUrl(url); },
-                   settings};
+                   settings,
+                   audio};
     VantoraApplication vantora(ports);
     vantora.ShowStartPage();
     QApplication::exec();

@@ -49,6 +49,7 @@ ProfileEditor::ProfileEditor(AppPorts& ports, const UnitStatusHolder& unit)
     : Page(ports, "Form3", QStringLiteral("Create Song Profile"), QSize(792, 592)),
       unit_(unit),
       store_(ports.ProfilesFolder, ports.Prompts, *this),
+      player_(ports.Audio),
       history_(new EditHistory(
           store_.Profile(), [this] { ShowListsOfHistory(); }, this)) {
   store_.SoundFileDialogs().OpenFirstIn(FirstSoundFolder());
@@ -57,6 +58,7 @@ ProfileEditor::ProfileEditor(AppPorts& ports, const UnitStatusHolder& unit)
   QAction* aboutEntry = AddMenuEntry(helpMenu, "About1", QStringLiteral("&About"), this,
                                      &ProfileEditor::AboutRequested);
   CreateProfilesMenu();
+  CreateSoundHearing();
   CreateSoundMenus(helpMenu->menuAction());
   CreateEditMenu();
 
@@ -132,6 +134,7 @@ void ProfileEditor::CreateEditMenu() {
   redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
   redo->setEnabled(false);
   connect(&steps, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+  CreateSoundEditing(edit);
   connect(history_, &EditHistory::EditedChanged, this, [this](bool edited) {
     store_.State().Changed = edited;
     ShowCaption();
@@ -253,6 +256,7 @@ QTreeView* ProfileEditor::CreateSoundList(int slot) {
   list->setDefaultDropAction(Qt::MoveAction);
   list->setDropIndicatorShown(true);
   list->addAction(deleteSounds_);
+  list->addAction(playSound_);
   list->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(list, &QWidget::customContextMenuRequested, this, [this, list](QPoint position) {
     listMenu_->popup(list->viewport()->mapToGlobal(position));
@@ -265,6 +269,7 @@ QTreeView* ProfileEditor::CreateSoundList(int slot) {
     MarkEdited();
     RefreshCapacity();
   });
+  StopPlayingOnRowChanges(slot);
   list->setModel(soundLists_[slot]);
   list->header()->setStretchLastSection(false);
   list->header()->resizeSection(SoundListModel::SoundColumn, 350);
@@ -281,6 +286,10 @@ void ProfileEditor::OnShown() {
   TrimTabsToUnit();
   RefreshCapacity();
   UpdateStatusBar();
+}
+
+void ProfileEditor::OnHidden() {
+  StopPlaying();
 }
 
 void ProfileEditor::OnProfileChosen(int index) {
