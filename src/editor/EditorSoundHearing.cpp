@@ -42,7 +42,10 @@ void ProfileEditor::PlayOrStopHighlighted() {
     return;
   }
   const std::optional<PlayingRow> row = HighlightedRow();
-  if (!row) return;
+  if (!row) {
+    ShowInfo("Select the sound to play", InfoColour::Ordinary);
+    return;
+  }
   const SoundEntry& sound =
       store_.Profile().Buttons[row->Slot].Sounds[static_cast<std::size_t>(row->Row)];
   ShowInfo("", InfoColour::Kept);

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "EditorFixture.h"
+#include "app/StatusText.h"
 #include "editor/SoundEditDialog.h"
 #include "support/SignalWait.h"
 
@@ -131,4 +132,20 @@ TEST_F(SoundEditorTest, SaveWritesTheSelectedFramesBesideTheOriginalAndTheRowPoi
   EXPECT_EQ(Samples(RowPath()), all) << "the whole sound, as the markers began";
   EXPECT_EQ(FileText(edited), editedBytes) << "an existing edited file is never written over";
   EXPECT_EQ(FileText(original), originalBytes);
+}
+
+TEST_F(SoundEditorTest, ASoundGoneBeforeSaveIsNamedInRedAndNothingIsWritten) {
+  SoundEditDialog* dialog = OpenEditor();
+  ASSERT_NE(dialog, nullptr);
+  std::filesystem::remove(original);
+  Click(dialog, "SaveEdit");
+  auto* message = Find<QLabel>(dialog, "EditMessage");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !message->text().isEmpty(); }, 10000));
+  EXPECT_TRUE(message->text().startsWith("The edited sound could not be written: " +
+                                         QString::fromStdString(original)))
+      << message->text().toStdString();
+  EXPECT_EQ(StatusColour(message), FailureColour);
+  EXPECT_TRUE(dialog->isVisible()) << "the settings stay for another try";
+  EXPECT_EQ(RowPath(), original);
+  EXPECT_TRUE(std::filesystem::is_empty(sounds.Path()));
 }
