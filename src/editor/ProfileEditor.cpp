@@ -102,6 +102,9 @@ ProfileEditor::~ProfileEditor() {
   // The window closes only after the open profile is gone: its lists must
   // not read the profile then.
   for (QTreeView* list : soundListViews_) list->setModel(nullptr);
+  // The history's steps are dropped with the window's children, after this
+  // page is gone: their last signal must not reach it.
+  history_->disconnect(this);
 }
 
 void ProfileEditor::CreateProfilesMenu() {
