@@ -2,13 +2,23 @@
 
 #include <QMouseEvent>
 #include <QResizeEvent>
+#include <QSettings>
 #include <QShowEvent>
+#include <QSplitter>
 #include <QWindow>
+
+namespace {
+
+// The narrowest the help pane may be made with the handle.
+constexpr int MinimumRightWidth = 200;
+
+}  // namespace
 
 Page::Page(AppPorts& ports, const char* objectName, const QString& caption, QSize designClientSize)
     : ports_(ports),
       client_(new QWidget(this)),
-      layout_(new AnchorLayout(client_, designClientSize)) {
+      layout_(new AnchorLayout(client_, designClientSize)),
+      controlArea_(client_) {
   setObjectName(QString::fromLatin1(objectName));
   setWindowTitle(caption);
   setCentralWidget(client_);
@@ -17,6 +27,26 @@ Page::Page(AppPorts& ports, const char* objectName, const QString& caption, QSiz
 
 void Page::Place(QWidget* control, QRect design, int anchors) {
   layout_->AddControl(control, design, anchors);
+}
+
+void Page::SplitClientArea(QRect design, int leftWidth, QWidget* right,
+                           const QString& settingsKey) {
+  auto* splitter = new QSplitter(Qt::Horizontal, client_);
+  splitter->setObjectName(QStringLiteral("Splitter1"));
+  splitter->setChildrenCollapsible(false);
+  controlArea_ = new QWidget(splitter);
+  // The controls keep their design places: the part grows, never shrinks.
+  controlArea_->setMinimumWidth(leftWidth);
+  right->setMinimumWidth(MinimumRightWidth);
+  splitter->addWidget(controlArea_);
+  splitter->addWidget(right);
+  splitter->setSizes({leftWidth, design.width() - leftWidth});
+  Place(splitter, design, AnchorAll);
+  layout_ = new AnchorLayout(controlArea_, QSize(leftWidth, design.height()));
+  splitter->restoreState(ports_.Settings.value(settingsKey).toByteArray());
+  connect(splitter, &QSplitter::splitterMoved, this, [this, splitter, settingsKey] {
+    ports_.Settings.setValue(settingsKey, splitter->saveState());
+  });
 }
 
 void Page::ApplyDesignSize() {
@@ -76,7 +106,8 @@ void Page::mouseReleaseEvent(QMouseEvent* event) {
   QMainWindow::mouseReleaseEvent(event);
   // Releases over a control or the menu bar belong to them; only the bare
   // client area counts as the window's own.
-  if (childAt(event->position().toPoint()) == client_) OnFreeAreaReleased(event->button());
+  QWidget* under = childAt(event->position().toPoint());
+  if (under == client_ || under == controlArea_) OnFreeAreaReleased(event->button());
 }
 
 void ShowInPlaceOf(Page* next, Page* current) {

@@ -32,8 +32,13 @@ class Page : public QMainWindow {
   virtual void OnFreeAreaReleased(Qt::MouseButton) {}
   void KeepMinimumSize();
 
-  // Places a control of the client area.
+  // Places a control of the client area, or of its left part once split.
   void Place(QWidget* control, QRect design, int anchors);
+  // Splits the design area into a left part of the given width, where the
+  // controls placed from now on go, and `right` beside it, with a handle
+  // between them that the user can drag. Both grow with the window; where
+  // the handle was left is kept in the settings under the key.
+  void SplitClientArea(QRect design, int leftWidth, QWidget* right, const QString& settingsKey);
   // Sizes the window to its design client size; called once the page's menu
   // bar and controls exist.
   void ApplyDesignSize();
@@ -49,6 +54,8 @@ class Page : public QMainWindow {
 
  private:
   AnchorLayout* layout_;
+  // Where Place puts controls: the client area, or its left part.
+  QWidget* controlArea_;
   // Where the window manager is to put the frame when the window is shown.
   std::optional<QPoint> framePositionToAsk_;
 };

@@ -7,7 +7,7 @@
 
 PageFlow::PageFlow(AppPorts& ports, StartPage& start, ProfileEditor& editor,
                    ProgrammingPage& programming, AboutBox& about)
-    : editor_(editor), programming_(programming) {
+    : start_(start), editor_(editor), programming_(programming) {
   connect(&start, &StartPage::NextRequested, this, [&] { ShowInPlaceOf(&editor, &start); });
   connect(&editor, &ProfileEditor::PreviousRequested, this,
           [&] { ShowInPlaceOf(&start, &editor); });
@@ -24,4 +24,12 @@ void PageFlow::ShowProgrammingPage() {
   const ProfileStore& profiles = editor_.Profiles();
   programming_.FillProgramList(profiles.CurrentProfileName(), profiles.Profile());
   ShowInPlaceOf(&programming_, &editor_);
+}
+
+void PageFlow::ShowEditor() {
+  if (programming_.isVisible()) {
+    programming_.OnPreviousClicked();
+  } else if (!editor_.isVisible()) {
+    ShowInPlaceOf(&editor_, &start_);
+  }
 }

@@ -21,9 +21,16 @@ class PageFlow : public QObject {
   PageFlow(AppPorts& ports, StartPage& start, ProfileEditor& editor, ProgrammingPage& programming,
            AboutBox& about);
 
+  // The editor in place of the page on screen, as the programming page's
+  // Previous button or the start page's Next button shows it, and in the
+  // start page's place when no page is shown yet. It loads its selected
+  // profile as it is shown.
+  void ShowEditor();
+
  private:
   void ShowProgrammingPage();
 
+  StartPage& start_;
   ProfileEditor& editor_;
   ProgrammingPage& programming_;
 };

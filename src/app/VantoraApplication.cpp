@@ -8,6 +8,8 @@ VantoraApplication::VantoraApplication(AppPorts ports)
   profileEditor_ = std::make_unique<ProfileEditor>(ports_, unitStatus_);
   pageFlow_ = std::make_unique<PageFlow>(ports_, *startPage_, *profileEditor_, *programmingPage_,
                                          *aboutBox_);
+  startRequests_ = std::make_unique<StartRequests>(ports_.Prompts, *pageFlow_, *startPage_,
+                                                   *profileEditor_, *programmingPage_);
 }
 
 VantoraApplication::~VantoraApplication() {

@@ -6,6 +6,7 @@
 #include "app/AppPorts.h"
 #include "app/PageFlow.h"
 #include "app/StartPage.h"
+#include "app/StartRequests.h"
 #include "devicethread/DeviceThread.h"
 #include "devicethread/UnitStatusHolder.h"
 #include "editor/ProfileEditor.h"
@@ -26,6 +27,8 @@ class VantoraApplication {
   ProfileEditor& Editor() { return *profileEditor_; }
   DeviceThread& Device() { return deviceThread_; }
   UnitStatusHolder& Unit() { return unitStatus_; }
+  // The first page, and what later starts of the windows hand over.
+  StartRequests& Requests() { return *startRequests_; }
   void ShowStartPage();
 
  private:
@@ -38,4 +41,5 @@ class VantoraApplication {
   std::unique_ptr<AboutBox> aboutBox_;
   std::unique_ptr<ProfileEditor> profileEditor_;
   std::unique_ptr<PageFlow> pageFlow_;
+  std::unique_ptr<StartRequests> startRequests_;
 };

@@ -1,16 +1,19 @@
 #include <unistd.h>
 
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
 #include <exception>
 #include <iostream>
 #include <memory>
 
+#include "app/DisplayCheck.h"
 #include "app/GuardedApplication.h"
 #include "app/ProfilesLocation.h"
 #include "app/QtSoundOutput.h"
 #include "app/QtUserPrompts.h"
+#include "app/SingleInstance.h"
 #include "app/VantoraApplication.h"
 #include "commandline/CommandLineFrontEnd.h"
 #include "commandline/CommandLineRequest.h"
@@ -67,11 +70,32 @@ int RunCommandLine(int argc, char** argv, const CommandLineRequest& request) {
   return status;
 }
 
-int RunWindows(int argc, char** argv, bool simulate) {
+int RunWindows(int argc, char** argv, const CommandLineRequest& request) {
+  if (!DisplayFound(request.Platform)) {
+    std::cerr << NoDisplayMessage << "\n";
+    return ExitUsage;
+  }
   GuardedApplication application(argc, argv);
   NameTheApplication();
+  // Windows already running have another current folder.
+  const QString profileFile =
+      request.ProfileFile.isEmpty() ? QString() : QFileInfo(request.ProfileFile).absoluteFilePath();
+  // With --simulate or without, one set of windows per user: all of them
+  // edit the same Profiles folder, and two editors would save over each
+  // other's edits. A later --simulate start raises the windows that run,
+  // whichever unit they talk to.
+  SingleInstance instance(WindowsServerName());
+  switch (instance.Begin(profileFile)) {
+    case SingleInstance::Start::HandedOver:
+      return ExitSuccess;
+    case SingleInstance::Start::NoAnswer:
+      std::cerr << "vantora-programmer: the windows already open do not answer\n";
+      return ExitUnexpectedError;
+    case SingleInstance::Start::First:
+      break;
+  }
   try {
-    std::unique_ptr<ProgrammerDriver> driver = ChooseDriver(simulate);
+    std::unique_ptr<ProgrammerDriver> driver = ChooseDriver(request.Simulate);
     SystemClock clock;
     QtUserPrompts prompts;
     const std::string programFolder = ProgramFolder();
@@ -90,7 +114,10 @@ int RunWindows(int argc, char** argv, bool simulate) {
                    settings,
                    audio};
     VantoraApplication vantora(ports);
-    vantora.ShowStartPage();
+    // Taken up once the first page is shown and nothing else asks.
+    QObject::connect(&instance, &SingleInstance::Requested, &vantora.Requests(),
+                     &StartRequests::TakeLaterStart, Qt::QueuedConnection);
+    vantora.Requests().ShowFirstPage(profileFile);
     QApplication::exec();
   } catch (const std::exception& error) {
     ShowExceptionMessage(error.what());
@@ -106,6 +133,7 @@ int main(int argc, char** argv) {
   QStringList arguments;
   for (int index = 0; index < argc; ++index) arguments.append(QString::fromLocal8Bit(argv[index]));
   const CommandLineRequest request = ParseCommandLine(arguments);
-  if (request.OpensWindows()) return RunWindows(argc, argv, request.Simulate);
+  // The modes always run in a process of their own, windows open or not.
+  if (request.OpensWindows()) return RunWindows(argc, argv, request);
   return RunCommandLine(argc, argv, request);
 }

@@ -3,14 +3,15 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
-#include "programmingrun/ExitStatus.h"
 #include "profiles/VisibleText.h"
+#include "programmingrun/ExitStatus.h"
 
 namespace {
 
 const char* const Description =
     "Programming tool of the Vantora door bell. Without --status, --list or\n"
-    "--program it opens its windows.";
+    "--program it opens its windows, with the editor on the profile file when one\n"
+    "is given. Windows already open take the file and come to the front instead.";
 
 const char* const ExitStatuses =
     "\n"
@@ -18,7 +19,8 @@ const char* const ExitStatuses =
     "  0  success\n"
     "  1  unexpected error\n"
     "  2  usage: unknown option, missing value, stray argument, --program given\n"
-    "     twice, --json without --status or --list, --verify neither full nor quick\n"
+    "     twice, --json without --status or --list, --verify neither full nor\n"
+    "     quick; or no display to open the windows on\n"
     "  3  profile not found, unreadable or not a profile file\n"
     "  4  a sound file of the profile is missing or not an MP3 or WAV sound\n"
     "     (nothing is sent)\n"
@@ -58,6 +60,12 @@ void AddOptions(QCommandLineParser& parser) {
       {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")},
       {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version.")},
   });
+  parser.addPositionalArgument(
+      QStringLiteral("file"),
+      QStringLiteral("A profile file (.qvt) to open in the editor. A file outside the Profiles "
+                     "folder is copied into it first; a profile of the same name with other "
+                     "content is replaced only when you say so."),
+      QStringLiteral("[file]"));
 }
 
 // Qt's own options for the windows, which QApplication takes out of the
@@ -96,6 +104,7 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments) {
   request.Status = parser.isSet(QStringLiteral("status"));
   request.List = parser.isSet(QStringLiteral("list"));
   request.Json = parser.isSet(QStringLiteral("json"));
+  request.Platform = parser.value(QStringLiteral("platform"));
   if (parser.isSet(QStringLiteral("program"))) {
     QString name = parser.value(QStringLiteral("program"));
     // A name completed by the shell, or copied from the folder, carries the suffix.
@@ -104,11 +113,16 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments) {
   }
   const QString verify = parser.value(QStringLiteral("verify"));
   request.Verify = verify == QLatin1String("quick") ? Verification::Quick : Verification::Full;
+  // The windows take one profile file; the modes take none.
+  const bool modes = request.Status || request.List || request.Program || request.Json;
+  const QStringList positional = parser.positionalArguments();
+  const qsizetype files = modes ? 0 : 1;
+  if (!modes && !positional.isEmpty()) request.ProfileFile = positional.first();
   if (!parsed) {
     request.Error = parser.errorText().toStdString();
-  } else if (!parser.positionalArguments().isEmpty()) {
-    request.Error = "Unexpected argument '" + parser.positionalArguments().first().toStdString() +
-                    "' (a profile name with blanks needs quotes).";
+  } else if (positional.size() > files) {
+    request.Error = "Unexpected argument '" + positional.at(files).toStdString() +
+                    "' (a name with blanks needs quotes).";
   } else if (parser.values(QStringLiteral("program")).size() > 1) {
     request.Error = "--program takes one profile at a time.";
   } else if (request.Json && !request.Status && !request.List) {

@@ -8,9 +8,14 @@
 #include "device/ProgrammingSequence.h"
 
 // What the command line asks for. Without --status, --list or --program (and
-// without --help or --version) the windows open; --simulate goes with either.
+// without --help or --version) the windows open, on a profile file when one
+// is given; --simulate goes with either.
 struct CommandLineRequest {
   bool Simulate = false;
+  // The profile file that the windows open in the editor; empty when none.
+  QString ProfileFile;
+  // Qt's -platform for the windows, when given.
+  QString Platform;
   bool Status = false;
   bool List = false;
   std::optional<std::string> Program;  // the profile's name

@@ -180,9 +180,9 @@ void ProfileEditor::PlaySound(QTreeView* list) {
 void ProfileEditor::AddDroppedFiles(const QDropEvent& drop) {
   // Only files dropped on the tabs are taken; they go to the active tab,
   // whichever tab lies under the drop point.
-  QWidget* target = client_->childAt(client_->mapFrom(this, drop.position().toPoint()));
-  while (target != nullptr && target->parentWidget() != client_) target = target->parentWidget();
-  if (target != buttonTabs_ || !target->isEnabled()) return;
+  QWidget* target = childAt(drop.position().toPoint());
+  const bool onTabs = target == buttonTabs_ || buttonTabs_->isAncestorOf(target);
+  if (!onTabs || !buttonTabs_->isEnabled()) return;
   QStringList refused;
   history_->Record(QStringLiteral("Add Sounds"), [&] {
     for (const QUrl& url : drop.mimeData()->urls()) {

@@ -20,7 +20,9 @@
 #include "app/ButtonFaces.h"
 #include "app/HelpPane.h"
 #include "app/MenuEntry.h"
+#include "app/SizeColumn.h"
 #include "app/StatusText.h"
+#include "editor/ButtonTabStyle.h"
 #include "editor/EditorHelpMenu.h"
 #include "editor/ProfileSelector.h"
 #include "profiles/VisibleText.h"
@@ -62,25 +64,23 @@ ProfileEditor::ProfileEditor(AppPorts& ports, const UnitStatusHolder& unit)
   CreateSoundMenus(helpMenu->menuAction());
   CreateEditMenu();
 
+  helpPane_ = new HelpPane(client_, ports.ProgramFolder);
+  SplitClientArea(QRect(0, 0, 793, 545), 432, helpPane_, QStringLiteral("Editor/Splitter"));
   CreateSelector();
   CreateButtonTabs();
   CreateCapacityDisplay();
   infoLine_ = new QLabel(client_);
   infoLine_->setObjectName(QStringLiteral("Info"));
   MakeBoldStatusLabel(infoLine_, 16);
-  // Clear of the help pane, which begins at 432 and grows with the window.
-  Place(infoLine_, QRect(8, 456, 424, 20), AnchorLeft | AnchorBottom);
+  Place(infoLine_, QRect(8, 456, 424, 20), AnchorLeft | AnchorRight | AnchorBottom);
 
   QPushButton* previousButton = MakePictureButton(client_, "bbPrevious", ButtonFace::Previous);
   Place(previousButton, QRect(24, 495, 150, 50), AnchorLeft | AnchorBottom);
   connect(previousButton, &QPushButton::clicked, this, &ProfileEditor::OnPreviousClicked);
   QPushButton* nextButton = MakePictureButton(client_, "bbNext", ButtonFace::Next);
-  Place(nextButton, QRect(264, 495, 150, 50), AnchorLeft | AnchorBottom);
+  Place(nextButton, QRect(264, 495, 150, 50), AnchorRight | AnchorBottom);
   connect(nextButton, &QPushButton::clicked, this, &ProfileEditor::OnNextClicked);
 
-  // The pane stops 534 pixels down, clear of the status bar.
-  helpPane_ = new HelpPane(client_, ports.ProgramFolder);
-  Place(helpPane_, QRect(432, 0, 361, 534), AnchorAll);
   new EditorHelpMenu(helpMenu, aboutEntry, helpPane_, ports);
 
   // The unit's arrival and departure are followed as the probes store them;
@@ -180,7 +180,7 @@ void ProfileEditor::CreateCapacityDisplay() {
   capacityBar_->setRange(0, 100);
   capacityBar_->setValue(0);
   capacityBar_->setTextVisible(false);
-  Place(capacityBar_, QRect(8, 407, 420, 33), AnchorLeft | AnchorBottom);
+  Place(capacityBar_, QRect(8, 407, 420, 33), AnchorLeft | AnchorRight | AnchorBottom);
 
   statusPanels_ = statusBar();
   statusPanels_->setObjectName(QStringLiteral("StatusBar1"));
@@ -213,7 +213,7 @@ void ProfileEditor::CreateSelector() {
   profileSelector_ = new ProfileSelector(client_);
   profileSelector_->setObjectName(QStringLiteral("ComboBox1"));
   profileSelector_->setEditable(false);
-  Place(profileSelector_, QRect(200, 8, 225, 24), AnchorLeft | AnchorTop);
+  Place(profileSelector_, QRect(200, 8, 225, 24), AnchorLeft | AnchorTop | AnchorRight);
   // Every change by the user, by mouse, keyboard or wheel; the store's own
   // changes are shown with the signal blocked.
   connect(profileSelector_, &QComboBox::currentIndexChanged, this,
@@ -226,7 +226,10 @@ void ProfileEditor::CreateButtonTabs() {
   buttonTabs_ = new QTabWidget(client_);
   buttonTabs_->setObjectName(QStringLiteral("PageControl1"));
   buttonTabs_->tabBar()->setFont(ArialFont(13, true));
-  Place(buttonTabs_, QRect(4, 40, 425, 349), AnchorLeft | AnchorTop | AnchorBottom);
+  auto* tabStyle = new ButtonTabStyle();
+  tabStyle->setParent(buttonTabs_->tabBar());
+  buttonTabs_->tabBar()->setStyle(tabStyle);
+  Place(buttonTabs_, QRect(4, 40, 425, 349), AnchorAll);
   for (int slot = 0; slot < ButtonSlotCount; ++slot) {
     const QString number = QString::number(slot + 1);
     QWidget* tab = new QWidget();
@@ -274,9 +277,7 @@ QTreeView* ProfileEditor::CreateSoundList(int slot) {
   });
   StopPlayingOnRowChanges(slot);
   list->setModel(soundLists_[slot]);
-  list->header()->setStretchLastSection(false);
-  list->header()->resizeSection(SoundListModel::SoundColumn, 350);
-  list->header()->resizeSection(SoundListModel::SizeColumn, 63);
+  FitSizeColumn(list->header(), SoundListModel::SoundColumn, SoundListModel::SizeColumn);
   soundListViews_[slot] = list;
   return list;
 }

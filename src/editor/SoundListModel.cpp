@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QStyle>
 
+#include "app/SizeColumn.h"
 #include "profiles/SoundFormat.h"
 #include "profiles/VisibleText.h"
 
@@ -210,8 +211,11 @@ QVariant SoundListModel::data(const QModelIndex& index, int role) const {
       look_.Checks.VerdictOf(*entry) == SoundDecodeChecks::Verdict::NotASound;
   switch (role) {
     case Qt::DisplayRole:
-      return QString::fromStdString(
-          VisibleText(index.column() == SoundColumn ? entry->FileName : entry->SizeText));
+      if (index.column() == SizeColumn) return ShownSize(VisibleText(entry->SizeText));
+      return QString::fromStdString(VisibleText(entry->FileName));
+    case Qt::TextAlignmentRole:
+      if (index.column() == SizeColumn) return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+      return {};
     case Qt::CheckStateRole:
       if (index.column() != SoundColumn) return {};
       return entry->Checked ? Qt::Checked : Qt::Unchecked;
@@ -253,6 +257,10 @@ Qt::ItemFlags SoundListModel::flags(const QModelIndex& index) const {
 }
 
 QVariant SoundListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+  if (orientation != Qt::Horizontal) return {};
+  if (role == Qt::TextAlignmentRole && section == SizeColumn) {
+    return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+  }
+  if (role != Qt::DisplayRole) return {};
   return section == SoundColumn ? QStringLiteral("Sound") : QStringLiteral("Size");
 }

@@ -2,7 +2,6 @@
 #include "profiles/FileAccess.h"
 #include "profiles/ProfileName.h"
 #include "profiles/ProfileStore.h"
-#include "profiles/SoundLookup.h"
 
 void ProfileStore::New() {
   view_.ShowInfo("", InfoColour::Kept);
@@ -33,8 +32,7 @@ void ProfileStore::Open() {
   view_.ShowInfo("", InfoColour::Kept);
   // The profile of the chosen file's name is loaded from the Profiles folder,
   // whichever folder the chosen file was in.
-  const std::string file = NamePart(chosen.front());
-  const std::string name = file.substr(0, file.rfind('.'));
+  const std::string name = ProfileNameOfFile(chosen.front());
   if (!IsValidProfileName(name)) {
     view_.ShowInfo("Invalid profile name", InfoColour::Ordinary);
     return;

@@ -22,7 +22,7 @@ std::string SoundKey(int index) {
 }  // namespace
 
 void WriteProfileKeys(IniFile& file, const SongProfile& profile, int number) {
-  file.WriteInteger(ProfileSection, "ID", number);
+  WriteStoredProfileNumber(file, number);
   file.WriteInteger(ProfileSection, "NumButtons", profile.PresentButtonCount());
   for (int slot = 0; slot < ButtonSlotCount; ++slot) {
     const ButtonSlot& button = profile.Buttons[slot];
@@ -41,6 +41,10 @@ bool IsCurrentFormat(const IniFile& file) {
 
 int StoredProfileNumber(const IniFile& file) {
   return file.ReadInteger(ProfileSection, "ID", NoProfileId);
+}
+
+void WriteStoredProfileNumber(IniFile& file, int number) {
+  file.WriteInteger(ProfileSection, "ID", number);
 }
 
 int StoredButtonCount(const IniFile& file) {

@@ -25,6 +25,7 @@ void WriteProfileKeys(IniFile& file, const SongProfile& profile, int number);
 // without its number; any other file is an old plain list.
 bool IsCurrentFormat(const IniFile& file);
 int StoredProfileNumber(const IniFile& file);
+void WriteStoredProfileNumber(IniFile& file, int number);
 // The counts as far as they make sense: buttons 0..8, sounds 0 and above.
 int StoredButtonCount(const IniFile& file);
 int StoredSoundCount(const IniFile& file, int slot);

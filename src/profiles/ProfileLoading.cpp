@@ -41,8 +41,7 @@ bool ProfileStore::LoadProfile(const std::string& name, bool fromBackup) {
       folder_.ProfilePath(name, fromBackup ? ProfileFileKind::Backup : ProfileFileKind::Profile);
   const std::optional<std::string> bytes = ReadFileBytes(path, MaxProfileFileBytes);
   const bool exists = bytes || StampOf(path);
-  const std::optional<ListedSounds> sounds =
-      bytes ? SoundsListedIn(*bytes) : NewProfileSounds();
+  const std::optional<ListedSounds> sounds = bytes ? SoundsListedIn(*bytes) : NewProfileSounds();
   if (!sounds || (!bytes && exists)) {
     // There but unreadable, or no profile at all: nothing may later be saved
     // over it under its name, and nothing of it is converted.
@@ -147,6 +146,10 @@ void ProfileStore::ConvertOldList(const std::string& name, const std::string& ol
 void ProfileStore::ShowCannotRead(const std::string& name) {
   profile_.Name.clear();
   Select(-1);
+  AskCannotRead(name);
+}
+
+void ProfileStore::AskCannotRead(const std::string& name) {
   prompts_.Ask(
       {"Profile " + name + " cannot be read.", "", PromptButtons::Ok, PromptIcon::Exclamation});
 }

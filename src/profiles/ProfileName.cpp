@@ -33,3 +33,8 @@ bool IsValidProfileName(std::string_view name) {
   if (name.back() == ' ' || name.back() == '.') return false;
   return std::none_of(name.begin(), name.end(), IsForbiddenInName);
 }
+
+std::string ProfileNameOfFile(const std::string& path) {
+  const std::string file = path.substr(path.rfind('/') + 1);
+  return file.substr(0, file.rfind('.'));
+}

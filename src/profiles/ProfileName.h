@@ -11,3 +11,7 @@ std::string LowerCase(std::string_view text);
 // no / \ : * ? " < > | or control character, not beginning with "." and not
 // ending with a blank or ".".
 bool IsValidProfileName(std::string_view name);
+
+// The profile that a file stands for: the file's name without its folder and
+// extension, whichever folder it is in.
+std::string ProfileNameOfFile(const std::string& path);

@@ -17,8 +17,8 @@ struct ListedSounds;
 // How CreateProfile ended.
 enum class ProfileCreation {
   Created,
-  Replaced,      // an existing profile's file took the lists
-  NameRefused,   // empty or not usable as a file name
+  Replaced,     // an existing profile's file took the lists
+  NameRefused,  // empty or not usable as a file name
   NameExists,
   TooManyProfiles,
   NotWritten,
@@ -71,6 +71,13 @@ class ProfileStore {
   SoundFileCheck CheckSoundFiles();
   // Whether the editor may close.
   bool FormCloseQuery();
+  // A profile file given from outside the editor (the file manager, the
+  // command line). A file of the Profiles folder is selected as it is; any
+  // other is first copied in under its name, asking before it replaces a
+  // profile of that name with other content. Unsaved edits are offered for
+  // saving first. True when the profile is selected, ready to be loaded;
+  // otherwise a message box or the status line told why.
+  bool SelectProfileFile(const std::string& path);
 
   // The "Profiles" menu.
   void New();
@@ -103,6 +110,7 @@ class ProfileStore {
   void AskToSaveLoadedChanges(const std::string& name, const Loading& loading);
   void ConvertOldList(const std::string& name, const std::string& oldList, int leftOut);
   void ShowCannotRead(const std::string& name);
+  void AskCannotRead(const std::string& name);
   void ShowLoadingStopped(int missingSounds, const Loading& loading);
   void ShowFoundInFolder(const MissingSoundFinder& finder);
 
@@ -120,6 +128,10 @@ class ProfileStore {
   void ShowNameRefusal(const NewProfileName& asked);
   ProfileCreation WriteNewProfile(const NewProfileName& asked);
   ProfileCreation ReplaceProfile(const NewProfileName& asked);
+
+  // Copying a profile file in.
+  bool CopyIn(const std::string& name, const std::string& bytes);
+  std::string WithOwnNumber(const std::string& name, const std::string& bytes);
 
   // Saving.
   bool IsUsableName(const std::string& name);

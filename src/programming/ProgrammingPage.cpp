@@ -15,6 +15,7 @@
 #include "app/ButtonFaces.h"
 #include "app/HelpPane.h"
 #include "app/SharedHelpEntries.h"
+#include "app/SizeColumn.h"
 #include "app/StatusText.h"
 #include "profiles/UserPrompts.h"
 #include "profiles/VisibleText.h"
@@ -49,24 +50,26 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, DeviceThread& device,
       unit_(unit),
       profiles_(ports.ProfilesFolder),
       run_(device, ports.Time) {
+  helpPane_ = new HelpPane(client_, ports.ProgramFolder);
+  SplitClientArea(QRect(0, 0, 793, 573), 432, helpPane_, QStringLiteral("Programming/Splitter"));
   programList_ = new QTreeWidget(client_);
   programList_->setObjectName(QStringLiteral("ListView1"));
   programList_->setRootIsDecorated(false);
   programList_->setHeaderLabels(
       {QStringLiteral("Song"), QStringLiteral("Size"), QStringLiteral("Btn")});
-  programList_->setColumnWidth(SongColumn, 323);
-  programList_->setColumnWidth(SizeColumn, 63);
+  FitSizeColumn(programList_->header(), SongColumn, SizeColumn);
+  programList_->header()->setSectionResizeMode(BtnColumn, QHeaderView::Fixed);
   programList_->setColumnWidth(BtnColumn, 30);
+  programList_->headerItem()->setTextAlignment(SizeColumn, Qt::AlignRight | Qt::AlignVCenter);
   programList_->headerItem()->setTextAlignment(BtnColumn, Qt::AlignCenter);
   programList_->viewport()->installEventFilter(this);
-  Place(programList_, QRect(8, 0, 420, 375), AnchorLeft | AnchorTop | AnchorBottom);
+  Place(programList_, QRect(8, 0, 420, 375), AnchorAll);
 
   programmerLine_ = new QLabel(client_);
   programmerLine_->setObjectName(QStringLiteral("Label8"));
   MakeBoldStatusLabel(programmerLine_, 16);
   ShowStatusText(programmerLine_, QString::fromLatin1(ProgrammerNotFoundText), FailureColour);
-  // The lines below the list keep to the bottom edge and to the list's width,
-  // so that neither the growing list nor the help pane covers them.
+  // The lines below the list keep to the bottom edge and to the list's width.
   Place(programmerLine_, QRect(8, 384, 250, 20), AnchorLeft | AnchorBottom);
 
   // Every byte read back, or the first KiB of each sound: the choice stays
@@ -76,7 +79,7 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, DeviceThread& device,
   verifyEveryByte_->setChecked(ports.Settings.value(VerifyEveryByteSetting, true).toBool());
   connect(verifyEveryByte_, &QCheckBox::toggled, this,
           [this](bool checked) { ports_.Settings.setValue(VerifyEveryByteSetting, checked); });
-  Place(verifyEveryByte_, QRect(262, 384, 166, 20), AnchorLeft | AnchorBottom);
+  Place(verifyEveryByte_, QRect(262, 384, 166, 20), AnchorRight | AnchorBottom);
 
   progressBar_ = new QProgressBar(client_);
   progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
@@ -84,7 +87,7 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, DeviceThread& device,
   progressBar_->setValue(0);
   progressBar_->setTextVisible(false);
   progressBar_->installEventFilter(this);
-  Place(progressBar_, QRect(8, 408, 420, 33), AnchorLeft | AnchorBottom);
+  Place(progressBar_, QRect(8, 408, 420, 33), AnchorLeft | AnchorRight | AnchorBottom);
 
   resultLine_ = new QLabel(QStringLiteral(" "), client_);
   resultLine_->setObjectName(QStringLiteral("Label3"));
@@ -92,18 +95,16 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, DeviceThread& device,
   // A success with sounds left out takes more lines.
   resultLine_->setWordWrap(true);
   resultLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Place(resultLine_, QRect(8, 445, 420, 58), AnchorLeft | AnchorBottom);
+  Place(resultLine_, QRect(8, 445, 420, 58), AnchorLeft | AnchorRight | AnchorBottom);
 
   previousButton_ = MakePictureButton(client_, "bbPrevious", ButtonFace::Previous);
   Place(previousButton_, QRect(16, 504, 150, 50), AnchorLeft | AnchorBottom);
   connect(previousButton_, &QPushButton::clicked, this, &ProgrammingPage::OnPreviousClicked);
 
   programButton_ = MakePictureButton(client_, "bbProgram", ButtonFace::Program);
-  Place(programButton_, QRect(264, 504, 150, 50), AnchorLeft | AnchorBottom);
+  Place(programButton_, QRect(264, 504, 150, 50), AnchorRight | AnchorBottom);
   connect(programButton_, &QPushButton::clicked, this, &ProgrammingPage::OnProgramClicked);
 
-  helpPane_ = new HelpPane(client_, ports.ProgramFolder);
-  Place(helpPane_, QRect(432, 0, 361, 573), AnchorAll);
   // F1 opens the manual here too, though the page has no menu.
   addAction(ManualEntry(this, helpPane_, ports));
 
@@ -139,9 +140,10 @@ void ProgrammingPage::FillProgramList(const std::string& profileName,
   plan_ = PlanProgramming(profileName, profile_, NoProfileId, unit_.Status());
   programList_->clear();
   for (const PlannedSound& sound : plan_.Sounds) {
-    auto* item = new QTreeWidgetItem(
-        programList_, {QString::fromStdString(VisibleText(sound.FileName)),
-                       QString::fromStdString(sound.SizeText), QString::number(sound.Button)});
+    auto* item = new QTreeWidgetItem(programList_,
+                                     {QString::fromStdString(VisibleText(sound.FileName)),
+                                      ShownSize(sound.SizeText), QString::number(sound.Button)});
+    item->setTextAlignment(SizeColumn, Qt::AlignRight | Qt::AlignVCenter);
     item->setTextAlignment(BtnColumn, Qt::AlignCenter);
   }
   ShowRowsThatDoNotFit();

@@ -68,7 +68,7 @@ class AppFixture : public ::testing::Test {
                  settings, machineAudio ? static_cast<SoundOutput&>(*machineAudio) : audio});
     QSignalSpy firstProbe(&vantora->Unit(), &UnitStatusHolder::Stored);
     if (startPageSize) Start()->resize(*startPageSize);
-    vantora->ShowStartPage();
+    vantora->Requests().ShowFirstPage(profileFileAtStart);
     Find<QTimer>(Programming(), "Timer1")->stop();
     ASSERT_TRUE(firstProbe.wait(10000)) << "the programming page's first probe";
   }
@@ -98,6 +98,8 @@ class AppFixture : public ::testing::Test {
   std::unique_ptr<VantoraApplication> vantora;
   // The start page's size when it opens, where a test sets one.
   std::optional<QSize> startPageSize;
+  // The profile file the program is started with, where a test gives one.
+  QString profileFileAtStart;
   int endRequests = 0;
   std::vector<QUrl> openedUrls;
   bool openSucceeds = true;

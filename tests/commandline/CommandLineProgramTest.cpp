@@ -28,11 +28,13 @@ class CommandLineProgramTest : public ::testing::Test {
     if (linked) std::filesystem::copy_file(VANTORA_PROGRAM, program);
   }
 
-  Outcome Run(const QStringList& arguments) {
+  // Without a display; the windows' platform is Qt's choice unless given.
+  Outcome Run(const QStringList& arguments, const QString& platform = QString()) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
       environment.remove(QString::fromLatin1(display));
+    if (!platform.isEmpty()) environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
     process.setProcessEnvironment(environment);
     process.start(QString::fromStdString(program), arguments);
     EXPECT_TRUE(process.waitForFinished(60000)) << arguments.join(' ').toStdString();
@@ -160,11 +162,28 @@ TEST_F(CommandLineProgramTest, EachFailureEndsWithItsOwnExitStatusAndSaysWhy) {
 TEST_F(CommandLineProgramTest, HelpListsTheExitStatusesAndVersionNamesTheRelease) {
   const Outcome help = Run({"--help"});
   EXPECT_EQ(help.ExitStatus, 0);
-  for (const char* text : {"--status", "--list", "--program <name>", "--simulate", "--json",
-                           "Exit status:", "  4  a sound file", "  8  writing or verifying",
-                           "  9  written and verified, but sounds were left out"})
+  for (const char* text :
+       {"[options] [file]", "  file  ", "--status", "--list", "--program <name>", "--simulate",
+        "--json", "Exit status:", "no display to open the windows on", "  4  a sound file",
+        "  8  writing or verifying", "  9  written and verified, but sounds were left out"})
     EXPECT_NE(help.Out.find(text), std::string::npos) << text;
   const Outcome version = Run({"--version"});
   EXPECT_EQ(std::pair(version.ExitStatus, version.Out),
             std::pair(0, std::string("vantora-programmer " VANTORA_VERSION "\n")));
+}
+
+TEST_F(CommandLineProgramTest, TheWindowsWithoutADisplayEndWithAMessageAndUsageStatusNotAnAbort) {
+  const std::string message =
+      "No display found. The command line works without one: see vantora-programmer --help.\n";
+  const std::pair<QStringList, QString> starts[] = {
+      {{}, {}},
+      {{"--simulate", "Porch.qvt"}, QStringLiteral("xcb")},
+      {{"-platform", "xcb"}, {}},
+  };
+  for (const auto& [arguments, platform] : starts) {
+    const Outcome outcome = Run(arguments, platform);
+    EXPECT_EQ(outcome.ExitStatus, 2) << arguments.join(' ').toStdString();
+    EXPECT_EQ(outcome.Err, message);
+    EXPECT_EQ(outcome.Out, "");
+  }
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what lands where: the
 # program folder without Profiles/ (each user keeps profiles in their own data
-# folder), the command leading to the installed program, the udev rule.
+# folder), the command leading to the installed program, the udev rule, the
+# menu entry and the type of profile files that it opens.
 # Usage: install_test.sh <build folder>
 set -euo pipefail
 build="$1"
@@ -16,7 +17,9 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 installed="$prefix/lib/vantora-programmer"
 for file in "$installed/Web/Introduction.htm" "$installed/Documentation/Vantora_Manual.pdf" \
   "$installed/Documentation/Vantora_Manual.html" \
-  "$prefix/lib/udev/rules.d/70-vantora-programmer.rules"; do
+  "$prefix/lib/udev/rules.d/70-vantora-programmer.rules" \
+  "$prefix/share/applications/vantora-programmer.desktop" \
+  "$prefix/share/mime/packages/vantora-programmer.xml"; do
   [ -f "$file" ] || fail "not installed: ${file#"$prefix"/}"
 done
 [ -x "$installed/vantora-programmer" ] || fail "no program in the installed program folder"

@@ -38,6 +38,7 @@ check_files() {
       icons/hicolor/scalable/apps/vantora-programmer.svg \
       icons/hicolor/256x256/apps/vantora-programmer.png \
       metainfo/example.vantora.Programmer.metainfo.xml \
+      mime/packages/vantora-programmer.xml \
       man/man1/vantora-programmer.1.gz \
       doc/vantora-programmer/changelog.gz doc/vantora-programmer/copyright \
       lintian/overrides/vantora-programmer
@@ -66,9 +67,26 @@ trigger --subsystem-match=usb --attr-match=idVendor=0403
 CALLS
 }
 
+# The menu entry opens profile files: their type is known by their name, and
+# the entry takes a file.
+check_mime_type() {
+  local entry="$root/unpacked/usr/share/applications/vantora-programmer.desktop"
+  mkdir -p "$root/mime/packages"
+  cp "$root/unpacked/usr/share/mime/packages/vantora-programmer.xml" "$root/mime/packages/"
+  # Quiet, but for errors, on a folder of the data search path.
+  XDG_DATA_HOME="$root" update-mime-database "$root/mime" 2>&1 | { ! grep .; } ||
+    fail "update-mime-database has complaints about the MIME type"
+  grep -qxF "application/x-vantora-profile:*.qvt" "$root/mime/globs" ||
+    fail "*.qvt is not of the type application/x-vantora-profile"
+  grep -qxF "MimeType=application/x-vantora-profile;" "$entry" ||
+    fail "the desktop entry does not open application/x-vantora-profile"
+  grep -qE '^Exec=vantora-programmer %[fF]$' "$entry" || fail "the desktop entry takes no file"
+}
+
 check_lint() {
   dpkg-deb -x "$deb" "$root/unpacked"
   desktop-file-validate "$root/unpacked/usr/share/applications/vantora-programmer.desktop"
+  check_mime_type
   appstreamcli validate --no-net \
     "$root/unpacked/usr/share/metainfo/example.vantora.Programmer.metainfo.xml"
   lintian --fail-on error,warning "$deb"
@@ -84,7 +102,10 @@ run_until_opened() {
   inotifywait -m -e open --format '%w%f' -o "$log" "$(dirname "$path")" 2>"$ready" &
   started+=($!)
   grep -q -m1 "Watches established" <"$ready"
-  env "${settings[@]}" QT_QPA_PLATFORM=offscreen \
+  # A runtime folder of its own: windows of the program that already run
+  # would otherwise take this start over.
+  mkdir -p -m 700 "$root/runtime"
+  env "${settings[@]}" QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$root/runtime" \
     "$root/unpacked/usr/bin/vantora-programmer" --simulate &
   program=$!
   started+=("$program")
