@@ -18,6 +18,7 @@
 
 #include "Timing.h"
 #include "app/GuardedApplication.h"
+#include "app/QtSoundOutput.h"
 #include "app/QtUserPrompts.h"
 #include "app/StartPage.h"
 #include "app/VantoraApplication.h"
@@ -80,6 +81,7 @@ int main(int argc, char** argv) {
   SystemClock clock;
   QtUserPrompts prompts;
   QSettings settings(programFolder.filePath(QStringLiteral("settings.conf")), QSettings::IniFormat);
+  QtSoundOutput audio;
   AppPorts ports{*unit,
                  clock,
                  prompts,
@@ -87,7 +89,8 @@ int main(int argc, char** argv) {
                  folder + "Profiles/",
                  [] {},
                  [](const QUrl&) { return true; },
-                 settings};
+                 settings,
+                 audio};
   VantoraApplication vantora(ports);
   vantora.ShowStartPage();
   ProfileEditor& editor = vantora.Editor();

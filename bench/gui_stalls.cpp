@@ -29,6 +29,7 @@
 #include "SongMaking.h"
 #include "ThrottledDriver.h"
 #include "app/GuardedApplication.h"
+#include "app/QtSoundOutput.h"
 #include "app/QtUserPrompts.h"
 #include "app/VantoraApplication.h"
 #include "device/Clock.h"
@@ -96,6 +97,7 @@ void Measure(const char* scenario, SlowProgrammer& programmer, std::chrono::seco
   QtUserPrompts prompts;
   const std::string folder = programFolder.path().toStdString() + "/";
   QSettings settings(programFolder.filePath(QStringLiteral("settings.conf")), QSettings::IniFormat);
+  QtSoundOutput audio;
   AppPorts ports{programmer.wire,
                  clock,
                  prompts,
@@ -103,7 +105,8 @@ void Measure(const char* scenario, SlowProgrammer& programmer, std::chrono::seco
                  folder + "Profiles/",
                  [] {},
                  [](const QUrl&) { return true; },
-                 settings};
+                 settings,
+                 audio};
   VantoraApplication vantora(ports);
   ProgrammingPage& form1 = vantora.Programming();
   auto* label8 = form1.findChild<QLabel*>(QStringLiteral("Label8"));
@@ -213,6 +216,7 @@ void MakeEightSongsFit() {
   SystemClock clock;
   PlanAccepted prompts;
   QSettings settings(programFolder.filePath(QStringLiteral("settings.conf")), QSettings::IniFormat);
+  QtSoundOutput audio;
   AppPorts ports{programmer.wire,
                  clock,
                  prompts,
@@ -220,7 +224,8 @@ void MakeEightSongsFit() {
                  folder + "Profiles/",
                  [] {},
                  [](const QUrl&) { return true; },
-                 settings};
+                 settings,
+                 audio};
   VantoraApplication vantora(ports);
   ProfileEditor& editor = vantora.Editor();
   vantora.ShowStartPage();

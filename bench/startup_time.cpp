@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/GuardedApplication.h"
+#include "app/QtSoundOutput.h"
 #include "app/QtUserPrompts.h"
 #include "app/VantoraApplication.h"
 #include "device/Clock.h"
@@ -28,6 +29,7 @@ int RunChild(int argc, char** argv) {
   SystemClock clock;
   QtUserPrompts prompts;
   QSettings settings(programFolder.filePath(QStringLiteral("settings.conf")), QSettings::IniFormat);
+  QtSoundOutput audio;
   AppPorts ports{*unit,
                  clock,
                  prompts,
@@ -35,7 +37,8 @@ int RunChild(int argc, char** argv) {
                  programFolder.path().toStdString() + "/Profiles/",
                  [] { QCoreApplication::quit(); },
                  [](const QUrl&) { return true; },
-                 settings};
+                 settings,
+                 audio};
   VantoraApplication vantora(ports);
   vantora.ShowStartPage();
   QTimer::singleShot(0, [] {

@@ -7,6 +7,7 @@
 class Clock;
 class ProgrammerDriver;
 class QSettings;
+class SoundOutput;
 class UserPrompts;
 
 // What the pages reach outside themselves; tests plug in their own.
@@ -25,4 +26,6 @@ struct AppPorts {
   std::function<bool(const QUrl&)> OpenUrl;
   // What the program remembers between runs, in the user's configuration folder.
   QSettings& Settings;
+  // Where sounds are heard inside the program.
+  SoundOutput& Audio;
 };

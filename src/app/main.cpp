@@ -11,6 +11,7 @@
 #include "app/DisplayCheck.h"
 #include "app/GuardedApplication.h"
 #include "app/ProfilesLocation.h"
+#include "app/QtSoundOutput.h"
 #include "app/QtUserPrompts.h"
 #include "app/SingleInstance.h"
 #include "app/VantoraApplication.h"
@@ -100,6 +101,7 @@ int RunWindows(int argc, char** argv, const CommandLineRequest& request) {
     const std::string programFolder = ProgramFolder();
     // ~/.config/vantora-programmer/vantora-programmer.conf; an organisation
     // name would move the data folder as well.
+    QtSoundOutput audio;
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, ApplicationName,
                        ApplicationName);
     AppPorts ports{*driver,
@@ -109,7 +111,8 @@ int RunWindows(int argc, char** argv, const CommandLineRequest& request) {
                    ProfilesFolderFor(programFolder),
                    [] { QCoreApplication::quit(); },
                    [](const QUrl& url) { return QDesktopServices::openUrl(url); },
-                   settings};
+                   settings,
+                   audio};
     VantoraApplication vantora(ports);
     // Taken up once the first page is shown and nothing else asks.
     QObject::connect(&instance, &SingleInstance::Requested, &vantora.Requests(),

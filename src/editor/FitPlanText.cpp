@@ -12,19 +12,13 @@ std::string NameOf(const std::string& path) {
   return VisibleText(std::filesystem::path(path).filename().string());
 }
 
-std::string Seconds(double seconds) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.1f s", seconds);
-  return text;
-}
-
 // "song.mp3: 20.0 s of 180.0 s, mono, 64 kbit/s, 2,880,017 → 160,417 bytes"
 std::string ChangeLine(const SoundChange& change, const ProfileSound& sound) {
   // A whole sound's edit ends exactly at its length.
   const double kept = change.Edit.EndSeconds - change.Edit.StartSeconds;
   const double whole = sound.Format.Seconds();
   const std::string length =
-      kept < whole ? Seconds(kept) + " of " + Seconds(whole) : Seconds(whole);
+      kept < whole ? SecondsText(kept) + " of " + SecondsText(whole) : SecondsText(whole);
   return NameOf(change.SourcePath) + ": " + length + ", mono, " +
          std::to_string(change.Edit.Output.BitRateKbps) + " kbit/s, " +
          GroupedNumber(change.OldBytes) + " \u2192 " + GroupedNumber(change.NewBytes) + " bytes";
@@ -62,4 +56,10 @@ std::string CannotFitText(const FitPlan& plan, std::span<const ProfileSound> sou
     return text + ", and it cannot be read as an MP3 or WAV sound to make it smaller.";
   }
   return text + ". Keep fewer seconds of each sound, or remove sounds.";
+}
+
+std::string SecondsText(double seconds) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f s", seconds);
+  return text;
 }

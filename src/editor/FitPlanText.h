@@ -10,3 +10,5 @@
 // profile cannot fit. `sounds` are those the plan was made for.
 std::string FitPlanQuestion(const FitPlan& plan, std::span<const ProfileSound> sounds);
 std::string CannotFitText(const FitPlan& plan, std::span<const ProfileSound> sounds);
+// A length in seconds as the editor shows it: "12.5 s".
+std::string SecondsText(double seconds);

@@ -1,4 +1,5 @@
 #include "editor/MakeItFit.h"
+#include "editor/MusicFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,12 +23,6 @@ constexpr int ProgressSteps = 1000;
 
 // Where a new file goes when the original's folder takes none: the user's
 // Music folder where it exists, else the home folder.
-std::string MusicFolder() {
-  const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
-  const QString folder = !music.isEmpty() && QFileInfo(music).isDir() ? music : QDir::homePath();
-  return (folder + QLatin1Char('/')).toStdString();
-}
-
 SoundEntry EntryOf(const std::string& path) {
   const std::filesystem::path file(path);
   std::error_code unknown;

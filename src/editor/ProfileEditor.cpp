@@ -1,4 +1,5 @@
 #include "editor/ProfileEditor.h"
+#include "editor/MusicFolder.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -38,14 +39,6 @@ QFont ArialFont(int pixelSize, bool bold) {
   return font;
 }
 
-// Where the sound file dialogs open at first: the user's Music folder where
-// it exists, else the home folder.
-std::string FirstSoundFolder() {
-  const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
-  const QString folder = !music.isEmpty() && QFileInfo(music).isDir() ? music : QDir::homePath();
-  return (folder + QLatin1Char('/')).toStdString();
-}
-
 }  // namespace
 
 ProfileEditor::ProfileEditor(AppPorts& ports, const UnitStatusHolder& unit)
@@ -53,15 +46,17 @@ ProfileEditor::ProfileEditor(AppPorts& ports, const UnitStatusHolder& unit)
       unit_(unit),
       lastUnit_(RecallLastUnit(ports.Settings)),
       store_(ports.ProfilesFolder, ports.Prompts, *this),
+      player_(ports.Audio),
       history_(new EditHistory(
           store_.Profile(), [this] { ShowListsOfHistory(); }, this)),
       makeItFit_(new MakeItFit(store_.Profile(), ports.Prompts, this)) {
-  store_.SoundFileDialogs().OpenFirstIn(FirstSoundFolder());
+  store_.SoundFileDialogs().OpenFirstIn(MusicFolder());
   menuBar()->setObjectName(QStringLiteral("MainMenu1"));
   QMenu* helpMenu = AddMenu(menuBar(), "Help1", QStringLiteral("&Help"));
   QAction* aboutEntry = AddMenuEntry(helpMenu, "About1", QStringLiteral("&About"), this,
                                      &ProfileEditor::AboutRequested);
   CreateProfilesMenu();
+  CreateSoundHearing();
   CreateSoundMenus(helpMenu->menuAction());
   CreateEditMenu();
   connect(makeItFit_, &MakeItFit::Told, this,
@@ -141,6 +136,7 @@ void ProfileEditor::CreateEditMenu() {
   redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
   redo->setEnabled(false);
   connect(&steps, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+  CreateSoundEditing(edit);
   connect(history_, &EditHistory::EditedChanged, this, [this](bool edited) {
     store_.State().Changed = edited;
     ShowCaption();
@@ -270,6 +266,7 @@ QTreeView* ProfileEditor::CreateSoundList(int slot) {
   list->setDefaultDropAction(Qt::MoveAction);
   list->setDropIndicatorShown(true);
   list->addAction(deleteSounds_);
+  list->addAction(playSound_);
   list->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(list, &QWidget::customContextMenuRequested, this,
           [this, list](QPoint position) { ShowListMenu(list, position); });
@@ -281,6 +278,7 @@ QTreeView* ProfileEditor::CreateSoundList(int slot) {
     MarkEdited();
     RefreshCapacity();
   });
+  StopPlayingOnRowChanges(slot);
   list->setModel(soundLists_[slot]);
   FitSizeColumn(list->header(), SoundListModel::SoundColumn, SoundListModel::SizeColumn);
   soundListViews_[slot] = list;
@@ -295,6 +293,10 @@ void ProfileEditor::OnShown() {
   TrimTabsToUnit();
   RefreshCapacity();
   UpdateStatusBar();
+}
+
+void ProfileEditor::OnHidden() {
+  StopPlaying();
 }
 
 void ProfileEditor::OnProfileChosen(int index) {

@@ -10,6 +10,7 @@
 #include "editor/MakeItFit.h"
 #include "editor/SoundDecodeChecks.h"
 #include "editor/SoundListModel.h"
+#include "editor/SoundPlayer.h"
 #include "profiles/EditorView.h"
 #include "profiles/ProfileStore.h"
 #include "programmingrun/ProgrammingPlan.h"
@@ -74,6 +75,15 @@ class ProfileEditor : public Page, private EditorView {
   void MakeProfileFit();
   // Plays the highlighted row on which the list was double-clicked.
   void PlaySound(QTreeView* list);
+  // Space: hears the highlighted row of the shown list inside the program,
+  // or stops the sound heard.
+  void PlayOrStopHighlighted();
+  void StopPlaying();
+  // "Edit Sound...": the sound editor on the highlighted row of the shown
+  // list; once it saved, the row points to the new file (one undo step).
+  void EditHighlightedSound();
+  // The sound player, for the sound editor's selection too.
+  SoundPlayer& Player() { return player_; }
   // Files dragged from the file manager onto the tabs.
   void AddDroppedFiles(const QDropEvent& drop);
 
@@ -92,6 +102,7 @@ class ProfileEditor : public Page, private EditorView {
 
  protected:
   void OnShown() override;
+  void OnHidden() override;
   void OnFreeAreaReleased(Qt::MouseButton button) override;
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -106,6 +117,17 @@ class ProfileEditor : public Page, private EditorView {
   QTreeView* CreateSoundList(int slot);
   void CreateSoundMenus(QAction* help);
   void CreateCapacityDisplay();
+  void CreateSoundHearing();
+  void CreateSoundEditing(QMenu* edit);
+  // The shown list's highlighted row that is current: the one to play or edit.
+  std::optional<PlayingRow> HighlightedRow() const;
+  // Playing stops once rows of its list are removed, moved or replaced.
+  void StopPlayingOnRowChanges(int slot);
+  void ShowPlayingRow();
+  // Whether the profile fits the unit with one of its sounds this many bytes.
+  QString FitAfterEdit(PlayingRow row, std::int64_t bytes) const;
+  // The row still holding the edited sound points to the new file.
+  void PointRowToEdited(PlayingRow row, const std::string& originalPath, const QString& newPath);
   // A user's edit of the lists: unsaved, and the last save no longer reported.
   void MarkEdited();
   // The lists as an undo or redo left them.
@@ -149,7 +171,8 @@ class ProfileEditor : public Page, private EditorView {
   ProfileStore store_;
   SoundDecodeChecks soundChecks_;
   QString misfitTip_;
-  SoundRowLook rowLook_{store_.State(), soundChecks_, misfitTip_};
+  SoundPlayer player_;
+  SoundRowLook rowLook_{store_.State(), soundChecks_, misfitTip_, player_.Playing()};
   EditHistory* history_;
   MakeItFit* makeItFit_;
 
@@ -162,6 +185,8 @@ class ProfileEditor : public Page, private EditorView {
   QMenu* listMenu_;
   QAction* deleteSounds_;
   QAction* makeFitOfRow_;
+  QAction* playSound_;
+  QAction* stopSound_;
   QProgressBar* capacityBar_;
   QStatusBar* statusPanels_;
   std::array<QLabel*, 5> statusTexts_{};

@@ -3,7 +3,11 @@
 #include <algorithm>
 #include <functional>
 
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
 #include <QMimeData>
+#include <QStyle>
 
 #include "app/SizeColumn.h"
 #include "profiles/SoundFormat.h"
@@ -21,6 +25,16 @@ QString FormatLine(const SoundFormat& format) {
       .arg(format.SampleRate)
       .arg(format.Channels)
       .arg(format.Channels == 1 ? QStringLiteral("channel") : QStringLiteral("channels"));
+}
+
+QFont PlayingFont() {
+  QFont font;
+  font.setBold(true);
+  return font;
+}
+
+QIcon PlayMark() {
+  return QApplication::style()->standardIcon(QStyle::SP_MediaPlay);
 }
 
 }  // namespace
@@ -47,8 +61,9 @@ void SoundListModel::Reload() {
 
 void SoundListModel::ShowNewLook() {
   if (rowCount() == 0) return;
-  emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1),
-                   {Qt::BackgroundRole, Qt::ForegroundRole, Qt::ToolTipRole});
+  emit dataChanged(
+      index(0, 0), index(rowCount() - 1, ColumnCount - 1),
+      {Qt::BackgroundRole, Qt::ForegroundRole, Qt::ToolTipRole, Qt::FontRole, Qt::DecorationRole});
 }
 
 void SoundListModel::AppendSound(SoundEntry sound) {
@@ -162,6 +177,10 @@ bool SoundListModel::dropMimeData(const QMimeData* data, Qt::DropAction action, 
   return true;
 }
 
+bool SoundListModel::IsPlaying(const QModelIndex& index) const {
+  return index.column() == SoundColumn && look_.Playing == PlayingRow{slot_, index.row()};
+}
+
 int SoundListModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(Slot().Sounds.size());
 }
@@ -212,6 +231,10 @@ QVariant SoundListModel::data(const QModelIndex& index, int role) const {
       // The highlighting of the sounds that fit (ListView1AdvancedCustomDrawItem).
       if (fits) return FittingSoundColour;
       return {};
+    case Qt::FontRole:
+      return IsPlaying(index) ? PlayingFont() : QVariant();
+    case Qt::DecorationRole:
+      return IsPlaying(index) ? PlayMark() : QVariant();
     case Qt::ForegroundRole:
       if (notASound) return NotASoundColour;
       if (leftOut) return LeftOutColour;

@@ -4,6 +4,7 @@
 #include <QColor>
 
 #include "editor/SoundDecodeChecks.h"
+#include "editor/SoundPlayer.h"
 #include "profiles/EditorState.h"
 #include "profiles/SongProfile.h"
 
@@ -20,6 +21,8 @@ struct SoundRowLook {
   // Why the sounds from FittingSoundCount on are not written, while a unit
   // is connected; they are greyed.
   const QString& MisfitTip;
+  // The row heard: its name is bold, with a play mark.
+  const PlayingRow& Playing;
 };
 
 // The tip of a row: its name, its folder, its length, sample rate and
@@ -41,8 +44,8 @@ class SoundListModel : public QAbstractTableModel {
 
   // The slot's rows were replaced.
   void Reload();
-  // What fits, what is left out or what the decoder said has changed: every
-  // row's colours and tip.
+  // What fits, what is left out, what the decoder said or which row plays
+  // has changed: every row's colours, tip and mark.
   void ShowNewLook();
   void AppendSound(SoundEntry sound);
   // Removes the checked rows, or the given rows; how many were removed.
@@ -80,6 +83,7 @@ class SoundListModel : public QAbstractTableModel {
  private:
   ButtonSlot& Slot() const { return profile_.Buttons[slot_]; }
   const SoundEntry* EntryAt(const QModelIndex& index) const;
+  bool IsPlaying(const QModelIndex& index) const;
   // The row's place among all sounds of the profile, Btn1's first.
   int GlobalIndex(int row) const;
   // The rows a drag of this list carries; none for a drag of another list.

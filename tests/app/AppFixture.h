@@ -14,11 +14,13 @@
 #include <optional>
 
 #include "app/AboutBox.h"
+#include "app/QtSoundOutput.h"
 #include "app/StartPage.h"
 #include "app/VantoraApplication.h"
 #include "device/SimulatedUnit.h"
 #include "editor/ProfileEditor.h"
 #include "programming/ProgrammingPage.h"
+#include "support/FakeSoundOutput.h"
 #include "support/GatedDriver.h"
 #include "support/ManualClock.h"
 #include "support/ScriptedPrompts.h"
@@ -59,10 +61,11 @@ class AppFixture : public ::testing::Test {
   }
   void StartProgram() {
     gate = std::make_unique<GatedDriver>(*unit);
-    vantora = std::make_unique<VantoraApplication>(AppPorts{
-        *gate, clock, prompts, ProgramFolder(), ProgramFolder() + "Profiles/",
-        [this] { ++endRequests; },
-        [this](const QUrl& url) { return openedUrls.push_back(url), openSucceeds; }, settings});
+    vantora = std::make_unique<VantoraApplication>(
+        AppPorts{*gate, clock, prompts, ProgramFolder(), ProgramFolder() + "Profiles/",
+                 [this] { ++endRequests; },
+                 [this](const QUrl& url) { return openedUrls.push_back(url), openSucceeds; },
+                 settings, machineAudio ? static_cast<SoundOutput&>(*machineAudio) : audio});
     QSignalSpy firstProbe(&vantora->Unit(), &UnitStatusHolder::Stored);
     if (startPageSize) Start()->resize(*startPageSize);
     vantora->Requests().ShowFirstPage(profileFileAtStart);
@@ -89,6 +92,9 @@ class AppFixture : public ::testing::Test {
   std::unique_ptr<GatedDriver> gate;
   ManualClock clock;
   ScriptedPrompts prompts;
+  FakeSoundOutput audio;
+  // The machine's own audio output, where a test asks for it before the start.
+  std::optional<QtSoundOutput> machineAudio;
   std::unique_ptr<VantoraApplication> vantora;
   // The start page's size when it opens, where a test sets one.
   std::optional<QSize> startPageSize;

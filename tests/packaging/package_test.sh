@@ -48,12 +48,12 @@ check_files() {
     fail "the package's files differ from the expected list (< missing, > unexpected)"
 }
 
-# Depends names the libraries the program links; the post-install applies the
-# udev rule to FTDI devices already plugged in.
+# Depends names the libraries the program links, Qt Multimedia's among them;
+# the post-install applies the udev rule to FTDI devices already plugged in.
 check_control() {
   local depends
   depends="$(dpkg-deb -f "$deb" Depends)"
-  for library in libftdi1-2 libqt6widgets6; do
+  for library in libftdi1-2 libqt6widgets6 libqt6multimedia6; do
     grep -qE "(^|, )$library( |,|$)" <<<"$depends" || fail "Depends lacks $library: $depends"
   done
   dpkg-deb -e "$deb" "$root/control"

@@ -1,0 +1,171 @@
+#include "editor/SoundEditDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/StatusText.h"
+#include "editor/FitPlanText.h"
+#include "editor/SoundPlayer.h"
+#include "editor/WaveformView.h"
+#include "programmingrun/RunTexts.h"
+#include "soundediting/Fades.h"
+#include "soundediting/SizeEstimate.h"
+
+namespace {
+
+constexpr int WavChoice = 1;
+
+QString Seconds(double seconds) {
+  return QString::fromStdString(SecondsText(seconds));
+}
+
+template <typename Control>
+Control* Named(Control* control, const char* name) {
+  control->setObjectName(QString::fromLatin1(name));
+  return control;
+}
+
+QDoubleSpinBox* FadeBox(const char* name) {
+  auto* box = Named(new QDoubleSpinBox(), name);
+  box->setRange(0, MaxFadeSeconds);
+  box->setSingleStep(0.1);
+  box->setDecimals(1);
+  box->setSuffix(QStringLiteral(" s"));
+  return box;
+}
+
+}  // namespace
+
+SoundEditDialog::SoundEditDialog(const std::string& path, const SoundFormat& format,
+                                 SoundPlayer& player, FitText fitText, std::string musicFolder,
+                                 QWidget* parent)
+    : QDialog(parent),
+      path_(path),
+      format_(format),
+      player_(player),
+      fitText_(std::move(fitText)),
+      musicFolder_(std::move(musicFolder)) {
+  setObjectName(QStringLiteral("SoundEditor"));
+  setWindowTitle(QStringLiteral("Edit Sound - ") +
+                 QFileInfo(QString::fromStdString(path)).fileName());
+  worker_.setMaxThreadCount(1);
+  waveform_ = Named(new WaveformView(format.Seconds(), this), "Waveform");
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(waveform_, 1);
+  CreateSelectionRow();
+  CreateSettings();
+  CreateEnding();
+  connect(waveform_, &WaveformView::MarkersMoved, this, &SoundEditDialog::ShowEstimate);
+  connect(&player_, &SoundPlayer::PlayingChanged, this, &SoundEditDialog::ShowPlaying);
+  connect(&player_, &SoundPlayer::Failed, this, &SoundEditDialog::ShowMessage);
+  ShowEstimate();
+  ComputePeaks();
+  waveform_->setFocus();
+}
+
+SoundEditDialog::~SoundEditDialog() {
+  if (cancelWriting_) cancelWriting_->store(true);
+  worker_.waitForDone();
+}
+
+void SoundEditDialog::CreateSelectionRow() {
+  selectionLength_ = Named(new QLabel(this), "SelectionLength");
+  playButton_ = Named(new QPushButton(QStringLiteral("&Play"), this), "PlaySelection");
+  playButton_->setToolTip(QStringLiteral("Plays the selection from the start marker, as saved"));
+  connect(playButton_, &QPushButton::clicked, this, &SoundEditDialog::PlayOrStopSelection);
+  auto* row = new QHBoxLayout();
+  row->addWidget(selectionLength_, 1);
+  row->addWidget(playButton_);
+  static_cast<QVBoxLayout*>(layout())->addLayout(row);
+}
+
+void SoundEditDialog::CreateSettings() {
+  fadeIn_ = FadeBox("FadeIn");
+  fadeOut_ = FadeBox("FadeOut");
+  mono_ = Named(new QCheckBox(QStringLiteral("Mono")), "Mono");
+  evenOutLoudness_ = Named(new QCheckBox(QStringLiteral("Even out loudness")), "EvenOutLoudness");
+  outputKind_ = Named(new QComboBox(), "OutputKind");
+  outputKind_->addItems(
+      {QStringLiteral("MP3 (constant bit rate)"), QStringLiteral("WAV 16-bit PCM")});
+  const bool wav =
+      QString::fromStdString(path_).endsWith(QLatin1String(".wav"), Qt::CaseInsensitive);
+  outputKind_->setCurrentIndex(wav ? WavChoice : 0);
+  bitRate_ = Named(new QComboBox(), "BitRate");
+  for (const int kbps : Mp3BitRates) bitRate_->addItem(QStringLiteral("%1 kbit/s").arg(kbps), kbps);
+  bitRate_->setCurrentIndex(bitRate_->findData(OutputFormat{}.BitRateKbps));
+  bitRate_->setEnabled(!wav);
+  auto* form = new QFormLayout();
+  form->addRow(QStringLiteral("Fade &in :"), fadeIn_);
+  form->addRow(QStringLiteral("Fade &out :"), fadeOut_);
+  form->addRow(QString(), mono_);
+  form->addRow(QString(), evenOutLoudness_);
+  form->addRow(QStringLiteral("&Write as :"), outputKind_);
+  form->addRow(QStringLiteral("&Bit rate :"), bitRate_);
+  static_cast<QVBoxLayout*>(layout())->addLayout(form);
+  for (QDoubleSpinBox* fade : {fadeIn_, fadeOut_}) {
+    connect(fade, &QDoubleSpinBox::valueChanged, this, &SoundEditDialog::ShowEstimate);
+  }
+  connect(mono_, &QCheckBox::toggled, this, &SoundEditDialog::ShowEstimate);
+  connect(bitRate_, &QComboBox::currentIndexChanged, this, &SoundEditDialog::ShowEstimate);
+  connect(outputKind_, &QComboBox::currentIndexChanged, this, [this](int kind) {
+    bitRate_->setEnabled(kind != WavChoice);
+    ShowEstimate();
+  });
+}
+
+void SoundEditDialog::CreateEnding() {
+  newSize_ = Named(new QLabel(this), "NewSize");
+  fitVerdict_ = Named(new QLabel(this), "FitVerdict");
+  writeProgress_ = Named(new QProgressBar(this), "WriteProgress");
+  writeProgress_->setRange(0, 100);
+  writeProgress_->setVisible(false);
+  message_ = Named(new QLabel(this), "EditMessage");
+  message_->setWordWrap(true);
+  saveButton_ = Named(new QPushButton(QStringLiteral("&Save"), this), "SaveEdit");
+  auto* cancel = Named(new QPushButton(QStringLiteral("Cancel"), this), "CancelEdit");
+  connect(saveButton_, &QPushButton::clicked, this, &SoundEditDialog::Save);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  auto* buttons = new QHBoxLayout();
+  buttons->addStretch(1);
+  buttons->addWidget(saveButton_);
+  buttons->addWidget(cancel);
+  auto* column = static_cast<QVBoxLayout*>(layout());
+  for (QWidget* line : {static_cast<QWidget*>(newSize_), static_cast<QWidget*>(fitVerdict_),
+                        static_cast<QWidget*>(writeProgress_), static_cast<QWidget*>(message_)}) {
+    column->addWidget(line);
+  }
+  column->addLayout(buttons);
+}
+
+SoundEdit SoundEditDialog::Edit() const {
+  SoundEdit edit;
+  edit.StartSeconds = waveform_->StartSeconds();
+  edit.EndSeconds = waveform_->EndSeconds();
+  edit.FadeInSeconds = fadeIn_->value();
+  edit.FadeOutSeconds = fadeOut_->value();
+  edit.Mono = mono_->isChecked();
+  edit.EvenOutLoudness = evenOutLoudness_->isChecked();
+  edit.Output.Kind =
+      outputKind_->currentIndex() == WavChoice ? SoundFileKind::Wav : SoundFileKind::Mp3;
+  edit.Output.BitRateKbps = bitRate_->currentData().toInt();
+  return edit;
+}
+
+void SoundEditDialog::ShowEstimate() {
+  const SoundEdit edit = Edit();
+  selectionLength_->setText(QStringLiteral("Selection : %1, from %2 to %3")
+                                .arg(Seconds(edit.EndSeconds - edit.StartSeconds),
+                                     Seconds(edit.StartSeconds), Seconds(edit.EndSeconds)));
+  const std::int64_t bytes = EstimateEditedBytes(format_, edit);
+  newSize_->setText(QStringLiteral("New file : about %1 bytes")
+                        .arg(QString::fromStdString(GroupedNumber(bytes))));
+  fitVerdict_->setText(fitText_(bytes));
+}
