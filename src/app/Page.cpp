@@ -11,6 +11,7 @@ namespace {
 
 // The narrowest the help pane may be made with the handle.
 constexpr int MinimumRightWidth = 200;
+const QString WindowSizeSetting = QStringLiteral("Window/Size");
 
 }  // namespace
 
@@ -49,8 +50,9 @@ void Page::SplitClientArea(QRect design, int leftWidth, QWidget* right,
   });
 }
 
-void Page::ApplyDesignSize() {
-  resize(sizeHint());
+void Page::ApplyStartSize() {
+  const QSize kept = ports_.Settings.value(WindowSizeSetting).toSize();
+  resize(kept.isValid() ? kept.expandedTo(MinimumOuterSize) : sizeHint());
 }
 
 bool Page::OpenExternally(const QUrl& url) {
@@ -100,6 +102,8 @@ void Page::hideEvent(QHideEvent* event) {
 void Page::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   KeepMinimumSize();
+  // The pages share one size: the one on screen tells it for the next run.
+  if (isVisible()) ports_.Settings.setValue(WindowSizeSetting, size());
 }
 
 void Page::mouseReleaseEvent(QMouseEvent* event) {

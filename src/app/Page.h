@@ -39,9 +39,9 @@ class Page : public QMainWindow {
   // between them that the user can drag. Both grow with the window; where
   // the handle was left is kept in the settings under the key.
   void SplitClientArea(QRect design, int leftWidth, QWidget* right, const QString& settingsKey);
-  // Sizes the window to its design client size; called once the page's menu
-  // bar and controls exist.
-  void ApplyDesignSize();
+  // Sizes the window as the user last left the program's windows, else to
+  // its design client size; called once the page's menu bar and controls exist.
+  void ApplyStartSize();
   void EndApplication();
 
   void showEvent(QShowEvent* event) override;

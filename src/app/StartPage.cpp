@@ -31,7 +31,7 @@ StartPage::StartPage(AppPorts& ports)
   Place(nextButton_, QRect(321, 495, 150, 50), AnchorBottom);
   connect(nextButton_, &QPushButton::clicked, this, &StartPage::NextRequested);
 
-  ApplyDesignSize();
+  ApplyStartSize();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     PlaceFrameAt(StartPagePosition(screen->size()));
   }

@@ -68,6 +68,7 @@ void ProfileEditor::RefreshCapacity() {
   }
   // After a load as after an edit: the open profile may be another one.
   ShowCaption();
+  RememberOpenProfile();
 }
 
 void ProfileEditor::ShowCapacityPanels(std::int64_t capacity, std::int64_t used) {

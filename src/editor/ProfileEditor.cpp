@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -31,6 +32,9 @@
 
 namespace {
 
+const QString LastProfileSetting = QStringLiteral("Editor/LastProfile");
+const QString SoundFolderSetting = QStringLiteral("Editor/SoundFolder");
+
 QFont ArialFont(int pixelSize, bool bold) {
   QFont font(QStringLiteral("Arial"));
   font.setStyleHint(QFont::SansSerif);
@@ -50,7 +54,7 @@ ProfileEditor::ProfileEditor(AppPorts& ports, const UnitStatusHolder& unit)
       history_(new EditHistory(
           store_.Profile(), [this] { ShowListsOfHistory(); }, this)),
       makeItFit_(new MakeItFit(store_.Profile(), ports.Prompts, this)) {
-  store_.SoundFileDialogs().OpenFirstIn(MusicFolder());
+  KeepSoundFolder();
   menuBar()->setObjectName(QStringLiteral("MainMenu1"));
   QMenu* helpMenu = AddMenu(menuBar(), "Help1", QStringLiteral("&Help"));
   QAction* aboutEntry = AddMenuEntry(helpMenu, "About1", QStringLiteral("&About"), this,
@@ -94,7 +98,23 @@ ProfileEditor::ProfileEditor(AppPorts& ports, const UnitStatusHolder& unit)
   // Files dragged from the file manager.
   setAcceptDrops(true);
   store_.ListProfiles();
-  ApplyDesignSize();
+  // The profile open when the program last ended, if it is still there.
+  store_.SelectListedProfile(ports.Settings.value(LastProfileSetting).toString().toStdString());
+  ApplyStartSize();
+}
+
+void ProfileEditor::KeepSoundFolder() {
+  const QString kept = ports_.Settings.value(SoundFolderSetting).toString();
+  const bool usable = !kept.isEmpty() && QFileInfo(kept).isDir();
+  store_.SoundFileDialogs().OpenFirstIn(usable ? kept.toStdString() : MusicFolder());
+  store_.SoundFileDialogs().FollowFolder([this](const std::string& folder) {
+    ports_.Settings.setValue(SoundFolderSetting, QString::fromStdString(folder));
+  });
+}
+
+void ProfileEditor::RememberOpenProfile() {
+  const std::string& name = store_.Profile().Name;
+  if (!name.empty()) ports_.Settings.setValue(LastProfileSetting, QString::fromStdString(name));
 }
 
 ProfileEditor::~ProfileEditor() {

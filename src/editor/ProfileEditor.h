@@ -132,6 +132,10 @@ class ProfileEditor : public Page, private EditorView {
   void MarkEdited();
   // The lists as an undo or redo left them.
   void ShowListsOfHistory();
+  // The sound dialogs open where a sound was last chosen, in this run or an earlier one.
+  void KeepSoundFolder();
+  // The next run opens the profile open now.
+  void RememberOpenProfile();
   // The caption names the open profile and marks unsaved edits.
   void ShowCaption();
   int RemoveHighlightedSounds();

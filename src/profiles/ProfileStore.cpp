@@ -32,6 +32,13 @@ void ProfileStore::SelectProfile(int index) {
   selected_ = index >= 0 && index < static_cast<int>(profileList_.size()) ? index : -1;
 }
 
+bool ProfileStore::SelectListedProfile(const std::string& name) {
+  const int index = IndexOf(name);
+  if (index < 0) return false;
+  Select(index);
+  return true;
+}
+
 void ProfileStore::SelectionChanged() {
   if (state_.Changed && !AskSaveChangedProfile()) {
     // Back to the profile the unsaved edits belong to; its error stays shown.

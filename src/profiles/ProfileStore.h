@@ -60,6 +60,9 @@ class ProfileStore {
   void RefreshProfileList();
   // The user chose an item; SelectionChanged follows.
   void SelectProfile(int index);
+  // Selects a profile of the list by name, without loading it; false when
+  // the list has none of that name.
+  bool SelectListedProfile(const std::string& name);
   void SelectionChanged();
   // False when the user wanted the edits saved and nothing could be written:
   // the edits are then kept, still unsaved.

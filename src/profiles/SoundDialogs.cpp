@@ -12,6 +12,8 @@ std::vector<std::string> SoundDialogs::Choose(UserPrompts& prompts, const std::s
                             {"MP3 files (*.mp3)", "*.MP3"},
                             {" Wav files (*.wav)", "*.WAV"}},
                            multipleFiles});
-  if (!chosen.empty()) folder_ = FolderPart(chosen.front());
+  if (chosen.empty()) return chosen;
+  folder_ = FolderPart(chosen.front());
+  if (follower_) follower_(folder_);
   return chosen;
 }

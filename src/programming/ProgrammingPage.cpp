@@ -129,7 +129,7 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, DeviceThread& device,
     ShowStatusText(programmerLine_, QString::fromLatin1(ProgrammerNotFoundText), FailureColour);
   });
 
-  ApplyDesignSize();
+  ApplyStartSize();
   device_.RequestProbe();
   probeTimer_->start();
 }
