@@ -39,6 +39,8 @@ StartPage::StartPage(AppPorts& ports)
 
 void StartPage::OnShown() {
   helpPane_->ShowHelpPage(QStringLiteral("Introduction.htm"));
+  // Enter goes on from the first moment.
+  nextButton_->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void StartPage::OnFreeAreaReleased(Qt::MouseButton button) {

@@ -71,6 +71,7 @@ ProfileEditor::ProfileEditor(AppPorts& ports, const UnitStatusHolder& unit)
   SplitClientArea(QRect(0, 0, 793, 545), 432, helpPane_, QStringLiteral("Editor/Splitter"));
   CreateSelector();
   CreateButtonTabs();
+  CreateKeyboardMoves();
   CreateCapacityDisplay();
   infoLine_ = new QLabel(client_);
   infoLine_->setObjectName(QStringLiteral("Info"));

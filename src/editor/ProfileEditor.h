@@ -118,6 +118,11 @@ class ProfileEditor : public Page, private EditorView {
   void CreateSoundMenus(QAction* help);
   void CreateCapacityDisplay();
   void CreateSoundHearing();
+  void CreateKeyboardMoves();
+  // The next visible button tab in the direction of the step, round the end.
+  void ShowNeighbourTab(int step);
+  // The highlighted sound of the shown list one row up (-1) or down (1).
+  void MoveHighlightedSound(int step);
   void CreateSoundEditing(QMenu* edit);
   // The shown list's highlighted row that is current: the one to play or edit.
   std::optional<PlayingRow> HighlightedRow() const;

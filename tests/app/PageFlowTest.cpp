@@ -1,5 +1,6 @@
 #include <QLabel>
 #include <QSignalSpy>
+#include <QSplitter>
 #include <QTimer>
 
 #include "AppFixture.h"
@@ -26,14 +27,27 @@ TEST(PictureButtons, EnterReturnAndSpacePressTheFocusedButtonWhateverItsFace) {
 
 using PageFlowTest = AppFixture;
 
+TEST_F(PageFlowTest, TheStartPageOpensWithNextFocusedSoThatEnterGoesOn) {
+  StartProgram();
+  Start()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Start()));
+  ASSERT_EQ(QApplication::focusWidget(), Find(Start(), "bbContinue"));
+  QSignalSpy next(Start(), &StartPage::NextRequested);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(next.count(), 1);
+}
+
 TEST_F(PageFlowTest, NoControlOfAPageOverlapsAnotherAtAnySize) {
   StartProgram();
   for (Page* page : std::initializer_list<Page*>{Start(), Programming(), Editor()}) {
     page->show();
     for (QSize size : {QSize(800, 600), QSize(1024, 768), QSize(1600, 1200)}) {
       page->resize(size);
-      const QList<QWidget*> controls =
-          page->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+      // The controls of the client area, or of its left part beside the help pane.
+      QWidget* area = page->centralWidget();
+      if (auto* split = page->findChild<QSplitter*>("Splitter1")) area = split->widget(0);
+      const QList<QWidget*> controls = area->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+      ASSERT_GT(controls.size(), 1);
       for (qsizetype one = 0; one < controls.size(); ++one) {
         for (qsizetype other = one + 1; other < controls.size(); ++other) {
           EXPECT_FALSE(controls[one]->geometry().intersects(controls[other]->geometry()))
