@@ -5,7 +5,6 @@
 // profile of 8 × 254 sounds, and the decoder's check of them that follows
 // off the GUI thread.
 #include <QApplication>
-#include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -16,9 +15,9 @@
 #include <functional>
 #include <vector>
 
+#include "BenchPorts.h"
 #include "Timing.h"
 #include "app/GuardedApplication.h"
-#include "app/QtSoundOutput.h"
 #include "app/QtUserPrompts.h"
 #include "app/StartPage.h"
 #include "app/VantoraApplication.h"
@@ -78,20 +77,9 @@ int main(int argc, char** argv) {
   const std::vector<QString> sounds = WriteSounds(folder + "Sounds/", MaxSoundsPerButton);
 
   auto unit = SimulatedUnit::StandardUnit();
-  SystemClock clock;
   QtUserPrompts prompts;
-  QSettings settings(programFolder.filePath(QStringLiteral("settings.conf")), QSettings::IniFormat);
-  QtSoundOutput audio;
-  AppPorts ports{*unit,
-                 clock,
-                 prompts,
-                 folder,
-                 folder + "Profiles/",
-                 [] {},
-                 [](const QUrl&) { return true; },
-                 settings,
-                 audio};
-  VantoraApplication vantora(ports);
+  BenchPorts ports(*unit, prompts, programFolder);
+  VantoraApplication vantora(ports.Ports());
   vantora.ShowStartPage();
   ProfileEditor& editor = vantora.Editor();
   ShowInPlaceOf(&editor, &vantora.Start());

@@ -14,7 +14,6 @@
 // Target: at most 20 ms in each.
 #include <QEventLoop>
 #include <QLabel>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <chrono>
@@ -24,12 +23,12 @@
 #include <functional>
 #include <memory>
 
+#include "BenchPorts.h"
 #include "RealTimeoutDriver.h"
 #include "SongFiles.h"
 #include "SongMaking.h"
 #include "ThrottledDriver.h"
 #include "app/GuardedApplication.h"
-#include "app/QtSoundOutput.h"
 #include "app/QtUserPrompts.h"
 #include "app/VantoraApplication.h"
 #include "device/Clock.h"
@@ -93,21 +92,9 @@ struct SlowProgrammer {
 void Measure(const char* scenario, SlowProgrammer& programmer, std::chrono::seconds duration,
              const std::function<void(ProgrammingPage&)>& start = {}) {
   QTemporaryDir programFolder;
-  SystemClock clock;
   QtUserPrompts prompts;
-  const std::string folder = programFolder.path().toStdString() + "/";
-  QSettings settings(programFolder.filePath(QStringLiteral("settings.conf")), QSettings::IniFormat);
-  QtSoundOutput audio;
-  AppPorts ports{programmer.wire,
-                 clock,
-                 prompts,
-                 folder,
-                 folder + "Profiles/",
-                 [] {},
-                 [](const QUrl&) { return true; },
-                 settings,
-                 audio};
-  VantoraApplication vantora(ports);
+  BenchPorts ports(programmer.wire, prompts, programFolder);
+  VantoraApplication vantora(ports.Ports());
   ProgrammingPage& form1 = vantora.Programming();
   auto* label8 = form1.findChild<QLabel*>(QStringLiteral("Label8"));
   auto* label3 = form1.findChild<QLabel*>(QStringLiteral("Label3"));
@@ -213,20 +200,9 @@ void MakeEightSongsFit() {
   const std::string folder = programFolder.path().toStdString() + "/";
   const SoundFolder songs;
   WriteEightSongProfile(folder + "Profiles/", songs);
-  SystemClock clock;
   PlanAccepted prompts;
-  QSettings settings(programFolder.filePath(QStringLiteral("settings.conf")), QSettings::IniFormat);
-  QtSoundOutput audio;
-  AppPorts ports{programmer.wire,
-                 clock,
-                 prompts,
-                 folder,
-                 folder + "Profiles/",
-                 [] {},
-                 [](const QUrl&) { return true; },
-                 settings,
-                 audio};
-  VantoraApplication vantora(ports);
+  BenchPorts ports(programmer.wire, prompts, programFolder);
+  VantoraApplication vantora(ports.Ports());
   ProfileEditor& editor = vantora.Editor();
   vantora.ShowStartPage();
   ShowInPlaceOf(&editor, &vantora.Start());

@@ -3,15 +3,14 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
+#include "BenchPorts.h"
 #include "app/GuardedApplication.h"
-#include "app/QtSoundOutput.h"
 #include "app/QtUserPrompts.h"
 #include "app/VantoraApplication.h"
 #include "device/Clock.h"
@@ -26,20 +25,9 @@ int RunChild(int argc, char** argv) {
   QApplication::setApplicationDisplayName(QStringLiteral("Door Bell Programmer"));
   QTemporaryDir programFolder;
   auto unit = SimulatedUnit::StandardUnit();
-  SystemClock clock;
   QtUserPrompts prompts;
-  QSettings settings(programFolder.filePath(QStringLiteral("settings.conf")), QSettings::IniFormat);
-  QtSoundOutput audio;
-  AppPorts ports{*unit,
-                 clock,
-                 prompts,
-                 programFolder.path().toStdString() + "/",
-                 programFolder.path().toStdString() + "/Profiles/",
-                 [] { QCoreApplication::quit(); },
-                 [](const QUrl&) { return true; },
-                 settings,
-                 audio};
-  VantoraApplication vantora(ports);
+  BenchPorts ports(*unit, prompts, programFolder, [] { QCoreApplication::quit(); });
+  VantoraApplication vantora(ports.Ports());
   vantora.ShowStartPage();
   QTimer::singleShot(0, [] {
     std::puts("shown");
