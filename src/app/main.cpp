@@ -70,6 +70,35 @@ int RunCommandLine(int argc, char** argv, const CommandLineRequest& request) {
   return status;
 }
 
+// Shows the windows until the user ends the program.
+void ShowWindows(const CommandLineRequest& request, SingleInstance& instance,
+                 const QString& profileFile) {
+  std::unique_ptr<ProgrammerDriver> driver = ChooseDriver(request.Simulate);
+  SystemClock clock;
+  QtUserPrompts prompts;
+  const std::string programFolder = ProgramFolder();
+  // ~/.config/vantora-programmer/vantora-programmer.conf; an organisation
+  // name would move the data folder as well.
+  QtSoundOutput audio;
+  QSettings settings(QSettings::NativeFormat, QSettings::UserScope, ApplicationName,
+                     ApplicationName);
+  AppPorts ports{*driver,
+                 clock,
+                 prompts,
+                 programFolder,
+                 ProfilesFolderFor(programFolder),
+                 [] { QCoreApplication::quit(); },
+                 [](const QUrl& url) { return QDesktopServices::openUrl(url); },
+                 settings,
+                 audio};
+  VantoraApplication vantora(ports);
+  // Taken up once the first page is shown and nothing else asks.
+  QObject::connect(&instance, &SingleInstance::Requested, &vantora.Requests(),
+                   &StartRequests::TakeLaterStart, Qt::QueuedConnection);
+  vantora.Requests().ShowFirstPage(profileFile);
+  QApplication::exec();
+}
+
 int RunWindows(int argc, char** argv, const CommandLineRequest& request) {
   if (!DisplayFound(request.Platform)) {
     std::cerr << NoDisplayMessage << "\n";
@@ -95,30 +124,7 @@ int RunWindows(int argc, char** argv, const CommandLineRequest& request) {
       break;
   }
   try {
-    std::unique_ptr<ProgrammerDriver> driver = ChooseDriver(request.Simulate);
-    SystemClock clock;
-    QtUserPrompts prompts;
-    const std::string programFolder = ProgramFolder();
-    // ~/.config/vantora-programmer/vantora-programmer.conf; an organisation
-    // name would move the data folder as well.
-    QtSoundOutput audio;
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, ApplicationName,
-                       ApplicationName);
-    AppPorts ports{*driver,
-                   clock,
-                   prompts,
-                   programFolder,
-                   ProfilesFolderFor(programFolder),
-                   [] { QCoreApplication::quit(); },
-                   [](const QUrl& url) { return QDesktopServices::openUrl(url); },
-                   settings,
-                   audio};
-    VantoraApplication vantora(ports);
-    // Taken up once the first page is shown and nothing else asks.
-    QObject::connect(&instance, &SingleInstance::Requested, &vantora.Requests(),
-                     &StartRequests::TakeLaterStart, Qt::QueuedConnection);
-    vantora.Requests().ShowFirstPage(profileFile);
-    QApplication::exec();
+    ShowWindows(request, instance, profileFile);
   } catch (const std::exception& error) {
     ShowExceptionMessage(error.what());
   }

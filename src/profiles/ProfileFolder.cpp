@@ -18,6 +18,49 @@ constexpr std::string_view BackupExtension = ".BAK";
 // another program is read again within (profiles / this) searches.
 constexpr std::size_t RechecksPerSearch = 1000;
 
+struct FoundFile {
+  std::string LowerCaseName;
+  std::string File;
+  bool IsProfile;
+};
+
+struct FolderEntries {
+  std::vector<FoundFile> Files;    // profiles and backups, by name
+  std::vector<FoundFile> NoFiles;  // named like a profile but no file (a folder)
+};
+
+// The profiles and backups of the folder, sorted by name regardless of
+// letter case; of two spellings of one name the same one comes first each time.
+FolderEntries ReadEntries(const std::string& path) {
+  FolderEntries entries;
+  if (DIR* folder = ::opendir(path.c_str())) {
+    while (const dirent* entry = ::readdir(folder)) {
+      const std::string file = entry->d_name;
+      if (file.size() <= ProfileExtension.size()) continue;
+      const std::string base = file.substr(0, file.size() - ProfileExtension.size());
+      const std::string extension = file.substr(base.size());
+      const bool isProfile = SameProfileName(extension, ProfileExtension);
+      if (!isProfile && !SameProfileName(extension, BackupExtension)) continue;
+      if (!IsValidProfileName(base)) continue;
+      // The listing tells most files' type; links and the rest are looked at.
+      const bool isFile =
+          entry->d_type == DT_REG || (entry->d_type != DT_DIR && IsRegularFile(path + file));
+      if (isFile) {
+        entries.Files.push_back({LowerCase(base), file, isProfile});
+      } else if (isProfile) {
+        entries.NoFiles.push_back({LowerCase(base), base, false});
+      }
+    }
+    ::closedir(folder);
+  }
+  const auto byName = [](const FoundFile& a, const FoundFile& b) {
+    return std::tie(a.LowerCaseName, a.File) < std::tie(b.LowerCaseName, b.File);
+  };
+  std::sort(entries.Files.begin(), entries.Files.end(), byName);
+  std::sort(entries.NoFiles.begin(), entries.NoFiles.end(), byName);
+  return entries;
+}
+
 }  // namespace
 
 ProfileFolder::ProfileFolder(std::string path) : path_(std::move(path)) {}
@@ -32,45 +75,13 @@ void ProfileFolder::Refresh() {
 }
 
 void ProfileFolder::List() {
-  struct FoundFile {
-    std::string LowerCaseName;
-    std::string File;
-    bool IsProfile;
-  };
-  std::vector<FoundFile> found;
-  std::vector<FoundFile> noFiles;
-  if (DIR* folder = ::opendir(path_.c_str())) {
-    while (const dirent* entry = ::readdir(folder)) {
-      const std::string file = entry->d_name;
-      if (file.size() <= ProfileExtension.size()) continue;
-      const std::string base = file.substr(0, file.size() - ProfileExtension.size());
-      const std::string extension = file.substr(base.size());
-      const bool isProfile = SameProfileName(extension, ProfileExtension);
-      if (!isProfile && !SameProfileName(extension, BackupExtension)) continue;
-      if (!IsValidProfileName(base)) continue;
-      // The listing tells most files' type; links and the rest are looked at.
-      const bool isFile =
-          entry->d_type == DT_REG || (entry->d_type != DT_DIR && IsRegularFile(path_ + file));
-      if (!isFile) {
-        if (isProfile) noFiles.push_back({LowerCase(base), base, false});
-        continue;
-      }
-      found.push_back({LowerCase(base), file, isProfile});
-    }
-    ::closedir(folder);
-  }
-  // Sorted by name regardless of letter case; of two spellings of one name
-  // the same one wins each time.
-  const auto byName = [](const FoundFile& a, const FoundFile& b) {
-    return std::tie(a.LowerCaseName, a.File) < std::tie(b.LowerCaseName, b.File);
-  };
-  std::sort(found.begin(), found.end(), byName);
-  std::sort(noFiles.begin(), noFiles.end(), byName);
+  FolderEntries entries = ReadEntries(path_);
   noFiles_.clear();
-  for (FoundFile& noFile : noFiles) noFiles_.push_back(std::move(noFile.File));
+  for (FoundFile& noFile : entries.NoFiles) noFiles_.push_back(std::move(noFile.File));
   profiles_.clear();
   byLowerCaseName_.clear();
-  for (FoundFile& file : found) {
+  // A profile and its backup are one entry.
+  for (FoundFile& file : entries.Files) {
     const auto [known, isNew] = byLowerCaseName_.try_emplace(file.LowerCaseName, profiles_.size());
     if (isNew) profiles_.emplace_back();
     StoredProfile& profile = profiles_[known->second];
