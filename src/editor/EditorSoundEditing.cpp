@@ -1,4 +1,4 @@
-// The profile editor's "Edit Sound...": the sound editor on the highlighted
+// The profile editor's "Edit Sound…": the sound editor on the highlighted
 // row, whether the profile would then fit the unit, and the row pointed to the
 // new file once it is written.
 #include <QAction>
@@ -25,10 +25,10 @@ QString SoundCount(std::size_t count) {
 
 void ProfileEditor::CreateSoundEditing(QMenu* edit) {
   edit->addSeparator();
-  QAction* editSound = AddMenuEntry(edit, "EditSound1", QStringLiteral("Edit &Sound..."), this,
+  QAction* editSound = AddMenuEntry(edit, "EditSound1", QStringLiteral("Edit &Sound\u2026"), this,
                                     &ProfileEditor::EditHighlightedSound);
   editSound->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-  AddMenuEntry(listMenu_, "EditSound2", QStringLiteral("&Edit Sound..."), this,
+  AddMenuEntry(listMenu_, "EditSound2", QStringLiteral("&Edit Sound\u2026"), this,
                &ProfileEditor::EditHighlightedSound);
 }
 

@@ -79,7 +79,7 @@ class ProfileEditor : public Page, private EditorView {
   // or stops the sound heard.
   void PlayOrStopHighlighted();
   void StopPlaying();
-  // "Edit Sound...": the sound editor on the highlighted row of the shown
+  // "Edit Sound…": the sound editor on the highlighted row of the shown
   // list; once it saved, the row points to the new file (one undo step).
   void EditHighlightedSound();
   // The sound player, for the sound editor's selection too.

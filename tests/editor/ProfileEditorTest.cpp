@@ -41,7 +41,7 @@ TEST_F(ProfileEditorTest,
             (QStringList{":&Profiles", ":&Edit", "AddSongs1:&Add Sounds", ":&Remove Sounds",
                          ":&Buttons", ":&Help"}));
   EXPECT_EQ(Entries(Find<QMenu>(editor, "Edit1")),
-            (QStringList{"Undo1:&Undo", "Redo1:&Redo", ":-", "EditSound1:Edit &Sound..."}));
+            (QStringList{"Undo1:&Undo", "Redo1:&Redo", ":-", "EditSound1:Edit &Sound…"}));
   EXPECT_EQ(Entries(Find<QMenu>(editor, "Profiles1")),
             (QStringList{"New1:&New", "Open1:&Open", "Save1:&Save", "SaveAs1:Save &As...",
                          "RetrieveBackup1:Retrieve &Backup", "Delete1:&Delete"}));

@@ -1,4 +1,4 @@
-// "Edit Sound...": the markers moved by keys, the selection shown, and Save
+// "Edit Sound…": the markers moved by keys, the selection shown, and Save
 // writing a new file beside the original with exactly the frames selected,
 // the row then pointing to it as one undo step.
 #include <QLabel>
