@@ -177,7 +177,10 @@ void ProfileEditor::OnNextClicked() {
       return;
     }
     // Saved with the sounds found or dropped: undoing that is an edit again.
-    if (!name.empty()) history_->MarkSaved();
+    if (!name.empty()) {
+      store_.State().Changed = false;
+      ShowChanged(false);
+    }
   }
   if (total == 0) {
     ShowInfo(ResultText(ProgrammingCode::NoSongsToProgram), InfoColour::Failure);

@@ -91,3 +91,22 @@ TEST_F(UndoTest, TheCaptionNamesTheOpenProfileAndMarksUnsavedEdits) {
   EXPECT_EQ(Find<QAction>(editor, "Undo1")->shortcut(), QKeySequence::Undo);
   EXPECT_EQ(Find<QAction>(editor, "Redo1")->shortcut(), QKeySequence("Ctrl+Shift+Z"));
 }
+
+TEST_F(UndoTest, AMissingSoundDroppedBeforeNextComesBackWithUndo) {
+  WriteFile(sounds.Path() + "fake.mp3", "a text file named like a sound");
+  // As a profile written elsewhere may list it: adding it here is refused.
+  editor->Profiles().Profile().Buttons[0].Sounds.push_back({"fake.mp3", "30", sounds.Path()});
+  ASSERT_TRUE(editor->Profiles().Save());
+  std::filesystem::remove(Sound("b.wav").toStdString());
+  prompts.Answers = {PromptAnswer::No, PromptAnswer::Ok};  // drop b.wav; fake.mp3 refused
+  Click(editor, "bbNext");
+  ASSERT_EQ(prompts.Questions.at(0).Title, "File Does Not Exist");
+  ASSERT_TRUE(editor->isVisible()) << "Next refused the text file";
+  EXPECT_EQ(Names(1), (QStringList{"a.wav", "fake.mp3"}));
+  EXPECT_FALSE(Changed()) << "saved without b.wav";
+  EXPECT_FALSE(editor->isWindowModified());
+
+  Undo();
+  EXPECT_EQ(Names(1), (QStringList{"a.wav", "b.wav", "fake.mp3"}));
+  EXPECT_TRUE(Changed()) << "the file no longer holds b.wav";
+}
