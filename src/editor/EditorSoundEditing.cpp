@@ -38,8 +38,7 @@ void ProfileEditor::EditHighlightedSound() {
     ShowInfo("Select the sound to edit", InfoColour::Ordinary);
     return;
   }
-  const SoundEntry& sound =
-      store_.Profile().Buttons[row->Slot].Sounds[static_cast<std::size_t>(row->Row)];
+  const SoundEntry& sound = SoundAt(*row);
   const std::string path = sound.FullPath();
   const std::optional<SoundFormat> format = DecodeSound(path);
   if (!format || format->Frames <= 0) {

@@ -27,6 +27,10 @@ void ProfileEditor::CreateSoundHearing() {
           [this](const QString& message) { ShowInfo(message.toStdString(), InfoColour::Failure); });
 }
 
+const SoundEntry& ProfileEditor::SoundAt(PlayingRow row) const {
+  return store_.Profile().Buttons[row.Slot].Sounds[static_cast<std::size_t>(row.Row)];
+}
+
 std::optional<PlayingRow> ProfileEditor::HighlightedRow() const {
   const int slot = buttonTabs_->currentIndex();
   if (slot < 0 || !buttonTabs_->isTabVisible(slot)) return std::nullopt;
@@ -46,10 +50,8 @@ void ProfileEditor::PlayOrStopHighlighted() {
     ShowInfo("Select the sound to play", InfoColour::Ordinary);
     return;
   }
-  const SoundEntry& sound =
-      store_.Profile().Buttons[row->Slot].Sounds[static_cast<std::size_t>(row->Row)];
   ShowInfo("", InfoColour::Kept);
-  player_.Play([path = sound.FullPath()] { return DecodeSoundFile(path); }, *row);
+  player_.Play([path = SoundAt(*row).FullPath()] { return DecodeSoundFile(path); }, *row);
 }
 
 void ProfileEditor::StopPlaying() {

@@ -78,8 +78,10 @@ bool DiffersForFitting(const UnitStatus& one, const UnitStatus& other) {
       one.FirmwareVersion != other.FirmwareVersion) {
     return true;
   }
-  for (std::size_t index = 0; index < one.Slots.size(); ++index) {
-    if (SlotText(one.Slots[index]) != SlotText(other.Slots[index])) return true;
-  }
-  return false;
+  // Asked at every probe: the slots are compared as they are, not as text.
+  const auto sameSlot = [](const MemorySlot& a, const MemorySlot& b) {
+    return a.Capacity == b.Capacity && a.DeviceCode == b.DeviceCode &&
+           a.WriteCommand == b.WriteCommand && a.WriteWidth == b.WriteWidth;
+  };
+  return !std::equal(one.Slots.begin(), one.Slots.end(), other.Slots.begin(), sameSlot);
 }

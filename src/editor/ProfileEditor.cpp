@@ -114,8 +114,12 @@ void ProfileEditor::KeepSoundFolder() {
 }
 
 void ProfileEditor::RememberOpenProfile() {
-  const std::string& name = store_.Profile().Name;
-  if (!name.empty()) ports_.Settings.setValue(LastProfileSetting, QString::fromStdString(name));
+  // Asked after every edit: the settings file is written only when the
+  // open profile is another one.
+  const QString name = QString::fromStdString(store_.Profile().Name);
+  if (!name.isEmpty() && ports_.Settings.value(LastProfileSetting).toString() != name) {
+    ports_.Settings.setValue(LastProfileSetting, name);
+  }
 }
 
 ProfileEditor::~ProfileEditor() {

@@ -126,6 +126,7 @@ class ProfileEditor : public Page, private EditorView {
   void CreateSoundEditing(QMenu* edit);
   // The shown list's highlighted row that is current: the one to play or edit.
   std::optional<PlayingRow> HighlightedRow() const;
+  const SoundEntry& SoundAt(PlayingRow row) const;
   // Playing stops once rows of its list are removed, moved or replaced.
   void StopPlayingOnRowChanges(int slot);
   void ShowPlayingRow();

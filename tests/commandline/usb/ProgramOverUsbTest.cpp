@@ -48,6 +48,16 @@ class ProgramOverUsb : public ::testing::Test {
     return document.toJson(QJsonDocument::Compact).toStdString();
   }
 
+  // `--program` started on a profile of one 1 MB sound, once it has written
+  // a tenth; null when it does not get that far (its standard error in `err`).
+  std::unique_ptr<QProcess> StartWritingHall(const std::string& ring, std::string& err) {
+    WriteSound(ring, 1000000);
+    WriteFile(program.ProfilesFolder() + "Hall.qvt", ProfileText(7, {{ring}}));
+    std::unique_ptr<QProcess> run = program.Start({"--program", "Hall"});
+    if (!ProgramInTestBed::WaitForError(*run, "Writing: 10 %", err)) return nullptr;
+    return run;
+  }
+
   EmulatedUsbBus bus;
   EmulatedProgrammer programmer{bus, {0xA9D0, ProgrammerString, 2}, UnitModel::StandardUnit()};
   ProgramInTestBed program{bus, VANTORA_PROGRAM};
@@ -128,12 +138,9 @@ TEST_F(ProgramOverUsb, ProgramLeavesTheSoundFilesInTheFlashMemoriesByteForByte) 
 
 TEST_F(ProgramOverUsb, StatusStartedDuringARunWaitsForTheProgrammerAndBothSucceed) {
   const std::string ring = songs.Path() + "ring.wav";
-  WriteSound(ring, 1000000);
-  WriteFile(program.ProfilesFolder() + "Hall.qvt", ProfileText(7, {{ring}}));
-
-  const std::unique_ptr<QProcess> run = program.Start({"--program", "Hall"});
   std::string runErr;
-  ASSERT_TRUE(ProgramInTestBed::WaitForError(*run, "Writing: 10 %", runErr)) << runErr;
+  const std::unique_ptr<QProcess> run = StartWritingHall(ring, runErr);
+  ASSERT_TRUE(run) << runErr;
   const ProgramInTestBed::Outcome status = program.Run({"--status"});
   const ProgramInTestBed::Outcome programmed = ProgramInTestBed::Finish(*run, runErr);
 
@@ -152,12 +159,9 @@ TEST_F(ProgramOverUsb, StatusStartedDuringARunWaitsForTheProgrammerAndBothSuccee
 
 TEST_F(ProgramOverUsb, CtrlCStopsTheRunClosesTheLinkAndExits130) {
   const std::string ring = songs.Path() + "ring.wav";
-  WriteSound(ring, 1000000);
-  WriteFile(program.ProfilesFolder() + "Hall.qvt", ProfileText(7, {{ring}}));
-
-  const std::unique_ptr<QProcess> run = program.Start({"--program", "Hall"});
   std::string runErr;
-  ASSERT_TRUE(ProgramInTestBed::WaitForError(*run, "Writing: 10 %", runErr)) << runErr;
+  const std::unique_ptr<QProcess> run = StartWritingHall(ring, runErr);
+  ASSERT_TRUE(run) << runErr;
   ::kill(static_cast<pid_t>(run->processId()), SIGINT);
   const ProgramInTestBed::Outcome stopped = ProgramInTestBed::Finish(*run, runErr);
   EXPECT_EQ(stopped.ExitStatus, 130) << stopped.Err;
