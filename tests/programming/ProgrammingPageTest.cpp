@@ -223,10 +223,13 @@ TEST_F(ProgrammingPageTest, ProgramReadsStopDuringARunAndStopsItBeforeTheNextPie
   Click(form1, "bbProgram");
   gate->Open();
   ASSERT_TRUE(ended.wait(10000));
+  // Every run is followed by a probe, which opens the link for a moment.
+  QSignalSpy probed(&vantora->Unit(), &UnitStatusHolder::Stored);
   EXPECT_EQ(Find<QLabel>(form1, "Label3")->text(), StoppedText);
   EXPECT_EQ(StatusColour(Find<QLabel>(form1, "Label3")), FailureColour);
   EXPECT_EQ(SongDataWrites(), 0u) << "no piece after the stop";
   EXPECT_EQ(programButton->accessibleName(), "Program");
+  ASSERT_TRUE(probed.wait(10000));
   EXPECT_FALSE(unit->IsOpen());
 
   Click(form1, "bbProgram");
