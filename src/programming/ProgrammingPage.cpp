@@ -106,7 +106,8 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, DeviceThread& device,
   connect(programButton_, &QPushButton::clicked, this, &ProgrammingPage::OnProgramClicked);
 
   // F1 opens the manual here too, though the page has no menu.
-  addAction(ManualEntry(this, helpPane_, ports));
+  manualEntry_ = ManualEntry(this, helpPane_, ports);
+  addAction(manualEntry_);
 
   probeTimer_ = new QTimer(this);
   probeTimer_->setObjectName(QStringLiteral("Timer1"));
@@ -209,9 +210,9 @@ void ProgrammingPage::OnProgramClicked() {
   progressBar_->setValue(0);
   SetButtonFace(programButton_, ButtonFace::Stop);
   runInProgress_ = true;
-  inputHold_.Hold(programButton_);
-  // The number is read now: nothing can change the profile file while the
-  // run holds every page's input.
+  HoldControlsForRun(true);
+  // The number is read now: the editor, which alone changes profile files,
+  // is not on screen while the run lasts.
   ProgrammingPlan plan = PlanProgramming(plan_.ProfileName, profile_,
                                          profiles_.ReadProfileNumber(plan_.ProfileName),
                                          unit_.Status());
@@ -226,7 +227,7 @@ void ProgrammingPage::StopRun() {
 // The end of OnProgramClicked, once the run is over.
 void ProgrammingPage::ShowRunReport(const RunReport& report) {
   runInProgress_ = false;
-  inputHold_.Release();
+  HoldControlsForRun(false);
   ShowStatusText(resultLine_, QString::fromStdString(report.Text), ToneColour(report.Tone));
   SetProgramButtonImage(report.Result.Succeeded() ? FinishMode : ProgramMode);
   progressBar_->setValue(0);
@@ -296,14 +297,18 @@ void ProgrammingPage::closeEvent(QCloseEvent* event) {
 }
 
 bool ProgrammingPage::AskToStopRun() {
-  // The question needs the input that the run holds.
-  inputHold_.Release();
-  const bool stop =
-      ports_.Prompts.Ask({"Programming is in progress. Stop it? The unit will hold an incomplete "
-                          "profile.",
-                          "", PromptButtons::YesNo, PromptIcon::Exclamation, PromptAnswer::No}) ==
-      PromptAnswer::Yes;
-  // The run may have ended while the question was open.
-  if (RunInProgress()) inputHold_.Hold(programButton_);
-  return stop;
+  return ports_.Prompts.Ask({"Programming is in progress. Stop it? The unit will hold an "
+                             "incomplete profile.",
+                             "", PromptButtons::YesNo, PromptIcon::Exclamation,
+                             PromptAnswer::No}) == PromptAnswer::Yes;
+}
+
+void ProgrammingPage::HoldControlsForRun(bool held) {
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{programList_, verifyEveryByte_, previousButton_, helpPane_}) {
+    control->setEnabled(!held);
+  }
+  manualEntry_->setEnabled(!held);
+  // Space and Enter press STOP from the start of the run.
+  if (held) programButton_->setFocus(Qt::OtherFocusReason);
 }

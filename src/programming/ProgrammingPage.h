@@ -7,11 +7,11 @@
 #include "devicethread/UnitStatusHolder.h"
 #include "profiles/ProfileFolder.h"
 #include "profiles/SongProfile.h"
-#include "programming/InputHold.h"
 #include "programmingrun/ProgrammingPlan.h"
 #include "programmingrun/ProgrammingRun.h"
 
 class HelpPane;
+class QAction;
 class QCheckBox;
 class QLabel;
 class QProgressBar;
@@ -21,9 +21,9 @@ class QTreeWidget;
 
 // The programming page "Program Vantora". It lists the sounds of the profile
 // it is given, greying those that will not fit, and programs them into the
-// unit through the device thread, holding every page's input while the run
-// lasts but for its STOP button and Esc. Its timer keeps the unit status
-// current, whether the page is visible or not.
+// unit through the device thread. While a run lasts, everything on the page
+// but its STOP button is disabled, and Esc stops the run as STOP does. Its
+// timer keeps the unit status current, whether the page is visible or not.
 class ProgrammingPage : public Page {
   Q_OBJECT
 
@@ -75,12 +75,13 @@ class ProgrammingPage : public Page {
   // Asked on closing the window during a run: true when the run is to stop.
   bool AskToStopRun();
   void ShowProgrammerInUse();
+  // Only STOP takes input while a run lasts.
+  void HoldControlsForRun(bool held);
 
   DeviceThread& device_;
   const UnitStatusHolder& unit_;
   ProfileFolder profiles_;
   ProgrammingRun run_;
-  InputHold inputHold_;
   SongProfile profile_;
   ProgrammingPlan plan_;
   int programButtonImage_ = ProgramMode;
@@ -96,5 +97,6 @@ class ProgrammingPage : public Page {
   QPushButton* previousButton_;
   QPushButton* programButton_;
   HelpPane* helpPane_;
+  QAction* manualEntry_;
   QTimer* probeTimer_;
 };

@@ -35,10 +35,16 @@ class ProgrammingPageTest : public AppFixture {
     ShowInPlaceOf(Editor(), Start());
     emit Editor()->NextRequested();  // as Next does once its checks passed
   }
+  // A click as the window system delivers it: to the window first, past
+  // every filter of the application, then to the control under the pointer.
+  void ClickOnWindow(QWidget* control) {
+    QTest::mouseClick(form1->windowHandle(), Qt::LeftButton, {},
+                      control->mapTo(form1, control->rect().center()));
+  }
   // Clicks PROGRAM and holds the run where it is about to send `command`.
   void StartHeldRun(std::uint8_t command) {
     gate->CloseAt(command);
-    Click(form1, "bbProgram");
+    ClickOnWindow(Find<QPushButton>(form1, "bbProgram"));
     ASSERT_TRUE(gate->WaitUntilReached());
     QCoreApplication::processEvents();
   }
@@ -125,9 +131,7 @@ TEST_F(ProgrammingPageTest, ProgramsTheEditorsSoundsAndShowsHowEachRunEnded) {
   EXPECT_EQ(label3->text(), "Verifying\u2026");
   EXPECT_FALSE(timer->isActive());
   Click(form1, "bbPrevious");
-  Start()->close();
   EXPECT_TRUE(form1->isVisible());
-  EXPECT_EQ(endRequests, 0);
   clock.Now += 2875;  // the run takes 3000 ms with its pause of 125 ms
   gate->Open();
   ASSERT_TRUE(ended.wait(10000));
@@ -212,7 +216,7 @@ TEST_F(ProgrammingPageTest, ClosingThePageDuringAProbeClosesTheLinkOnceTheProbeH
   EXPECT_FALSE(unit->IsOpen());
 }
 
-TEST_F(ProgrammingPageTest, ProgramReadsStopDuringARunAndStopsItBeforeTheNextPiece) {
+TEST_F(ProgrammingPageTest, StopClickedOnTheWindowStopsTheRunBeforeTheNextPiece) {
   ShowOneSoundProfile();
   auto* programButton = Find<QPushButton>(form1, "bbProgram");
   QSignalSpy ended(form1, &ProgrammingPage::ProgrammingEnded);
@@ -220,9 +224,9 @@ TEST_F(ProgrammingPageTest, ProgramReadsStopDuringARunAndStopsItBeforeTheNextPie
   EXPECT_EQ(programButton->accessibleName(), "Stop");
   EXPECT_EQ(Find<QLabel>(form1, "Label3")->text(), "Writing\u2026");
   unit->ClearTraffic();
-  Click(form1, "bbProgram");
+  ClickOnWindow(programButton);
   gate->Open();
-  ASSERT_TRUE(ended.wait(10000));
+  ASSERT_TRUE(Arrived(ended));
   // Every run is followed by a probe, which opens the link for a moment.
   QSignalSpy probed(&vantora->Unit(), &UnitStatusHolder::Stored);
   EXPECT_EQ(Find<QLabel>(form1, "Label3")->text(), StoppedText);
@@ -232,21 +236,50 @@ TEST_F(ProgrammingPageTest, ProgramReadsStopDuringARunAndStopsItBeforeTheNextPie
   ASSERT_TRUE(probed.wait(10000));
   EXPECT_FALSE(unit->IsOpen());
 
-  Click(form1, "bbProgram");
-  ASSERT_TRUE(ended.wait(10000));
+  ClickOnWindow(programButton);
+  ASSERT_TRUE(Arrived(ended, 2));
   EXPECT_EQ(Find<QLabel>(form1, "Label3")->text().left(8), "Success!") << "the next run succeeds";
 }
 
-TEST_F(ProgrammingPageTest, EscStopsARunAsStopDoes) {
+TEST_F(ProgrammingPageTest, EscOnTheWindowAndSpaceOrEnterOnStopStopARun) {
   ShowOneSoundProfile();
   QSignalSpy ended(form1, &ProgrammingPage::ProgrammingEnded);
+  int runs = 0;
+  for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+    SCOPED_TRACE(QKeySequence(key).toString().toStdString());
+    StartHeldRun(CmdWriteDataWide);
+    unit->ClearTraffic();
+    QTest::keyClick(form1->windowHandle(), key);
+    gate->Open();
+    ASSERT_TRUE(Arrived(ended, ++runs));
+    EXPECT_EQ(Find<QLabel>(form1, "Label3")->text(), StoppedText);
+    EXPECT_EQ(SongDataWrites(), 0u);
+  }
+}
+
+TEST_F(ProgrammingPageTest, DuringARunNothingButStopTakesInput) {
+  ShowOneSoundProfile();
+  QSignalSpy ended(form1, &ProgrammingPage::ProgrammingEnded);
+  auto* verify = Find<QCheckBox>(form1, "VerifyEveryByte");
+  const auto heldControlsEnabled = [this] {
+    QStringList enabled;
+    for (const char* name : {"bbPrevious", "VerifyEveryByte", "ListView1", "Panel1"}) {
+      if (Find<QWidget>(form1, name)->isEnabled()) enabled << name;
+    }
+    return enabled;
+  };
   StartHeldRun(CmdWriteDataWide);
-  unit->ClearTraffic();
-  QTest::keyClick(form1, Qt::Key_Escape);
+  EXPECT_EQ(heldControlsEnabled(), QStringList());
+  ClickOnWindow(Find<QPushButton>(form1, "bbPrevious"));
+  ClickOnWindow(verify);
+  QTest::keyClick(form1->windowHandle(), Qt::Key_F1);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(form1->isVisible()) << "PREV is held";
+  EXPECT_TRUE(verify->isChecked());
+  EXPECT_TRUE(openedUrls.empty()) << "F1 is held";
   gate->Open();
-  ASSERT_TRUE(ended.wait(10000));
-  EXPECT_EQ(Find<QLabel>(form1, "Label3")->text(), StoppedText);
-  EXPECT_EQ(SongDataWrites(), 0u);
+  ASSERT_TRUE(Arrived(ended));
+  EXPECT_EQ(heldControlsEnabled().size(), 4);
 }
 
 TEST_F(ProgrammingPageTest, ClosingTheWindowDuringARunAsksAndStopsItOnlyOnYes) {
