@@ -126,7 +126,7 @@ void ProgramSongs(ProgrammingPage& form1, const SongFiles& songs) {
     profile.Buttons[0].Sounds.push_back(
         {SongFiles::Name(song), std::to_string(songs.Size()), songs.Directory()});
   }
-  form1.FillProgramList("Bench", profile);
+  form1.FillProgramList("Bench", profile, true);
   form1.SetProgramButtonImage(ProgrammingPage::ProgramMode);
   form1.OnProgramClicked();
 }

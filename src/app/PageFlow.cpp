@@ -22,7 +22,8 @@ PageFlow::PageFlow(AppPorts& ports, StartPage& start, ProfileEditor& editor,
 
 void PageFlow::ShowProgrammingPage() {
   const ProfileStore& profiles = editor_.Profiles();
-  programming_.FillProgramList(profiles.CurrentProfileName(), profiles.Profile());
+  programming_.FillProgramList(profiles.CurrentProfileName(), profiles.Profile(),
+                               !profiles.State().Changed);
   ShowInPlaceOf(&programming_, &editor_);
 }
 

@@ -87,6 +87,9 @@ class QuestionBox final : public QMessageBox {
                     Text(question.Text), QMessageBox::NoButton, parent) {
     const QList<QMessageBox::StandardButton> buttons = ButtonsOf(question.Buttons);
     for (QMessageBox::StandardButton button : buttons) addButton(button);
+    for (std::size_t at = 0; at < question.Captions.size() && at < std::size_t(buttons.size()); ++at) {
+      button(buttons[static_cast<int>(at)])->setText(Text(question.Captions[at]));
+    }
     setDefaultButton(question.DefaultAnswer ? ButtonOf(*question.DefaultAnswer) : buttons.front());
     escapable_ = question.Buttons != PromptButtons::YesNo;
     if (escapable_) setEscapeButton(buttons.back());

@@ -74,7 +74,7 @@ void StartRequests::OpenInEditor(const QString& profileFile) {
   // The editor loads the selected profile as it is shown; on screen, as
   // when the user selects it.
   if (editor_.isVisible()) {
-    profiles.SelectionChanged();
+    profiles.LoadSelectedProfile();
   } else {
     flow_.ShowEditor();
   }

@@ -11,6 +11,8 @@
 #include "devicethread/UnitStatusHolder.h"
 #include "editor/ProfileEditor.h"
 #include "programming/ProgrammingPage.h"
+#include "programmingrun/SentProfile.h"
+#include "programmingrun/SoundDecodeChecks.h"
 
 // The program's four windows, created once in their fixed order, and the
 // flow between them; only the start page is shown when the message loop
@@ -34,6 +36,10 @@ class VantoraApplication {
  private:
   AppPorts ports_;
   UnitStatusHolder unitStatus_;
+  // The decoder's verdicts on the sounds, for the editor's lists and the
+  // checks before a run.
+  SoundDecodeChecks soundChecks_;
+  SentProfile sentProfile_;
   // Outlives the pages, so that it stops only once their windows are gone.
   DeviceThread deviceThread_;
   std::unique_ptr<StartPage> startPage_;

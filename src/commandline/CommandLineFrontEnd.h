@@ -13,6 +13,7 @@
 #include "profiles/StoredProfileReading.h"
 #include "programmingrun/ProgrammingPlan.h"
 #include "programmingrun/ProgrammingRun.h"
+#include "programmingrun/RunPreflight.h"
 
 // What the command line reaches outside itself; tests plug in their own.
 struct CommandLinePorts {
@@ -39,12 +40,13 @@ class CommandLineFrontEnd {
 
  private:
   int ProgramProfile(const std::string& name, Verification verify);
-  // The exit status of a profile that cannot be programmed as it stands on
-  // disk, with its message; 0 when it can.
-  int RefuseProfile(const std::string& name, const StoredProfileReading& reading);
+  // The exit status of a profile that cannot be read as a profile, with its
+  // message; 0 when it was read.
+  int RefuseReading(const std::string& name, const StoredProfileReading& reading);
   // "Did you mean: ...?" with the stored names closest to a name not found.
   void SuggestProfileNames(const std::string& name);
-  int RefuseUnit(const ProbeReport& probe);
+  // Tells why the checks before a run refused it; its exit status.
+  int Refuse(const RunPreflight& preflight, const ProgrammingPlan& plan, int leftOutOfFullLists);
   void TellWhatFits(const ProgrammingPlan& plan, int leftOutOfFullLists);
   RunReport RunProgramming(const ProgrammingPlan& plan);
   int ReportStatus(bool json);

@@ -5,6 +5,7 @@
 #include "commandline/InterruptWatch.h"
 #include "commandline/ProgressReport.h"
 #include "commandline/ResultWait.h"
+#include "profiles/MissingSound.h"
 #include "profiles/VisibleText.h"
 #include "programmingrun/ExitStatus.h"
 #include "programmingrun/RunTexts.h"
@@ -20,11 +21,17 @@ constexpr std::chrono::milliseconds RunPatience = std::chrono::seconds(60) + Pro
 
 int CommandLineFrontEnd::ProgramProfile(const std::string& name, Verification verify) {
   const StoredProfileReading reading = ReadStoredProfile(folder_, name);
-  if (const int refused = RefuseProfile(name, reading)) return refused;
-  if (const int refused = RefuseUnit(CurrentProbe())) return refused;
-  ProgrammingPlan plan =
-      PlanProgramming(name, reading.Profile, reading.Number, CurrentProbe().Status);
+  if (const int refused = RefuseReading(name, reading)) return refused;
+  // A profile that cannot go is refused before the programmer is touched.
+  const ProgrammingPlan listed = PlanProgramming(name, reading.Profile, reading.Number, {});
+  if (const RunPreflight lists = CheckBeforeRun(listed, std::nullopt); lists.RefusesProfile()) {
+    return Refuse(lists, listed, reading.LeftOut);
+  }
+  const ProbeReport& probe = CurrentProbe();
+  ProgrammingPlan plan = PlanProgramming(name, reading.Profile, reading.Number, probe.Status);
   plan.Verify = verify;
+  const RunPreflight preflight = CheckBeforeRun(plan, probe);
+  if (!preflight.Clear()) return Refuse(preflight, plan, reading.LeftOut);
   TellWhatFits(plan, reading.LeftOut);
   const RunReport report = RunProgramming(plan);
   (report.Result.Succeeded() ? *messages_ : ports_.Err) << report.Text << "\n" << std::flush;
@@ -33,7 +40,7 @@ int CommandLineFrontEnd::ProgramProfile(const std::string& name, Verification ve
   return report.ExitStatus;
 }
 
-int CommandLineFrontEnd::RefuseProfile(const std::string& name,
+int CommandLineFrontEnd::RefuseReading(const std::string& name,
                                        const StoredProfileReading& reading) {
   std::ostream& err = ports_.Err;
   switch (reading.Outcome) {
@@ -51,21 +58,29 @@ int CommandLineFrontEnd::RefuseProfile(const std::string& name,
     case ProfileReadingOutcome::Read:
       break;
   }
-  for (const std::string& path : reading.MissingSounds) {
-    err << "The file : " << VisibleText(path) << " does not exist or has been moved.\n";
-  }
-  const std::vector<std::string> notSounds =
-      SoundsThatDoNotDecode(PlanProgramming(name, reading.Profile, reading.Number, {}));
-  if (!notSounds.empty()) {
-    err << "These files are not MP3 or WAV sounds: ";
-    for (std::size_t at = 0; at < notSounds.size(); ++at) {
-      err << (at > 0 ? ", " : "") << VisibleText(notSounds[at]);
+  return ExitSuccess;
+}
+
+int CommandLineFrontEnd::Refuse(const RunPreflight& preflight, const ProgrammingPlan& plan,
+                                int leftOutOfFullLists) {
+  std::ostream& err = ports_.Err;
+  if (preflight.RefusesProfile()) {
+    for (const std::size_t row : preflight.MissingRows) {
+      err << MissingFileText(plan.Sounds[row].FullPath()) << "\n";
     }
-    err << "\n";
+    if (!preflight.NotSoundRows.empty()) {
+      std::vector<std::string> names;
+      for (const std::size_t row : preflight.NotSoundRows) names.push_back(plan.Sounds[row].FileName);
+      err << NotSoundsText(names) << "\n";
+    }
+    err << "Nothing was sent to the unit.\n";
+    return ExitSoundMissing;
   }
-  if (reading.MissingSounds.empty() && notSounds.empty()) return ExitSuccess;
-  err << "Nothing was sent to the unit.\n";
-  return ExitSoundMissing;
+  const RunObstacle first = preflight.Obstacles.front();
+  // What fits is told as before a run: the lists are read, the unit answers.
+  if (ExitStatusFor(first) == ExitNothingFits) TellWhatFits(plan, leftOutOfFullLists);
+  err << ObstacleText(first) << "\n";
+  return ExitStatusFor(first);
 }
 
 void CommandLineFrontEnd::SuggestProfileNames(const std::string& name) {
@@ -77,22 +92,6 @@ void CommandLineFrontEnd::SuggestProfileNames(const std::string& name) {
                << VisibleText(closest[at]);
   }
   ports_.Err << "?\n";
-}
-
-int CommandLineFrontEnd::RefuseUnit(const ProbeReport& probe) {
-  if (probe.ProgrammerInUse) {
-    ports_.Err << ProgrammerHeldElsewhereText << "\n";
-    return ExitProgrammerNotFound;
-  }
-  if (probe.Programmer.empty()) {
-    ports_.Err << ProgrammerNotFoundText << "\n";
-    return ExitProgrammerNotFound;
-  }
-  if (!probe.Status.UnitPresent) {
-    ports_.Err << UnitMustBeConnectedText << "\n";
-    return ExitUnitNotConnected;
-  }
-  return ExitSuccess;
 }
 
 void CommandLineFrontEnd::TellWhatFits(const ProgrammingPlan& plan, int leftOutOfFullLists) {

@@ -38,7 +38,7 @@ ProfileSummary SummaryOf(const std::string& name, const StoredProfileReading& re
   summary.Number = reading.Number;
   summary.Buttons = reading.Profile.PresentButtonCount();
   summary.MissingSounds = static_cast<int>(reading.MissingSounds.size());
-  summary.Sounds = reading.Profile.SoundCount() + summary.MissingSounds + reading.LeftOut;
+  summary.Sounds = reading.Profile.SoundCount() + reading.LeftOut;
   for (const ButtonSlot& button : reading.Profile.Buttons) {
     for (const SoundEntry& sound : button.Sounds) summary.Bytes += sound.Size();
   }

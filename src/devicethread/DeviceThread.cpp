@@ -83,12 +83,9 @@ void DeviceThread::DeliverFinished() {
 QFuture<ProbeReport> DeviceThread::RequestProbeReport(bool force) {
   return Request<ProbeReport>([force](DeviceWorker& worker) { return worker.Probe(force); })
       .then(this, [this](const ProbeReport& report) {
-        // A probe that skipped its turn leaves the status as it was.
-        if (report.ProgrammerInUse) {
-          emit ProgrammerInUse();
-        } else {
-          unit_.Store(report.Status);
-        }
+        // A probe that skipped its turn reports the status as it was.
+        if (report.ProgrammerInUse) emit ProgrammerInUse();
+        unit_.Store(report);
         return report;
       });
 }

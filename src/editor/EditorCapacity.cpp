@@ -13,6 +13,7 @@
 #include "editor/ProfileEditor.h"
 #include "editor/SoundListModel.h"
 #include "profiles/UserPrompts.h"
+#include "profiles/VisibleText.h"
 #include "programmingrun/RunTexts.h"
 
 namespace {
@@ -104,9 +105,10 @@ void ProfileEditor::UpdateStatusBar() {
   statusTexts_[0]->setText(unit.UnitPresent ? QStringLiteral("Connected")
                                             : QStringLiteral("Disconnected"));
   ShowCapacityPanels(MeasuringUnit().TotalCapacity(), UsedBytes());
+  const int number = unit.Slots[0].ProfileNumber;
   statusTexts_[4]->setText(
       QStringLiteral("Profile On Vantora : ") +
-      QString::fromStdString(store_.FindProfileByNumber(unit.Slots[0].ProfileNumber)));
+      QString::fromStdString(sent_.NameOnUnit(number, store_.FindProfileByNumber(number))));
 }
 
 void ProfileEditor::TrimTabsToUnit() {
@@ -154,46 +156,80 @@ void ProfileEditor::OnStatusTimer() {
 
 void ProfileEditor::OnNextClicked() {
   const int total = store_.Profile().SoundCount();
-  EditorState& state = store_.State();
-  if (state.FittingSoundCount == 0 && total == 1) {
-    ShowInfo(ResultText(ProgrammingCode::SongTooLarge), InfoColour::Failure);
+  RunPreflight preflight = CheckBeforeRun(PlanForUnit(), unit_.LastProbe(), soundChecks_);
+  const bool nothingFits =
+      preflight.Has(RunObstacle::NothingFits) || preflight.Has(RunObstacle::NoMemory);
+  if (nothingFits && total == 1) {
+    ShowInfo(ObstacleText(RunObstacle::NothingFits), InfoColour::Failure);
     OfferToMakeFit();
     return;
   }
-  // Edits that could not be saved keep the editor, with the error shown.
-  if (state.Changed && !store_.AskSaveChangedProfile()) return;
+  // Cancel, or lists that could not be saved, keep the editor, with the
+  // error shown.
+  if (store_.State().Changed && !AskToSaveBeforeProgramming()) return;
+  if (preflight.Has(RunObstacle::MissingFiles)) {
+    if (!FindOrDropMissingSounds()) return;
+    preflight = CheckBeforeRun(PlanForUnit(), unit_.LastProbe(), soundChecks_);
+  }
+  if (preflight.Has(RunObstacle::NoSounds)) {
+    ShowInfo(ObstacleText(RunObstacle::NoSounds), InfoColour::Failure);
+    return;
+  }
+  if (preflight.Has(RunObstacle::NotSounds)) {
+    RefreshCapacity();
+    const ProgrammingPlan plan = PlanForUnit();
+    QStringList names;
+    for (const std::size_t row : preflight.NotSoundRows) {
+      names << QString::fromStdString(plan.Sounds[row].FileName);
+    }
+    ShowRefusedFiles(names);
+    return;
+  }
+  emit NextRequested();
+}
+
+bool ProfileEditor::AskToSaveBeforeProgramming() {
+  const std::string& name = store_.Profile().Name;
+  const std::string profile = name.empty() ? "The new profile" : "Profile " + VisibleText(name);
+  switch (ports_.Prompts.Ask({profile + " has unsaved changes.",
+                              "Unsaved Changes",
+                              PromptButtons::YesNoCancel,
+                              PromptIcon::Exclamation,
+                              PromptAnswer::Cancel,
+                              {"Save and Program", "Program Without Saving", "Cancel"}})) {
+    case PromptAnswer::Yes:
+      return store_.SaveOpenProfile();
+    case PromptAnswer::No:
+      // The lists go as they are shown, and stay unsaved here.
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool ProfileEditor::FindOrDropMissingSounds() {
+  // Sounds found or dropped belong to the file only when the lists did.
+  const bool saved = !store_.State().Changed;
   SoundFileCheck check;
   history_->Record(QStringLiteral("Find Missing Sounds"),
                    [&] { check = store_.CheckSoundFiles(); });
   // Sounds found again or dropped change what fits, whatever came after.
   RefreshCapacity();
-  if (check.Cancelled) return;
-  const std::string name = store_.CurrentProfileName();
+  if (check.Cancelled) return false;
+  if (check.Replaced == 0 && check.Removed == 0) return true;
+  const std::string& name = store_.Profile().Name;
+  if (!saved || name.empty()) {
+    MarkEdited();
+    return true;
+  }
   // A profile that could not be saved stays on the editor with its error
   // shown, and the sounds the check replaced or dropped stay to be saved.
-  if (check.Replaced > 0 || check.Removed > 0) {
-    if (!name.empty() && !store_.SaveProfile(name)) {
-      MarkEdited();
-      return;
-    }
-    // Saved with the sounds found or dropped: undoing that is an edit again.
-    if (!name.empty()) {
-      store_.State().Changed = false;
-      ShowChanged(false);
-    }
+  if (!store_.SaveProfile(name)) {
+    MarkEdited();
+    return false;
   }
-  if (total == 0) {
-    ShowInfo(ResultText(ProgrammingCode::NoSongsToProgram), InfoColour::Failure);
-    return;
-  }
-  // The decoder's word on every sound, also those whose check is still under way.
-  const std::vector<SoundEntry> notSounds = soundChecks_.NotSoundsNow(store_.Profile());
-  if (!notSounds.empty()) {
-    RefreshCapacity();
-    QStringList names;
-    for (const SoundEntry& sound : notSounds) names << QString::fromStdString(sound.FileName);
-    ShowRefusedFiles(names);
-    return;
-  }
-  emit NextRequested();
+  // Saved with the sounds found or dropped: undoing that is an edit again.
+  store_.State().Changed = false;
+  ShowChanged(false);
+  return true;
 }

@@ -10,7 +10,7 @@
 #include <cmath>
 #include <filesystem>
 
-#include "device/SoundPacking.h"
+#include "programmingrun/ProgrammingPlan.h"
 #include "editor/FitPlanText.h"
 #include "editor/FitProgressDialog.h"
 #include "profiles/UserPrompts.h"
@@ -94,9 +94,8 @@ void MakeItFit::CollectRows() {
 }
 
 bool MakeItFit::AllFit(const UnitStatus& unit) const {
-  std::vector<std::int64_t> sizes;
-  for (const SoundRow& row : rows_) sizes.push_back(row.Sound.Size());
-  return PackSounds(sizes, unit).FittingCount == rows_.size();
+  // Packed as the run will pack them.
+  return PlanProgramming({}, profile_, NoProfileId, unit).LeftOutCount() == 0;
 }
 
 bool MakeItFit::AskSecondsToKeep(std::optional<double>& seconds) {

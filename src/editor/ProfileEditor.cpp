@@ -45,11 +45,14 @@ QFont ArialFont(int pixelSize, bool bold) {
 
 }  // namespace
 
-ProfileEditor::ProfileEditor(AppPorts& ports, const UnitStatusHolder& unit)
+ProfileEditor::ProfileEditor(AppPorts& ports, const UnitStatusHolder& unit,
+                             SoundDecodeChecks& soundChecks, SentProfile& sent)
     : Page(ports, "Form3", QStringLiteral("Create Song Profile"), QSize(792, 592)),
       unit_(unit),
       lastUnit_(RecallLastUnit(ports.Settings)),
       store_(ports.ProfilesFolder, ports.Prompts, *this),
+      soundChecks_(soundChecks),
+      sent_(sent),
       player_(ports.Audio),
       history_(new EditHistory(
           store_.Profile(), [this] { ShowListsOfHistory(); }, this)),
@@ -314,7 +317,8 @@ void ProfileEditor::OnShown() {
   helpPane_->ShowHelpPage(QStringLiteral("AddFilesIntro.htm"));
   // Profiles copied in or removed while the editor was away are listed.
   store_.RefreshProfileList();
-  store_.LoadProfile(store_.CurrentProfileName(), false);
+  // Lists programmed without saving come back as they were sent, unsaved.
+  if (!store_.State().Changed) store_.LoadProfile(store_.CurrentProfileName(), false);
   TrimTabsToUnit();
   RefreshCapacity();
   UpdateStatusBar();
@@ -334,8 +338,13 @@ void ProfileEditor::OnFreeAreaReleased(Qt::MouseButton button) {
 }
 
 void ProfileEditor::OnPreviousClicked() {
-  // When the edits could not be saved, the editor stays with its error shown.
-  if (store_.State().Changed && !store_.AskSaveChangedProfile()) return;
+  if (store_.State().Changed) {
+    // Cancel, or edits that could not be saved, keep the editor, with the
+    // error shown.
+    if (!store_.AskSaveChangedProfile()) return;
+    // Not saved: the editor shows the profile as stored when it comes back.
+    store_.DiscardChanges();
+  }
   emit PreviousRequested();
 }
 
@@ -406,6 +415,8 @@ void ProfileEditor::ShowChanged(bool changed) {
     history_->MarkUnsaved();
   } else {
     history_->MarkSaved();
+    // The file holds the lists now: they may be what the unit was sent unsaved.
+    sent_.NoteStored(store_.Profile().Name, store_.Profile());
   }
   ShowCaption();
 }

@@ -8,12 +8,14 @@
 #include "devicethread/UnitStatusHolder.h"
 #include "editor/EditHistory.h"
 #include "editor/MakeItFit.h"
-#include "editor/SoundDecodeChecks.h"
+#include "programmingrun/SoundDecodeChecks.h"
 #include "editor/SoundListModel.h"
 #include "editor/SoundPlayer.h"
 #include "profiles/EditorView.h"
 #include "profiles/ProfileStore.h"
 #include "programmingrun/ProgrammingPlan.h"
+#include "programmingrun/RunPreflight.h"
+#include "programmingrun/SentProfile.h"
 
 class HelpPane;
 class ProfileSelector;
@@ -40,7 +42,8 @@ class ProfileEditor : public Page, private EditorView {
  public:
   static constexpr int StatusIntervalMs = 1000;
 
-  ProfileEditor(AppPorts& ports, const UnitStatusHolder& unit);
+  ProfileEditor(AppPorts& ports, const UnitStatusHolder& unit, SoundDecodeChecks& soundChecks,
+                SentProfile& sent);
   ~ProfileEditor() override;
 
   // The open profile, the editor state and the stored profiles.
@@ -148,6 +151,12 @@ class ProfileEditor : public Page, private EditorView {
   void EndRemoval(int removed);
   void WarnIfLargerThanUnit(const SoundEntry& sound);
   void ReplaceFittedSounds(const std::vector<SoundRow>& replacements);
+  // Next with unsaved lists: "Save and Program", "Program Without Saving" or
+  // "Cancel"; true when the lists may go on to the programming page.
+  bool AskToSaveBeforeProgramming();
+  // Next found sounds whose files are gone: each found or dropped, as one
+  // step; false when the user cancelled or the result could not be saved.
+  bool FindOrDropMissingSounds();
   // Next refused a sound too large for the unit: Make It Fit is offered.
   void OfferToMakeFit();
   void ShowListMenu(QTreeView* list, QPoint position);
@@ -179,7 +188,8 @@ class ProfileEditor : public Page, private EditorView {
   const UnitStatusHolder& unit_;
   std::optional<UnitStatus> lastUnit_;
   ProfileStore store_;
-  SoundDecodeChecks soundChecks_;
+  SoundDecodeChecks& soundChecks_;
+  SentProfile& sent_;
   QString misfitTip_;
   SoundPlayer player_;
   SoundRowLook rowLook_{store_.State(), soundChecks_, misfitTip_, player_.Playing()};

@@ -3,7 +3,7 @@
 #include <QAbstractTableModel>
 #include <QColor>
 
-#include "editor/SoundDecodeChecks.h"
+#include "programmingrun/SoundDecodeChecks.h"
 #include "editor/SoundPlayer.h"
 #include "profiles/EditorState.h"
 #include "profiles/SongProfile.h"

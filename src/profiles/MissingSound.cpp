@@ -3,11 +3,18 @@
 #include "profiles/SoundLookup.h"
 #include "profiles/VisibleText.h"
 
-PromptAnswer AskAboutMissingFile(UserPrompts& prompts, const std::string& path, PromptIcon icon) {
-  return prompts.Ask(
-      {"The file : " + VisibleText(path) + " does not exist or has been moved. " +
-           "Press YES to search for the file, NO to delete the file or CANCEL to quit.",
-       "File Does Not Exist", PromptButtons::YesNoCancel, icon});
+std::string MissingFileText(const std::string& path) {
+  return "The file : " + VisibleText(path) + " does not exist or has been moved.";
+}
+
+PromptAnswer AskAboutMissingFile(UserPrompts& prompts, const std::string& path, PromptIcon icon,
+                                 const std::string& cancelCaption) {
+  return prompts.Ask({MissingFileText(path),
+                      "File Does Not Exist",
+                      PromptButtons::YesNoCancel,
+                      icon,
+                      std::nullopt,
+                      {"Find It\u2026", "Remove From List", cancelCaption}});
 }
 
 std::optional<SoundEntry> FindMovedSound(UserPrompts& prompts, SoundDialogs& dialogs,

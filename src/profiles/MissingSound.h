@@ -8,8 +8,12 @@
 #include "profiles/SoundEntry.h"
 #include "profiles/UserPrompts.h"
 
-// "File Does Not Exist": Yes searches, No drops the sound, Cancel quits.
-PromptAnswer AskAboutMissingFile(UserPrompts& prompts, const std::string& path, PromptIcon icon);
+// "The file : PATH does not exist or has been moved."
+std::string MissingFileText(const std::string& path);
+// "File Does Not Exist": Yes searches ("Find It…"), No drops the sound
+// ("Remove From List"), Cancel ends what asked, under its own caption.
+PromptAnswer AskAboutMissingFile(UserPrompts& prompts, const std::string& path, PromptIcon icon,
+                                 const std::string& cancelCaption);
 // The "Find MP3 File" dialog, proposing the missing file's name; nothing when
 // it was cancelled.
 std::optional<SoundEntry> FindMovedSound(UserPrompts& prompts, SoundDialogs& dialogs,

@@ -69,6 +69,8 @@ void ProfileStore::SaveAs() {
 
 void ProfileStore::RetrieveBackup() {
   view_.ShowInfo("", InfoColour::Kept);
+  // The backup takes the lists' place as any other profile would.
+  if (state_.Changed && !AskSaveChangedProfile()) return;
   const bool retrieved = LoadProfile(CurrentProfileName(), true);
   view_.RefreshCapacity();
   // The profile file itself stays as it is until the user saves; a backup

@@ -31,6 +31,8 @@ bool ProfileStore::SelectProfileFile(const std::string& path) {
   // first: saved, they become the backup of a profile that the file replaces.
   if (state_.Changed && !AskSaveChangedProfile()) return false;
   if (!CopyIn(name, *bytes)) return false;
+  // The file's profile is loaded next, in place of edits left unsaved.
+  DiscardChanges();
   RefreshProfileList();
   Select(IndexOf(name));
   return true;

@@ -35,8 +35,6 @@ ListedSounds NewProfileSounds() {
 
 bool ProfileStore::LoadProfile(const std::string& name, bool fromBackup) {
   if (!IsValidProfileName(name)) return false;
-  ClearLists();
-  Loading loading;
   const std::string path =
       folder_.ProfilePath(name, fromBackup ? ProfileFileKind::Backup : ProfileFileKind::Profile);
   const std::optional<std::string> bytes = ReadFileBytes(path, MaxProfileFileBytes);
@@ -45,26 +43,42 @@ bool ProfileStore::LoadProfile(const std::string& name, bool fromBackup) {
   if (!sounds || (!bytes && exists)) {
     // There but unreadable, or no profile at all: nothing may later be saved
     // over it under its name, and nothing of it is converted.
+    ClearLists();
+    SetChanged(false);
     ShowCannotRead(name);
     return false;
   }
-  ShowExactlyButtons(sounds->ButtonCount);
+  // The open lists stay on screen, and stay the open profile, until the file
+  // has been read to its end: stopping half-way changes nothing.
+  Loading loading;
+  for (int slot = 0; slot < ButtonSlotCount; ++slot) {
+    loading.Lists.Buttons[slot].Present = slot < sounds->ButtonCount;
+  }
   ReadListedSounds(*sounds, loading);
   if (loading.Stopped) {
-    // What was read is only part of the profile: nothing is offered for
-    // saving, and an old file stays as it was.
     ShowLoadingStopped(MissingSoundCount(*sounds), loading);
-    profile_.Name.clear();
+    KeepOpenProfile();
     return false;
   }
   // Retrieving a backup writes nothing: saving now would replace the very
   // backup being retrieved.
-  if (!fromBackup) {
-    AskToSaveLoadedChanges(name, loading);
-    if (sounds->OldList) ConvertOldList(name, bytes.value_or(""), sounds->LeftOut);
-    if (!sounds->OldList || sounds->LeftOut == 0) ShowFoundInFolder(loading.Finder);
+  const bool changesToSave = !fromBackup && loading.Changes > 0;
+  const PromptAnswer save = changesToSave ? prompts_.Ask(SaveChangesQuestion(name))
+                                          : PromptAnswer::No;
+  if (save == PromptAnswer::Cancel) {
+    KeepOpenProfile();
+    return false;
   }
-  profile_.Name = name;
+  TakeLoadedLists(name, std::move(loading.Lists));
+  if (save == PromptAnswer::Yes) SaveProfile(name);
+  if (fromBackup) return true;
+  if (sounds->OldList) {
+    ConvertOldList(name, bytes.value_or(""), sounds->LeftOut);
+  } else if (changesToSave && save == PromptAnswer::No) {
+    // Found elsewhere or dropped: the lists are not what the file holds.
+    SetChanged(true);
+  }
+  if (!sounds->OldList || sounds->LeftOut == 0) ShowFoundInFolder(loading.Finder);
   return true;
 }
 
@@ -81,44 +95,34 @@ void ProfileStore::ReadListedSounds(const ListedSounds& sounds, Loading& loading
 }
 
 void ProfileStore::TakeStoredSound(int slot, const std::string& path, Loading& loading) {
+  std::vector<SoundEntry>& list = loading.Lists.Buttons[slot].Sounds;
   if (std::optional<SoundEntry> sound = FindStoredSound(path)) {
-    AppendSound(slot, std::move(*sound));
+    list.push_back(std::move(*sound));
     return;
   }
   if (std::optional<SoundEntry> sound = loading.Finder.FindInFoundFolders(StoredFileName(path))) {
-    AppendSound(slot, std::move(*sound));
+    list.push_back(std::move(*sound));
     ++loading.Changes;
     ++loading.FoundAgain;
     return;
   }
-  switch (AskAboutMissingFile(prompts_, path, PromptIcon::Question)) {
+  switch (AskAboutMissingFile(prompts_, path, PromptIcon::Question, "Stop Loading")) {
     case PromptAnswer::Yes:
       if (std::optional<SoundEntry> moved = FindMovedSound(prompts_, soundDialogs_, path)) {
         loading.Finder.FoundByUser(*moved);
-        AppendSound(slot, std::move(*moved));
+        list.push_back(std::move(*moved));
         ++loading.Changes;
         ++loading.FoundAgain;
         return;
       }
-      // A cancelled search stops as Cancel does: with no profile selected, a
-      // plain Save cannot write the part that was read over the file.
+      // A cancelled search stops the loading, as Stop Loading does.
       [[fallthrough]];
     default:
-      Select(-1);
       loading.Stopped = true;
       return;
     case PromptAnswer::No:
       ++loading.Changes;
       return;
-  }
-}
-
-void ProfileStore::AskToSaveLoadedChanges(const std::string& name, const Loading& loading) {
-  if (loading.Changes == 0) return;
-  if (prompts_.Ask({"The profile : " + name + " has been changed. " +
-                        "Press YES to save the changes or NO to skip the changes.",
-                    "Profile Has Changed", PromptButtons::YesNo}) == PromptAnswer::Yes) {
-    SaveProfile(name);
   }
 }
 

@@ -1,6 +1,7 @@
 #include "profiles/ProfileStore.h"
 
 #include "profiles/ProfileName.h"
+#include "profiles/VisibleText.h"
 
 ProfileStore::ProfileStore(std::string profilesFolder, UserPrompts& prompts, EditorView& view,
                            FileAccess& files)
@@ -45,27 +46,53 @@ void ProfileStore::SelectionChanged() {
     Select(IndexOf(profile_.Name));
     return;
   }
+  LoadSelectedProfile();
+}
+
+void ProfileStore::LoadSelectedProfile() {
   view_.ShowInfo("", InfoColour::Kept);
   LoadProfile(CurrentProfileName(), false);
   view_.RefreshCapacity();
 }
 
+Question ProfileStore::SaveChangesQuestion(const std::string& name) {
+  const std::string profile = name.empty() ? "a new profile" : "profile " + VisibleText(name);
+  return {"Save changes to " + profile + "?",
+          "Unsaved Changes",
+          PromptButtons::YesNoCancel,
+          PromptIcon::Exclamation,
+          PromptAnswer::Yes,
+          {"Save", "Don't Save", "Cancel"}};
+}
+
 bool ProfileStore::AskSaveChangedProfile() {
-  SetChanged(false);
-  const PromptAnswer answer = prompts_.Ask(
-      {"The current profile has changed. Save profile?", "Profile Changed", PromptButtons::YesNo});
-  if (answer != PromptAnswer::Yes) return true;
+  switch (prompts_.Ask(SaveChangesQuestion(profile_.Name))) {
+    case PromptAnswer::Yes:
+      return SaveOpenProfile();
+    case PromptAnswer::No:
+      // The mark stays until the lists are replaced: a load that is stopped
+      // leaves them as they were, still unsaved.
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool ProfileStore::SaveOpenProfile() {
   // The edits belong to the profile the lists were loaded from, whatever the
   // selector shows by now.
   if (!profile_.Name.empty()) {
-    if (SaveProfile(profile_.Name)) return true;
-  } else {
-    const ProfileCreation created = CreateProfile();
-    if (created == ProfileCreation::Created) view_.ShowInfo("Profile created", InfoColour::Ordinary);
-    if (created != ProfileCreation::TooManyProfiles && created != ProfileCreation::NotWritten) return true;
+    if (!SaveProfile(profile_.Name)) return false;
+    SetChanged(false);
+    return true;
   }
-  SetChanged(true);
-  return false;
+  const ProfileCreation created = CreateProfile();
+  if (created == ProfileCreation::Created) view_.ShowInfo("Profile created", InfoColour::Ordinary);
+  return created == ProfileCreation::Created || created == ProfileCreation::Replaced;
+}
+
+void ProfileStore::DiscardChanges() {
+  SetChanged(false);
 }
 
 ProfileCreation ProfileStore::CreateProfile() {
@@ -179,16 +206,7 @@ int ProfileStore::ReadProfileNumber(const std::string& name) {
 }
 
 bool ProfileStore::FormCloseQuery() {
-  if (!state_.Changed) return true;
-  switch (prompts_.Ask(
-      {"Save Profile Changes?", "Warning", PromptButtons::YesNoCancel, PromptIcon::Exclamation})) {
-    case PromptAnswer::Yes:
-      return Save();
-    case PromptAnswer::No:
-      return true;
-    default:
-      return false;
-  }
+  return !state_.Changed || AskSaveChangedProfile();
 }
 
 void ProfileStore::SetChanged(bool changed) {
@@ -212,21 +230,17 @@ void ProfileStore::RestoreLists(const SongProfile& kept) {
   view_.RefreshCapacity();
 }
 
-void ProfileStore::ShowExactlyButtons(int count) {
-  for (int slot = 0; slot < ButtonSlotCount; ++slot) {
-    ButtonSlot& button = profile_.Buttons[slot];
-    button.Present = slot < count;
-    if (!button.Present && !button.Sounds.empty()) {
-      button.Sounds.clear();
-      view_.ShowSounds(slot);
-    }
-  }
+void ProfileStore::TakeLoadedLists(const std::string& name, SongProfile lists) {
+  view_.ShowListsReplaced();
+  profile_ = std::move(lists);
+  profile_.Name = name;
   view_.ShowButtons();
+  for (int slot = 0; slot < ButtonSlotCount; ++slot) view_.ShowSounds(slot);
+  SetChanged(false);
 }
 
-void ProfileStore::AppendSound(int slot, SoundEntry entry) {
-  profile_.Buttons[slot].Sounds.push_back(std::move(entry));
-  view_.ShowSounds(slot);
+void ProfileStore::KeepOpenProfile() {
+  Select(IndexOf(profile_.Name));
 }
 
 void ProfileStore::ReplaceSound(int slot, std::size_t row, const SoundEntry& entry) {

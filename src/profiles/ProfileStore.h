@@ -64,15 +64,27 @@ class ProfileStore {
   // the list has none of that name.
   bool SelectListedProfile(const std::string& name);
   void SelectionChanged();
-  // False when the user wanted the edits saved and nothing could be written:
-  // the edits are then kept, still unsaved.
+  // Loads the selected profile in place of the lists, asking nothing first.
+  void LoadSelectedProfile();
+  // "Save changes to profile NAME?" before the lists are left: Save, Don't
+  // Save, Cancel. True when the caller may go on: saved, or not to be saved.
+  // False on Cancel, or when nothing could be written; the edits are then
+  // kept, still unsaved.
   bool AskSaveChangedProfile();
+  // That question, about the unsaved edits of a profile (none: a new one).
+  static Question SaveChangesQuestion(const std::string& name);
+  // Saves the lists into the profile they were loaded from, or into a new
+  // one when none is open; false when nothing was written.
+  bool SaveOpenProfile();
+  // The user left the lists without saving them: they are no longer marked,
+  // and the next load replaces them.
+  void DiscardChanges();
   ProfileCreation CreateProfile();
   int NextFreeProfileNumber();
   // A stored profile's name, or "None".
   std::string FindProfileByNumber(int number);
   SoundFileCheck CheckSoundFiles();
-  // Whether the editor may close.
+  // Whether the editor may close: asks as AskSaveChangedProfile does.
   bool FormCloseQuery();
   // A profile file given from outside the editor (the file manager, the
   // command line). A file of the Profiles folder is selected as it is; any
@@ -95,12 +107,15 @@ class ProfileStore {
   int ReadProfileNumber(const std::string& name);
   bool WriteProfile(const std::string& name, int number);
   bool SaveProfile(const std::string& name);
-  // True when the file was read to its end; false when it could not be read
-  // or the user stopped the loading.
+  // True when the file was read to its end and its lists replaced the open
+  // ones. False when it could not be read (the lists are then emptied, with
+  // no profile open), or when the user stopped the loading (the profile open
+  // before stays open, as it was).
   bool LoadProfile(const std::string& name, bool fromBackup);
 
  private:
   struct Loading {
+    SongProfile Lists;  // what is read, before it replaces the open lists
     int Changes = 0;
     bool Stopped = false;
     int FoundAgain = 0;  // missing sounds found by the user or in their folders
@@ -110,7 +125,10 @@ class ProfileStore {
   // Loading.
   void ReadListedSounds(const ListedSounds& sounds, Loading& loading);
   void TakeStoredSound(int slot, const std::string& path, Loading& loading);
-  void AskToSaveLoadedChanges(const std::string& name, const Loading& loading);
+  // The read lists take the place of the open ones, unsaved.
+  void TakeLoadedLists(const std::string& name, SongProfile lists);
+  // A stopped load: the selector names the open profile again.
+  void KeepOpenProfile();
   void ConvertOldList(const std::string& name, const std::string& oldList, int leftOut);
   void ShowCannotRead(const std::string& name);
   void AskCannotRead(const std::string& name);
@@ -151,8 +169,6 @@ class ProfileStore {
   // Changes to the lists, each shown at once.
   void ClearLists();
   void RestoreLists(const SongProfile& kept);
-  // Slots 0 to count-1 present, every other one hidden and empty.
-  void ShowExactlyButtons(int count);
   void AppendSound(int slot, SoundEntry entry);
   void ReplaceSound(int slot, std::size_t row, const SoundEntry& entry);
   void RemoveSound(int slot, std::size_t row);

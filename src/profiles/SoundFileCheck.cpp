@@ -21,7 +21,7 @@ SoundFileCheck ProfileStore::CheckSoundFiles() {
         ++row;
         continue;
       }
-      switch (AskAboutMissingFile(prompts_, path, PromptIcon::None)) {
+      switch (AskAboutMissingFile(prompts_, path, PromptIcon::None, "Cancel")) {
         case PromptAnswer::Yes: {
           const std::optional<SoundEntry> moved = FindMovedSound(prompts_, soundDialogs_, path);
           if (!moved) return {true, check.Replaced, check.Removed};

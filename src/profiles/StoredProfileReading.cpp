@@ -26,11 +26,13 @@ StoredProfileReading ReadStoredProfile(ProfileFolder& folder, const std::string&
   for (int slot = 0; slot < sounds->ButtonCount; ++slot) {
     reading.Profile.Buttons[slot].Present = true;
     for (const std::string& stored : sounds->Paths[slot]) {
-      if (std::optional<SoundEntry> sound = FindStoredSound(stored)) {
-        reading.Profile.Buttons[slot].Sounds.push_back(std::move(*sound));
-      } else {
+      std::optional<SoundEntry> sound = FindStoredSound(stored);
+      if (!sound) {
         reading.MissingSounds.push_back(stored);
+        const std::string fileName = StoredFileName(stored);
+        sound = SoundEntry{fileName, "0", stored.substr(0, stored.size() - fileName.size())};
       }
+      reading.Profile.Buttons[slot].Sounds.push_back(std::move(*sound));
     }
   }
   return reading;

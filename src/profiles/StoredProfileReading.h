@@ -15,7 +15,8 @@ struct StoredProfileReading {
   ProfileReadingOutcome Outcome = ProfileReadingOutcome::NotFound;
   bool OldFormat = false;
   int Number = NoProfileId;  // the profile file's number, as a run stores it
-  // The sounds that were found, in the lists as the editor shows them.
+  // The sounds in the lists as the editor shows them; a sound that was not
+  // found stands where the file lists it, with its stored path and size 0.
   SongProfile Profile;
   // The stored paths of the sounds that were not found, in the file's order.
   std::vector<std::string> MissingSounds;

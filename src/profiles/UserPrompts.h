@@ -10,13 +10,15 @@ enum class PromptIcon { None, Question, Exclamation, Stop };
 enum class PromptAnswer { Ok, Cancel, Yes, No };
 
 // A modal message box. An empty title shows the application's title; without
-// a default answer the first button is the default.
+// a default answer the first button is the default. Captions, where given,
+// replace the buttons' own in their order, so that each says what it does.
 struct Question {
   std::string Text;
   std::string Title;
   PromptButtons Buttons = PromptButtons::Ok;
   PromptIcon Icon = PromptIcon::None;
   std::optional<PromptAnswer> DefaultAnswer = std::nullopt;
+  std::vector<std::string> Captions = {};
 };
 
 struct FileFilter {

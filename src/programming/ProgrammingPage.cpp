@@ -17,6 +17,7 @@
 #include "app/SharedHelpEntries.h"
 #include "app/SizeColumn.h"
 #include "app/StatusText.h"
+#include "profiles/MissingSound.h"
 #include "profiles/UserPrompts.h"
 #include "profiles/VisibleText.h"
 #include "programmingrun/RunTexts.h"
@@ -44,10 +45,13 @@ QColor ToneColour(RunTone tone) {
 }  // namespace
 
 ProgrammingPage::ProgrammingPage(AppPorts& ports, DeviceThread& device,
-                                 const UnitStatusHolder& unit)
+                                 const UnitStatusHolder& unit, SoundDecodeChecks& soundChecks,
+                                 SentProfile& sent)
     : Page(ports, "Form1", QStringLiteral("Program Vantora"), QSize(792, 573)),
       device_(device),
       unit_(unit),
+      soundChecks_(soundChecks),
+      sent_(sent),
       profiles_(ports.ProfilesFolder),
       run_(device, ports.Time) {
   helpPane_ = new HelpPane(client_, ports.ProgramFolder);
@@ -115,7 +119,6 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, DeviceThread& device,
   connect(probeTimer_, &QTimer::timeout, this, &ProgrammingPage::OnProbeTimer);
 
   connect(&unit_, &UnitStatusHolder::Stored, this, &ProgrammingPage::ShowUnit);
-  connect(&device_, &DeviceThread::ProgrammerInUse, this, &ProgrammingPage::ShowProgrammerInUse);
   // The run's reports: the result line says what it does, the bar follows
   // every byte it writes and reads back.
   connect(&device_, &DeviceThread::RunPhaseBegun, this, [this](RunPhase phase) {
@@ -136,8 +139,9 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, DeviceThread& device,
 }
 
 void ProgrammingPage::FillProgramList(const std::string& profileName,
-                                      const SongProfile& profile) {
+                                      const SongProfile& profile, bool saved) {
   profile_ = profile;
+  profileSaved_ = saved;
   plan_ = PlanProgramming(profileName, profile_, NoProfileId, unit_.Status());
   programList_->clear();
   for (const PlannedSound& sound : plan_.Sounds) {
@@ -151,7 +155,9 @@ void ProgrammingPage::FillProgramList(const std::string& profileName,
 }
 
 void ProgrammingPage::ShowUnit() {
-  if (unit_.Status().UnitPresent) {
+  if (unit_.LastProbe().ProgrammerInUse) {
+    ShowProgrammerInUse();
+  } else if (unit_.Status().UnitPresent) {
     ShowStatusText(programmerLine_, QString::fromLatin1(ProgrammerReadyText), SuccessColour);
   } else {
     ShowStatusText(programmerLine_, QString::fromLatin1(ProgrammerNotFoundText), FailureColour);
@@ -200,8 +206,14 @@ void ProgrammingPage::OnProgramClicked() {
     emit FinishRequested();
     return;
   }
-  if (!unit_.Status().UnitPresent) {
-    ShowStatusText(resultLine_, QString::fromLatin1(UnitMustBeConnectedText), FailureColour);
+  // The number is read now: the editor, which alone changes profile files,
+  // is not on screen while the run lasts.
+  ProgrammingPlan plan = PlanProgramming(plan_.ProfileName, profile_,
+                                         profiles_.ReadProfileNumber(plan_.ProfileName),
+                                         unit_.Status());
+  const RunPreflight preflight = CheckBeforeRun(plan, unit_.LastProbe(), soundChecks_);
+  if (!preflight.Clear()) {
+    ShowRefusal(preflight, plan);
     return;
   }
   probeTimer_->stop();
@@ -211,13 +223,53 @@ void ProgrammingPage::OnProgramClicked() {
   SetButtonFace(programButton_, ButtonFace::Stop);
   runInProgress_ = true;
   HoldControlsForRun(true);
-  // The number is read now: the editor, which alone changes profile files,
-  // is not on screen while the run lasts.
-  ProgrammingPlan plan = PlanProgramming(plan_.ProfileName, profile_,
-                                         profiles_.ReadProfileNumber(plan_.ProfileName),
-                                         unit_.Status());
   plan.Verify = verifyEveryByte_->isChecked() ? Verification::Full : Verification::Quick;
-  run_.Start(plan).then(this, [this](const RunReport& report) { ShowRunReport(report); });
+  run_.Start(plan).then(this, [this, number = plan.ProfileNumber](const RunReport& report) {
+    NoteWhatWasSent(report, number);
+    ShowRunReport(report);
+  });
+}
+
+void ProgrammingPage::ShowRefusal(const RunPreflight& preflight, const ProgrammingPlan& plan) {
+  // Without a unit, the page asks for it first, whatever else is amiss.
+  RunObstacle first = preflight.Obstacles.front();
+  for (const RunObstacle unit :
+       {RunObstacle::ProgrammerInUse, RunObstacle::NoProgrammer, RunObstacle::NoUnit}) {
+    if (preflight.Has(unit)) {
+      first = unit;
+      break;
+    }
+  }
+  std::string text;
+  switch (first) {
+    case RunObstacle::MissingFiles:
+      text = MissingFileText(plan.Sounds[preflight.MissingRows.front()].FullPath());
+      break;
+    case RunObstacle::NotSounds: {
+      std::vector<std::string> names;
+      for (const std::size_t row : preflight.NotSoundRows) names.push_back(plan.Sounds[row].FileName);
+      text = NotSoundsText(names);
+      break;
+    }
+    case RunObstacle::NoProgrammer:
+    case RunObstacle::NoUnit:
+      text = UnitMustBeConnectedText;
+      break;
+    default:
+      text = ObstacleText(first);
+      break;
+  }
+  ShowStatusText(resultLine_, QString::fromStdString(text), FailureColour);
+}
+
+void ProgrammingPage::NoteWhatWasSent(const RunReport& report, int profileNumber) {
+  // A run refused before its first byte left the unit as it was.
+  const ProgrammingCode code = report.Result.Code;
+  if (code == ProgrammingCode::ProgrammerInUse || code == ProgrammingCode::NoSongsToProgram ||
+      code == ProgrammingCode::SongTooLarge) {
+    return;
+  }
+  sent_.NoteRun(plan_.ProfileName, profileNumber, profile_, profileSaved_);
 }
 
 void ProgrammingPage::StopRun() {

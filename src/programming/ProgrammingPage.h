@@ -9,6 +9,8 @@
 #include "profiles/SongProfile.h"
 #include "programmingrun/ProgrammingPlan.h"
 #include "programmingrun/ProgrammingRun.h"
+#include "programmingrun/SentProfile.h"
+#include "programmingrun/SoundDecodeChecks.h"
 
 class HelpPane;
 class QAction;
@@ -33,14 +35,16 @@ class ProgrammingPage : public Page {
   static constexpr int ProgramMode = 0;
   static constexpr int FinishMode = 1;
 
-  ProgrammingPage(AppPorts& ports, DeviceThread& device, const UnitStatusHolder& unit);
+  ProgrammingPage(AppPorts& ports, DeviceThread& device, const UnitStatusHolder& unit,
+                  SoundDecodeChecks& soundChecks, SentProfile& sent);
 
   const std::string& ProfileName() const { return plan_.ProfileName; }
   int ProgramButtonImage() const { return programButtonImage_; }
 
   // Fills ProgramList with every sound of the present buttons of the
-  // profile, all of Btn1 first; the page programs that profile.
-  void FillProgramList(const std::string& profileName, const SongProfile& profile);
+  // profile, all of Btn1 first; the page programs that profile. `saved`:
+  // the profile's file holds these very lists.
+  void FillProgramList(const std::string& profileName, const SongProfile& profile, bool saved);
   // Clamped to the faces there are.
   void SetProgramButtonImage(int face);
 
@@ -72,6 +76,10 @@ class ProgrammingPage : public Page {
   // Greys the rows that the run would leave out, as the unit stands now.
   void ShowRowsThatDoNotFit();
   void ShowRunReport(const RunReport& report);
+  // The unit holds what a run sent, saved or not, once the run reached it.
+  void NoteWhatWasSent(const RunReport& report, int profileNumber);
+  // Why the run cannot begin, in the result line.
+  void ShowRefusal(const RunPreflight& preflight, const ProgrammingPlan& plan);
   // Asked on closing the window during a run: true when the run is to stop.
   bool AskToStopRun();
   void ShowProgrammerInUse();
@@ -80,9 +88,12 @@ class ProgrammingPage : public Page {
 
   DeviceThread& device_;
   const UnitStatusHolder& unit_;
+  SoundDecodeChecks& soundChecks_;
+  SentProfile& sent_;
   ProfileFolder profiles_;
   ProgrammingRun run_;
   SongProfile profile_;
+  bool profileSaved_ = true;
   ProgrammingPlan plan_;
   int programButtonImage_ = ProgramMode;
   bool runInProgress_ = false;

@@ -16,3 +16,21 @@ int ExitStatusFor(const ProgrammingResult& result) {
       return ExitWriteFailed;
   }
 }
+
+int ExitStatusFor(RunObstacle obstacle) {
+  switch (obstacle) {
+    case RunObstacle::MissingFiles:
+    case RunObstacle::NotSounds:
+      return ExitSoundMissing;
+    case RunObstacle::ProgrammerInUse:
+    case RunObstacle::NoProgrammer:
+      return ExitProgrammerNotFound;
+    case RunObstacle::NoUnit:
+      return ExitUnitNotConnected;
+    case RunObstacle::NoSounds:
+    case RunObstacle::NoMemory:
+    case RunObstacle::NothingFits:
+      break;
+  }
+  return ExitNothingFits;
+}

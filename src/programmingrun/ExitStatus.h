@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/ProgrammingResult.h"
+#include "programmingrun/RunPreflight.h"
 
 // The exit statuses of the command line, one per class of failure; --help and
 // the README list them. A failure never ends with ExitSuccess.
@@ -19,3 +20,5 @@ constexpr int ExitInterrupted = 130;
 
 // The exit status of a programming run's result.
 int ExitStatusFor(const ProgrammingResult& result);
+// The exit status of a run refused before it began.
+int ExitStatusFor(RunObstacle obstacle);

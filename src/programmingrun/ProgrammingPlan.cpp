@@ -5,7 +5,6 @@
 #include <set>
 
 #include "profiles/SoundEntry.h"
-#include "profiles/SoundFormat.h"
 
 std::int64_t PlannedSound::Size() const {
   return ReadSizeText(SizeText);
@@ -51,12 +50,4 @@ ProgrammingPlan PlanProgramming(const std::string& profileName, const SongProfil
   }
   plan.Packing = PackSounds(sizes, unit);
   return plan;
-}
-
-std::vector<std::string> SoundsThatDoNotDecode(const ProgrammingPlan& plan) {
-  std::vector<std::string> names;
-  for (const PlannedSound& sound : plan.Sounds) {
-    if (!DecodeSound(sound.FullPath())) names.push_back(sound.FileName);
-  }
-  return names;
 }

@@ -43,6 +43,3 @@ struct ProgrammingPlan {
 ProgrammingPlan PlanProgramming(const std::string& profileName, const SongProfile& profile,
                                 int profileNumber, const UnitStatus& unit);
 
-// The file names of the planned sounds that do not decode as MP3 or WAV
-// sounds, in list order; a run must not send them.
-std::vector<std::string> SoundsThatDoNotDecode(const ProgrammingPlan& plan);

@@ -25,6 +25,34 @@ std::string ResultText(ProgrammingCode code) {
   }
 }
 
+std::string ObstacleText(RunObstacle obstacle) {
+  switch (obstacle) {
+    case RunObstacle::ProgrammerInUse:
+      return ProgrammerHeldElsewhereText;
+    case RunObstacle::NoProgrammer:
+      return ProgrammerNotFoundText;
+    case RunObstacle::NoUnit:
+      return UnitMustBeConnectedText;
+    case RunObstacle::NoSounds:
+      return ResultText(ProgrammingCode::NoSongsToProgram);
+    case RunObstacle::NoMemory:
+    case RunObstacle::NothingFits:
+      return ResultText(ProgrammingCode::SongTooLarge);
+    case RunObstacle::MissingFiles:
+    case RunObstacle::NotSounds:
+      break;
+  }
+  return {};
+}
+
+std::string NotSoundsText(const std::vector<std::string>& fileNames) {
+  std::string text = "These files are not MP3 or WAV sounds: ";
+  for (std::size_t at = 0; at < fileNames.size(); ++at) {
+    text += (at > 0 ? ", " : "") + VisibleText(fileNames[at]);
+  }
+  return text;
+}
+
 std::string SecondsText(std::int64_t milliseconds) {
   // Up to 15 significant digits keep 1234567 ms at 1234.567 rather than its
   // binary neighbour; to_chars ignores the locale, so the point stays a point.

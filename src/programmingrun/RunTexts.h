@@ -7,6 +7,7 @@
 
 #include "device/ProgrammingResult.h"
 #include "device/SoundPacking.h"
+#include "programmingrun/RunPreflight.h"
 
 // What the outcomes of a run are called, the same on the programming page
 // and on the command line.
@@ -27,6 +28,12 @@ inline constexpr char VerifyingText[] = "Verifying\u2026";
 // The text of a result that is no success: "ERROR -5.", "No Songs To
 // Program", ...; empty for success.
 std::string ResultText(ProgrammingCode code);
+// What a refusal of the programmer, the unit or the fit says, as the command
+// line tells it ("Programmer Not Found", "Song Is Too Large", ...); the
+// profile's own faults name their files instead.
+std::string ObstacleText(RunObstacle obstacle);
+// "These files are not MP3 or WAV sounds: a.mp3, b.wav"
+std::string NotSoundsText(const std::vector<std::string>& fileNames);
 // Elapsed milliseconds as seconds in the shortest decimal form: 2500 gives
 // "2.5", 3000 gives "3".
 std::string SecondsText(std::int64_t milliseconds);

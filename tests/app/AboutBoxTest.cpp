@@ -45,7 +45,7 @@ TEST_F(AboutBoxTest, AboutOpensTheBoxWithBothVersionsOverADarkPictureAndLinksTha
   }
   UnitStatus stored;
   stored.FirmwareVersion = "12.34";
-  vantora->Unit().Store(stored);
+  vantora->Unit().Store({stored, "QVT2 Vantora Programmer", false});
   box->show();
   EXPECT_TRUE(Find<QLabel>(box, "lbData")->text().contains("Product SW Version: 12.34\n"))
       << "the application's unit status";

@@ -52,7 +52,7 @@ TEST_F(CapacityTest, OneMemoryTakesTheFirstSoundAndTheStatusBarShowsTheNeed) {
 
   UnitStatus stored = vantora->Unit().Status();
   stored.Slots[0].Capacity = 2000000;
-  vantora->Unit().Store(stored);
+  vantora->Unit().Store({stored, "QVT2 Vantora Programmer", false});
   EXPECT_EQ(ShownWith({1000000, 1200000}),
             "+- 100% Connected Size : 2,000,000 Used : 2,200,032 Over by 200,032")
       << "the application's unit status";
@@ -117,20 +117,17 @@ TEST_F(CapacityTest, NextChecksSizeUnsavedEditsAndMissingFilesBeforeItMovesOn) {
   prompts.Answers = {PromptAnswer::No, PromptAnswer::Cancel};
   Click(editor, "bbNext");
   EXPECT_EQ(prompts.Questions.at(0).Title + "|" + prompts.Questions.at(1).Title,
-            "Profile Changed|File Does Not Exist");
+            "Unsaved Changes|File Does Not Exist");
   EXPECT_TRUE(editor->isVisible());
   std::filesystem::create_directories(Profiles() + "Alpha.BAK/inside");  // the save fails
-  prompts.Answers = {PromptAnswer::No};
+  prompts.Answers = {PromptAnswer::Yes};
   Click(editor, "bbNext");
-  EXPECT_TRUE(editor->isVisible());
+  EXPECT_TRUE(editor->isVisible()) << "Save and Program: nothing saved, nothing programmed";
   EXPECT_EQ(info->text(), "ERROR saving profile Alpha.");
   EXPECT_EQ(StatusColour(info), FailureColour);
-  EXPECT_TRUE(editor->Profiles().State().Changed) << "the dropped sound is still to be saved";
+  EXPECT_TRUE(editor->Profiles().State().Changed);
   std::filesystem::remove_all(Profiles() + "Alpha.BAK");
-  const QString lost = Sound("lost.wav");
-  editor->AddSoundFile(lost);
-  std::filesystem::remove(lost.toStdString());
-  prompts.Answers = {PromptAnswer::No, PromptAnswer::No};
+  prompts.Answers = {PromptAnswer::Yes, PromptAnswer::No};
   Click(editor, "bbNext");
   EXPECT_TRUE(Programming()->isVisible());
   EXPECT_EQ(Find<QTreeWidget>(Programming(), "ListView1")->topLevelItemCount(), 1);

@@ -61,7 +61,7 @@ TEST_F(ProfileEditorTest,
   Edit();
   prompts.Answers = {PromptAnswer::Yes};
   QTest::keyClick(comboBox1, Qt::Key_Down);
-  EXPECT_EQ(prompts.Questions.at(0).Title, "Profile Changed");
+  EXPECT_EQ(prompts.Questions.at(0), ProfileStore::SaveChangesQuestion("Alpha"));
   EXPECT_TRUE(AlphaHoldsTheEdit());
   EXPECT_EQ(FileText(Profiles() + "Beta.qvt"), "[Profile]\r\nID=1\r\nNumButtons=2\r\n");
   EXPECT_EQ(editor->Profiles().CurrentProfileName(), "Beta");

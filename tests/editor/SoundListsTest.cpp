@@ -168,7 +168,7 @@ TEST_F(SoundListsTest, RemoveAllAsksFirstAndIsAnEditThatIsOfferedForSaving) {
   EXPECT_EQ(StatusColour(info), OrdinaryColour);
   prompts.Answers = {PromptAnswer::Cancel};
   EXPECT_FALSE(editor->close());
-  EXPECT_EQ(prompts.Questions.at(2).Text, "Save Profile Changes?");
+  EXPECT_EQ(prompts.Questions.at(2), ProfileStore::SaveChangesQuestion("Alpha"));
 }
 
 TEST_F(SoundListsTest, DeleteAndRemoveSelectedTakeTheTickedRowsOrElseTheHighlightedOnes) {

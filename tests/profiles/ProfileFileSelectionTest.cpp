@@ -110,7 +110,8 @@ TEST_F(ProfileFileSelectionTest, UnsavedEditsAreSavedFirstAndAReplacedProfileKee
   const std::string incoming = ProfileText(2, {{Sound("ring.mp3")}});
   prompts.Answers = {Yes, Yes};
   EXPECT_TRUE(Store().SelectProfileFile(Outside("Porch.qvt", incoming)));
-  EXPECT_EQ(prompts.Questions.at(0).Title, "Profile Changed") << "asked before the copy";
+  EXPECT_EQ(prompts.Questions.at(0), ProfileStore::SaveChangesQuestion("Porch"))
+      << "asked before the copy";
   EXPECT_EQ(prompts.Questions.at(1), ReplaceQuestion("Porch"));
   EXPECT_EQ(Files("Porch"), (Names{incoming, saved}));
   EXPECT_FALSE(Store().State().Changed);
@@ -121,6 +122,12 @@ TEST_F(ProfileFileSelectionTest, UnsavedEditsAreSavedFirstAndAReplacedProfileKee
   EXPECT_FALSE(Store().SelectProfileFile(Outside("Notes.qvt", std::string("\0\1", 2))));
   EXPECT_TRUE(Store().State().Changed);
   EXPECT_EQ(FileNames(0), (Names{"edit.mp3", "second.mp3"}));
+
+  // Cancel on the save question: nothing copied, the edits stay, unsaved.
+  prompts.Answers = {Cancel};
+  EXPECT_FALSE(Store().SelectProfileFile(Outside("Porch.qvt", ProfileText(2, {}))));
+  EXPECT_EQ(Files("Porch"), (Names{incoming, saved}));
+  EXPECT_TRUE(Store().State().Changed);
 }
 
 TEST_F(ProfileFileSelectionTest, ACopiedProfileTakesAFreeNumberOnlyWhenAnotherProfileHasItsOwn) {

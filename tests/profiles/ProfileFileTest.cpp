@@ -42,41 +42,41 @@ TEST_F(ProfileFileTest, ALoadedProfileShowsExactlyItsButtons) {
   EXPECT_EQ(Store().Profile().PresentButtonCount(), 1) << "a profile has at least Btn1";
 }
 
-TEST_F(ProfileFileTest, MissingSoundsCanBeFoundAgainAndCancelStopsWithoutOfferingASave) {
+TEST_F(ProfileFileTest, MissingSoundsCanBeFoundAgainAndStopLoadingKeepsTheProfileOpenBefore) {
   const std::string kept = Sound("kept.mp3"), moved = Sound("moved.wav");
+  Put("Home.qvt", ProfileText(1, {{kept}}));
   const Names stored = {
       ProfileText(3, {{"/gone/first.mp3", kept}, {"/gone/third.mp3", kept, "/gone/fourth.mp3"}}),
       "backup"};
   Put("Lost.qvt", stored[0]);
   Put("Lost.BAK", stored[1]);
-  prompts.Answers = {Yes, Cancel, Cancel};
+  Choose("Home");
+  prompts.Answers = {Yes, Cancel};
   prompts.ChosenFiles = {{moved}};
-  Store().LoadProfile("Lost", false);
+  Choose("Lost");
   EXPECT_EQ(prompts.Questions.at(1),
-            (Question{"The file : /gone/third.mp3 does not exist or has been moved. Press YES to "
-                      "search for the file, NO to delete the file or CANCEL to quit.",
-                      "File Does Not Exist", PromptButtons::YesNoCancel, PromptIcon::Question}));
+            (Question{"The file : /gone/third.mp3 does not exist or has been moved.",
+                      "File Does Not Exist",
+                      PromptButtons::YesNoCancel,
+                      PromptIcon::Question,
+                      std::nullopt,
+                      {"Find It\u2026", "Remove From List", "Stop Loading"}}));
   const FileDialog& dialog = prompts.Dialogs.at(0);
   EXPECT_EQ(dialog.Title + "|" + dialog.ProposedFile, "Find MP3 File|first.mp3");
   EXPECT_EQ(dialog.Filters.at(2).Label, " Wav files (*.wav)");
-  EXPECT_EQ(FileNames(0), (Names{"moved.wav", "kept.mp3"}));
-  EXPECT_TRUE(FileNames(1).empty()) << "nothing after Cancel is read";
-  EXPECT_EQ(Store().SelectedIndex(), -1) << "Cancel leaves the selector without a selection";
+  EXPECT_EQ(Store().Profile().Name + "|" + Store().CurrentProfileName(), "Home|Home")
+      << "the profile open before stays open, and the selector names it again";
+  EXPECT_EQ(FileNames(0), Names{"kept.mp3"}) << "no part of Lost in the lists";
   EXPECT_EQ(info, "Loading stopped: 2 sounds not found") << "the found one is not counted";
   EXPECT_EQ(infoColour, InfoColour::Failure);
-
-  Store().LoadProfile("Lost", false);  // a second time
-  EXPECT_EQ(prompts.Questions.size(), 3u) << "no question about saving follows a Cancel";
+  EXPECT_EQ(prompts.Questions.size(), 2u) << "no question about saving follows a stop";
   EXPECT_FALSE(Store().State().Changed);
-  EXPECT_TRUE(Store().FormCloseQuery());
   EXPECT_EQ(Files("Lost"), stored) << "file and backup as they were";
 
-  Store().ListProfiles();
   prompts.Answers = {Yes};
   prompts.ChosenFiles = {{}};
   Choose("Lost");
-  EXPECT_EQ(Store().SelectedIndex(), -1) << "a cancelled Find MP3 File stops as Cancel does";
-  EXPECT_EQ(Store().CurrentProfileName(), "");
+  EXPECT_EQ(Store().CurrentProfileName(), "Home") << "a cancelled Find MP3 File stops as well";
 }
 
 TEST_F(ProfileFileTest, ProfilesFromWindowsOpenWithTheirNamesAndOneFoundSoundFindsTheRest) {
@@ -102,12 +102,9 @@ TEST_F(ProfileFileTest, ProfilesFromWindowsOpenWithTheirNamesAndOneFoundSoundFin
     EXPECT_EQ(prompts.Dialogs.at(0).ProposedFile, "ding.mp3");
     EXPECT_EQ(FileNames(0), (Names{"ding.mp3", "dong.MP3"}));
     EXPECT_EQ(FileNames(1), Names{"M\xC3\xBCller.wav"});
-    EXPECT_EQ(prompts.Questions.at(1),
-              (Question{"The profile : " + std::string(name) +
-                            " has been changed. Press YES to save the changes or NO to skip the "
-                            "changes.",
-                        "Profile Has Changed", PromptButtons::YesNo}))
+    EXPECT_EQ(prompts.Questions.at(1), ProfileStore::SaveChangesQuestion(name))
         << "each sound found counts as a change";
+    EXPECT_TRUE(Store().State().Changed) << "not saved: the lists are not what the file holds";
     EXPECT_EQ(info, "2 sounds found in " + Sounds());
     EXPECT_EQ(Files(name), (Names{bytes, ""})) << "never taken for an old list";
   }
@@ -248,7 +245,8 @@ TEST_F(ProfileFileTest, BadInputLoadsWhatCanBeReadAndChangesNothing) {
   const std::string lines = std::string("\nk\xFF\0=", 5) + std::string(250, '\x80') + "\r; c\r";
   while (junk.size() < (100u << 20)) junk += lines;
   Put("Junk.qvt", junk += "\r\nSound1=" + one + "\r\n[Button1]\nNumSounds=-1\n");
-  prompts.Answers = {No, Cancel};
+  // Every path but one missing, each dropped; the lists that are left not saved.
+  prompts.Answers.assign(MaxSoundsPerButton, No);
   Store().LoadProfile("Junk", false);
   EXPECT_EQ(FileNames(0), Names{"one.mp3"});
   EXPECT_EQ(Store().ReadProfileNumber("Junk"), NoProfileId);
@@ -293,6 +291,6 @@ TEST_F(ProfileFileTest, DroppingAMissingSoundWhileLoadingOffersToSaveTheProfileW
   Store().LoadProfile("Hall", false);
   EXPECT_EQ(prompts.Questions.at(0).Text.substr(0, 37), "The file : /gone/\\x1b[31mred\\x07.mp3 ")
       << "control characters are shown, never sent";
-  EXPECT_EQ(prompts.Questions.at(1).Title, "Profile Has Changed");
+  EXPECT_EQ(prompts.Questions.at(1), ProfileStore::SaveChangesQuestion("Hall"));
   EXPECT_EQ(Text("Hall.qvt"), ProfileText(6, {{kept}}));
 }

@@ -1,5 +1,7 @@
 #include "StoreFixture.h"
 
+#include <functional>
+
 using ProfileStoreTest = StoreTest;
 using enum PromptAnswer;
 
@@ -46,7 +48,7 @@ TEST_F(ProfileStoreTest, NewAsksForTheNameFirstAndARefusedNameLeavesTheOpenProfi
   prompts.Answers = {Yes};
   prompts.Texts = {std::nullopt};
   Store().New();
-  EXPECT_EQ(prompts.Questions.at(0).Title, "Profile Changed");
+  EXPECT_EQ(prompts.Questions.at(0), ProfileStore::SaveChangesQuestion("Fresh"));
   EXPECT_EQ(Text("Fresh.qvt"), ProfileText(2, {{Sounds() + "two.mp3"}}));
   EXPECT_EQ(info, "Cancelled new profile");
 
@@ -102,8 +104,12 @@ TEST_F(ProfileStoreTest, SavesClearChangedOnlyWhenTheySavedAndNeverLoseTheProfil
   prompts.Answers = {Cancel, No, Yes, Yes, Yes};
   EXPECT_FALSE(Store().FormCloseQuery());
   EXPECT_EQ(prompts.Questions.at(0),
-            (Question{"Save Profile Changes?", "Warning", PromptButtons::YesNoCancel,
-                      PromptIcon::Exclamation}));
+            (Question{"Save changes to profile Second?",
+                      "Unsaved Changes",
+                      PromptButtons::YesNoCancel,
+                      PromptIcon::Exclamation,
+                      Yes,
+                      {"Save", "Don't Save", "Cancel"}}));
   EXPECT_TRUE(Store().FormCloseQuery());
   EXPECT_EQ(Text("Second.qvt"), second);
   EXPECT_TRUE(Store().FormCloseQuery());
@@ -220,8 +226,7 @@ TEST_F(ProfileStoreTest, TheSaveQuestionSavesIntoTheProfileTheEditsBelongTo) {
   Store().LoadProfile("A", false);
   AddSound(0, "edit.mp3");
   Choose("B");  // as by keyboard or wheel, without the drop-down
-  EXPECT_EQ(prompts.Questions.at(1), (Question{"The current profile has changed. Save profile?",
-                                               "Profile Changed", PromptButtons::YesNo}));
+  EXPECT_EQ(prompts.Questions.at(1), ProfileStore::SaveChangesQuestion("A"));
   EXPECT_EQ(Text("A.qvt"), ProfileText(1, {{Sounds() + "edit.mp3"}, {}}));
 
   prompts.ChosenFiles = {{Sounds() + "c.QVT"}, {"/elsewhere/New one.qvt"}};
@@ -253,7 +258,7 @@ TEST_F(ProfileStoreTest, OpenOffersUnsavedEditsForSavingOnceAProfileIsChosen) {
   prompts.ChosenFiles = {{Profiles() + "B.qvt"}};
   prompts.Answers = {Yes};
   Store().Open();
-  EXPECT_EQ(prompts.Questions.at(0).Title, "Profile Changed");
+  EXPECT_EQ(prompts.Questions.at(0), ProfileStore::SaveChangesQuestion("A"));
   EXPECT_EQ(Text("A.qvt"), ProfileText(1, {{Sounds() + "edit.mp3"}, {}}));
   EXPECT_EQ(Store().CurrentProfileName(), "B");
   EXPECT_FALSE(Store().State().Changed);
@@ -303,4 +308,38 @@ TEST_F(ProfileStoreTest, TheSelectorFollowsTheFolderAndNewNumbersAreFreeOnDisk) 
   Store().RefreshProfileList();
   EXPECT_EQ(Store().ProfileList(), (Names{"Copied", "Fresh", "Renamed"}));
   EXPECT_EQ(Store().CurrentProfileName(), "Fresh");
+}
+
+TEST_F(ProfileStoreTest, EveryWayAwayFromUnsavedEditsAsksOneQuestionAndCancelChangesNothing) {
+  Put("A.qvt", ProfileText(0, {{}, {}}));
+  Put("A.BAK", ProfileText(0, {{}, {}}));
+  Put("B.qvt", ProfileText(1, {{"/gone/b.mp3"}, {}}));
+  Choose("A");
+  AddSound(0, "edit.mp3");
+  const auto asIsBefore = [this] {
+    return FileNames(0) == Names{"edit.mp3"} && Store().State().Changed &&
+           Store().CurrentProfileName() == "A" && Text("A.qvt") == ProfileText(0, {{}, {}});
+  };
+  const std::pair<const char*, std::function<void()>> waysAway[] = {
+      {"another profile", [this] { Choose("B"); }},
+      {"Open", [this] { Store().Open(); }},
+      {"New", [this] { Store().New(); }},
+      {"Retrieve Backup", [this] { Store().RetrieveBackup(); }},
+      {"closing", [this] { EXPECT_FALSE(Store().FormCloseQuery()); }}};
+  for (const auto& [way, take] : waysAway) {
+    SCOPED_TRACE(way);
+    prompts = {};
+    prompts.Answers = {Cancel};
+    prompts.ChosenFiles = {{Profiles() + "B.qvt"}};
+    take();
+    EXPECT_EQ(prompts.Questions, std::vector<Question>{ProfileStore::SaveChangesQuestion("A")});
+    EXPECT_TRUE(asIsBefore());
+  }
+
+  // Don't Save, then Stop Loading: the edits are still there, still unsaved.
+  prompts = {};
+  prompts.Answers = {No, Cancel};
+  Choose("B");
+  EXPECT_TRUE(asIsBefore());
+  EXPECT_EQ(prompts.Questions.at(1).Captions.back(), "Stop Loading");
 }

@@ -8,8 +8,8 @@
 #include "profiles/UserPrompts.h"
 
 inline bool operator==(const Question& a, const Question& b) {
-  return std::tie(a.Text, a.Title, a.Buttons, a.Icon, a.DefaultAnswer) ==
-         std::tie(b.Text, b.Title, b.Buttons, b.Icon, b.DefaultAnswer);
+  return std::tie(a.Text, a.Title, a.Buttons, a.Icon, a.DefaultAnswer, a.Captions) ==
+         std::tie(b.Text, b.Title, b.Buttons, b.Icon, b.DefaultAnswer, b.Captions);
 }
 inline void PrintTo(const Question& q, std::ostream* out) {
   *out << q.Title << ": " << q.Text;

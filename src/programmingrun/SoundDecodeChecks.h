@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "profiles/SongProfile.h"
+#include "programmingrun/RunPreflight.h"
 
 // The decoder's verdict on every sound file of the lists. Sounds that enter
 // by loading a profile or by being found again are decoded off the GUI
 // thread once the lists are shown; a file that does not decode as an MP3 or
-// WAV sound is then shown as such.
-class SoundDecodeChecks : public QObject {
+// WAV sound is then shown as such. The check before a run asks here, so
+// that it decodes only what is not known yet.
+class SoundDecodeChecks : public QObject, public SoundFileJudge {
   Q_OBJECT
 
  public:
@@ -30,9 +32,9 @@ class SoundDecodeChecks : public QObject {
   void Remember(const SoundEntry& sound, bool isSound);
   // Queues the files of the present buttons whose verdict is not known yet.
   void CheckInBackground(const SongProfile& profile);
-  // The sounds of the present buttons that are no MP3 or WAV sound, in list
-  // order; what is not known yet is decoded now, on this thread.
-  std::vector<SoundEntry> NotSoundsNow(const SongProfile& profile);
+  // SoundFileJudge: what is not known yet is decoded now, on this thread.
+  bool IsThere(const PlannedSound& sound) override;
+  bool IsSound(const PlannedSound& sound) override;
 
  signals:
   // Verdicts found in the background have arrived.

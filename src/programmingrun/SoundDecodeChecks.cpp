@@ -1,4 +1,4 @@
-#include "editor/SoundDecodeChecks.h"
+#include "programmingrun/SoundDecodeChecks.h"
 
 #include "profiles/FileAccess.h"
 #include "profiles/SoundFormat.h"
@@ -7,8 +7,12 @@ namespace {
 
 // A file is known by its path and the size it was listed with: a file
 // replaced by another of another size is decoded again.
+std::string KeyOf(const std::string& path, const std::string& sizeText) {
+  return path + '\n' + sizeText;
+}
+
 std::string KeyOf(const SoundEntry& sound) {
-  return sound.FullPath() + '\n' + sound.SizeText;
+  return KeyOf(sound.FullPath(), sound.SizeText);
 }
 
 std::string PathOf(const std::string& key) {
@@ -74,17 +78,14 @@ void SoundDecodeChecks::Take(const std::vector<Found>& found) {
   emit VerdictsArrived();
 }
 
-std::vector<SoundEntry> SoundDecodeChecks::NotSoundsNow(const SongProfile& profile) {
-  std::vector<SoundEntry> notSounds;
-  for (const ButtonSlot& button : profile.Buttons) {
-    if (!button.Present) continue;
-    for (const SoundEntry& sound : button.Sounds) {
-      Verdict& verdict = verdicts_[KeyOf(sound)];
-      if (verdict == Verdict::Unknown || verdict == Verdict::Missing) {
-        verdict = Decode(sound.FullPath());
-      }
-      if (verdict == Verdict::NotASound) notSounds.push_back(sound);
-    }
+bool SoundDecodeChecks::IsThere(const PlannedSound& sound) {
+  return IsRegularFile(sound.FullPath());
+}
+
+bool SoundDecodeChecks::IsSound(const PlannedSound& sound) {
+  Verdict& verdict = verdicts_[KeyOf(sound.FullPath(), sound.SizeText)];
+  if (verdict == Verdict::Unknown || verdict == Verdict::Missing) {
+    verdict = Decode(sound.FullPath());
   }
-  return notSounds;
+  return verdict == Verdict::Sound;
 }
