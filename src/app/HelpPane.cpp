@@ -68,10 +68,23 @@ void HelpPane::ShowHelpPage(const QString& page) {
 }
 
 void HelpPane::ShowDocument(const QString& relativePath) {
-  webInfo_->setSource(QUrl::fromLocalFile(programFolder_ + relativePath));
+  shownByProgram_ = Located(relativePath);
+  webInfo_->setSource(shownByProgram_);
   // What the program shows starts the way back afresh; only followed links
   // lead back.
   webInfo_->clearHistory();
+}
+
+void HelpPane::ShowOverPageHelp(const QString& relativePath) {
+  if (webInfo_->source() != shownByProgram_) {
+    webInfo_->setSource(shownByProgram_);
+    webInfo_->clearHistory();
+  }
+  webInfo_->setSource(Located(relativePath));
+}
+
+QUrl HelpPane::Located(const QString& relativePath) const {
+  return QUrl::fromLocalFile(programFolder_ + relativePath);
 }
 
 void HelpPane::FollowLink(const QUrl& link) {

@@ -24,12 +24,19 @@ class HelpPane : public QWidget {
   // "Documentation/Vantora_Manual.html". Back then leads no further back than
   // this document.
   void ShowDocument(const QString& relativePath);
+  // Shows a document over what the program last showed in the pane (the
+  // page's own help, most often): Back returns there.
+  void ShowOverPageHelp(const QString& relativePath);
   QTextBrowser* WebInfo() const { return webInfo_; }
 
  private:
   void FollowLink(const QUrl& link);
 
+  QUrl Located(const QString& relativePath) const;
+
   QString programFolder_;
+  // What the program last showed, where the way back begins.
+  QUrl shownByProgram_;
   QToolButton* back_;
   QTextBrowser* webInfo_;
 };

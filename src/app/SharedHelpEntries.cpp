@@ -30,16 +30,29 @@ QAction* InstructionsEntry(QObject* parent, HelpPane* pane, AppPorts& ports, con
   return DocumentEntry(parent, pane, ports, objectName, caption, document, failure, document);
 }
 
+// The manual's form for the pane.
+const QString ManualInPane = QStringLiteral("Documentation/Vantora_Manual.html");
+
 }  // namespace
 
 QAction* ManualEntry(QObject* parent, HelpPane* pane, AppPorts& ports) {
-  QAction* entry = DocumentEntry(parent, pane, ports, "Manual1", QStringLiteral("&Manual"),
-                                 QStringLiteral("Documentation/Vantora_Manual.pdf"),
-                                 QStringLiteral("Manual could not be found"),
-                                 QStringLiteral("Documentation/Vantora_Manual.html"));
-  entry->setShortcut(Qt::Key_F1);
-  entry->setShortcutContext(Qt::WindowShortcut);
+  auto* entry = new QAction(QStringLiteral("&Manual"), parent);
+  entry->setObjectName(QStringLiteral("Manual1"));
+  QObject::connect(entry, &QAction::triggered, pane, [&ports, pane] {
+    OpenDocument(ports, QStringLiteral("Documentation/Vantora_Manual.pdf"),
+                 QStringLiteral("Manual could not be found"),
+                 [pane] { pane->ShowOverPageHelp(ManualInPane); });
+  });
   return entry;
+}
+
+QAction* ManualKey(QObject* parent, HelpPane* pane) {
+  auto* key = new QAction(QStringLiteral("Manual"), parent);
+  key->setObjectName(QStringLiteral("ManualKey"));
+  key->setShortcut(Qt::Key_F1);
+  key->setShortcutContext(Qt::WindowShortcut);
+  QObject::connect(key, &QAction::triggered, pane, [pane] { pane->ShowOverPageHelp(ManualInPane); });
+  return key;
 }
 
 SharedHelpEntries::SharedHelpEntries(QMenu* helpMenu, QAction* before, HelpPane* pane,

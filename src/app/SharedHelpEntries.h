@@ -27,6 +27,9 @@ class SharedHelpEntries : public QObject {
                     const QString& editSoundsFailure);
 };
 
-// The entry "Manual", F1 anywhere in its window: the manual's PDF in the
-// system's viewer or, without one, the manual's HTML form in the pane.
+// The entry "Manual": the manual's PDF in the system's viewer or, without
+// one, the manual's HTML form in the pane, over the page's help.
 QAction* ManualEntry(QObject* parent, HelpPane* pane, AppPorts& ports);
+// F1 anywhere in its window: the manual's HTML form in the pane, over the
+// page's help, to which Back (Alt+Left) returns.
+QAction* ManualKey(QObject* parent, HelpPane* pane);

@@ -27,6 +27,7 @@ StartPage::StartPage(AppPorts& ports)
   new SharedHelpEntries(helpMenu, aboutEntry, helpPane_, ports,
                         QStringLiteral("Song editing instructions could not be found"));
   helpMenu->insertSeparator(aboutEntry)->setObjectName(QStringLiteral("N1"));
+  addAction(ManualKey(this, helpPane_));
   nextButton_ = MakePictureButton(client_, "bbContinue", ButtonFace::Next);
   Place(nextButton_, QRect(321, 495, 150, 50), AnchorBottom);
   connect(nextButton_, &QPushButton::clicked, this, &StartPage::NextRequested);

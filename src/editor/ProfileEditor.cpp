@@ -22,6 +22,7 @@
 #include "app/ButtonFaces.h"
 #include "app/HelpPane.h"
 #include "app/MenuEntry.h"
+#include "app/SharedHelpEntries.h"
 #include "app/SizeColumn.h"
 #include "app/StatusText.h"
 #include "editor/ButtonTabStyle.h"
@@ -89,6 +90,7 @@ ProfileEditor::ProfileEditor(AppPorts& ports, const UnitStatusHolder& unit,
   connect(nextButton, &QPushButton::clicked, this, &ProfileEditor::OnNextClicked);
 
   new EditorHelpMenu(helpMenu, aboutEntry, helpPane_, ports);
+  addAction(ManualKey(this, helpPane_));
 
   // The unit's arrival and departure are followed as the probes store them;
   // the timer rewrites the status bar, the profile on the unit included.

@@ -109,8 +109,8 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, DeviceThread& device,
   Place(programButton_, QRect(264, 504, 150, 50), AnchorRight | AnchorBottom);
   connect(programButton_, &QPushButton::clicked, this, &ProgrammingPage::OnProgramClicked);
 
-  // F1 opens the manual here too, though the page has no menu.
-  manualEntry_ = ManualEntry(this, helpPane_, ports);
+  // F1 shows the manual here too, though the page has no menu.
+  manualEntry_ = ManualKey(this, helpPane_);
   addAction(manualEntry_);
 
   probeTimer_ = new QTimer(this);

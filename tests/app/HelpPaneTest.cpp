@@ -1,5 +1,6 @@
 #include <QMenu>
 #include <QToolButton>
+#include <algorithm>
 #include <filesystem>
 
 #include "AppFixture.h"
@@ -162,24 +163,34 @@ TEST_F(HelpPaneTest, EntriesTheRightButtonAndLinksChangeTheirOwnPaneAndDocuments
   }
 }
 
-TEST_F(HelpPaneTest, F1OpensTheManualOnEveryPageAndShowsItsHtmlFormWithoutAPdfViewer) {
-  for (Page* page : std::initializer_list<Page*>{Start(), Editor(), Programming()}) {
+TEST_F(HelpPaneTest, F1ShowsTheManualInThePaneOnEveryPageAndBackReturnsToThePagesHelp) {
+  const std::pair<Page*, QString> pages[] = {{Start(), "Introduction.htm"},
+                                             {Editor(), "AddFilesIntro.htm"},
+                                             {Programming(), "ProgramPage1.htm"}};
+  for (const auto& [page, ownHelp] : pages) {
+    SCOPED_TRACE(page->windowTitle().toStdString());
     page->show();
     page->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(page)) << page->windowTitle().toStdString();
-    openedUrls.clear();
-    openSucceeds = true;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(page));
+    auto* pane = Find<QTextBrowser>(page, "WebInfo");
+    const auto links = Links(pane->document());
+    const auto toHelpPage = std::ranges::find_if(
+        links, [](const auto& link) { return link.first.endsWith(QLatin1String(".htm")); });
+    ASSERT_NE(toHelpPage, links.end());
+    ClickLink(pane, toHelpPage->first);
+    ASSERT_NE(ShownPage(page), ownHelp);
     QTest::keyClick(page, Qt::Key_F1);
-    EXPECT_EQ(
-        openedUrls,
-        std::vector<QUrl>{QUrl::fromLocalFile(ProgramPath("Documentation/Vantora_Manual.pdf"))})
-        << page->windowTitle().toStdString();
-    openSucceeds = false;
-    QTest::keyClick(page, Qt::Key_F1);
-    EXPECT_EQ(ShownPage(page), "Vantora_Manual.html") << page->windowTitle().toStdString();
-    EXPECT_EQ(Find<QTextBrowser>(page, "WebInfo")->documentTitle(), "Vantora Programmer Manual");
+    EXPECT_EQ(ShownPage(page), "Vantora_Manual.html");
+    EXPECT_EQ(pane->documentTitle(), "Vantora Programmer Manual");
+    ClickLink(pane, "#part7");
+    EXPECT_EQ(pane->source().fragment(), "part7") << "the contents lead to their part";
+    QTest::mouseClick(Find<QToolButton>(page, "HelpBack"), Qt::LeftButton);
+    EXPECT_EQ(pane->source().fragment(), "");
+    QTest::keyClick(pane, Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(ShownPage(page), ownHelp) << "back to the page's own help, past the links before";
     page->hide();
   }
+  EXPECT_TRUE(openedUrls.empty()) << "no viewer is started";
   EXPECT_TRUE(prompts.Questions.empty());
 }
 
@@ -204,15 +215,13 @@ TEST_F(HelpPaneTest, BackAppearsOnceALinkWasFollowedAndStepsBackAsAltLeftDoes) {
   EXPECT_EQ(ShownPage(Start()), "Introduction.htm");
   EXPECT_FALSE(back->isVisible());
 
-  // What the program shows, from a menu, a right click or a document that no
-  // program opens, starts the way back afresh.
-  openSucceeds = false;
+  // What the program shows, from a menu or a right click, starts the way
+  // back afresh.
   const std::function<void()> shows[] = {
       [this] { Choose(Start(), "AcquireSoundsfromtheInternet1"); },
       [this] {
         QTest::mouseClick(Start()->centralWidget(), Qt::RightButton, {}, {60, 520});
-      },
-      [this] { Choose(Start(), "Manual1"); }};
+      }};
   for (const auto& show : shows) {
     QTest::mouseClick(Start()->centralWidget(), Qt::RightButton, {}, {60, 520});
     ClickLink(pane, "DownloadFromInternet.htm");
