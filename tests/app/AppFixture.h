@@ -15,6 +15,7 @@
 
 #include "app/AboutBox.h"
 #include "app/QtSoundOutput.h"
+#include "app/QtUserPrompts.h"
 #include "app/StartPage.h"
 #include "app/VantoraApplication.h"
 #include "device/SimulatedUnit.h"
@@ -62,7 +63,8 @@ class AppFixture : public ::testing::Test {
   void StartProgram() {
     gate = std::make_unique<GatedDriver>(*unit);
     vantora = std::make_unique<VantoraApplication>(
-        AppPorts{*gate, clock, prompts, ProgramFolder(), ProgramFolder() + "Profiles/",
+        AppPorts{*gate, clock, machinePrompts ? static_cast<UserPrompts&>(*machinePrompts) : prompts,
+                 ProgramFolder(), ProgramFolder() + "Profiles/",
                  [this] { ++endRequests; },
                  [this](const QUrl& url) { return openedUrls.push_back(url), openSucceeds; },
                  settings, machineAudio ? static_cast<SoundOutput&>(*machineAudio) : audio});
@@ -95,6 +97,8 @@ class AppFixture : public ::testing::Test {
   FakeSoundOutput audio;
   // The machine's own audio output, where a test asks for it before the start.
   std::optional<QtSoundOutput> machineAudio;
+  // Real message boxes and dialogs, where a test asks for them before the start.
+  std::optional<QtUserPrompts> machinePrompts;
   std::unique_ptr<VantoraApplication> vantora;
   // The start page's size when it opens, where a test sets one.
   std::optional<QSize> startPageSize;

@@ -1,5 +1,6 @@
 #include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <filesystem>
 
 #include "AppFixture.h"
@@ -140,4 +141,25 @@ TEST_F(StartRequestsTest, AFileWaitsWhileAQuestionIsOpenOrARunGoesOn) {
   ASSERT_TRUE(ended.wait(10000));
   EXPECT_TRUE(QTest::qWaitFor([this] { return Editor()->isVisible(); }));
   EXPECT_EQ(Selected(), "Garden");
+}
+
+TEST_F(StartRequestsTest, AFileHandedOverUnderAMessageBoxWaitsForItsAnswer) {
+  PutProfile("Front Door", ProfileText(0, {{Sound("knock.wav")}}));
+  machinePrompts.emplace();
+  StartProgram();
+  Click(Start(), "bbContinue");
+  bool openedUnderTheBox = true;
+  QTimer::singleShot(0, [&] {
+    vantora->Requests().TakeLaterStart(Outside("Porch.qvt", ProfileText(3, {{Sound("ring.wav")}})));
+    QCoreApplication::processEvents();
+    openedUnderTheBox = Selected() == "Porch" || !Stored("Porch.qvt").empty();
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return ADD_FAILURE() << "no box is open";
+    box->button(QMessageBox::Cancel)->click();
+  });
+  Choose(Editor(), "Delete1");  // "Do you want to permanently delete ...?"
+  EXPECT_FALSE(openedUnderTheBox);
+  EXPECT_EQ(Find<QLabel>(Editor(), "Info")->text(), "Deletion canceled.");
+  EXPECT_TRUE(QTest::qWaitFor([this] { return Selected() == "Porch"; }));
+  EXPECT_EQ(Btn1(), Names{"ring.wav"});
 }

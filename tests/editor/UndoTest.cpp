@@ -110,3 +110,18 @@ TEST_F(UndoTest, AMissingSoundDroppedBeforeNextComesBackWithUndo) {
   EXPECT_EQ(Names(1), (QStringList{"a.wav", "b.wav", "fake.mp3"}));
   EXPECT_TRUE(Changed()) << "the file no longer holds b.wav";
 }
+
+TEST_F(UndoTest, ASoundNextFoundInAnotherFolderIsOneStepBack) {
+  TemporaryFolder elsewhere;
+  const std::string moved = elsewhere.Path() + "b.wav";
+  std::filesystem::rename(sounds.Path() + "b.wav", moved);
+  prompts.Answers = {PromptAnswer::Yes};
+  prompts.ChosenFiles = {{moved}};
+  Click(editor, "bbNext");
+  ASSERT_TRUE(Programming()->isVisible());
+  EXPECT_EQ(editor->Profiles().Profile().Buttons[0].Sounds[1].Directory, elsewhere.Path());
+  ASSERT_TRUE(CanUndo()) << "only the folder changed, and it is a step of its own";
+  Undo();
+  EXPECT_EQ(editor->Profiles().Profile().Buttons[0].Sounds[1].Directory, sounds.Path());
+  EXPECT_TRUE(Changed()) << "the file holds the sound where Next found it";
+}
