@@ -7,8 +7,8 @@
 #include <functional>
 #include <string>
 
-#include "app/AppPorts.h"
-#include "app/QtSoundOutput.h"
+#include "widgets/AppPorts.h"
+#include "widgets/QtSoundOutput.h"
 #include "device/Clock.h"
 
 // What a benchmark's program reaches outside itself: the real clock and

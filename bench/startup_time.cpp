@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "BenchPorts.h"
-#include "app/GuardedApplication.h"
-#include "app/QtUserPrompts.h"
-#include "app/VantoraApplication.h"
+#include "application/GuardedApplication.h"
+#include "widgets/QtUserPrompts.h"
+#include "application/VantoraApplication.h"
 #include "device/Clock.h"
 #include "device/SimulatedUnit.h"
 

@@ -8,13 +8,14 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/StatusText.h"
+#include "widgets/StatusText.h"
 #include "editor/LastUnitSeen.h"
 #include "editor/ProfileEditor.h"
 #include "editor/SoundListModel.h"
 #include "profiles/UserPrompts.h"
 #include "profiles/VisibleText.h"
 #include "programmingrun/RunTexts.h"
+#include "formatting/NumberFormat.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <QMenu>
 
-#include "app/HelpPane.h"
-#include "app/SharedHelpEntries.h"
+#include "widgets/HelpPane.h"
+#include "widgets/SharedHelpEntries.h"
 
 EditorHelpMenu::EditorHelpMenu(QMenu* helpMenu, QAction* aboutEntry, HelpPane* pane,
                                AppPorts& ports)

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "app/AppPorts.h"
+#include "widgets/AppPorts.h"
 
 class HelpPane;
 class QAction;

@@ -7,7 +7,7 @@
 #include <QMenu>
 #include <QStandardPaths>
 
-#include "app/MenuEntry.h"
+#include "widgets/MenuEntry.h"
 #include "editor/MusicFolder.h"
 #include "editor/ProfileEditor.h"
 #include "editor/SoundEditDialog.h"

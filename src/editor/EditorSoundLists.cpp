@@ -9,7 +9,7 @@
 #include <QTreeView>
 #include <QUrl>
 
-#include "app/OpenDocument.h"
+#include "widgets/OpenDocument.h"
 #include "device/UnitStatus.h"
 #include "editor/ProfileEditor.h"
 #include "editor/SoundListModel.h"

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "profiles/VisibleText.h"
-#include "programmingrun/RunTexts.h"
+#include "formatting/NumberFormat.h"
 
 namespace {
 

@@ -19,12 +19,12 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "app/ButtonFaces.h"
-#include "app/HelpPane.h"
-#include "app/MenuEntry.h"
-#include "app/SharedHelpEntries.h"
-#include "app/SizeColumn.h"
-#include "app/StatusText.h"
+#include "widgets/ButtonFaces.h"
+#include "widgets/HelpPane.h"
+#include "widgets/MenuEntry.h"
+#include "widgets/SharedHelpEntries.h"
+#include "widgets/SizeColumn.h"
+#include "widgets/StatusText.h"
 #include "editor/ButtonTabStyle.h"
 #include "editor/EditorHelpMenu.h"
 #include "editor/LastUnitSeen.h"

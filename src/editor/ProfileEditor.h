@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/Page.h"
+#include "widgets/Page.h"
 #include "devicethread/UnitStatusHolder.h"
 #include "editor/EditHistory.h"
 #include "editor/MakeItFit.h"

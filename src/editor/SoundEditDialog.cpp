@@ -11,13 +11,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/StatusText.h"
+#include "widgets/StatusText.h"
 #include "editor/FitPlanText.h"
 #include "editor/SoundPlayer.h"
 #include "editor/WaveformView.h"
-#include "programmingrun/RunTexts.h"
 #include "soundediting/Fades.h"
 #include "soundediting/SizeEstimate.h"
+#include "formatting/NumberFormat.h"
 
 namespace {
 

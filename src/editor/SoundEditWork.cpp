@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <exception>
 
-#include "app/StatusText.h"
+#include "widgets/StatusText.h"
 #include "editor/SoundEditDialog.h"
 #include "editor/SoundPlayer.h"
 #include "editor/WaveformView.h"

@@ -9,7 +9,7 @@
 #include <QMimeData>
 #include <QStyle>
 
-#include "app/SizeColumn.h"
+#include "widgets/SizeColumn.h"
 #include "profiles/SoundFormat.h"
 #include "profiles/VisibleText.h"
 

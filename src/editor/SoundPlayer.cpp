@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "app/SoundOutput.h"
+#include "widgets/SoundOutput.h"
 
 const QString SoundPlayer::NoOutputText = QStringLiteral("No sound output is available");
 

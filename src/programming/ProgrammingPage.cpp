@@ -12,11 +12,11 @@
 #include <QTreeWidget>
 #include <algorithm>
 
-#include "app/ButtonFaces.h"
-#include "app/HelpPane.h"
-#include "app/SharedHelpEntries.h"
-#include "app/SizeColumn.h"
-#include "app/StatusText.h"
+#include "widgets/ButtonFaces.h"
+#include "widgets/HelpPane.h"
+#include "widgets/SharedHelpEntries.h"
+#include "widgets/SizeColumn.h"
+#include "widgets/StatusText.h"
 #include "profiles/MissingSound.h"
 #include "profiles/UserPrompts.h"
 #include "profiles/VisibleText.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/Page.h"
+#include "widgets/Page.h"
 #include "devicethread/DeviceThread.h"
 #include "devicethread/UnitStatusHolder.h"
 #include "profiles/ProfileFolder.h"

@@ -1,9 +1,9 @@
 #include "programmingrun/RunTexts.h"
 
-#include <QLocale>
 #include <array>
 #include <charconv>
 
+#include "formatting/NumberFormat.h"
 #include "profiles/VisibleText.h"
 
 std::string ResultText(ProgrammingCode code) {
@@ -99,12 +99,4 @@ std::string DoesNotFitText(const SoundPacking& packing) {
       break;
   }
   return {};
-}
-
-std::string GroupedNumber(std::int64_t number) {
-  // Without a language of its own (the C locale) as in English.
-  QLocale locale = QLocale::system();
-  if (locale.language() == QLocale::C) locale = QLocale(QLocale::English, QLocale::UnitedStates);
-  locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
-  return locale.toString(static_cast<qlonglong>(number)).toStdString();
 }

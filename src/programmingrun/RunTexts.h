@@ -49,5 +49,3 @@ std::string DifferenceText(int button, const std::string& fileName, std::int64_t
 // Why the sounds from the first that does not fit on are left out; empty
 // when all fit.
 std::string DoesNotFitText(const SoundPacking& packing);
-// A whole number with the user's thousands separator ("2,097,151").
-std::string GroupedNumber(std::int64_t number);

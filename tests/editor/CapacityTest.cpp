@@ -4,7 +4,7 @@
 #include <QTreeWidget>
 
 #include "EditorFixture.h"
-#include "app/StatusText.h"
+#include "widgets/StatusText.h"
 #include "editor/SoundListModel.h"
 
 class CapacityTest : public EditorFixture {

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/AppFixture.h"
+#include "application/AppFixture.h"
 #include "support/SoundFiles.h"
 #include "support/TemporaryFolder.h"
 

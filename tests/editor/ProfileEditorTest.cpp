@@ -4,7 +4,7 @@
 #include <QSignalSpy>
 
 #include "EditorFixture.h"
-#include "app/StatusText.h"
+#include "widgets/StatusText.h"
 
 // Each entry of the menu and of its submenus has a mnemonic of its own.
 static void ExpectOwnMnemonics(const QWidget* menu) {

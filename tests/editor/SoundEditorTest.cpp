@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "EditorFixture.h"
-#include "app/StatusText.h"
+#include "widgets/StatusText.h"
 #include "editor/SoundEditDialog.h"
 #include "support/SignalWait.h"
 

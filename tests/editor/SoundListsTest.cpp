@@ -3,7 +3,7 @@
 #include <QMimeData>
 
 #include "EditorFixture.h"
-#include "app/StatusText.h"
+#include "widgets/StatusText.h"
 
 using SoundListsTest = EditorFixture;
 

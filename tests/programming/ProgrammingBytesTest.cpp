@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/AppFixture.h"
+#include "application/AppFixture.h"
 #include "support/ProfileFiles.h"
 #include "support/SignalWait.h"
 #include "support/SongFolder.h"

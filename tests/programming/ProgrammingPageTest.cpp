@@ -5,8 +5,8 @@
 #include <QTreeWidget>
 #include <algorithm>
 
-#include "app/AppFixture.h"
-#include "app/StatusText.h"
+#include "application/AppFixture.h"
+#include "widgets/StatusText.h"
 #include "device/ProgrammerLock.h"
 #include "device/WireCommands.h"
 #include "support/ProfileFiles.h"

@@ -3,7 +3,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/SoundOutput.h"
+#include "widgets/SoundOutput.h"
 
 // An audio output without a device: it keeps what it was given to play, and a
 // test ends the sound when it likes.

@@ -1,0 +1,16 @@
+#include "application/ProfilesLocation.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+std::string ProfilesFolderFor(const std::string& programFolder) {
+  const QString beside = QString::fromStdString(programFolder) + QStringLiteral("Profiles/");
+  const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  // Without a home to hold a data folder, the profiles stay beside the program.
+  if (QFileInfo(beside).isDir() || userData.isEmpty()) return beside.toStdString();
+  const QString own = userData + QStringLiteral("/Profiles/");
+  // A folder that cannot be made shows up as the profile commands' own errors.
+  QDir().mkpath(own);
+  return own.toStdString();
+}

@@ -1,0 +1,11 @@
+#include "formatting/NumberFormat.h"
+
+#include <QLocale>
+
+std::string GroupedNumber(std::int64_t number) {
+  // Without a language of its own (the C locale) as in English.
+  QLocale locale = QLocale::system();
+  if (locale.language() == QLocale::C) locale = QLocale(QLocale::English, QLocale::UnitedStates);
+  locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+  return locale.toString(static_cast<qlonglong>(number)).toStdString();
+}

@@ -1,0 +1,107 @@
+#include "widgets/ButtonFaces.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+
+namespace {
+
+constexpr QSize FaceSize{140, 40};
+const QColor FaceGreen{0, 128, 0};
+const QColor FaceBlue{0, 64, 160};
+const QColor FaceRed{192, 0, 0};
+
+QString AccessibleName(ButtonFace face) {
+  switch (face) {
+    case ButtonFace::Next:
+      return QStringLiteral("Next");
+    case ButtonFace::Previous:
+      return QStringLiteral("Previous");
+    case ButtonFace::Program:
+      return QStringLiteral("Program");
+    case ButtonFace::Finish:
+      return QStringLiteral("Finish");
+    case ButtonFace::Stop:
+      return QStringLiteral("Stop");
+  }
+  return {};
+}
+
+// A filled arrow in the given rectangle, its tip on the right or on the left.
+void DrawArrow(QPainter& painter, QRectF box, bool pointsRight) {
+  const qreal tipX = pointsRight ? box.right() : box.left();
+  const qreal baseX = pointsRight ? box.left() : box.right();
+  const qreal neckX =
+      pointsRight ? box.right() - box.width() * 0.45 : box.left() + box.width() * 0.45;
+  const qreal shaft = box.height() * 0.18;
+  QPainterPath arrow;
+  arrow.moveTo(baseX, box.center().y() - shaft);
+  arrow.lineTo(neckX, box.center().y() - shaft);
+  arrow.lineTo(neckX, box.top());
+  arrow.lineTo(tipX, box.center().y());
+  arrow.lineTo(neckX, box.bottom());
+  arrow.lineTo(neckX, box.center().y() + shaft);
+  arrow.lineTo(baseX, box.center().y() + shaft);
+  arrow.closeSubpath();
+  painter.fillPath(arrow, painter.pen().color());
+}
+
+void DrawWord(QPainter& painter, QRectF box, const QString& word) {
+  QFont font(QStringLiteral("Arial"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setBold(true);
+  font.setPixelSize(22);
+  painter.setFont(font);
+  painter.drawText(box, Qt::AlignCenter, word);
+}
+
+}  // namespace
+
+QPixmap DrawButtonFace(ButtonFace face) {
+  QPixmap pixmap(FaceSize);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QRectF whole(QPointF(0, 0), QSizeF(FaceSize));
+  switch (face) {
+    case ButtonFace::Next:
+      painter.setPen(FaceGreen);
+      DrawWord(painter, whole.adjusted(0, 0, -44, 0), QStringLiteral("NEXT"));
+      DrawArrow(painter, QRectF(100, 8, 34, 24), true);
+      break;
+    case ButtonFace::Previous:
+      painter.setPen(FaceGreen);
+      DrawArrow(painter, QRectF(6, 8, 34, 24), false);
+      DrawWord(painter, whole.adjusted(44, 0, 0, 0), QStringLiteral("PREV"));
+      break;
+    case ButtonFace::Program:
+      painter.setPen(FaceBlue);
+      DrawWord(painter, whole, QStringLiteral("PROGRAM"));
+      break;
+    case ButtonFace::Finish:
+      painter.setPen(FaceGreen);
+      DrawWord(painter, whole, QStringLiteral("FINISH"));
+      break;
+    case ButtonFace::Stop:
+      painter.setPen(FaceRed);
+      DrawWord(painter, whole, QStringLiteral("STOP"));
+      break;
+  }
+  return pixmap;
+}
+
+void SetButtonFace(QPushButton* button, ButtonFace face) {
+  button->setIcon(QIcon(DrawButtonFace(face)));
+  button->setIconSize(FaceSize);
+  button->setAccessibleName(AccessibleName(face));
+}
+
+QPushButton* MakePictureButton(QWidget* parent, const char* objectName, ButtonFace face) {
+  auto* button = new QPushButton(parent);
+  button->setObjectName(QString::fromLatin1(objectName));
+  // Enter and Return press the focused button, as Space does.
+  button->setAutoDefault(true);
+  SetButtonFace(button, face);
+  return button;
+}
