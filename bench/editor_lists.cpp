@@ -57,12 +57,13 @@ std::vector<QString> WriteSounds(const std::string& folder, int count) {
 
 // Fills the tabs 2 to 8 with sounds that need no file (7 × 254 = 1,778).
 void FillOtherTabs(ProfileEditor& editor) {
-  SongProfile& profile = editor.Profiles().Profile();
-  for (int slot = 1; slot < ButtonSlotCount; ++slot) {
-    profile.Buttons[slot].Present = true;
-    profile.Buttons[slot].Sounds.assign(MaxSoundsPerButton,
+  editor.Document().Adjust([](SongProfile& lists) {
+    for (int slot = 1; slot < ButtonSlotCount; ++slot) {
+      lists.Buttons[slot].Present = true;
+      lists.Buttons[slot].Sounds.assign(MaxSoundsPerButton,
                                         SoundEntry{"other.mp3", "1000", "/nowhere/", false});
-  }
+    }
+  });
 }
 
 }  // namespace
@@ -80,16 +81,16 @@ int main(int argc, char** argv) {
   QtUserPrompts prompts;
   BenchPorts ports(*unit, prompts, programFolder);
   VantoraApplication vantora(ports.Ports());
-  vantora.ShowStartPage();
+  vantora.Requests().ShowFirstPage({});
   ProfileEditor& editor = vantora.Editor();
-  ShowInPlaceOf(&editor, &vantora.Start());
+  vantora.Flow().ShowEditorOnSelectedProfile();
   editor.OnStatusTimer();
   QCoreApplication::processEvents();
 
   std::vector<double> adding;
   std::vector<double> refreshing;
   for (int run = 0; run < Runs; ++run) {
-    editor.Profiles().Profile().Buttons[0].Sounds.clear();
+    editor.Document().Adjust([](SongProfile& lists) { lists.Buttons[0].Sounds.clear(); });
     FillOtherTabs(editor);
     editor.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(0);
     editor.Profiles().LoadProfile("P0", false);
@@ -99,12 +100,12 @@ int main(int argc, char** argv) {
       for (const QString& sound : sounds) editor.AddSoundFile(sound);
       QCoreApplication::processEvents();
     }));
-    refreshing.push_back(Milliseconds([&] { editor.RefreshCapacity(); }));
+    refreshing.push_back(Milliseconds([&] { editor.Capacity().RefreshCapacity(); }));
     QCoreApplication::processEvents();
   }
   std::vector<double> statusBar;
   for (int run = 0; run < Runs * 5; ++run) {
-    statusBar.push_back(Milliseconds([&] { editor.UpdateStatusBar(); }));
+    statusBar.push_back(Milliseconds([&] { editor.Capacity().UpdateStatusBar(); }));
   }
 
   Report("254 files added with 1,778 sounds on the other tabs:", Median(adding), 500);
@@ -141,11 +142,10 @@ int main(int argc, char** argv) {
     const auto start = std::chrono::steady_clock::now();
     loading.push_back(Milliseconds([&] {
       editor.Profiles().LoadProfile(name, false);
-      editor.RefreshCapacity();
       QCoreApplication::processEvents();
     }));
-    const SoundEntry& last = editor.Profiles().Profile().Buttons[7].Sounds.back();
-    while (editor.SoundChecks().VerdictOf(last) == SoundDecodeChecks::Verdict::Unknown) {
+    const SoundEntry last = editor.Document().Lists().Buttons[7].Sounds.back();
+    while (vantora.SoundChecks().VerdictOf(last) == SoundDecodeChecks::Verdict::Unknown) {
       QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     checking.push_back(

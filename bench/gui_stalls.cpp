@@ -98,7 +98,7 @@ void Measure(const char* scenario, SlowProgrammer& programmer, std::chrono::seco
   ProgrammingPage& form1 = vantora.Programming();
   auto* label8 = form1.findChild<QLabel*>(QStringLiteral("Label8"));
   auto* label3 = form1.findChild<QLabel*>(QStringLiteral("Label3"));
-  vantora.ShowStartPage();
+  vantora.Requests().ShowFirstPage({});
 
   QTimer starter;
   if (start) {
@@ -170,13 +170,17 @@ void SixteenMebibyteRun(std::chrono::seconds duration) {
 // Takes whole sounds and writes the plan, as a user who answers at once.
 class PlanAccepted final : public UserPrompts {
  public:
-  PromptAnswer Ask(const Question&) override { return PromptAnswer::Ok; }
-  std::vector<std::string> ChooseFiles(const FileDialog&) override { return {}; }
-  std::optional<std::string> AskText(const std::string&, const std::string&,
-                                     const std::string&) override {
-    return std::string();
+  void Ask(const Question&, std::function<void(PromptAnswer)> answered) override {
+    answered(PromptAnswer::Ok);
+  }
+  void ChooseFiles(const FileDialog&, std::function<void(std::vector<std::string>)> chosen) override {
+    chosen({});
+  }
+  void AskText(const TextRequest&, std::function<void(std::optional<std::string>)> typed) override {
+    typed(std::string());
   }
   bool IsOpen() const override { return false; }
+  void WhenNoneOpen(std::function<void()> then) override { then(); }
 };
 
 // A profile of eight three-minute songs on Btn1, in the program's Profiles folder.
@@ -204,8 +208,8 @@ void MakeEightSongsFit() {
   BenchPorts ports(programmer.wire, prompts, programFolder);
   VantoraApplication vantora(ports.Ports());
   ProfileEditor& editor = vantora.Editor();
-  vantora.ShowStartPage();
-  ShowInPlaceOf(&editor, &vantora.Start());
+  vantora.Requests().ShowFirstPage({});
+  vantora.Flow().ShowEditorOnSelectedProfile();
 
   QEventLoop loop;
   std::chrono::steady_clock::time_point started;
@@ -216,15 +220,15 @@ void MakeEightSongsFit() {
   });
   QTimer starter;
   QObject::connect(&starter, &QTimer::timeout, [&] {
-    if (!editor.Profiles().State().UnitConnected) return;
+    if (!editor.Capacity().Fit().UnitConnected) return;
     starter.stop();
     started = std::chrono::steady_clock::now();
-    editor.MakeProfileFit();
+    editor.Tools().MakeProfileFit();
   });
   starter.start(50);
   const StallMeter meter;
   loop.exec();
-  const int fitting = editor.Profiles().State().FittingSoundCount;
+  const int fitting = editor.Capacity().Fit().FittingSoundCount;
   std::printf("%-56s longest stall %8.1f ms (target: at most 20), %d over 20 ms\n",
               "(d) Make It Fit, eight three-minute songs:", meter.LongestStallMs(),
               meter.StallsOverTarget());

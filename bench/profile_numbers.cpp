@@ -21,16 +21,18 @@ namespace {
 
 class NamingPrompts final : public UserPrompts {
  public:
-  PromptAnswer Ask(const Question& question) override {
+  void Ask(const Question& question, std::function<void(PromptAnswer)> answered) override {
     Asked = question.Title;
-    return PromptAnswer::Ok;
+    answered(PromptAnswer::Ok);
   }
-  std::vector<std::string> ChooseFiles(const FileDialog&) override { return {}; }
-  std::optional<std::string> AskText(const std::string&, const std::string&,
-                                     const std::string&) override {
-    return "Benchmark";
+  void ChooseFiles(const FileDialog&, std::function<void(std::vector<std::string>)> chosen) override {
+    chosen({});
+  }
+  void AskText(const TextRequest&, std::function<void(std::optional<std::string>)> typed) override {
+    typed("Benchmark");
   }
   bool IsOpen() const override { return false; }
+  void WhenNoneOpen(std::function<void()> then) override { then(); }
 
   std::string Asked;
 };
@@ -50,7 +52,8 @@ double TimeNew(const std::string& profiles, bool warm, NamingPrompts& prompts) {
   std::filesystem::remove(profiles + "Benchmark.qvt");
   std::filesystem::remove(profiles + "Benchmark.BAK");
   SilentEditorView view;
-  ProfileStore store(profiles, prompts, view);
+  ProfileDocument document;
+  ProfileStore store(profiles, document, prompts, view);
   store.ListProfiles();
   if (warm) store.FindProfileByNumber(-1);
   return Milliseconds([&] { store.New(); });
@@ -78,7 +81,8 @@ int main() {
   {
     std::filesystem::remove(profiles + "Benchmark.qvt");
     SilentEditorView view;
-    ProfileStore store(profiles, prompts, view);
+    ProfileDocument document;
+    ProfileStore store(profiles, document, prompts, view);
     store.ListProfiles();
     Report("FindProfileByNumber, 10,000 profiles, first call",
            Milliseconds([&] { store.FindProfileByNumber(-1); }), 5);

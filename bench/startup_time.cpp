@@ -28,7 +28,7 @@ int RunChild(int argc, char** argv) {
   QtUserPrompts prompts;
   BenchPorts ports(*unit, prompts, programFolder, [] { QCoreApplication::quit(); });
   VantoraApplication vantora(ports.Ports());
-  vantora.ShowStartPage();
+  vantora.Requests().ShowFirstPage({});
   QTimer::singleShot(0, [] {
     std::puts("shown");
     std::fflush(stdout);

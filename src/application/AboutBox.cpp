@@ -2,9 +2,8 @@
 
 #include <QImage>
 #include <QLabel>
-#include <QScreen>
+#include <QVBoxLayout>
 #include <QShowEvent>
-#include <algorithm>
 
 #include "widgets/LinkLabel.h"
 
@@ -27,13 +26,6 @@ const QColor ClickedLink{255, 0, 0};
 const QColor PlainBackground{8, 12, 28};
 
 const QString PicturePath = QStringLiteral(":/AboutBackground.jpg");
-
-QFont AboutFont(int pixelSize) {
-  QFont font(QStringLiteral("Tahoma"));
-  font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(pixelSize);
-  return font;
-}
 
 void SetTextColour(QLabel* label, const QColor& colour) {
   QPalette palette = label->palette();
@@ -72,41 +64,36 @@ QPixmap BackgroundPicture() {
       picture.scaled(AboutBox::ClientSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* objectName, QRect geometry, const QFont& font,
-                  Qt::Alignment alignment) {
+QLabel* MakeLabel(QWidget* parent, const char* objectName, Qt::Alignment alignment) {
   auto* label = new QLabel(parent);
   label->setObjectName(QString::fromLatin1(objectName));
-  label->setGeometry(geometry);
-  label->setFont(font);
   label->setAlignment(alignment);
+  label->setWordWrap(true);
   SetTextColour(label, Lime);
   return label;
 }
 
-LinkLabel* MakeLinkLabel(QWidget* parent, const char* objectName, QRect geometry,
-                         const QString& caption, const QString& target) {
+LinkLabel* MakeLinkLabel(QWidget* parent, const char* objectName, const QString& caption,
+                         const QString& target) {
   auto* label = new LinkLabel(parent, objectName);
-  QFont font = AboutFont(13);
+  QFont font = label->font();
   font.setUnderline(true);
   label->setFont(font);
   label->setText(caption);
   label->SetTarget(target);
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   label->SetColour(Aqua);
-  // Wide enough for its caption in whichever font stood in for Tahoma.
-  geometry.setWidth(std::max(geometry.width(), label->sizeHint().width()));
-  label->setGeometry(geometry);
   return label;
 }
 
 }  // namespace
 
-AboutBox::AboutBox(AppPorts& ports, const UnitStatusHolder& unit) : ports_(ports), unit_(unit) {
+AboutBox::AboutBox(AppPorts& ports, const UnitStatusHolder& unit, QWidget* window)
+    : QDialog(window), ports_(ports), unit_(unit) {
   setObjectName(QStringLiteral("frmAbout"));
   setWindowTitle(QStringLiteral("About"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(ClientSize);
   setModal(true);
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, PlainBackground);
@@ -115,46 +102,54 @@ AboutBox::AboutBox(AppPorts& ports, const UnitStatusHolder& unit) : ports_(ports
 
   picture_ = new QLabel(this);
   picture_->setObjectName(QStringLiteral("Image1"));
-  picture_->setGeometry(QRect(QPoint(0, 0), ClientSize));
+  picture_->setScaledContents(true);
   picture_->setPixmap(BackgroundPicture());
 
-  QFont titleFont = AboutFont(21);
+  title_ = MakeLabel(this, "lbTitle", Qt::AlignCenter);
+  QFont titleFont = title_->font();
   titleFont.setBold(true);
   titleFont.setItalic(true);
-  title_ = MakeLabel(this, "lbTitle", QRect(160, 20, 300, 57), titleFont, Qt::AlignCenter);
-  title_->setWordWrap(true);
-  versions_ = MakeLabel(this, "lbData", QRect(220, 120, 240, 70), AboutFont(13),
-                        Qt::AlignLeft | Qt::AlignVCenter);
-  versions_->setWordWrap(true);
-
-  homePageLink_ =
-      MakeLinkLabel(this, "lbHomePage", QRect(220, 250, 82, 16), HomePageCaption, HomePage);
-  webSupportLink_ = MakeLinkLabel(this, "lbWebSupport", QRect(220, 275, 75, 16),
-                                  QStringLiteral("Web Support"), SupportPage);
-  emailSupportLink_ = MakeLinkLabel(this, "lbEmailSupport", QRect(220, 300, 80, 16),
-                                    QStringLiteral("Email Support"), QString());
+  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
+  title_->setFont(titleFont);
+  versions_ = MakeLabel(this, "lbData", Qt::AlignLeft | Qt::AlignVCenter);
+  homePageLink_ = MakeLinkLabel(this, "lbHomePage", HomePageCaption, HomePage);
+  webSupportLink_ =
+      MakeLinkLabel(this, "lbWebSupport", QStringLiteral("Web Support"), SupportPage);
+  emailSupportLink_ =
+      MakeLinkLabel(this, "lbEmailSupport", QStringLiteral("Email Support"), QString());
   for (LinkLabel* link : {homePageLink_, webSupportLink_, emailSupportLink_}) {
     connect(link, &LinkLabel::clicked, this, [this, link] { OpenTarget(link); });
   }
+  LayOut();
 }
 
-void AboutBox::ShowModalOver(QWidget* page) {
-  // Owned by the page, the box stays above it; it stands centred over it
-  // and on its screen.
-  if (parentWidget() != page) setParent(page, windowFlags());
-  QRect place(QPoint(), size());
-  place.moveCenter(page->geometry().center());
-  if (const QScreen* screen = page->screen()) {
-    // The box's frame is taken to be the page's: its own is known only once shown.
-    const QRect frame = page->frameGeometry(), client = page->geometry();
-    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
-                           frame.right() - client.right(), frame.bottom() - client.bottom());
-    const QRect available = screen->availableGeometry().marginsRemoved(margins);
-    place.moveLeft(std::clamp(place.left(), available.left(), available.right() - width() + 1));
-    place.moveTop(std::clamp(place.top(), available.top(), available.bottom() - height() + 1));
+// The texts stand in the picture's dark right-hand part: the title at the
+// top, the versions and the links below it, as the picture was made for.
+void AboutBox::LayOut() {
+  auto* texts = new QVBoxLayout();
+  texts->setContentsMargins(60, 0, 0, 0);
+  texts->addWidget(versions_);
+  texts->addSpacing(50);
+  for (LinkLabel* link : {homePageLink_, webSupportLink_, emailSupportLink_}) {
+    texts->addWidget(link, 0, Qt::AlignLeft);
   }
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(160, 20, 10, 20);
+  layout->addWidget(title_);
+  layout->addSpacing(30);
+  layout->addLayout(texts);
+  layout->addStretch();
+  FillTexts();
+  setFixedSize(layout->sizeHint().expandedTo(ClientSize));
+  picture_->setGeometry(rect());
+  picture_->lower();
+}
+
+void AboutBox::ShowOverWindow() {
+  QRect place(QPoint(), size());
+  place.moveCenter(parentWidget()->geometry().center());
   setGeometry(place);
-  exec();
+  open();
 }
 
 void AboutBox::showEvent(QShowEvent* event) {

@@ -12,8 +12,8 @@ class QLabel;
 // carries as well.
 inline constexpr char SoftwareVersion[] = VANTORA_VERSION;
 
-// The About box: a fixed-size dialog, shown modally over the page whose Help
-// menu opened it and centred over that page. It shows the program's version,
+// The About box: a fixed-size dialog, shown over the program's window, whose
+// input it holds while it is open, and centred over it. It shows the program's version,
 // the unit's software version as the last probe read it, the maker's notice
 // and three links: home page, support page and a mail to support.
 class AboutBox : public QDialog {
@@ -22,15 +22,17 @@ class AboutBox : public QDialog {
  public:
   static constexpr QSize ClientSize{460, 405};
 
-  AboutBox(AppPorts& ports, const UnitStatusHolder& unit);
+  // Owned by the main window, over which it is shown.
+  AboutBox(AppPorts& ports, const UnitStatusHolder& unit, QWidget* window);
 
-  // The page becomes the box's owner, and the box is shown over it.
-  void ShowModalOver(QWidget* page);
+  // Shown centred over its window, which waits for it to close.
+  void ShowOverWindow();
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
+  void LayOut();
   void FillTexts();
   void OpenTarget(LinkLabel* label);
 

@@ -1,36 +1,40 @@
 #include "application/PageFlow.h"
 
 #include "application/AboutBox.h"
+#include "application/MainWindow.h"
 #include "application/StartPage.h"
 #include "editor/ProfileEditor.h"
 #include "programming/ProgrammingPage.h"
 
-PageFlow::PageFlow(AppPorts& ports, StartPage& start, ProfileEditor& editor,
+PageFlow::PageFlow(AppPorts& ports, MainWindow& window, StartPage& start, ProfileEditor& editor,
                    ProgrammingPage& programming, AboutBox& about)
-    : start_(start), editor_(editor), programming_(programming) {
-  connect(&start, &StartPage::NextRequested, this, [&] { ShowInPlaceOf(&editor, &start); });
-  connect(&editor, &ProfileEditor::PreviousRequested, this,
-          [&] { ShowInPlaceOf(&start, &editor); });
+    : window_(window), start_(start), editor_(editor), programming_(programming) {
+  connect(&start, &StartPage::NextRequested, this, &PageFlow::ShowEditorOnSelectedProfile);
+  connect(&editor, &ProfileEditor::PreviousRequested, this, &PageFlow::ShowStart);
   connect(&editor, &ProfileEditor::NextRequested, this, &PageFlow::ShowProgrammingPage);
-  connect(&programming, &ProgrammingPage::PreviousRequested, this,
-          [&] { ShowInPlaceOf(&editor, &programming); });
+  connect(&programming, &ProgrammingPage::PreviousRequested, this, &PageFlow::ShowEditor);
   connect(&programming, &ProgrammingPage::FinishRequested, this,
           [&ports] { ports.EndApplication(); });
-  connect(&start, &StartPage::AboutRequested, this, [&] { about.ShowModalOver(&start); });
-  connect(&editor, &ProfileEditor::AboutRequested, this, [&] { about.ShowModalOver(&editor); });
+  connect(&start, &StartPage::AboutRequested, &about, &AboutBox::ShowOverWindow);
+  connect(&editor, &ProfileEditor::AboutRequested, &about, &AboutBox::ShowOverWindow);
 }
 
-void PageFlow::ShowProgrammingPage() {
-  const ProfileStore& profiles = editor_.Profiles();
-  programming_.FillProgramList(profiles.CurrentProfileName(), profiles.Profile(),
-                               !profiles.State().Changed);
-  ShowInPlaceOf(&programming_, &editor_);
+void PageFlow::ShowStart() {
+  window_.ShowPage(&start_);
+}
+
+Task<> PageFlow::ShowEditorOnSelectedProfile() {
+  window_.ShowPage(&editor_);
+  co_await editor_.ShowSelectedProfile();
 }
 
 void PageFlow::ShowEditor() {
-  if (programming_.isVisible()) {
-    programming_.OnPreviousClicked();
-  } else if (!editor_.isVisible()) {
-    ShowInPlaceOf(&editor_, &start_);
-  }
+  window_.ShowPage(&editor_);
+}
+
+void PageFlow::ShowProgrammingPage() {
+  const ProfileDocument& document = editor_.Document();
+  programming_.FillProgramList(editor_.Profiles().CurrentProfileName(), document.Lists(),
+                               !document.Changed());
+  window_.ShowPage(&programming_);
 }

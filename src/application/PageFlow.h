@@ -2,34 +2,36 @@
 
 #include <QObject>
 
+#include "profiles/Task.h"
+
 class AboutBox;
-class Page;
+class MainWindow;
 class ProfileEditor;
 class ProgrammingPage;
 class StartPage;
 struct AppPorts;
 
-// The way through the pages: start page, editor, programming page and back,
-// each page shown in the place of the one it follows. The pages only ask;
-// the flow moves, hands the programming page the profile it programs, shows
-// the About box over the page that asked for it and ends the application
-// when the Program button says FINISH.
+// The way through the pages of the window: start page, editor, programming
+// page and back. The pages only ask; the flow moves, hands the programming
+// page the lists it programs, shows the About box over the window and ends
+// the application when the Program button says FINISH.
 class PageFlow : public QObject {
   Q_OBJECT
 
  public:
-  PageFlow(AppPorts& ports, StartPage& start, ProfileEditor& editor, ProgrammingPage& programming,
-           AboutBox& about);
+  PageFlow(AppPorts& ports, MainWindow& window, StartPage& start, ProfileEditor& editor,
+           ProgrammingPage& programming, AboutBox& about);
 
-  // The editor in place of the page on screen, as the programming page's
-  // Previous button or the start page's Next button shows it, and in the
-  // start page's place when no page is shown yet. It loads its selected
-  // profile as it is shown.
+  void ShowStart();
+  // The editor on the selected profile, loaded afresh: as the start page's
+  // NEXT shows it, and for a profile handed over.
+  Task<> ShowEditorOnSelectedProfile();
+  // The editor with the lists as they are: back from the programming page.
   void ShowEditor();
-
- private:
   void ShowProgrammingPage();
 
+ private:
+  MainWindow& window_;
   StartPage& start_;
   ProfileEditor& editor_;
   ProgrammingPage& programming_;

@@ -5,7 +5,7 @@
 class HelpPane;
 class QPushButton;
 
-// The start page "Welcome", the application's main window.
+// The start page "Welcome": the introduction in its help pane, and NEXT.
 class StartPage : public Page {
   Q_OBJECT
 
@@ -21,12 +21,8 @@ class StartPage : public Page {
  protected:
   void OnShown() override;
   void OnFreeAreaReleased(Qt::MouseButton button) override;
-  void closeEvent(QCloseEvent* event) override;
 
  private:
   HelpPane* helpPane_;
   QPushButton* nextButton_;
 };
-
-// Where the start page opens on a screen of the given size.
-QPoint StartPagePosition(QSize screen);

@@ -2,19 +2,14 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QTimer>
 
+#include "application/MainWindow.h"
 #include "application/PageFlow.h"
-#include "application/StartPage.h"
 #include "editor/ProfileEditor.h"
 #include "profiles/UserPrompts.h"
 #include "programming/ProgrammingPage.h"
 
 namespace {
-
-// How soon a waiting file is tried again. Questions and dialogs end in
-// nested event loops that tell nobody; looking again is simplest.
-constexpr int RetryMs = 250;
 
 void Restore(QWidget* window) {
   window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
@@ -22,28 +17,31 @@ void Restore(QWidget* window) {
   window->activateWindow();
 }
 
-}  // namespace
-
-StartRequests::StartRequests(UserPrompts& prompts, PageFlow& flow, StartPage& start,
-                             ProfileEditor& editor, ProgrammingPage& programming)
-    : prompts_(prompts),
-      flow_(flow),
-      start_(start),
-      editor_(editor),
-      programming_(programming),
-      retry_(new QTimer(this)) {
-  retry_->setSingleShot(true);
-  retry_->setInterval(RetryMs);
-  connect(retry_, &QTimer::timeout, this, &StartRequests::OpenWaitingFiles);
+std::string LocalPath(const QString& file) {
+  return QFile::encodeName(file).toStdString();
 }
 
-void StartRequests::ShowFirstPage(const QString& profileFile) {
-  if (!profileFile.isEmpty() &&
-      editor_.Profiles().SelectProfileFile(QFile::encodeName(profileFile).toStdString())) {
-    flow_.ShowEditor();
-    return;
-  }
-  start_.show();
+}  // namespace
+
+StartRequests::StartRequests(UserPrompts& prompts, MainWindow& window, PageFlow& flow,
+                             ProfileEditor& editor, ProgrammingPage& programming)
+    : prompts_(prompts),
+      window_(window),
+      flow_(flow),
+      editor_(editor),
+      programming_(programming) {
+  // What a waiting file waits for says when it is over.
+  connect(&programming_, &ProgrammingPage::ProgrammingEnded, this,
+          &StartRequests::OpenWaitingFiles);
+  connect(&editor_, &ProfileEditor::NoLongerBusy, this, &StartRequests::OpenWaitingFiles);
+}
+
+Task<> StartRequests::ShowFirstPage(QString profileFile) {
+  flow_.ShowStart();
+  window_.show();
+  if (profileFile.isEmpty()) co_return;
+  const bool selected = co_await editor_.Profiles().SelectProfileFile(LocalPath(profileFile));
+  if (selected) co_await flow_.ShowEditorOnSelectedProfile();
 }
 
 void StartRequests::TakeLaterStart(const QString& profileFile) {
@@ -54,41 +52,42 @@ void StartRequests::TakeLaterStart(const QString& profileFile) {
 }
 
 bool StartRequests::Busy() const {
-  return prompts_.IsOpen() || QApplication::activeModalWidget() != nullptr ||
-         programming_.RunInProgress() || QApplication::mouseButtons() != Qt::NoButton;
+  return opening_ || prompts_.IsOpen() || programming_.RunInProgress() || editor_.Busy();
 }
 
 void StartRequests::OpenWaitingFiles() {
-  while (!waitingFiles_.isEmpty()) {
-    if (Busy()) {
-      retry_->start();
-      return;
+  if (waitingFiles_.isEmpty() || opening_) return;
+  if (prompts_.IsOpen()) {
+    if (!waitingForQuestions_) {
+      waitingForQuestions_ = true;
+      prompts_.WhenNoneOpen([this] {
+        waitingForQuestions_ = false;
+        OpenWaitingFiles();
+      });
     }
-    OpenInEditor(waitingFiles_.takeFirst());
+    return;
   }
+  if (Busy()) return;
+  OpenWaitingFilesInTurn();
 }
 
-void StartRequests::OpenInEditor(const QString& profileFile) {
-  ProfileStore& profiles = editor_.Profiles();
-  if (!profiles.SelectProfileFile(QFile::encodeName(profileFile).toStdString())) return;
-  // The editor loads the selected profile as it is shown; on screen, as
-  // when the user selects it.
-  if (editor_.isVisible()) {
-    profiles.LoadSelectedProfile();
-  } else {
-    flow_.ShowEditor();
-  }
+Task<> StartRequests::OpenWaitingFilesInTurn() {
+  opening_ = true;
+  while (!waitingFiles_.isEmpty()) co_await OpenInEditor(waitingFiles_.takeFirst());
+  opening_ = false;
 }
 
-Page* StartRequests::PageOnScreen() const {
-  for (Page* page : std::initializer_list<Page*>{&start_, &editor_, &programming_}) {
-    if (page->isVisible()) return page;
-  }
-  return nullptr;
+Task<> StartRequests::OpenInEditor(QString profileFile) {
+  const bool selected = co_await editor_.Profiles().SelectProfileFile(LocalPath(profileFile));
+  if (!selected) co_return;
+  // The editor shows the selected profile: back from the programming page
+  // as its Previous button goes, or from the start page as its NEXT does.
+  if (window_.PageOnScreen() == &programming_) programming_.OnPreviousClicked();
+  co_await flow_.ShowEditorOnSelectedProfile();
 }
 
 void StartRequests::BringToFront() {
-  if (Page* page = PageOnScreen()) Restore(page);
-  // A question or dialog open over the page comes first.
+  Restore(&window_);
+  // A question or dialog open over the window comes first.
   if (QWidget* dialog = QApplication::activeModalWidget()) Restore(dialog);
 }

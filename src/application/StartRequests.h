@@ -3,44 +3,45 @@
 #include <QObject>
 #include <QStringList>
 
-class Page;
+#include "profiles/Task.h"
+
+class MainWindow;
 class PageFlow;
 class ProfileEditor;
 class ProgrammingPage;
-class QTimer;
-class StartPage;
 class UserPrompts;
 
 // What the starts of the windows ask for. The first start shows the start
 // page, or the editor on the profile file it was given. A later start brings
-// the page on screen to the front and may hand over a profile file, which
-// the editor then shows.
+// the window to the front and may hand over a profile file, which the
+// editor then shows.
 class StartRequests : public QObject {
   Q_OBJECT
 
  public:
-  StartRequests(UserPrompts& prompts, PageFlow& flow, StartPage& start, ProfileEditor& editor,
+  StartRequests(UserPrompts& prompts, MainWindow& window, PageFlow& flow, ProfileEditor& editor,
                 ProgrammingPage& programming);
 
-  // The profile file is empty when none was given.
-  void ShowFirstPage(const QString& profileFile);
+  // Shows the window. The profile file is empty when none was given.
+  Task<> ShowFirstPage(QString profileFile);
   void TakeLaterStart(const QString& profileFile);
 
  private:
   // A file waits while the user is in the middle of something: a question
-  // or dialog, a programming run, a mouse button held (a drag of sounds).
+  // or dialog, a programming run, Make It Fit; each says when it is over.
   bool Busy() const;
   void OpenWaitingFiles();
+  Task<> OpenWaitingFilesInTurn();
   // The editor shows the file's profile, unless the file was refused.
-  void OpenInEditor(const QString& profileFile);
-  Page* PageOnScreen() const;
+  Task<> OpenInEditor(QString profileFile);
   void BringToFront();
 
   UserPrompts& prompts_;
+  MainWindow& window_;
   PageFlow& flow_;
-  StartPage& start_;
   ProfileEditor& editor_;
   ProgrammingPage& programming_;
   QStringList waitingFiles_;
-  QTimer* retry_;
+  bool opening_ = false;
+  bool waitingForQuestions_ = false;
 };

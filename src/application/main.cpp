@@ -92,6 +92,8 @@ void ShowWindows(const CommandLineRequest& request, SingleInstance& instance,
                  settings,
                  audio};
   VantoraApplication vantora(ports);
+  // Questions open over the program's window.
+  prompts.OpenOver(&vantora.Window());
   // Taken up once the first page is shown and nothing else asks.
   QObject::connect(&instance, &SingleInstance::Requested, &vantora.Requests(),
                    &StartRequests::TakeLaterStart, Qt::QueuedConnection);

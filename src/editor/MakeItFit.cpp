@@ -47,8 +47,8 @@ std::optional<double> ReadSeconds(const QString& text) {
 
 }  // namespace
 
-MakeItFit::MakeItFit(const SongProfile& profile, UserPrompts& prompts, QWidget* window)
-    : QObject(window), profile_(profile), prompts_(prompts), window_(window) {
+MakeItFit::MakeItFit(const ProfileDocument& document, UserPrompts& prompts, QWidget* window)
+    : QObject(window), document_(document), prompts_(prompts), window_(window) {
   pool_.setMaxThreadCount(1);
 }
 
@@ -58,22 +58,27 @@ MakeItFit::~MakeItFit() {
   pool_.waitForDone();
 }
 
-void MakeItFit::Start(const UnitStatus& unit) {
-  if (busy_) return;
+Task<> MakeItFit::Start(UnitStatus unit) {
+  if (busy_) co_return;
   // The connected unit or the last one seen: either has memories to fit.
   if (unit.MemoryCount == 0) {
     emit Told(QStringLiteral("No unit seen yet: Make It Fit fits a profile to the unit's memories"),
               InfoColour::Failure);
-    return;
+    co_return;
   }
   CollectRows();
   if (AllFit(unit)) {
     emit Told(QStringLiteral("Every sound fits the unit already"), InfoColour::Ordinary);
-    return;
+    co_return;
   }
-  std::optional<double> seconds;
-  if (!AskSecondsToKeep(seconds)) return;
+  // Busy from the question on: the lists must stay as they are planned.
   busy_ = true;
+  std::optional<double> seconds;
+  const bool asked = co_await AskSecondsToKeep(seconds);
+  if (!asked) {
+    busy_ = false;
+    co_return;
+  }
   cancel_ = std::make_shared<std::atomic<bool>>(false);
   // Made on first use: a window that never makes a profile fit holds no dialog.
   if (!progress_) {
@@ -85,7 +90,7 @@ void MakeItFit::Start(const UnitStatus& unit) {
 void MakeItFit::CollectRows() {
   rows_.clear();
   for (int slot = 0; slot < ButtonSlotCount; ++slot) {
-    const ButtonSlot& button = profile_.Buttons[slot];
+    const ButtonSlot& button = document_.Lists().Buttons[slot];
     if (!button.Present) continue;
     for (std::size_t row = 0; row < button.Sounds.size(); ++row) {
       rows_.push_back({slot, static_cast<int>(row), button.Sounds[row]});
@@ -95,25 +100,26 @@ void MakeItFit::CollectRows() {
 
 bool MakeItFit::AllFit(const UnitStatus& unit) const {
   // Packed as the run will pack them.
-  return PlanProgramming({}, profile_, NoProfileId, unit).LeftOutCount() == 0;
+  return PlanProgramming({}, document_.Lists(), NoProfileId, unit).LeftOutCount() == 0;
 }
 
-bool MakeItFit::AskSecondsToKeep(std::optional<double>& seconds) {
+Task<bool> MakeItFit::AskSecondsToKeep(std::optional<double>& seconds) {
   std::string typed;
   for (;;) {
-    const std::optional<std::string> answer = prompts_.AskText(
-        Title,
-        "Keep at most how many seconds of each sound that is changed, from its start?\n"
-        "Leave it empty to keep whole sounds.",
-        typed);
-    if (!answer) return false;
+    TextRequest request{Title,
+                        "Keep at most how many seconds of each sound that is changed, from its "
+                        "start?\nLeave it empty to keep whole sounds.",
+                        typed};
+    const std::optional<std::string> answer = co_await Typed(prompts_, std::move(request));
+    if (!answer) co_return false;
     typed = *answer;
     const QString text = QString::fromStdString(typed).trimmed();
-    if (text.isEmpty()) return true;
+    if (text.isEmpty()) co_return true;
     seconds = ReadSeconds(text);
-    if (seconds) return true;
-    prompts_.Ask({"\"" + typed + "\" is not a number of seconds above 0.", Title, PromptButtons::Ok,
-                  PromptIcon::Exclamation});
+    if (seconds) co_return true;
+    Question notSeconds{"\"" + typed + "\" is not a number of seconds above 0.", Title,
+                        PromptButtons::Ok, PromptIcon::Exclamation};
+    co_await Asked(prompts_, std::move(notSeconds));
   }
 }
 
@@ -137,19 +143,24 @@ void MakeItFit::StartPlanning(const UnitStatus& unit, std::optional<double> seco
   });
 }
 
-void MakeItFit::OnPlanned(const FitPlan& plan, const std::vector<ProfileSound>& sounds) {
+Task<> MakeItFit::OnPlanned(FitPlan plan, std::vector<ProfileSound> sounds) {
   progress_->hide();
   if (cancel_->load()) {
     emit Told(QStringLiteral("Make It Fit was cancelled: the lists are as they were"),
               InfoColour::Ordinary);
   } else if (!plan.Fits) {
-    prompts_.Ask({CannotFitText(plan, sounds), Title, PromptButtons::Ok, PromptIcon::Exclamation});
+    Question cannot{CannotFitText(plan, sounds), Title, PromptButtons::Ok, PromptIcon::Exclamation};
+    co_await Asked(prompts_, std::move(cannot));
   } else if (plan.Changes.empty()) {
     emit Told(QStringLiteral("Every sound fits the unit already"), InfoColour::Ordinary);
-  } else if (prompts_.Ask({FitPlanQuestion(plan, sounds), Title, PromptButtons::OkCancel,
-                           PromptIcon::Question}) == PromptAnswer::Ok) {
-    StartWriting(plan);
-    return;
+  } else {
+    Question accept{FitPlanQuestion(plan, sounds), Title, PromptButtons::OkCancel,
+                    PromptIcon::Question};
+    const PromptAnswer answer = co_await Asked(prompts_, std::move(accept));
+    if (answer == PromptAnswer::Ok) {
+      StartWriting(plan);
+      co_return;
+    }
   }
   End();
 }
@@ -201,7 +212,8 @@ void MakeItFit::OnWritten(const std::vector<SoundEntry>& written, const std::str
     } else if (!failure.empty()) {
       prompts_.Ask(
           {"The new sounds could not be written: " + failure + "\nThe lists are as they were.",
-           Title, PromptButtons::Ok, PromptIcon::Exclamation});
+           Title, PromptButtons::Ok, PromptIcon::Exclamation},
+          [](PromptAnswer) {});
     } else {
       emit Told(QStringLiteral("The lists changed meanwhile: Make It Fit replaced nothing"),
                 InfoColour::Failure);
@@ -220,12 +232,12 @@ void MakeItFit::OnWritten(const std::vector<SoundEntry>& written, const std::str
 
 bool MakeItFit::RowsUnchanged() const {
   std::size_t count = 0;
-  for (const ButtonSlot& button : profile_.Buttons) {
+  for (const ButtonSlot& button : document_.Lists().Buttons) {
     if (button.Present) count += button.Sounds.size();
   }
   if (count != rows_.size()) return false;
   return std::ranges::all_of(rows_, [this](const SoundRow& row) {
-    const ButtonSlot& button = profile_.Buttons[row.Slot];
+    const ButtonSlot& button = document_.Lists().Buttons[row.Slot];
     const auto at = static_cast<std::size_t>(row.Row);
     return button.Present && at < button.Sounds.size() &&
            button.Sounds[at].FullPath() == row.Sound.FullPath() &&

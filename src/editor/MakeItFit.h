@@ -12,7 +12,8 @@
 
 #include "device/UnitStatus.h"
 #include "profiles/EditorView.h"
-#include "profiles/SongProfile.h"
+#include "profiles/ProfileDocument.h"
+#include "profiles/Task.h"
 #include "soundediting/FitPlan.h"
 
 class FitProgressDialog;
@@ -37,14 +38,14 @@ class MakeItFit : public QObject {
   Q_OBJECT
 
  public:
-  MakeItFit(const SongProfile& profile, UserPrompts& prompts, QWidget* window);
+  MakeItFit(const ProfileDocument& document, UserPrompts& prompts, QWidget* window);
   ~MakeItFit() override;
 
   // From the start until Finished: the lists must stay as they were planned.
   bool Busy() const { return busy_; }
   // Runs on the sounds of the present buttons for this unit; returns once the
   // work is under way, which then goes on from the event loop.
-  void Start(const UnitStatus& unit);
+  Task<> Start(UnitStatus unit);
 
  signals:
   // A line for the editor's Info line.
@@ -60,9 +61,9 @@ class MakeItFit : public QObject {
   void CollectRows();
   bool AllFit(const UnitStatus& unit) const;
   // False when the user cancelled; `seconds` stays empty for whole sounds.
-  bool AskSecondsToKeep(std::optional<double>& seconds);
+  Task<bool> AskSecondsToKeep(std::optional<double>& seconds);
   void StartPlanning(const UnitStatus& unit, std::optional<double> seconds);
-  void OnPlanned(const FitPlan& plan, const std::vector<ProfileSound>& sounds);
+  Task<> OnPlanned(FitPlan plan, std::vector<ProfileSound> sounds);
   void StartWriting(const FitPlan& plan);
   // The bar's share of the work's progress, told from the thread that writes.
   std::function<void(double)> ProgressReporter();
@@ -71,7 +72,7 @@ class MakeItFit : public QObject {
   bool RowsUnchanged() const;
   void End();
 
-  const SongProfile& profile_;
+  const ProfileDocument& document_;
   UserPrompts& prompts_;
   QWidget* window_;
   bool busy_ = false;

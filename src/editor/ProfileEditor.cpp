@@ -1,444 +1,193 @@
 #include "editor/ProfileEditor.h"
-#include "editor/MusicFolder.h"
 
-#include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
-#include <QHeaderView>
+#include <QDragEnterEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSettings>
-#include <QSignalBlocker>
-#include <QStandardPaths>
-#include <QStatusBar>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTimer>
-#include <QTreeView>
+#include <QSplitter>
 #include <QVBoxLayout>
 
+#include "editor/EditorHelpMenu.h"
+#include "editor/MusicFolder.h"
+#include "editor/ProfileSelector.h"
+#include "profiles/VisibleText.h"
+#include "programmingrun/SentProfile.h"
 #include "widgets/ButtonFaces.h"
 #include "widgets/HelpPane.h"
 #include "widgets/MenuEntry.h"
 #include "widgets/SharedHelpEntries.h"
-#include "widgets/SizeColumn.h"
-#include "widgets/StatusText.h"
-#include "editor/ButtonTabStyle.h"
-#include "editor/EditorHelpMenu.h"
-#include "editor/LastUnitSeen.h"
-#include "editor/ProfileSelector.h"
-#include "profiles/VisibleText.h"
-
-namespace {
-
-const QString LastProfileSetting = QStringLiteral("Editor/LastProfile");
-const QString SoundFolderSetting = QStringLiteral("Editor/SoundFolder");
-
-QFont ArialFont(int pixelSize, bool bold) {
-  QFont font(QStringLiteral("Arial"));
-  font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(pixelSize);
-  font.setBold(bold);
-  return font;
-}
-
-}  // namespace
 
 ProfileEditor::ProfileEditor(AppPorts& ports, const UnitStatusHolder& unit,
-                             SoundDecodeChecks& soundChecks, SentProfile& sent)
-    : Page(ports, "Form3", QStringLiteral("Create Song Profile"), QSize(792, 592)),
-      unit_(unit),
-      lastUnit_(RecallLastUnit(ports.Settings)),
-      store_(ports.ProfilesFolder, ports.Prompts, *this),
-      soundChecks_(soundChecks),
+                             const LastUnitSeen& lastUnit, SoundDecodeChecks& soundChecks,
+                             SentProfile& sent)
+    : Page(ports, "Form3", QStringLiteral("Create Song Profile")),
+      signals_(document_, this),
       sent_(sent),
       player_(ports.Audio),
-      history_(new EditHistory(
-          store_.Profile(), [this] { ShowListsOfHistory(); }, this)),
-      makeItFit_(new MakeItFit(store_.Profile(), ports.Prompts, this)) {
-  KeepSoundFolder();
-  menuBar()->setObjectName(QStringLiteral("MainMenu1"));
-  QMenu* helpMenu = AddMenu(menuBar(), "Help1", QStringLiteral("&Help"));
-  QAction* aboutEntry = AddMenuEntry(helpMenu, "About1", QStringLiteral("&About"), this,
-                                     &ProfileEditor::AboutRequested);
-  CreateProfilesMenu();
-  CreateSoundHearing();
-  CreateSoundMenus(helpMenu->menuAction());
-  CreateEditMenu();
-  connect(makeItFit_, &MakeItFit::Told, this,
-          [this](const QString& text, InfoColour colour) { ShowInfo(text.toStdString(), colour); });
-  connect(makeItFit_, &MakeItFit::SoundsReplaced, this, &ProfileEditor::ReplaceFittedSounds);
+      rowLook_{fit_, soundChecks, player_.Playing()},
+      helpPane_(new HelpPane(this, ports.ProgramFolder)),
+      info_(new InfoLine(signals_, this)),
+      choice_(ports, document_, *info_, this),
+      lists_(new SoundLists(signals_, rowLook_, this)),
+      capacity_(signals_, choice_.Store(), unit, lastUnit, sent, soundChecks, fit_, this),
+      commands_(ports, choice_.Store(), *lists_, *info_, unit, soundChecks, this),
+      tools_(ports, signals_, *lists_, commands_, capacity_, *info_, soundChecks, player_, this),
+      next_(ports, choice_.Store(), capacity_, tools_, *info_, unit, soundChecks, this) {
+  CreateMenus();
+  LayOut();
+  capacity_.CreatePanels(StatusBar());
+  // The unit's arrival and departure wait while the lists are in the middle
+  // of something: the next tick of the status timer follows it.
+  capacity_.FollowUnitWhen([this] { return !Busy(); });
+  connect(&capacity_, &CapacityDisplay::FitChanged, lists_, &SoundLists::ShowNewLook);
+  connect(&soundChecks, &SoundDecodeChecks::VerdictsArrived, lists_, &SoundLists::ShowNewLook);
+  connect(&tools_, &SoundTools::MakeItFitEnded, this, [this] {
+    if (!Busy()) emit NoLongerBusy();
+  });
+  connect(&next_, &NextChecks::Passed, this, &ProfileEditor::NextRequested);
+  for (auto change : {&DocumentSignals::Marked, &DocumentSignals::Renamed,
+                      &DocumentSignals::Replaced}) {
+    connect(&signals_, change, this, &ProfileEditor::ShowCaption);
+  }
+  // The file holds the lists once they are saved or loaded: they may be
+  // what the unit was sent unsaved.
+  connect(&signals_, &DocumentSignals::Marked, this, [this] {
+    if (!document_.Changed()) sent_.NoteStored(document_.Name(), document_.Lists());
+  });
 
-  helpPane_ = new HelpPane(client_, ports.ProgramFolder);
-  SplitClientArea(QRect(0, 0, 793, 545), 432, helpPane_, QStringLiteral("Editor/Splitter"));
-  CreateSelector();
-  CreateButtonTabs();
-  CreateKeyboardMoves();
-  CreateCapacityDisplay();
-  infoLine_ = new QLabel(client_);
-  infoLine_->setObjectName(QStringLiteral("Info"));
-  MakeBoldStatusLabel(infoLine_, 16);
-  Place(infoLine_, QRect(8, 456, 424, 20), AnchorLeft | AnchorRight | AnchorBottom);
-
-  QPushButton* previousButton = MakePictureButton(client_, "bbPrevious", ButtonFace::Previous);
-  Place(previousButton, QRect(24, 495, 150, 50), AnchorLeft | AnchorBottom);
-  connect(previousButton, &QPushButton::clicked, this, &ProfileEditor::OnPreviousClicked);
-  QPushButton* nextButton = MakePictureButton(client_, "bbNext", ButtonFace::Next);
-  Place(nextButton, QRect(264, 495, 150, 50), AnchorRight | AnchorBottom);
-  connect(nextButton, &QPushButton::clicked, this, &ProfileEditor::OnNextClicked);
-
-  new EditorHelpMenu(helpMenu, aboutEntry, helpPane_, ports);
-  addAction(ManualKey(this, helpPane_));
-
-  // The unit's arrival and departure are followed as the probes store them;
-  // the timer rewrites the status bar, the profile on the unit included.
-  connect(&unit_, &UnitStatusHolder::Stored, this, &ProfileEditor::FollowUnit);
-  statusTimer_ = new QTimer(this);
-  statusTimer_->setObjectName(QStringLiteral("Timer1"));
-  statusTimer_->setInterval(StatusIntervalMs);
-  connect(statusTimer_, &QTimer::timeout, this, &ProfileEditor::OnStatusTimer);
-  statusTimer_->start();
-
+  // Sound dialogs open in the Music folder until a sound is chosen elsewhere.
+  Profiles().SoundFileDialogs().OpenFirstIn(MusicFolder());
   // Files dragged from the file manager.
   setAcceptDrops(true);
-  store_.ListProfiles();
-  // The profile open when the program last ended, if it is still there.
-  store_.SelectListedProfile(ports.Settings.value(LastProfileSetting).toString().toStdString());
-  ApplyStartSize();
-}
-
-void ProfileEditor::KeepSoundFolder() {
-  const QString kept = ports_.Settings.value(SoundFolderSetting).toString();
-  const bool usable = !kept.isEmpty() && QFileInfo(kept).isDir();
-  store_.SoundFileDialogs().OpenFirstIn(usable ? kept.toStdString() : MusicFolder());
-  store_.SoundFileDialogs().FollowFolder([this](const std::string& folder) {
-    ports_.Settings.setValue(SoundFolderSetting, QString::fromStdString(folder));
-  });
-}
-
-void ProfileEditor::RememberOpenProfile() {
-  // Asked after every edit: the settings file is written only when the
-  // open profile is another one.
-  const QString name = QString::fromStdString(store_.Profile().Name);
-  if (!name.isEmpty() && ports_.Settings.value(LastProfileSetting).toString() != name) {
-    ports_.Settings.setValue(LastProfileSetting, name);
-  }
+  Profiles().ListProfiles();
+  capacity_.RefreshCapacity();
+  ShowCaption();
 }
 
 ProfileEditor::~ProfileEditor() {
-  // The window closes only after the open profile is gone: its lists must
-  // not read the profile then.
-  for (QTreeView* list : soundListViews_) list->setModel(nullptr);
-  // The history goes with the window's children, after the editor's own
-  // parts: clearing itself then, it must not tell the editor of it.
-  history_->disconnect(this);
+  // The lists show the document: they go before it.
+  delete lists_;
 }
 
-void ProfileEditor::CreateProfilesMenu() {
-  QMenu* profiles = AddMenu(menuBar(), "Profiles1", QStringLiteral("&Profiles"),
-                            menuBar()->actions().front());
-  const auto add = [this, profiles](const char* name, const QString& caption, auto command) {
-    QAction* entry = new QAction(caption, profiles);
-    entry->setObjectName(QString::fromLatin1(name));
-    connect(entry, &QAction::triggered, this, [this, command] { (store_.*command)(); });
-    profiles->addAction(entry);
-    return entry;
-  };
-  add("New1", QStringLiteral("&New"), &ProfileStore::New)->setShortcut(QKeySequence::New);
-  add("Open1", QStringLiteral("&Open"), &ProfileStore::Open)->setShortcut(QKeySequence::Open);
-  add("Save1", QStringLiteral("&Save"), &ProfileStore::Save)->setShortcut(QKeySequence::Save);
-  add("SaveAs1", QStringLiteral("Save &As..."), &ProfileStore::SaveAs)
-      ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-  add("RetrieveBackup1", QStringLiteral("Retrieve &Backup"), &ProfileStore::RetrieveBackup);
-  add("Delete1", QStringLiteral("&Delete"), &ProfileStore::Delete);
+void ProfileEditor::CreateMenus() {
+  QMenuBar* bar = MenuBar();
+  bar->setObjectName(QStringLiteral("MainMenu1"));
+  choice_.AddMenu(bar);
+  CreateEditMenu();
+  commands_.AddMenus(bar, nullptr);
+  tools_.AddToButtonsMenu(commands_.ButtonsMenu());
+  QMenu* helpMenu = AddMenu(bar, "Help1", QStringLiteral("&Help"));
+  QAction* aboutEntry = AddMenuEntry(helpMenu, "About1", QStringLiteral("&About"), this,
+                                     &ProfileEditor::AboutRequested);
+  new EditorHelpMenu(helpMenu, aboutEntry, helpPane_, ports_);
+  addAction(ManualKey(this, helpPane_));
 }
 
 void ProfileEditor::CreateEditMenu() {
-  QMenu* edit = AddMenu(menuBar(), "Edit1", QStringLiteral("&Edit"), menuBar()->actions().at(1));
-  QUndoStack& steps = history_->Steps();
-  QAction* undo = AddMenuEntry(edit, "Undo1", QStringLiteral("&Undo"), &steps, &QUndoStack::undo);
+  QMenu* edit = AddMenu(MenuBar(), "Edit1", QStringLiteral("&Edit"));
+  QAction* undo = edit->addAction(QStringLiteral("&Undo"), this, [this] { document_.Undo(); });
+  undo->setObjectName(QStringLiteral("Undo1"));
   undo->setShortcut(QKeySequence::Undo);
-  undo->setEnabled(false);
-  connect(&steps, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
-  QAction* redo = AddMenuEntry(edit, "Redo1", QStringLiteral("&Redo"), &steps, &QUndoStack::redo);
+  QAction* redo = edit->addAction(QStringLiteral("&Redo"), this, [this] { document_.Redo(); });
+  redo->setObjectName(QStringLiteral("Redo1"));
   redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
-  redo->setEnabled(false);
-  connect(&steps, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
-  CreateSoundEditing(edit);
-  connect(history_, &EditHistory::EditedChanged, this, [this](bool edited) {
-    store_.State().Changed = edited;
-    ShowCaption();
-  });
+  const auto showHistory = [this, undo, redo] {
+    undo->setEnabled(document_.CanUndo());
+    redo->setEnabled(document_.CanRedo());
+  };
+  connect(&signals_, &DocumentSignals::ListsChanged, this, showHistory);
+  showHistory();
+  tools_.AddToEditMenu(edit);
 }
 
-void ProfileEditor::CreateSoundMenus(QAction* help) {
-  AddMenuEntry(menuBar(), "AddSongs1", QStringLiteral("&Add Sounds"), this,
-               &ProfileEditor::AddSounds, help);
+// The selector, the tabs, the capacity bar and the Info line on the left,
+// PREV and NEXT below them, the help pane at the right.
+void ProfileEditor::LayOut() {
+  QPushButton* previousButton = MakePictureButton(this, "bbPrevious", ButtonFace::Previous);
+  connect(previousButton, &QPushButton::clicked, this, &ProfileEditor::OnPreviousClicked);
+  QPushButton* nextButton = MakePictureButton(this, "bbNext", ButtonFace::Next);
+  connect(nextButton, &QPushButton::clicked, &next_, &NextChecks::Check);
 
-  QMenu* removeSounds = AddMenu(menuBar(), "RemoveSounds1", QStringLiteral("&Remove Sounds"), help);
-  AddMenuEntry(removeSounds, "All1", QStringLiteral("&All"), this,
-               &ProfileEditor::RemoveAllSounds);
-  AddMenuEntry(removeSounds, "Selected1", QStringLiteral("&Selected"), this,
-               &ProfileEditor::RemoveCheckedSounds);
-  // Delete removes sounds of the list that has the focus (each list takes
-  // the action).
-  deleteSounds_ = new QAction(this);
-  deleteSounds_->setShortcut(QKeySequence(Qt::Key_Delete));
-  deleteSounds_->setShortcutContext(Qt::WidgetShortcut);
-  connect(deleteSounds_, &QAction::triggered, this, &ProfileEditor::RemoveSoundsOfShownList);
-
-  QMenu* buttons = AddMenu(menuBar(), "Buttons1", QStringLiteral("&Buttons"), help);
-  AddMenuEntry(buttons, "AddButton1", QStringLiteral("&Add Button"), this,
-               &ProfileEditor::AddButton);
-  AddMenuEntry(buttons, "RemoveButton1", QStringLiteral("&Remove Button"), this,
-               &ProfileEditor::RemoveButton);
-  AddMenuEntry(buttons, "MakeItFit1", QStringLiteral("&Make It Fit\u2026"), this,
-               &ProfileEditor::MakeProfileFit);
-
-  listMenu_ = new QMenu(this);
-  listMenu_->setObjectName(QStringLiteral("PopupMenu1"));
-  AddMenuEntry(listMenu_, "AddSongs2", QStringLiteral("&Add Songs"), this,
-               &ProfileEditor::AddSounds);
-  AddMenuEntry(listMenu_, "RemoveSongs2", QStringLiteral("&Remove Songs"), this,
-               &ProfileEditor::RemoveCheckedSounds);
-  // Shown on the rows left out of the unit only.
-  makeFitOfRow_ = AddMenuEntry(listMenu_, "MakeItFit2", QStringLiteral("&Make It Fit\u2026"), this,
-                               &ProfileEditor::MakeProfileFit);
+  auto* selector = new QHBoxLayout();
+  selector->addWidget(choice_.Label());
+  selector->addWidget(choice_.Selector(), 1);
+  auto* buttons = new QHBoxLayout();
+  buttons->addWidget(previousButton);
+  buttons->addStretch();
+  buttons->addWidget(nextButton);
+  auto* left = new QVBoxLayout();
+  left->setContentsMargins(4, 6, 4, 9);
+  left->addLayout(selector);
+  left->addWidget(lists_, 1);
+  left->addWidget(capacity_.Bar());
+  left->addWidget(info_);
+  left->addLayout(buttons);
+  auto* content = new QHBoxLayout();
+  content->setContentsMargins(0, 0, 0, 0);
+  content->addWidget(Split(Area(left), helpPane_, 432, QStringLiteral("Editor/Splitter")));
+  SetContent(content);
 }
 
-void ProfileEditor::CreateCapacityDisplay() {
-  capacityBar_ = new QProgressBar(client_);
-  capacityBar_->setObjectName(QStringLiteral("ProgressBar1"));
-  capacityBar_->setRange(0, 100);
-  capacityBar_->setValue(0);
-  capacityBar_->setTextVisible(false);
-  Place(capacityBar_, QRect(8, 407, 420, 33), AnchorLeft | AnchorRight | AnchorBottom);
-
-  statusPanels_ = statusBar();
-  statusPanels_->setObjectName(QStringLiteral("StatusBar1"));
-  statusPanels_->setSizeGripEnabled(false);
-  statusPanels_->setFixedHeight(20);
-  const std::array<int, 5> widths{100, 125, 135, 135, 150};
-  const std::array<QString, 5> texts{QStringLiteral("Disconnected"), QStringLiteral("Size : 0"),
-                                     QStringLiteral("Used : 0"), QStringLiteral("Remaining : 0"),
-                                     QStringLiteral("Profile On Vantora : None")};
-  // A panel widens for a text longer than its width; the last one takes the
-  // rest of the bar up to the window's right edge, however long its text.
-  for (std::size_t panel = 0; panel < statusTexts_.size(); ++panel) {
-    QLabel* label = new QLabel(texts[panel], statusPanels_);
-    label->setObjectName(QStringLiteral("StatusPanel%1").arg(panel));
-    label->setMinimumWidth(widths[panel]);
-    const bool last = panel + 1 == statusTexts_.size();
-    if (last) label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    statusPanels_->addWidget(label, last ? 1 : 0);
-    statusTexts_[panel] = label;
-  }
+Task<> ProfileEditor::ShowSelectedProfile() {
+  co_await Profiles().LoadSelectedProfile();
+  capacity_.TrimTabsToUnit();
+  capacity_.RefreshCapacity();
+  capacity_.UpdateStatusBar();
 }
 
-void ProfileEditor::CreateSelector() {
-  auto* label = new QLabel(QStringLiteral("Select Profile :"), client_);
-  label->setObjectName(QStringLiteral("Label1"));
-  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  label->setFont(ArialFont(13, false));
-  Place(label, QRect(96, 8, 97, 16), AnchorLeft | AnchorTop);
-
-  profileSelector_ = new ProfileSelector(client_);
-  profileSelector_->setObjectName(QStringLiteral("ComboBox1"));
-  profileSelector_->setEditable(false);
-  Place(profileSelector_, QRect(200, 8, 225, 24), AnchorLeft | AnchorTop | AnchorRight);
-  // Every change by the user, by mouse, keyboard or wheel; the store's own
-  // changes are shown with the signal blocked.
-  connect(profileSelector_, &QComboBox::currentIndexChanged, this,
-          &ProfileEditor::OnProfileChosen);
-  connect(profileSelector_, &ProfileSelector::Opening, this,
-          [this] { store_.RefreshProfileList(); });
-}
-
-void ProfileEditor::CreateButtonTabs() {
-  buttonTabs_ = new QTabWidget(client_);
-  buttonTabs_->setObjectName(QStringLiteral("PageControl1"));
-  buttonTabs_->tabBar()->setFont(ArialFont(13, true));
-  auto* tabStyle = new ButtonTabStyle();
-  tabStyle->setParent(buttonTabs_->tabBar());
-  buttonTabs_->tabBar()->setStyle(tabStyle);
-  Place(buttonTabs_, QRect(4, 40, 425, 349), AnchorAll);
-  for (int slot = 0; slot < ButtonSlotCount; ++slot) {
-    const QString number = QString::number(slot + 1);
-    QWidget* tab = new QWidget();
-    tab->setObjectName(QStringLiteral("TabSheet") + number);
-    auto* layout = new QVBoxLayout(tab);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(CreateSoundList(slot));
-    buttonTabs_->addTab(tab, QStringLiteral("Btn") + number);
-  }
-  ShowButtons();
-  // A verdict that arrives recolours the rows.
-  connect(&soundChecks_, &SoundDecodeChecks::VerdictsArrived, this, [this] {
-    for (SoundListModel* list : soundLists_) list->ShowNewLook();
-  });
-}
-
-QTreeView* ProfileEditor::CreateSoundList(int slot) {
-  auto* list = new QTreeView();
-  list->setObjectName(QStringLiteral("ListView%1").arg(slot + 1));
-  list->setFont(ArialFont(13, false));
-  list->setRootIsDecorated(false);
-  list->setUniformRowHeights(true);
-  list->setAllColumnsShowFocus(true);
-  list->setToolTip(QStringLiteral("Listing of the songs to be downloaded"));
-  list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  // Rows move within their own list only; files from the file manager go
-  // past the list to the window.
-  list->setDragDropMode(QAbstractItemView::InternalMove);
-  list->setDefaultDropAction(Qt::MoveAction);
-  list->setDropIndicatorShown(true);
-  list->addAction(deleteSounds_);
-  list->addAction(playSound_);
-  list->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(list, &QWidget::customContextMenuRequested, this,
-          [this, list](QPoint position) { ShowListMenu(list, position); });
-  connect(list, &QAbstractItemView::doubleClicked, this, [this, list] { PlaySound(list); });
-  soundLists_[slot] = new SoundListModel(store_.Profile(), slot, rowLook_, list);
-  connect(soundLists_[slot], &SoundListModel::SoundsMoving, history_, &EditHistory::Begin);
-  connect(soundLists_[slot], &SoundListModel::SoundsDropped, this, [this] {
-    history_->End(QStringLiteral("Move Sounds"));
-    MarkEdited();
-    RefreshCapacity();
-  });
-  StopPlayingOnRowChanges(slot);
-  list->setModel(soundLists_[slot]);
-  FitSizeColumn(list->header(), SoundListModel::SoundColumn, SoundListModel::SizeColumn);
-  soundListViews_[slot] = list;
-  return list;
+bool ProfileEditor::Busy() const {
+  return ports_.Prompts.IsOpen() || tools_.Busy();
 }
 
 void ProfileEditor::OnShown() {
   helpPane_->ShowHelpPage(QStringLiteral("AddFilesIntro.htm"));
   // Profiles copied in or removed while the editor was away are listed.
-  store_.RefreshProfileList();
-  // Lists programmed without saving come back as they were sent, unsaved.
-  if (!store_.State().Changed) store_.LoadProfile(store_.CurrentProfileName(), false);
-  TrimTabsToUnit();
-  RefreshCapacity();
-  UpdateStatusBar();
+  Profiles().RefreshProfileList();
+  capacity_.RefreshCapacity();
+  capacity_.UpdateStatusBar();
 }
 
 void ProfileEditor::OnHidden() {
-  StopPlaying();
-}
-
-void ProfileEditor::OnProfileChosen(int index) {
-  store_.SelectProfile(index);
-  store_.SelectionChanged();
+  tools_.StopPlaying();
 }
 
 void ProfileEditor::OnFreeAreaReleased(Qt::MouseButton button) {
   if (button == Qt::RightButton) helpPane_->ShowHelpPage(QStringLiteral("AddFilesIntro.htm"));
 }
 
-void ProfileEditor::OnPreviousClicked() {
-  if (store_.State().Changed) {
-    // Cancel, or edits that could not be saved, keep the editor, with the
-    // error shown.
-    if (!store_.AskSaveChangedProfile()) return;
-    // Not saved: the editor shows the profile as stored when it comes back.
-    store_.DiscardChanges();
-  }
-  emit PreviousRequested();
+Task<> ProfileEditor::OnPreviousClicked() {
+  // Cancel, or edits that could not be saved, keep the editor, with the
+  // error shown. Not saved, the edits are replaced when the editor is shown
+  // from the start page again.
+  const bool mayLeave = co_await Profiles().MayLeaveLists();
+  if (mayLeave) emit PreviousRequested();
 }
 
-void ProfileEditor::closeEvent(QCloseEvent* event) {
-  if (!store_.FormCloseQuery()) {
-    event->ignore();
-    return;
-  }
-  event->accept();
-  setAcceptDrops(false);
-  EndApplication();
-}
-
-void ProfileEditor::ShowInfo(const std::string& text, InfoColour colour) {
-  const QString shown = QString::fromStdString(VisibleText(text));
-  switch (colour) {
-    case InfoColour::Ordinary:
-      ShowStatusText(infoLine_, shown, OrdinaryColour);
-      break;
-    case InfoColour::Failure:
-      ShowStatusText(infoLine_, shown, FailureColour);
-      break;
-    case InfoColour::Kept:
-      ShowStatusText(infoLine_, shown);
-      break;
-  }
-}
-
-void ProfileEditor::ShowProfileList() {
-  const QSignalBlocker blocker(profileSelector_);
-  profileSelector_->clear();
-  QStringList names;
-  for (const std::string& name : store_.ProfileList()) {
-    names << QString::fromStdString(VisibleText(name));
-  }
-  profileSelector_->addItems(names);
-  profileSelector_->setCurrentIndex(store_.SelectedIndex());
-}
-
-void ProfileEditor::ShowProfileAdded(int index) {
-  const QSignalBlocker blocker(profileSelector_);
-  profileSelector_->insertItem(
-      index, QString::fromStdString(VisibleText(store_.ProfileList()[index])));
-}
-
-void ProfileEditor::ShowProfileRemoved(int index) {
-  const QSignalBlocker blocker(profileSelector_);
-  profileSelector_->removeItem(index);
-}
-
-void ProfileEditor::ShowSelectedProfile(int index) {
-  const QSignalBlocker blocker(profileSelector_);
-  profileSelector_->setCurrentIndex(index);
-}
-
-void ProfileEditor::ShowButtons() {
-  for (int slot = 0; slot < ButtonSlotCount; ++slot) {
-    buttonTabs_->setTabVisible(slot, store_.Profile().Buttons[slot].Present);
-  }
-}
-
-void ProfileEditor::ShowSounds(int slot) {
-  soundLists_[slot]->Reload();
-}
-
-void ProfileEditor::ShowChanged(bool changed) {
-  if (changed) {
-    history_->MarkUnsaved();
-  } else {
-    history_->MarkSaved();
-    // The file holds the lists now: they may be what the unit was sent unsaved.
-    sent_.NoteStored(store_.Profile().Name, store_.Profile());
-  }
-  ShowCaption();
-}
-
-void ProfileEditor::ShowListsReplaced() {
-  history_->StartAfresh();
-}
-
-void ProfileEditor::ShowListsOfHistory() {
-  ShowButtons();
-  for (SoundListModel* list : soundLists_) list->Reload();
-  if (!buttonTabs_->isTabVisible(buttonTabs_->currentIndex())) buttonTabs_->setCurrentIndex(0);
-  ShowInfo("", InfoColour::Kept);
-  RefreshCapacity();
+Task<bool> ProfileEditor::MayClose() {
+  co_return co_await Profiles().FormCloseQuery();
 }
 
 void ProfileEditor::ShowCaption() {
-  const std::string& name = store_.Profile().Name;
+  const std::string& name = document_.Name();
   setWindowTitle(QStringLiteral("Create Song Profile") +
                  (name.empty() ? QString() : " - " + QString::fromStdString(VisibleText(name))) +
                  QStringLiteral("[*]"));
-  setWindowModified(store_.State().Changed);
+  setWindowModified(document_.Changed());
+}
+
+void ProfileEditor::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void ProfileEditor::dragMoveEvent(QDragMoveEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void ProfileEditor::dropEvent(QDropEvent* event) {
+  if (!event->mimeData()->hasUrls()) return;
+  event->acceptProposedAction();
+  commands_.AddDroppedFiles(*event, this);
 }

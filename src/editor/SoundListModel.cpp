@@ -50,9 +50,9 @@ QString SoundTip(const SoundEntry& sound) {
   return tip + QStringLiteral("Double Click To Play.");
 }
 
-SoundListModel::SoundListModel(SongProfile& profile, int slot, const SoundRowLook& look,
+SoundListModel::SoundListModel(ProfileDocument& document, int slot, const SoundRowLook& look,
                                QObject* parent)
-    : QAbstractTableModel(parent), profile_(profile), slot_(slot), look_(look) {}
+    : QAbstractTableModel(parent), document_(document), slot_(slot), look_(look) {}
 
 void SoundListModel::Reload() {
   beginResetModel();
@@ -64,70 +64,6 @@ void SoundListModel::ShowNewLook() {
   emit dataChanged(
       index(0, 0), index(rowCount() - 1, ColumnCount - 1),
       {Qt::BackgroundRole, Qt::ForegroundRole, Qt::ToolTipRole, Qt::FontRole, Qt::DecorationRole});
-}
-
-void SoundListModel::AppendSound(SoundEntry sound) {
-  const int row = rowCount();
-  beginInsertRows(QModelIndex(), row, row);
-  Slot().Sounds.push_back(std::move(sound));
-  endInsertRows();
-}
-
-int SoundListModel::RemoveCheckedSounds() {
-  QList<int> checked;
-  for (int row = 0; row < rowCount(); ++row) {
-    if (Slot().Sounds[static_cast<std::size_t>(row)].Checked) checked << row;
-  }
-  return RemoveRows(checked);
-}
-
-int SoundListModel::RemoveRows(QList<int> rows) {
-  std::sort(rows.begin(), rows.end(), std::greater<>());
-  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-  std::vector<SoundEntry>& sounds = Slot().Sounds;
-  // From the bottom up, so that the rows still to go keep their numbers.
-  for (const int row : rows) {
-    beginRemoveRows(QModelIndex(), row, row);
-    sounds.erase(sounds.begin() + row);
-    endRemoveRows();
-  }
-  return static_cast<int>(rows.size());
-}
-
-int SoundListModel::CheckedCount() const {
-  return static_cast<int>(std::count_if(Slot().Sounds.begin(), Slot().Sounds.end(),
-                                        [](const SoundEntry& sound) { return sound.Checked; }));
-}
-
-void SoundListModel::MoveSounds(QList<int> rows, int before) {
-  std::sort(rows.begin(), rows.end());
-  // Each row in turn goes just after the one moved before it; persistent
-  // indexes follow the rows, so the place to go is taken afresh each time.
-  const QPersistentModelIndex target = index(before, 0);
-  QList<QPersistentModelIndex> moving;
-  for (const int row : rows) moving << QPersistentModelIndex(index(row, 0));
-  int destination = target.isValid() ? target.row() : rowCount();
-  for (const QPersistentModelIndex& row : moving) {
-    moveRows(QModelIndex(), row.row(), 1, QModelIndex(), destination);
-    destination = row.row() + 1;
-  }
-}
-
-bool SoundListModel::moveRows(const QModelIndex& sourceParent, int sourceRow, int count,
-                              const QModelIndex& destinationParent, int destinationChild) {
-  if (sourceParent.isValid() || destinationParent.isValid() || count < 1) return false;
-  // Before itself or just after itself: nothing moves.
-  if (destinationChild >= sourceRow && destinationChild <= sourceRow + count) return false;
-  std::vector<SoundEntry>& sounds = Slot().Sounds;
-  beginMoveRows(QModelIndex(), sourceRow, sourceRow + count - 1, QModelIndex(), destinationChild);
-  const auto first = sounds.begin() + sourceRow;
-  if (destinationChild < sourceRow) {
-    std::rotate(sounds.begin() + destinationChild, first, first + count);
-  } else {
-    std::rotate(first, first + count, sounds.begin() + destinationChild);
-  }
-  endMoveRows();
-  return true;
 }
 
 Qt::DropActions SoundListModel::supportedDropActions() const {
@@ -171,9 +107,7 @@ bool SoundListModel::dropMimeData(const QMimeData* data, Qt::DropAction action, 
   if (!canDropMimeData(data, action, row, column, parent)) return false;
   // Dropped on a row: before it; below the last row: to the end.
   const int before = parent.isValid() ? parent.row() : row < 0 ? rowCount() : row;
-  emit SoundsMoving();
-  MoveSounds(DraggedRows(data), before);
-  emit SoundsDropped();
+  emit MoveAsked(DraggedRows(data), before);
   return true;
 }
 
@@ -197,19 +131,19 @@ const SoundEntry* SoundListModel::EntryAt(const QModelIndex& index) const {
 int SoundListModel::GlobalIndex(int row) const {
   int rowsBefore = 0;
   for (int slot = 0; slot < slot_; ++slot) {
-    rowsBefore += static_cast<int>(profile_.Buttons[slot].Sounds.size());
+    rowsBefore += static_cast<int>(document_.Lists().Buttons[slot].Sounds.size());
   }
   return rowsBefore + row;
 }
 
 bool SoundListModel::IsLeftOut(int row) const {
-  return look_.State.UnitKnown && GlobalIndex(row) >= look_.State.FittingSoundCount;
+  return look_.Fit.UnitKnown && GlobalIndex(row) >= look_.Fit.FittingSoundCount;
 }
 
 QVariant SoundListModel::data(const QModelIndex& index, int role) const {
   const SoundEntry* entry = EntryAt(index);
   if (!entry) return {};
-  const bool fits = GlobalIndex(index.row()) < look_.State.FittingSoundCount;
+  const bool fits = GlobalIndex(index.row()) < look_.Fit.FittingSoundCount;
   const bool leftOut = IsLeftOut(index.row());
   const bool notASound =
       look_.Checks.VerdictOf(*entry) == SoundDecodeChecks::Verdict::NotASound;
@@ -225,7 +159,7 @@ QVariant SoundListModel::data(const QModelIndex& index, int role) const {
       return entry->Checked ? Qt::Checked : Qt::Unchecked;
     case Qt::ToolTipRole:
       if (notASound) return QStringLiteral("Not an MP3 or WAV sound\n") + SoundTip(*entry);
-      if (leftOut) return look_.MisfitTip + QLatin1Char('\n') + SoundTip(*entry);
+      if (leftOut) return look_.Fit.MisfitTip + QLatin1Char('\n') + SoundTip(*entry);
       return SoundTip(*entry);
     case Qt::BackgroundRole:
       // The highlighting of the sounds that fit (ListView1AdvancedCustomDrawItem).
@@ -246,7 +180,7 @@ QVariant SoundListModel::data(const QModelIndex& index, int role) const {
 
 bool SoundListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
   if (role != Qt::CheckStateRole || index.column() != SoundColumn || !EntryAt(index)) return false;
-  Slot().Sounds[static_cast<std::size_t>(index.row())].Checked = value.toInt() == Qt::Checked;
+  document_.Tick(slot_, static_cast<std::size_t>(index.row()), value.toInt() == Qt::Checked);
   emit dataChanged(index, index, {Qt::CheckStateRole});
   return true;
 }

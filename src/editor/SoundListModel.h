@@ -5,7 +5,7 @@
 
 #include "programmingrun/SoundDecodeChecks.h"
 #include "editor/SoundPlayer.h"
-#include "profiles/EditorState.h"
+#include "profiles/ProfileDocument.h"
 #include "profiles/SongProfile.h"
 
 // The background of the sounds that fit into the unit: a light blue.
@@ -14,13 +14,21 @@ inline const QColor FittingSoundColour{102, 204, 255};
 inline const QColor NotASoundColour{255, 0, 0};
 inline const QColor LeftOutColour{128, 128, 128};
 
+// What the editor knows of the fit of the lists into the unit: whether a
+// unit is connected or was seen, how many sounds fit from the first of Btn1
+// on, and why the rest are left out.
+struct UnitFit {
+  bool UnitConnected = false;
+  // A unit is connected, or one was seen before: what fits is known.
+  bool UnitKnown = false;
+  int FittingSoundCount = 0;
+  QString MisfitTip;
+};
+
 // What the rows show beyond their entries, the same for the eight lists.
 struct SoundRowLook {
-  const EditorState& State;
+  const UnitFit& Fit;
   const SoundDecodeChecks& Checks;
-  // Why the sounds from FittingSoundCount on are not written, while a unit
-  // is connected; they are greyed.
-  const QString& MisfitTip;
   // The row heard: its name is bold, with a play mark.
   const PlayingRow& Playing;
 };
@@ -29,34 +37,27 @@ struct SoundRowLook {
 // channels as its decoder reads them, and how to play it.
 QString SoundTip(const SoundEntry& sound);
 
-// The rows of one button's list: a view of the slot's sounds, which stay the
-// truth. The check box of a row is the sound's Checked mark; the sounds that
-// fit into the unit, counted from the first row of Btn1, are light blue, the
-// others grey with the reason as their tip, and a file that is no sound red.
-// Rows are dragged within their own list only, and moved with moveRows.
+// The rows of one button's list: a view of the open profile's sounds of the
+// slot, which stay the truth and change only through the document. The
+// check box of a row is the sound's tick; the sounds that fit into the
+// unit, counted from the first row of Btn1, are light blue, the others grey
+// with the reason as their tip, and a file that is no sound red. Rows are
+// dragged within their own list only; a drop asks for the move.
 class SoundListModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
   enum Column { SoundColumn, SizeColumn, ColumnCount };
 
-  SoundListModel(SongProfile& profile, int slot, const SoundRowLook& look, QObject* parent);
+  SoundListModel(ProfileDocument& document, int slot, const SoundRowLook& look, QObject* parent);
 
-  // The slot's rows were replaced.
+  // The slot's rows are others now.
   void Reload();
   // What fits, what is left out, what the decoder said or which row plays
   // has changed: every row's colours, tip and mark.
   void ShowNewLook();
-  void AppendSound(SoundEntry sound);
-  // Removes the checked rows, or the given rows; how many were removed.
-  int RemoveCheckedSounds();
-  int RemoveRows(QList<int> rows);
-  int CheckedCount() const;
-  // A row greyed as left out of the connected unit.
+  // A row greyed as left out of the unit.
   bool IsLeftOut(int row) const;
-  // Moves rows, in their order, before another row, or to the end when
-  // `before` is the row count.
-  void MoveSounds(QList<int> rows, int before);
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -64,8 +65,6 @@ class SoundListModel : public QAbstractTableModel {
   bool setData(const QModelIndex& index, const QVariant& value, int role) override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-  bool moveRows(const QModelIndex& sourceParent, int sourceRow, int count,
-                const QModelIndex& destinationParent, int destinationChild) override;
   Qt::DropActions supportedDropActions() const override;
   QStringList mimeTypes() const override;
   QMimeData* mimeData(const QModelIndexList& indexes) const override;
@@ -75,13 +74,12 @@ class SoundListModel : public QAbstractTableModel {
                     const QModelIndex& parent) override;
 
  signals:
-  // Rows dropped within the list are about to move, then have moved (also
-  // where they already stood).
-  void SoundsMoving();
-  void SoundsDropped();
+  // Rows dropped within the list: they go, in their order, before the row
+  // `before`, or to the end when it is the row count.
+  void MoveAsked(QList<int> rows, int before);
 
  private:
-  ButtonSlot& Slot() const { return profile_.Buttons[slot_]; }
+  const ButtonSlot& Slot() const { return document_.Lists().Buttons[slot_]; }
   const SoundEntry* EntryAt(const QModelIndex& index) const;
   bool IsPlaying(const QModelIndex& index) const;
   // The row's place among all sounds of the profile, Btn1's first.
@@ -89,7 +87,7 @@ class SoundListModel : public QAbstractTableModel {
   // The rows a drag of this list carries; none for a drag of another list.
   QList<int> DraggedRows(const QMimeData* data) const;
 
-  SongProfile& profile_;
+  ProfileDocument& document_;
   int slot_;
   const SoundRowLook& look_;
 };

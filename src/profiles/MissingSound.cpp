@@ -7,9 +7,9 @@ std::string MissingFileText(const std::string& path) {
   return "The file : " + VisibleText(path) + " does not exist or has been moved.";
 }
 
-PromptAnswer AskAboutMissingFile(UserPrompts& prompts, const std::string& path, PromptIcon icon,
-                                 const std::string& cancelCaption) {
-  return prompts.Ask({MissingFileText(path),
+Answer<PromptAnswer> AskAboutMissingFile(UserPrompts& prompts, const std::string& path,
+                                         PromptIcon icon, const std::string& cancelCaption) {
+  return Asked(prompts, {MissingFileText(path),
                       "File Does Not Exist",
                       PromptButtons::YesNoCancel,
                       icon,
@@ -17,14 +17,14 @@ PromptAnswer AskAboutMissingFile(UserPrompts& prompts, const std::string& path, 
                       {"Find It\u2026", "Remove From List", cancelCaption}});
 }
 
-std::optional<SoundEntry> FindMovedSound(UserPrompts& prompts, SoundDialogs& dialogs,
-                                         const std::string& missingPath) {
+Task<std::optional<SoundEntry>> FindMovedSound(UserPrompts& prompts, SoundDialogs& dialogs,
+                                               std::string missingPath) {
   // The dialog opens where sounds were last chosen, not in the folder that
   // is gone; a WAV file can be found again as well as an MP3 file.
   const std::vector<std::string> chosen =
-      dialogs.Choose(prompts, "Find MP3 File", StoredFileName(missingPath), false);
-  if (chosen.empty()) return std::nullopt;
-  return ChosenSound(chosen.front());
+      co_await dialogs.Choose(prompts, "Find MP3 File", StoredFileName(missingPath), false);
+  if (chosen.empty()) co_return std::nullopt;
+  co_return ChosenSound(chosen.front());
 }
 
 void MissingSoundFinder::FoundByUser(const SoundEntry& sound) {

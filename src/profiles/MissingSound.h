@@ -12,12 +12,12 @@
 std::string MissingFileText(const std::string& path);
 // "File Does Not Exist": Yes searches ("Find It…"), No drops the sound
 // ("Remove From List"), Cancel ends what asked, under its own caption.
-PromptAnswer AskAboutMissingFile(UserPrompts& prompts, const std::string& path, PromptIcon icon,
-                                 const std::string& cancelCaption);
+Answer<PromptAnswer> AskAboutMissingFile(UserPrompts& prompts, const std::string& path,
+                                         PromptIcon icon, const std::string& cancelCaption);
 // The "Find MP3 File" dialog, proposing the missing file's name; nothing when
 // it was cancelled.
-std::optional<SoundEntry> FindMovedSound(UserPrompts& prompts, SoundDialogs& dialogs,
-                                         const std::string& missingPath);
+Task<std::optional<SoundEntry>> FindMovedSound(UserPrompts& prompts, SoundDialogs& dialogs,
+                                               std::string missingPath);
 
 // Once the user has found one missing sound, the others are looked for in
 // the same folder without asking: a profile brought over from another

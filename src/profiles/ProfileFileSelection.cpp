@@ -10,48 +10,51 @@
 #include "profiles/ProfileText.h"
 #include "profiles/VisibleText.h"
 
-bool ProfileStore::SelectProfileFile(const std::string& path) {
+Task<bool> ProfileStore::SelectProfileFile(std::string path) {
   const std::string name = ProfileNameOfFile(path);
   // Told in boxes: the editor may not be on screen yet.
   if (!IsValidProfileName(name)) {
-    prompts_.Ask({"Invalid profile name", "", PromptButtons::Ok, PromptIcon::Exclamation});
-    return false;
+    Tell({"Invalid profile name", "", PromptButtons::Ok, PromptIcon::Exclamation});
+    co_return false;
   }
   const std::optional<std::string> bytes = ReadFileBytes(path, MaxProfileFileBytes);
   if (!bytes) {
-    AskCannotRead(name);
-    return false;
+    TellCannotRead(name);
+    co_return false;
   }
   if (!SoundsListedIn(*bytes)) {
-    prompts_.Ask({VisibleText(path) + " is not a profile file.", "", PromptButtons::Ok,
-                  PromptIcon::Exclamation});
-    return false;
+    Tell({VisibleText(path) + " is not a profile file.", "", PromptButtons::Ok,
+          PromptIcon::Exclamation});
+    co_return false;
   }
   // As when the selection changes, unsaved edits are offered for saving
   // first: saved, they become the backup of a profile that the file replaces.
-  if (state_.Changed && !AskSaveChangedProfile()) return false;
-  if (!CopyIn(name, *bytes)) return false;
-  // The file's profile is loaded next, in place of edits left unsaved.
-  DiscardChanges();
+  const bool mayLeave = co_await MayLeaveLists();
+  if (!mayLeave) co_return false;
+  const bool copied = co_await CopyIn(name, *bytes);
+  if (!copied) co_return false;
   RefreshProfileList();
   Select(IndexOf(name));
-  return true;
+  co_return true;
 }
 
 // The stored profile of the name takes the bytes; a file of the Profiles
 // folder is that profile already. A different one is replaced only when the
 // user says so, its content kept as its backup; when the user says no, it
 // stays as it is and is the one opened.
-bool ProfileStore::CopyIn(const std::string& name, const std::string& bytes) {
+Task<bool> ProfileStore::CopyIn(std::string name, std::string bytes) {
   const std::string stored = folder_.ProfilePath(name, ProfileFileKind::Profile);
   const bool exists = StampOf(stored).has_value();
-  if (exists && ReadFileBytes(stored, MaxProfileFileBytes) == bytes) return true;
-  if (exists && !AskToReplace(name)) return true;
-  if (!ReplaceStoredFile(name, ProfileFileKind::Profile, WithOwnNumber(name, bytes), exists)) {
-    prompts_.Ask({"ERROR saving profile " + name + ".", "", PromptButtons::Ok, PromptIcon::Stop});
-    return false;
+  if (exists && ReadFileBytes(stored, MaxProfileFileBytes) == bytes) co_return true;
+  if (exists) {
+    const bool replace = co_await AskToReplace(name);
+    if (!replace) co_return true;
   }
-  return true;
+  if (!ReplaceStoredFile(name, ProfileFileKind::Profile, WithOwnNumber(name, bytes), exists)) {
+    Tell({"ERROR saving profile " + name + ".", "", PromptButtons::Ok, PromptIcon::Stop});
+    co_return false;
+  }
+  co_return true;
 }
 
 // The file keeps its number unless another stored profile has it: it then

@@ -33,8 +33,8 @@ ListedSounds NewProfileSounds() {
 
 }  // namespace
 
-bool ProfileStore::LoadProfile(const std::string& name, bool fromBackup) {
-  if (!IsValidProfileName(name)) return false;
+Task<bool> ProfileStore::LoadProfile(std::string name, bool fromBackup) {
+  if (!IsValidProfileName(name)) co_return false;
   const std::string path =
       folder_.ProfilePath(name, fromBackup ? ProfileFileKind::Backup : ProfileFileKind::Profile);
   const std::optional<std::string> bytes = ReadFileBytes(path, MaxProfileFileBytes);
@@ -43,10 +43,8 @@ bool ProfileStore::LoadProfile(const std::string& name, bool fromBackup) {
   if (!sounds || (!bytes && exists)) {
     // There but unreadable, or no profile at all: nothing may later be saved
     // over it under its name, and nothing of it is converted.
-    ClearLists();
-    SetChanged(false);
     ShowCannotRead(name);
-    return false;
+    co_return false;
   }
   // The open lists stay on screen, and stay the open profile, until the file
   // has been read to its end: stopping half-way changes nothing.
@@ -54,38 +52,38 @@ bool ProfileStore::LoadProfile(const std::string& name, bool fromBackup) {
   for (int slot = 0; slot < ButtonSlotCount; ++slot) {
     loading.Lists.Buttons[slot].Present = slot < sounds->ButtonCount;
   }
-  ReadListedSounds(*sounds, loading);
+  co_await ReadListedSounds(*sounds, loading);
   if (loading.Stopped) {
     ShowLoadingStopped(MissingSoundCount(*sounds), loading);
     KeepOpenProfile();
-    return false;
+    co_return false;
   }
   // Retrieving a backup writes nothing: saving now would replace the very
   // backup being retrieved.
   const bool changesToSave = !fromBackup && loading.Changes > 0;
-  const PromptAnswer save = changesToSave ? prompts_.Ask(SaveChangesQuestion(name))
-                                          : PromptAnswer::No;
+  PromptAnswer save = PromptAnswer::No;
+  if (changesToSave) save = co_await Asked(prompts_, SaveChangesQuestion(name));
   if (save == PromptAnswer::Cancel) {
     KeepOpenProfile();
-    return false;
+    co_return false;
   }
-  TakeLoadedLists(name, std::move(loading.Lists));
+  document_.Replace(std::move(loading.Lists), name, true);
   if (save == PromptAnswer::Yes) SaveProfile(name);
-  if (fromBackup) return true;
+  if (fromBackup) co_return true;
   if (sounds->OldList) {
     ConvertOldList(name, bytes.value_or(""), sounds->LeftOut);
   } else if (changesToSave && save == PromptAnswer::No) {
     // Found elsewhere or dropped: the lists are not what the file holds.
-    SetChanged(true);
+    document_.MarkUnsaved();
   }
   if (!sounds->OldList || sounds->LeftOut == 0) ShowFoundInFolder(loading.Finder);
-  return true;
+  co_return true;
 }
 
-void ProfileStore::ReadListedSounds(const ListedSounds& sounds, Loading& loading) {
+Task<> ProfileStore::ReadListedSounds(const ListedSounds& sounds, Loading& loading) {
   for (int slot = 0; slot < sounds.ButtonCount && !loading.Stopped; ++slot) {
     for (std::size_t index = 0; index < sounds.Paths[slot].size() && !loading.Stopped; ++index) {
-      TakeStoredSound(slot, sounds.Paths[slot][index], loading);
+      co_await TakeStoredSound(slot, sounds.Paths[slot][index], loading);
     }
   }
   // What a full list of the current format cannot take is left out, which
@@ -94,35 +92,39 @@ void ProfileStore::ReadListedSounds(const ListedSounds& sounds, Loading& loading
   if (!sounds.OldList && sounds.LeftOut > 0) ++loading.Changes;
 }
 
-void ProfileStore::TakeStoredSound(int slot, const std::string& path, Loading& loading) {
+Task<> ProfileStore::TakeStoredSound(int slot, std::string path, Loading& loading) {
   std::vector<SoundEntry>& list = loading.Lists.Buttons[slot].Sounds;
   if (std::optional<SoundEntry> sound = FindStoredSound(path)) {
     list.push_back(std::move(*sound));
-    return;
+    co_return;
   }
   if (std::optional<SoundEntry> sound = loading.Finder.FindInFoundFolders(StoredFileName(path))) {
     list.push_back(std::move(*sound));
     ++loading.Changes;
     ++loading.FoundAgain;
-    return;
+    co_return;
   }
-  switch (AskAboutMissingFile(prompts_, path, PromptIcon::Question, "Stop Loading")) {
+  const PromptAnswer answer =
+      co_await AskAboutMissingFile(prompts_, path, PromptIcon::Question, "Stop Loading");
+  std::optional<SoundEntry> moved;
+  if (answer == PromptAnswer::Yes) moved = co_await FindMovedSound(prompts_, soundDialogs_, path);
+  switch (answer) {
     case PromptAnswer::Yes:
-      if (std::optional<SoundEntry> moved = FindMovedSound(prompts_, soundDialogs_, path)) {
+      if (moved) {
         loading.Finder.FoundByUser(*moved);
         list.push_back(std::move(*moved));
         ++loading.Changes;
         ++loading.FoundAgain;
-        return;
+        co_return;
       }
       // A cancelled search stops the loading, as Stop Loading does.
       [[fallthrough]];
     default:
       loading.Stopped = true;
-      return;
+      co_return;
     case PromptAnswer::No:
       ++loading.Changes;
-      return;
+      co_return;
   }
 }
 
@@ -148,14 +150,13 @@ void ProfileStore::ConvertOldList(const std::string& name, const std::string& ol
 }
 
 void ProfileStore::ShowCannotRead(const std::string& name) {
-  profile_.Name.clear();
+  ClearLists();
   Select(-1);
-  AskCannotRead(name);
+  TellCannotRead(name);
 }
 
-void ProfileStore::AskCannotRead(const std::string& name) {
-  prompts_.Ask(
-      {"Profile " + name + " cannot be read.", "", PromptButtons::Ok, PromptIcon::Exclamation});
+void ProfileStore::TellCannotRead(const std::string& name) {
+  Tell({"Profile " + name + " cannot be read.", "", PromptButtons::Ok, PromptIcon::Exclamation});
 }
 
 void ProfileStore::ShowLoadingStopped(int missingSounds, const Loading& loading) {
@@ -170,4 +171,8 @@ void ProfileStore::ShowFoundInFolder(const MissingSoundFinder& finder) {
   view_.ShowInfo(
       std::to_string(finder.FoundInLastFolder()) + " sounds found in " + finder.LastFolder(),
       InfoColour::Ordinary);
+}
+
+void ProfileStore::KeepOpenProfile() {
+  Select(IndexOf(document_.Name()));
 }

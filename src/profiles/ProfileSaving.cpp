@@ -72,6 +72,11 @@ bool ProfileStore::RotateIntoBackup(const std::string& name, const std::string& 
 }
 
 bool ProfileStore::WriteProfile(const std::string& name, int number) {
+  return WriteProfileLists(name, number, document_.Lists());
+}
+
+bool ProfileStore::WriteProfileLists(const std::string& name, int number,
+                                     const SongProfile& lists) {
   view_.ShowInfo("", InfoColour::Kept);
   if (!IsUsableName(name)) return false;
   // Keys are written into an existing file in place; an old list file is
@@ -82,7 +87,7 @@ bool ProfileStore::WriteProfile(const std::string& name, int number) {
     IniFile existing = IniFile::Parse(ProfileTextOf(*bytes));
     if (IsCurrentFormat(existing)) file = std::move(existing);
   }
-  WriteProfileKeys(file, profile_, number);
+  WriteProfileKeys(file, lists, number);
   if (!ReplaceStoredFile(name, ProfileFileKind::Profile, file.Text(), false)) {
     ShowSaveError(name);
     return false;
@@ -99,7 +104,7 @@ bool ProfileStore::SaveProfile(const std::string& name) {
 
 bool ProfileStore::StoreWithBackup(const std::string& name, int number) {
   IniFile file;
-  WriteProfileKeys(file, profile_, number);
+  WriteProfileKeys(file, document_.Lists(), number);
   if (!ReplaceStoredFile(name, ProfileFileKind::Profile, file.Text(), true)) {
     ShowSaveError(name);
     return false;

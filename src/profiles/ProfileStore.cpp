@@ -3,12 +3,13 @@
 #include "profiles/ProfileName.h"
 #include "profiles/VisibleText.h"
 
-ProfileStore::ProfileStore(std::string profilesFolder, UserPrompts& prompts, EditorView& view,
-                           FileAccess& files)
-    : folder_(std::move(profilesFolder)), prompts_(prompts), view_(view), files_(files) {
-  profile_.Buttons[0].Present = true;
-  profile_.Buttons[1].Present = true;
-}
+ProfileStore::ProfileStore(std::string profilesFolder, ProfileDocument& document,
+                           UserPrompts& prompts, EditorView& view, FileAccess& files)
+    : folder_(std::move(profilesFolder)),
+      document_(document),
+      prompts_(prompts),
+      view_(view),
+      files_(files) {}
 
 std::string ProfileStore::CurrentProfileName() const {
   return selected_ < 0 ? std::string() : profileList_[static_cast<std::size_t>(selected_)];
@@ -40,19 +41,19 @@ bool ProfileStore::SelectListedProfile(const std::string& name) {
   return true;
 }
 
-void ProfileStore::SelectionChanged() {
-  if (state_.Changed && !AskSaveChangedProfile()) {
+Task<> ProfileStore::SelectionChanged() {
+  const bool mayLeave = co_await MayLeaveLists();
+  if (!mayLeave) {
     // Back to the profile the unsaved edits belong to; its error stays shown.
-    Select(IndexOf(profile_.Name));
-    return;
+    Select(IndexOf(document_.Name()));
+    co_return;
   }
-  LoadSelectedProfile();
+  co_await LoadSelectedProfile();
 }
 
-void ProfileStore::LoadSelectedProfile() {
+Task<> ProfileStore::LoadSelectedProfile() {
   view_.ShowInfo("", InfoColour::Kept);
-  LoadProfile(CurrentProfileName(), false);
-  view_.RefreshCapacity();
+  co_await LoadProfile(CurrentProfileName(), false);
 }
 
 Question ProfileStore::SaveChangesQuestion(const std::string& name) {
@@ -65,80 +66,82 @@ Question ProfileStore::SaveChangesQuestion(const std::string& name) {
           {"Save", "Don't Save", "Cancel"}};
 }
 
-bool ProfileStore::AskSaveChangedProfile() {
-  switch (prompts_.Ask(SaveChangesQuestion(profile_.Name))) {
+Task<bool> ProfileStore::AskSaveChangedProfile() {
+  const PromptAnswer answer = co_await Asked(prompts_, SaveChangesQuestion(document_.Name()));
+  switch (answer) {
     case PromptAnswer::Yes:
-      return SaveOpenProfile();
+      co_return co_await SaveOpenProfile();
     case PromptAnswer::No:
       // The mark stays until the lists are replaced: a load that is stopped
       // leaves them as they were, still unsaved.
-      return true;
+      co_return true;
     default:
-      return false;
+      co_return false;
   }
 }
 
-bool ProfileStore::SaveOpenProfile() {
+Task<bool> ProfileStore::SaveOpenProfile() {
   // The edits belong to the profile the lists were loaded from, whatever the
   // selector shows by now.
-  if (!profile_.Name.empty()) {
-    if (!SaveProfile(profile_.Name)) return false;
-    SetChanged(false);
-    return true;
+  if (!document_.Name().empty()) {
+    if (!SaveProfile(document_.Name())) co_return false;
+    document_.MarkSaved();
+    co_return true;
   }
-  const ProfileCreation created = CreateProfile();
+  const ProfileCreation created = co_await CreateProfile();
   if (created == ProfileCreation::Created) view_.ShowInfo("Profile created", InfoColour::Ordinary);
-  return created == ProfileCreation::Created || created == ProfileCreation::Replaced;
+  co_return created == ProfileCreation::Created || created == ProfileCreation::Replaced;
 }
 
-void ProfileStore::DiscardChanges() {
-  SetChanged(false);
-}
-
-ProfileCreation ProfileStore::CreateProfile() {
-  const NewProfileName asked = AskNewProfileName(true);
-  if (asked.Result == ProfileCreation::NameRefused && asked.Name.empty() && !state_.Changed &&
-      !CurrentProfileName().empty()) {
+Task<ProfileCreation> ProfileStore::CreateProfile() {
+  const NewProfileName asked = co_await AskNewProfileName(true);
+  if (asked.Result == ProfileCreation::NameRefused && asked.Name.empty() &&
+      !document_.Changed() && !CurrentProfileName().empty()) {
     // Unsaved edits stay on screen, still unsaved, and nobody is asked about
     // them in mid-command; without edits the selected profile is reloaded.
-    SelectionChanged();
+    co_await SelectionChanged();
   }
   ShowNameRefusal(asked);
-  if (asked.Result == ProfileCreation::Replaced) return ReplaceProfile(asked);
-  if (asked.Result != ProfileCreation::Created) return asked.Result;
-  return WriteNewProfile(asked);
+  if (asked.Result == ProfileCreation::Replaced) co_return ReplaceProfile(asked);
+  if (asked.Result != ProfileCreation::Created) co_return asked.Result;
+  co_return co_await WriteNewProfile(asked);
 }
 
-ProfileStore::NewProfileName ProfileStore::AskNewProfileName(bool mayReplace) {
+Task<ProfileStore::NewProfileName> ProfileStore::AskNewProfileName(bool mayReplace) {
   std::string offered;
   while (true) {
-    const std::optional<std::string> name =
-        prompts_.AskText("Create profile name...", "Profile Name", offered);
-    if (!name) return {ProfileCreation::Cancelled, ""};
-    if (name->empty() || !IsValidProfileName(*name)) return {ProfileCreation::NameRefused, *name};
+    TextRequest request{"Create profile name...", "Profile Name", offered};
+    const std::optional<std::string> name = co_await Typed(prompts_, std::move(request));
+    if (!name) co_return NewProfileName{ProfileCreation::Cancelled, ""};
+    if (name->empty() || !IsValidProfileName(*name)) {
+      co_return NewProfileName{ProfileCreation::NameRefused, *name};
+    }
     const bool exists = folder_.ProfileExists(*name);
-    if (exists && !mayReplace) return {ProfileCreation::NameExists, *name};
+    if (exists && !mayReplace) co_return NewProfileName{ProfileCreation::NameExists, *name};
     // No gives the name box back, the name in it, to choose another.
-    if (exists && !AskToReplace(*name)) {
-      offered = *name;
-      continue;
+    if (exists) {
+      const bool replace = co_await AskToReplace(*name);
+      if (!replace) {
+        offered = *name;
+        continue;
+      }
     }
     const int number = NextFreeProfileNumber();
     if (number > MaxProfileId) {
-      prompts_.Ask(
-          {"You have exceeded the maximum number of profiles (65278). "
-           "Cancelling new profile.",
-           "Maximum Number Of Profiles", PromptButtons::Ok, PromptIcon::Stop});
-      return {ProfileCreation::TooManyProfiles, *name};
+      Tell({"You have exceeded the maximum number of profiles (65278). "
+            "Cancelling new profile.",
+            "Maximum Number Of Profiles", PromptButtons::Ok, PromptIcon::Stop});
+      co_return NewProfileName{ProfileCreation::TooManyProfiles, *name};
     }
-    return {exists ? ProfileCreation::Replaced : ProfileCreation::Created, *name, number};
+    co_return NewProfileName{exists ? ProfileCreation::Replaced : ProfileCreation::Created, *name,
+                             number};
   }
 }
 
-bool ProfileStore::AskToReplace(const std::string& name) {
-  return prompts_.Ask({"Profile " + name + " already exists. Replace it?", "",
-                       PromptButtons::YesNo, PromptIcon::Exclamation, PromptAnswer::No}) ==
-         PromptAnswer::Yes;
+Task<bool> ProfileStore::AskToReplace(std::string name) {
+  Question replace{"Profile " + name + " already exists. Replace it?", "", PromptButtons::YesNo,
+                   PromptIcon::Exclamation, PromptAnswer::No};
+  co_return co_await Asked(prompts_, std::move(replace)) == PromptAnswer::Yes;
 }
 
 void ProfileStore::ShowNameRefusal(const NewProfileName& asked) {
@@ -159,25 +162,25 @@ void ProfileStore::ShowNameRefusal(const NewProfileName& asked) {
   }
 }
 
-ProfileCreation ProfileStore::WriteNewProfile(const NewProfileName& asked) {
-  if (!WriteProfile(asked.Name, asked.Number)) return ProfileCreation::NotWritten;
+Task<ProfileCreation> ProfileStore::WriteNewProfile(NewProfileName asked) {
+  if (!WriteProfile(asked.Name, asked.Number)) co_return ProfileCreation::NotWritten;
   // The lists are in the new file now.
-  SetChanged(false);
+  document_.MarkSaved();
   AddToList(asked.Name);
   Select(static_cast<int>(profileList_.size()) - 1);
-  SelectionChanged();
-  return ProfileCreation::Created;
+  co_await SelectionChanged();
+  co_return ProfileCreation::Created;
 }
 
 // Under a fresh number, so that the unit's record of the profile replaced
 // is not taken for this one.
 ProfileCreation ProfileStore::ReplaceProfile(const NewProfileName& asked) {
   if (!StoreWithBackup(asked.Name, asked.Number)) return ProfileCreation::NotWritten;
-  SetChanged(false);
   RefreshProfileList();
   if (IndexOf(asked.Name) < 0) AddToList(asked.Name);
   Select(IndexOf(asked.Name));
-  profile_.Name = CurrentProfileName();
+  document_.Rename(CurrentProfileName());
+  document_.MarkSaved();
   view_.ShowInfo("Profile saved", InfoColour::Ordinary);
   return ProfileCreation::Replaced;
 }
@@ -205,56 +208,25 @@ int ProfileStore::ReadProfileNumber(const std::string& name) {
   return folder_.ReadProfileNumber(name);
 }
 
-bool ProfileStore::FormCloseQuery() {
-  return !state_.Changed || AskSaveChangedProfile();
+Task<bool> ProfileStore::FormCloseQuery() {
+  return MayLeaveLists();
 }
 
-void ProfileStore::SetChanged(bool changed) {
-  state_.Changed = changed;
-  view_.ShowChanged(changed);
+Task<bool> ProfileStore::MayLeaveLists() {
+  if (!document_.Changed()) co_return true;
+  co_return co_await AskSaveChangedProfile();
+}
+
+void ProfileStore::Tell(Question message) {
+  prompts_.Ask(message, [](PromptAnswer) {});
 }
 
 void ProfileStore::ClearLists() {
-  view_.ShowListsReplaced();
-  profile_.ClearPresentLists();
+  SongProfile empty;
   for (int slot = 0; slot < ButtonSlotCount; ++slot) {
-    if (profile_.Buttons[slot].Present) view_.ShowSounds(slot);
+    empty.Buttons[slot].Present = document_.Lists().Buttons[slot].Present;
   }
-}
-
-void ProfileStore::RestoreLists(const SongProfile& kept) {
-  view_.ShowListsReplaced();
-  profile_ = kept;
-  view_.ShowButtons();
-  for (int slot = 0; slot < ButtonSlotCount; ++slot) view_.ShowSounds(slot);
-  view_.RefreshCapacity();
-}
-
-void ProfileStore::TakeLoadedLists(const std::string& name, SongProfile lists) {
-  view_.ShowListsReplaced();
-  profile_ = std::move(lists);
-  profile_.Name = name;
-  view_.ShowButtons();
-  for (int slot = 0; slot < ButtonSlotCount; ++slot) view_.ShowSounds(slot);
-  SetChanged(false);
-}
-
-void ProfileStore::KeepOpenProfile() {
-  Select(IndexOf(profile_.Name));
-}
-
-void ProfileStore::ReplaceSound(int slot, std::size_t row, const SoundEntry& entry) {
-  SoundEntry& sound = profile_.Buttons[slot].Sounds[row];
-  sound.FileName = entry.FileName;
-  sound.SizeText = entry.SizeText;
-  sound.Directory = entry.Directory;
-  view_.ShowSounds(slot);
-}
-
-void ProfileStore::RemoveSound(int slot, std::size_t row) {
-  auto& sounds = profile_.Buttons[slot].Sounds;
-  sounds.erase(sounds.begin() + static_cast<std::ptrdiff_t>(row));
-  view_.ShowSounds(slot);
+  document_.Replace(std::move(empty), "", true);
 }
 
 int ProfileStore::IndexOf(const std::string& name) const {

@@ -3,13 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "profiles/EditorState.h"
 #include "profiles/EditorView.h"
 #include "profiles/FileAccess.h"
 #include "profiles/MissingSound.h"
+#include "profiles/ProfileDocument.h"
 #include "profiles/ProfileFolder.h"
 #include "profiles/SongProfile.h"
 #include "profiles/SoundDialogs.h"
+#include "profiles/Task.h"
 #include "profiles/UserPrompts.h"
 
 struct ListedSounds;
@@ -32,20 +33,20 @@ struct SoundFileCheck {
   int Removed = 0;
 };
 
-// The editor's profile side: the open profile and the state beside it, the
-// profile selector's list, the profile files in the Profiles folder and the
-// commands on them. It asks the user only through UserPrompts, shows its
-// outcomes only through EditorView and changes files only through FileAccess.
+// The profile selector's list, the profile files in the Profiles folder and
+// the commands on them, acting on the open profile's document. It asks the
+// user only through UserPrompts (commands that ask are tasks, which go on
+// once the user has answered), shows its outcomes only through EditorView
+// and changes files only through FileAccess. Parameters of tasks are taken
+// by value: a task outlives the statement that started it.
 class ProfileStore {
  public:
   // The Profiles folder's path ends in "/".
-  ProfileStore(std::string profilesFolder, UserPrompts& prompts, EditorView& view,
-               FileAccess& files = SystemFiles());
+  ProfileStore(std::string profilesFolder, ProfileDocument& document, UserPrompts& prompts,
+               EditorView& view, FileAccess& files = SystemFiles());
 
-  SongProfile& Profile() { return profile_; }
-  const SongProfile& Profile() const { return profile_; }
-  EditorState& State() { return state_; }
-  const EditorState& State() const { return state_; }
+  ProfileDocument& Document() { return document_; }
+  const ProfileDocument& Document() const { return document_; }
   // The selector's items and its selection (-1: none).
   const std::vector<std::string>& ProfileList() const { return profileList_; }
   int SelectedIndex() const { return selected_; }
@@ -63,55 +64,56 @@ class ProfileStore {
   // Selects a profile of the list by name, without loading it; false when
   // the list has none of that name.
   bool SelectListedProfile(const std::string& name);
-  void SelectionChanged();
+  Task<> SelectionChanged();
   // Loads the selected profile in place of the lists, asking nothing first.
-  void LoadSelectedProfile();
+  Task<> LoadSelectedProfile();
   // "Save changes to profile NAME?" before the lists are left: Save, Don't
   // Save, Cancel. True when the caller may go on: saved, or not to be saved.
   // False on Cancel, or when nothing could be written; the edits are then
   // kept, still unsaved.
-  bool AskSaveChangedProfile();
+  Task<bool> AskSaveChangedProfile();
   // That question, about the unsaved edits of a profile (none: a new one).
   static Question SaveChangesQuestion(const std::string& name);
   // Saves the lists into the profile they were loaded from, or into a new
   // one when none is open; false when nothing was written.
-  bool SaveOpenProfile();
-  // The user left the lists without saving them: they are no longer marked,
-  // and the next load replaces them.
-  void DiscardChanges();
-  ProfileCreation CreateProfile();
+  Task<bool> SaveOpenProfile();
+  Task<ProfileCreation> CreateProfile();
   int NextFreeProfileNumber();
   // A stored profile's name, or "None".
   std::string FindProfileByNumber(int number);
-  SoundFileCheck CheckSoundFiles();
+  Task<SoundFileCheck> CheckSoundFiles();
   // Whether the editor may close: asks as AskSaveChangedProfile does.
-  bool FormCloseQuery();
+  Task<bool> FormCloseQuery();
+  // True when the lists may be left for others: they hold no unsaved edits,
+  // or the user answered the question about them with Save or Don't Save.
+  Task<bool> MayLeaveLists();
   // A profile file given from outside the editor (the file manager, the
   // command line). A file of the Profiles folder is selected as it is; any
   // other is first copied in under its name, asking before it replaces a
   // profile of that name with other content. Unsaved edits are offered for
   // saving first. True when the profile is selected, ready to be loaded;
   // otherwise a message box or the status line told why.
-  bool SelectProfileFile(const std::string& path);
+  Task<bool> SelectProfileFile(std::string path);
 
   // The "Profiles" menu.
-  void New();
-  void Open();
+  Task<> New();
+  Task<> Open();
   // True when the profile was saved.
-  bool Save();
-  void SaveAs();
-  void RetrieveBackup();
-  void Delete();
+  Task<bool> Save();
+  Task<> SaveAs();
+  Task<> RetrieveBackup();
+  Task<> Delete();
 
   // The profile files.
   int ReadProfileNumber(const std::string& name);
   bool WriteProfile(const std::string& name, int number);
+  bool WriteProfileLists(const std::string& name, int number, const SongProfile& lists);
   bool SaveProfile(const std::string& name);
   // True when the file was read to its end and its lists replaced the open
   // ones. False when it could not be read (the lists are then emptied, with
   // no profile open), or when the user stopped the loading (the profile open
   // before stays open, as it was).
-  bool LoadProfile(const std::string& name, bool fromBackup);
+  Task<bool> LoadProfile(std::string name, bool fromBackup);
 
  private:
   struct Loading {
@@ -123,15 +125,13 @@ class ProfileStore {
   };
 
   // Loading.
-  void ReadListedSounds(const ListedSounds& sounds, Loading& loading);
-  void TakeStoredSound(int slot, const std::string& path, Loading& loading);
-  // The read lists take the place of the open ones, unsaved.
-  void TakeLoadedLists(const std::string& name, SongProfile lists);
+  Task<> ReadListedSounds(const ListedSounds& sounds, Loading& loading);
+  Task<> TakeStoredSound(int slot, std::string path, Loading& loading);
   // A stopped load: the selector names the open profile again.
   void KeepOpenProfile();
   void ConvertOldList(const std::string& name, const std::string& oldList, int leftOut);
   void ShowCannotRead(const std::string& name);
-  void AskCannotRead(const std::string& name);
+  void TellCannotRead(const std::string& name);
   void ShowLoadingStopped(int missingSounds, const Loading& loading);
   void ShowFoundInFolder(const MissingSoundFinder& finder);
 
@@ -144,14 +144,14 @@ class ProfileStore {
   };
   // With mayReplace, the name of an existing profile is offered for
   // replacing; otherwise it is refused.
-  NewProfileName AskNewProfileName(bool mayReplace);
-  bool AskToReplace(const std::string& name);
+  Task<NewProfileName> AskNewProfileName(bool mayReplace);
+  Task<bool> AskToReplace(std::string name);
   void ShowNameRefusal(const NewProfileName& asked);
-  ProfileCreation WriteNewProfile(const NewProfileName& asked);
+  Task<ProfileCreation> WriteNewProfile(NewProfileName asked);
   ProfileCreation ReplaceProfile(const NewProfileName& asked);
 
   // Copying a profile file in.
-  bool CopyIn(const std::string& name, const std::string& bytes);
+  Task<bool> CopyIn(std::string name, std::string bytes);
   std::string WithOwnNumber(const std::string& name, const std::string& bytes);
 
   // Saving.
@@ -163,15 +163,11 @@ class ProfileStore {
                          bool keepBackup);
   bool RotateIntoBackup(const std::string& name, const std::string& profilePath, bool& moved);
   void ShowSaveError(const std::string& name);
+  // Tells the user in a box that needs no answer.
+  void Tell(Question message);
 
-  // Whether the lists hold edits that their file does not, shown at once.
-  void SetChanged(bool changed);
-  // Changes to the lists, each shown at once.
+  // The lists emptied, for no profile.
   void ClearLists();
-  void RestoreLists(const SongProfile& kept);
-  void AppendSound(int slot, SoundEntry entry);
-  void ReplaceSound(int slot, std::size_t row, const SoundEntry& entry);
-  void RemoveSound(int slot, std::size_t row);
 
   // Changes to the selector, each shown at once.
   int IndexOf(const std::string& name) const;
@@ -180,11 +176,10 @@ class ProfileStore {
   void RemoveFromList(int index);
 
   ProfileFolder folder_;
+  ProfileDocument& document_;
   UserPrompts& prompts_;
   EditorView& view_;
   FileAccess& files_;
-  SongProfile profile_;
-  EditorState state_;
   SoundDialogs soundDialogs_;
   std::vector<std::string> profileList_;
   int selected_ = -1;

@@ -20,8 +20,8 @@ class SoundDialogs {
   }
 
   // The chosen files' full paths; empty when cancelled.
-  std::vector<std::string> Choose(UserPrompts& prompts, const std::string& title,
-                                  const std::string& proposedFile, bool multipleFiles);
+  Task<std::vector<std::string>> Choose(UserPrompts& prompts, std::string title,
+                                        std::string proposedFile, bool multipleFiles);
 
  private:
   std::string folder_;

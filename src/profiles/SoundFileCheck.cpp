@@ -3,43 +3,50 @@
 #include "profiles/MissingSound.h"
 #include "profiles/ProfileStore.h"
 
-SoundFileCheck ProfileStore::CheckSoundFiles() {
+Task<SoundFileCheck> ProfileStore::CheckSoundFiles() {
   SoundFileCheck check;
   MissingSoundFinder finder;
-  for (int slot = 0; slot < ButtonSlotCount; ++slot) {
-    if (!profile_.Buttons[slot].Present) continue;
-    const std::vector<SoundEntry>& sounds = profile_.Buttons[slot].Sounds;
-    for (std::size_t row = 0; row < sounds.size();) {
+  // The sounds found or dropped reach the lists as one edit, also when the
+  // user cancels after some of them.
+  SongProfile lists = document_.Lists();
+  for (int slot = 0; slot < ButtonSlotCount && !check.Cancelled; ++slot) {
+    if (!lists.Buttons[slot].Present) continue;
+    std::vector<SoundEntry>& sounds = lists.Buttons[slot].Sounds;
+    for (std::size_t row = 0; row < sounds.size() && !check.Cancelled;) {
       const std::string path = sounds[row].FullPath();
       if (IsRegularFile(path)) {
         ++row;
         continue;
       }
-      if (const std::optional<SoundEntry> found = finder.FindInFoundFolders(sounds[row].FileName)) {
-        ReplaceSound(slot, row, *found);
-        ++check.Replaced;
-        ++row;
-        continue;
-      }
-      switch (AskAboutMissingFile(prompts_, path, PromptIcon::None, "Cancel")) {
-        case PromptAnswer::Yes: {
-          const std::optional<SoundEntry> moved = FindMovedSound(prompts_, soundDialogs_, path);
-          if (!moved) return {true, check.Replaced, check.Removed};
-          finder.FoundByUser(*moved);
-          ReplaceSound(slot, row, *moved);
-          ++check.Replaced;
-          ++row;
-          break;
+      std::optional<SoundEntry> found = finder.FindInFoundFolders(sounds[row].FileName);
+      if (!found) {
+        const PromptAnswer answer =
+            co_await AskAboutMissingFile(prompts_, path, PromptIcon::None, "Cancel");
+        switch (answer) {
+          case PromptAnswer::Yes:
+            found = co_await FindMovedSound(prompts_, soundDialogs_, path);
+            if (found) finder.FoundByUser(*found);
+            check.Cancelled = !found;
+            break;
+          case PromptAnswer::No:
+            sounds.erase(sounds.begin() + static_cast<std::ptrdiff_t>(row));
+            ++check.Removed;
+            continue;
+          default:
+            check.Cancelled = true;
+            continue;
         }
-        case PromptAnswer::No:
-          RemoveSound(slot, row);
-          ++check.Removed;
-          break;
-        default:
-          return {true, check.Replaced, check.Removed};
       }
+      if (!found) continue;
+      SoundEntry& sound = sounds[row];
+      sound.FileName = found->FileName;
+      sound.SizeText = found->SizeText;
+      sound.Directory = found->Directory;
+      ++check.Replaced;
+      ++row;
     }
   }
-  ShowFoundInFolder(finder);
-  return check;
+  document_.Edit("Find Missing Sounds", [&lists](SongProfile& open) { open.Buttons = lists.Buttons; });
+  if (!check.Cancelled) ShowFoundInFolder(finder);
+  co_return check;
 }

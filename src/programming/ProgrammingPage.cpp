@@ -1,15 +1,17 @@
 #include "programming/ProgrammingPage.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
+#include <QSplitter>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "widgets/ButtonFaces.h"
@@ -47,67 +49,54 @@ QColor ToneColour(RunTone tone) {
 ProgrammingPage::ProgrammingPage(AppPorts& ports, DeviceThread& device,
                                  const UnitStatusHolder& unit, SoundDecodeChecks& soundChecks,
                                  SentProfile& sent)
-    : Page(ports, "Form1", QStringLiteral("Program Vantora"), QSize(792, 573)),
+    : Page(ports, "Form1", QStringLiteral("Program Vantora")),
       device_(device),
       unit_(unit),
       soundChecks_(soundChecks),
       sent_(sent),
       profiles_(ports.ProfilesFolder),
       run_(device, ports.Time) {
-  helpPane_ = new HelpPane(client_, ports.ProgramFolder);
-  SplitClientArea(QRect(0, 0, 793, 573), 432, helpPane_, QStringLiteral("Programming/Splitter"));
-  programList_ = new QTreeWidget(client_);
+  helpPane_ = new HelpPane(this, ports.ProgramFolder);
+  programList_ = new QTreeWidget(this);
   programList_->setObjectName(QStringLiteral("ListView1"));
   programList_->setRootIsDecorated(false);
   programList_->setHeaderLabels(
       {QStringLiteral("Song"), QStringLiteral("Size"), QStringLiteral("Btn")});
   FitSizeColumn(programList_->header(), SongColumn, SizeColumn);
-  programList_->header()->setSectionResizeMode(BtnColumn, QHeaderView::Fixed);
-  programList_->setColumnWidth(BtnColumn, 30);
+  programList_->header()->setSectionResizeMode(BtnColumn, QHeaderView::ResizeToContents);
   programList_->headerItem()->setTextAlignment(SizeColumn, Qt::AlignRight | Qt::AlignVCenter);
   programList_->headerItem()->setTextAlignment(BtnColumn, Qt::AlignCenter);
   programList_->viewport()->installEventFilter(this);
-  Place(programList_, QRect(8, 0, 420, 375), AnchorAll);
 
-  programmerLine_ = new QLabel(client_);
+  programmerLine_ = new QLabel(this);
   programmerLine_->setObjectName(QStringLiteral("Label8"));
-  MakeBoldStatusLabel(programmerLine_, 16);
+  MakeMessageLine(programmerLine_);
   ShowStatusText(programmerLine_, QString::fromLatin1(ProgrammerNotFoundText), FailureColour);
-  // The lines below the list keep to the bottom edge and to the list's width.
-  Place(programmerLine_, QRect(8, 384, 250, 20), AnchorLeft | AnchorBottom);
 
   // Every byte read back, or the first KiB of each sound: the choice stays
   // for the next run of the program.
-  verifyEveryByte_ = new QCheckBox(QStringLiteral("Verify every byte"), client_);
+  verifyEveryByte_ = new QCheckBox(QStringLiteral("Verify every byte"), this);
   verifyEveryByte_->setObjectName(QStringLiteral("VerifyEveryByte"));
   verifyEveryByte_->setChecked(ports.Settings.value(VerifyEveryByteSetting, true).toBool());
   connect(verifyEveryByte_, &QCheckBox::toggled, this,
           [this](bool checked) { ports_.Settings.setValue(VerifyEveryByteSetting, checked); });
-  Place(verifyEveryByte_, QRect(262, 384, 166, 20), AnchorRight | AnchorBottom);
 
-  progressBar_ = new QProgressBar(client_);
+  progressBar_ = new QProgressBar(this);
   progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
   progressBar_->setRange(0, 100);
   progressBar_->setValue(0);
   progressBar_->setTextVisible(false);
   progressBar_->installEventFilter(this);
-  Place(progressBar_, QRect(8, 408, 420, 33), AnchorLeft | AnchorRight | AnchorBottom);
 
-  resultLine_ = new QLabel(QStringLiteral(" "), client_);
+  resultLine_ = new QLabel(QStringLiteral(" "), this);
   resultLine_->setObjectName(QStringLiteral("Label3"));
-  MakeBoldStatusLabel(resultLine_, 16);
-  // A success with sounds left out takes more lines.
-  resultLine_->setWordWrap(true);
-  resultLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Place(resultLine_, QRect(8, 445, 420, 58), AnchorLeft | AnchorRight | AnchorBottom);
+  MakeMessageLine(resultLine_);
 
-  previousButton_ = MakePictureButton(client_, "bbPrevious", ButtonFace::Previous);
-  Place(previousButton_, QRect(16, 504, 150, 50), AnchorLeft | AnchorBottom);
+  previousButton_ = MakePictureButton(this, "bbPrevious", ButtonFace::Previous);
   connect(previousButton_, &QPushButton::clicked, this, &ProgrammingPage::OnPreviousClicked);
-
-  programButton_ = MakePictureButton(client_, "bbProgram", ButtonFace::Program);
-  Place(programButton_, QRect(264, 504, 150, 50), AnchorRight | AnchorBottom);
+  programButton_ = MakePictureButton(this, "bbProgram", ButtonFace::Program);
   connect(programButton_, &QPushButton::clicked, this, &ProgrammingPage::OnProgramClicked);
+  LayOut();
 
   // F1 shows the manual here too, though the page has no menu.
   manualEntry_ = ManualKey(this, helpPane_);
@@ -133,9 +122,31 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, DeviceThread& device,
     ShowStatusText(programmerLine_, QString::fromLatin1(ProgrammerNotFoundText), FailureColour);
   });
 
-  ApplyStartSize();
   device_.RequestProbe();
   probeTimer_->start();
+}
+
+// The list and the lines below it on the left, PREV and PROGRAM at the
+// bottom, the help pane at the right.
+void ProgrammingPage::LayOut() {
+  auto* programmer = new QHBoxLayout();
+  programmer->addWidget(programmerLine_, 1);
+  programmer->addWidget(verifyEveryByte_, 0, Qt::AlignRight | Qt::AlignTop);
+  auto* buttons = new QHBoxLayout();
+  buttons->addWidget(previousButton_);
+  buttons->addStretch();
+  buttons->addWidget(programButton_);
+  auto* left = new QVBoxLayout();
+  left->setContentsMargins(8, 0, 4, 9);
+  left->addWidget(programList_, 1);
+  left->addLayout(programmer);
+  left->addWidget(progressBar_);
+  left->addWidget(resultLine_);
+  left->addLayout(buttons);
+  auto* content = new QHBoxLayout();
+  content->setContentsMargins(0, 0, 0, 0);
+  content->addWidget(Split(Area(left), helpPane_, 432, QStringLiteral("Programming/Splitter")));
+  SetContent(content);
 }
 
 void ProgrammingPage::FillProgramList(const std::string& profileName,
@@ -286,10 +297,7 @@ void ProgrammingPage::ShowRunReport(const RunReport& report) {
   device_.RequestForceProbe();
   probeTimer_->start();
   emit ProgrammingEnded();
-  if (endAfterRun_) {
-    device_.Stop();
-    EndApplication();
-  }
+  if (endAfterRun_) ports_.EndApplication();
 }
 
 void ProgrammingPage::OnPreviousClicked() {
@@ -330,29 +338,21 @@ void ProgrammingPage::keyPressEvent(QKeyEvent* event) {
   Page::keyPressEvent(event);
 }
 
-void ProgrammingPage::closeEvent(QCloseEvent* event) {
+Task<bool> ProgrammingPage::MayClose() {
   // A run is not broken off in the middle of a command: it stops between
   // pieces, and the application ends once it has.
-  if (RunInProgress()) {
-    const bool stop = !endAfterRun_ && AskToStopRun();
-    endAfterRun_ = endAfterRun_ || stop;
-    if (RunInProgress() || !stop) {
-      event->ignore();
-      if (stop) StopRun();
-      return;
-    }
-    // The run ended while the question was open: the window closes now.
+  if (!RunInProgress()) co_return true;
+  if (endAfterRun_) co_return false;
+  Question stop{"Programming is in progress. Stop it? The unit will hold an incomplete profile.",
+                "", PromptButtons::YesNo, PromptIcon::Exclamation, PromptAnswer::No};
+  const PromptAnswer answer = co_await Asked(ports_.Prompts, std::move(stop));
+  // The run may have ended while the question was open: the window closes now.
+  if (answer == PromptAnswer::Yes && !RunInProgress()) co_return true;
+  if (answer == PromptAnswer::Yes) {
+    endAfterRun_ = true;
+    StopRun();
   }
-  event->accept();
-  device_.Stop();
-  EndApplication();
-}
-
-bool ProgrammingPage::AskToStopRun() {
-  return ports_.Prompts.Ask({"Programming is in progress. Stop it? The unit will hold an "
-                             "incomplete profile.",
-                             "", PromptButtons::YesNo, PromptIcon::Exclamation,
-                             PromptAnswer::No}) == PromptAnswer::Yes;
+  co_return false;
 }
 
 void ProgrammingPage::HoldControlsForRun(bool held) {

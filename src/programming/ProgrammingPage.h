@@ -63,15 +63,20 @@ class ProgrammingPage : public Page {
   // A programming run has ended and its result is shown.
   void ProgrammingEnded();
 
+ public:
+  // Closing the window during a run asks whether to stop it; once stopped,
+  // the application ends.
+  Task<bool> MayClose() override;
+
  protected:
   void OnShown() override;
   void OnHidden() override;
   void OnFreeAreaReleased(Qt::MouseButton button) override;
-  void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void LayOut();
   void ShowUnit();
   // Greys the rows that the run would leave out, as the unit stands now.
   void ShowRowsThatDoNotFit();
@@ -80,8 +85,6 @@ class ProgrammingPage : public Page {
   void NoteWhatWasSent(const RunReport& report, int profileNumber);
   // Why the run cannot begin, in the result line.
   void ShowRefusal(const RunPreflight& preflight, const ProgrammingPlan& plan);
-  // Asked on closing the window during a run: true when the run is to stop.
-  bool AskToStopRun();
   void ShowProgrammerInUse();
   // Only STOP takes input while a run lasts.
   void HoldControlsForRun(bool held);

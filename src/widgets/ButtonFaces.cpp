@@ -1,6 +1,8 @@
 #include "widgets/ButtonFaces.h"
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -47,11 +49,15 @@ void DrawArrow(QPainter& painter, QRectF box, bool pointsRight) {
   painter.fillPath(arrow, painter.pen().color());
 }
 
+// The word in the system's font, bold, as large as fits the picture's box
+// (22 pixels high at most, as the design has it).
 void DrawWord(QPainter& painter, QRectF box, const QString& word) {
-  QFont font(QStringLiteral("Arial"));
-  font.setStyleHint(QFont::SansSerif);
+  QFont font;
   font.setBold(true);
-  font.setPixelSize(22);
+  for (int pixels = 22; pixels > 8; --pixels) {
+    font.setPixelSize(pixels);
+    if (QFontMetricsF(font).horizontalAdvance(word) <= box.width() - 4) break;
+  }
   painter.setFont(font);
   painter.drawText(box, Qt::AlignCenter, word);
 }
@@ -59,7 +65,10 @@ void DrawWord(QPainter& painter, QRectF box, const QString& word) {
 }  // namespace
 
 QPixmap DrawButtonFace(ButtonFace face) {
-  QPixmap pixmap(FaceSize);
+  // Sharp at the screen's scale.
+  const qreal scale = qApp ? qApp->devicePixelRatio() : 1.0;
+  QPixmap pixmap(FaceSize * scale);
+  pixmap.setDevicePixelRatio(scale);
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
@@ -100,6 +109,7 @@ void SetButtonFace(QPushButton* button, ButtonFace face) {
 QPushButton* MakePictureButton(QWidget* parent, const char* objectName, ButtonFace face) {
   auto* button = new QPushButton(parent);
   button->setObjectName(QString::fromLatin1(objectName));
+  button->setMinimumSize(FaceSize + QSize(10, 10));
   // Enter and Return press the focused button, as Space does.
   button->setAutoDefault(true);
   SetButtonFace(button, face);

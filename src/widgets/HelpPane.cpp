@@ -91,9 +91,14 @@ void HelpPane::FollowLink(const QUrl& link) {
   const QUrl target = webInfo_->source().resolved(link);
   if (IsHelpPage(target)) {
     webInfo_->setSource(target);
-  } else if (auto* page = qobject_cast<Page*>(window())) {
+  } else {
     // Web and mail links, and documents such as the manual, go to the
     // system's own programs through the page's opener.
-    page->OpenExternally(target);
+    for (QWidget* above = parentWidget(); above; above = above->parentWidget()) {
+      if (auto* page = qobject_cast<Page*>(above)) {
+        page->OpenExternally(target);
+        return;
+      }
+    }
   }
 }

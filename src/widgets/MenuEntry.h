@@ -5,10 +5,12 @@
 #include <QMenuBar>
 
 // Adds an entry named after its control to a menu or menu bar, before the
-// entry `before` (at the end without one); choosing it calls the handler.
-template <typename Receiver>
+// entry `before` (at the end without one); choosing it calls the handler
+// (a command that asks goes on by itself once answered).
+template <typename Receiver, typename Result>
 QAction* AddMenuEntry(QWidget* menu, const char* objectName, const QString& caption,
-                      Receiver* receiver, void (Receiver::*handler)(), QAction* before = nullptr) {
+                      Receiver* receiver, Result (Receiver::*handler)(),
+                      QAction* before = nullptr) {
   auto* entry = new QAction(caption, menu);
   entry->setObjectName(QString::fromLatin1(objectName));
   QObject::connect(entry, &QAction::triggered, receiver, handler);

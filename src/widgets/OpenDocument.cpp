@@ -14,7 +14,8 @@ Opening Open(AppPorts& ports, const QString& path, const QString& missingMessage
   // The system's opener reports success as soon as it has started a viewer,
   // so a missing file is caught here.
   if (!QFileInfo(path).isFile()) {
-    ports.Prompts.Ask({missingMessage.toStdString(), "", PromptButtons::Ok, PromptIcon::None});
+    ports.Prompts.Ask({missingMessage.toStdString(), "", PromptButtons::Ok, PromptIcon::None},
+                      [](PromptAnswer) {});
     return Opening::Missing;
   }
   return ports.OpenUrl(QUrl::fromLocalFile(path)) ? Opening::Opened : Opening::NoProgram;
@@ -32,5 +33,6 @@ void OpenWithDefaultProgram(AppPorts& ports, const QString& path, const QString&
   if (Open(ports, path, missingMessage) != Opening::NoProgram) return;
   ports.Prompts.Ask({"No program is installed to open " +
                          VisibleText(QFileInfo(path).fileName().toStdString()) + ".",
-                     "", PromptButtons::Ok, PromptIcon::None});
+                     "", PromptButtons::Ok, PromptIcon::None},
+                    [](PromptAnswer) {});
 }

@@ -1,66 +1,64 @@
 #pragma once
 
-#include <QMainWindow>
-#include <QRect>
-#include <QSize>
-#include <optional>
+#include <QSet>
+#include <QWidget>
 
-#include "widgets/AnchorLayout.h"
+#include "profiles/Task.h"
 #include "widgets/AppPorts.h"
 
-// What the three pages share: a client area laid out by design positions and
-// anchors, the smallest outer size of 800 × 600, and show and hide behaviour
-// that runs when a page transition shows or hides the page (not when the
-// window system restores a minimised window).
-class Page : public QMainWindow {
+class QLayout;
+class QMenuBar;
+class QSplitter;
+class QStatusBar;
+class QVBoxLayout;
+
+// One page of the program's window, laid out by Qt: its menu bar when it has
+// one, what it shows, and its status bar when it has one. While the page is
+// on screen its caption is the window's. A page runs its show and hide
+// behaviour when the page flow shows or hides it, not when the window system
+// restores a minimised window.
+class Page : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr QSize MinimumOuterSize{800, 600};
+  Page(AppPorts& ports, const char* objectName, const QString& caption);
 
-  Page(AppPorts& ports, const char* objectName, const QString& caption, QSize designClientSize);
-
+  // Made on first use: above the page's content.
+  QMenuBar* MenuBar();
   // Opens a link or document with the system's default application.
   bool OpenExternally(const QUrl& url);
-  // Puts the window's frame, title bar included, at the point on the screen.
-  void PlaceFrameAt(QPoint point);
+  // Asked when the window is to close while the page is on screen; true
+  // when it may close.
+  virtual Task<bool> MayClose();
 
  protected:
   virtual void OnShown() {}
   virtual void OnHidden() {}
-  // A mouse button released over the client area where no control lies.
+  // A mouse button released over the page where no control lies.
   virtual void OnFreeAreaReleased(Qt::MouseButton) {}
-  void KeepMinimumSize();
 
-  // Places a control of the client area, or of its left part once split.
-  void Place(QWidget* control, QRect design, int anchors);
-  // Splits the design area into a left part of the given width, where the
-  // controls placed from now on go, and `right` beside it, with a handle
-  // between them that the user can drag. Both grow with the window; where
-  // the handle was left is kept in the settings under the key.
-  void SplitClientArea(QRect design, int leftWidth, QWidget* right, const QString& settingsKey);
-  // Sizes the window as the user last left the program's windows, else to
-  // its design client size; called once the page's menu bar and controls exist.
-  void ApplyStartSize();
-  void EndApplication();
+  // The page's content, below its menu bar.
+  void SetContent(QLayout* content);
+  // An area that only holds controls: a release over it is the page's own.
+  QWidget* Area(QLayout* layout);
+  // The left part and the right one (the help pane) with a handle between
+  // them that the user can drag; where it was left is kept under the key.
+  // The left part starts at the design's width, or at its controls' width
+  // where they need more, and both grow with the window.
+  QSplitter* Split(QWidget* left, QWidget* right, int designLeftWidth,
+                   const QString& settingsKey);
+  // Made on first use: below the page's content.
+  QStatusBar* StatusBar();
 
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
   AppPorts& ports_;
-  QWidget* client_;
 
  private:
-  AnchorLayout* layout_;
-  // Where Place puts controls: the client area, or its left part.
-  QWidget* controlArea_;
-  // Where the window manager is to put the frame when the window is shown.
-  std::optional<QPoint> framePositionToAsk_;
+  QVBoxLayout* layout_;
+  QMenuBar* menuBar_ = nullptr;
+  QStatusBar* statusBar_ = nullptr;
+  QSet<QWidget*> areas_;
 };
-
-// A page transition: the page being shown takes the frame position and the
-// size of the page being left, then the old page is hidden and the new one
-// shown, so that the pages seem one window whose content changes.
-void ShowInPlaceOf(Page* next, Page* current);

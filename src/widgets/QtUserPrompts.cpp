@@ -1,6 +1,6 @@
 #include "widgets/QtUserPrompts.h"
 
-#include <QApplication>
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -120,58 +120,83 @@ QString NameFilter(const FileFilter& filter) {
              : label + QStringLiteral(" (") + Text(filter.Pattern) + QLatin1Char(')');
 }
 
-// Counts the dialog as open for as long as it lives.
-class OpenDialogCount {
- public:
-  explicit OpenDialogCount(int& count) : count_(count) { ++count_; }
-  ~OpenDialogCount() { --count_; }
-  OpenDialogCount(const OpenDialogCount&) = delete;
-  OpenDialogCount& operator=(const OpenDialogCount&) = delete;
-
- private:
-  int& count_;
-};
-
 }  // namespace
 
-PromptAnswer QtUserPrompts::Ask(const Question& question) {
-  OpenDialogCount open(openDialogs_);
-  QuestionBox box(question, QApplication::activeWindow());
-  return AnswerOf(box.exec());
+void QtUserPrompts::Open(QDialog* dialog, std::function<void()> finished) {
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  ++openDialogs_;
+  connect(dialog, &QDialog::finished, this, [this, finished = std::move(finished)] {
+    // The answer may open the next question before this one counts as closed.
+    finished();
+    --openDialogs_;
+    if (openDialogs_ == 0) RunWhatWaited();
+  });
+  dialog->open();
 }
 
-std::vector<std::string> QtUserPrompts::ChooseFiles(const FileDialog& dialog) {
-  OpenDialogCount open(openDialogs_);
-  QFileDialog fileDialog(QApplication::activeWindow(), Text(dialog.Title),
-                         Text(dialog.InitialFolder));
+void QtUserPrompts::WhenNoneOpen(std::function<void()> then) {
+  if (!IsOpen()) {
+    then();
+    return;
+  }
+  waiting_.push_back(std::move(then));
+}
+
+void QtUserPrompts::RunWhatWaited() {
+  std::vector<std::function<void()>> waiting = std::exchange(waiting_, {});
+  for (std::size_t at = 0; at < waiting.size(); ++at) {
+    // What runs may open a question: the rest waits for it in turn.
+    if (IsOpen()) {
+      waiting_.insert(waiting_.begin(), waiting.begin() + static_cast<std::ptrdiff_t>(at),
+                      waiting.end());
+      return;
+    }
+    waiting[at]();
+  }
+}
+
+void QtUserPrompts::Ask(const Question& question, std::function<void(PromptAnswer)> answered) {
+  auto* box = new QuestionBox(question, window_);
+  Open(box, [box, answered = std::move(answered)] {
+    QAbstractButton* clicked = box->clickedButton();
+    answered(clicked ? AnswerOf(box->standardButton(clicked)) : PromptAnswer::Cancel);
+  });
+}
+
+void QtUserPrompts::ChooseFiles(const FileDialog& dialog,
+                                std::function<void(std::vector<std::string>)> chosen) {
+  auto* fileDialog = new QFileDialog(window_, Text(dialog.Title), Text(dialog.InitialFolder));
   // Qt's own dialog: its filters match regardless of letter case.
-  fileDialog.setOption(QFileDialog::DontUseNativeDialog);
-  fileDialog.setFileMode(dialog.MultipleFiles ? QFileDialog::ExistingFiles
-                                              : QFileDialog::ExistingFile);
-  fileDialog.setAcceptMode(QFileDialog::AcceptOpen);
+  fileDialog->setOption(QFileDialog::DontUseNativeDialog);
+  fileDialog->setFileMode(dialog.MultipleFiles ? QFileDialog::ExistingFiles
+                                               : QFileDialog::ExistingFile);
+  fileDialog->setAcceptMode(QFileDialog::AcceptOpen);
   QStringList filters;
   for (const FileFilter& filter : dialog.Filters) filters << NameFilter(filter);
-  fileDialog.setNameFilters(filters);
-  if (!filters.isEmpty()) fileDialog.selectNameFilter(filters.front());
-  if (!dialog.ProposedFile.empty()) fileDialog.selectFile(Text(dialog.ProposedFile));
-  std::vector<std::string> chosen;
-  if (fileDialog.exec() != QDialog::Accepted) return chosen;
-  for (const QString& file : fileDialog.selectedFiles()) chosen.push_back(file.toStdString());
-  return chosen;
+  fileDialog->setNameFilters(filters);
+  if (!filters.isEmpty()) fileDialog->selectNameFilter(filters.front());
+  if (!dialog.ProposedFile.empty()) fileDialog->selectFile(Text(dialog.ProposedFile));
+  Open(fileDialog, [fileDialog, chosen = std::move(chosen)] {
+    std::vector<std::string> files;
+    if (fileDialog->result() == QDialog::Accepted) {
+      for (const QString& file : fileDialog->selectedFiles()) files.push_back(file.toStdString());
+    }
+    chosen(std::move(files));
+  });
 }
 
-std::optional<std::string> QtUserPrompts::AskText(const std::string& caption,
-                                                  const std::string& prompt,
-                                                  const std::string& initialText) {
-  OpenDialogCount open(openDialogs_);
-  QInputDialog dialog(QApplication::activeWindow());
-  dialog.setWindowTitle(Text(caption));
-  dialog.setLabelText(Text(prompt));
-  dialog.setTextValue(Text(initialText));
+void QtUserPrompts::AskText(const TextRequest& request,
+                            std::function<void(std::optional<std::string>)> typed) {
+  auto* dialog = new QInputDialog(window_);
+  dialog->setWindowTitle(Text(request.Caption));
+  dialog->setLabelText(Text(request.Prompt));
+  dialog->setTextValue(Text(request.InitialText));
   // A name offered again is selected, so that typing replaces it.
-  QTimer::singleShot(0, &dialog, [&dialog] {
-    if (auto* line = dialog.findChild<QLineEdit*>()) line->selectAll();
+  QTimer::singleShot(0, dialog, [dialog] {
+    if (auto* line = dialog->findChild<QLineEdit*>()) line->selectAll();
   });
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return dialog.textValue().toStdString();
+  Open(dialog, [dialog, typed = std::move(typed)] {
+    if (dialog->result() != QDialog::Accepted) return typed(std::nullopt);
+    typed(dialog->textValue().toStdString());
+  });
 }

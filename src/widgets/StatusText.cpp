@@ -11,6 +11,7 @@ void ShowStatusText(QLabel* label, const QString& text, const QColor& colour) {
 
 void ShowStatusText(QLabel* label, const QString& text) {
   label->setText(text);
+  if (label->wordWrap()) label->setToolTip(text);
   // Shown at once: long operations follow some of these texts.
   label->repaint();
 }
@@ -19,10 +20,12 @@ QColor StatusColour(const QLabel* label) {
   return label->palette().color(QPalette::WindowText);
 }
 
-void MakeBoldStatusLabel(QLabel* label, int pixelSize) {
-  QFont font(QStringLiteral("Arial"));
-  font.setStyleHint(QFont::SansSerif);
+void MakeMessageLine(QLabel* label) {
+  QFont font = label->font();
   font.setBold(true);
-  font.setPixelSize(pixelSize);
+  font.setPointSizeF(font.pointSizeF() * 1.2);
   label->setFont(font);
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setTextFormat(Qt::PlainText);
 }

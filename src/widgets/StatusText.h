@@ -16,5 +16,6 @@ void ShowStatusText(QLabel* label, const QString& text, const QColor& colour);
 // Changes the text and keeps the label's colour.
 void ShowStatusText(QLabel* label, const QString& text);
 QColor StatusColour(const QLabel* label);
-// A bold label whose font is the given number of pixels high.
-void MakeBoldStatusLabel(QLabel* label, int pixelSize);
+// A message line: bold and a size larger than the system's font, wrapped
+// into as many lines as its text takes, the whole text also in its tip.
+void MakeMessageLine(QLabel* label);

@@ -68,8 +68,9 @@ class AppFixture : public ::testing::Test {
                  [this] { ++endRequests; },
                  [this](const QUrl& url) { return openedUrls.push_back(url), openSucceeds; },
                  settings, machineAudio ? static_cast<SoundOutput&>(*machineAudio) : audio});
+    if (machinePrompts) machinePrompts->OpenOver(&Window());
     QSignalSpy firstProbe(&vantora->Unit(), &UnitStatusHolder::Stored);
-    if (startPageSize) Start()->resize(*startPageSize);
+    if (windowSize) Window().resize(*windowSize);
     vantora->Requests().ShowFirstPage(profileFileAtStart);
     Find<QTimer>(Programming(), "Timer1")->stop();
     ASSERT_TRUE(firstProbe.wait(10000)) << "the programming page's first probe";
@@ -82,6 +83,29 @@ class AppFixture : public ::testing::Test {
   }
   std::string ProgramFolder() const { return programFolder.path().toStdString() + "/"; }
   QString ProgramPath(const QString& relative) const { return programFolder.filePath(relative); }
+  MainWindow& Window() { return vantora->Window(); }
+  // The editor on the selected profile, as the start page's NEXT shows it.
+  void GoToEditor() { vantora->Flow().ShowEditorOnSelectedProfile(); }
+  // The result of a command that asked only what the script answers at once.
+  template <typename Result>
+  Result Answered(Task<Result> task) {
+    EXPECT_TRUE(task.Done()) << "a question waits for an answer";
+    return task.Result();
+  }
+  // A point of the page where no control lies.
+  static QPoint FreeArea(QWidget* page) {
+    for (int y = page->height() - 1; y >= 0; y -= 3) {
+      for (int x = 0; x < page->width(); x += 3) {
+        const QWidget* under = page->childAt(x, y);
+        if (under && under->metaObject() == &QWidget::staticMetaObject &&
+            under->objectName().isEmpty()) {
+          return {x, y};
+        }
+      }
+    }
+    ADD_FAILURE() << "no free area on " << page->objectName().toStdString();
+    return {};
+  }
   StartPage* Start() { return &vantora->Start(); }
   ProfileEditor* Editor() { return &vantora->Editor(); }
   ProgrammingPage* Programming() { return &vantora->Programming(); }
@@ -100,8 +124,8 @@ class AppFixture : public ::testing::Test {
   // Real message boxes and dialogs, where a test asks for them before the start.
   std::optional<QtUserPrompts> machinePrompts;
   std::unique_ptr<VantoraApplication> vantora;
-  // The start page's size when it opens, where a test sets one.
-  std::optional<QSize> startPageSize;
+  // The window's size when it opens, where a test sets one.
+  std::optional<QSize> windowSize;
   // The profile file the program is started with, where a test gives one.
   QString profileFileAtStart;
   int endRequests = 0;

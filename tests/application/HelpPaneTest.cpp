@@ -87,17 +87,17 @@ TEST_F(HelpPaneTest, EntriesTheRightButtonAndLinksChangeTheirOwnPaneAndDocuments
   EXPECT_EQ(ShownPage(Start()), "Introduction.htm") << "the start page's pane stays";
 
   // A right-button release over the bare page brings its first help page back.
-  const std::tuple<Page*, QPoint, const char*, const char*> rightClicks[] = {
-      {Start(), {60, 520}, "bbContinue", "Introduction.htm"},
-      {Editor(), {200, 520}, "bbNext", "AddFilesIntro.htm"}};
-  for (const auto& [page, background, button, firstPage] : rightClicks) {
-    page->show();
+  const std::tuple<Page*, const char*, const char*> rightClicks[] = {
+      {Start(), "bbContinue", "Introduction.htm"}, {Editor(), "bbNext", "AddFilesIntro.htm"}};
+  for (const auto& [page, button, firstPage] : rightClicks) {
+    Window().ShowPage(page);
+    const QPoint background = FreeArea(page);
     Choose(page, "AcquireSoundsfromtheInternet1");
-    QTest::mouseClick(page->centralWidget(), Qt::LeftButton, {}, background);
-    QTest::mouseClick(page->centralWidget(), Qt::MiddleButton, {}, background);
+    QTest::mouseClick(page, Qt::LeftButton, {}, background);
+    QTest::mouseClick(page, Qt::MiddleButton, {}, background);
     Click(page, button, Qt::RightButton);
     EXPECT_EQ(ShownPage(page), "DownloadFromInternet.htm") << "left, middle, or over a control";
-    QTest::mouseClick(page->centralWidget(), Qt::RightButton, {}, background);
+    QTest::mouseClick(page, Qt::RightButton, {}, background);
     EXPECT_EQ(ShownPage(page), firstPage);
   }
 
@@ -114,7 +114,7 @@ TEST_F(HelpPaneTest, EntriesTheRightButtonAndLinksChangeTheirOwnPaneAndDocuments
                             QUrl::fromLocalFile(ProgramPath("Documentation/Vantora_Manual.pdf"))}));
 
   QFile::remove(ProgramPath("Web/Introduction.htm"));
-  QTest::mouseClick(Start()->centralWidget(), Qt::RightButton, {}, {60, 520});
+  QTest::mouseClick(Start(), Qt::RightButton, {}, FreeArea(Start()));
   EXPECT_TRUE(pane->toPlainText().startsWith("The help page Introduction.htm cannot be found"));
   EXPECT_TRUE(prompts.Questions.empty());
 
@@ -132,7 +132,7 @@ TEST_F(HelpPaneTest, EntriesTheRightButtonAndLinksChangeTheirOwnPaneAndDocuments
        "RecordSounds.htm"}};
   for (const auto& [entry, path, failure, shownInPane] : documents) {
     for (Page* page : std::initializer_list<Page*>{Start(), Editor()}) {
-      page->show();
+      Window().ShowPage(page);
       openedUrls.clear();
       openSucceeds = true;
       const QString before = ShownPage(page);
@@ -169,9 +169,9 @@ TEST_F(HelpPaneTest, F1ShowsTheManualInThePaneOnEveryPageAndBackReturnsToThePage
                                              {Programming(), "ProgramPage1.htm"}};
   for (const auto& [page, ownHelp] : pages) {
     SCOPED_TRACE(page->windowTitle().toStdString());
-    page->show();
-    page->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(page));
+    Window().ShowPage(page);
+    Window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
     auto* pane = Find<QTextBrowser>(page, "WebInfo");
     const auto links = Links(pane->document());
     const auto toHelpPage = std::ranges::find_if(
@@ -188,7 +188,6 @@ TEST_F(HelpPaneTest, F1ShowsTheManualInThePaneOnEveryPageAndBackReturnsToThePage
     EXPECT_EQ(pane->source().fragment(), "");
     QTest::keyClick(pane, Qt::Key_Left, Qt::AltModifier);
     EXPECT_EQ(ShownPage(page), ownHelp) << "back to the page's own help, past the links before";
-    page->hide();
   }
   EXPECT_TRUE(openedUrls.empty()) << "no viewer is started";
   EXPECT_TRUE(prompts.Questions.empty());
@@ -220,10 +219,10 @@ TEST_F(HelpPaneTest, BackAppearsOnceALinkWasFollowedAndStepsBackAsAltLeftDoes) {
   const std::function<void()> shows[] = {
       [this] { Choose(Start(), "AcquireSoundsfromtheInternet1"); },
       [this] {
-        QTest::mouseClick(Start()->centralWidget(), Qt::RightButton, {}, {60, 520});
+        QTest::mouseClick(Start(), Qt::RightButton, {}, FreeArea(Start()));
       }};
   for (const auto& show : shows) {
-    QTest::mouseClick(Start()->centralWidget(), Qt::RightButton, {}, {60, 520});
+    QTest::mouseClick(Start(), Qt::RightButton, {}, FreeArea(Start()));
     ClickLink(pane, "DownloadFromInternet.htm");
     ClickLink(pane, "EditSounds.htm");
     show();

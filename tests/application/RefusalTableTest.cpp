@@ -39,7 +39,7 @@ class RefusalTableTest : public AppFixture, public ::testing::WithParamInterface
     std::filesystem::create_directory(ProgramFolder() + "Profiles");
     WriteFile(ProgramFolder() + "Profiles/Porch.qvt", ProfileText(3, {sounds}));
     StartProgram();
-    ShowInPlaceOf(Editor(), Start());
+    GoToEditor();
     GetParam().After(songs, *unit);
     Probe();
     Editor()->OnStatusTimer();

@@ -35,7 +35,7 @@ class StartRequestsTest : public AppFixture {
   // The sounds of Btn1 as the editor shows them.
   std::vector<std::string> Btn1() {
     std::vector<std::string> names;
-    for (const SoundEntry& sound : Editor()->Profiles().Profile().Buttons[0].Sounds)
+    for (const SoundEntry& sound : Editor()->Document().Lists().Buttons[0].Sounds)
       names.push_back(sound.FileName);
     return names;
   }
@@ -78,9 +78,9 @@ TEST_F(StartRequestsTest, ALaterStartRaisesThePageOnScreenAndItsFileReplacesOnly
   const std::string porch = ProfileText(1, {{Sound("knock.wav")}});
   PutProfile("Porch", porch);
   StartProgram();
-  Start()->showMinimized();
+  Window().showMinimized();
   vantora->Requests().TakeLaterStart(QString());
-  EXPECT_FALSE(Start()->windowState() & Qt::WindowMinimized);
+  EXPECT_FALSE(Window().windowState() & Qt::WindowMinimized);
   EXPECT_FALSE(Editor()->isVisible()) << "a start without a file only raises";
 
   // From the start page, a profile of the folder itself.
@@ -122,8 +122,8 @@ TEST_F(StartRequestsTest, AFileWaitsWhileAQuestionIsOpenOrARunGoesOn) {
   vantora->Requests().TakeLaterStart(Outside("Porch.qvt", ProfileText(3, {{Sound("ring.wav")}})));
   QCoreApplication::processEvents();
   EXPECT_EQ(Stored("Porch.qvt"), "") << "nothing happens under an open question";
-  prompts.Open = false;
-  EXPECT_TRUE(QTest::qWaitFor([this] { return Editor()->isVisible(); }));
+  prompts.CloseQuestion();
+  EXPECT_TRUE(Editor()->isVisible()) << "at once, as the question closes";
   EXPECT_EQ(Selected(), "Porch");
 
   // A run of Front Door, held in the middle.
@@ -139,7 +139,7 @@ TEST_F(StartRequestsTest, AFileWaitsWhileAQuestionIsOpenOrARunGoesOn) {
   EXPECT_EQ(Stored("Garden.qvt"), "");
   gate->Open();
   ASSERT_TRUE(ended.wait(10000));
-  EXPECT_TRUE(QTest::qWaitFor([this] { return Editor()->isVisible(); }));
+  EXPECT_TRUE(Editor()->isVisible()) << "as the run ends";
   EXPECT_EQ(Selected(), "Garden");
 }
 
@@ -148,18 +148,15 @@ TEST_F(StartRequestsTest, AFileHandedOverUnderAMessageBoxWaitsForItsAnswer) {
   machinePrompts.emplace();
   StartProgram();
   Click(Start(), "bbContinue");
-  bool openedUnderTheBox = true;
-  QTimer::singleShot(0, [&] {
-    vantora->Requests().TakeLaterStart(Outside("Porch.qvt", ProfileText(3, {{Sound("ring.wav")}})));
-    QCoreApplication::processEvents();
-    openedUnderTheBox = Selected() == "Porch" || !Stored("Porch.qvt").empty();
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) return ADD_FAILURE() << "no box is open";
-    box->button(QMessageBox::Cancel)->click();
-  });
   Choose(Editor(), "Delete1");  // "Do you want to permanently delete ...?"
-  EXPECT_FALSE(openedUnderTheBox);
-  EXPECT_EQ(Find<QLabel>(Editor(), "Info")->text(), "Deletion canceled.");
-  EXPECT_TRUE(QTest::qWaitFor([this] { return Selected() == "Porch"; }));
+  auto* box = Editor()->window()->findChild<QMessageBox*>();
+  ASSERT_TRUE(box && box->isVisible()) << "open over the window, without a loop of its own";
+  vantora->Requests().TakeLaterStart(Outside("Porch.qvt", ProfileText(3, {{Sound("ring.wav")}})));
+  QCoreApplication::processEvents();
+  EXPECT_NE(Selected(), "Porch");
+  EXPECT_EQ(Stored("Porch.qvt"), "") << "nothing happens under an open box";
+  box->button(QMessageBox::Cancel)->click();
+  EXPECT_NE(Stored("Front Door.qvt"), "") << "Cancel deleted nothing";
+  EXPECT_EQ(Selected(), "Porch") << "at once, as the box closes";
   EXPECT_EQ(Btn1(), Names{"ring.wav"});
 }

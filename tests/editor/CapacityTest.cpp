@@ -1,4 +1,5 @@
 #include <QLabel>
+#include <QLayout>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QTreeWidget>
@@ -31,11 +32,13 @@ class CapacityTest : public EditorFixture {
   }
   // Shown() with Btn1's sounds given by size alone.
   QString ShownWith(std::initializer_list<std::int64_t> sizes) {
-    std::vector<SoundEntry>& buttonOne = editor->Profiles().Profile().Buttons[0].Sounds;
-    buttonOne.clear();
-    for (std::int64_t size : sizes) buttonOne.push_back({"s.mp3", std::to_string(size), "/"});
-    editor->RefreshCapacity();
-    editor->UpdateStatusBar();
+    SongProfile lists = editor->Document().Lists();
+    lists.Buttons[0].Sounds.clear();
+    for (std::int64_t size : sizes) {
+      lists.Buttons[0].Sounds.push_back({"s.mp3", std::to_string(size), "/"});
+    }
+    editor->Document().Replace(lists, "Alpha", true);
+    editor->Capacity().UpdateStatusBar();
     return Shown();
   }
 };
@@ -86,8 +89,8 @@ TEST_F(CapacityTest, TheUnitsArrivalTrimsTheTabsOnceAndAfterItsDepartureItIsMeas
   Tick();
   EXPECT_EQ(VisibleTabs(), "11100000") << "only the arrival trims";
   Tabs()->setCurrentIndex(2);
-  ShowInPlaceOf(Start(), editor);
-  ShowInPlaceOf(editor, Start());
+  vantora->Flow().ShowStart();
+  GoToEditor();
   EXPECT_EQ(VisibleTabs(), "11000000");
   EXPECT_EQ(Tabs()->currentIndex(), 0) << "also when the page is shown";
   editor->AddSoundFile(Sound("a.mp3"));
@@ -96,7 +99,7 @@ TEST_F(CapacityTest, TheUnitsArrivalTrimsTheTabsOnceAndAfterItsDepartureItIsMeas
   EXPECT_EQ(Shown(), "+ 0% Disconnected Last unit: 2,359,294 Used : 116 Remaining : 2,359,178");
   EXPECT_FALSE(Find(editor, "StatusPanel1")->isEnabled()) << "grey";
   EXPECT_FALSE(Find(editor, "ProgressBar1")->isEnabled());
-  EXPECT_FALSE(editor->Profiles().State().UnitConnected);
+  EXPECT_FALSE(editor->Capacity().Fit().UnitConnected);
 }
 
 TEST_F(CapacityTest, NextChecksSizeUnsavedEditsAndMissingFilesBeforeItMovesOn) {
@@ -125,7 +128,7 @@ TEST_F(CapacityTest, NextChecksSizeUnsavedEditsAndMissingFilesBeforeItMovesOn) {
   EXPECT_TRUE(editor->isVisible()) << "Save and Program: nothing saved, nothing programmed";
   EXPECT_EQ(info->text(), "ERROR saving profile Alpha.");
   EXPECT_EQ(StatusColour(info), FailureColour);
-  EXPECT_TRUE(editor->Profiles().State().Changed);
+  EXPECT_TRUE(editor->Document().Changed());
   std::filesystem::remove_all(Profiles() + "Alpha.BAK");
   prompts.Answers = {PromptAnswer::Yes, PromptAnswer::No};
   Click(editor, "bbNext");
@@ -146,7 +149,7 @@ TEST_F(CapacityTest, TheLastStatusPanelReachesTheRightEdgeAndNoPanelCutsItsText)
   auto* last = Find<QLabel>(editor, "StatusPanel4");
   EXPECT_EQ(last->text(), QString::fromStdString("Profile On Vantora : " + name));
   for (int width : {800, 1600}) {
-    editor->resize(width, 700);
+    Window().resize(width, 700);
     bar->layout()->activate();
     EXPECT_GE(last->geometry().right(), bar->width() - 8) << width;
     if (width < 1600) continue;
@@ -188,7 +191,7 @@ TEST_F(CapacityTest, AddingAndRemovingButtonsRecountWhatFits) {
   editor->AddSoundFile(Sound("a.wav", 200000));
   Tabs()->setCurrentIndex(2);
   editor->AddSoundFile(Sound("b.wav", 50000));
-  const auto fitting = [this] { return editor->Profiles().State().FittingSoundCount; };
+  const auto fitting = [this] { return editor->Capacity().Fit().FittingSoundCount; };
   EXPECT_EQ(fitting(), 2);
   Choose(editor, "RemoveButton1");
   EXPECT_EQ(fitting(), 1) << "Btn3's sound went with it";
@@ -196,7 +199,7 @@ TEST_F(CapacityTest, AddingAndRemovingButtonsRecountWhatFits) {
   editor->AddSoundFile(Sound("c.wav", 100000));
   EXPECT_EQ(fitting(), 1);
   List(1)->setCurrentIndex(List(1)->model()->index(0, 0));
-  editor->RemoveSoundsOfShownList();
+  editor->Commands().RemoveSoundsOfShownList();
   EXPECT_EQ(fitting(), 1) << "c.wav fits once a.wav is gone";
   EXPECT_EQ(Names(1), QStringList{"c.wav"});
   EXPECT_EQ(Shown().left(1), "+");

@@ -18,7 +18,7 @@ class EditorFixture : public AppFixture {
     WriteFile(Profiles() + "Alpha.qvt", "[Profile]\r\nID=4\r\nNumButtons=3\r\n" + alphaSounds);
     StartProgram();
     editor = Editor();
-    ShowInPlaceOf(editor, Start());
+    GoToEditor();
   }
   std::string Profiles() const { return ProgramFolder() + "Profiles/"; }
   // A WAV sound of the given size in the sounds folder, whatever its name; its path.
@@ -30,7 +30,7 @@ class EditorFixture : public AppFixture {
   QTabWidget* Tabs() { return Find<QTabWidget>(editor, "PageControl1"); }
   QStringList Names(int button) {
     QStringList names;
-    for (const SoundEntry& sound : editor->Profiles().Profile().Buttons[button - 1].Sounds) {
+    for (const SoundEntry& sound : editor->Document().Lists().Buttons[button - 1].Sounds) {
       names << QString::fromStdString(sound.FileName);
     }
     return names;
@@ -40,7 +40,12 @@ class EditorFixture : public AppFixture {
     for (int slot = 0; slot < 8; ++slot) shown += Tabs()->isTabVisible(slot) ? '1' : '0';
     return shown;
   }
-  bool& Changed() { return editor->Profiles().State().Changed; }
+  bool Changed() { return editor->Document().Changed(); }
+  // A tick on a row, as its check box gets it.
+  void TickRow(int button, int row) {
+    QAbstractItemModel* model = List(button)->model();
+    model->setData(model->index(row, 0), Qt::Checked, Qt::CheckStateRole);
+  }
   // A row dragged within its list and dropped before another row (-1: below
   // the last one), as the list's view hands the drop to its model.
   void DropRow(QTreeView* list, int row, int before) {

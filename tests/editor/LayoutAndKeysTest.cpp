@@ -13,16 +13,16 @@ class LayoutAndKeysTest : public EditorFixture {
  protected:
   QSplitter* Splitter() { return Find<QSplitter>(editor, "Splitter1"); }
   void ResizeTo(QSize size) {
-    editor->resize(size);
+    Window().resize(size);
     QCoreApplication::processEvents();
   }
 };
 
 TEST_F(LayoutAndKeysTest, EightButtonTabsLieWithinTheTabBarAtTheSmallestSize) {
   ShowEditor();
-  for (int added = 3; added < 8; ++added) editor->AddButton();
+  for (int added = 3; added < 8; ++added) Choose(editor, "AddButton1");
   ASSERT_EQ(VisibleTabs(), "11111111");
-  ResizeTo(Page::MinimumOuterSize);
+  ResizeTo(MainWindow::MinimumOuterSize);
   QTabBar* bar = Tabs()->tabBar();
   for (int tab = 0; tab < 8; ++tab) {
     EXPECT_TRUE(bar->rect().contains(bar->tabRect(tab))) << "Btn" << tab + 1;
@@ -31,14 +31,14 @@ TEST_F(LayoutAndKeysTest, EightButtonTabsLieWithinTheTabBarAtTheSmallestSize) {
 
 TEST_F(LayoutAndKeysTest, ListsAndHelpPaneGrowWithTheWindow) {
   ShowEditor();
-  ResizeTo(Page::MinimumOuterSize);
+  ResizeTo(MainWindow::MinimumOuterSize);
   const QSize list = List(1)->size();
   const QSize pane = Find(editor, "WebInfo")->size();
-  ResizeTo(Page::MinimumOuterSize + QSize(300, 200));
+  ResizeTo(MainWindow::MinimumOuterSize + QSize(300, 200));
   EXPECT_GT(List(1)->width(), list.width());
   EXPECT_EQ(List(1)->height(), list.height() + 200);
   EXPECT_GT(Find(editor, "WebInfo")->width(), pane.width());
-  EXPECT_EQ(Find(editor, "ProgressBar1")->width(), Tabs()->width() - 5)
+  EXPECT_EQ(Find(editor, "ProgressBar1")->width(), Tabs()->width())
       << "the capacity bar keeps to the tabs' width";
 }
 
@@ -54,7 +54,7 @@ TEST_F(LayoutAndKeysTest, TheSplitterDraggedIsWhereTheNextRunShowsIt) {
   vantora.reset();
   StartProgram();
   editor = Editor();
-  ShowInPlaceOf(editor, Start());
+  GoToEditor();
   EXPECT_EQ(Splitter()->sizes().at(0), left + 90);
 }
 

@@ -77,16 +77,16 @@ TEST_F(MakeItFitTest, ThePlanNamesTheSoundToChangeAndTheRowThenPointsToItsNewFil
       << plan;
 
   EXPECT_EQ(Names(1), (QStringList{"ding.wav", "song.wav", "clip (edited).mp3"}));
-  const SoundEntry& made = editor->Profiles().Profile().Buttons[0].Sounds[2];
+  const SoundEntry& made = editor->Document().Lists().Buttons[0].Sounds[2];
   EXPECT_EQ(made.Directory, sounds.Path());
   EXPECT_EQ(made.Size(), static_cast<std::int64_t>(std::filesystem::file_size(made.FullPath())));
-  EXPECT_EQ(editor->Profiles().State().FittingSoundCount, 3) << "every sound fits the unit";
+  EXPECT_EQ(editor->Capacity().Fit().FittingSoundCount, 3) << "every sound fits the unit";
   EXPECT_EQ(Info(), "Every sound fits the unit now, with 1 new sound");
   EXPECT_TRUE(Changed());
 
   Find<QAction>(editor, "Undo1")->trigger();
   EXPECT_EQ(Names(1), (QStringList{"ding.wav", "song.wav", "clip.wav"})) << "one step";
-  EXPECT_EQ(editor->Profiles().State().FittingSoundCount, 2);
+  EXPECT_EQ(editor->Capacity().Fit().FittingSoundCount, 2);
   EXPECT_FALSE(Changed());
 
   // What Make It Fit wrote goes onto the unit.
@@ -115,7 +115,7 @@ TEST_F(MakeItFitTest, CancelWhileWritingLeavesTheRowsAndTheFilesAsTheyWere) {
 
 TEST_F(MakeItFitTest, NextOffersItForASoundTooLargeAndASoundTooLongEvenAtTheLowestRateIsNamed) {
   prompts.Answers = {PromptAnswer::Yes};  // "Remove 3 sounds?"
-  editor->RemoveAllSounds();
+  Choose(editor, "All1");
   // Ten minutes take 2.4 MB even at 32 kbit/s.
   editor->AddSoundFile(Sound("long.wav", 44 + 600 * 8000));
   prompts.Answers = {PromptAnswer::No};

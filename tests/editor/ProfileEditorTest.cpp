@@ -26,8 +26,9 @@ class ProfileEditorTest : public EditorFixture {
     ShowEditor("[Button0]\r\nNumSounds=1\r\nSound0=" + Sound("door.mp3").toStdString() + "\r\n");
   }
   void Edit() {
-    editor->Profiles().Profile().Buttons[1].Sounds.push_back({"door.mp3", "10", sounds.Path()});
-    Changed() = true;
+    editor->Document().Edit("Add Sound", [this](SongProfile& lists) {
+      lists.Buttons[1].Sounds.push_back({"door.mp3", "10", sounds.Path()});
+    });
   }
   bool AlphaHoldsTheEdit() {
     return FileText(Profiles() + "Alpha.qvt").find("[Button1]\r\nNumSounds=1\r\nSound0=") !=
@@ -37,7 +38,7 @@ class ProfileEditorTest : public EditorFixture {
 
 TEST_F(ProfileEditorTest,
        ThePageShowsTheChosenProfileSavesEditsIntoTheirOwnAndReportsCommandsInInfo) {
-  EXPECT_EQ(Entries(editor->menuBar()),
+  EXPECT_EQ(Entries(editor->MenuBar()),
             (QStringList{":&Profiles", ":&Edit", "AddSongs1:&Add Sounds", ":&Remove Sounds",
                          ":&Buttons", ":&Help"}));
   EXPECT_EQ(Entries(Find<QMenu>(editor, "Edit1")),
@@ -56,7 +57,7 @@ TEST_F(ProfileEditorTest,
 
   List(1)->setCurrentIndex(rows->index(0, 0));
   QTest::keyClick(List(1), Qt::Key_Space);
-  EXPECT_TRUE(editor->Profiles().Profile().Buttons[0].Sounds[0].Checked) << "the row's check box";
+  EXPECT_TRUE(editor->Document().Lists().Buttons[0].Sounds[0].Checked) << "the row's check box";
 
   Edit();
   prompts.Answers = {PromptAnswer::Yes};
@@ -93,22 +94,23 @@ TEST_F(ProfileEditorTest, PreviousAndClosingOfferToSaveEditsAndComingBackReloads
   Click(editor, "bbPrevious");
   EXPECT_TRUE(prompts.AllAnswersUsed());
   EXPECT_TRUE(Start()->isVisible());
-  ShowInPlaceOf(editor, Start());
-  EXPECT_TRUE(editor->Profiles().Profile().Buttons[1].Sounds.empty());
+  GoToEditor();
+  EXPECT_TRUE(editor->Document().Lists().Buttons[1].Sounds.empty());
 
   Edit();
   prompts.Answers = {PromptAnswer::Cancel, PromptAnswer::Yes};
-  EXPECT_FALSE(editor->close());
-  EXPECT_EQ(endRequests, 0);
-  EXPECT_TRUE(editor->close());
+  Window().close();
+  EXPECT_EQ(endRequests, 0) << "Cancel keeps the window";
+  EXPECT_TRUE(Window().isVisible());
+  Window().close();
   EXPECT_EQ(endRequests, 1);
   EXPECT_TRUE(AlphaHoldsTheEdit());
 }
 
 TEST_F(ProfileEditorTest, EveryMenuIsReachableByMnemonicsAndTheCommonCommandsByShortcuts) {
-  for (const QWidget* menu : {static_cast<QWidget*>(editor->menuBar()),
+  for (const QWidget* menu : {static_cast<QWidget*>(editor->MenuBar()),
                               static_cast<QWidget*>(Find<QMenu>(editor, "PopupMenu1")),
-                              static_cast<QWidget*>(Start()->menuBar())}) {
+                              static_cast<QWidget*>(Start()->MenuBar())}) {
     ExpectOwnMnemonics(menu);
   }
   editor->activateWindow();
@@ -141,7 +143,7 @@ TEST_F(ProfileEditorTest, EveryMenuIsReachableByMnemonicsAndTheCommonCommandsByS
   EXPECT_TRUE(prompts.AllAnswersUsed());
 
   // Delete removes the checked sounds only from a list that has the focus.
-  editor->Profiles().Profile().Buttons[0].Sounds[0].Checked = true;
+  TickRow(1, 0);
   Find(editor, "ComboBox1")->setFocus();
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
   EXPECT_EQ(Names(1), QStringList{"door.mp3"});

@@ -21,41 +21,39 @@ TEST_F(RememberedTest, TheProfileOpenLastIsOpenAgainWhileItExists) {
   ASSERT_EQ(Selected(), "Alpha");
   Find<QComboBox>(editor, "ComboBox1")->setCurrentText("Beta");
   RunAgain();
-  ShowInPlaceOf(editor, Start());
+  GoToEditor();
   EXPECT_EQ(Selected(), "Beta");
-  EXPECT_EQ(editor->Profiles().Profile().Name, "Beta");
+  EXPECT_EQ(editor->Document().Lists().Name, "Beta");
   EXPECT_EQ(VisibleTabs(), "11000000");
 
   std::filesystem::remove(Profiles() + "Beta.qvt");
   RunAgain();
-  ShowInPlaceOf(editor, Start());
+  GoToEditor();
   EXPECT_EQ(Selected(), "Alpha") << "the first one, as without a profile kept";
 }
 
-TEST_F(RememberedTest, TheWindowsHaveTheSizeTheyWereLeftAt) {
+TEST_F(RememberedTest, TheWindowHasTheSizeItWasLeftAt) {
   ShowEditor();
-  editor->resize(1010, 720);
+  Window().resize(1010, 720);
   RunAgain();
-  EXPECT_EQ(Start()->size(), QSize(1010, 720));
-  ShowInPlaceOf(editor, Start());
-  EXPECT_EQ(editor->size(), QSize(1010, 720));
+  EXPECT_EQ(Window().size(), QSize(1010, 720));
 }
 
 TEST_F(RememberedTest, SoundDialogsOpenWhereTheLastSoundWasChosen) {
   ShowEditor();
   prompts.ChosenFiles = {{Sound("a.wav").toStdString()}};
-  editor->AddSounds();
+  Choose(editor, "AddSongs1");
   RunAgain();
-  ShowInPlaceOf(editor, Start());
+  GoToEditor();
   prompts.ChosenFiles = {{}};
-  editor->AddSounds();
+  Choose(editor, "AddSongs1");
   EXPECT_EQ(prompts.Dialogs.back().InitialFolder, sounds.Path());
 
   std::filesystem::remove_all(sounds.Path());
   RunAgain();
-  ShowInPlaceOf(editor, Start());
+  GoToEditor();
   prompts.ChosenFiles = {{}};
-  editor->AddSounds();
+  Choose(editor, "AddSongs1");
   EXPECT_NE(prompts.Dialogs.back().InitialFolder, sounds.Path()) << "a folder gone is not kept";
 }
 
@@ -79,7 +77,7 @@ TEST_F(RememberedTest, TheLastUnitSeenIsWrittenOnlyWhenItChangesAndKeptForTheNex
 
   unit->Attach(false);
   RunAgain();
-  ShowInPlaceOf(editor, Start());
+  GoToEditor();
   Tick();
   Choose(editor, "MakeItFit1");
   EXPECT_EQ(Find<QLabel>(editor, "Info")->text(), "Every sound fits the unit already")

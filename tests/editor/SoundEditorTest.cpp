@@ -81,7 +81,7 @@ class SoundEditorTest : public EditorFixture {
     Click(dialog, "SaveEdit");
     ASSERT_TRUE(Arrived(saved));
   }
-  std::string RowPath() { return editor->Profiles().Profile().Buttons[0].Sounds[0].FullPath(); }
+  std::string RowPath() { return editor->Document().Lists().Buttons[0].Sounds[0].FullPath(); }
 
   std::string original;
   std::string originalBytes;

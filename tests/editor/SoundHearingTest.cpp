@@ -41,7 +41,7 @@ TEST_F(SoundHearingTest, SpacePlaysTheHighlightedSoundMarkedUntilSpaceEscOrItsEn
   EXPECT_EQ(audio.Played[0].Frames(), 8000) << "ding.wav, the highlighted row";
   EXPECT_TRUE(Marked(0));
   EXPECT_FALSE(Marked(1));
-  EXPECT_FALSE(editor->Profiles().Profile().Buttons[0].Sounds[0].Checked) << "Space plays only";
+  EXPECT_FALSE(editor->Document().Lists().Buttons[0].Sounds[0].Checked) << "Space plays only";
 
   QTest::keyClick(List(1), Qt::Key_Space);
   EXPECT_FALSE(audio.IsPlaying());
@@ -60,11 +60,11 @@ TEST_F(SoundHearingTest, SpacePlaysTheHighlightedSoundMarkedUntilSpaceEscOrItsEn
 
   QTest::keyClick(List(1), Qt::Key_Space);
   ASSERT_TRUE(PlayedCount(4));
-  editor->RemoveSoundsOfShownList();
+  editor->Commands().RemoveSoundsOfShownList();
   EXPECT_FALSE(audio.IsPlaying()) << "the row heard was removed";
 
   QTest::keyClick(List(1), Qt::Key_Space, Qt::ShiftModifier);
-  EXPECT_TRUE(editor->Profiles().Profile().Buttons[0].Sounds[0].Checked) << "Shift+Space ticks";
+  EXPECT_TRUE(editor->Document().Lists().Buttons[0].Sounds[0].Checked) << "Shift+Space ticks";
 }
 
 TEST_F(SoundHearingTest, WithoutSoundOutputTheInfoLineSaysSoAndTheListGoesOn) {
@@ -76,6 +76,6 @@ TEST_F(SoundHearingTest, WithoutSoundOutputTheInfoLineSaysSoAndTheListGoesOn) {
   ASSERT_TRUE(Arrived(failed));
   EXPECT_EQ(Find<QLabel>(editor, "Info")->text(), "No sound output is available");
   EXPECT_FALSE(Marked(0));
-  editor->RemoveSoundsOfShownList();
+  editor->Commands().RemoveSoundsOfShownList();
   EXPECT_EQ(Names(1), QStringList{"dong.wav"});
 }

@@ -62,17 +62,22 @@ TEST_F(SoundListsTest, RowsPlayMoveAndAreRemovedAndButtonsAreAddedAndRemoved) {
   ShowEditor();
   for (const char* name : {"a.mp3", "b.mp3", "c.mp3", "d.mp3"}) editor->AddSoundFile(Sound(name));
   QTreeView* list = List(1);
-  editor->PlaySound(list);
-  EXPECT_TRUE(openedUrls.empty()) << "nothing is selected";
-  list->setCurrentIndex(list->model()->index(0, 0));
-  editor->PlaySound(list);
+  // A press and release, then the second press of a double click.
+  const auto doubleClick = [list](QPoint at) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+  };
+  const QPoint firstRow = list->visualRect(list->model()->index(0, 0)).center();
+  doubleClick({10, list->viewport()->height() - 5});
+  EXPECT_TRUE(openedUrls.empty()) << "no row there";
+  doubleClick(firstRow);
   const QString a = QString::fromStdString(sounds.Path() + "a.mp3");
   EXPECT_EQ(openedUrls, std::vector<QUrl>{QUrl::fromLocalFile(a)});
   openSucceeds = false;
   prompts.Answers = {PromptAnswer::Ok, PromptAnswer::Ok};
-  editor->PlaySound(list);
+  doubleClick(firstRow);
   std::filesystem::remove(a.toStdString());
-  editor->PlaySound(list);
+  doubleClick(firstRow);
   EXPECT_EQ(openedUrls.size(), 2u) << "a missing file is not handed to the opener";
   EXPECT_EQ(prompts.Questions.at(0).Text, "No program is installed to open a.mp3.");
   EXPECT_EQ(prompts.Questions.at(1).Text + "|" + prompts.Questions.at(1).Title,
@@ -84,7 +89,7 @@ TEST_F(SoundListsTest, RowsPlayMoveAndAreRemovedAndButtonsAreAddedAndRemoved) {
       {0, -1, {"d.mp3", "b.mp3", "c.mp3", "a.mp3"}},
       {2, 2, {"d.mp3", "b.mp3", "c.mp3", "a.mp3"}}};
   for (const auto& [row, before, names] : moves) {
-    Changed() = false;
+    editor->Document().MarkSaved();
     DropRow(list, row, before);
     EXPECT_EQ(Names(1), names);
     EXPECT_TRUE(Changed()) << "a row dropped on itself still counts as an edit";
@@ -96,9 +101,10 @@ TEST_F(SoundListsTest, RowsPlayMoveAndAreRemovedAndButtonsAreAddedAndRemoved) {
       List(2)->model()->mimeData({List(2)->model()->index(0, 0)}));
   EXPECT_FALSE(list->model()->canDropMimeData(otherList.get(), Qt::MoveAction, 0, 0, {}))
       << "rows never move between lists";
-  auto& buttons = editor->Profiles().Profile().Buttons;
-  buttons[0].Sounds[0].Checked = buttons[0].Sounds[1].Checked = buttons[1].Sounds[0].Checked = true;
-  Changed() = false;
+  TickRow(1, 0);
+  TickRow(1, 1);
+  TickRow(2, 0);
+  editor->Document().MarkSaved();
   Choose(editor, "Selected1");
   EXPECT_EQ(Names(1), (QStringList{"c.mp3", "a.mp3"}));
   EXPECT_TRUE(Names(2).isEmpty());
@@ -167,7 +173,8 @@ TEST_F(SoundListsTest, RemoveAllAsksFirstAndIsAnEditThatIsOfferedForSaving) {
   EXPECT_EQ(info->text(), "2 sounds removed");
   EXPECT_EQ(StatusColour(info), OrdinaryColour);
   prompts.Answers = {PromptAnswer::Cancel};
-  EXPECT_FALSE(editor->close());
+  Window().close();
+  EXPECT_EQ(endRequests, 0);
   EXPECT_EQ(prompts.Questions.at(2), ProfileStore::SaveChangesQuestion("Alpha"));
 }
 
@@ -176,7 +183,7 @@ TEST_F(SoundListsTest, DeleteAndRemoveSelectedTakeTheTickedRowsOrElseTheHighligh
   for (const char* name : {"a.mp3", "b.mp3", "c.mp3"}) editor->AddSoundFile(Sound(name));
   Tabs()->setCurrentIndex(1);
   editor->AddSoundFile(Sound("ticked.mp3"));
-  editor->Profiles().Profile().Buttons[1].Sounds[0].Checked = true;
+  TickRow(2, 0);
   Tabs()->setCurrentIndex(0);
   QTreeView* list = List(1);
   list->selectionModel()->select(list->model()->index(0, 0),
@@ -200,7 +207,7 @@ TEST_F(SoundListsTest, DeleteAndRemoveSelectedTakeTheTickedRowsOrElseTheHighligh
 
   editor->AddSoundFile(Sound("d.mp3"));
   list->clearSelection();
-  Changed() = false;
+  editor->Document().MarkSaved();
   Choose(editor, "Selected1");
   EXPECT_EQ(Find<QLabel>(editor, "Info")->text(), "Tick or select the sounds to remove");
   EXPECT_EQ(Names(1), QStringList{"d.mp3"});

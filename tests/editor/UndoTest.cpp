@@ -14,7 +14,7 @@ class UndoTest : public EditorFixture {
   }
   void Add(const QString& path) {
     prompts.ChosenFiles = {{path.toStdString()}};
-    editor->AddSounds();
+    Choose(editor, "AddSongs1");
   }
   void Undo() { Find<QAction>(editor, "Undo1")->trigger(); }
   void Redo() { Find<QAction>(editor, "Redo1")->trigger(); }
@@ -28,7 +28,7 @@ TEST_F(UndoTest, AddDragAndRemoveAllTakenBackLeaveTheListsTheMarkAndTheFileAsBef
   DropRow(List(1), 2, 0);
   EXPECT_EQ(Names(1), (QStringList{"c.wav", "a.wav", "b.wav"}));
   prompts.Answers = {PromptAnswer::Yes};
-  editor->RemoveAllSounds();
+  Choose(editor, "All1");
   EXPECT_TRUE(Names(1).isEmpty());
   EXPECT_TRUE(editor->isWindowModified());
 
@@ -51,7 +51,7 @@ TEST_F(UndoTest, AddDragAndRemoveAllTakenBackLeaveTheListsTheMarkAndTheFileAsBef
 
 TEST_F(UndoTest, UndoingPastASaveLeavesEditsToSaveAgain) {
   Add(Sound("c.wav"));
-  ASSERT_TRUE(editor->Profiles().Save());
+  ASSERT_TRUE(Answered(editor->Profiles().Save()));
   EXPECT_FALSE(editor->isWindowModified());
   Undo();
   EXPECT_EQ(Names(1), (QStringList{"a.wav", "b.wav"}));
@@ -62,7 +62,7 @@ TEST_F(UndoTest, UndoingPastASaveLeavesEditsToSaveAgain) {
 }
 
 TEST_F(UndoTest, ButtonsAndRemovedRowsComeBackAndLoadingStartsAfresh) {
-  editor->AddButton();
+  Choose(editor, "AddButton1");
   EXPECT_EQ(VisibleTabs(), "11110000");
   Undo();
   EXPECT_EQ(VisibleTabs(), "11100000");
@@ -71,7 +71,7 @@ TEST_F(UndoTest, ButtonsAndRemovedRowsComeBackAndLoadingStartsAfresh) {
   Tabs()->setCurrentIndex(0);
   List(1)->selectionModel()->select(List(1)->model()->index(0, 0),
                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
-  editor->RemoveSoundsOfShownList();
+  editor->Commands().RemoveSoundsOfShownList();
   EXPECT_EQ(Names(1), QStringList{"b.wav"});
   Undo();
   EXPECT_EQ(Names(1), (QStringList{"a.wav", "b.wav"}));
@@ -86,7 +86,7 @@ TEST_F(UndoTest, ButtonsAndRemovedRowsComeBackAndLoadingStartsAfresh) {
 TEST_F(UndoTest, TheCaptionNamesTheOpenProfileAndMarksUnsavedEdits) {
   EXPECT_EQ(editor->windowTitle(), "Create Song Profile - Alpha[*]");
   EXPECT_FALSE(editor->isWindowModified());
-  editor->AddButton();
+  Choose(editor, "AddButton1");
   EXPECT_TRUE(editor->isWindowModified());
   EXPECT_EQ(Find<QAction>(editor, "Undo1")->shortcut(), QKeySequence::Undo);
   EXPECT_EQ(Find<QAction>(editor, "Redo1")->shortcut(), QKeySequence("Ctrl+Shift+Z"));
@@ -95,8 +95,10 @@ TEST_F(UndoTest, TheCaptionNamesTheOpenProfileAndMarksUnsavedEdits) {
 TEST_F(UndoTest, AMissingSoundDroppedBeforeNextComesBackWithUndo) {
   WriteFile(sounds.Path() + "fake.mp3", "a text file named like a sound");
   // As a profile written elsewhere may list it: adding it here is refused.
-  editor->Profiles().Profile().Buttons[0].Sounds.push_back({"fake.mp3", "30", sounds.Path()});
-  ASSERT_TRUE(editor->Profiles().Save());
+  editor->Document().Edit("Add Sound", [this](SongProfile& lists) {
+    lists.Buttons[0].Sounds.push_back({"fake.mp3", "30", sounds.Path()});
+  });
+  ASSERT_TRUE(Answered(editor->Profiles().Save()));
   std::filesystem::remove(Sound("b.wav").toStdString());
   prompts.Answers = {PromptAnswer::No, PromptAnswer::Ok};  // drop b.wav; fake.mp3 refused
   Click(editor, "bbNext");
@@ -119,9 +121,9 @@ TEST_F(UndoTest, ASoundNextFoundInAnotherFolderIsOneStepBack) {
   prompts.ChosenFiles = {{moved}};
   Click(editor, "bbNext");
   ASSERT_TRUE(Programming()->isVisible());
-  EXPECT_EQ(editor->Profiles().Profile().Buttons[0].Sounds[1].Directory, elsewhere.Path());
+  EXPECT_EQ(editor->Document().Lists().Buttons[0].Sounds[1].Directory, elsewhere.Path());
   ASSERT_TRUE(CanUndo()) << "only the folder changed, and it is a step of its own";
   Undo();
-  EXPECT_EQ(editor->Profiles().Profile().Buttons[0].Sounds[1].Directory, sounds.Path());
+  EXPECT_EQ(editor->Document().Lists().Buttons[0].Sounds[1].Directory, sounds.Path());
   EXPECT_TRUE(Changed()) << "the file holds the sound where Next found it";
 }

@@ -50,21 +50,22 @@ class InputPrompts final : public UserPrompts {
  public:
   InputPrompts(ByteSource& answers, const Folders& folders)
       : answers_(answers), folders_(folders) {}
-  PromptAnswer Ask(const Question&) override {
+  void Ask(const Question&, std::function<void(PromptAnswer)> answered) override {
     constexpr PromptAnswer Answers[] = {PromptAnswer::Cancel, PromptAnswer::Yes, PromptAnswer::No,
                                         PromptAnswer::Ok};
-    return Answers[answers_.Next() % std::size(Answers)];
+    answered(Answers[answers_.Next() % std::size(Answers)]);
   }
-  std::vector<std::string> ChooseFiles(const FileDialog&) override {
+  void ChooseFiles(const FileDialog&,
+                   std::function<void(std::vector<std::string>)> chosen) override {
     const std::size_t choice = answers_.Next() % (std::size(SoundNames) + 1);
-    if (choice == 0) return {};
-    return {folders_.Root + "Sounds/" + SoundNames[choice - 1]};
+    if (choice == 0) return chosen({});
+    chosen({folders_.Root + "Sounds/" + SoundNames[choice - 1]});
   }
-  std::optional<std::string> AskText(const std::string&, const std::string&,
-                                     const std::string&) override {
-    return std::nullopt;
+  void AskText(const TextRequest&, std::function<void(std::optional<std::string>)> typed) override {
+    typed(std::nullopt);
   }
   bool IsOpen() const override { return false; }
+  void WhenNoneOpen(std::function<void()> then) override { then(); }
 
  private:
   ByteSource& answers_;
@@ -113,10 +114,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   InputPrompts prompts(answers, folders);
   SilentEditorView view;
-  ProfileStore store(folders.Profiles(), prompts, view);
+  ProfileDocument document;
+  ProfileStore store(folders.Profiles(), document, prompts, view);
   store.ListProfiles();
-  const bool readToTheEnd = store.LoadProfile("Fuzz", fromBackup);
-  RequireSoundLists(store.Profile());
+  Task<bool> loading = store.LoadProfile("Fuzz", fromBackup);
+  // Every answer comes at once.
+  Require(loading.Done());
+  const bool readToTheEnd = loading.Result();
+  RequireSoundLists(document.Lists());
 
   if (fromBackup) {
     // Retrieving the backup writes nothing.

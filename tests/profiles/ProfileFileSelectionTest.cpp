@@ -25,12 +25,12 @@ TEST_F(ProfileFileSelectionTest, AFileOfTheProfilesFolderIsSelectedWithoutCopyOr
   Put("Back Door.qvt", ProfileText(1, {}));
   Put("Porch.qvt", ProfileText(2, {}));
   Store();
-  EXPECT_TRUE(Store().SelectProfileFile(Profiles() + "Porch.qvt"));
+  EXPECT_TRUE(Answered(Store().SelectProfileFile(Profiles() + "Porch.qvt")));
   EXPECT_EQ(Store().CurrentProfileName(), "Porch");
   // Another spelling of the folder, and a link to the file, name the same file.
   fs::create_symlink(Profiles(), folder.Path() + "Linked");
-  EXPECT_TRUE(Store().SelectProfileFile(folder.Path() + "Linked/../Profiles/Back Door.qvt"));
-  EXPECT_TRUE(Store().SelectProfileFile(folder.Path() + "Linked/Porch.qvt"));
+  EXPECT_TRUE(Answered(Store().SelectProfileFile(folder.Path() + "Linked/../Profiles/Back Door.qvt")));
+  EXPECT_TRUE(Answered(Store().SelectProfileFile(folder.Path() + "Linked/Porch.qvt")));
   EXPECT_EQ(Store().CurrentProfileName(), "Porch");
   EXPECT_TRUE(files.Calls.empty()) << files.Calls.front();
   EXPECT_TRUE(prompts.Questions.empty());
@@ -41,16 +41,16 @@ TEST_F(ProfileFileSelectionTest,
   const std::string porch = ProfileText(4, {{Sound("ring.mp3")}});
   Put("Front Door.qvt", ProfileText(1, {}));
   Store();
-  EXPECT_TRUE(Store().SelectProfileFile(Outside("Porch.qvt", porch)));
+  EXPECT_TRUE(Answered(Store().SelectProfileFile(Outside("Porch.qvt", porch))));
   EXPECT_EQ(Files("Porch"), (Names{porch, ""})) << "byte for byte, no backup";
   EXPECT_EQ(Store().ProfileList(), (Names{"Front Door", "Porch"}));
   EXPECT_EQ(Store().CurrentProfileName(), "Porch");
-  EXPECT_EQ(Store().Profile().SoundCount(), 0) << "selected, loaded by the page";
+  EXPECT_EQ(Lists().SoundCount(), 0) << "selected, loaded by the page";
 
   // The same content again, in any letter case: nothing asked, nothing written.
   files.Calls.clear();
   Choose("Front Door");
-  EXPECT_TRUE(Store().SelectProfileFile(Outside("PORCH.QVT", porch)));
+  EXPECT_TRUE(Answered(Store().SelectProfileFile(Outside("PORCH.QVT", porch))));
   EXPECT_EQ(Store().CurrentProfileName(), "Porch");
   EXPECT_TRUE(files.Calls.empty()) << files.Calls.front();
   EXPECT_TRUE(prompts.Questions.empty());
@@ -59,14 +59,14 @@ TEST_F(ProfileFileSelectionTest,
   const std::string newer = ProfileText(4, {{Sound("ring.mp3"), Sound("knock.wav")}});
   Choose("Front Door");
   prompts.Answers = {No};
-  EXPECT_TRUE(Store().SelectProfileFile(Outside("Porch.qvt", newer)));
+  EXPECT_TRUE(Answered(Store().SelectProfileFile(Outside("Porch.qvt", newer))));
   EXPECT_EQ(prompts.Questions.at(0), ReplaceQuestion("Porch"));
   EXPECT_EQ(Files("Porch"), (Names{porch, ""}));
   EXPECT_EQ(Store().CurrentProfileName(), "Porch");
 
   // Yes: the file replaces it, and the replaced content is its backup.
   prompts.Answers = {Yes};
-  EXPECT_TRUE(Store().SelectProfileFile(Elsewhere() + "Porch.qvt"));
+  EXPECT_TRUE(Answered(Store().SelectProfileFile(Elsewhere() + "Porch.qvt")));
   EXPECT_EQ(Files("Porch"), (Names{newer, porch}));
   EXPECT_EQ(Store().CurrentProfileName(), "Porch");
   EXPECT_TRUE(prompts.AllAnswersUsed());
@@ -85,7 +85,7 @@ TEST_F(ProfileFileSelectionTest, AFileThatIsNoProfileOrHasNoUsableNameIsRefusedA
   for (const auto& [file, text] : refused) {
     prompts.Answers = {Ok};
     prompts.Questions.clear();
-    EXPECT_FALSE(Store().SelectProfileFile(file)) << file;
+    EXPECT_FALSE(Answered(Store().SelectProfileFile(file))) << file;
     EXPECT_EQ(prompts.Questions,
               (std::vector<Question>{{text, "", PromptButtons::Ok, PromptIcon::Exclamation}}));
     EXPECT_EQ(Store().CurrentProfileName(), "Front Door") << file;
@@ -96,7 +96,7 @@ TEST_F(ProfileFileSelectionTest, AFileThatIsNoProfileOrHasNoUsableNameIsRefusedA
   // A folder that refuses the copy says so and keeps the selection.
   files.ReadOnly = true;
   prompts.Answers = {Ok};
-  EXPECT_FALSE(Store().SelectProfileFile(Outside("Porch.qvt", ProfileText(2, {}))));
+  EXPECT_FALSE(Answered(Store().SelectProfileFile(Outside("Porch.qvt", ProfileText(2, {})))));
   EXPECT_EQ(prompts.Questions.back(),
             (Question{"ERROR saving profile Porch.", "", PromptButtons::Ok, PromptIcon::Stop}));
   EXPECT_EQ(Store().CurrentProfileName(), "Front Door");
@@ -109,25 +109,25 @@ TEST_F(ProfileFileSelectionTest, UnsavedEditsAreSavedFirstAndAReplacedProfileKee
   const std::string saved = ProfileText(2, {{Sounds() + "edit.mp3"}});
   const std::string incoming = ProfileText(2, {{Sound("ring.mp3")}});
   prompts.Answers = {Yes, Yes};
-  EXPECT_TRUE(Store().SelectProfileFile(Outside("Porch.qvt", incoming)));
+  EXPECT_TRUE(Answered(Store().SelectProfileFile(Outside("Porch.qvt", incoming))));
   EXPECT_EQ(prompts.Questions.at(0), ProfileStore::SaveChangesQuestion("Porch"))
       << "asked before the copy";
   EXPECT_EQ(prompts.Questions.at(1), ReplaceQuestion("Porch"));
   EXPECT_EQ(Files("Porch"), (Names{incoming, saved}));
-  EXPECT_FALSE(Store().State().Changed);
+  EXPECT_FALSE(Changed());
 
   // A refused file is refused before the question: the edits stay on screen.
   AddSound(0, "second.mp3");
   prompts.Answers = {Ok};
-  EXPECT_FALSE(Store().SelectProfileFile(Outside("Notes.qvt", std::string("\0\1", 2))));
-  EXPECT_TRUE(Store().State().Changed);
+  EXPECT_FALSE(Answered(Store().SelectProfileFile(Outside("Notes.qvt", std::string("\0\1", 2)))));
+  EXPECT_TRUE(Changed());
   EXPECT_EQ(FileNames(0), (Names{"edit.mp3", "second.mp3"}));
 
   // Cancel on the save question: nothing copied, the edits stay, unsaved.
   prompts.Answers = {Cancel};
-  EXPECT_FALSE(Store().SelectProfileFile(Outside("Porch.qvt", ProfileText(2, {}))));
+  EXPECT_FALSE(Answered(Store().SelectProfileFile(Outside("Porch.qvt", ProfileText(2, {})))));
   EXPECT_EQ(Files("Porch"), (Names{incoming, saved}));
-  EXPECT_TRUE(Store().State().Changed);
+  EXPECT_TRUE(Changed());
 }
 
 TEST_F(ProfileFileSelectionTest, ACopiedProfileTakesAFreeNumberOnlyWhenAnotherProfileHasItsOwn) {
@@ -136,15 +136,15 @@ TEST_F(ProfileFileSelectionTest, ACopiedProfileTakesAFreeNumberOnlyWhenAnotherPr
   Put("Porch.qvt", ProfileText(3, {}));
   Store();
   const std::string clashing = ProfileText(1, {{Sound("ring.mp3")}});
-  EXPECT_TRUE(Store().SelectProfileFile(Outside("Garden.qvt", clashing)));
+  EXPECT_TRUE(Answered(Store().SelectProfileFile(Outside("Garden.qvt", clashing))));
   EXPECT_EQ(Text("Garden.qvt"), ProfileText(2, {{Sounds() + "ring.mp3"}})) << "the lowest free";
 
   // The number of the profile it replaces is its own to keep.
   const std::string porch = ProfileText(3, {{Sounds() + "ring.mp3"}});
   prompts.Answers = {Yes};
-  EXPECT_TRUE(Store().SelectProfileFile(Outside("Porch.qvt", porch)));
+  EXPECT_TRUE(Answered(Store().SelectProfileFile(Outside("Porch.qvt", porch))));
   EXPECT_EQ(Text("Porch.qvt"), porch);
   // An old list has no number yet.
-  EXPECT_TRUE(Store().SelectProfileFile(Outside("Old.qvt", Sounds() + "ring.mp3\r\n")));
+  EXPECT_TRUE(Answered(Store().SelectProfileFile(Outside("Old.qvt", Sounds() + "ring.mp3\r\n"))));
   EXPECT_EQ(Text("Old.qvt"), Sounds() + "ring.mp3\r\n");
 }

@@ -13,16 +13,16 @@ TEST_F(ProfileFileTest, LoadingAndSavingWriteTheLinesAndKeepTheSaveBeforeAsBacku
   fs::current_path(Sounds());  // where bare names are found
   Store().LoadProfile("Home", false);
   fs::current_path(before);
-  EXPECT_EQ(Store().Profile().Buttons[0].Sounds.at(0).SizeText, "4096") << "each sound measured";
+  EXPECT_EQ(Lists().Buttons[0].Sounds.at(0).SizeText, "4096") << "each sound measured";
   ASSERT_TRUE(Store().SaveProfile("HOME"));
   const std::string firstSave = ProfileText(5, {{door}, {bell}});
   EXPECT_EQ(Files("Home"), (Names{firstSave, original}));
   EXPECT_EQ(info, "Profile saved");
-  Store().Profile().Buttons[1].Sounds.clear();
+  Edit([](SongProfile& lists) { lists.Buttons[1].Sounds.clear(); });
   ASSERT_TRUE(Store().SaveProfile("home"));
   EXPECT_EQ(Files("Home"), (Names{ProfileText(5, {{door}, {}}), firstSave}));
   Store().LoadProfile("", false);
-  EXPECT_EQ(Store().Profile().SoundCount(), 1) << "an empty name loads nothing, not even lists";
+  EXPECT_EQ(Lists().SoundCount(), 1) << "an empty name loads nothing, not even lists";
 }
 
 TEST_F(ProfileFileTest, ALoadedProfileShowsExactlyItsButtons) {
@@ -31,15 +31,15 @@ TEST_F(ProfileFileTest, ALoadedProfileShowsExactlyItsButtons) {
   Put("Two.qvt", ProfileText(2, {{one}, {}}));
   Put("None.qvt", "[Profile]\r\nID=3\r\nNumButtons=0\r\n");
   Store().LoadProfile("Eight", false);
-  EXPECT_EQ(Store().Profile().PresentButtonCount(), 8);
+  EXPECT_EQ(Lists().PresentButtonCount(), 8);
   Store().LoadProfile("Two", false);
-  EXPECT_EQ(Store().Profile().PresentButtonCount(), 2);
-  EXPECT_EQ(Store().Profile().SoundCount(), 1) << "no sound of Btn3 to Btn8 carried over";
-  EXPECT_TRUE(Store().Profile().Buttons[7].Sounds.empty());
+  EXPECT_EQ(Lists().PresentButtonCount(), 2);
+  EXPECT_EQ(Lists().SoundCount(), 1) << "no sound of Btn3 to Btn8 carried over";
+  EXPECT_TRUE(Lists().Buttons[7].Sounds.empty());
   ASSERT_TRUE(Store().SaveProfile("Two"));
   EXPECT_EQ(Text("Two.qvt"), ProfileText(2, {{one}, {}}));
   Store().LoadProfile("None", false);
-  EXPECT_EQ(Store().Profile().PresentButtonCount(), 1) << "a profile has at least Btn1";
+  EXPECT_EQ(Lists().PresentButtonCount(), 1) << "a profile has at least Btn1";
 }
 
 TEST_F(ProfileFileTest, MissingSoundsCanBeFoundAgainAndStopLoadingKeepsTheProfileOpenBefore) {
@@ -64,13 +64,13 @@ TEST_F(ProfileFileTest, MissingSoundsCanBeFoundAgainAndStopLoadingKeepsTheProfil
   const FileDialog& dialog = prompts.Dialogs.at(0);
   EXPECT_EQ(dialog.Title + "|" + dialog.ProposedFile, "Find MP3 File|first.mp3");
   EXPECT_EQ(dialog.Filters.at(2).Label, " Wav files (*.wav)");
-  EXPECT_EQ(Store().Profile().Name + "|" + Store().CurrentProfileName(), "Home|Home")
+  EXPECT_EQ(Lists().Name + "|" + Store().CurrentProfileName(), "Home|Home")
       << "the profile open before stays open, and the selector names it again";
   EXPECT_EQ(FileNames(0), Names{"kept.mp3"}) << "no part of Lost in the lists";
   EXPECT_EQ(info, "Loading stopped: 2 sounds not found") << "the found one is not counted";
   EXPECT_EQ(infoColour, InfoColour::Failure);
   EXPECT_EQ(prompts.Questions.size(), 2u) << "no question about saving follows a stop";
-  EXPECT_FALSE(Store().State().Changed);
+  EXPECT_FALSE(Changed());
   EXPECT_EQ(Files("Lost"), stored) << "file and backup as they were";
 
   prompts.Answers = {Yes};
@@ -104,7 +104,7 @@ TEST_F(ProfileFileTest, ProfilesFromWindowsOpenWithTheirNamesAndOneFoundSoundFin
     EXPECT_EQ(FileNames(1), Names{"M\xC3\xBCller.wav"});
     EXPECT_EQ(prompts.Questions.at(1), ProfileStore::SaveChangesQuestion(name))
         << "each sound found counts as a change";
-    EXPECT_TRUE(Store().State().Changed) << "not saved: the lists are not what the file holds";
+    EXPECT_TRUE(Changed()) << "not saved: the lists are not what the file holds";
     EXPECT_EQ(info, "2 sounds found in " + Sounds());
     EXPECT_EQ(Files(name), (Names{bytes, ""})) << "never taken for an old list";
   }
@@ -154,7 +154,9 @@ TEST_F(ProfileFileTest, AProfileThatCannotBeReadIsNeitherLoadedNorSavedOver) {
     prompts.Answers = {Ok};
     prompts.Texts = {std::nullopt};
     prompts.ChosenFiles = {{Profiles() + "Huge.qvt"}};
-    Store().Profile().Buttons[0].Sounds.push_back({"a.mp3", "1", Sounds()});
+    SongProfile shown = Lists();
+    shown.Buttons[0].Sounds.push_back({"a.mp3", "1", Sounds()});
+    document.Replace(shown, "", true);
     if (byOpen) {
       Store().Open();
     } else {
@@ -162,7 +164,7 @@ TEST_F(ProfileFileTest, AProfileThatCannotBeReadIsNeitherLoadedNorSavedOver) {
     }
     EXPECT_EQ(prompts.Questions.at(0), (Question{"Profile Huge cannot be read.", "",
                                                  PromptButtons::Ok, PromptIcon::Exclamation}));
-    EXPECT_EQ(Store().Profile().SoundCount(), 0);
+    EXPECT_EQ(Lists().SoundCount(), 0);
     EXPECT_EQ(Store().CurrentProfileName(), "");
     Store().Save();
     EXPECT_EQ(prompts.TextCaptions, Names{"Create profile name..."})
@@ -181,7 +183,7 @@ TEST_F(ProfileFileTest, SavesReachTheDiskBeforeTheRenamesThatKeepTheProfileFileI
     Put("Home.BAK", "old backup");
     files.WithoutLinks = withoutLinks;
     files.Calls.clear();
-    Store().Profile().Buttons[0].Sounds = {{"a.mp3", "1", Sounds()}};
+    Edit([this](SongProfile& lists) { lists.Buttons[0].Sounds = {{"a.mp3", "1", Sounds()}}; });
     ASSERT_TRUE(Store().SaveProfile("Home"));
     EXPECT_EQ(files.Calls,
               (Names{"write .Home.saving", "sync .Home.saving", "link Home.qvt .Home.BAK.saving",
@@ -222,7 +224,7 @@ TEST_F(ProfileFileTest, RetrievingTheBackupReadsOnlyTheBackupAndWritesNothing) {
   Put("Home.qvt", stored[0]);
   Put("Home.BAK", stored[1]);
   Store().RetrieveBackup();
-  EXPECT_TRUE(Store().State().Changed);
+  EXPECT_TRUE(Changed());
   EXPECT_EQ(Files("Home"), stored);
   Store().Save();
   EXPECT_EQ(Files("Home"), (Names{ProfileText(7, {{two}, {one, two}}), stored[0]}))

@@ -30,7 +30,7 @@ TEST_F(ProfileStoreTest, NewAsksForTheNameFirstAndARefusedNameLeavesTheOpenProfi
     prompts.Texts = {answer};
     Store().New();
     EXPECT_EQ(info, text);
-    EXPECT_EQ(Store().CurrentProfileName() + "|" + Store().Profile().Name, "A|A") << text;
+    EXPECT_EQ(Store().CurrentProfileName() + "|" + Lists().Name, "A|A") << text;
     EXPECT_EQ(FileNames(0), Names{"one.mp3"}) << text;
   }
 
@@ -55,7 +55,7 @@ TEST_F(ProfileStoreTest, NewAsksForTheNameFirstAndARefusedNameLeavesTheOpenProfi
   for (const char* name : {"a/b", "a\\b", "a:b", "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b",
                            "tab\there", ".", "..", ".hidden", "blank ", "dot.", "   "}) {
     prompts.Texts = {name};
-    EXPECT_EQ(Store().CreateProfile(), ProfileCreation::NameRefused) << name;
+    EXPECT_EQ(Answered(Store().CreateProfile()), ProfileCreation::NameRefused) << name;
     EXPECT_EQ(info, "Invalid profile name") << name;
   }
   EXPECT_FALSE(Store().SaveProfile("") || Store().WriteProfile("", 0));
@@ -80,29 +80,29 @@ TEST_F(ProfileStoreTest, TooManyProfilesStopsNewWithItsBox) {
 
 TEST_F(ProfileStoreTest, SavesClearChangedOnlyWhenTheySavedAndNeverLoseTheProfile) {
   const std::string one = Sounds() + "one.mp3", two = Sounds() + "two.mp3";
-  EXPECT_TRUE(Store().FormCloseQuery()) << "nothing to save: nothing asked";
+  EXPECT_TRUE(Answered(Store().FormCloseQuery())) << "nothing to save: nothing asked";
   AddSound(0, "one.mp3");
   prompts.Texts = {std::nullopt, "", "First", std::nullopt, "Second", "Fresh"};
-  EXPECT_FALSE(Store().Save());
-  EXPECT_TRUE(Store().State().Changed);
-  EXPECT_FALSE(Store().Save());
+  EXPECT_FALSE(Answered(Store().Save()));
+  EXPECT_TRUE(Changed());
+  EXPECT_FALSE(Answered(Store().Save()));
   EXPECT_EQ(info, "Cannot save profile with out a name");
-  EXPECT_TRUE(Store().State().Changed);
-  EXPECT_EQ(Store().Profile().Buttons[0].Sounds.size(), 1u);
-  EXPECT_TRUE(Store().Save());
+  EXPECT_TRUE(Changed());
+  EXPECT_EQ(Lists().Buttons[0].Sounds.size(), 1u);
+  EXPECT_TRUE(Answered(Store().Save()));
   EXPECT_EQ(Files("First"), Names(2, ProfileText(0, {{one}, {}})));
-  EXPECT_FALSE(Store().State().Changed);
+  EXPECT_FALSE(Changed());
   AddSound(1, "two.mp3");
   Store().SaveAs();
-  EXPECT_TRUE(Store().State().Changed);
+  EXPECT_TRUE(Changed());
   Store().SaveAs();
   const std::string second = ProfileText(1, {{one}, {two}});
   EXPECT_EQ(Files("Second"), Names(2, second));
-  EXPECT_FALSE(Store().State().Changed);
+  EXPECT_FALSE(Changed());
 
   AddSound(1, "three.mp3");
   prompts.Answers = {Cancel, No, Yes, Yes, Yes};
-  EXPECT_FALSE(Store().FormCloseQuery());
+  EXPECT_FALSE(Answered(Store().FormCloseQuery()));
   EXPECT_EQ(prompts.Questions.at(0),
             (Question{"Save changes to profile Second?",
                       "Unsaved Changes",
@@ -110,9 +110,9 @@ TEST_F(ProfileStoreTest, SavesClearChangedOnlyWhenTheySavedAndNeverLoseTheProfil
                       PromptIcon::Exclamation,
                       Yes,
                       {"Save", "Don't Save", "Cancel"}}));
-  EXPECT_TRUE(Store().FormCloseQuery());
+  EXPECT_TRUE(Answered(Store().FormCloseQuery()));
   EXPECT_EQ(Text("Second.qvt"), second);
-  EXPECT_TRUE(Store().FormCloseQuery());
+  EXPECT_TRUE(Answered(Store().FormCloseQuery()));
   const std::string third = ProfileText(1, {{one}, {two, Sounds() + "three.mp3"}});
   EXPECT_EQ(Files("Second"), (Names{third, second}));
 
@@ -132,19 +132,19 @@ TEST_F(ProfileStoreTest, SavesClearChangedOnlyWhenTheySavedAndNeverLoseTheProfil
   EXPECT_EQ(Files("Second"), (Names{third, "old backup"}));
   EXPECT_EQ(Store().CurrentProfileName(), "Second") << "the edits stay on screen, unsaved";
   EXPECT_EQ(FileNames(0), (Names{"one.mp3", "four.mp3"}));
-  EXPECT_TRUE(Store().State().Changed);
-  EXPECT_FALSE(Store().FormCloseQuery()) << "Yes closes only once the save succeeded";
-  EXPECT_EQ(Store().CreateProfile(), ProfileCreation::NotWritten);
+  EXPECT_TRUE(Changed());
+  EXPECT_FALSE(Answered(Store().FormCloseQuery())) << "Yes closes only once the save succeeded";
+  EXPECT_EQ(Answered(Store().CreateProfile()), ProfileCreation::NotWritten);
   EXPECT_EQ(Store().ProfileList(), (Names{"First", "Second"}));
   EXPECT_EQ(info, "ERROR saving profile Fresh.");
-  EXPECT_TRUE(Store().State().Changed);
+  EXPECT_TRUE(Changed());
   prompts.Answers = {No};
   prompts.Texts = {"Other"};
   Store().New();
   EXPECT_EQ(info, "ERROR saving profile Other.");
   EXPECT_EQ(FileNames(0), (Names{"one.mp3", "four.mp3"}))
       << "a new file that fails keeps the lists";
-  EXPECT_EQ(Store().Profile().Name, "Second");
+  EXPECT_EQ(Lists().Name, "Second");
 }
 
 TEST_F(ProfileStoreTest, SaveAsOntoAnExistingNameAsksToReplaceItAndNeverLosesTheEdits) {
@@ -158,7 +158,7 @@ TEST_F(ProfileStoreTest, SaveAsOntoAnExistingNameAsksToReplaceItAndNeverLosesThe
   Store().SaveAs();
   EXPECT_EQ(info, "Cannot save profile with out a name");
   EXPECT_EQ(FileNames(0), Names{"edit.mp3"}) << "an empty name cancels, the edits stay";
-  EXPECT_TRUE(Store().State().Changed);
+  EXPECT_TRUE(Changed());
 
   // No gives the name box back with the name in it; Cancel there changes nothing.
   prompts.Texts = {"b", std::nullopt};
@@ -172,15 +172,15 @@ TEST_F(ProfileStoreTest, SaveAsOntoAnExistingNameAsksToReplaceItAndNeverLosesThe
   EXPECT_EQ(Files("A"), (Names{ProfileText(0, {{}, {}}), ""}));
   EXPECT_EQ(FileNames(0), Names{"edit.mp3"});
   EXPECT_EQ(Store().CurrentProfileName(), "A");
-  EXPECT_TRUE(Store().State().Changed);
+  EXPECT_TRUE(Changed());
 
   // Yes: the lists go into B under a fresh number, its old content into its backup.
   prompts.Texts = {"b"};
   prompts.Answers = {Yes};
   Store().SaveAs();
   EXPECT_EQ(Files("B"), (Names{ProfileText(2, {{Sounds() + "edit.mp3"}, {}}), before[0]}));
-  EXPECT_EQ(Store().CurrentProfileName() + "|" + Store().Profile().Name, "B|B");
-  EXPECT_FALSE(Store().State().Changed);
+  EXPECT_EQ(Store().CurrentProfileName() + "|" + Lists().Name, "B|B");
+  EXPECT_FALSE(Changed());
   EXPECT_EQ(info, "Profile saved");
   EXPECT_EQ(Files("A"), (Names{ProfileText(0, {{}, {}}), ""}));
 }
@@ -208,7 +208,7 @@ TEST_F(ProfileStoreTest, DeleteSelectsTheProfileBeforeTheDeletedOne) {
   fs::rename(Profiles() + "kept", Profiles() + "B.qvt");
   Store().Delete();
   EXPECT_TRUE(Store().ProfileList().empty());
-  EXPECT_EQ(Store().Profile().SoundCount(), 0);
+  EXPECT_EQ(Lists().SoundCount(), 0);
   Store().Delete();  // nothing selected: nothing asked
 }
 
@@ -216,7 +216,7 @@ TEST_F(ProfileStoreTest, TheSaveQuestionSavesIntoTheProfileTheEditsBelongTo) {
   AddSound(0, "first.mp3");
   prompts.Answers = {Yes, Yes, Yes, Ok};
   prompts.Texts = {"Created"};
-  EXPECT_TRUE(Store().AskSaveChangedProfile()) << "no profile open: into a new one";
+  EXPECT_TRUE(Answered(Store().AskSaveChangedProfile())) << "no profile open: into a new one";
   EXPECT_EQ(Text("Created.qvt"), ProfileText(0, {{Sounds() + "first.mp3"}, {}}));
   EXPECT_EQ(info, "Profile created");
 
@@ -261,22 +261,23 @@ TEST_F(ProfileStoreTest, OpenOffersUnsavedEditsForSavingOnceAProfileIsChosen) {
   EXPECT_EQ(prompts.Questions.at(0), ProfileStore::SaveChangesQuestion("A"));
   EXPECT_EQ(Text("A.qvt"), ProfileText(1, {{Sounds() + "edit.mp3"}, {}}));
   EXPECT_EQ(Store().CurrentProfileName(), "B");
-  EXPECT_FALSE(Store().State().Changed);
+  EXPECT_FALSE(Changed());
 }
 
 TEST_F(ProfileStoreTest, CheckingSoundFilesFindsDropsOrCancels) {
-  SongProfile& profile = Store().Profile();
-  profile.Buttons[0].Sounds = {{"gone1.mp3", "1", "/x/", false},
-                               {"gone2.mp3", "1", "/x/", false},
-                               {"here.mp3", "100", Sounds(), false}};
-  profile.Buttons[1].Sounds = {{"gone3.mp3", "1", "/x/", true}};
-  profile.Buttons[2].Sounds = {{"absent slot.mp3", "1", "/x/", false}};
+  SongProfile lists = Lists();
+  lists.Buttons[0].Sounds = {{"gone1.mp3", "1", "/x/", false},
+                             {"gone2.mp3", "1", "/x/", false},
+                             {"here.mp3", "100", Sounds(), false}};
+  lists.Buttons[1].Sounds = {{"gone3.mp3", "1", "/x/", true}, {"later.MP3", "1", "/x/", false}};
+  lists.Buttons[2].Sounds = {{"absent slot.mp3", "1", "/x/", false}};
+  Store().Document().Replace(lists, "", true);
   Sound("here.mp3");
-  profile.Buttons[1].Sounds.push_back({"later.MP3", "1", "/x/", false});
   Sound("later.mp3", 7);
+  const SongProfile& profile = Lists();
   prompts.Answers = {No, No, Yes, Yes, Cancel};
   prompts.ChosenFiles = {{Sound("found.mp3", 55)}, {}};
-  const SoundFileCheck check = Store().CheckSoundFiles();
+  const SoundFileCheck check = Answered(Store().CheckSoundFiles());
   EXPECT_EQ(std::tie(check.Cancelled, check.Removed, check.Replaced), std::make_tuple(false, 2, 2));
   EXPECT_EQ(profile.Buttons[1].Sounds.at(1).FullPath(), Sounds() + "later.mp3")
       << "found in the folder of the sound found before, without a question";
@@ -288,10 +289,10 @@ TEST_F(ProfileStoreTest, CheckingSoundFilesFindsDropsOrCancels) {
   EXPECT_EQ(std::tie(replaced.FileName, replaced.SizeText, replaced.Directory, replaced.Checked),
             std::make_tuple("found.mp3", "55", Sounds(), true));
 
-  profile.Buttons[0].Sounds.push_back({"gone4.mp3", "1", "/x/", false});
-  EXPECT_TRUE(Store().CheckSoundFiles().Cancelled);
+  Edit([](SongProfile& open) { open.Buttons[0].Sounds.push_back({"gone4.mp3", "1", "/x/", false}); });
+  EXPECT_TRUE(Answered(Store().CheckSoundFiles()).Cancelled);
   EXPECT_EQ(prompts.Dialogs.at(1).InitialFolder, Sounds()) << "where the last sound was found";
-  EXPECT_TRUE(Store().CheckSoundFiles().Cancelled);
+  EXPECT_TRUE(Answered(Store().CheckSoundFiles()).Cancelled);
   EXPECT_EQ(FileNames(0), (Names{"here.mp3", "gone4.mp3"}));
 }
 
@@ -317,7 +318,7 @@ TEST_F(ProfileStoreTest, EveryWayAwayFromUnsavedEditsAsksOneQuestionAndCancelCha
   Choose("A");
   AddSound(0, "edit.mp3");
   const auto asIsBefore = [this] {
-    return FileNames(0) == Names{"edit.mp3"} && Store().State().Changed &&
+    return FileNames(0) == Names{"edit.mp3"} && Changed() &&
            Store().CurrentProfileName() == "A" && Text("A.qvt") == ProfileText(0, {{}, {}});
   };
   const std::pair<const char*, std::function<void()>> waysAway[] = {
@@ -325,7 +326,7 @@ TEST_F(ProfileStoreTest, EveryWayAwayFromUnsavedEditsAsksOneQuestionAndCancelCha
       {"Open", [this] { Store().Open(); }},
       {"New", [this] { Store().New(); }},
       {"Retrieve Backup", [this] { Store().RetrieveBackup(); }},
-      {"closing", [this] { EXPECT_FALSE(Store().FormCloseQuery()); }}};
+      {"closing", [this] { EXPECT_FALSE(Answered(Store().FormCloseQuery())); }}};
   for (const auto& [way, take] : waysAway) {
     SCOPED_TRACE(way);
     prompts = {};

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <tuple>
 
@@ -81,13 +82,24 @@ class StoreTest : public ::testing::Test, public SilentEditorView {
 
   // The store as the editor makes it: the folder listed.
   ProfileStore& Store() {
-    if (!store)
-      (store = std::make_unique<ProfileStore>(Profiles(), prompts, *this, files))->ListProfiles();
+    if (!store) {
+      store = std::make_unique<ProfileStore>(Profiles(), document, prompts, *this, files);
+      store->ListProfiles();
+    }
     return *store;
+  }
+  const SongProfile& Lists() const { return document.Lists(); }
+  bool Changed() const { return document.Changed(); }
+  void Edit(const std::function<void(SongProfile&)>& edit) { document.Edit("Edit", edit); }
+  // The result of a command that asked only what the script answers at once.
+  template <typename Result>
+  Result Answered(Task<Result> task) {
+    EXPECT_TRUE(task.Done()) << "a question waits for an answer";
+    return task.Result();
   }
   Names FileNames(int slot) {
     Names names;
-    for (const SoundEntry& s : Store().Profile().Buttons[slot].Sounds) names.push_back(s.FileName);
+    for (const SoundEntry& s : Lists().Buttons[slot].Sounds) names.push_back(s.FileName);
     return names;
   }
   // The user's choice in the selector.
@@ -98,12 +110,12 @@ class StoreTest : public ::testing::Test, public SilentEditorView {
   }
   // An edit: a new sound file added to a list.
   void AddSound(int slot, const std::string& name) {
-    Store().Profile().Buttons[slot].Sounds.push_back({name, "100", Sounds(), false});
-    Store().State().Changed = true;
     Sound(name);
+    Edit([&](SongProfile& lists) { lists.Buttons[slot].Sounds.push_back({name, "100", Sounds()}); });
   }
 
   TemporaryFolder folder;
+  ProfileDocument document;
   ScriptedPrompts prompts;
   RecordingFiles files{Profiles()};
   std::unique_ptr<ProfileStore> store;

@@ -32,14 +32,14 @@ class ProgrammingPageTest : public AppFixture {
     songs.Write("a.wav", size);
     WriteProfile("Hall", ProfileText(7, {{songs.Directory() + "a.wav"}}));
     StartProgram();
-    ShowInPlaceOf(Editor(), Start());
+    GoToEditor();
     emit Editor()->NextRequested();  // as Next does once its checks passed
   }
   // A click as the window system delivers it: to the window first, past
   // every filter of the application, then to the control under the pointer.
   void ClickOnWindow(QWidget* control) {
-    QTest::mouseClick(form1->windowHandle(), Qt::LeftButton, {},
-                      control->mapTo(form1, control->rect().center()));
+    QTest::mouseClick(Window().windowHandle(), Qt::LeftButton, {},
+                      control->mapTo(&Window(), control->rect().center()));
   }
   // Clicks PROGRAM and holds the run where it is about to send `command`.
   void StartHeldRun(std::uint8_t command) {
@@ -88,7 +88,7 @@ TEST_F(ProgrammingPageTest, WithoutAUnitProgramOnlyAsksForItAndRightClicksShowHe
             "ProgramProgressBar.htm");
   EXPECT_EQ(helpAfter(label3, Qt::RightButton), "ProgramProgressBar.htm")
       << "a label is not the page's free area";
-  EXPECT_EQ(helpAfter(form1->centralWidget(), Qt::RightButton, {200, 530}), "ProgramPage1.htm");
+  EXPECT_EQ(helpAfter(form1, Qt::RightButton, FreeArea(form1)), "ProgramPage1.htm");
 }
 
 TEST_F(ProgrammingPageTest, ProgramsTheEditorsSoundsAndShowsHowEachRunEnded) {
@@ -97,7 +97,7 @@ TEST_F(ProgrammingPageTest, ProgramsTheEditorsSoundsAndShowsHowEachRunEnded) {
   WriteProfile("Party",
                ProfileText(7, {{songs.Directory() + "a.mp3"}, {}, {songs.Directory() + "c.wav"}}));
   StartProgram();
-  ShowInPlaceOf(Editor(), Start());
+  GoToEditor();
   emit Editor()->NextRequested();  // as Next does once its checks passed
   auto* list = Find<QTreeWidget>(form1, "ListView1");
   ASSERT_EQ(list->topLevelItemCount(), 2);
@@ -170,7 +170,7 @@ TEST_F(ProgrammingPageTest, RowsThatDoNotFitAreGreyedAndTheRunSaysItLeftThemOut)
   const std::string at = songs.Directory();
   WriteProfile("Hall", ProfileText(3, {{at + "a.mp3", at + "big.wav"}, {at + "c.mp3"}}));
   StartProgram();
-  ShowInPlaceOf(Editor(), Start());
+  GoToEditor();
   emit Editor()->NextRequested();  // as Next does once its checks passed
   auto* list = Find<QTreeWidget>(form1, "ListView1");
   ASSERT_EQ(list->topLevelItemCount(), 3);
@@ -203,12 +203,12 @@ TEST_F(ProgrammingPageTest, RowsThatDoNotFitAreGreyedAndTheRunSaysItLeftThemOut)
   EXPECT_EQ(songCounts, std::vector<int>{1}) << "only the sound that fits is written";
 }
 
-TEST_F(ProgrammingPageTest, ClosingThePageDuringAProbeClosesTheLinkOnceTheProbeHasEnded) {
+TEST_F(ProgrammingPageTest, ClosingTheWindowDuringAProbeClosesTheLinkOnceTheProbeHasEnded) {
   StartProgram();
   gate->CloseAt(CmdReadVersion);
   vantora->Device().RequestForceProbe();
   ASSERT_TRUE(gate->WaitUntilReached());
-  form1->close();
+  Window().close();
   EXPECT_EQ(endRequests, 1);
   // The pages go while the probe is held; its snapshot then has no page to reach.
   QObject::connect(form1, &QObject::destroyed, [this] { gate->Open(); });
@@ -249,7 +249,7 @@ TEST_F(ProgrammingPageTest, EscOnTheWindowAndSpaceOrEnterOnStopStopARun) {
     SCOPED_TRACE(QKeySequence(key).toString().toStdString());
     StartHeldRun(CmdWriteDataWide);
     unit->ClearTraffic();
-    QTest::keyClick(form1->windowHandle(), key);
+    QTest::keyClick(Window().windowHandle(), key);
     gate->Open();
     ASSERT_TRUE(Arrived(ended, ++runs));
     EXPECT_EQ(Find<QLabel>(form1, "Label3")->text(), StoppedText);
@@ -272,7 +272,7 @@ TEST_F(ProgrammingPageTest, DuringARunNothingButStopTakesInput) {
   EXPECT_EQ(heldControlsEnabled(), QStringList());
   ClickOnWindow(Find<QPushButton>(form1, "bbPrevious"));
   ClickOnWindow(verify);
-  QTest::keyClick(form1->windowHandle(), Qt::Key_F1);
+  QTest::keyClick(Window().windowHandle(), Qt::Key_F1);
   QCoreApplication::processEvents();
   EXPECT_TRUE(form1->isVisible()) << "PREV is held";
   EXPECT_TRUE(verify->isChecked());
@@ -287,7 +287,7 @@ TEST_F(ProgrammingPageTest, ClosingTheWindowDuringARunAsksAndStopsItOnlyOnYes) {
   QSignalSpy ended(form1, &ProgrammingPage::ProgrammingEnded);
   StartHeldRun(CmdWriteDataWide);
   prompts.Answers = {PromptAnswer::No};
-  form1->close();
+  Window().close();
   ASSERT_EQ(prompts.Questions.size(), 1u);
   EXPECT_EQ(prompts.Questions[0],
             (Question{"Programming is in progress. Stop it? The unit will hold an incomplete "
@@ -296,7 +296,7 @@ TEST_F(ProgrammingPageTest, ClosingTheWindowDuringARunAsksAndStopsItOnlyOnYes) {
   EXPECT_TRUE(form1->isVisible()) << "No: the run goes on";
 
   prompts.Answers = {PromptAnswer::Yes};
-  form1->close();
+  Window().close();
   EXPECT_EQ(endRequests, 0) << "the application waits for the run to stop";
   unit->ClearTraffic();
   gate->Open();

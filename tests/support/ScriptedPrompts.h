@@ -1,8 +1,9 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <ostream>
-#include <stdexcept>
 #include <tuple>
 
 #include "profiles/UserPrompts.h"
@@ -15,8 +16,9 @@ inline void PrintTo(const Question& q, std::ostream* out) {
   *out << q.Title << ": " << q.Text;
 }
 
-// Answers questions and dialogs from a script and keeps what was asked; a
-// prompt without a scripted answer fails the test with an exception.
+// Answers questions and dialogs at once from a script and keeps what was
+// asked. A prompt without a scripted answer fails the test and is taken as
+// dismissed (Cancel, no files, no text).
 class ScriptedPrompts final : public UserPrompts {
  public:
   std::deque<PromptAnswer> Answers;
@@ -28,29 +30,51 @@ class ScriptedPrompts final : public UserPrompts {
   std::vector<std::string> InitialTexts;
   bool Open = false;  // as if a question were open while the test runs
 
-  PromptAnswer Ask(const Question& question) override {
+  void Ask(const Question& question, std::function<void(PromptAnswer)> answered) override {
     Questions.push_back(question);
-    return Next(Answers, "question: " + question.Text);
+    answered(Next(Answers, "question: " + question.Text, PromptAnswer::Cancel));
   }
-  std::vector<std::string> ChooseFiles(const FileDialog& dialog) override {
+  void ChooseFiles(const FileDialog& dialog,
+                   std::function<void(std::vector<std::string>)> chosen) override {
     Dialogs.push_back(dialog);
-    return Next(ChosenFiles, "file dialog: " + dialog.Title);
+    chosen(Next(ChosenFiles, "file dialog: " + dialog.Title, std::vector<std::string>{}));
   }
-  std::optional<std::string> AskText(const std::string& caption, const std::string&,
-                                     const std::string& initialText) override {
-    TextCaptions.push_back(caption);
-    InitialTexts.push_back(initialText);
-    return Next(Texts, "input box: " + caption);
+  void AskText(const TextRequest& request,
+               std::function<void(std::optional<std::string>)> typed) override {
+    TextCaptions.push_back(request.Caption);
+    InitialTexts.push_back(request.InitialText);
+    typed(Next(Texts, "input box: " + request.Caption, std::optional<std::string>{}));
   }
   bool IsOpen() const override { return Open; }
+  void WhenNoneOpen(std::function<void()> then) override {
+    if (Open) {
+      waiting_.push_back(std::move(then));
+    } else {
+      then();
+    }
+  }
+  // The question the test kept open is answered: what waited for it goes on.
+  void CloseQuestion() {
+    Open = false;
+    while (!waiting_.empty() && !Open) {
+      const std::function<void()> then = std::move(waiting_.front());
+      waiting_.pop_front();
+      then();
+    }
+  }
   bool AllAnswersUsed() const { return Answers.empty() && ChosenFiles.empty() && Texts.empty(); }
 
  private:
   template <typename T>
-  static T Next(std::deque<T>& script, const std::string& what) {
-    if (script.empty()) throw std::logic_error("unexpected " + what);
+  static T Next(std::deque<T>& script, const std::string& what, T dismissed) {
+    if (script.empty()) {
+      ADD_FAILURE() << "unexpected " << what;
+      return dismissed;
+    }
     T answer = std::move(script.front());
     script.pop_front();
     return answer;
   }
+
+  std::deque<std::function<void()>> waiting_;
 };

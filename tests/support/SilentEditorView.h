@@ -10,7 +10,4 @@ class SilentEditorView : public EditorView {
   void ShowProfileAdded(int) override {}
   void ShowProfileRemoved(int) override {}
   void ShowSelectedProfile(int) override {}
-  void ShowButtons() override {}
-  void ShowSounds(int) override {}
-  void RefreshCapacity() override {}
 };

@@ -1,4 +1,4 @@
-#include "editor/LastUnitSeen.h"
+#include "application/RememberedUnit.h"
 
 #include <QSettings>
 #include <QStringList>
@@ -71,17 +71,4 @@ void RememberLastUnit(QSettings& settings, const UnitStatus& unit) {
   settings.setValue(MemoryCountKey, unit.MemoryCount);
   settings.setValue(ButtonsKey, unit.ButtonCount);
   settings.setValue(SoftwareKey, QString::fromStdString(unit.FirmwareVersion));
-}
-
-bool DiffersForFitting(const UnitStatus& one, const UnitStatus& other) {
-  if (one.MemoryCount != other.MemoryCount || one.ButtonCount != other.ButtonCount ||
-      one.FirmwareVersion != other.FirmwareVersion) {
-    return true;
-  }
-  // Asked at every probe: the slots are compared as they are, not as text.
-  const auto sameSlot = [](const MemorySlot& a, const MemorySlot& b) {
-    return a.Capacity == b.Capacity && a.DeviceCode == b.DeviceCode &&
-           a.WriteCommand == b.WriteCommand && a.WriteWidth == b.WriteWidth;
-  };
-  return !std::equal(one.Slots.begin(), one.Slots.end(), other.Slots.begin(), sameSlot);
 }

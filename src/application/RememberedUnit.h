@@ -11,5 +11,3 @@ class QSettings;
 // can be put together before the bell is at hand.
 std::optional<UnitStatus> RecallLastUnit(const QSettings& settings);
 void RememberLastUnit(QSettings& settings, const UnitStatus& unit);
-// Whether the two differ in what the editor measures against.
-bool DiffersForFitting(const UnitStatus& one, const UnitStatus& other);
