@@ -116,6 +116,10 @@ int RunWindows(int argc, char** argv, const CommandLineRequest& request) {
   SingleInstance instance(WindowsServerName());
   switch (instance.Begin(profileFile)) {
     case SingleInstance::Start::HandedOver:
+      if (request.Simulate) {
+        std::cerr << "vantora-programmer: the windows already open keep their unit; "
+                     "--simulate takes effect only when no windows run\n";
+      }
       return ExitSuccess;
     case SingleInstance::Start::NoAnswer:
       std::cerr << "vantora-programmer: the windows already open do not answer\n";
