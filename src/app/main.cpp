@@ -19,13 +19,14 @@
 #include "commandline/CommandLineRequest.h"
 #include "device/Clock.h"
 #include "device/FtdiDriver.h"
-#include "device/SimulatedUnit.h"
+#include "device/PacedDriver.h"
 #include "programmingrun/ExitStatus.h"
 
 namespace {
 
-std::unique_ptr<ProgrammerDriver> ChooseDriver(bool simulate) {
-  if (simulate) return SimulatedUnit::StandardUnit();
+// The simulated unit answers at a real cable's pace, through the clock.
+std::unique_ptr<ProgrammerDriver> ChooseDriver(bool simulate, Clock& clock) {
+  if (simulate) return SimulatedProgrammerAtCablePace(clock);
   return std::make_unique<FtdiDriver>();
 }
 
@@ -45,8 +46,8 @@ void NameTheApplication() {
 int AnswerCommandLine(const CommandLineRequest& request) {
   if (request.AsksOnlyForText()) return PrintTextAnswer(request, std::cout, std::cerr);
   try {
-    std::unique_ptr<ProgrammerDriver> driver = ChooseDriver(request.Simulate);
     SystemClock clock;
+    std::unique_ptr<ProgrammerDriver> driver = ChooseDriver(request.Simulate, clock);
     CommandLineFrontEnd frontEnd({*driver, clock, ProfilesFolderFor(ProgramFolder()), std::cout,
                                   std::cerr, isatty(STDERR_FILENO) == 1});
     return frontEnd.Run(request);
@@ -73,8 +74,8 @@ int RunCommandLine(int argc, char** argv, const CommandLineRequest& request) {
 // Shows the windows until the user ends the program.
 void ShowWindows(const CommandLineRequest& request, SingleInstance& instance,
                  const QString& profileFile) {
-  std::unique_ptr<ProgrammerDriver> driver = ChooseDriver(request.Simulate);
   SystemClock clock;
+  std::unique_ptr<ProgrammerDriver> driver = ChooseDriver(request.Simulate, clock);
   QtUserPrompts prompts;
   const std::string programFolder = ProgramFolder();
   // ~/.config/vantora-programmer/vantora-programmer.conf; an organisation

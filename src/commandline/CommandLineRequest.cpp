@@ -51,11 +51,12 @@ void AddOptions(QCommandLineParser& parser) {
        QStringLiteral("name")},
       {QStringLiteral("verify"),
        QStringLiteral("How much of each sound --program reads back and compares: full, every "
-                      "byte (the default; about as long again as writing), or quick, the first "
+                      "byte (the default; 1.5 to 2 times as long as writing), or quick, the first "
                       "KiB of each."),
        QStringLiteral("full|quick"), QStringLiteral("full")},
       {QStringLiteral("simulate"),
-       QStringLiteral("Use the built-in simulated unit instead of a real programmer.")},
+       QStringLiteral("Use the built-in simulated unit instead of a real programmer, at the "
+                      "pace of a real cable.")},
       {QStringLiteral("json"),
        QStringLiteral("Print --status and --list as one JSON object; other messages go to "
                       "standard error.")},
