@@ -46,7 +46,8 @@ int CommandLineFrontEnd::RefuseProfile(const std::string& name,
       err << "Profile " << VisibleText(name) << " cannot be read.\n";
       return ExitProfileNotReadable;
     case ProfileReadingOutcome::NotAProfile:
-      err << "Profile " << VisibleText(name) << " is not a profile file\n";
+      err << VisibleText(folder_.ProfilePath(name, ProfileFileKind::Profile))
+          << " is not a profile file.\n";
       return ExitProfileNotReadable;
     case ProfileReadingOutcome::Read:
       break;

@@ -23,8 +23,7 @@ bool ProfileStore::SelectProfileFile(const std::string& path) {
     return false;
   }
   if (!SoundsListedIn(*bytes)) {
-    prompts_.Ask({VisibleText(path) + " is not a profile file.", "", PromptButtons::Ok,
-                  PromptIcon::Exclamation});
+    AskNotAProfile(path);
     return false;
   }
   // As when the selection changes, unsaved edits are offered for saving

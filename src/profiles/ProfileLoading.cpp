@@ -10,6 +10,7 @@
 #include "profiles/ProfileStore.h"
 #include "profiles/ProfileText.h"
 #include "profiles/SoundLookup.h"
+#include "profiles/VisibleText.h"
 
 namespace {
 
@@ -42,10 +43,14 @@ bool ProfileStore::LoadProfile(const std::string& name, bool fromBackup) {
   const std::optional<std::string> bytes = ReadFileBytes(path, MaxProfileFileBytes);
   const bool exists = bytes || StampOf(path);
   const std::optional<ListedSounds> sounds = bytes ? SoundsListedIn(*bytes) : NewProfileSounds();
-  if (!sounds || (!bytes && exists)) {
-    // There but unreadable, or no profile at all: nothing may later be saved
-    // over it under its name, and nothing of it is converted.
+  // There but unreadable, or no profile at all: nothing may later be saved
+  // over it under its name, and nothing of it is converted.
+  if (!bytes && exists) {
     ShowCannotRead(name);
+    return false;
+  }
+  if (!sounds) {
+    ShowNotAProfile(path);
     return false;
   }
   ShowExactlyButtons(sounds->ButtonCount);
@@ -149,9 +154,20 @@ void ProfileStore::ShowCannotRead(const std::string& name) {
   AskCannotRead(name);
 }
 
+void ProfileStore::ShowNotAProfile(const std::string& path) {
+  profile_.Name.clear();
+  Select(-1);
+  AskNotAProfile(path);
+}
+
 void ProfileStore::AskCannotRead(const std::string& name) {
   prompts_.Ask(
       {"Profile " + name + " cannot be read.", "", PromptButtons::Ok, PromptIcon::Exclamation});
+}
+
+void ProfileStore::AskNotAProfile(const std::string& path) {
+  prompts_.Ask({VisibleText(path) + " is not a profile file.", "", PromptButtons::Ok,
+                PromptIcon::Exclamation});
 }
 
 void ProfileStore::ShowLoadingStopped(int missingSounds, const Loading& loading) {

@@ -114,6 +114,8 @@ class ProfileStore {
   void ConvertOldList(const std::string& name, const std::string& oldList, int leftOut);
   void ShowCannotRead(const std::string& name);
   void AskCannotRead(const std::string& name);
+  void ShowNotAProfile(const std::string& path);
+  void AskNotAProfile(const std::string& path);
   void ShowLoadingStopped(int missingSounds, const Loading& loading);
   void ShowFoundInFolder(const MissingSoundFinder& finder);
 

@@ -131,3 +131,29 @@ TEST_F(SecondStartTest, WindowsThatCrashedLeaveASocketThatTheNextStartTakesOver)
   EXPECT_TRUE(Stored("Garden.qvt"));
   EXPECT_EQ(next.state(), QProcess::Running);
 }
+
+// The windows answer a later start only from an event loop, which runs only
+// once a file given to them is copied in or refused (with a box that has one
+// of its own): after such an answer whatever the file did to the Profiles
+// folder is done.
+TEST_F(SecondStartTest, ANoteNamedLikeAProfileGivenAtTheStartIsRefusedAndNothingIsCopied) {
+  const std::string note = downloads.Path() + "notes.qvt";
+  WriteFile(note, "hello\n");
+  Start(first, {"--simulate", QString::fromStdString(note)});
+  ASSERT_TRUE(Listening());
+  EXPECT_EQ(RunToEnd({}), 0);
+  EXPECT_FALSE(std::filesystem::exists(Profiles() + "notes.qvt"));
+  EXPECT_EQ(FileText(note), "hello\n");
+}
+
+TEST_F(SecondStartTest, ANoteNamedLikeAProfileHandedOverIsRefusedAndNothingIsCopied) {
+  Start(first, {"--simulate"});
+  ASSERT_TRUE(Listening());
+  const std::string note = downloads.Path() + "notes.qvt";
+  WriteFile(note, "hello");
+  EXPECT_EQ(RunToEnd({QString::fromStdString(note)}), 0);
+  // Its request was queued before these arrive.
+  EXPECT_EQ(RunToEnd({}), 0);
+  EXPECT_EQ(RunToEnd({}), 0);
+  EXPECT_FALSE(std::filesystem::exists(Profiles() + "notes.qvt"));
+}

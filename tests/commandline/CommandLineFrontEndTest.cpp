@@ -88,8 +88,12 @@ TEST_F(CommandLineFrontEndTest, AFileThatIsNoProfileIsNamedSoAndLeftAlone) {
   const std::string picture("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
   WriteFile(profiles + "Photo.qvt", picture);
   EXPECT_EQ(Run({"--program", "Photo"}), 3);
-  EXPECT_EQ(err.str(), "Profile Photo is not a profile file\n");
+  EXPECT_EQ(err.str(), profiles + "Photo.qvt is not a profile file.\n");
   EXPECT_EQ(unit->Traffic().ListCalls, 0);
+  WriteFile(profiles + "notes.qvt", "hello\n");
+  EXPECT_EQ(Run({"--program", "notes"}), 3) << "text that names no sound";
+  EXPECT_EQ(err.str(), profiles + "notes.qvt is not a profile file.\n");
+  EXPECT_EQ(FileText(profiles + "notes.qvt"), "hello\n");
   EXPECT_EQ(Run({"--list"}), 0);
   EXPECT_NE(out.str().find("Photo (not a profile)\n"), std::string::npos) << out.str();
   Run({"--list", "--json"});

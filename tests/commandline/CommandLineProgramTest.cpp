@@ -138,6 +138,7 @@ TEST_F(CommandLineProgramTest, EachFailureEndsWithItsOwnExitStatusAndSaysWhy) {
   songs.Write("huge.wav", 2200000);  // larger than either memory
   songs.Write("small.mp3", 1000);
   WriteProfile("Huge", 1, {{"huge.wav", "small.mp3"}});
+  WriteFile(folder.Path() + "Profiles/notes.qvt", "hello\n");
   const std::tuple<QStringList, int, std::string> cases[] = {
       {{"--simulate", "--stauts"}, 2, "Unknown option 'stauts'."},
       {{"--simulate", "--program"}, 2, "Missing value after '--program'."},
@@ -155,6 +156,7 @@ TEST_F(CommandLineProgramTest, EachFailureEndsWithItsOwnExitStatusAndSaysWhy) {
        2,
        "--verify takes full or quick, not 'all'."},
       {{"--simulate", "--program", "Nobody"}, 3, "No profile named \"Nobody\""},
+      {{"--simulate", "--program", "notes"}, 3, "Profiles/notes.qvt is not a profile file.\n"},
       {{"--simulate", "--program", "Huge"}, 7, "Song Is Too Large\n"},
   };
   for (const auto& [arguments, exitStatus, message] : cases) {
