@@ -10,6 +10,7 @@
 
 #include "app/DisplayCheck.h"
 #include "app/GuardedApplication.h"
+#include "app/LibraryNotes.h"
 #include "app/ProfilesLocation.h"
 #include "app/QtSoundOutput.h"
 #include "app/QtUserPrompts.h"
@@ -141,6 +142,7 @@ int RunWindows(int argc, char** argv, const CommandLineRequest& request) {
 // The arguments choose the front end before any application object exists:
 // the windows need a display, the command line must not.
 int main(int argc, char** argv) {
+  SilenceLibraryNotes();
   QStringList arguments;
   for (int index = 0; index < argc; ++index) arguments.append(QString::fromLocal8Bit(argv[index]));
   const CommandLineRequest request = ParseCommandLine(arguments);

@@ -4,10 +4,13 @@
 
 #include <QJsonDocument>
 #include <QProcess>
+#include <QRegularExpression>
 #include <filesystem>
+#include <fstream>
 
 #include "support/ProfileFiles.h"
 #include "support/SongFolder.h"
+#include "support/SoundFiles.h"
 #include "support/TemporaryFolder.h"
 
 namespace {
@@ -119,6 +122,21 @@ TEST_F(CommandLineProgramTest, ProgramWritesTwoButtonsAndTheUnitThenHoldsTheProf
   EXPECT_NE(quick.Out.find(R"("verification": "quick")"), std::string::npos) << quick.Out;
   EXPECT_NE(quick.Out.find(R"("profileName": "Back Door")"), std::string::npos) << quick.Out;
   EXPECT_NE(quick.Err.find("Success! "), std::string::npos) << "beside JSON, messages go to stderr";
+}
+
+TEST_F(CommandLineProgramTest, TheDecoderKeepsItsNotesOffTheTerminal) {
+  // Bytes after the last frame: the decoder finds the stream longer than its
+  // first frame says and writes a note about it, while the sound plays well.
+  const std::string chime = songs.Directory() + "chime.mp3";
+  WriteSound(chime, 8000, 44100, 1, Mp3Format);
+  std::ofstream(chime, std::ios::binary | std::ios::app) << std::string(3000, 'Z');
+  WriteProfile("Porch", 2, {{"chime.mp3"}});
+  const Outcome outcome = Run({"--simulate", "--program", "Porch"});
+  EXPECT_EQ(outcome.ExitStatus, 0) << outcome.Err;
+  const QRegularExpression progress(QStringLiteral("^(Writing|Verifying): \\d+ %$"));
+  for (const QString& line : QString::fromStdString(outcome.Err).split('\n', Qt::SkipEmptyParts)) {
+    EXPECT_TRUE(progress.match(line).hasMatch()) << line.toStdString();
+  }
 }
 
 TEST_F(CommandLineProgramTest, SoundsThatDoNotFitAreNamedBeforeTheRunAndCountedInItsSuccess) {
