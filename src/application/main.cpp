@@ -10,22 +10,24 @@
 
 #include "application/DisplayCheck.h"
 #include "application/GuardedApplication.h"
+#include "application/LibraryNotes.h"
 #include "application/ProfilesLocation.h"
-#include "widgets/QtSoundOutput.h"
-#include "widgets/QtUserPrompts.h"
 #include "application/SingleInstance.h"
 #include "application/VantoraApplication.h"
 #include "commandline/CommandLineFrontEnd.h"
 #include "commandline/CommandLineRequest.h"
 #include "device/Clock.h"
 #include "device/FtdiDriver.h"
-#include "device/SimulatedUnit.h"
+#include "device/PacedDriver.h"
 #include "programmingrun/ExitStatus.h"
+#include "widgets/QtSoundOutput.h"
+#include "widgets/QtUserPrompts.h"
 
 namespace {
 
-std::unique_ptr<ProgrammerDriver> ChooseDriver(bool simulate) {
-  if (simulate) return SimulatedUnit::StandardUnit();
+// The simulated unit answers at a real cable's pace, through the clock.
+std::unique_ptr<ProgrammerDriver> ChooseDriver(bool simulate, Clock& clock) {
+  if (simulate) return SimulatedProgrammerAtCablePace(clock);
   return std::make_unique<FtdiDriver>();
 }
 
@@ -45,8 +47,8 @@ void NameTheApplication() {
 int AnswerCommandLine(const CommandLineRequest& request) {
   if (request.AsksOnlyForText()) return PrintTextAnswer(request, std::cout, std::cerr);
   try {
-    std::unique_ptr<ProgrammerDriver> driver = ChooseDriver(request.Simulate);
     SystemClock clock;
+    std::unique_ptr<ProgrammerDriver> driver = ChooseDriver(request.Simulate, clock);
     CommandLineFrontEnd frontEnd({*driver, clock, ProfilesFolderFor(ProgramFolder()), std::cout,
                                   std::cerr, isatty(STDERR_FILENO) == 1});
     return frontEnd.Run(request);
@@ -73,8 +75,8 @@ int RunCommandLine(int argc, char** argv, const CommandLineRequest& request) {
 // Shows the windows until the user ends the program.
 void ShowWindows(const CommandLineRequest& request, SingleInstance& instance,
                  const QString& profileFile) {
-  std::unique_ptr<ProgrammerDriver> driver = ChooseDriver(request.Simulate);
   SystemClock clock;
+  std::unique_ptr<ProgrammerDriver> driver = ChooseDriver(request.Simulate, clock);
   QtUserPrompts prompts;
   const std::string programFolder = ProgramFolder();
   // ~/.config/vantora-programmer/vantora-programmer.conf; an organisation
@@ -118,6 +120,10 @@ int RunWindows(int argc, char** argv, const CommandLineRequest& request) {
   SingleInstance instance(WindowsServerName());
   switch (instance.Begin(profileFile)) {
     case SingleInstance::Start::HandedOver:
+      if (request.Simulate) {
+        std::cerr << "vantora-programmer: the windows already open keep their unit; "
+                     "--simulate takes effect only when no windows run\n";
+      }
       return ExitSuccess;
     case SingleInstance::Start::NoAnswer:
       std::cerr << "vantora-programmer: the windows already open do not answer\n";
@@ -138,6 +144,7 @@ int RunWindows(int argc, char** argv, const CommandLineRequest& request) {
 // The arguments choose the front end before any application object exists:
 // the windows need a display, the command line must not.
 int main(int argc, char** argv) {
+  SilenceLibraryNotes();
   QStringList arguments;
   for (int index = 0; index < argc; ++index) arguments.append(QString::fromLocal8Bit(argv[index]));
   const CommandLineRequest request = ParseCommandLine(arguments);

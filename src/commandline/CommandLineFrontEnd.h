@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QJsonObject>
+#include <chrono>
 #include <optional>
 #include <ostream>
 #include <string>
 
 #include "commandline/CommandLineRequest.h"
+#include "device/ProgrammerLock.h"
 #include "devicethread/DeviceThread.h"
 #include "devicethread/ProbeReport.h"
 #include "devicethread/UnitStatusHolder.h"
@@ -23,6 +25,8 @@ struct CommandLinePorts {
   std::ostream& Out;
   std::ostream& Err;
   bool ErrIsTerminal = false;
+  // How long a request waits for another program's use of the programmer to end.
+  std::chrono::milliseconds LockPatience = ProgrammerLockPatience;
 };
 
 // The command-line front end: --program, then --status and --list, over the

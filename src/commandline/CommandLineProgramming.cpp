@@ -13,9 +13,9 @@
 namespace {
 
 // The longest a run may go without a report: the unit takes its time to
-// store a memory's data before it answers, and the run may first wait for
+// store a memory's data before it answers; the run may first wait for
 // another program to let go of the programmer.
-constexpr std::chrono::milliseconds RunPatience = std::chrono::seconds(60) + ProgrammerLockPatience;
+constexpr std::chrono::milliseconds RunPatienceBeyondTheLock = std::chrono::seconds(60);
 
 }  // namespace
 
@@ -53,7 +53,8 @@ int CommandLineFrontEnd::RefuseReading(const std::string& name,
       err << "Profile " << VisibleText(name) << " cannot be read.\n";
       return ExitProfileNotReadable;
     case ProfileReadingOutcome::NotAProfile:
-      err << "Profile " << VisibleText(name) << " is not a profile file\n";
+      err << VisibleText(folder_.ProfilePath(name, ProfileFileKind::Profile))
+          << " is not a profile file.\n";
       return ExitProfileNotReadable;
     case ProfileReadingOutcome::Read:
       break;
@@ -113,7 +114,7 @@ void CommandLineFrontEnd::TellWhatFits(const ProgrammingPlan& plan, int leftOutO
 
 RunReport CommandLineFrontEnd::RunProgramming(const ProgrammingPlan& plan) {
   ProgressReport progress(ports_.Err, ports_.ErrIsTerminal, ports_.Time);
-  ResultWait wait(RunPatience);
+  ResultWait wait(RunPatienceBeyondTheLock + ports_.LockPatience);
   RunPhase phase = RunPhase::Writing;
   // The watch and the connections end with this function: Ctrl+C stops only a run.
   InterruptWatch interrupt;

@@ -19,8 +19,8 @@ const char* const ExitStatuses =
     "  0  success\n"
     "  1  unexpected error\n"
     "  2  usage: unknown option, missing value, stray argument, --program given\n"
-    "     twice, --json without --status or --list, --verify neither full nor\n"
-    "     quick; or no display to open the windows on\n"
+    "     twice, --verify neither full nor quick;\n"
+    "     or no display to open the windows on\n"
     "  3  profile not found, unreadable or not a profile file\n"
     "  4  a sound file of the profile is missing or not an MP3 or WAV sound\n"
     "     (nothing is sent)\n"
@@ -29,6 +29,8 @@ const char* const ExitStatuses =
     "  7  nothing fits: no sound of the profile fits into the unit, or it has none\n"
     "  8  writing or verifying failed\n"
     "  9  written and verified, but sounds were left out: they did not fit\n"
+    " 64  options that do not go together: --verify without --program, --json\n"
+    "     without --status or --list, --program with --list\n"
     "130  stopped by Ctrl+C: the unit holds an incomplete profile\n";
 
 // Every option, so that help and parsing never differ.
@@ -44,16 +46,17 @@ void AddOptions(QCommandLineParser& parser) {
        QStringLiteral("List the profiles: number, name, sounds and bytes; * marks the profile on "
                       "the unit.")},
       {QStringLiteral("program"),
-       QStringLiteral("Write the profile <name> into the unit and verify it. With --status or "
-                      "--list as well, they report the unit as it is afterwards."),
+       QStringLiteral("Write the profile <name> into the unit and verify it. With --status as "
+                      "well, it reports the unit as it is afterwards."),
        QStringLiteral("name")},
       {QStringLiteral("verify"),
        QStringLiteral("How much of each sound --program reads back and compares: full, every "
-                      "byte (the default; about as long again as writing), or quick, the first "
+                      "byte (the default; 1.5 to 2 times as long as writing), or quick, the first "
                       "KiB of each."),
        QStringLiteral("full|quick"), QStringLiteral("full")},
       {QStringLiteral("simulate"),
-       QStringLiteral("Use the built-in simulated unit instead of a real programmer.")},
+       QStringLiteral("Use the built-in simulated unit instead of a real programmer, at the "
+                      "pace of a real cable.")},
       {QStringLiteral("json"),
        QStringLiteral("Print --status and --list as one JSON object; other messages go to "
                       "standard error.")},
@@ -84,6 +87,22 @@ void AddWindowSystemOptions(QCommandLineParser& parser) {
     option.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(option);
   }
+}
+
+// Why options that are each right make no sense together; empty when they
+// do. Such a request is refused before anything starts, rather than half done.
+std::string OptionsThatDoNotGoTogether(const QCommandLineParser& parser,
+                                       const CommandLineRequest& request) {
+  if (parser.isSet(QStringLiteral("verify")) && !request.Program) {
+    return "--verify goes with --program.";
+  }
+  if (request.Json && !request.Status && !request.List) {
+    return "--json goes with --status or --list.";
+  }
+  if (request.Program && request.List) {
+    return "--program and --list do not go together: list the profiles on their own.";
+  }
+  return {};
 }
 
 }  // namespace
@@ -125,10 +144,12 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments) {
                     "' (a name with blanks needs quotes).";
   } else if (parser.values(QStringLiteral("program")).size() > 1) {
     request.Error = "--program takes one profile at a time.";
-  } else if (request.Json && !request.Status && !request.List) {
-    request.Error = "--json goes with --status or --list.";
   } else if (verify != QLatin1String("full") && verify != QLatin1String("quick")) {
     request.Error = "--verify takes full or quick, not '" + verify.toStdString() + "'.";
+  } else if (std::string conflict = OptionsThatDoNotGoTogether(parser, request);
+             !conflict.empty()) {
+    request.Error = std::move(conflict);
+    request.ErrorStatus = ExitOptionsDoNotGoTogether;
   }
   return request;
 }
@@ -137,7 +158,7 @@ int PrintTextAnswer(const CommandLineRequest& request, std::ostream& out, std::o
   if (!request.Error.empty()) {
     err << "vantora-programmer: " << VisibleText(request.Error) << "\n"
         << "Try 'vantora-programmer --help' for more information.\n";
-    return ExitUsage;
+    return request.ErrorStatus;
   }
   if (request.Help) {
     QCommandLineParser parser;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "device/ProgrammingSequence.h"
+#include "programmingrun/ExitStatus.h"
 
 // What the command line asks for. Without --status, --list or --program (and
 // without --help or --version) the windows open, on a profile file when one
@@ -24,6 +25,7 @@ struct CommandLineRequest {
   bool Help = false;
   bool Version = false;
   std::string Error;  // what was wrong with the arguments; empty when nothing
+  int ErrorStatus = ExitUsage;  // the exit status that the error ends with
 
   bool OpensWindows() const;
   // Help, version and errors are answered without the unit or the profiles.
