@@ -5,6 +5,7 @@
 
 #include "app/HelpPane.h"
 #include "app/OpenDocument.h"
+#include "app/SupportReportDialog.h"
 
 namespace {
 
@@ -28,6 +29,15 @@ QAction* InstructionsEntry(QObject* parent, HelpPane* pane, AppPorts& ports, con
                            const QString& caption, const QString& page, const QString& failure) {
   const QString document = QStringLiteral("Web/") + page;
   return DocumentEntry(parent, pane, ports, objectName, caption, document, failure, document);
+}
+
+// "Save Support Report…": the report, shown before it is saved.
+QAction* SupportReportEntry(QObject* parent, HelpPane* pane, AppPorts& ports) {
+  auto* entry = new QAction(QStringLiteral("Save S&upport Report\u2026"), parent);
+  entry->setObjectName(QStringLiteral("SaveSupportReport1"));
+  QObject::connect(entry, &QAction::triggered, pane,
+                   [&ports, pane] { ShowSupportReport(pane->window(), ports.SupportReport()); });
+  return entry;
 }
 
 }  // namespace
@@ -62,5 +72,6 @@ SharedHelpEntries::SharedHelpEntries(QMenu* helpMenu, QAction* before, HelpPane*
                          QStringLiteral("Sound recording instructions could not be found")),
        InstructionsEntry(helpMenu, pane, ports, "RipEditConvertSongs1",
                          QStringLiteral("Rip, &Edit, Convert Sounds"),
-                         QStringLiteral("EditSounds.htm"), editSoundsFailure)});
+                         QStringLiteral("EditSounds.htm"), editSoundsFailure),
+       SupportReportEntry(helpMenu, pane, ports)});
 }

@@ -1,6 +1,7 @@
 #include <unistd.h>
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
@@ -19,8 +20,16 @@
 #include "commandline/CommandLineRequest.h"
 #include "device/Clock.h"
 #include "device/FtdiDriver.h"
+#include "device/LoggingDriver.h"
 #include "device/SimulatedUnit.h"
+#include "devicethread/ArrivalProbes.h"
+#include "diagnostics/CategoryDeviceLog.h"
+#include "diagnostics/LogCategories.h"
+#include "diagnostics/LogFiles.h"
+#include "diagnostics/LogRouting.h"
+#include "diagnostics/SupportReport.h"
 #include "programmingrun/ExitStatus.h"
+#include "sleepinhibitor/SleepInhibitor.h"
 
 namespace {
 
@@ -42,13 +51,40 @@ void NameTheApplication() {
   QCoreApplication::setApplicationName(ApplicationName);
 }
 
-int AnswerCommandLine(const CommandLineRequest& request) {
-  if (request.AsksOnlyForText()) return PrintTextAnswer(request, std::cout, std::cerr);
+// ~/.config/vantora-programmer/vantora-programmer.conf; an organisation
+// name would move the data folder as well.
+std::unique_ptr<QSettings> UserSettings() {
+  return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                     ApplicationName, ApplicationName);
+}
+
+// --debug and --log-file; false, with the reason told, when the log file
+// cannot be written.
+bool RouteLog(const CommandLineRequest& request, LogRouting& logging) {
+  if (request.Debug) logging.ShowOnTerminal();
+  QString error;
+  if (!request.LogFile.isEmpty() && !logging.WriteToFile(request.LogFile, error)) {
+    std::cerr << "vantora-programmer: the log file " << request.LogFile.toStdString()
+              << " cannot be written: " << error.toStdString() << "\n";
+    return false;
+  }
+  qCInfo(AppLogging, "vantora-programmer %s (Qt %s), %s%s", VANTORA_VERSION, qVersion(),
+         request.OpensWindows() ? "windows" : "command line",
+         request.Simulate ? ", simulated unit" : "");
+  return true;
+}
+
+int AnswerCommandLine(const CommandLineRequest& request, const LogRouting& logging) {
   try {
     std::unique_ptr<ProgrammerDriver> driver = ChooseDriver(request.Simulate);
     SystemClock clock;
-    CommandLineFrontEnd frontEnd({*driver, clock, ProfilesFolderFor(ProgramFolder()), std::cout,
-                                  std::cerr, isatty(STDERR_FILENO) == 1});
+    CategoryDeviceLog deviceLog;
+    LoggingDriver logged(*driver, deviceLog, clock);
+    const std::unique_ptr<QSettings> settings = UserSettings();
+    CommandLineFrontEnd frontEnd({logged, clock, ProfilesFolderFor(ProgramFolder()), std::cout,
+                                  std::cerr, isatty(STDERR_FILENO) == 1, settings.get(),
+                                  &logging});
+    const SleepInhibitor noSleepDuringRuns(frontEnd.Device());
     return frontEnd.Run(request);
   } catch (const std::exception& error) {
     std::cerr << "vantora-programmer: " << error.what() << "\n";
@@ -60,7 +96,10 @@ int AnswerCommandLine(const CommandLineRequest& request) {
 int RunCommandLine(int argc, char** argv, const CommandLineRequest& request) {
   QCoreApplication application(argc, argv);
   NameTheApplication();
-  const int status = AnswerCommandLine(request);
+  if (request.AsksOnlyForText()) return PrintTextAnswer(request, std::cout, std::cerr);
+  LogRouting logging;
+  if (!RouteLog(request, logging)) return ExitUnexpectedError;
+  const int status = AnswerCommandLine(request, logging);
   // A report lost on a full disk is no success.
   std::cout.flush();
   if (status == ExitSuccess && !std::cout) {
@@ -70,28 +109,60 @@ int RunCommandLine(int argc, char** argv, const CommandLineRequest& request) {
   return status;
 }
 
+// The windows keep the changes worth keeping in a bounded log file of their
+// own; without one they go on all the same.
+void KeepWindowsLog(LogRouting& logging) {
+  const QString path = WindowsLogPath();
+  QString error;
+  if (!QDir().mkpath(QFileInfo(path).path()) || !logging.KeepInBoundedFile(path, error)) {
+    qCWarning(AppLogging, "no log file: %s cannot be written (%s)", qPrintable(path),
+              qPrintable(error));
+    return;
+  }
+  qCInfo(AppLogging, "log file: %s", qPrintable(path));
+}
+
 // Shows the windows until the user ends the program.
 void ShowWindows(const CommandLineRequest& request, SingleInstance& instance,
-                 const QString& profileFile) {
+                 const QString& profileFile, LogRouting& logging) {
   std::unique_ptr<ProgrammerDriver> driver = ChooseDriver(request.Simulate);
   SystemClock clock;
+  CategoryDeviceLog deviceLog;
+  LoggingDriver logged(*driver, deviceLog, clock);
   QtUserPrompts prompts;
   const std::string programFolder = ProgramFolder();
-  // ~/.config/vantora-programmer/vantora-programmer.conf; an organisation
-  // name would move the data folder as well.
   QtSoundOutput audio;
-  QSettings settings(QSettings::NativeFormat, QSettings::UserScope, ApplicationName,
-                     ApplicationName);
-  AppPorts ports{*driver,
+  const std::unique_ptr<QSettings> settings = UserSettings();
+  qCInfo(AppLogging, "settings: %s", qPrintable(settings->fileName()));
+  // The report is asked for from a menu, once the windows exist.
+  VantoraApplication* windows = nullptr;
+  const auto supportReport = [&] {
+    logging.FlushFiles();
+    const ProbeReport& probe = windows->Unit().LastProbe();
+    std::string log = LastRunsOf(WindowsLogPath());
+    if (log.empty()) {
+      for (const std::string& line : logging.Record()) log += line;
+    }
+    return SupportReport(
+        {probe.Programmer, probe.Identity, probe.ProgrammerInUse, probe.Status, {}, {}, log},
+        settings.get());
+  };
+  AppPorts ports{logged,
                  clock,
                  prompts,
                  programFolder,
                  ProfilesFolderFor(programFolder),
                  [] { QCoreApplication::quit(); },
                  [](const QUrl& url) { return QDesktopServices::openUrl(url); },
-                 settings,
-                 audio};
+                 *settings,
+                 audio,
+                 supportReport};
   VantoraApplication vantora(ports);
+  windows = &vantora;
+  const SleepInhibitor noSleepDuringRuns(vantora.Device());
+  // A simulated unit is never plugged in.
+  std::unique_ptr<ArrivalProbes> arrivals;
+  if (!request.Simulate) arrivals = std::make_unique<ArrivalProbes>(vantora.Device());
   // Taken up once the first page is shown and nothing else asks.
   QObject::connect(&instance, &SingleInstance::Requested, &vantora.Requests(),
                    &StartRequests::TakeLaterStart, Qt::QueuedConnection);
@@ -123,8 +194,12 @@ int RunWindows(int argc, char** argv, const CommandLineRequest& request) {
     case SingleInstance::Start::First:
       break;
   }
+  // Only the windows that run write the logs: a later start hands over.
+  LogRouting logging;
+  if (!RouteLog(request, logging)) return ExitUnexpectedError;
+  KeepWindowsLog(logging);
   try {
-    ShowWindows(request, instance, profileFile);
+    ShowWindows(request, instance, profileFile, logging);
   } catch (const std::exception& error) {
     ShowExceptionMessage(error.what());
   }

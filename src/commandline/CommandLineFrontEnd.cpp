@@ -43,6 +43,7 @@ int CommandLineFrontEnd::Run(const CommandLineRequest& request) {
   }
   if (request.Status) keepFirstFailure(ReportStatus(request.Json));
   if (request.List) ReportProfiles(request.Json);
+  if (!request.SupportReport.isEmpty()) keepFirstFailure(WriteSupportReport(request.SupportReport));
   if (request.Json) ports_.Out << QJsonDocument(json_).toJson().toStdString() << std::flush;
   return exitStatus;
 }

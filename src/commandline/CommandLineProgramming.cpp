@@ -5,6 +5,7 @@
 #include "commandline/InterruptWatch.h"
 #include "commandline/ProgressReport.h"
 #include "commandline/ResultWait.h"
+#include "diagnostics/LogCategories.h"
 #include "profiles/VisibleText.h"
 #include "programmingrun/ExitStatus.h"
 #include "programmingrun/RunTexts.h"
@@ -18,8 +19,25 @@ constexpr std::chrono::milliseconds RunPatience = std::chrono::seconds(60) + Pro
 
 }  // namespace
 
+namespace {
+
+void LogReading(const std::string& name, const std::string& folder,
+                const StoredProfileReading& reading) {
+  static constexpr const char* Outcomes[] = {"read", "not found", "unreadable", "not a profile"};
+  qCInfo(ProfilesLogging, "profile \"%s\" in %s: %s%s, number %d, %d sounds, %zu missing",
+         name.c_str(), folder.c_str(), Outcomes[static_cast<int>(reading.Outcome)],
+         reading.OldFormat ? " (old list format)" : "", reading.Number,
+         reading.Profile.SoundCount(), reading.MissingSounds.size());
+  for (const std::string& path : reading.MissingSounds) {
+    qCInfo(ProfilesLogging, "missing sound: %s", path.c_str());
+  }
+}
+
+}  // namespace
+
 int CommandLineFrontEnd::ProgramProfile(const std::string& name, Verification verify) {
   const StoredProfileReading reading = ReadStoredProfile(folder_, name);
+  LogReading(name, folder_.Path(), reading);
   if (const int refused = RefuseProfile(name, reading)) return refused;
   if (const int refused = RefuseUnit(CurrentProbe())) return refused;
   ProgrammingPlan plan =

@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include "device/UnitStatus.h"
+#include "devicethread/ProbeReport.h"
 
 // The unit status of the last probe, kept by the application for every page
 // that shows the unit. The device thread stores each snapshot here before it
@@ -18,10 +19,15 @@ class UnitStatusHolder : public QObject {
     status_ = status;
     emit Stored();
   }
+  // The last probe's report as a whole, the programmer it found included
+  // (for the support report); kept before the status is stored.
+  const ProbeReport& LastProbe() const { return lastProbe_; }
+  void StoreProbe(const ProbeReport& report) { lastProbe_ = report; }
 
  signals:
   void Stored();
 
  private:
   UnitStatus status_;
+  ProbeReport lastProbe_;
 };

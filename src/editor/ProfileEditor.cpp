@@ -87,9 +87,9 @@ ProfileEditor::ProfileEditor(AppPorts& ports, const UnitStatusHolder& unit)
 
   new EditorHelpMenu(helpMenu, aboutEntry, helpPane_, ports);
 
-  // The unit's arrival and departure are followed as the probes store them;
-  // the timer rewrites the status bar, the profile on the unit included.
-  connect(&unit_, &UnitStatusHolder::Stored, this, &ProfileEditor::FollowUnit);
+  // The unit's arrival and departure are followed, and shown in the status
+  // bar, as the probes store them; the timer rewrites the status bar too.
+  connect(&unit_, &UnitStatusHolder::Stored, this, &ProfileEditor::OnStatusTimer);
   statusTimer_ = new QTimer(this);
   statusTimer_->setObjectName(QStringLiteral("Timer1"));
   statusTimer_->setInterval(StatusIntervalMs);

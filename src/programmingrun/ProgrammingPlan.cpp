@@ -4,6 +4,7 @@
 #include <iterator>
 #include <set>
 
+#include "diagnostics/LogCategories.h"
 #include "profiles/SoundEntry.h"
 #include "profiles/SoundFormat.h"
 
@@ -56,7 +57,9 @@ ProgrammingPlan PlanProgramming(const std::string& profileName, const SongProfil
 std::vector<std::string> SoundsThatDoNotDecode(const ProgrammingPlan& plan) {
   std::vector<std::string> names;
   for (const PlannedSound& sound : plan.Sounds) {
-    if (!DecodeSound(sound.FullPath())) names.push_back(sound.FileName);
+    if (DecodeSound(sound.FullPath())) continue;
+    qCInfo(SoundLogging, "%s does not decode as an MP3 or WAV sound", sound.FullPath().c_str());
+    names.push_back(sound.FileName);
   }
   return names;
 }

@@ -1,0 +1,105 @@
+#include "diagnostics/LogFileWriter.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+int OpenForAppending(const std::string& path, bool afresh) {
+  return ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | (afresh ? O_TRUNC : 0),
+                S_IRUSR | S_IWUSR);
+}
+
+void WriteAll(int descriptor, const std::string& bytes) {
+  for (std::size_t done = 0; done < bytes.size();) {
+    const ssize_t written = ::write(descriptor, bytes.data() + done, bytes.size() - done);
+    if (written < 0 && errno == EINTR) continue;
+    // A full disk loses the log, never the program's work.
+    if (written <= 0) return;
+    done += static_cast<std::size_t>(written);
+  }
+}
+
+}  // namespace
+
+LogFileWriter::LogFileWriter(std::string path, Start start, std::optional<std::uint64_t> bound)
+    : path_(std::move(path)) {
+  if (bound) halfBound_ = *bound / 2;
+  descriptor_ = OpenForAppending(path_, start == Start::Afresh);
+  if (descriptor_ < 0) {
+    error_ = std::strerror(errno);
+    return;
+  }
+  opened_ = true;
+  struct stat file {};
+  if (::fstat(descriptor_, &file) == 0) size_ = static_cast<std::uint64_t>(file.st_size);
+  thread_ = std::thread([this] { WriteLines(); });
+}
+
+LogFileWriter::~LogFileWriter() {
+  {
+    const std::lock_guard lock(mutex_);
+    ending_ = true;
+  }
+  changed_.notify_all();
+  if (thread_.joinable()) thread_.join();
+  if (descriptor_ >= 0) ::close(descriptor_);
+}
+
+void LogFileWriter::Append(std::string line) {
+  if (!IsOpen()) return;
+  {
+    const std::lock_guard lock(mutex_);
+    waiting_.push_back(std::move(line));
+    ++taken_;
+  }
+  changed_.notify_all();
+}
+
+void LogFileWriter::Flush() {
+  std::unique_lock lock(mutex_);
+  const std::uint64_t target = taken_;
+  changed_.wait(lock, [&] { return written_ >= target || !thread_.joinable(); });
+}
+
+void LogFileWriter::WriteLines() {
+  std::unique_lock lock(mutex_);
+  while (true) {
+    changed_.wait(lock, [this] { return ending_ || !waiting_.empty(); });
+    if (waiting_.empty() && ending_) return;
+    std::vector<std::string> lines;
+    lines.swap(waiting_);
+    lock.unlock();
+    for (const std::string& line : lines) Write(line);
+    lock.lock();
+    written_ += lines.size();
+    changed_.notify_all();
+  }
+}
+
+void LogFileWriter::Write(const std::string& line) {
+  if (!halfBound_) {
+    WriteAll(descriptor_, line);
+    return;
+  }
+  // A line longer than half the bound keeps only its beginning.
+  const std::string kept =
+      line.size() > *halfBound_ ? line.substr(0, *halfBound_ - 1) + "\n" : line;
+  if (size_ + kept.size() > *halfBound_) Rotate();
+  WriteAll(descriptor_, kept);
+  size_ += kept.size();
+}
+
+void LogFileWriter::Rotate() {
+  ::close(descriptor_);
+  std::rename(path_.c_str(), RotatedPath().c_str());
+  descriptor_ = OpenForAppending(path_, true);
+  size_ = 0;
+  // Without a file the lines go nowhere until the next rotation tries again.
+  if (descriptor_ < 0) descriptor_ = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+}
