@@ -13,7 +13,11 @@
 #include <QVBoxLayout>
 
 #include "app/StatusText.h"
+#include "devicethread/UnitStatusHolder.h"
 #include "diagnostics/LogCategories.h"
+#include "diagnostics/LogFiles.h"
+#include "diagnostics/LogRouting.h"
+#include "diagnostics/SupportReport.h"
 
 namespace {
 
@@ -76,9 +80,10 @@ void SupportReportDialog::AskWhereToSave() {
                                  QStringLiteral("Text files (*.txt)"));
   dialog->setObjectName(QStringLiteral("SaveReportDialog"));
   dialog->setAttribute(Qt::WA_DeleteOnClose);
+  // Qt's own dialog, chosen before anything else is set on it.
+  dialog->setOption(QFileDialog::DontUseNativeDialog);
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setDefaultSuffix(QStringLiteral("txt"));
-  dialog->setOption(QFileDialog::DontUseNativeDialog);
   connect(dialog, &QFileDialog::fileSelected, this, &SupportReportDialog::Save);
   dialog->open();
 }
@@ -102,4 +107,17 @@ void ShowSupportReport(QWidget* window, std::string report) {
   auto* dialog = new SupportReportDialog(window, std::move(report));
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->open();
+}
+
+std::string WindowsSupportReport(const UnitStatusHolder& unit, QSettings& settings,
+                                 LogRouting* logging) {
+  if (logging != nullptr) logging->FlushFiles();
+  std::string log = LastRunsOf(WindowsLogPath());
+  if (log.empty() && logging != nullptr) {
+    for (const std::string& line : logging->Record()) log += line;
+  }
+  const ProbeReport& probe = unit.LastProbe();
+  return SupportReport(
+      {probe.Programmer, probe.Identity, probe.ProgrammerInUse, probe.Status, {}, {}, log},
+      &settings);
 }

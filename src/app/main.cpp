@@ -15,6 +15,7 @@
 #include "app/QtSoundOutput.h"
 #include "app/QtUserPrompts.h"
 #include "app/SingleInstance.h"
+#include "app/SupportReportDialog.h"
 #include "app/VantoraApplication.h"
 #include "commandline/CommandLineFrontEnd.h"
 #include "commandline/CommandLineRequest.h"
@@ -27,7 +28,6 @@
 #include "diagnostics/LogCategories.h"
 #include "diagnostics/LogFiles.h"
 #include "diagnostics/LogRouting.h"
-#include "diagnostics/SupportReport.h"
 #include "programmingrun/ExitStatus.h"
 #include "sleepinhibitor/SleepInhibitor.h"
 
@@ -137,15 +137,7 @@ void ShowWindows(const CommandLineRequest& request, SingleInstance& instance,
   // The report is asked for from a menu, once the windows exist.
   VantoraApplication* windows = nullptr;
   const auto supportReport = [&] {
-    logging.FlushFiles();
-    const ProbeReport& probe = windows->Unit().LastProbe();
-    std::string log = LastRunsOf(WindowsLogPath());
-    if (log.empty()) {
-      for (const std::string& line : logging.Record()) log += line;
-    }
-    return SupportReport(
-        {probe.Programmer, probe.Identity, probe.ProgrammerInUse, probe.Status, {}, {}, log},
-        settings.get());
+    return WindowsSupportReport(windows->Unit(), *settings, &logging);
   };
   AppPorts ports{logged,
                  clock,

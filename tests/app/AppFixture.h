@@ -16,6 +16,7 @@
 #include "app/AboutBox.h"
 #include "app/QtSoundOutput.h"
 #include "app/StartPage.h"
+#include "app/SupportReportDialog.h"
 #include "app/VantoraApplication.h"
 #include "device/SimulatedUnit.h"
 #include "editor/ProfileEditor.h"
@@ -65,7 +66,8 @@ class AppFixture : public ::testing::Test {
         AppPorts{*gate, clock, prompts, ProgramFolder(), ProgramFolder() + "Profiles/",
                  [this] { ++endRequests; },
                  [this](const QUrl& url) { return openedUrls.push_back(url), openSucceeds; },
-                 settings, machineAudio ? static_cast<SoundOutput&>(*machineAudio) : audio});
+                 settings, machineAudio ? static_cast<SoundOutput&>(*machineAudio) : audio,
+                 [this] { return WindowsSupportReport(vantora->Unit(), settings, nullptr); }});
     QSignalSpy firstProbe(&vantora->Unit(), &UnitStatusHolder::Stored);
     if (startPageSize) Start()->resize(*startPageSize);
     vantora->Requests().ShowFirstPage(profileFileAtStart);
