@@ -24,10 +24,11 @@ namespace {
 void LogReading(const std::string& name, const std::string& folder,
                 const StoredProfileReading& reading) {
   static constexpr const char* Outcomes[] = {"read", "not found", "unreadable", "not a profile"};
-  qCInfo(ProfilesLogging, "profile \"%s\" in %s: %s%s, number %d, %d sounds, %zu missing",
+  const int sounds = reading.Profile.SoundCount();
+  qCInfo(ProfilesLogging, "profile \"%s\" in %s: %s%s, number %d, %d sound%s, %zu missing",
          name.c_str(), folder.c_str(), Outcomes[static_cast<int>(reading.Outcome)],
-         reading.OldFormat ? " (old list format)" : "", reading.Number,
-         reading.Profile.SoundCount(), reading.MissingSounds.size());
+         reading.OldFormat ? " (old list format)" : "", reading.Number, sounds,
+         sounds == 1 ? "" : "s", reading.MissingSounds.size());
   for (const std::string& path : reading.MissingSounds) {
     qCInfo(ProfilesLogging, "missing sound: %s", path.c_str());
   }

@@ -17,22 +17,27 @@ DeviceWorker::DeviceWorker(ProgrammerDriver& driver, Clock& clock, const std::st
 
 bool DeviceWorker::TakeLock() {
   const std::int64_t start = clock_.NowMilliseconds();
+  // The windows' probes do not wait: they skip their turn, which their own
+  // log line tells.
+  const bool patient = lockPatience_.count() > 0;
   bool waited = false;
-  const LockAttempt attempt = lock_.Take(clock_, lockPatience_, [this, &waited] {
-    waited = true;
-    qCInfo(DeviceLogging, "waiting for the programmer lock %s: another program uses the programmer",
-           lock_.Path().c_str());
+  const LockAttempt attempt = lock_.Take(clock_, lockPatience_, [&] {
+    waited = patient;
+    if (patient) {
+      qCInfo(DeviceLogging, "another program uses the programmer: waiting up to %lld ms for %s",
+             static_cast<long long>(lockPatience_.count()), lock_.Path().c_str());
+    }
     emit WaitingForProgrammer();
   });
-  const std::int64_t took = clock_.NowMilliseconds() - start;
-  if (attempt == LockAttempt::InUse) {
-    qCInfo(DeviceLogging, "the programmer lock is still held after %lld ms: skipped",
-           static_cast<long long>(took));
-  } else if (attempt == LockAttempt::Failed) {
+  const auto took = static_cast<long long>(clock_.NowMilliseconds() - start);
+  if (attempt == LockAttempt::InUse && waited) {
+    qCInfo(DeviceLogging, "the programmer is still in use after %lld ms: nothing done", took);
+  } else if (attempt == LockAttempt::Failed && !lockFailureTold_) {
     qCWarning(DeviceLogging, "the programmer lock %s cannot be used (%s): going on without it",
               lock_.Path().c_str(), std::strerror(lock_.Error()));
-  } else if (waited) {
-    qCInfo(DeviceLogging, "programmer lock taken after %lld ms", static_cast<long long>(took));
+    lockFailureTold_ = true;
+  } else if (attempt == LockAttempt::Taken && waited) {
+    qCInfo(DeviceLogging, "the programmer is free after %lld ms", took);
   }
   return attempt != LockAttempt::InUse;
 }
@@ -91,7 +96,7 @@ void DeviceWorker::MemoryFinished(int slot, ProgrammingCode code) {
   if (code == ProgrammingCode::Succeeded) {
     qCInfo(RunLogging, "memory %d: written and verified", slot);
   } else {
-    qCInfo(RunLogging, "memory %d: ended with code %d", slot, static_cast<int>(code));
+    qCInfo(RunLogging, "memory %d: failed with code %d", slot, static_cast<int>(code));
   }
 }
 

@@ -67,4 +67,6 @@ class DeviceWorker : public QObject, private ProgrammingObserver {
   UnitStatus status_;
   UnitProbe probe_;
   std::string lastProbe_;
+  // A lock file that cannot be used is told once.
+  bool lockFailureTold_ = false;
 };

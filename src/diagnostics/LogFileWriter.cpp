@@ -75,31 +75,40 @@ void LogFileWriter::WriteLines() {
     std::vector<std::string> lines;
     lines.swap(waiting_);
     lock.unlock();
-    for (const std::string& line : lines) Write(line);
+    Write(lines);
     lock.lock();
     written_ += lines.size();
     changed_.notify_all();
   }
 }
 
-void LogFileWriter::Write(const std::string& line) {
-  if (!halfBound_) {
-    WriteAll(descriptor_, line);
-    return;
+// The lines go out in as few writes as the rotations allow.
+void LogFileWriter::Write(const std::vector<std::string>& lines) {
+  std::string bytes;
+  for (const std::string& line : lines) {
+    // A line longer than half the bound keeps only its beginning.
+    std::string_view kept = line;
+    std::string cut;
+    if (halfBound_ && line.size() > *halfBound_) {
+      cut = line.substr(0, *halfBound_ - 1) + "\n";
+      kept = cut;
+    }
+    if (halfBound_ && size_ + bytes.size() + kept.size() > *halfBound_) {
+      WriteAll(descriptor_, bytes);
+      bytes.clear();
+      Rotate();
+    }
+    bytes += kept;
   }
-  // A line longer than half the bound keeps only its beginning.
-  const std::string kept =
-      line.size() > *halfBound_ ? line.substr(0, *halfBound_ - 1) + "\n" : line;
-  if (size_ + kept.size() > *halfBound_) Rotate();
-  WriteAll(descriptor_, kept);
-  size_ += kept.size();
+  WriteAll(descriptor_, bytes);
+  size_ += bytes.size();
 }
 
 void LogFileWriter::Rotate() {
+  size_ = 0;
   ::close(descriptor_);
   std::rename(path_.c_str(), RotatedPath().c_str());
   descriptor_ = OpenForAppending(path_, true);
-  size_ = 0;
   // Without a file the lines go nowhere until the next rotation tries again.
   if (descriptor_ < 0) descriptor_ = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
 }

@@ -37,7 +37,7 @@ class LogFileWriter {
 
  private:
   void WriteLines();
-  void Write(const std::string& line);
+  void Write(const std::vector<std::string>& lines);
   void Rotate();
 
   std::string path_;

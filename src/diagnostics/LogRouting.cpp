@@ -28,11 +28,18 @@ std::string LogLine(QtMsgType type, const char* category, const QString& message
   const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
   const auto milliseconds =
       std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
-  std::tm local{};
-  localtime_r(&seconds, &local);
+  // A busy link logs thousands of lines a second: the date and time are
+  // written once a second.
+  thread_local std::time_t second = -1;
+  thread_local char dateAndTime[32];
+  if (seconds != second) {
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    std::strftime(dateAndTime, sizeof dateAndTime, "%Y-%m-%d %H:%M:%S", &local);
+    second = seconds;
+  }
   char time[40];
-  const std::size_t length = std::strftime(time, sizeof time, "%Y-%m-%d %H:%M:%S", &local);
-  std::snprintf(time + length, sizeof time - length, ".%03d ", static_cast<int>(milliseconds));
+  std::snprintf(time, sizeof time, "%s.%03d ", dateAndTime, static_cast<int>(milliseconds));
   const char* mark = type == QtWarningMsg                          ? "warning: "
                      : type == QtCriticalMsg || type == QtFatalMsg ? "error: "
                                                                    : "";

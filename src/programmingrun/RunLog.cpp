@@ -22,8 +22,9 @@ std::string SoundText(const ProgrammingPlan& plan, std::size_t row) {
 }  // namespace
 
 void LogPlan(const ProgrammingPlan& plan) {
-  qCInfo(RunLogging, "%s \"%s\" (number %d): %zu sounds, %zu fit; %s verification", RunBeginsText,
-         plan.ProfileName.c_str(), plan.ProfileNumber, plan.Sounds.size(), plan.FittingCount(),
+  qCInfo(RunLogging, "%s \"%s\" (number %d): %zu sound%s, %zu fit; %s verification",
+         RunBeginsText, plan.ProfileName.c_str(), plan.ProfileNumber, plan.Sounds.size(),
+         plan.Sounds.size() == 1 ? "" : "s", plan.FittingCount(),
          plan.Verify == Verification::Full ? "full" : "quick");
   for (std::size_t row = 0; row < plan.Sounds.size(); ++row) {
     const int memory = MemoryOf(plan, row);

@@ -6,40 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
-#include <condition_variable>
-#include <mutex>
 
 #include "device/FtdiDriver.h"
-#include "device/ForwardingDriver.h"
 #include "devicethread/ArrivalProbes.h"
+#include "support/ListingAfterUnplug.h"
 
 namespace {
-
-// The kernel takes a device off the bus before udev tells of its departure;
-// the test bed needs it there to tell. Listings wait while a test unplugs.
-class ListingAfterUnplug final : public ForwardingDriver {
- public:
-  using ForwardingDriver::ForwardingDriver;
-
-  void Unplugging(bool unplugging) {
-    {
-      const std::lock_guard lock(mutex_);
-      unplugging_ = unplugging;
-    }
-    done_.notify_all();
-  }
-  std::string ListDevices() override {
-    std::unique_lock lock(mutex_);
-    done_.wait(lock, [this] { return !unplugging_; });
-    lock.unlock();
-    return inner_.ListDevices();
-  }
-
- private:
-  std::mutex mutex_;
-  std::condition_variable done_;
-  bool unplugging_ = false;
-};
 
 class ArrivalProbesOverUsb : public ::testing::TestWithParam<ArrivalSource> {
  protected:
