@@ -68,10 +68,14 @@ bool RouteLog(const CommandLineRequest& request, LogRouting& logging) {
               << " cannot be written: " << error.toStdString() << "\n";
     return false;
   }
+  return true;
+}
+
+// The first line of each run of the program in its log.
+void LogTheStart(const CommandLineRequest& request) {
   qCInfo(AppLogging, "vantora-programmer %s (Qt %s), %s%s", VANTORA_VERSION, qVersion(),
          request.OpensWindows() ? "windows" : "command line",
          request.Simulate ? ", simulated unit" : "");
-  return true;
 }
 
 int AnswerCommandLine(const CommandLineRequest& request, const LogRouting& logging) {
@@ -99,6 +103,7 @@ int RunCommandLine(int argc, char** argv, const CommandLineRequest& request) {
   if (request.AsksOnlyForText()) return PrintTextAnswer(request, std::cout, std::cerr);
   LogRouting logging;
   if (!RouteLog(request, logging)) return ExitUnexpectedError;
+  LogTheStart(request);
   const int status = AnswerCommandLine(request, logging);
   // A report lost on a full disk is no success.
   std::cout.flush();
@@ -110,16 +115,19 @@ int RunCommandLine(int argc, char** argv, const CommandLineRequest& request) {
 }
 
 // The windows keep the changes worth keeping in a bounded log file of their
-// own; without one they go on all the same.
-void KeepWindowsLog(LogRouting& logging) {
+// own, from the start on; without one they go on all the same.
+void StartWindowsLog(const CommandLineRequest& request, LogRouting& logging) {
   const QString path = WindowsLogPath();
-  QString error;
-  if (!QDir().mkpath(QFileInfo(path).path()) || !logging.KeepInBoundedFile(path, error)) {
+  QString error = QStringLiteral("its folder cannot be made");
+  const bool kept =
+      QDir().mkpath(QFileInfo(path).path()) && logging.KeepInBoundedFile(path, error);
+  LogTheStart(request);
+  if (kept) {
+    qCInfo(AppLogging, "log file: %s", qPrintable(path));
+  } else {
     qCWarning(AppLogging, "no log file: %s cannot be written (%s)", qPrintable(path),
               qPrintable(error));
-    return;
   }
-  qCInfo(AppLogging, "log file: %s", qPrintable(path));
 }
 
 // Shows the windows until the user ends the program.
@@ -189,7 +197,7 @@ int RunWindows(int argc, char** argv, const CommandLineRequest& request) {
   // Only the windows that run write the logs: a later start hands over.
   LogRouting logging;
   if (!RouteLog(request, logging)) return ExitUnexpectedError;
-  KeepWindowsLog(logging);
+  StartWindowsLog(request, logging);
   try {
     ShowWindows(request, instance, profileFile, logging);
   } catch (const std::exception& error) {
