@@ -181,7 +181,8 @@ TEST(SleepInhibitorOfTheCommandLine, HeldForItsRunAndReleased) {
   ASSERT_TRUE(Arrived(taken)) << program.readAllStandardError().toStdString();
   EXPECT_EQ(logind.Asked.at(2), "Writing the door bell's memory");
   EXPECT_TRUE(Arrived(released));
-  ASSERT_TRUE(program.waitForFinished(60000));
+  // It may have ended while the test waited for the release.
+  ASSERT_TRUE(program.state() == QProcess::NotRunning || program.waitForFinished(60000));
   EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
 }
 
