@@ -42,6 +42,9 @@ class FakeLogind : public QObject {
     bus_.registerService(QStringLiteral("org.freedesktop.login1"));
   }
   ~FakeLogind() override {
+    // Taken off the bus first, so that the bus's thread never reaches it half destroyed.
+    bus_.unregisterService(QStringLiteral("org.freedesktop.login1"));
+    bus_.unregisterObject(QStringLiteral("/org/freedesktop/login1"));
     QDBusConnection::disconnectFromBus(QStringLiteral("logind"));
     for (const int end : held_) ::close(end);
   }
