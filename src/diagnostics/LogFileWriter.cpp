@@ -5,10 +5,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 
 namespace {
+
+constexpr std::chrono::milliseconds GatheringTime{20};
 
 int OpenForAppending(const std::string& path, bool afresh) {
   return ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | (afresh ? O_TRUNC : 0),
@@ -53,18 +56,24 @@ LogFileWriter::~LogFileWriter() {
 
 void LogFileWriter::Append(std::string line) {
   if (!IsOpen()) return;
+  bool first = false;
   {
     const std::lock_guard lock(mutex_);
+    first = waiting_.empty();
     waiting_.push_back(std::move(line));
     ++taken_;
   }
-  changed_.notify_all();
+  // The writer wakes for the first line; it gathers the rest itself.
+  if (first) changed_.notify_all();
 }
 
 void LogFileWriter::Flush() {
   std::unique_lock lock(mutex_);
   const std::uint64_t target = taken_;
+  ++flushing_;
+  changed_.notify_all();
   changed_.wait(lock, [&] { return written_ >= target || !thread_.joinable(); });
+  --flushing_;
 }
 
 void LogFileWriter::WriteLines() {
@@ -72,6 +81,9 @@ void LogFileWriter::WriteLines() {
   while (true) {
     changed_.wait(lock, [this] { return ending_ || !waiting_.empty(); });
     if (waiting_.empty() && ending_) return;
+    // Lines come in bursts (a run logs thousands a second): a moment's wait
+    // gathers them into one write, unless someone waits for them.
+    changed_.wait_for(lock, GatheringTime, [this] { return ending_ || flushing_ > 0; });
     std::vector<std::string> lines;
     lines.swap(waiting_);
     lock.unlock();

@@ -9,7 +9,7 @@
 #include <vector>
 
 // Appends lines to a log file on a thread of its own, so that whoever logs
-// never waits for the disk. With a bound, the file is rotated before a line
+// never waits for the disk; lines that come in a burst go out in one write. With a bound, the file is rotated before a line
 // would take it past half the bound: it becomes FILE.1, replacing the one
 // before, and FILE starts afresh; so the two together never pass the bound,
 // and the older one always holds what came just before.
@@ -52,6 +52,7 @@ class LogFileWriter {
   std::vector<std::string> waiting_;
   std::uint64_t taken_ = 0;    // lines taken so far
   std::uint64_t written_ = 0;  // of them, lines in the file
+  int flushing_ = 0;  // how many wait in Flush
   bool ending_ = false;
   std::thread thread_;
 };
