@@ -42,9 +42,11 @@ class FakeLogind : public QObject {
     bus_.registerService(QStringLiteral("org.freedesktop.login1"));
   }
   ~FakeLogind() override {
-    // Taken off the bus first, so that the bus's thread never reaches it half destroyed.
+    // Taken off the bus, and out of every connection the bus's thread may
+    // still undo, before it goes: that thread must never reach it half destroyed.
     bus_.unregisterService(QStringLiteral("org.freedesktop.login1"));
     bus_.unregisterObject(QStringLiteral("/org/freedesktop/login1"));
+    disconnect();
     QDBusConnection::disconnectFromBus(QStringLiteral("logind"));
     for (const int end : held_) ::close(end);
   }
