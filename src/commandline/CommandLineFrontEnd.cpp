@@ -42,6 +42,7 @@ int CommandLineFrontEnd::Run(const CommandLineRequest& request) {
   }
   if (request.Status) keepFirstFailure(ReportStatus(request.Json));
   if (request.List) ReportProfiles(request.Json);
+  if (!request.SupportReport.isEmpty()) keepFirstFailure(WriteSupportReport(request.SupportReport));
   if (request.Json) ports_.Out << QJsonDocument(json_).toJson().toStdString() << std::flush;
   return exitStatus;
 }
@@ -87,7 +88,6 @@ const ProbeReport& CommandLineFrontEnd::CurrentProbe() {
 
 const ProbeReport& CommandLineFrontEnd::Probe(bool force) {
   ResultWait wait(ProbePatienceBeyondTheLock + ports_.LockPatience);
-  probe_ = wait.For(force ? device_.RequestForceProbe() : device_.RequestProbe(),
-                    "The programmer");
+  probe_ = wait.For(force ? device_.RequestForceProbe() : device_.RequestProbe(), "The programmer");
   return *probe_;
 }

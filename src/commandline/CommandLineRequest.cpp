@@ -9,15 +9,17 @@
 namespace {
 
 const char* const Description =
-    "Programming tool of the Vantora door bell. Without --status, --list or\n"
-    "--program it opens its windows, with the editor on the profile file when one\n"
-    "is given. Windows already open take the file and come to the front instead.";
+    "Programming tool of the Vantora door bell. Without --status, --list,\n"
+    "--program or --support-report it opens its windows, with the editor on the\n"
+    "profile file when one is given. Windows already open take the file and come\n"
+    "to the front instead. When asking for help, attach the file that\n"
+    "--support-report FILE (or Help > Save Support Report) writes.";
 
 const char* const ExitStatuses =
     "\n"
     "Exit status:\n"
     "  0  success\n"
-    "  1  unexpected error\n"
+    "  1  unexpected error, or the log file or support report cannot be written\n"
     "  2  usage: unknown option, missing value, stray argument, --program given\n"
     "     twice, --verify neither full nor quick;\n"
     "     or no display to open the windows on\n"
@@ -60,6 +62,17 @@ void AddOptions(QCommandLineParser& parser) {
       {QStringLiteral("json"),
        QStringLiteral("Print --status and --list as one JSON object; other messages go to "
                       "standard error.")},
+      {QStringLiteral("support-report"),
+       QStringLiteral("Probe the unit and write a support report into <file>: versions, "
+                      "programmer, unit, settings and the log of the last runs, with no song "
+                      "data and the home folder shown as ~. Attach it when asking for help."),
+       QStringLiteral("file")},
+      {QStringLiteral("debug"),
+       QStringLiteral("Show the log on standard error: every command sent to the programmer "
+                      "and its answer, the probes and the runs. Standard output stays as it "
+                      "is.")},
+      {QStringLiteral("log-file"), QStringLiteral("Write the same log into <file> (begun afresh)."),
+       QStringLiteral("file")},
       {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")},
       {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version.")},
   });
@@ -108,7 +121,7 @@ std::string OptionsThatDoNotGoTogether(const QCommandLineParser& parser,
 }  // namespace
 
 bool CommandLineRequest::OpensWindows() const {
-  return !Status && !List && !Program && !Json && !AsksOnlyForText();
+  return !Status && !List && !Program && !Json && SupportReport.isEmpty() && !AsksOnlyForText();
 }
 
 CommandLineRequest ParseCommandLine(const QStringList& arguments) {
@@ -123,6 +136,9 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments) {
   request.Status = parser.isSet(QStringLiteral("status"));
   request.List = parser.isSet(QStringLiteral("list"));
   request.Json = parser.isSet(QStringLiteral("json"));
+  request.Debug = parser.isSet(QStringLiteral("debug"));
+  request.LogFile = parser.value(QStringLiteral("log-file"));
+  request.SupportReport = parser.value(QStringLiteral("support-report"));
   request.Platform = parser.value(QStringLiteral("platform"));
   if (parser.isSet(QStringLiteral("program"))) {
     QString name = parser.value(QStringLiteral("program"));
@@ -133,7 +149,8 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments) {
   const QString verify = parser.value(QStringLiteral("verify"));
   request.Verify = verify == QLatin1String("quick") ? Verification::Quick : Verification::Full;
   // The windows take one profile file; the modes take none.
-  const bool modes = request.Status || request.List || request.Program || request.Json;
+  const bool modes = request.Status || request.List || request.Program || request.Json ||
+                     parser.isSet(QStringLiteral("support-report"));
   const QStringList positional = parser.positionalArguments();
   const qsizetype files = modes ? 0 : 1;
   if (!modes && !positional.isEmpty()) request.ProfileFile = positional.first();
@@ -144,6 +161,10 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments) {
                     "' (a name with blanks needs quotes).";
   } else if (parser.values(QStringLiteral("program")).size() > 1) {
     request.Error = "--program takes one profile at a time.";
+  } else if (parser.isSet(QStringLiteral("support-report")) && request.SupportReport.isEmpty()) {
+    request.Error = "--support-report needs the name of the file to write.";
+  } else if (parser.isSet(QStringLiteral("log-file")) && request.LogFile.isEmpty()) {
+    request.Error = "--log-file needs the name of the file to write.";
   } else if (verify != QLatin1String("full") && verify != QLatin1String("quick")) {
     request.Error = "--verify takes full or quick, not '" + verify.toStdString() + "'.";
   } else if (std::string conflict = OptionsThatDoNotGoTogether(parser, request);
