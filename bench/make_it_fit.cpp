@@ -8,6 +8,7 @@
 #include "SongMaking.h"
 #include "Timing.h"
 #include "soundediting/FitPlan.h"
+#include "soundediting/SoundMeasure.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ int main() {
     const std::string path = folder.Path() + "song " + std::to_string(song) + ".mp3";
     if (song > 1) std::filesystem::copy_file(first, path);
     sounds.push_back(
-        {path, static_cast<std::int64_t>(std::filesystem::file_size(path)), *DecodeSound(path)});
+        {path, static_cast<std::int64_t>(std::filesystem::file_size(path)), MeasureSound(path)->Format});
   }
   FitPlan plan;
   const double planning = Milliseconds([&] { plan = PlanToFit(sounds, EightLargeMemories()); });

@@ -27,7 +27,7 @@
 struct ProfileSound {
   std::string Path;
   std::int64_t SizeBytes = 0;
-  SoundFormat Format;  // as DecodeSound reads it
+  SoundFormat Format;  // as MeasureSound reads it: at its true length
 };
 
 // One sound the plan changes: the whole of it, or its first seconds when the
