@@ -9,6 +9,17 @@
 namespace {
 
 constexpr std::size_t Mp3ReadBytes = 1 << 16;
+// A float WAV may hold any value, also none (NaN) or infinity, which the MP3
+// encoder cannot take (it aborts the program). Sound above full scale is kept
+// up to this far, so that a float file that peaks above it can still be
+// turned down whole; beyond it there is no sound, only damage.
+constexpr float HighestSample = 16.0F;
+
+void KeepWithinReason(std::vector<float>& samples) {
+  for (float& sample : samples) {
+    sample = std::isfinite(sample) ? std::clamp(sample, -HighestSample, HighestSample) : 0.0F;
+  }
+}
 
 std::int64_t FrameAt(double seconds, int sampleRate, std::int64_t frames) {
   if (std::isinf(seconds)) return seconds > 0 ? frames : 0;
@@ -69,6 +80,7 @@ Sound DecodeWithSndfile(const std::string& path, SNDFILE* file, const SF_INFO& i
     done += read;
   }
   if (sf_error(file) != SF_ERR_NO_ERROR) throw SoundFileError(path + ": " + sf_strerror(file));
+  KeepWithinReason(sound.Samples);
   return sound;
 }
 

@@ -12,6 +12,9 @@
 namespace {
 
 constexpr std::size_t Id3v2HeaderBytes = 10;
+// Far more than the sounds of a full profile; past it, the files are
+// measured afresh rather than remembered without end.
+constexpr std::size_t KnownFilesAtMost = 10000;
 constexpr std::size_t Id3v1Bytes = 128;
 
 // The bytes of the frames: the file less an ID3v2 tag before them and an
@@ -58,8 +61,10 @@ std::optional<SoundMeasure> Measure(const std::string& path, std::int64_t bytes)
   }
 }
 
-// The file as it was measured.
+// The file as it was measured: a file written anew under the same name, or
+// in place, differs in one of these.
 struct Known {
+  std::uint64_t Inode = 0;
   std::int64_t Bytes = 0;
   std::int64_t ModifiedNanoseconds = 0;
   std::optional<SoundMeasure> Measure;
@@ -73,12 +78,13 @@ std::unordered_map<std::string, Known> known;
 std::optional<SoundMeasure> MeasureSound(const std::string& path) {
   struct stat status {};
   if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
-  const Known now{status.st_size, status.st_mtim.tv_sec * 1'000'000'000LL + status.st_mtim.tv_nsec,
-                  std::nullopt};
+  const Known now{status.st_ino, status.st_size,
+                  status.st_mtim.tv_sec * 1'000'000'000LL + status.st_mtim.tv_nsec, std::nullopt};
   {
     const std::lock_guard lock(knownLock);
     const auto found = known.find(path);
-    if (found != known.end() && found->second.Bytes == now.Bytes &&
+    if (found != known.end() && found->second.Inode == now.Inode &&
+        found->second.Bytes == now.Bytes &&
         found->second.ModifiedNanoseconds == now.ModifiedNanoseconds) {
       return found->second.Measure;
     }
@@ -87,6 +93,7 @@ std::optional<SoundMeasure> MeasureSound(const std::string& path) {
   Known measured = now;
   measured.Measure = Measure(path, now.Bytes);
   const std::lock_guard lock(knownLock);
+  if (known.size() >= KnownFilesAtMost) known.clear();
   known[path] = measured;
   return measured.Measure;
 }

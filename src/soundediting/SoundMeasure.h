@@ -11,7 +11,8 @@
 struct SoundMeasure {
   // At the sound's true length: for an MP3 from a scan of every frame, which
   // the header's estimate is not where a file has no Xing, Info or VBRI tag or
-  // was joined after its tag. Decoding the file gives exactly these frames.
+  // was joined after its tag. Decoding the file gives these frames (fewer
+  // where frames are damaged, never more).
   SoundFormat Format;
   SoundFileKind Kind = SoundFileKind::Wav;
   // An MP3's bit rate averaged over its frames; 0 for WAV.

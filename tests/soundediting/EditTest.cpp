@@ -93,3 +93,18 @@ TEST_F(SoundEditingTest, FadesAreSilentAtTheEdgesAndMonotoneInBetween) {
   }
   EXPECT_NEAR(envelope[125], 0.5F, Unevenness);  // untouched between the fades
 }
+
+// A float WAV may hold what is no sound: no number, infinity, 1e30. Written as
+// MP3 (whose encoder aborts on such samples), it is sound again.
+TEST_F(SoundEditingTest, FloatSamplesBeyondAnySoundAreWrittenAsTheEdgeOfWhatIsKept) {
+  Signal damaged = SineSweep(1, 22050, 1, 0.5F);
+  for (std::size_t at = 1000; at < 1100; ++at) {
+    damaged.Samples[at] = at % 3 == 0 ? std::nanf("") : at % 3 == 1 ? 1e30F : -INFINITY;
+  }
+  const std::string path =
+      Source("damaged.wav", damaged, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
+  const Sound written = DecodeSoundFile(WriteEditedSound(path, Keep(0, 1, Mp3(64)), music.Path()));
+  EXPECT_GT(written.Frames(), 20000);
+  EXPECT_TRUE(std::all_of(written.Samples.begin(), written.Samples.end(),
+                          [](float sample) { return std::isfinite(sample); }));
+}
