@@ -28,6 +28,8 @@ Sound ShapeSound(const std::string& sourcePath, const SoundEdit& edit) {
   if (sound.Frames() == 0) throw SoundFileError(sourcePath + ": nothing to keep between the marks");
   if (edit.Mono) MixDownToMono(sound);
   ConvertSampleRate(sound, OutputSampleRate(sound.SampleRate, edit.Output));
+  // A few frames at a very high rate can come to none at the rate written.
+  if (sound.Frames() == 0) throw SoundFileError(sourcePath + ": nothing to keep between the marks");
   ApplyFades(sound, edit.FadeInSeconds, edit.FadeOutSeconds);
   return sound;
 }

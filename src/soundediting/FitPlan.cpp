@@ -37,7 +37,7 @@ std::vector<SoundSizes> SizesAt(std::span<const ProfileSound> sounds, int bitRat
     if (sound.Format.Frames > 0) {
       const std::int64_t changed =
           EstimateEditedBytes(sound.Format, EditAt(sound, bitRateKbps, maxSeconds));
-      if (changed < sound.SizeBytes) size.Changed = changed;
+      if (changed > 0 && changed < sound.SizeBytes) size.Changed = changed;
     }
     sizes.push_back(size);
   }

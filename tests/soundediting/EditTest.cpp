@@ -5,6 +5,7 @@
 #include <span>
 
 #include "SoundEditingFixture.h"
+#include "soundediting/SizeEstimate.h"
 #include "soundediting/SoundDecoding.h"
 
 namespace {
@@ -107,4 +108,14 @@ TEST_F(SoundEditingTest, FloatSamplesBeyondAnySoundAreWrittenAsTheEdgeOfWhatIsKe
   EXPECT_GT(written.Frames(), 20000);
   EXPECT_TRUE(std::all_of(written.Samples.begin(), written.Samples.end(),
                           [](float sample) { return std::isfinite(sample); }));
+}
+
+// Twelve frames at 284,194 Hz come to none at the 22,050 Hz of MP3.
+TEST_F(SoundEditingTest, AnEditThatComesToNoFramesIsEstimatedAtNothingAndRefused) {
+  const std::string path = Source("blip.wav", SineSweep(12.0 / 284194, 284194, 2, 0.5F), Wav16FileFormat);
+  const SoundEdit edit = Keep(0, 1, Mp3(128));
+  EXPECT_EQ(EstimateEditedBytes(*DecodeSound(path), edit), 0);
+  EXPECT_THROW(WriteEditedSound(path, edit, music.Path()), SoundFileError);
+  EXPECT_TRUE(Names(music.Path()).empty());
+  EXPECT_EQ(Names(songs.Path()), std::set<std::string>{"blip.wav"});
 }
