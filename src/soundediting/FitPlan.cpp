@@ -1,10 +1,8 @@
 #include "soundediting/FitPlan.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "device/SoundPacking.h"
-#include "soundediting/EditedSound.h"
 #include "soundediting/FewestChanges.h"
 #include "soundediting/SizeEstimate.h"
 
@@ -106,27 +104,4 @@ FitPlan PlanToFit(std::span<const ProfileSound> sounds, const UnitStatus& unit,
   }
   if (asItIs.FittingCount < sounds.size()) plan.FirstLeftOut = asItIs.FittingCount;
   return plan;
-}
-
-std::vector<std::string> ApplyFitPlan(const FitPlan& plan, const std::string& musicFolder,
-                                      const WorkControl& control) {
-  double totalSeconds = 0;
-  for (const SoundChange& change : plan.Changes) totalSeconds += change.Edit.EndSeconds;
-  std::vector<std::string> written;
-  try {
-    double doneSeconds = 0;
-    for (const SoundChange& change : plan.Changes) {
-      control.StopIfCancelled();
-      const double seconds = change.Edit.EndSeconds;
-      const WorkControl part =
-          control.Stretch(doneSeconds / totalSeconds, (doneSeconds + seconds) / totalSeconds);
-      written.push_back(WriteEditedSound(change.SourcePath, change.Edit, musicFolder, part));
-      doneSeconds += seconds;
-    }
-  } catch (...) {
-    std::error_code ignored;
-    for (const std::string& path : written) std::filesystem::remove(path, ignored);
-    throw;
-  }
-  return written;
 }

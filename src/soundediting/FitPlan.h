@@ -79,10 +79,12 @@ inline constexpr double ShortenedFadeOutSeconds = 1.0;
 FitPlan PlanToFit(std::span<const ProfileSound> sounds, const UnitStatus& unit,
                   std::optional<double> maxSeconds = std::nullopt);
 
-// Writes every change of the plan as a new file (see WriteEditedSound), one
-// sound after the other, and returns their paths in the order of the changes;
-// originals are only read. Progress runs over all the changes. On a failure or
-// cancel, the files written so far are removed before SoundFileError or
-// WorkCancelled is thrown. Runs on any thread.
+// Writes every change of the plan as a new file (see WriteEditedSound), up to
+// `writers` at once, each on a thread of its own (0: as many as the machine
+// has cores), and returns their paths in the order of the changes; originals
+// are only read. Progress runs over all the changes, weighed by their
+// seconds, and is told from one thread at a time. On a failure or cancel,
+// every file written is removed before SoundFileError or WorkCancelled is
+// thrown; after a failure no further sound is begun. Runs on any thread.
 std::vector<std::string> ApplyFitPlan(const FitPlan& plan, const std::string& musicFolder,
-                                      const WorkControl& control = {});
+                                      const WorkControl& control = {}, int writers = 0);

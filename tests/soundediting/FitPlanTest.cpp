@@ -190,3 +190,31 @@ TEST_F(FitPlanTest, CancelledApplyRemovesWhatItHadWritten) {
   EXPECT_EQ(Names(songs.Path()), (std::set<std::string>{"first.wav", "second.wav"}));
   EXPECT_TRUE(Names(music.Path()).empty());
 }
+
+// Four writers, each with a sound of its own under way (its hidden file in
+// the folder), when Cancel comes: none of their files is left.
+TEST_F(FitPlanTest, CancelWhileFourWritersRunLeavesNoNewFile) {
+  FitPlan plan;
+  plan.Fits = true;
+  plan.BitRateKbps = 64;
+  for (const std::string name : {"one", "two", "three", "four"}) {
+    const std::string path = Source(name + ".wav", NoiseBursts(20, 22050, 1, 0.5F), Wav16FileFormat);
+    SoundEdit edit = Keep(0, 20, Mp3(64));
+    edit.Mono = true;
+    plan.Changes.push_back({plan.Changes.size(), path, edit, 0, 0, ChangeReason::LeftOut});
+  }
+  const std::set<std::string> before = Names(songs.Path());
+  std::atomic<bool> cancel = false;
+  const auto writing = [&] {
+    return std::ranges::count_if(Names(songs.Path()),
+                                 [](const std::string& name) { return name.ends_with(".part"); });
+  };
+  const WorkControl control{[&](double) {
+                              if (writing() == 4) cancel = true;
+                            },
+                            &cancel};
+  EXPECT_THROW(ApplyFitPlan(plan, music.Path(), control, 4), WorkCancelled);
+  EXPECT_TRUE(cancel) << "the four writers ran at once";
+  EXPECT_EQ(Names(songs.Path()), before);
+  EXPECT_TRUE(Names(music.Path()).empty());
+}
