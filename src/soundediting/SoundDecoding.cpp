@@ -9,8 +9,9 @@
 namespace {
 
 constexpr std::size_t Mp3ReadBytes = 1 << 16;
-// A float WAV may hold any value, also none (NaN) or infinity, which the MP3
-// encoder cannot take (it aborts the program). Sound above full scale is kept
+// A float WAV may hold any value, also none (NaN) or infinity, and damaged
+// MP3 frames decode to as wild values; the MP3 encoder cannot take them (it
+// aborts the program). Sound above full scale is kept
 // up to this far, so that a float file that peaks above it can still be
 // turned down whole; beyond it there is no sound, only damage.
 constexpr float HighestSample = 16.0F;
@@ -57,6 +58,7 @@ Sound DecodeMp3(const std::string& path, double fromSeconds, double toSeconds) {
     // The first read announces the format, which the handle has fixed.
     if (result != MPG123_OK && result != MPG123_NEW_FORMAT) FailMp3(path, handle.get());
   }
+  KeepWithinReason(sound.Samples);
   return sound;
 }
 

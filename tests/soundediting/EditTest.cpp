@@ -119,3 +119,11 @@ TEST_F(SoundEditingTest, AnEditThatComesToNoFramesIsEstimatedAtNothingAndRefused
   EXPECT_TRUE(Names(music.Path()).empty());
   EXPECT_EQ(Names(songs.Path()), std::set<std::string>{"blip.wav"});
 }
+
+// Only a damaged header gives a rate of one hertz: MP3 would need 22,050
+// times the frames, beyond what the resampler takes; it is refused at once.
+TEST_F(SoundEditingTest, ARateBeyondWhatTheResamplerTakesIsRefused) {
+  const std::string path = Source("one hertz.wav", SineSweep(100, 1, 1, 0.5F), Wav16FileFormat);
+  EXPECT_THROW(WriteEditedSound(path, Keep(0, 100, Mp3(128)), music.Path()), SoundFileError);
+  EXPECT_TRUE(Names(music.Path()).empty());
+}
