@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <random>
+#include <regex>
 
 #include "soundediting/SoundFileError.h"
 
@@ -22,6 +23,14 @@ std::string SystemError(const std::string& path) {
 std::string EditedName(const std::string& stem, int number, const std::string& extension) {
   const std::string mark = number == 1 ? " (edited)" : " (edited " + std::to_string(number) + ")";
   return stem + mark + extension;
+}
+
+// "X (edited)" and "X (edited 2)" are X: an edit of an edit is numbered on
+// from the original's name, never "X (edited) (edited)".
+std::string WithoutEditedMark(const std::string& stem) {
+  static const std::regex EditedMark(R"((.+) \(edited( [1-9][0-9]*)?\))");
+  std::smatch match;
+  return std::regex_match(stem, match, EditedMark) ? match[1].str() : stem;
 }
 
 std::string AsFolder(const std::filesystem::path& folder) {
@@ -57,7 +66,8 @@ bool NameWithoutReplacing(const std::string& from, const std::string& to) {
 
 NewSoundFile::NewSoundFile(const std::string& originalPath, const std::string& extension,
                            const std::string& musicFolder)
-    : nameStem_(std::filesystem::path(originalPath).stem().string()), extension_(extension) {
+    : nameStem_(WithoutEditedMark(std::filesystem::path(originalPath).stem().string())),
+      extension_(extension) {
   for (const std::string& folder :
        {AsFolder(std::filesystem::path(originalPath).parent_path()), AsFolder(musicFolder)}) {
     descriptor_ = CreateTemporaryFile(folder, nameStem_, temporaryPath_);
