@@ -49,7 +49,7 @@ void ProfileEditor::EditHighlightedSound() {
   StopPlaying();
   ShowInfo("", InfoColour::Kept);
   auto* dialog = new SoundEditDialog(
-      path, *format, player_,
+      path, player_,
       [this, at = *row](std::int64_t bytes) { return FitAfterEdit(at, bytes); }, MusicFolder(),
       this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
