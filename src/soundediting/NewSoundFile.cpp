@@ -4,11 +4,12 @@
 #include <stdio.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <random>
-#include <regex>
+#include <string_view>
 
 #include "soundediting/SoundFileError.h"
 
@@ -28,9 +29,16 @@ std::string EditedName(const std::string& stem, int number, const std::string& e
 // "X (edited)" and "X (edited 2)" are X: an edit of an edit is numbered on
 // from the original's name, never "X (edited) (edited)".
 std::string WithoutEditedMark(const std::string& stem) {
-  static const std::regex EditedMark(R"((.+) \(edited( [1-9][0-9]*)?\))");
-  std::smatch match;
-  return std::regex_match(stem, match, EditedMark) ? match[1].str() : stem;
+  constexpr std::string_view Mark = " (edited";
+  const std::size_t at = stem.rfind(Mark);
+  if (at == std::string::npos || at == 0 || stem.back() != ')') return stem;
+  // Between the mark and the closing bracket: nothing, or " 2", " 3", ...
+  const std::string_view number =
+      std::string_view(stem).substr(at + Mark.size(), stem.size() - at - Mark.size() - 1);
+  const bool numbered = number.size() >= 2 && number[0] == ' ' && number[1] != '0' &&
+                        std::all_of(number.begin() + 1, number.end(),
+                                    [](char digit) { return digit >= '0' && digit <= '9'; });
+  return number.empty() || numbered ? stem.substr(0, at) : stem;
 }
 
 std::string AsFolder(const std::filesystem::path& folder) {
