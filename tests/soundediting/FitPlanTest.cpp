@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "SoundEditingFixture.h"
 #include "device/DeviceLink.h"
@@ -192,7 +194,9 @@ TEST_F(FitPlanTest, CancelledApplyRemovesWhatItHadWritten) {
 }
 
 // Four writers, each with a sound of its own under way (its hidden file in
-// the folder), when Cancel comes: none of their files is left.
+// the folder), when Cancel comes: none of their files is left. The first
+// progress waits until all four have begun: progress is told under the
+// writers' lock, which the others reach only after their file is open.
 TEST_F(FitPlanTest, CancelWhileFourWritersRunLeavesNoNewFile) {
   FitPlan plan;
   plan.Fits = true;
@@ -204,17 +208,23 @@ TEST_F(FitPlanTest, CancelWhileFourWritersRunLeavesNoNewFile) {
     plan.Changes.push_back({plan.Changes.size(), path, edit, 0, 0, ChangeReason::LeftOut});
   }
   const std::set<std::string> before = Names(songs.Path());
-  std::atomic<bool> cancel = false;
   const auto writing = [&] {
     return std::ranges::count_if(Names(songs.Path()),
                                  [](const std::string& name) { return name.ends_with(".part"); });
   };
+  std::atomic<bool> cancel = false;
+  bool allFour = false;
+  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(60);
   const WorkControl control{[&](double) {
-                              if (writing() == 4) cancel = true;
+                              while (!cancel && std::chrono::steady_clock::now() < giveUp) {
+                                allFour = writing() == 4;
+                                cancel = allFour;
+                                std::this_thread::yield();
+                              }
                             },
                             &cancel};
   EXPECT_THROW(ApplyFitPlan(plan, music.Path(), control, 4), WorkCancelled);
-  EXPECT_TRUE(cancel) << "the four writers ran at once";
+  EXPECT_TRUE(allFour) << "the four writers ran at once";
   EXPECT_EQ(Names(songs.Path()), before);
   EXPECT_TRUE(Names(music.Path()).empty());
 }
