@@ -58,12 +58,13 @@ Sound RenderEdit(const std::string& sourcePath, const SoundEdit& edit) {
 
 std::string WriteEditedSound(const std::string& sourcePath, const SoundEdit& edit,
                              const std::string& musicFolder, const WorkControl& control) {
-  const Sound shaped = ShapeSound(sourcePath, edit);
+  Sound shaped = ShapeSound(sourcePath, edit);
   const bool measureWritten = edit.EvenOutLoudness && edit.Output.Kind == SoundFileKind::Mp3;
   const int passes = measureWritten ? LevellingPasses : 1;
   LoudnessAims aims;
   for (int pass = 0;; ++pass) {
-    Sound sound = shaped;
+    // The last pass takes the shaped sound itself: a whole song is tens of MB.
+    Sound sound = pass + 1 < passes ? shaped : std::move(shaped);
     if (edit.EvenOutLoudness) EvenOutLoudness(sound, aims);
     control.StopIfCancelled();
     NewSoundFile file(sourcePath, FileExtension(edit.Output.Kind), musicFolder);
