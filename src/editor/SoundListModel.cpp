@@ -9,9 +9,9 @@
 #include <QMimeData>
 #include <QStyle>
 
-#include "widgets/SizeColumn.h"
 #include "profiles/SoundFormat.h"
 #include "profiles/VisibleText.h"
+#include "widgets/SizeColumn.h"
 
 namespace {
 
@@ -61,9 +61,9 @@ void SoundListModel::Reload() {
 
 void SoundListModel::ShowNewLook() {
   if (rowCount() == 0) return;
-  emit dataChanged(
-      index(0, 0), index(rowCount() - 1, ColumnCount - 1),
-      {Qt::BackgroundRole, Qt::ForegroundRole, Qt::ToolTipRole, Qt::FontRole, Qt::DecorationRole});
+  emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1),
+                   {Qt::DisplayRole, Qt::BackgroundRole, Qt::ForegroundRole, Qt::ToolTipRole,
+                    Qt::FontRole, Qt::DecorationRole});
 }
 
 Qt::DropActions SoundListModel::supportedDropActions() const {
@@ -150,9 +150,12 @@ QVariant SoundListModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole:
       if (index.column() == SizeColumn) return ShownSize(VisibleText(entry->SizeText));
+      if (index.column() == LengthColumn) {
+        return look_.Lengths.ShownLength(entry->FullPath(), entry->SizeText);
+      }
       return QString::fromStdString(VisibleText(entry->FileName));
     case Qt::TextAlignmentRole:
-      if (index.column() == SizeColumn) return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+      if (index.column() != SoundColumn) return QVariant(Qt::AlignRight | Qt::AlignVCenter);
       return {};
     case Qt::CheckStateRole:
       if (index.column() != SoundColumn) return {};
@@ -196,9 +199,16 @@ Qt::ItemFlags SoundListModel::flags(const QModelIndex& index) const {
 
 QVariant SoundListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal) return {};
-  if (role == Qt::TextAlignmentRole && section == SizeColumn) {
+  if (role == Qt::TextAlignmentRole && section != SoundColumn) {
     return QVariant(Qt::AlignRight | Qt::AlignVCenter);
   }
   if (role != Qt::DisplayRole) return {};
-  return section == SoundColumn ? QStringLiteral("Sound") : QStringLiteral("Size");
+  switch (section) {
+    case SoundColumn:
+      return QStringLiteral("Sound");
+    case SizeColumn:
+      return QStringLiteral("Size");
+    default:
+      return tr("Length");
+  }
 }

@@ -7,6 +7,7 @@
 #include "editor/SoundPlayer.h"
 #include "profiles/ProfileDocument.h"
 #include "profiles/SongProfile.h"
+#include "widgets/SoundLengths.h"
 
 // The background of the sounds that fit into the unit: a light blue.
 inline const QColor FittingSoundColour{102, 204, 255};
@@ -29,6 +30,7 @@ struct UnitFit {
 struct SoundRowLook {
   const UnitFit& Fit;
   const SoundDecodeChecks& Checks;
+  const SoundLengths& Lengths;
   // The row heard: its name is bold, with a play mark.
   const PlayingRow& Playing;
 };
@@ -47,14 +49,14 @@ class SoundListModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  enum Column { SoundColumn, SizeColumn, ColumnCount };
+  enum Column { SoundColumn, SizeColumn, LengthColumn, ColumnCount };
 
   SoundListModel(ProfileDocument& document, int slot, const SoundRowLook& look, QObject* parent);
 
   // The slot's rows are others now.
   void Reload();
-  // What fits, what is left out, what the decoder said or which row plays
-  // has changed: every row's colours, tip and mark.
+  // What fits, what is left out, what the decoder said, which row plays or
+  // the lengths known have changed: every row's colours, tip, mark and length.
   void ShowNewLook();
   // A row greyed as left out of the unit.
   bool IsLeftOut(int row) const;

@@ -1,6 +1,7 @@
 #include <QDropEvent>
 #include <QLabel>
 #include <QMimeData>
+#include <QTreeWidget>
 
 #include "EditorFixture.h"
 #include "widgets/StatusText.h"
@@ -249,4 +250,26 @@ TEST_F(SoundListsTest, SoundsOfALoadedProfileThatDoNotDecodeAreRedAndNextRefuses
   EXPECT_EQ(prompts.Questions.at(0).Text, "These files are not MP3 or WAV sounds: fake.mp3");
   EXPECT_TRUE(editor->isVisible());
   EXPECT_FALSE(Programming()->isVisible());
+}
+
+TEST_F(SoundListsTest, TheLengthColumnsOfTheListsAndOfTheProgrammingListFillInTheBackground) {
+  const std::string song = Sound("song.wav", 8000 * 90 + 44).toStdString();
+  ShowEditor("[Button0]\r\nNumSounds=1\r\nSound0=" + song + "\r\n");
+  const QAbstractItemModel* rows = List(1)->model();
+  EXPECT_EQ(rows->headerData(2, Qt::Horizontal).toString(), "Length");
+  QSignalSpy shown(rows, &QAbstractItemModel::dataChanged);
+  while (rows->index(0, 2).data().toString().isEmpty()) {
+    ASSERT_TRUE(shown.wait(10000)) << "the length arrives";
+  }
+  EXPECT_EQ(rows->index(0, 2).data().toString(), "1:30");
+
+  emit editor->NextRequested();  // as NEXT does once its checks passed
+  auto* list = Find<QTreeWidget>(Programming(), "ListView1");
+  EXPECT_EQ(list->headerItem()->text(2), "Length");
+  QSignalSpy filled(list->model(), &QAbstractItemModel::dataChanged);
+  while (list->topLevelItem(0)->text(2).isEmpty()) {
+    ASSERT_TRUE(filled.wait(10000)) << "the length arrives";
+  }
+  EXPECT_EQ(list->topLevelItem(0)->text(2), "1:30");
+  EXPECT_EQ(list->topLevelItem(0)->text(3), "1");
 }

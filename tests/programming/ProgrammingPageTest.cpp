@@ -103,7 +103,7 @@ TEST_F(ProgrammingPageTest, ProgramsTheEditorsSoundsAndShowsHowEachRunEnded) {
   ASSERT_EQ(list->topLevelItemCount(), 2);
   EXPECT_EQ(list->topLevelItem(0)->text(0), "a.mp3");
   EXPECT_EQ(list->topLevelItem(1)->text(1), "5,000");
-  EXPECT_EQ(list->topLevelItem(1)->text(2), "3") << "the button's own number, not a count";
+  EXPECT_EQ(list->topLevelItem(1)->text(3), "3") << "the button's own number, not a count";
   EXPECT_EQ(form1->ProfileName(), "Party");
 
   auto* label3 = Find<QLabel>(form1, "Label3");
