@@ -21,7 +21,10 @@ TEST_F(SoundListsTest, SoundsAreAddedOncePerNameToTheActiveTabUpToTheLimitByDial
       {Sound("bell.mp3", 44).toStdString(), Sound("other/bell.mp3").toStdString(),
        Sound("Bell.mp3").toStdString(), sounds.Path() + "missing.mp3"},
       {}};
+  prompts.Answers = {PromptAnswer::Ok};
   Choose(editor, "AddSongs1");
+  ASSERT_EQ(prompts.Questions.size(), 1u);
+  EXPECT_EQ(prompts.Questions[0].Text, "bell.mp3 is already on Btn1: not added.");
   Choose(editor, "AddSongs2");
   const FileDialog& dialog = prompts.Dialogs.at(0);
   EXPECT_EQ(dialog.Title + "|" + dialog.Filters.at(0).Label + "|" + dialog.Filters.at(2).Label,
@@ -51,11 +54,44 @@ TEST_F(SoundListsTest, SoundsAreAddedOncePerNameToTheActiveTabUpToTheLimitByDial
   }
   prompts.Answers = {PromptAnswer::Ok};
   QCoreApplication::processEvents();
-  ASSERT_EQ(prompts.Questions.size(), 1u) << "one message, once the drop is over";
-  EXPECT_EQ(prompts.Questions[0].Text,
+  ASSERT_EQ(prompts.Questions.size(), 2u) << "one message, once the drop is over";
+  EXPECT_EQ(prompts.Questions[1].Text,
             "These files are not MP3 or WAV sounds: notes.mp3, notes.txt");
   for (int n = 2; n < 255; ++n) editor->AddSoundFile(Sound("s" + std::to_string(n) + ".wav"));
   EXPECT_EQ(List(3)->model()->rowCount(), 254);
+}
+
+TEST_F(SoundListsTest, SoundsNotAddedAreNamedWithTheRuleInOneMessage) {
+  ShowEditor();
+  std::filesystem::create_directory(sounds.Path() + "other");
+  std::vector<std::string> chosen{Sound("chime.mp3").toStdString(),
+                                  Sound("other/chime.mp3").toStdString()};
+  for (int n = 1; n < 260; ++n)
+    chosen.push_back(Sound("s" + std::to_string(n) + ".wav").toStdString());
+  WriteFile(sounds.Path() + "notes.mp3", "a text file renamed");
+  chosen.push_back(sounds.Path() + "notes.mp3");
+  prompts.ChosenFiles = {chosen};
+  prompts.Answers = {PromptAnswer::Ok};
+  Choose(editor, "AddSongs1");
+  EXPECT_EQ(List(1)->model()->rowCount(), 254);
+  ASSERT_EQ(prompts.Questions.size(), 1u);
+  EXPECT_EQ(prompts.Questions[0].Text,
+            "These files are not MP3 or WAV sounds: notes.mp3\n"
+            "chime.mp3 is already on Btn1: not added.\n"
+            "6 sounds were not added: a button holds at most 254 sounds.");
+
+  prompts.ChosenFiles = {{Sound("one more.wav").toStdString()}};
+  prompts.Answers = {PromptAnswer::Ok};
+  Choose(editor, "AddSongs1");
+  EXPECT_EQ(prompts.Questions.at(1).Text,
+            "1 sound was not added: a button holds at most 254 sounds.");
+  Tabs()->setCurrentIndex(1);
+  prompts.ChosenFiles = {{Sound("a.wav").toStdString(), Sound("b.wav").toStdString(),
+                          Sound("a.wav").toStdString(), Sound("b.wav").toStdString()}};
+  prompts.Answers = {PromptAnswer::Ok};
+  Choose(editor, "AddSongs1");
+  EXPECT_EQ(Names(2), (QStringList{"a.wav", "b.wav"}));
+  EXPECT_EQ(prompts.Questions.at(2).Text, "a.wav, b.wav are already on Btn2: not added.");
 }
 
 TEST_F(SoundListsTest, RowsPlayMoveAndAreRemovedAndButtonsAreAddedAndRemoved) {
