@@ -12,6 +12,28 @@ std::string NameOf(const std::string& path) {
   return VisibleText(std::filesystem::path(path).filename().string());
 }
 
+// The first sound that does not fit as the profile stands fits in no memory.
+bool FirstLeftOutFitsNowhere(const FitPlan& plan) {
+  for (const SoundChange& change : plan.Changes) {
+    if (change.Index == plan.FirstLeftOut) {
+      return change.Reason == ChangeReason::LargerThanEveryMemory;
+    }
+  }
+  return false;
+}
+
+// A sound after the first that does not fit: it is left out because sounds
+// are never skipped, whatever its size.
+std::string AfterFirstLeftOutText(const FitPlan& plan, std::span<const ProfileSound> sounds) {
+  const std::string first = NameOf(sounds[plan.FirstLeftOut.value_or(0)].Path);
+  if (FirstLeftOutFitsNowhere(plan)) {
+    return "it is left out: sounds go into the unit in their order, and \"" + first +
+           "\" before it fits in no memory";
+  }
+  return "it is left out: the sounds before it fill the unit's memories (\"" + first +
+         "\" was the first that did not fit)";
+}
+
 // Why the sound is among those changed, by the rule that leaves it out now.
 std::string ReasonText(const SoundChange& change, const FitPlan& plan,
                        std::span<const ProfileSound> sounds) {
@@ -19,7 +41,8 @@ std::string ReasonText(const SoundChange& change, const FitPlan& plan,
     case ChangeReason::LargerThanEveryMemory:
       return "it is larger than each of the unit's memories";
     case ChangeReason::LeftOut:
-      return "it does not fit after the sounds before it";
+      if (change.Index != plan.FirstLeftOut) return AfterFirstLeftOutText(plan, sounds);
+      return "it does not fit: the sounds before it leave too little room in the unit's memories";
     case ChangeReason::MakesRoom:
       break;
   }
@@ -28,7 +51,8 @@ std::string ReasonText(const SoundChange& change, const FitPlan& plan,
 }
 
 // "song.mp3: 20.0 s of 180.0 s, mono, 64 kbit/s, 2,880,017 → 160,417 bytes
-// (it does not fit after the sounds before it)"
+// (it does not fit: the sounds before it leave too little room in the unit's
+// memories)"
 std::string ChangeLine(const SoundChange& change, const FitPlan& plan,
                        std::span<const ProfileSound> sounds) {
   const ProfileSound& sound = sounds[change.Index];

@@ -11,6 +11,7 @@
 
 #include "profiles/SoundFormat.h"
 #include "profiles/VisibleText.h"
+#include "programmingrun/RunTexts.h"
 #include "widgets/SizeColumn.h"
 
 namespace {
@@ -162,7 +163,10 @@ QVariant SoundListModel::data(const QModelIndex& index, int role) const {
       return entry->Checked ? Qt::Checked : Qt::Unchecked;
     case Qt::ToolTipRole:
       if (notASound) return QStringLiteral("Not an MP3 or WAV sound\n") + SoundTip(*entry);
-      if (leftOut) return look_.Fit.MisfitTip + QLatin1Char('\n') + SoundTip(*entry);
+      if (leftOut) {
+        return QString::fromStdString(LeftOutText(look_.Fit.Plan, GlobalIndex(index.row()))) +
+               QLatin1Char('\n') + SoundTip(*entry);
+      }
       return SoundTip(*entry);
     case Qt::BackgroundRole:
       // The highlighting of the sounds that fit (ListView1AdvancedCustomDrawItem).

@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QColor>
 
+#include "programmingrun/ProgrammingPlan.h"
 #include "programmingrun/SoundDecodeChecks.h"
 #include "editor/SoundPlayer.h"
 #include "profiles/ProfileDocument.h"
@@ -17,13 +18,13 @@ inline const QColor LeftOutColour{128, 128, 128};
 
 // What the editor knows of the fit of the lists into the unit: whether a
 // unit is connected or was seen, how many sounds fit from the first of Btn1
-// on, and why the rest are left out.
+// on, and the packing that leaves the rest out.
 struct UnitFit {
   bool UnitConnected = false;
   // A unit is connected, or one was seen before: what fits is known.
   bool UnitKnown = false;
   int FittingSoundCount = 0;
-  QString MisfitTip;
+  ProgrammingPlan Plan;
 };
 
 // What the rows show beyond their entries, the same for the eight lists.

@@ -212,8 +212,9 @@ void ProgrammingPage::ShowRowsThatDoNotFit() {
     const bool fits = static_cast<std::size_t>(row) < fitting;
     for (int column = SongColumn; column <= BtnColumn; ++column) {
       item->setData(column, Qt::ForegroundRole, fits ? QVariant() : QVariant(left));
-      item->setToolTip(column,
-                       fits ? QString() : QStringLiteral("Does not fit in the unit's memory"));
+      item->setToolTip(column, fits ? QString()
+                                    : QString::fromStdString(
+                                          LeftOutText(plan_, static_cast<std::size_t>(row))));
     }
   }
 }

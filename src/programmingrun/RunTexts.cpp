@@ -93,16 +93,41 @@ std::string UnreadableText(int button, const std::string& fileName, std::int64_t
          GroupedNumber(listedSize) + " bytes";
 }
 
-std::string DoesNotFitText(const SoundPacking& packing) {
-  switch (packing.Stop) {
-    case PackingStop::SoundLargerThanEveryMemory:
-      return "Does not fit: each sound must fit into one memory of the unit (the largest holds " +
-             GroupedNumber(packing.LargestCapacity) +
-             " bytes); it and every sound after it are left out";
-    case PackingStop::MemoriesFull:
-      return "Does not fit: the unit's memories are full from here on";
-    case PackingStop::AllPlaced:
-      break;
+namespace {
+
+// The first sound left out met a memory that already held as many sounds as
+// a memory takes.
+bool MemoriesFullByCount(const SoundPacking& packing) {
+  return !packing.Memories.empty() &&
+         packing.Memories.back().SongCount() >= MaxSongsPerMemory;
+}
+
+std::string FirstLeftOutText(const SoundPacking& packing) {
+  if (packing.Stop == PackingStop::SoundLargerThanEveryMemory) {
+    return "Does not fit: each sound must fit into one memory of the unit (the largest holds " +
+           GroupedNumber(packing.LargestCapacity) + " bytes).";
   }
-  return {};
+  if (MemoriesFullByCount(packing)) {
+    return "Does not fit: each of the unit's memories holds at most " +
+           std::to_string(MaxSongsPerMemory) + " sounds, and the sounds before it fill them.";
+  }
+  return "Does not fit: the sounds before it leave too little room in the unit's memories.";
+}
+
+}  // namespace
+
+std::string LeftOutText(const ProgrammingPlan& plan, std::size_t index) {
+  const SoundPacking& packing = plan.Packing;
+  if (packing.Stop == PackingStop::AllPlaced || index < packing.FittingCount ||
+      index >= plan.Sounds.size()) {
+    return {};
+  }
+  if (index == packing.FittingCount) return FirstLeftOutText(packing);
+  const std::string first =
+      " (" + VisibleText(plan.Sounds[packing.FittingCount].FileName) + " was the first that did not fit).";
+  if (packing.Stop == PackingStop::SoundLargerThanEveryMemory) {
+    return "Left out: sounds go into the unit in their order, and one before it fits in no "
+           "memory" + first;
+  }
+  return "Left out: the sounds before it fill the unit's memories" + first;
 }

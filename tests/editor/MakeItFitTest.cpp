@@ -69,8 +69,9 @@ TEST_F(MakeItFitTest, ThePlanNamesTheSoundToChangeAndTheRowThenPointsToItsNewFil
   const std::string plan = prompts.Questions[0].Text;
   EXPECT_NE(plan.find("clip.wav: 30.0 s, mono, 192 kbit/s, 1,323,044 \u2192 "), std::string::npos)
       << plan;
-  EXPECT_NE(plan.find(" bytes (it does not fit after the sounds before it)\n\nChanging this one "
-                      "sound is enough, and 192 kbit/s is the highest bit rate at which it fits."),
+  EXPECT_NE(plan.find(" bytes (it does not fit: the sounds before it leave too little room in "
+                      "the unit's memories)\n\nChanging this one sound is enough, and 192 kbit/s is the "
+                      "highest bit rate at which it fits."),
             std::string::npos)
       << plan;
   EXPECT_EQ(plan.find("song.wav"), std::string::npos) << "a sound that fits is left alone";

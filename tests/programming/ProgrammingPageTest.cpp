@@ -175,11 +175,17 @@ TEST_F(ProgrammingPageTest, RowsThatDoNotFitAreGreyedAndTheRunSaysItLeftThemOut)
   auto* list = Find<QTreeWidget>(form1, "ListView1");
   ASSERT_EQ(list->topLevelItemCount(), 3);
   const QColor greyed = list->palette().color(QPalette::Disabled, QPalette::Text);
+  const QString tips[] = {
+      "",
+      "Does not fit: each sound must fit into one memory of the unit (the largest holds "
+      "2,097,151 bytes).",
+      "Left out: sounds go into the unit in their order, and one before it fits in no memory "
+      "(big.wav was the first that did not fit)."};
   for (int row = 0; row < 3; ++row) {
     const QTreeWidgetItem* item = list->topLevelItem(row);
     const bool fits = row == 0;
-    for (int column = 0; column < 3; ++column) {
-      EXPECT_EQ(item->toolTip(column), fits ? "" : "Does not fit in the unit's memory") << row;
+    for (int column = 0; column < 4; ++column) {
+      EXPECT_EQ(item->toolTip(column), tips[row]) << row;
       EXPECT_EQ(item->data(column, Qt::ForegroundRole).value<QColor>() == greyed, !fits) << row;
     }
   }
