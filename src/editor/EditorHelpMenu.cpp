@@ -21,6 +21,8 @@ EditorHelpMenu::EditorHelpMenu(QMenu* helpMenu, QAction* aboutEntry, HelpPane* p
   AddPaneEntry("ProgressBar2", QStringLiteral("Pro&gress Bar"),
                QStringLiteral("ProfileProgressBar.htm"));
   AddPaneEntry("SongList1", QStringLiteral("Sound &List"), QStringLiteral("ProfileView.htm"));
+  AddPaneEntry("EditAndFitSounds1", tr("Edit Sounds and Make &Them Fit"),
+               QStringLiteral("EditAndFitSounds.htm"));
   AddSeparator("N1");
 }
 
