@@ -50,7 +50,7 @@ QColor ToneColour(RunTone tone) {
 ProgrammingPage::ProgrammingPage(AppPorts& ports, DeviceThread& device,
                                  const UnitStatusHolder& unit, SoundDecodeChecks& soundChecks,
                                  SentProfile& sent)
-    : Page(ports, "Form1", QStringLiteral("Program Vantora")),
+    : Page(ports, "Form1", tr("Program Vantora")),
       device_(device),
       unit_(unit),
       soundChecks_(soundChecks),
@@ -61,8 +61,7 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, DeviceThread& device,
   programList_ = new QTreeWidget(this);
   programList_->setObjectName(QStringLiteral("ListView1"));
   programList_->setRootIsDecorated(false);
-  programList_->setHeaderLabels(
-      {QStringLiteral("Song"), QStringLiteral("Size"), tr("Length"), QStringLiteral("Btn")});
+  programList_->setHeaderLabels({tr("Song"), tr("Size"), tr("Length"), tr("Btn")});
   FitSizeColumn(programList_->header(), SongColumn, SizeColumn);
   FitLengthColumn(programList_->header(), LengthColumn);
   programList_->headerItem()->setTextAlignment(LengthColumn, Qt::AlignRight | Qt::AlignVCenter);
@@ -79,7 +78,7 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, DeviceThread& device,
 
   // Every byte read back, or the first KiB of each sound: the choice stays
   // for the next run of the program.
-  verifyEveryByte_ = new QCheckBox(QStringLiteral("Verify every byte"), this);
+  verifyEveryByte_ = new QCheckBox(tr("Verify every byte"), this);
   verifyEveryByte_->setObjectName(QStringLiteral("VerifyEveryByte"));
   verifyEveryByte_->setChecked(ports.Settings.value(VerifyEveryByteSetting, true).toBool());
   connect(verifyEveryByte_, &QCheckBox::toggled, this,
@@ -365,7 +364,8 @@ Task<bool> ProgrammingPage::MayClose() {
   // pieces, and the application ends once it has.
   if (!RunInProgress()) co_return true;
   if (endAfterRun_) co_return false;
-  Question stop{"Programming is in progress. Stop it? The unit will hold an incomplete profile.",
+  Question stop{tr("Programming is in progress. Stop it? The unit will hold an incomplete profile.")
+                    .toStdString(),
                 "", PromptButtons::YesNo, PromptIcon::Exclamation, PromptAnswer::No};
   const PromptAnswer answer = co_await Asked(ports_.Prompts, std::move(stop));
   // The run may have ended while the question was open: the window closes now.
