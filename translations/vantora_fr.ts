@@ -2,6 +2,130 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>© 2026 Vantora. All rights reserved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vantora Programming Software</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software Version: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Product SW Version: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web Support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email Support</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApplicationTitle</name>
+    <message>
+        <source>Door Bell Programmer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ButtonFaces</name>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NEXT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PREV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PROGRAM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FINISH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CapacityDisplay</name>
+    <message>
+        <source>Disconnected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Used : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remaining : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile On Vantora : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last unit: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Over by %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No unit seen yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>No profile named &quot;%1&quot; in %2</source>
@@ -259,6 +383,295 @@ Exit status:
     </message>
 </context>
 <context>
+    <name>DisplayCheck</name>
+    <message>
+        <source>No display found. The command line works without one: see vantora-programmer --help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EditorHelpMenu</name>
+    <message>
+        <source>Sound editing instructions could not be found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adding &amp;Sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remo&amp;ving Sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Profiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous &amp;Button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next Button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pro&amp;gress Bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound &amp;List</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FitPlanText</name>
+    <message>
+        <source>it is larger than each of the unit&apos;s memories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it does not fit after the sounds before it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it fits as it is, and smaller it makes room for &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, mono, %3 kbit/s, %4 → %5 bytes (%6)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other sound stays as it is.
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other %1 sounds stay as they are.
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To fit the unit, this sound gets a new file beside the original, which stays as it is:
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To fit the unit, these sounds get new files beside the originals, which stay as they are:
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Changing this one sound is enough, and %1 kbit/s is the highest bit rate at which it fits.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+No plan that changes fewer sounds fits, and %1 kbit/s is the highest bit rate at which these fit.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the new file and put it in the list?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the new files and put them in the lists?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The profile cannot fit the unit, even with its sounds at %1 kbit/s mono: &quot;%2&quot; does not fit, and it cannot be read as an MP3 or WAV sound to make it smaller.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The profile cannot fit the unit, even with its sounds at %1 kbit/s mono: &quot;%2&quot; does not fit. Keep fewer seconds of each sound, or remove sounds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpPane</name>
+    <message>
+        <source>&lt;p&gt;The help page %1 cannot be found in %2.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back to the help page before (Alt+Left)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MakeItFit</name>
+    <message>
+        <source>Make It Fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelling…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No unit seen yet: Make It Fit fits a profile to the unit&apos;s memories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every sound fits the unit already</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep at most how many seconds of each sound that is changed, from its start?
+Leave it empty to keep whole sounds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number of seconds above 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the sounds…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make It Fit was cancelled: the lists are as they were</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing the new sound…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing %1 new sounds…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new sounds could not be written: %1
+The lists are as they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lists changed meanwhile: Make It Fit replaced nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NextChecks</name>
+    <message>
+        <source>The new profile has unsaved changes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile %1 has unsaved changes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save and Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program Without Saving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OpenDocument</name>
+    <message>
+        <source>No program is installed to open %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProfileChoice</name>
+    <message>
+        <source>Select Profile :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Profiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retrieve &amp;Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProfileEditor</name>
+    <message>
+        <source>Create Song Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create Song Profile - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Profiles</name>
     <message>
         <source>Profile %1 cannot be read.</source>
@@ -422,6 +835,37 @@ Exit status:
     </message>
 </context>
 <context>
+    <name>ProgrammingPage</name>
+    <message>
+        <source>Program Vantora</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Song</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Btn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verify every byte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Does not fit in the unit&apos;s memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Programming is in progress. Stop it? The unit will hold an incomplete profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RunTexts</name>
     <message>
         <source>No Songs To Program</source>
@@ -521,6 +965,144 @@ Exit status:
     </message>
 </context>
 <context>
+    <name>SharedHelpEntries</name>
+    <message>
+        <source>Save S&amp;upport Report…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual could not be found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acquire Sounds from the &amp;Internet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Driver Installation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Driver installation instructions could not be found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Record Sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound recording instructions could not be found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rip, &amp;Edit, Convert Sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SoundEditDialog</name>
+    <message>
+        <source> s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Sound - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plays the selection from the start marker, as saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Even out loudness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MP3 (constant bit rate)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WAV 16-bit PCM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 kbit/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fade &amp;in :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fade &amp;out :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Write as :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bit rate :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selection : %1, from %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New file : about %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, larger than the original (%1 bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the sound...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound cannot be read: it does not open as an MP3 or WAV sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The waveform cannot be shown: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The edited sound could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SoundEditing</name>
     <message>
         <source>%1: nothing to keep between the marks</source>
@@ -536,6 +1118,284 @@ Exit status:
     </message>
     <message>
         <source>a sound of %1 Hz cannot be converted to %2 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SoundListCommands</name>
+    <message>
+        <source>&amp;Add Songs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove Songs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add Sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove Sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Buttons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add Button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove Button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is larger than the unit&apos;s memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These files are not MP3 or WAV sounds: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select MP3 File(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick or select the sounds to remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove 1 sound from every button?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove all %1 sounds from every button?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 sound removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sounds removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SoundListModel</name>
+    <message>
+        <source>Length : %1 seconds, %2 Hz, 1 channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length : %1 seconds, %2 Hz, %3 channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name : %1
+Path : %2
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Double Click To Play.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an MP3 or WAV sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SoundLists</name>
+    <message>
+        <source>Btn%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listing of the songs to be downloaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SoundPlayer</name>
+    <message>
+        <source>No sound output is available</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SoundTools</name>
+    <message>
+        <source>1 sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit &amp;Sound…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit Sound…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Make It Fit…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the sound to play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the sound to edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be edited: it does not open as an MP3 or WAV sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No unit seen yet: whether the profile fits shows once one is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The profile then fits the unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The profile then does not fit the unit: %1 left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The edited sound was saved as %1; its row is gone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound is larger than the unit&apos;s memory. Make It Fit can write a shorter or smaller copy of it beside the original, which stays as it is. Make it fit now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make It Fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 new sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 new sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every sound fits the unit now, with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in the lists; 1 still does not fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in the lists; %2 still do not fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StartPage</name>
+    <message>
+        <source>Welcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Song editing instructions could not be found</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SupportReportDialog</name>
+    <message>
+        <source>Support Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attach this report when you ask for help. It holds no sound and no song data, and paths in your home folder are shown as ~.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied to the clipboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Support Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WaveformView</name>
+    <message>
+        <source>Click or drag to set a marker. Home, End: start or end marker; arrows: 0.1 s, with Shift 1 s.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
