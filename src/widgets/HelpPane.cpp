@@ -5,6 +5,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "widgets/LocalisedDocument.h"
 #include "widgets/Page.h"
 
 namespace {
@@ -84,7 +85,7 @@ void HelpPane::ShowOverPageHelp(const QString& relativePath) {
 }
 
 QUrl HelpPane::Located(const QString& relativePath) const {
-  return QUrl::fromLocalFile(programFolder_ + relativePath);
+  return QUrl::fromLocalFile(programFolder_ + LocalisedDocument(programFolder_, relativePath));
 }
 
 void HelpPane::FollowLink(const QUrl& link) {
