@@ -180,7 +180,11 @@ void ShowWindows(const CommandLineRequest& request, SingleInstance& instance,
 
 int RunWindows(int argc, char** argv, const CommandLineRequest& request) {
   if (!DisplayFound(request.Platform)) {
-    std::cerr << NoDisplayMessage << "\n";
+    // No display, so no windows: the message in the user's language all the same.
+    QCoreApplication withoutDisplay(argc, argv);
+    SpeakUsersLanguage(withoutDisplay);
+    std::cerr << QCoreApplication::translate("DisplayCheck", NoDisplayMessage).toStdString()
+              << "\n";
     return ExitUsage;
   }
   GuardedApplication application(argc, argv);

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QString>
-#include <cstdio>
 #include <filesystem>
 
 #include "formatting/NumberFormat.h"
@@ -148,8 +147,4 @@ std::string CannotFitText(const FitPlan& plan, std::span<const ProfileSound> sou
       .toStdString();
 }
 
-std::string SecondsText(double seconds) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.1f s", seconds);
-  return text;
-}
+std::string SecondsText(double seconds) { return FixedDecimalNumber(seconds, 1) + " s"; }

@@ -1,5 +1,7 @@
 #include "editor/InfoLine.h"
 
+#include <QCoreApplication>
+
 #include "editor/DocumentSignals.h"
 #include "profiles/VisibleText.h"
 #include "widgets/StatusText.h"
@@ -8,7 +10,9 @@ InfoLine::InfoLine(const DocumentSignals& document, QWidget* parent) : QLabel(pa
   setObjectName(QStringLiteral("Info"));
   MakeMessageLine(this);
   connect(&document, &DocumentSignals::Edited, this, [this] {
-    if (text() == QLatin1String("Profile saved") || text() == QLatin1String("Profile created")) {
+    // The outcome of the last save or creation no longer holds once the lists change.
+    if (text() == QCoreApplication::translate("Profiles", "Profile saved") ||
+        text() == QCoreApplication::translate("Profiles", "Profile created")) {
       Show("", InfoColour::Kept);
     }
   });

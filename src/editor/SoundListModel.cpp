@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QStyle>
 
+#include "formatting/NumberFormat.h"
 #include "profiles/SoundFormat.h"
 #include "profiles/VisibleText.h"
 #include "programmingrun/RunTexts.h"
@@ -21,7 +22,7 @@ const QString RowMimeType = QStringLiteral("application/x-vantora-sound-rows");
 
 // "Length : 1.5 seconds, 22050 Hz, 2 channels"
 QString FormatLine(const SoundFormat& format) {
-  const QString seconds = QString::number(format.Seconds(), 'f', 1);
+  const QString seconds = QString::fromStdString(FixedDecimalNumber(format.Seconds(), 1));
   const QString rate = QString::number(format.SampleRate);
   return format.Channels == 1
              ? SoundListModel::tr("Length : %1 seconds, %2 Hz, 1 channel").arg(seconds, rate)

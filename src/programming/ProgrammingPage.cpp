@@ -1,6 +1,7 @@
 #include "programming/ProgrammingPage.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -32,6 +33,9 @@ constexpr int SongColumn = 0;
 constexpr int SizeColumn = 1;
 constexpr int LengthColumn = 2;
 constexpr int BtnColumn = 3;
+
+// The run's fixed texts, in the user's language.
+QString RunText(const char* text) { return QCoreApplication::translate("RunTexts", text); }
 
 QColor ToneColour(RunTone tone) {
   switch (tone) {
@@ -74,7 +78,7 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, DeviceThread& device,
   programmerLine_ = new QLabel(this);
   programmerLine_->setObjectName(QStringLiteral("Label8"));
   MakeMessageLine(programmerLine_);
-  ShowStatusText(programmerLine_, QString::fromLatin1(ProgrammerNotFoundText), FailureColour);
+  ShowStatusText(programmerLine_, RunText(ProgrammerNotFoundText), FailureColour);
 
   // Every byte read back, or the first KiB of each sound: the choice stays
   // for the next run of the program.
@@ -115,14 +119,14 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, DeviceThread& device,
   // every byte it writes and reads back.
   connect(&device_, &DeviceThread::RunPhaseBegun, this, [this](RunPhase phase) {
     ShowStatusText(resultLine_,
-                   QString::fromUtf8(phase == RunPhase::Writing ? WritingText : VerifyingText),
+                   RunText(phase == RunPhase::Writing ? WritingText : VerifyingText),
                    OrdinaryColour);
   });
   connect(&device_, &DeviceThread::RunBytesMoved, this, [this](qint64 done, qint64 total) {
     progressBar_->setValue(static_cast<int>(done * 100 / total));
   });
   connect(&device_, &DeviceThread::RunLostProgrammer, this, [this] {
-    ShowStatusText(programmerLine_, QString::fromLatin1(ProgrammerNotFoundText), FailureColour);
+    ShowStatusText(programmerLine_, RunText(ProgrammerNotFoundText), FailureColour);
   });
 
   device_.RequestProbe();
@@ -189,15 +193,15 @@ void ProgrammingPage::ShowUnit() {
   if (unit_.LastProbe().ProgrammerInUse) {
     ShowProgrammerInUse();
   } else if (unit_.Status().UnitPresent) {
-    ShowStatusText(programmerLine_, QString::fromLatin1(ProgrammerReadyText), SuccessColour);
+    ShowStatusText(programmerLine_, RunText(ProgrammerReadyText), SuccessColour);
   } else {
-    ShowStatusText(programmerLine_, QString::fromLatin1(ProgrammerNotFoundText), FailureColour);
+    ShowStatusText(programmerLine_, RunText(ProgrammerNotFoundText), FailureColour);
   }
   ShowRowsThatDoNotFit();
 }
 
 void ProgrammingPage::ShowProgrammerInUse() {
-  ShowStatusText(programmerLine_, QString::fromLatin1(ProgrammerInUseText), PartialSuccessColour);
+  ShowStatusText(programmerLine_, RunText(ProgrammerInUseText), PartialSuccessColour);
 }
 
 void ProgrammingPage::ShowRowsThatDoNotFit() {
@@ -285,7 +289,7 @@ void ProgrammingPage::ShowRefusal(const RunPreflight& preflight, const Programmi
     }
     case RunObstacle::NoProgrammer:
     case RunObstacle::NoUnit:
-      text = UnitMustBeConnectedText;
+      text = RunText(UnitMustBeConnectedText).toStdString();
       break;
     default:
       text = ObstacleText(first);

@@ -1,7 +1,5 @@
 #include "programmingrun/RunTexts.h"
 
-#include <array>
-#include <charconv>
 
 #include "formatting/NumberFormat.h"
 #include "profiles/VisibleText.h"
@@ -56,13 +54,7 @@ std::string NotSoundsText(const std::vector<std::string>& fileNames) {
 }
 
 std::string SecondsText(std::int64_t milliseconds) {
-  // Up to 15 significant digits keep 1234567 ms at 1234.567 rather than its
-  // binary neighbour; to_chars ignores the locale, so the point stays a point.
-  std::array<char, 32> text{};
-  const auto written =
-      std::to_chars(text.data(), text.data() + text.size(),
-                    static_cast<double>(milliseconds) * 0.001, std::chars_format::general, 15);
-  return std::string(text.data(), written.ptr);
+  return DecimalNumber(static_cast<double>(milliseconds) * 0.001);
 }
 
 std::string SuccessText(std::int64_t elapsedMilliseconds, std::size_t notWrittenCount) {

@@ -6,6 +6,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "widgets/LocalisedDocument.h"
 #include "widgets/Page.h"
 
 namespace {
@@ -86,7 +87,7 @@ void HelpPane::ShowOverPageHelp(const QString& relativePath) {
 }
 
 QUrl HelpPane::Located(const QString& relativePath) const {
-  return QUrl::fromLocalFile(programFolder_ + relativePath);
+  return QUrl::fromLocalFile(programFolder_ + LocalisedDocument(programFolder_, relativePath));
 }
 
 void HelpPane::FollowLink(const QUrl& link) {

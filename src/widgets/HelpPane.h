@@ -8,7 +8,8 @@ class QTextBrowser;
 class QToolButton;
 
 // The help pane of a page: an HTML view that fills it and
-// shows the help pages of the program's Web folder. Links to other help pages
+// shows the help pages of the program's Web folder, each in the user's
+// language where the folder has it (LocalisedDocument). Links to other help pages
 // are followed inside the pane; web and mail links open in the system's
 // browser or mail program. Once a link was followed, a Back button above the
 // view steps back along the links, as Alt+Left does.

@@ -6,6 +6,7 @@
 
 #include "profiles/UserPrompts.h"
 #include "profiles/VisibleText.h"
+#include "widgets/LocalisedDocument.h"
 
 namespace {
 
@@ -26,7 +27,8 @@ Opening Open(AppPorts& ports, const QString& path, const QString& missingMessage
 
 void OpenDocument(AppPorts& ports, const QString& relativePath, const QString& failureMessage,
                   const std::function<void()>& showInstead) {
-  const QString path = QString::fromStdString(ports.ProgramFolder) + relativePath;
+  const QString folder = QString::fromStdString(ports.ProgramFolder);
+  const QString path = folder + LocalisedDocument(folder, relativePath);
   if (Open(ports, path, failureMessage) == Opening::NoProgram) showInstead();
 }
 

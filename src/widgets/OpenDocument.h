@@ -6,7 +6,8 @@
 #include "widgets/AppPorts.h"
 
 // Opens a document of the program folder (relativePath, e.g.
-// "Documentation/Vantora_Manual.pdf") with the system's default application.
+// "Documentation/Vantora_Manual.pdf"), in the user's language where the
+// folder has it, with the system's default application.
 // When the document is not there, the user is told failureMessage; when no
 // program opens it, showInstead runs, so that the program shows the document
 // itself.

@@ -32,6 +32,20 @@ TEST(NumberFormatTest, GroupedNumbersFollowTheUsersFormat) {
   EXPECT_EQ(GroupedNumber(999), "999");
 }
 
+TEST(NumberFormatTest, DecimalNumbersTakeTheUsersSeparatorAndNoGrouping) {
+  {
+    const InLocale german(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(DecimalNumber(2.5), "2,5");
+    EXPECT_EQ(DecimalNumber(1234.567), "1234,567");
+    EXPECT_EQ(FixedDecimalNumber(12, 1), "12,0");
+  }
+  const InLocale english(QLocale(QLocale::English, QLocale::UnitedStates));
+  EXPECT_EQ(DecimalNumber(2.5), "2.5");
+  EXPECT_EQ(DecimalNumber(3), "3");
+  EXPECT_EQ(DecimalNumber(1234.567), "1234.567") << "no binary neighbour, no grouping";
+  EXPECT_EQ(FixedDecimalNumber(12.34, 1), "12.3");
+}
+
 TEST(UserLanguageTest, TheFirstOfTheUsersLanguagesThatIsEnglishOrTranslatedIsChosen) {
   EXPECT_EQ(ChosenLanguage({"de-DE", "de", "en-US"}), "de");
   EXPECT_EQ(ChosenLanguage({"fr-CA"}), "fr") << "any country's French";

@@ -85,10 +85,26 @@ check_mime_type() {
   grep -qE '^Exec=vantora-programmer %[fF]$' "$entry" || fail "the desktop entry takes no file"
 }
 
+# The menu entry and the software centre's text come in German and French too.
+check_translated_entries() {
+  local entry="$root/unpacked/usr/share/applications/vantora-programmer.desktop"
+  local metainfo="$root/unpacked/usr/share/metainfo/example.vantora.Programmer.metainfo.xml"
+  for language in de fr; do
+    for key in Name GenericName Comment Keywords; do
+      grep -q "^$key\[$language\]=." "$entry" || fail "the desktop entry has no $key[$language]"
+    done
+    for element in name summary p caption; do
+      grep -q "<$element xml:lang=\"$language\">" "$metainfo" ||
+        fail "the metainfo has no $element in $language"
+    done
+  done
+}
+
 check_lint() {
   dpkg-deb -x "$deb" "$root/unpacked"
   desktop-file-validate "$root/unpacked/usr/share/applications/vantora-programmer.desktop"
   check_mime_type
+  check_translated_entries
   appstreamcli validate --no-net \
     "$root/unpacked/usr/share/metainfo/example.vantora.Programmer.metainfo.xml"
   lintian --fail-on error,warning "$deb"
