@@ -130,10 +130,10 @@ void SoundListCommands::ShowRefusals(const Refusals& refusals) {
   if (!refusals.AlreadyListed.isEmpty()) {
     const QString names =
         QString::fromStdString(VisibleText(refusals.AlreadyListed.join(", ").toStdString()));
-    const QString button = QStringLiteral("Btn%1").arg(refusals.Slot + 1);
-    lines << (refusals.AlreadyListed.size() == 1 ? tr("%1 is already on %2: not added.")
-                                                 : tr("%1 are already on %2: not added."))
-                 .arg(names, button);
+    lines << (refusals.AlreadyListed.size() == 1 ? tr("%1 is already on Btn%2: not added.")
+                                                 : tr("%1 are already on Btn%2: not added."))
+                 .arg(names)
+                 .arg(refusals.Slot + 1);
   }
   if (refusals.BeyondTheLimit == 1) {
     lines << tr("1 sound was not added: a button holds at most %1 sounds.").arg(MaxSoundsPerButton);
