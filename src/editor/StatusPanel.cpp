@@ -18,8 +18,10 @@ int StatusPanel::TextWidth(const QString& text) const {
 }
 
 QSize StatusPanel::sizeHint() const {
+  const int height = QLabel::sizeHint().height();
+  if (longer_ == Longer::Elides) return {TextWidth(text()), height};
   const int gap = fontMetrics().horizontalAdvance(QStringLiteral("000"));
-  return {std::max(TextWidth(text()), TextWidth(usualText_)) + gap, QLabel::sizeHint().height()};
+  return {std::max(TextWidth(text()), TextWidth(usualText_)) + gap, height};
 }
 
 // Short of room, the panels give up the room kept for usual texts and most

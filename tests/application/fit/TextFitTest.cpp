@@ -176,6 +176,9 @@ class TextFitTest : public AppFixture, public ::testing::WithParamInterface<Font
     if (GetParam() == FontSize::System) {
       EXPECT_EQ(Window().size(), QSize(800, 600))
           << where.toStdString() << " needs a larger window";
+      const QSize firstStart = Window().sizeHint();
+      EXPECT_TRUE(firstStart.width() <= 800 && firstStart.height() <= 600)
+          << "a first start opens at " << firstStart.width() << " x " << firstStart.height();
     }
   }
   static constexpr int ProfileNumber = 3;
