@@ -7,13 +7,22 @@
 //   (a) programmer present, unit silent: every probe tick waits for slot 0;
 //   (b) slot 0 answering, slots 1..7 silent: a short programming run, then
 //       the full probe that follows it waits for the seven silent slots;
-//   (c) a programming run of 16 MiB into eight memories of 2 MiB.
+//   (c) a programming run of 16 MiB into eight memories of 2 MiB, every byte
+//       read back, from its start to its end, with the CPU time it took per
+//       MiB;
+//   (e) the same run with vantora.device's debug log on, written to a log
+//       file as --debug --log-file do: target, besides the stall, at most
+//       twice the CPU time per MiB of (c).
 // Then (d) Make It Fit on the editor, from its start to its end: eight
 // three-minute songs (44.1 kHz stereo MP3 at 192 kbit/s, 4.3 MB each) for a
 // unit of eight 2 MiB memories, every song rewritten; target: done within 20 s.
 // Target: at most 20 ms in each.
+#include <sys/resource.h>
+
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <chrono>
@@ -32,7 +41,10 @@
 #include "widgets/QtUserPrompts.h"
 #include "application/VantoraApplication.h"
 #include "device/Clock.h"
+#include "device/LoggingDriver.h"
 #include "device/SimulatedUnit.h"
+#include "diagnostics/CategoryDeviceLog.h"
+#include "diagnostics/LogRouting.h"
 #include "device/WireCommands.h"
 #include "editor/MakeItFit.h"
 #include "profiles/UserPrompts.h"
@@ -75,16 +87,29 @@ class StallMeter {
   int stallsOverTarget_ = 0;
 };
 
-// A unit behind a programmer that takes real time.
+// A unit behind a programmer that takes real time, reached as the program
+// reaches it: through the driver that logs every call when the log is on.
 struct SlowProgrammer {
   explicit SlowProgrammer(std::unique_ptr<SimulatedUnit> simulated)
       : unit(std::move(simulated)),
         timeouts(*unit),
-        wire(timeouts, WireBytesPerSecond, ChipBufferBytes) {}
+        wire(timeouts, WireBytesPerSecond, ChipBufferBytes),
+        logged(wire, deviceLog, clock) {}
   std::unique_ptr<SimulatedUnit> unit;
   RealTimeoutDriver timeouts;
   ThrottledDriver wire;
+  CategoryDeviceLog deviceLog;
+  SystemClock clock;
+  LoggingDriver logged;
 };
+
+// The CPU time of the whole process so far, in milliseconds.
+double CpuMilliseconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  const auto ms = [](const timeval& time) { return time.tv_sec * 1000.0 + time.tv_usec / 1000.0; };
+  return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
 
 // The whole program on the given programmer, its event loop run for the
 // given time while the meter watches; `start` runs once the programmer line
@@ -93,7 +118,7 @@ void Measure(const char* scenario, SlowProgrammer& programmer, std::chrono::seco
              const std::function<void(ProgrammingPage&)>& start = {}) {
   QTemporaryDir programFolder;
   QtUserPrompts prompts;
-  BenchPorts ports(programmer.wire, prompts, programFolder);
+  BenchPorts ports(programmer.logged, prompts, programFolder);
   VantoraApplication vantora(ports.Ports());
   ProgrammingPage& form1 = vantora.Programming();
   auto* label8 = form1.findChild<QLabel*>(QStringLiteral("Label8"));
@@ -156,15 +181,62 @@ void SlotZeroAnsweringThenForceProbe(std::chrono::seconds duration) {
           [&song](ProgrammingPage& form1) { ProgramSongs(form1, song); });
 }
 
-void SixteenMebibyteRun(std::chrono::seconds duration) {
+// A run of 16 MiB from its start to its end; the CPU time it took per MiB.
+double SixteenMebibyteRun(const char* scenario) {
   auto unit = std::make_unique<SimulatedUnit>();
   for (int slot = 0; slot < MemorySlotCount; ++slot) unit->InstallMemory(slot, 0x41);
   unit->RecordWrites(false);
   SlowProgrammer programmer(std::move(unit));
   // Eight songs and their table entries fill a memory of 2 MiB less one byte.
   const SongFiles songs(8 * MemorySlotCount, 256 * 1024 - 32);
-  Measure("(c) a programming run of 16 MiB:", programmer, duration,
-          [&songs](ProgrammingPage& form1) { ProgramSongs(form1, songs); });
+  QTemporaryDir programFolder;
+  QtUserPrompts prompts;
+  BenchPorts ports(programmer.logged, prompts, programFolder);
+  VantoraApplication vantora(ports.Ports());
+  ProgrammingPage& form1 = vantora.Programming();
+  auto* label8 = form1.findChild<QLabel*>(QStringLiteral("Label8"));
+  auto* label3 = form1.findChild<QLabel*>(QStringLiteral("Label3"));
+  vantora.Requests().ShowFirstPage({});
+
+  QEventLoop loop;
+  double cpuAtStart = 0;
+  QTimer starter;
+  QObject::connect(&starter, &QTimer::timeout, [&] {
+    if (label8->text() != QStringLiteral("Programmer Ready")) return;
+    starter.stop();
+    cpuAtStart = CpuMilliseconds();
+    ProgramSongs(form1, songs);
+  });
+  starter.start(50);
+  QObject::connect(&form1, &ProgrammingPage::ProgrammingEnded, &loop, &QEventLoop::quit);
+  const StallMeter meter;
+  loop.exec();
+  const double cpuPerMiB =
+      (CpuMilliseconds() - cpuAtStart) / (static_cast<double>(songs.Count() * songs.Size()) /
+                                          (1024.0 * 1024.0));
+  std::printf("%-56s longest stall %8.1f ms (target: at most 20), %d over 20 ms\n", scenario,
+              meter.LongestStallMs(), meter.StallsOverTarget());
+  std::printf("%-56s CPU %.1f ms per MiB written, result line \"%s\"\n", "", cpuPerMiB,
+              qPrintable(label3->text()));
+  return cpuPerMiB;
+}
+
+void SixteenMebibyteRuns() {
+  const double plain = SixteenMebibyteRun("(c) a programming run of 16 MiB:");
+  const QTemporaryDir logFolder;
+  const QString logFile = logFolder.filePath(QStringLiteral("debug.log"));
+  double logged = 0;
+  {
+    LogRouting logging;
+    QString error;
+    if (!logging.WriteToFile(logFile, error)) std::printf("no log file: %s\n", qPrintable(error));
+    // The device's traffic alone: the other categories log a few lines per run.
+    QLoggingCategory::setFilterRules(QStringLiteral("vantora.*.info=true\n"
+                                                    "vantora.device.debug=true"));
+    logged = SixteenMebibyteRun("(e) the same with vantora.device's debug log on:");
+  }
+  std::printf("%-56s %.2f times the CPU per MiB without it (target: at most 2), log %lld bytes\n",
+              "", logged / plain, static_cast<long long>(QFileInfo(logFile).size()));
 }
 
 // Takes whole sounds and writes the plan, as a user who answers at once.
@@ -245,7 +317,7 @@ int main(int argc, char** argv) {
   NoProgrammer(duration);
   ProgrammerPresentUnitSilent(duration);
   SlotZeroAnsweringThenForceProbe(duration);
-  SixteenMebibyteRun(duration);
+  SixteenMebibyteRuns();
   MakeEightSongsFit();
   return 0;
 }

@@ -4,15 +4,20 @@
 // byte. First against the simulated unit over an instant link: host CPU time
 // per MiB, driver calls and peak memory. Then over a link throttled to 1 MB/s:
 // the run's time against the bytes on the wire plus the mandated pauses.
+// Last, the programmer of --simulate at its cable's pace: the time of 2 MiB
+// (eight of the songs into its 2 MiB memory) with the quick check and with
+// full verification, to hold against bench/usb_programming_run's whole runs.
 #include <sys/resource.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 
 #include "SongFiles.h"
 #include "ThrottledDriver.h"
+#include "device/PacedDriver.h"
 #include "device/ProgrammingSequence.h"
 #include "device/SimulatedUnit.h"
 #include "device/UnitProbe.h"
@@ -138,11 +143,44 @@ bool RunOverFullSpeedLink(const SongFiles& songs) {
   return result.Succeeded();
 }
 
+// Seconds of one run of the first eight songs, or nothing when it failed.
+std::optional<double> SecondsAtCablePace(const SongFiles& songs, Verification verify) {
+  SystemClock clock;
+  std::unique_ptr<ProgrammerDriver> programmer = SimulatedProgrammerAtCablePace(clock);
+  DeviceLink link(*programmer);
+  ProgrammingJob job;
+  UnitProbe(link, job.Status).ProbeUnit();
+  job.Rows = RowsOf(songs);
+  job.Rows.resize(SongsPerMemory);
+  job.ButtonOneSoundCount = SongsPerMemory;
+  job.Packing = PackSounds(std::vector<std::int64_t>(SongsPerMemory, SongSize), job.Status);
+  job.Verify = verify;
+  Silent silent;
+  const auto start = std::chrono::steady_clock::now();
+  const ProgrammingResult result = ProgrammingSequence(job, link, clock, silent).ProgramUnit();
+  if (!result.Succeeded()) return std::nullopt;
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+bool RunTheSimulatedUnitAtItsPace(const SongFiles& songs) {
+  const std::optional<double> quick = SecondsAtCablePace(songs, Verification::Quick);
+  const std::optional<double> full = SecondsAtCablePace(songs, Verification::Full);
+  if (!quick || !full) return false;
+  std::printf("--simulate at its cable's pace: %.2f MiB of song data\n",
+              SongsPerMemory * SongSize / MiB);
+  std::printf(
+      "  run with the quick check %.3f s, with full verification %.3f s (target: each within "
+      "25%% of bench/usb_programming_run's whole runs at 1 MB/s)\n",
+      *quick, *full);
+  return true;
+}
+
 }  // namespace
 
 int main() {
   const SongFiles songs(Memories * SongsPerMemory, SongSize);
   const bool instant = RunOverInstantLink(songs);
   const bool fullSpeed = RunOverFullSpeedLink(songs);
-  return instant && fullSpeed ? 0 : 1;
+  const bool simulated = RunTheSimulatedUnitAtItsPace(songs);
+  return instant && fullSpeed && simulated ? 0 : 1;
 }

@@ -32,7 +32,8 @@ std::vector<std::string> ClosestNames(const std::string& typed,
                                       const std::vector<std::string>& names) {
   const QString wanted = QString::fromStdString(typed).toCaseFolded();
   // A third of the name's letters may be wrong, and at least two.
-  const std::size_t tolerance = std::max<std::size_t>(2, static_cast<std::size_t>(wanted.size()) / 3);
+  const std::size_t tolerance =
+      std::max<std::size_t>(2, static_cast<std::size_t>(wanted.size()) / 3);
   std::vector<std::pair<std::size_t, std::string>> close;
   for (const std::string& name : names) {
     const QString candidate = QString::fromStdString(name).toCaseFolded();

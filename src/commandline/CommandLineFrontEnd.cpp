@@ -10,10 +10,9 @@
 
 namespace {
 
-// A full probe takes at most ten exchanges of half a second each, after a
+// A full probe takes at most ten exchanges of half a second each, after the
 // wait for another program to let go of the programmer.
-constexpr std::chrono::milliseconds ProbePatience =
-    std::chrono::seconds(30) + ProgrammerLockPatience;
+constexpr std::chrono::milliseconds ProbePatienceBeyondTheLock = std::chrono::seconds(30);
 
 }  // namespace
 
@@ -21,7 +20,7 @@ CommandLineFrontEnd::CommandLineFrontEnd(CommandLinePorts ports)
     : ports_(std::move(ports)),
       messages_(&ports_.Out),
       folder_(ports_.ProfilesFolder),
-      device_(ports_.Driver, ports_.Time, unit_, ProgrammerLockPath(), ProgrammerLockPatience),
+      device_(ports_.Driver, ports_.Time, unit_, ProgrammerLockPath(), ports_.LockPatience),
       run_(device_, ports_.Time) {
   QObject::connect(&device_, &DeviceThread::WaitingForProgrammer, [this] {
     ports_.Err << WaitingForProgrammerText << "\n" << std::flush;
@@ -43,6 +42,7 @@ int CommandLineFrontEnd::Run(const CommandLineRequest& request) {
   }
   if (request.Status) keepFirstFailure(ReportStatus(request.Json));
   if (request.List) ReportProfiles(request.Json);
+  if (!request.SupportReport.isEmpty()) keepFirstFailure(WriteSupportReport(request.SupportReport));
   if (request.Json) ports_.Out << QJsonDocument(json_).toJson().toStdString() << std::flush;
   return exitStatus;
 }
@@ -87,8 +87,7 @@ const ProbeReport& CommandLineFrontEnd::CurrentProbe() {
 }
 
 const ProbeReport& CommandLineFrontEnd::Probe(bool force) {
-  ResultWait wait(ProbePatience);
-  probe_ = wait.For(force ? device_.RequestForceProbe() : device_.RequestProbe(),
-                    "The programmer");
+  ResultWait wait(ProbePatienceBeyondTheLock + ports_.LockPatience);
+  probe_ = wait.For(force ? device_.RequestForceProbe() : device_.RequestProbe(), "The programmer");
   return *probe_;
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QJsonObject>
+#include <chrono>
 #include <optional>
 #include <ostream>
 #include <string>
 
 #include "commandline/CommandLineRequest.h"
+#include "device/ProgrammerLock.h"
 #include "devicethread/DeviceThread.h"
 #include "devicethread/ProbeReport.h"
 #include "devicethread/UnitStatusHolder.h"
@@ -15,6 +17,9 @@
 #include "programmingrun/ProgrammingRun.h"
 #include "programmingrun/RunPreflight.h"
 
+class LogRouting;
+class QSettings;
+
 // What the command line reaches outside itself; tests plug in their own.
 struct CommandLinePorts {
   ProgrammerDriver& Driver;
@@ -23,9 +28,15 @@ struct CommandLinePorts {
   std::ostream& Out;
   std::ostream& Err;
   bool ErrIsTerminal = false;
+  // How long a request waits for another program's use of the programmer to end.
+  std::chrono::milliseconds LockPatience = ProgrammerLockPatience;
+  // For the support report: the windows' settings, and this process's log.
+  QSettings* Settings = nullptr;
+  const LogRouting* Logging = nullptr;
 };
 
-// The command-line front end: --program, then --status and --list, over the
+// The command-line front end: --program, then --status and --list, then
+// --support-report, over the
 // same programming core, device thread and profile files as the windows. It
 // needs a QCoreApplication, creates no widget and never asks: where the
 // windows would ask, it stops with a message and an exit status. It waits
@@ -37,6 +48,8 @@ class CommandLineFrontEnd {
   // Runs every mode the request names and returns the exit status of the
   // first that failed. Help, version and argument errors are not its part.
   int Run(const CommandLineRequest& request);
+  // Where the runs go, for what follows them (the sleep inhibitor).
+  DeviceThread& Device() { return device_; }
 
  private:
   int ProgramProfile(const std::string& name, Verification verify);
@@ -51,6 +64,7 @@ class CommandLineFrontEnd {
   RunReport RunProgramming(const ProgrammingPlan& plan);
   int ReportStatus(bool json);
   void ReportProfiles(bool json);
+  int WriteSupportReport(const QString& path);
   // The probe after a run, or a fresh one when nothing has probed yet.
   const ProbeReport& CurrentProbe();
   const ProbeReport& Probe(bool force);

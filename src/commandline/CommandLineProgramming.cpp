@@ -5,6 +5,7 @@
 #include "commandline/InterruptWatch.h"
 #include "commandline/ProgressReport.h"
 #include "commandline/ResultWait.h"
+#include "diagnostics/LogCategories.h"
 #include "profiles/MissingSound.h"
 #include "profiles/VisibleText.h"
 #include "programmingrun/ExitStatus.h"
@@ -13,14 +14,28 @@
 namespace {
 
 // The longest a run may go without a report: the unit takes its time to
-// store a memory's data before it answers, and the run may first wait for
+// store a memory's data before it answers; the run may first wait for
 // another program to let go of the programmer.
-constexpr std::chrono::milliseconds RunPatience = std::chrono::seconds(60) + ProgrammerLockPatience;
+constexpr std::chrono::milliseconds RunPatienceBeyondTheLock = std::chrono::seconds(60);
+
+void LogReading(const std::string& name, const std::string& folder,
+                const StoredProfileReading& reading) {
+  static constexpr const char* Outcomes[] = {"read", "not found", "unreadable", "not a profile"};
+  const int sounds = reading.Profile.SoundCount();
+  qCInfo(ProfilesLogging, "profile \"%s\" in %s: %s%s, number %d, %d sound%s, %zu missing",
+         name.c_str(), folder.c_str(), Outcomes[static_cast<int>(reading.Outcome)],
+         reading.OldFormat ? " (old list format)" : "", reading.Number, sounds,
+         sounds == 1 ? "" : "s", reading.MissingSounds.size());
+  for (const std::string& path : reading.MissingSounds) {
+    qCInfo(ProfilesLogging, "missing sound: %s", path.c_str());
+  }
+}
 
 }  // namespace
 
 int CommandLineFrontEnd::ProgramProfile(const std::string& name, Verification verify) {
   const StoredProfileReading reading = ReadStoredProfile(folder_, name);
+  LogReading(name, folder_.Path(), reading);
   if (const int refused = RefuseReading(name, reading)) return refused;
   // A profile that cannot go is refused before the programmer is touched.
   const ProgrammingPlan listed = PlanProgramming(name, reading.Profile, reading.Number, {});
@@ -45,15 +60,16 @@ int CommandLineFrontEnd::RefuseReading(const std::string& name,
   std::ostream& err = ports_.Err;
   switch (reading.Outcome) {
     case ProfileReadingOutcome::NotFound:
-      err << "No profile named \"" << VisibleText(name) << "\" in "
-          << VisibleText(folder_.Path()) << "\n";
+      err << "No profile named \"" << VisibleText(name) << "\" in " << VisibleText(folder_.Path())
+          << "\n";
       SuggestProfileNames(name);
       return ExitProfileNotReadable;
     case ProfileReadingOutcome::Unreadable:
       err << "Profile " << VisibleText(name) << " cannot be read.\n";
       return ExitProfileNotReadable;
     case ProfileReadingOutcome::NotAProfile:
-      err << "Profile " << VisibleText(name) << " is not a profile file\n";
+      err << VisibleText(folder_.ProfilePath(name, ProfileFileKind::Profile))
+          << " is not a profile file.\n";
       return ExitProfileNotReadable;
     case ProfileReadingOutcome::Read:
       break;
@@ -70,7 +86,8 @@ int CommandLineFrontEnd::Refuse(const RunPreflight& preflight, const Programming
     }
     if (!preflight.NotSoundRows.empty()) {
       std::vector<std::string> names;
-      for (const std::size_t row : preflight.NotSoundRows) names.push_back(plan.Sounds[row].FileName);
+      for (const std::size_t row : preflight.NotSoundRows)
+        names.push_back(plan.Sounds[row].FileName);
       err << NotSoundsText(names) << "\n";
     }
     err << "Nothing was sent to the unit.\n";
@@ -88,7 +105,9 @@ void CommandLineFrontEnd::SuggestProfileNames(const std::string& name) {
   if (closest.empty()) return;
   ports_.Err << "Did you mean: ";
   for (std::size_t at = 0; at < closest.size(); ++at) {
-    ports_.Err << (at == 0 ? "" : at + 1 == closest.size() ? " or " : ", ")
+    ports_.Err << (at == 0                    ? ""
+                   : at + 1 == closest.size() ? " or "
+                                              : ", ")
                << VisibleText(closest[at]);
   }
   ports_.Err << "?\n";
@@ -105,15 +124,15 @@ void CommandLineFrontEnd::TellWhatFits(const ProgrammingPlan& plan, int leftOutO
              << " fit in the unit's memory\n";
   for (std::size_t row = plan.FittingCount(); row < count; ++row) {
     const PlannedSound& sound = plan.Sounds[row];
-    *messages_ << "Does not fit in the unit's memory: " << VisibleText(sound.FileName)
-               << " (Btn" << sound.Button << ", " << sound.Size() << " bytes)\n";
+    *messages_ << "Does not fit in the unit's memory: " << VisibleText(sound.FileName) << " (Btn"
+               << sound.Button << ", " << sound.Size() << " bytes)\n";
   }
   *messages_ << std::flush;
 }
 
 RunReport CommandLineFrontEnd::RunProgramming(const ProgrammingPlan& plan) {
   ProgressReport progress(ports_.Err, ports_.ErrIsTerminal, ports_.Time);
-  ResultWait wait(RunPatience);
+  ResultWait wait(RunPatienceBeyondTheLock + ports_.LockPatience);
   RunPhase phase = RunPhase::Writing;
   // The watch and the connections end with this function: Ctrl+C stops only a run.
   InterruptWatch interrupt;

@@ -9,18 +9,20 @@
 namespace {
 
 const char* const Description =
-    "Programming tool of the Vantora door bell. Without --status, --list or\n"
-    "--program it opens its windows, with the editor on the profile file when one\n"
-    "is given. Windows already open take the file and come to the front instead.";
+    "Programming tool of the Vantora door bell. Without --status, --list,\n"
+    "--program or --support-report it opens its windows, with the editor on the\n"
+    "profile file when one is given. Windows already open take the file and come\n"
+    "to the front instead. When asking for help, attach the file that\n"
+    "--support-report FILE (or Help > Save Support Report) writes.";
 
 const char* const ExitStatuses =
     "\n"
     "Exit status:\n"
     "  0  success\n"
-    "  1  unexpected error\n"
+    "  1  unexpected error, or the log file or support report cannot be written\n"
     "  2  usage: unknown option, missing value, stray argument, --program given\n"
-    "     twice, --json without --status or --list, --verify neither full nor\n"
-    "     quick; or no display to open the windows on\n"
+    "     twice, --verify neither full nor quick;\n"
+    "     or no display to open the windows on\n"
     "  3  profile not found, unreadable or not a profile file\n"
     "  4  a sound file of the profile is missing or not an MP3 or WAV sound\n"
     "     (nothing is sent)\n"
@@ -29,6 +31,8 @@ const char* const ExitStatuses =
     "  7  nothing fits: no sound of the profile fits into the unit, or it has none\n"
     "  8  writing or verifying failed\n"
     "  9  written and verified, but sounds were left out: they did not fit\n"
+    " 64  options that do not go together: --verify without --program, --json\n"
+    "     without --status or --list, --program with --list\n"
     "130  stopped by Ctrl+C: the unit holds an incomplete profile\n";
 
 // Every option, so that help and parsing never differ.
@@ -44,19 +48,31 @@ void AddOptions(QCommandLineParser& parser) {
        QStringLiteral("List the profiles: number, name, sounds and bytes; * marks the profile on "
                       "the unit.")},
       {QStringLiteral("program"),
-       QStringLiteral("Write the profile <name> into the unit and verify it. With --status or "
-                      "--list as well, they report the unit as it is afterwards."),
+       QStringLiteral("Write the profile <name> into the unit and verify it. With --status as "
+                      "well, it reports the unit as it is afterwards."),
        QStringLiteral("name")},
       {QStringLiteral("verify"),
        QStringLiteral("How much of each sound --program reads back and compares: full, every "
-                      "byte (the default; about as long again as writing), or quick, the first "
+                      "byte (the default; 1.5 to 2 times as long as writing), or quick, the first "
                       "KiB of each."),
        QStringLiteral("full|quick"), QStringLiteral("full")},
       {QStringLiteral("simulate"),
-       QStringLiteral("Use the built-in simulated unit instead of a real programmer.")},
+       QStringLiteral("Use the built-in simulated unit instead of a real programmer, at the "
+                      "pace of a real cable.")},
       {QStringLiteral("json"),
        QStringLiteral("Print --status and --list as one JSON object; other messages go to "
                       "standard error.")},
+      {QStringLiteral("support-report"),
+       QStringLiteral("Probe the unit and write a support report into <file>: versions, "
+                      "programmer, unit, settings and the log of the last runs, with no song "
+                      "data and the home folder shown as ~. Attach it when asking for help."),
+       QStringLiteral("file")},
+      {QStringLiteral("debug"),
+       QStringLiteral("Show the log on standard error: every command sent to the programmer "
+                      "and its answer, the probes and the runs. Standard output stays as it "
+                      "is.")},
+      {QStringLiteral("log-file"), QStringLiteral("Write the same log into <file> (begun afresh)."),
+       QStringLiteral("file")},
       {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")},
       {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version.")},
   });
@@ -86,10 +102,26 @@ void AddWindowSystemOptions(QCommandLineParser& parser) {
   }
 }
 
+// Why options that are each right make no sense together; empty when they
+// do. Such a request is refused before anything starts, rather than half done.
+std::string OptionsThatDoNotGoTogether(const QCommandLineParser& parser,
+                                       const CommandLineRequest& request) {
+  if (parser.isSet(QStringLiteral("verify")) && !request.Program) {
+    return "--verify goes with --program.";
+  }
+  if (request.Json && !request.Status && !request.List) {
+    return "--json goes with --status or --list.";
+  }
+  if (request.Program && request.List) {
+    return "--program and --list do not go together: list the profiles on their own.";
+  }
+  return {};
+}
+
 }  // namespace
 
 bool CommandLineRequest::OpensWindows() const {
-  return !Status && !List && !Program && !Json && !AsksOnlyForText();
+  return !Status && !List && !Program && !Json && SupportReport.isEmpty() && !AsksOnlyForText();
 }
 
 CommandLineRequest ParseCommandLine(const QStringList& arguments) {
@@ -104,6 +136,9 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments) {
   request.Status = parser.isSet(QStringLiteral("status"));
   request.List = parser.isSet(QStringLiteral("list"));
   request.Json = parser.isSet(QStringLiteral("json"));
+  request.Debug = parser.isSet(QStringLiteral("debug"));
+  request.LogFile = parser.value(QStringLiteral("log-file"));
+  request.SupportReport = parser.value(QStringLiteral("support-report"));
   request.Platform = parser.value(QStringLiteral("platform"));
   if (parser.isSet(QStringLiteral("program"))) {
     QString name = parser.value(QStringLiteral("program"));
@@ -114,7 +149,8 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments) {
   const QString verify = parser.value(QStringLiteral("verify"));
   request.Verify = verify == QLatin1String("quick") ? Verification::Quick : Verification::Full;
   // The windows take one profile file; the modes take none.
-  const bool modes = request.Status || request.List || request.Program || request.Json;
+  const bool modes = request.Status || request.List || request.Program || request.Json ||
+                     parser.isSet(QStringLiteral("support-report"));
   const QStringList positional = parser.positionalArguments();
   const qsizetype files = modes ? 0 : 1;
   if (!modes && !positional.isEmpty()) request.ProfileFile = positional.first();
@@ -125,10 +161,16 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments) {
                     "' (a name with blanks needs quotes).";
   } else if (parser.values(QStringLiteral("program")).size() > 1) {
     request.Error = "--program takes one profile at a time.";
-  } else if (request.Json && !request.Status && !request.List) {
-    request.Error = "--json goes with --status or --list.";
+  } else if (parser.isSet(QStringLiteral("support-report")) && request.SupportReport.isEmpty()) {
+    request.Error = "--support-report needs the name of the file to write.";
+  } else if (parser.isSet(QStringLiteral("log-file")) && request.LogFile.isEmpty()) {
+    request.Error = "--log-file needs the name of the file to write.";
   } else if (verify != QLatin1String("full") && verify != QLatin1String("quick")) {
     request.Error = "--verify takes full or quick, not '" + verify.toStdString() + "'.";
+  } else if (std::string conflict = OptionsThatDoNotGoTogether(parser, request);
+             !conflict.empty()) {
+    request.Error = std::move(conflict);
+    request.ErrorStatus = ExitOptionsDoNotGoTogether;
   }
   return request;
 }
@@ -137,7 +179,7 @@ int PrintTextAnswer(const CommandLineRequest& request, std::ostream& out, std::o
   if (!request.Error.empty()) {
     err << "vantora-programmer: " << VisibleText(request.Error) << "\n"
         << "Try 'vantora-programmer --help' for more information.\n";
-    return ExitUsage;
+    return request.ErrorStatus;
   }
   if (request.Help) {
     QCommandLineParser parser;

@@ -72,8 +72,8 @@ void PrintProfileList(std::ostream& out, const std::vector<ProfileSummary>& prof
     out << (profile.OnUnit ? '*' : ' ') << std::setw(7)
         << (profile.Readable ? NumberText(profile.Number) : "-") << std::setw(8)
         << (profile.Readable ? std::to_string(profile.Sounds) : "-") << std::setw(13)
-        << (profile.Readable ? std::to_string(profile.Bytes) : "-") << "  " << VisibleText(profile.Name)
-        << Notes(profile) << "\n";
+        << (profile.Readable ? std::to_string(profile.Bytes) : "-") << "  "
+        << VisibleText(profile.Name) << Notes(profile) << "\n";
     marked = marked || profile.OnUnit;
   }
   if (marked) out << "* Profile On Vantora\n";

@@ -3,9 +3,9 @@
 #include <QJsonArray>
 #include <cstdio>
 
+#include "profiles/VisibleText.h"
 #include "programmingrun/ExitStatus.h"
 #include "programmingrun/RunTexts.h"
-#include "profiles/VisibleText.h"
 
 namespace {
 

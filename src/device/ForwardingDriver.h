@@ -10,6 +10,9 @@ class ForwardingDriver : public ProgrammerDriver {
   explicit ForwardingDriver(ProgrammerDriver& inner) : inner_(inner) {}
 
   std::string ListDevices() override { return inner_.ListDevices(); }
+  std::optional<UsbIdentity> Identify(const std::string& description) override {
+    return inner_.Identify(description);
+  }
   DriverStatus Open(const std::string& description, DeviceHandle& handle) override {
     return inner_.Open(description, handle);
   }

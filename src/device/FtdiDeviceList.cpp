@@ -17,22 +17,34 @@ bool IsFtdi(libusb_device* device) {
          descriptor.idVendor == FtdiVendorId;
 }
 
-// The device's product string; empty when it has none. No value when the
-// device could not be opened (no permission yet, say) or did not answer (just
-// plugged in, say): it is tried again at the next listing.
-std::optional<std::string> ReadProductString(libusb_device* device) {
+// A string of the device; empty when it has none, no value when it did not answer.
+std::optional<std::string> ReadString(libusb_device_handle* handle, std::uint8_t index) {
+  if (index == 0) return std::string();
+  unsigned char text[ProductStringLength] = {};
+  const int length = libusb_get_string_descriptor_ascii(handle, index, text, sizeof text);
+  if (length < 0) return std::nullopt;
+  return std::string(reinterpret_cast<const char*>(text), static_cast<std::size_t>(length));
+}
+
+// The device's product string (empty when it has none), its ids and its
+// serial number. No value when the device could not be opened (no permission
+// yet, say) or did not answer (just plugged in, say): it is tried again at the
+// next listing. A serial number that does not answer is left empty.
+std::optional<FtdiDeviceList::Listed> ReadStrings(libusb_device* device) {
   libusb_device_descriptor descriptor{};
   libusb_get_device_descriptor(device, &descriptor);
-  if (descriptor.iProduct == 0) return std::string();
+  FtdiDeviceList::Listed listed{KeyOf(device), {}, {descriptor.idVendor, descriptor.idProduct, {}}};
+  if (descriptor.iProduct == 0) return listed;
   libusb_device_handle* handle = nullptr;
   if (libusb_open(device, &handle) != 0) return std::nullopt;
-  unsigned char product[ProductStringLength] = {};
-  const int length =
-      libusb_get_string_descriptor_ascii(handle, descriptor.iProduct, product, sizeof product);
+  const std::optional<std::string> product = ReadString(handle, descriptor.iProduct);
+  if (product) {
+    listed.Product = *product;
+    listed.Identity.Serial = ReadString(handle, descriptor.iSerialNumber).value_or("");
+  }
   libusb_close(handle);
-  if (length < 0) return std::nullopt;
-  if (length == 0) return std::string();
-  return std::string(reinterpret_cast<const char*>(product), static_cast<std::size_t>(length));
+  if (!product) return std::nullopt;
+  return listed;
 }
 
 // Calls `visit` with each FTDI device of the context.
@@ -64,33 +76,42 @@ libusb_device* FindFtdiDevice(libusb_context* usb, const UsbDeviceKey& key) {
 }
 
 std::vector<std::string> FtdiDeviceList::Refresh(libusb_context* usb) {
-  std::vector<std::pair<UsbDeviceKey, std::string>> attached;
+  std::vector<Listed> attached;
   ForEachFtdiDevice(usb, [&](libusb_device* device) {
-    UsbDeviceKey key = KeyOf(device);
-    if (const std::string* known = Known(key)) {
-      attached.emplace_back(std::move(key), *known);
-    } else if (std::optional<std::string> product = ReadProductString(device)) {
-      attached.emplace_back(std::move(key), std::move(*product));
+    if (const Listed* known = Known(KeyOf(device))) {
+      attached.push_back(*known);
+    } else if (std::optional<Listed> read = ReadStrings(device)) {
+      attached.push_back(std::move(*read));
     }
   });
   devices_ = std::move(attached);
   std::vector<std::string> descriptions;
-  for (const auto& [key, product] : devices_) {
-    if (!product.empty()) descriptions.push_back(product);
+  for (const Listed& device : devices_) {
+    if (!device.Product.empty()) descriptions.push_back(device.Product);
   }
   return descriptions;
 }
 
 std::optional<UsbDeviceKey> FtdiDeviceList::Find(const std::string& description) const {
-  for (const auto& [key, product] : devices_) {
-    if (!product.empty() && product == description) return key;
-  }
-  return std::nullopt;
+  const Listed* device = Named(description);
+  return device ? std::optional(device->Key) : std::nullopt;
 }
 
-const std::string* FtdiDeviceList::Known(const UsbDeviceKey& key) const {
-  for (const auto& [known, product] : devices_) {
-    if (known == key) return &product;
+std::optional<UsbIdentity> FtdiDeviceList::Identify(const std::string& description) const {
+  const Listed* device = Named(description);
+  return device ? std::optional(device->Identity) : std::nullopt;
+}
+
+const FtdiDeviceList::Listed* FtdiDeviceList::Known(const UsbDeviceKey& key) const {
+  for (const Listed& device : devices_) {
+    if (device.Key == key) return &device;
+  }
+  return nullptr;
+}
+
+const FtdiDeviceList::Listed* FtdiDeviceList::Named(const std::string& description) const {
+  for (const Listed& device : devices_) {
+    if (!device.Product.empty() && device.Product == description) return &device;
   }
   return nullptr;
 }

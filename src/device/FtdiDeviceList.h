@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "device/ProgrammerDriver.h"
+
 struct libusb_context;
 struct libusb_device;
 
@@ -30,7 +32,7 @@ UsbDeviceKey KeyOf(libusb_device* device);
 libusb_device* FindFtdiDevice(libusb_context* usb, const UsbDeviceKey& key);
 
 // The FTDI devices on the bus with their product strings. A device is opened
-// to read its string once, when it first appears, so that adapters in use by
+// to read its strings once, when it first appears, so that adapters in use by
 // other programs are left alone; devices that leave the bus are forgotten.
 class FtdiDeviceList {
  public:
@@ -40,9 +42,18 @@ class FtdiDeviceList {
   void Forget() { devices_.clear(); }
   // The first listed device with this product string.
   std::optional<UsbDeviceKey> Find(const std::string& description) const;
+  // The ids and serial number of the first listed device with this product string.
+  std::optional<UsbIdentity> Identify(const std::string& description) const;
+
+  struct Listed {
+    UsbDeviceKey Key;
+    std::string Product;
+    UsbIdentity Identity;
+  };
 
  private:
-  const std::string* Known(const UsbDeviceKey& key) const;
+  const Listed* Known(const UsbDeviceKey& key) const;
+  const Listed* Named(const std::string& description) const;
 
-  std::vector<std::pair<UsbDeviceKey, std::string>> devices_;
+  std::vector<Listed> devices_;
 };

@@ -27,6 +27,10 @@ std::string FtdiDriver::ListDevices() {
   return descriptions;
 }
 
+std::optional<UsbIdentity> FtdiDriver::Identify(const std::string& description) {
+  return devices_.Identify(description);
+}
+
 DriverStatus FtdiDriver::Open(const std::string& description, DeviceHandle& handle) {
   const std::optional<UsbDeviceKey> key = devices_.Find(description);
   if (!key) return DriverDeviceNotFound;

@@ -20,6 +20,7 @@ class FtdiDriver final : public ProgrammerDriver {
   FtdiDriver& operator=(const FtdiDriver&) = delete;
 
   std::string ListDevices() override;
+  std::optional<UsbIdentity> Identify(const std::string& description) override;
   DriverStatus Open(const std::string& description, DeviceHandle& handle) override;
   DriverStatus Close(DeviceHandle handle) override;
   DriverStatus Purge(DeviceHandle handle) override;

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -24,6 +25,13 @@ constexpr std::chrono::milliseconds AnswerTimeout{500};
 // unit answers only once it has programmed the data into its flash memory.
 constexpr std::chrono::milliseconds DataAcknowledgementTimeout{20000};
 
+// What a USB device tells of itself beyond its description.
+struct UsbIdentity {
+  std::uint16_t VendorId = 0;
+  std::uint16_t ProductId = 0;
+  std::string Serial;  // empty when the device has none
+};
+
 // The calls that reach the USB programmer. A read returns what arrived within
 // its time-out (0 bytes from a silent unit); it never waits forever.
 class ProgrammerDriver {
@@ -32,6 +40,9 @@ class ProgrammerDriver {
 
   // The descriptions of all attached devices, separated by ",".
   virtual std::string ListDevices() = 0;
+  // The ids and serial number of the device of this description, as the last
+  // list found it; none when it was not listed.
+  virtual std::optional<UsbIdentity> Identify(const std::string& description) = 0;
   virtual DriverStatus Open(const std::string& description, DeviceHandle& handle) = 0;
   virtual DriverStatus Close(DeviceHandle handle) = 0;
   // Empties the receive and transmit buffers.

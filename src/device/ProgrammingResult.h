@@ -41,6 +41,8 @@ struct ProgrammingResult {
   std::size_t NotWrittenCount = 0;
   // With ReadBackDiffers in a song; none when the header differed.
   std::optional<SongDifference> Difference = std::nullopt;
+  // With SongFileUnreadable: the row of the song whose file could not be read whole.
+  std::optional<std::size_t> UnreadableRow = std::nullopt;
 
   bool Succeeded() const { return Code == ProgrammingCode::Succeeded; }
 };

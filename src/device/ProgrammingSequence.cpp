@@ -49,12 +49,15 @@ ProgrammingResult ProgrammingSequence::ProgramUnit() {
   const SoundPacking& packing = job_.Packing;
   if (packing.FittingCount == 0) return {ProgrammingCode::SongTooLarge};
   // Nothing is sent unless every song to be written can be sent whole.
-  if (!CheckSongFiles(packing.FittingCount)) return {ProgrammingCode::SongFileUnreadable};
+  if (!CheckSongFiles(packing.FittingCount)) {
+    return {ProgrammingCode::SongFileUnreadable, 0, std::nullopt, unreadableRow_};
+  }
   toMove_ = BytesToMove();
   for (const MemoryAssignment& memory : packing.Memories) {
     if (stop_.stop_requested()) return {ProgrammingCode::Stopped};
     const ProgrammingCode code = ProgramMemory(memory);
-    if (code != ProgrammingCode::Succeeded) return {code, 0, difference_};
+    observer_.MemoryFinished(memory.Slot, code);
+    if (code != ProgrammingCode::Succeeded) return {code, 0, difference_, unreadableRow_};
   }
   return {ProgrammingCode::Succeeded, job_.Rows.size() - packing.FittingCount};
 }
@@ -79,14 +82,20 @@ void ProgrammingSequence::Moved(std::size_t bytes) {
   observer_.BytesMoved(moved_, toMove_);
 }
 
-bool ProgrammingSequence::CheckSongFiles(std::size_t songCount) const {
+bool ProgrammingSequence::CheckSongFiles(std::size_t songCount) {
   for (std::size_t song = 0; song < songCount; ++song) {
     const ProgramRow& row = job_.Rows[song];
     if (!ReadSongFile(row.FullPath(), row.Size, [](std::span<const std::uint8_t>) {})) {
+      Unreadable(song);
       return false;
     }
   }
   return true;
+}
+
+ProgrammingCode ProgrammingSequence::Unreadable(std::size_t song) {
+  unreadableRow_ = song;
+  return ProgrammingCode::SongFileUnreadable;
 }
 
 ProgrammingCode ProgrammingSequence::ProgramMemory(const MemoryAssignment& memory) {
@@ -113,14 +122,17 @@ ProgrammingCode ProgrammingSequence::ProgramMemory(const MemoryAssignment& memor
 }
 
 bool ProgrammingSequence::ReadSongData(const MemoryAssignment& memory,
-                                       std::vector<std::uint8_t>& data) const {
+                                       std::vector<std::uint8_t>& data) {
   data.reserve(static_cast<std::size_t>(memory.Used) - SoundOverheadBytes * memory.SongCount());
   for (std::size_t song = memory.First; song < memory.Next; ++song) {
     const ProgramRow& row = job_.Rows[song];
     const bool whole = ReadSongFile(row.FullPath(), row.Size, [&data](auto piece) {
       data.insert(data.end(), piece.begin(), piece.end());
     });
-    if (!whole) return false;
+    if (!whole) {
+      Unreadable(song);
+      return false;
+    }
   }
   return true;
 }
@@ -256,7 +268,7 @@ ProgrammingCode ProgrammingSequence::CompareSongs(const MemoryAssignment& memory
       // The file was read whole moments ago; one that no longer opens leaves
       // the song unverified, which is a failure.
       std::ifstream file(job_.Rows[song].FullPath(), std::ios::binary);
-      if (!file.seekg(from)) return ProgrammingCode::SongFileUnreadable;
+      if (!file.seekg(from)) return Unreadable(song);
       for (std::int64_t offset = from; offset < end;
            offset += static_cast<std::int64_t>(VerifyLength)) {
         if (stop_.stop_requested()) return ProgrammingCode::Stopped;
@@ -285,9 +297,7 @@ ProgrammingCode ProgrammingSequence::CompareStretch(int slot, std::size_t song,
   for (std::size_t done = 0; done < length;) {
     const std::size_t piece = std::min(length - done, VerifyChunkSize);
     file.read(fileBytes.data(), static_cast<std::streamsize>(piece));
-    if (static_cast<std::size_t>(file.gcount()) != piece) {
-      return ProgrammingCode::SongFileUnreadable;
-    }
+    if (static_cast<std::size_t>(file.gcount()) != piece) return Unreadable(song);
     const LinkTransfer transfer = link_.ReceiveBytes(std::span(unitBytes).first(piece));
     // A byte that did not arrive never matches.
     const auto unitEnd = unitBytes.begin() + static_cast<std::ptrdiff_t>(transfer.Count);

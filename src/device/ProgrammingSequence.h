@@ -67,6 +67,8 @@ class ProgrammingObserver {
   virtual void BytesMoved(std::uint64_t done, std::uint64_t total) = 0;
   // The programmer could not be opened: it is gone.
   virtual void ProgrammerLost() = 0;
+  // A memory's programming ended, with its code.
+  virtual void MemoryFinished(int /*slot*/, ProgrammingCode /*code*/) {}
 };
 
 // Writes the sounds into the unit's memories as the job packed them and
@@ -85,9 +87,11 @@ class ProgrammingSequence {
  private:
   using MemoryHeader = std::array<std::uint8_t, MemoryHeaderSize>;
 
-  bool CheckSongFiles(std::size_t songCount) const;
+  bool CheckSongFiles(std::size_t songCount);
   ProgrammingCode ProgramMemory(const MemoryAssignment& memory);
-  bool ReadSongData(const MemoryAssignment& memory, std::vector<std::uint8_t>& data) const;
+  bool ReadSongData(const MemoryAssignment& memory, std::vector<std::uint8_t>& data);
+  // The song's file could not be read whole.
+  ProgrammingCode Unreadable(std::size_t song);
   ProgrammingCode WriteMemory(const MemoryAssignment& memory,
                               const std::vector<std::uint8_t>& data);
   ProgrammingCode SendMemoryHeader(const MemoryAssignment& memory, MemoryHeader& expected);
@@ -116,6 +120,7 @@ class ProgrammingSequence {
   std::uint64_t moved_ = 0;
   std::uint64_t toMove_ = 0;
   std::optional<SongDifference> difference_;
+  std::optional<std::size_t> unreadableRow_;
 };
 
 // The profile number as a memory stores it: a number outside the profile

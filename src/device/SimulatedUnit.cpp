@@ -1,5 +1,7 @@
 #include "device/SimulatedUnit.h"
 
+#include "device/FtdiDeviceList.h"
+
 namespace {
 constexpr DeviceHandle SimulatedHandle = 0x5156;
 }
@@ -12,6 +14,11 @@ std::string SimulatedUnit::ListDevices() {
   ++traffic_.ListCalls;
   if (deviceList_) return *deviceList_;
   return attached_ ? DefaultDescription : "";
+}
+
+std::optional<UsbIdentity> SimulatedUnit::Identify(const std::string& description) {
+  if (!attached_ || !description.starts_with("QVT2")) return std::nullopt;
+  return UsbIdentity{FtdiVendorId, ProductId, ""};
 }
 
 DriverStatus SimulatedUnit::Open(const std::string& description, DeviceHandle& handle) {

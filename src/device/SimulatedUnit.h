@@ -27,6 +27,8 @@ struct SimulatedTraffic {
 class SimulatedUnit final : public ProgrammerDriver {
  public:
   static constexpr const char* DefaultDescription = "QVT2 Vantora Programmer (simulated)";
+  // The simulated chip's product id, that of FTDI's FT232R; it has no serial number.
+  static constexpr std::uint16_t ProductId = 0x6001;
 
   // Attached, without memories, eight buttons, firmware 02.07.
   SimulatedUnit() = default;
@@ -77,6 +79,7 @@ class SimulatedUnit final : public ProgrammerDriver {
 
   // ProgrammerDriver.
   std::string ListDevices() override;
+  std::optional<UsbIdentity> Identify(const std::string& description) override;
   DriverStatus Open(const std::string& description, DeviceHandle& handle) override;
   DriverStatus Close(DeviceHandle handle) override;
   DriverStatus Purge(DeviceHandle handle) override;

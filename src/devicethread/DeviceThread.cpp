@@ -12,6 +12,8 @@ DeviceThread::DeviceThread(ProgrammerDriver& driver, Clock& clock, UnitStatusHol
                                              [this] { ServeNext(); })) {
   thread_.setObjectName(QStringLiteral("DeviceThread"));
   worker_->moveToThread(&thread_);
+  connect(worker_.get(), &DeviceWorker::RunBegun, this, &DeviceThread::RunBegun);
+  connect(worker_.get(), &DeviceWorker::RunEnded, this, &DeviceThread::RunEnded);
   connect(worker_.get(), &DeviceWorker::RunPhaseBegun, this, &DeviceThread::RunPhaseBegun);
   connect(worker_.get(), &DeviceWorker::RunBytesMoved, this, &DeviceThread::RunBytesMoved);
   connect(worker_.get(), &DeviceWorker::WaitingForProgrammer, this,

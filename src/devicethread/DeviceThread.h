@@ -52,6 +52,10 @@ class DeviceThread : public QObject {
   void Stop();
 
  signals:
+  // A run has taken the programmer; it has ended, however it ended. A run
+  // that never got the programmer does neither.
+  void RunBegun();
+  void RunEnded();
   // The reports of the run in progress, in the order the run made them.
   void RunPhaseBegun(RunPhase phase, int slot);
   void RunBytesMoved(qint64 done, qint64 total);

@@ -35,6 +35,9 @@ class DeviceWorker : public QObject, private ProgrammingObserver {
   void CloseLinkAndEnd();
 
  signals:
+  // A run has the programmer, and has ended, however it ended.
+  void RunBegun();
+  void RunEnded();
   void RunPhaseBegun(RunPhase phase, int slot);
   void RunBytesMoved(qint64 done, qint64 total);
   void RunLostProgrammer();
@@ -42,15 +45,20 @@ class DeviceWorker : public QObject, private ProgrammingObserver {
   void WaitingForProgrammer();
 
  private:
-  void PhaseBegun(RunPhase phase, int slot) override { emit RunPhaseBegun(phase, slot); }
+  void PhaseBegun(RunPhase phase, int slot) override;
   void BytesMoved(std::uint64_t done, std::uint64_t total) override {
     emit RunBytesMoved(static_cast<qint64>(done), static_cast<qint64>(total));
   }
-  void ProgrammerLost() override { emit RunLostProgrammer(); }
+  void ProgrammerLost() override;
+  void MemoryFinished(int slot, ProgrammingCode code) override;
   // False when another program holds the programmer for longer than the
   // patience; a lock file that cannot be used keeps nobody out.
   bool TakeLock();
+  // Logs what the probe found: a change as worth keeping, the same again as
+  // detail.
+  void LogProbe(const ProbeReport& report);
 
+  ProgrammerDriver& driver_;
   Clock& clock_;
   ProgrammerLock lock_;
   std::chrono::milliseconds lockPatience_;
@@ -58,4 +66,7 @@ class DeviceWorker : public QObject, private ProgrammingObserver {
   DeviceLink link_;
   UnitStatus status_;
   UnitProbe probe_;
+  std::string lastProbe_;
+  // A lock file that cannot be used is told once.
+  bool lockFailureTold_ = false;
 };

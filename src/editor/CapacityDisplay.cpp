@@ -44,7 +44,7 @@ CapacityDisplay::CapacityDisplay(DocumentSignals& document, ProfileStore& store,
   bar_->setValue(0);
   bar_->setTextVisible(false);
   connect(&document_, &DocumentSignals::ListsChanged, this, &CapacityDisplay::RefreshCapacity);
-  connect(&unit_, &UnitStatusHolder::Stored, this, &CapacityDisplay::FollowUnit);
+  connect(&unit_, &UnitStatusHolder::Stored, this, &CapacityDisplay::OnStatusTimer);
   timer_->setObjectName(QStringLiteral("Timer1"));
   timer_->setInterval(StatusIntervalMs);
   connect(timer_, &QTimer::timeout, this, &CapacityDisplay::OnStatusTimer);

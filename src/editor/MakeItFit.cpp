@@ -14,6 +14,7 @@
 #include "editor/FitPlanText.h"
 #include "editor/FitProgressDialog.h"
 #include "profiles/UserPrompts.h"
+#include "soundediting/SoundMeasure.h"
 
 namespace {
 
@@ -133,7 +134,9 @@ void MakeItFit::StartPlanning(const UnitStatus& unit, std::optional<double> seco
     // A sound that cannot be read keeps no frames: the plan never changes it.
     for (ProfileSound& sound : sounds) {
       if (cancel->load()) break;
-      sound.Format = DecodeSound(sound.Path).value_or(SoundFormat{});
+      if (const std::optional<SoundMeasure> measure = MeasureSound(sound.Path)) {
+        sound.Format = measure->Format;
+      }
     }
     FitPlan plan = cancel->load() ? FitPlan{} : PlanToFit(sounds, unit, seconds);
     QMetaObject::invokeMethod(

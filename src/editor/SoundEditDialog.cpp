@@ -11,13 +11,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "widgets/StatusText.h"
 #include "editor/FitPlanText.h"
 #include "editor/SoundPlayer.h"
 #include "editor/WaveformView.h"
+#include "formatting/NumberFormat.h"
+#include "soundediting/EditDefaults.h"
 #include "soundediting/Fades.h"
 #include "soundediting/SizeEstimate.h"
-#include "formatting/NumberFormat.h"
+#include "widgets/StatusText.h"
 
 namespace {
 
@@ -44,12 +45,10 @@ QDoubleSpinBox* FadeBox(const char* name) {
 
 }  // namespace
 
-SoundEditDialog::SoundEditDialog(const std::string& path, const SoundFormat& format,
-                                 SoundPlayer& player, FitText fitText, std::string musicFolder,
-                                 QWidget* parent)
+SoundEditDialog::SoundEditDialog(const std::string& path, SoundPlayer& player, FitText fitText,
+                                 std::string musicFolder, QWidget* parent)
     : QDialog(parent),
       path_(path),
-      format_(format),
       player_(player),
       fitText_(std::move(fitText)),
       musicFolder_(std::move(musicFolder)) {
@@ -57,7 +56,7 @@ SoundEditDialog::SoundEditDialog(const std::string& path, const SoundFormat& for
   setWindowTitle(QStringLiteral("Edit Sound - ") +
                  QFileInfo(QString::fromStdString(path)).fileName());
   worker_.setMaxThreadCount(1);
-  waveform_ = Named(new WaveformView(format.Seconds(), this), "Waveform");
+  waveform_ = Named(new WaveformView(0, this), "Waveform");
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(waveform_, 1);
   CreateSelectionRow();
@@ -66,9 +65,29 @@ SoundEditDialog::SoundEditDialog(const std::string& path, const SoundFormat& for
   connect(waveform_, &WaveformView::MarkersMoved, this, &SoundEditDialog::ShowEstimate);
   connect(&player_, &SoundPlayer::PlayingChanged, this, &SoundEditDialog::ShowPlaying);
   connect(&player_, &SoundPlayer::Failed, this, &SoundEditDialog::ShowMessage);
+  EnableEditing(false);
+  ReadSound();
+}
+
+void SoundEditDialog::TakeMeasure(const SoundMeasure& source) {
+  source_ = source;
+  const SoundEdit start = EditFromSource(source);
+  waveform_->SetLength(start.EndSeconds);
+  mono_->setChecked(start.Mono);
+  outputKind_->setCurrentIndex(start.Output.Kind == SoundFileKind::Wav ? WavChoice : 0);
+  bitRate_->setCurrentIndex(bitRate_->findData(start.Output.BitRateKbps));
+  EnableEditing(true);
   ShowEstimate();
-  ComputePeaks();
   waveform_->setFocus();
+}
+
+void SoundEditDialog::EnableEditing(bool enabled) {
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{waveform_, playButton_, fadeIn_, fadeOut_, mono_,
+                                       evenOutLoudness_, outputKind_, saveButton_}) {
+    control->setEnabled(enabled);
+  }
+  bitRate_->setEnabled(enabled && outputKind_->currentIndex() != WavChoice);
 }
 
 SoundEditDialog::~SoundEditDialog() {
@@ -95,13 +114,8 @@ void SoundEditDialog::CreateSettings() {
   outputKind_ = Named(new QComboBox(), "OutputKind");
   outputKind_->addItems(
       {QStringLiteral("MP3 (constant bit rate)"), QStringLiteral("WAV 16-bit PCM")});
-  const bool wav =
-      QString::fromStdString(path_).endsWith(QLatin1String(".wav"), Qt::CaseInsensitive);
-  outputKind_->setCurrentIndex(wav ? WavChoice : 0);
   bitRate_ = Named(new QComboBox(), "BitRate");
   for (const int kbps : Mp3BitRates) bitRate_->addItem(QStringLiteral("%1 kbit/s").arg(kbps), kbps);
-  bitRate_->setCurrentIndex(bitRate_->findData(OutputFormat{}.BitRateKbps));
-  bitRate_->setEnabled(!wav);
   auto* form = new QFormLayout();
   form->addRow(QStringLiteral("Fade &in :"), fadeIn_);
   form->addRow(QStringLiteral("Fade &out :"), fadeOut_);
@@ -111,7 +125,7 @@ void SoundEditDialog::CreateSettings() {
   form->addRow(QStringLiteral("&Bit rate :"), bitRate_);
   static_cast<QVBoxLayout*>(layout())->addLayout(form);
   for (QDoubleSpinBox* fade : {fadeIn_, fadeOut_}) {
-    connect(fade, &QDoubleSpinBox::valueChanged, this, &SoundEditDialog::ShowEstimate);
+    connect(fade, &QDoubleSpinBox::valueChanged, this, &SoundEditDialog::ShowFades);
   }
   connect(mono_, &QCheckBox::toggled, this, &SoundEditDialog::ShowEstimate);
   connect(bitRate_, &QComboBox::currentIndexChanged, this, &SoundEditDialog::ShowEstimate);
@@ -159,13 +173,24 @@ SoundEdit SoundEditDialog::Edit() const {
   return edit;
 }
 
+void SoundEditDialog::ShowFades() {
+  waveform_->SetFades(fadeIn_->value(), fadeOut_->value());
+  ShowEstimate();
+}
+
 void SoundEditDialog::ShowEstimate() {
+  if (!source_) return;
   const SoundEdit edit = Edit();
   selectionLength_->setText(QStringLiteral("Selection : %1, from %2 to %3")
                                 .arg(Seconds(edit.EndSeconds - edit.StartSeconds),
                                      Seconds(edit.StartSeconds), Seconds(edit.EndSeconds)));
-  const std::int64_t bytes = EstimateEditedBytes(format_, edit);
-  newSize_->setText(QStringLiteral("New file : about %1 bytes")
-                        .arg(QString::fromStdString(GroupedNumber(bytes))));
+  const std::int64_t bytes = EstimateEditedBytes(source_->Format, edit);
+  QString size =
+      QStringLiteral("New file : about %1 bytes").arg(QString::fromStdString(GroupedNumber(bytes)));
+  if (bytes > source_->Bytes) {
+    size += QStringLiteral(", larger than the original (%1 bytes)")
+                .arg(QString::fromStdString(GroupedNumber(source_->Bytes)));
+  }
+  newSize_->setText(size);
   fitVerdict_->setText(fitText_(bytes));
 }

@@ -6,10 +6,11 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
-#include "profiles/SoundFormat.h"
 #include "soundediting/SoundEdit.h"
+#include "soundediting/SoundMeasure.h"
 
 class QCheckBox;
 class QComboBox;
@@ -22,8 +23,11 @@ class WaveformView;
 
 // "Edit Sound": the stretch of a sound to keep, its fades, mono, even
 // loudness and the file kind, with the new file's size and whether the
-// profile then fits. Save writes a new file beside the original, never the
-// original, off the GUI thread; Saved names it. Cancel writes nothing.
+// profile then fits. The sound is measured at its true length off the GUI
+// thread first; until then only Cancel is offered. The settings start from
+// the sound's own format (EditFromSource). Save writes a new file beside the
+// original, never the original, off the GUI thread; Saved names it. Cancel
+// writes nothing.
 class SoundEditDialog : public QDialog {
   Q_OBJECT
 
@@ -31,8 +35,8 @@ class SoundEditDialog : public QDialog {
   // What the profile's fit would be with the sound at this many bytes.
   using FitText = std::function<QString(std::int64_t bytes)>;
 
-  SoundEditDialog(const std::string& path, const SoundFormat& format, SoundPlayer& player,
-                  FitText fitText, std::string musicFolder, QWidget* parent);
+  SoundEditDialog(const std::string& path, SoundPlayer& player, FitText fitText,
+                  std::string musicFolder, QWidget* parent);
   ~SoundEditDialog() override;
 
   SoundEdit Edit() const;
@@ -47,7 +51,11 @@ class SoundEditDialog : public QDialog {
   void CreateSelectionRow();
   void CreateSettings();
   void CreateEnding();
-  void ComputePeaks();
+  // Measures the sound, then computes its waveform, off the GUI thread.
+  void ReadSound();
+  void TakeMeasure(const SoundMeasure& source);
+  void EnableEditing(bool enabled);
+  void ShowFades();
   void ShowEstimate();
   void PlayOrStopSelection();
   void ShowPlaying();
@@ -57,7 +65,7 @@ class SoundEditDialog : public QDialog {
   void ShowMessage(const QString& text);
 
   std::string path_;
-  SoundFormat format_;
+  std::optional<SoundMeasure> source_;
   SoundPlayer& player_;
   FitText fitText_;
   std::string musicFolder_;

@@ -10,6 +10,7 @@
 #include "editor/SoundPlayer.h"
 #include "editor/WaveformView.h"
 #include "soundediting/EditedSound.h"
+#include "soundediting/SoundMeasure.h"
 #include "soundediting/WaveformPeaks.h"
 #include "soundediting/WorkControl.h"
 
@@ -20,9 +21,22 @@ constexpr int PeakColumns = 2048;
 
 }  // namespace
 
-void SoundEditDialog::ComputePeaks() {
+void SoundEditDialog::ReadSound() {
   waveform_->ShowNote(QStringLiteral("Reading the sound..."));
   worker_.start([this, path = path_] {
+    const std::optional<SoundMeasure> source = MeasureSound(path);
+    if (!source || source->Format.Frames <= 0) {
+      QMetaObject::invokeMethod(
+          this,
+          [this] {
+            waveform_->ShowNote(
+                QStringLiteral("The sound cannot be read: it does not open as an MP3 or WAV sound"));
+          },
+          Qt::QueuedConnection);
+      return;
+    }
+    QMetaObject::invokeMethod(
+        this, [this, source = *source] { TakeMeasure(source); }, Qt::QueuedConnection);
     try {
       std::vector<PeakRange> peaks = ComputeWaveformPeaks(path, PeakColumns);
       QMetaObject::invokeMethod(

@@ -55,12 +55,14 @@ SoundTools::SoundTools(AppPorts& ports, DocumentSignals& document, SoundLists& l
   page->addAction(stopSound_);
   connect(stopSound_, &QAction::triggered, this, &SoundTools::StopPlaying);
   connect(&player_, &SoundPlayer::PlayingChanged, this, &SoundTools::ShowPlayingRow);
-  connect(&player_, &SoundPlayer::Failed, this,
-          [this](const QString& message) { info_.Show(message.toStdString(), InfoColour::Failure); });
+  connect(&player_, &SoundPlayer::Failed, this, [this](const QString& message) {
+    info_.Show(message.toStdString(), InfoColour::Failure);
+  });
   connect(&document_, &DocumentSignals::ListsChanged, this, &SoundTools::StopWhenRowChanges);
 
-  connect(makeItFit_, &MakeItFit::Told, this,
-          [this](const QString& text, InfoColour colour) { info_.Show(text.toStdString(), colour); });
+  connect(makeItFit_, &MakeItFit::Told, this, [this](const QString& text, InfoColour colour) {
+    info_.Show(text.toStdString(), colour);
+  });
   connect(makeItFit_, &MakeItFit::SoundsReplaced, this, &SoundTools::ReplaceFittedSounds);
   connect(makeItFit_, &MakeItFit::Finished, this, &SoundTools::MakeItFitEnded);
 }
@@ -78,9 +80,9 @@ void SoundTools::AddToButtonsMenu(QMenu* buttons) {
   AddMenuEntry(buttons, "MakeItFit1", QStringLiteral("&Make It Fit\u2026"), this,
                &SoundTools::MakeProfileFit);
   // Shown on the rows left out of the unit only.
-  QAction* ofRow = AddMenuEntry(commands_.ListMenu(), "MakeItFit2",
-                                QStringLiteral("&Make It Fit\u2026"), this,
-                                &SoundTools::MakeProfileFit);
+  QAction* ofRow =
+      AddMenuEntry(commands_.ListMenu(), "MakeItFit2", QStringLiteral("&Make It Fit\u2026"), this,
+                   &SoundTools::MakeProfileFit);
   connect(&commands_, &SoundListCommands::ListMenuOpening, ofRow, [this, ofRow](int slot, int row) {
     ofRow->setVisible(row >= 0 && lists_.Model(slot)->IsLeftOut(row));
   });
@@ -139,9 +141,8 @@ void SoundTools::EditHighlightedSound() {
   StopPlaying();
   info_.Show("", InfoColour::Kept);
   auto* dialog = new SoundEditDialog(
-      path, *format, player_,
-      [this, at = *row](std::int64_t bytes) { return FitAfterEdit(at, bytes); }, MusicFolder(),
-      page_);
+      path, player_, [this, at = *row](std::int64_t bytes) { return FitAfterEdit(at, bytes); },
+      MusicFolder(), page_);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   connect(dialog, &SoundEditDialog::Saved, this,
           [this, at = *row, path](const QString& written) { PointRowToEdited(at, path, written); });
@@ -179,9 +180,8 @@ void SoundTools::PointRowToEdited(PlayingRow row, const std::string& originalPat
   edited.Directory = written.absolutePath().toStdString() + "/";
   edited.SizeText = std::to_string(written.size());
   soundChecks_.Remember(edited, true);
-  document_.Document().Edit("Edit Sound", [&](SongProfile& lists) {
-    lists.Buttons[row.Slot].Sounds[index] = edited;
-  });
+  document_.Document().Edit(
+      "Edit Sound", [&](SongProfile& lists) { lists.Buttons[row.Slot].Sounds[index] = edited; });
   info_.Show("Saved as " + edited.FileName, InfoColour::Ordinary);
 }
 

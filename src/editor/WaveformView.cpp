@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "soundediting/Fades.h"
+
 namespace {
 
 // The markers never meet: the shortest stretch kept, or the whole of a
@@ -27,6 +29,20 @@ WaveformView::WaveformView(double seconds, QWidget* parent)
   setToolTip(QStringLiteral(
       "Click or drag to set a marker. Home, End: start or end marker; arrows: 0.1 s, with "
       "Shift 1 s."));
+}
+
+void WaveformView::SetLength(double seconds) {
+  seconds_ = std::max(seconds, 0.0);
+  start_ = 0;
+  end_ = seconds_;
+  update();
+  emit MarkersMoved();
+}
+
+void WaveformView::SetFades(double inSeconds, double outSeconds) {
+  fadeIn_ = inSeconds;
+  fadeOut_ = outSeconds;
+  update();
 }
 
 void WaveformView::ShowPeaks(std::vector<PeakRange> peaks) {
@@ -95,28 +111,60 @@ void WaveformView::keyPressEvent(QKeyEvent* event) {
 
 void WaveformView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), palette().base());
-  // The stretch kept stands out from what is cut away.
+  // What is cut away is greyed; the stretch kept stands out.
+  painter.fillRect(rect(), palette().window().color().darker(115));
   painter.fillRect(QRectF(XOf(start_), 0, XOf(end_) - XOf(start_), height()),
                    palette().highlight().color().lighter(170));
   if (!note_.isEmpty()) {
     painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, note_);
   } else {
     DrawPeaks(painter);
+    DrawFadeRamps(painter);
   }
   DrawMarkers(painter);
 }
 
+double WaveformView::GainAt(double seconds) const {
+  if (seconds < start_ || seconds > end_) return 0;
+  double gain = 1;
+  if (fadeIn_ > 0) gain *= FadeGain((seconds - start_) / fadeIn_);
+  if (fadeOut_ > 0) gain *= FadeGain((end_ - seconds) / fadeOut_);
+  return gain;
+}
+
+// Inside the markers as the edit will sound; outside, as it was, in grey.
 void WaveformView::DrawPeaks(QPainter& painter) const {
   if (peaks_.empty()) return;
-  painter.setPen(palette().text().color());
+  const QColor kept = palette().text().color();
+  const QColor cut = palette().color(QPalette::Disabled, QPalette::Text);
   const double middle = height() / 2.0;
   for (int x = 0; x < width(); ++x) {
     const PeakRange& peak =
         peaks_[static_cast<std::size_t>(x) * peaks_.size() / static_cast<std::size_t>(width())];
-    painter.drawLine(QPointF(x, middle - peak.Max * middle),
-                     QPointF(x, middle - peak.Min * middle));
+    const double seconds = SecondsAt(x + 0.5);
+    const bool inside = seconds >= start_ && seconds <= end_;
+    const double gain = inside ? GainAt(seconds) : 1;
+    painter.setPen(inside ? kept : cut);
+    painter.drawLine(QPointF(x, middle - peak.Max * gain * middle),
+                     QPointF(x, middle - peak.Min * gain * middle));
   }
+}
+
+// Each fade's gain as a line from silence at its marker to full inside it.
+void WaveformView::DrawFadeRamps(QPainter& painter) const {
+  painter.setPen(QPen(palette().highlight().color().darker(150), 2));
+  const auto ramp = [&](double from, double to) {
+    const int first = static_cast<int>(XOf(std::min(from, to)));
+    const int last = static_cast<int>(std::ceil(XOf(std::max(from, to))));
+    QPointF previous;
+    for (int x = first; x <= last; ++x) {
+      const QPointF point(x, height() * (1 - GainAt(std::clamp(SecondsAt(x), start_, end_))));
+      if (x > first) painter.drawLine(previous, point);
+      previous = point;
+    }
+  };
+  if (fadeIn_ > 0) ramp(start_, std::min(start_ + fadeIn_, end_));
+  if (fadeOut_ > 0) ramp(std::max(end_ - fadeOut_, start_), end_);
 }
 
 void WaveformView::DrawMarkers(QPainter& painter) const {

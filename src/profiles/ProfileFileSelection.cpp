@@ -23,8 +23,7 @@ Task<bool> ProfileStore::SelectProfileFile(std::string path) {
     co_return false;
   }
   if (!SoundsListedIn(*bytes)) {
-    Tell({VisibleText(path) + " is not a profile file.", "", PromptButtons::Ok,
-          PromptIcon::Exclamation});
+    TellNotAProfile(path);
     co_return false;
   }
   // As when the selection changes, unsaved edits are offered for saving

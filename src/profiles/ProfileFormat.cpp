@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "profiles/OldListFile.h"
+#include "profiles/ProfileName.h"
 #include "profiles/ProfileText.h"
 
 namespace {
@@ -17,6 +18,19 @@ std::string ButtonSection(int slot) {
 
 std::string SoundKey(int index) {
   return "Sound" + std::to_string(index);
+}
+
+// Old list lines: at least one names a sound, and every one that is not
+// empty names an MP3 or WAV file, in any letter case.
+bool NamesOnlySounds(const std::vector<std::string>& paths) {
+  bool namesASound = false;
+  for (const std::string& path : paths) {
+    if (path.empty()) continue;
+    const std::string name = LowerCase(path);
+    if (!name.ends_with(".mp3") && !name.ends_with(".wav")) return false;
+    namesASound = true;
+  }
+  return namesASound;
 }
 
 }  // namespace
@@ -92,11 +106,14 @@ std::optional<ListedSounds> SoundsListedIn(std::string_view bytes) {
   if (IsCurrentFormat(file)) return CurrentFormatSounds(file);
   // A file from Windows in UTF-16 is never an old list, whatever it holds.
   if (HasUtf16ByteOrderMark(bytes) || !CouldBeOldList(bytes)) return std::nullopt;
+  std::vector<std::string> paths = OldListPaths(bytes);
+  // A note or any other text that names no sound is no profile; a file with
+  // no content at all is an empty list.
+  if (!bytes.empty() && !NamesOnlySounds(paths)) return std::nullopt;
   // An old list holds the sounds of Btn1 only.
   ListedSounds sounds;
   sounds.OldList = true;
   sounds.ButtonCount = 1;
-  std::vector<std::string> paths = OldListPaths(bytes);
   if (paths.size() > MaxSoundsPerButton) {
     sounds.LeftOut = static_cast<int>(paths.size() - MaxSoundsPerButton);
     paths.resize(MaxSoundsPerButton);

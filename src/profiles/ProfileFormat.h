@@ -46,7 +46,8 @@ ListedSounds CurrentFormatSounds(const IniFile& file);
 // The content of a profile file in either format and any of the encodings
 // it is read in; no content at all reads as an old list without sounds.
 // Nothing when the bytes are no profile: neither a "Profile" section nor
-// text that an old list could be.
+// text that an old list could be, one that names at least one sound and only
+// sounds.
 std::optional<ListedSounds> SoundsListedIn(std::string_view bytes);
 // Text whose every line could be a path: no NUL and no control character
 // but CR, LF and TAB, no line longer than a path can be.

@@ -10,6 +10,7 @@
 #include "profiles/ProfileStore.h"
 #include "profiles/ProfileText.h"
 #include "profiles/SoundLookup.h"
+#include "profiles/VisibleText.h"
 
 namespace {
 
@@ -40,10 +41,14 @@ Task<bool> ProfileStore::LoadProfile(std::string name, bool fromBackup) {
   const std::optional<std::string> bytes = ReadFileBytes(path, MaxProfileFileBytes);
   const bool exists = bytes || StampOf(path);
   const std::optional<ListedSounds> sounds = bytes ? SoundsListedIn(*bytes) : NewProfileSounds();
-  if (!sounds || (!bytes && exists)) {
-    // There but unreadable, or no profile at all: nothing may later be saved
-    // over it under its name, and nothing of it is converted.
+  // There but unreadable, or no profile at all: nothing may later be saved
+  // over it under its name, and nothing of it is converted.
+  if (!bytes && exists) {
     ShowCannotRead(name);
+    co_return false;
+  }
+  if (!sounds) {
+    ShowNotAProfile(path);
     co_return false;
   }
   // The open lists stay on screen, and stay the open profile, until the file
@@ -157,6 +162,17 @@ void ProfileStore::ShowCannotRead(const std::string& name) {
 
 void ProfileStore::TellCannotRead(const std::string& name) {
   Tell({"Profile " + name + " cannot be read.", "", PromptButtons::Ok, PromptIcon::Exclamation});
+}
+
+void ProfileStore::ShowNotAProfile(const std::string& path) {
+  ClearLists();
+  Select(-1);
+  TellNotAProfile(path);
+}
+
+void ProfileStore::TellNotAProfile(const std::string& path) {
+  Tell({VisibleText(path) + " is not a profile file.", "", PromptButtons::Ok,
+        PromptIcon::Exclamation});
 }
 
 void ProfileStore::ShowLoadingStopped(int missingSounds, const Loading& loading) {

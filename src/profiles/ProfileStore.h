@@ -132,6 +132,8 @@ class ProfileStore {
   void ConvertOldList(const std::string& name, const std::string& oldList, int leftOut);
   void ShowCannotRead(const std::string& name);
   void TellCannotRead(const std::string& name);
+  void ShowNotAProfile(const std::string& path);
+  void TellNotAProfile(const std::string& path);
   void ShowLoadingStopped(int missingSounds, const Loading& loading);
   void ShowFoundInFolder(const MissingSoundFinder& finder);
 

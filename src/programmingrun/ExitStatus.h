@@ -15,6 +15,8 @@ constexpr int ExitUnitNotConnected = 6;
 constexpr int ExitNothingFits = 7;
 constexpr int ExitWriteFailed = 8;
 constexpr int ExitSoundsLeftOut = 9;  // written and verified, but sounds were left out
+// Options that are each right but do not go together (the usage status of sysexits.h).
+constexpr int ExitOptionsDoNotGoTogether = 64;
 // Ctrl+C stopped the run, as a shell reports a program ended by SIGINT.
 constexpr int ExitInterrupted = 130;
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "diagnostics/LogCategories.h"
 #include "profiles/FileAccess.h"
 #include "profiles/SoundFormat.h"
 
@@ -36,8 +37,10 @@ RunPreflight CheckBeforeRun(const ProgrammingPlan& plan, const std::optional<Pro
   for (std::size_t row = 0; row < plan.Sounds.size(); ++row) {
     const PlannedSound& sound = plan.Sounds[row];
     if (!files.IsThere(sound)) {
+      qCInfo(SoundLogging, "%s is missing", sound.FullPath().c_str());
       preflight.MissingRows.push_back(row);
     } else if (!files.IsSound(sound)) {
+      qCInfo(SoundLogging, "%s does not decode as an MP3 or WAV sound", sound.FullPath().c_str());
       preflight.NotSoundRows.push_back(row);
     }
   }

@@ -10,6 +10,10 @@ RunReport ReportRun(const ProgrammingResult& result, std::int64_t elapsedMillise
     const PlannedSound& sound = plan.Sounds[result.Difference->Row];
     report.Text += "\n" + DifferenceText(sound.Button, sound.FileName, result.Difference->Byte);
   }
+  if (result.UnreadableRow && *result.UnreadableRow < plan.Sounds.size()) {
+    const PlannedSound& sound = plan.Sounds[*result.UnreadableRow];
+    report.Text += "\n" + UnreadableText(sound.Button, sound.FileName, sound.Size());
+  }
   if (!result.Succeeded()) return report;
   report.Tone = result.NotWrittenCount > 0 ? RunTone::SoundsLeftOut : RunTone::Success;
   report.Text = SuccessText(elapsedMilliseconds, result.NotWrittenCount);

@@ -87,6 +87,12 @@ std::string DifferenceText(int button, const std::string& fileName, std::int64_t
          " differs from its file at byte " + GroupedNumber(byte);
 }
 
+std::string UnreadableText(int button, const std::string& fileName, std::int64_t listedSize) {
+  return "Btn" + std::to_string(button) + " \u00b7 " + VisibleText(fileName) +
+         " could not be read: it is missing, unreadable, or no longer " +
+         GroupedNumber(listedSize) + " bytes";
+}
+
 std::string DoesNotFitText(const SoundPacking& packing) {
   switch (packing.Stop) {
     case PackingStop::SoundLargerThanEveryMemory:

@@ -46,6 +46,9 @@ std::string EmptyButtonsText(const std::vector<int>& buttons);
 // Where a song read back differs from its file: "Btn2 · chime.mp3 differs
 // from its file at byte 5,000" (its button, its name, the byte from 0).
 std::string DifferenceText(int button, const std::string& fileName, std::int64_t byte);
+// Which song's file could not be read whole: "Btn2 · knock.wav could not be
+// read: it is missing, unreadable, or no longer 200,000 bytes".
+std::string UnreadableText(int button, const std::string& fileName, std::int64_t listedSize);
 // Why the sounds from the first that does not fit on are left out; empty
 // when all fit.
 std::string DoesNotFitText(const SoundPacking& packing);

@@ -7,9 +7,8 @@
 namespace {
 
 // The gain `step` frames in from the edge of a fade of `length` frames.
-float FadeGain(std::int64_t step, std::int64_t length) {
-  return static_cast<float>(
-      std::sin(std::numbers::pi / 2 * static_cast<double>(step) / static_cast<double>(length)));
+float FadeGainAt(std::int64_t step, std::int64_t length) {
+  return static_cast<float>(FadeGain(static_cast<double>(step) / static_cast<double>(length)));
 }
 
 void ScaleFrame(Sound& sound, std::int64_t frame, float gain) {
@@ -23,14 +22,18 @@ std::int64_t FadeFrames(double seconds, const Sound& sound) {
 
 }  // namespace
 
+double FadeGain(double fraction) {
+  return std::sin(std::numbers::pi / 2 * std::clamp(fraction, 0.0, 1.0));
+}
+
 void ApplyFades(Sound& sound, double fadeInSeconds, double fadeOutSeconds) {
   const std::int64_t frames = sound.Frames();
   const std::int64_t fadeIn = FadeFrames(fadeInSeconds, sound);
   const std::int64_t fadeOut = FadeFrames(fadeOutSeconds, sound);
   for (std::int64_t step = 0; step < fadeIn; ++step) {
-    ScaleFrame(sound, step, FadeGain(step, fadeIn));
+    ScaleFrame(sound, step, FadeGainAt(step, fadeIn));
   }
   for (std::int64_t step = 0; step < fadeOut; ++step) {
-    ScaleFrame(sound, frames - 1 - step, FadeGain(step, fadeOut));
+    ScaleFrame(sound, frames - 1 - step, FadeGainAt(step, fadeOut));
   }
 }

@@ -11,3 +11,7 @@ inline constexpr double MaxFadeSeconds = 5;
 // rather than lingering quietly at first. Fades longer than the sound overlap
 // and multiply.
 void ApplyFades(Sound& sound, double fadeInSeconds, double fadeOutSeconds);
+
+// The gain of a fade at `fraction` of its way from the sound's edge inwards
+// (0 to 1), as ApplyFades applies it.
+double FadeGain(double fraction);

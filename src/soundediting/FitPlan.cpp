@@ -1,142 +1,107 @@
 #include "soundediting/FitPlan.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <ranges>
 
 #include "device/SoundPacking.h"
-#include "soundediting/EditedSound.h"
+#include "soundediting/FewestChanges.h"
 #include "soundediting/SizeEstimate.h"
 
 namespace {
 
-// A candidate plan at one bit rate: which sounds change, and the sizes then.
-class Candidate {
- public:
-  Candidate(std::span<const ProfileSound> sounds, int bitRateKbps, std::optional<double> maxSeconds)
-      : sounds_(sounds), bitRate_(bitRateKbps), maxSeconds_(maxSeconds), changed_(sounds.size()) {
-    for (const ProfileSound& sound : sounds) sizes_.push_back(sound.SizeBytes);
-  }
+// Beyond this many steps (sounds times the counts kept), the search for the
+// fewest changes does not look further for a choice that leaves more of the
+// sounds that fit already alone: only a profile of hundreds of sounds, most
+// of them changed, gets there.
+constexpr std::size_t PreferenceStepsAtMost = 50'000'000;
 
-  SoundEdit EditOf(std::size_t index) const {
-    const SoundFormat& format = sounds_[index].Format;
-    const double seconds = format.Seconds();
-    const bool shortened = maxSeconds_ && *maxSeconds_ < seconds;
-    SoundEdit edit;
-    edit.EndSeconds = shortened ? *maxSeconds_ : seconds;
-    edit.FadeOutSeconds = shortened ? std::min(ShortenedFadeOutSeconds, *maxSeconds_) : 0;
-    edit.Mono = true;
-    edit.Output = {SoundFileKind::Mp3, bitRate_};
-    return edit;
-  }
-  std::int64_t NewBytes(std::size_t index) const {
-    return EstimateEditedBytes(sounds_[index].Format, EditOf(index));
-  }
-  // What changing the sound saves; 0 or less where it would not shrink, and
-  // 0 for a sound without frames, which cannot be rewritten.
-  std::int64_t Saving(std::size_t index) const {
-    if (sounds_[index].Format.Frames <= 0) return 0;
-    return sounds_[index].SizeBytes - NewBytes(index);
-  }
-  bool IsChanged(std::size_t index) const { return changed_[index]; }
-  void Change(std::size_t index, bool changed) {
-    changed_[index] = changed;
-    sizes_[index] = changed ? NewBytes(index) : sounds_[index].SizeBytes;
-  }
-  std::size_t FittingCount(const UnitStatus& unit) const {
-    return PackSounds(sizes_, unit).FittingCount;
-  }
-
-  FitPlan ToPlan() const {
-    FitPlan plan{true, 0, {}, std::nullopt};
-    for (std::size_t index = 0; index < sounds_.size(); ++index) {
-      if (!changed_[index]) continue;
-      plan.BitRateKbps = bitRate_;
-      plan.Changes.push_back(
-          {index, sounds_[index].Path, EditOf(index), sounds_[index].SizeBytes, sizes_[index]});
-    }
-    return plan;
-  }
-
- private:
-  std::span<const ProfileSound> sounds_;
-  int bitRate_;
-  std::optional<double> maxSeconds_;
-  std::vector<bool> changed_;
-  std::vector<std::int64_t> sizes_;
-};
-
-// The sound to change next so that `blocked`, the first sound that does not
-// fit, can: `blocked` itself when it shrinks; otherwise, as sounds before it
-// hold the room, one of those that did not fit at first before one that did,
-// and among those the one that saves the most. Nothing when none would shrink.
-std::optional<std::size_t> NextToChange(const Candidate& candidate, std::size_t blocked,
-                                        std::size_t fittingAtFirst) {
-  if (!candidate.IsChanged(blocked) && candidate.Saving(blocked) > 0) return blocked;
-  std::optional<std::size_t> best;
-  auto preferred = [&](std::size_t index) {
-    return std::pair(index >= fittingAtFirst, candidate.Saving(index));
-  };
-  for (std::size_t index = 0; index < blocked; ++index) {
-    if (candidate.IsChanged(index) || candidate.Saving(index) <= 0) continue;
-    if (!best || preferred(index) > preferred(*best)) best = index;
-  }
-  return best;
+SoundEdit EditAt(const ProfileSound& sound, int bitRateKbps, std::optional<double> maxSeconds) {
+  const double seconds = sound.Format.Seconds();
+  const bool shortened = maxSeconds && *maxSeconds < seconds;
+  SoundEdit edit;
+  edit.EndSeconds = shortened ? *maxSeconds : seconds;
+  edit.FadeOutSeconds = shortened ? std::min(ShortenedFadeOutSeconds, *maxSeconds) : 0;
+  edit.Mono = true;
+  edit.Output = {SoundFileKind::Mp3, bitRateKbps};
+  return edit;
 }
 
-// Changes sounds until all fit, then takes back every change that turned out
-// unneeded, latest first. Returns the first sound that does not fit even with
-// every change that would shrink a sound; nothing when all fit.
-std::optional<std::size_t> MakeFit(Candidate& candidate, std::size_t count,
-                                   const UnitStatus& unit) {
-  const std::size_t fittingAtFirst = candidate.FittingCount(unit);
-  std::vector<std::size_t> order;
-  for (std::size_t blocked = fittingAtFirst; blocked < count;
-       blocked = candidate.FittingCount(unit)) {
-    const std::optional<std::size_t> next = NextToChange(candidate, blocked, fittingAtFirst);
-    if (!next) return blocked;
-    candidate.Change(*next, true);
-    order.push_back(*next);
+// A sound without frames cannot be rewritten; one is changed only where that
+// makes it smaller.
+std::vector<SoundSizes> SizesAt(std::span<const ProfileSound> sounds, int bitRateKbps,
+                                std::optional<double> maxSeconds) {
+  std::vector<SoundSizes> sizes;
+  for (const ProfileSound& sound : sounds) {
+    SoundSizes size{sound.SizeBytes, std::nullopt};
+    if (sound.Format.Frames > 0) {
+      const std::int64_t changed =
+          EstimateEditedBytes(sound.Format, EditAt(sound, bitRateKbps, maxSeconds));
+      if (changed > 0 && changed < sound.SizeBytes) size.Changed = changed;
+    }
+    sizes.push_back(size);
   }
-  for (const std::size_t index : std::views::reverse(order)) {
-    candidate.Change(index, false);
-    if (candidate.FittingCount(unit) < count) candidate.Change(index, true);
-  }
-  return std::nullopt;
+  return sizes;
+}
+
+std::vector<std::int64_t> Now(std::span<const SoundSizes> sizes) {
+  std::vector<std::int64_t> now;
+  for (const SoundSizes& size : sizes) now.push_back(size.Now);
+  return now;
+}
+
+ChangeReason ReasonFor(std::size_t index, std::int64_t size, const SoundPacking& asItIs) {
+  if (index < asItIs.FittingCount) return ChangeReason::MakesRoom;
+  const bool tooLarge = size > MaxSongSize ||
+                        size + SoundOverheadBytes > std::int64_t{asItIs.LargestCapacity};
+  return tooLarge ? ChangeReason::LargerThanEveryMemory : ChangeReason::LeftOut;
+}
+
+// The first sound that does not fit with every sound that shrinks changed.
+std::size_t CauseAt(std::span<const SoundSizes> sizes, const UnitStatus& unit) {
+  std::vector<std::int64_t> smallest;
+  for (const SoundSizes& size : sizes) smallest.push_back(size.Changed.value_or(size.Now));
+  return PackSounds(smallest, unit).FittingCount;
 }
 
 }  // namespace
 
 FitPlan PlanToFit(std::span<const ProfileSound> sounds, const UnitStatus& unit,
                   std::optional<double> maxSeconds) {
-  std::optional<std::size_t> cause;
-  for (const int bitRate : std::views::reverse(Mp3BitRates)) {
-    Candidate candidate(sounds, bitRate, maxSeconds);
-    cause = MakeFit(candidate, sounds.size(), unit);
-    if (!cause) return candidate.ToPlan();
-  }
-  return FitPlan{false, 0, {}, cause};
-}
-
-std::vector<std::string> ApplyFitPlan(const FitPlan& plan, const std::string& musicFolder,
-                                      const WorkControl& control) {
-  double totalSeconds = 0;
-  for (const SoundChange& change : plan.Changes) totalSeconds += change.Edit.EndSeconds;
-  std::vector<std::string> written;
-  try {
-    double doneSeconds = 0;
-    for (const SoundChange& change : plan.Changes) {
-      control.StopIfCancelled();
-      const double seconds = change.Edit.EndSeconds;
-      const WorkControl part =
-          control.Stretch(doneSeconds / totalSeconds, (doneSeconds + seconds) / totalSeconds);
-      written.push_back(WriteEditedSound(change.SourcePath, change.Edit, musicFolder, part));
-      doneSeconds += seconds;
+  // Fewest changes first, then the highest bit rate: a lower rate shrinks
+  // every sound more, so it never needs more changes than a higher one.
+  std::optional<std::vector<bool>> chosen;
+  int chosenRate = 0;
+  std::size_t fewest = sounds.size();
+  for (auto rate = Mp3BitRates.rbegin(); rate != Mp3BitRates.rend() && fewest > 0; ++rate) {
+    const std::vector<SoundSizes> sizes = SizesAt(sounds, *rate, maxSeconds);
+    const std::size_t mostChanges = chosen ? fewest - 1 : fewest;
+    if (std::optional<std::vector<bool>> changed = FewestChanges(sizes, unit, mostChanges)) {
+      chosen = std::move(changed);
+      chosenRate = *rate;
+      fewest = static_cast<std::size_t>(std::count(chosen->begin(), chosen->end(), true));
     }
-  } catch (...) {
-    std::error_code ignored;
-    for (const std::string& path : written) std::filesystem::remove(path, ignored);
-    throw;
   }
-  return written;
+  if (!chosen) {
+    FitPlan cannot;
+    cannot.Cause = CauseAt(SizesAt(sounds, LowestMp3BitRate, maxSeconds), unit);
+    return cannot;
+  }
+  const std::vector<SoundSizes> sizes = SizesAt(sounds, chosenRate, maxSeconds);
+  const SoundPacking asItIs = PackSounds(Now(sizes), unit);
+  // As many changes, as few of them among the sounds that fit as they are.
+  const std::size_t keepFirst = asItIs.FittingCount;
+  const std::size_t cells = (fewest + 1) * (std::min(fewest, keepFirst) + 1);
+  if (fewest > 0 && keepFirst > 0 && sounds.size() * cells <= PreferenceStepsAtMost) {
+    chosen = FewestChanges(sizes, unit, fewest, keepFirst);
+  }
+  FitPlan plan;
+  plan.Fits = true;
+  for (std::size_t index = 0; index < sounds.size(); ++index) {
+    if (!(*chosen)[index]) continue;
+    plan.BitRateKbps = chosenRate;
+    plan.Changes.push_back({index, sounds[index].Path, EditAt(sounds[index], chosenRate, maxSeconds),
+                            sounds[index].SizeBytes, *sizes[index].Changed,
+                            ReasonFor(index, sounds[index].SizeBytes, asItIs)});
+  }
+  if (asItIs.FittingCount < sounds.size()) plan.FirstLeftOut = asItIs.FittingCount;
+  return plan;
 }

@@ -4,10 +4,12 @@
 #include <stdio.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <random>
+#include <string_view>
 
 #include "soundediting/SoundFileError.h"
 
@@ -22,6 +24,21 @@ std::string SystemError(const std::string& path) {
 std::string EditedName(const std::string& stem, int number, const std::string& extension) {
   const std::string mark = number == 1 ? " (edited)" : " (edited " + std::to_string(number) + ")";
   return stem + mark + extension;
+}
+
+// "X (edited)" and "X (edited 2)" are X: an edit of an edit is numbered on
+// from the original's name, never "X (edited) (edited)".
+std::string WithoutEditedMark(const std::string& stem) {
+  constexpr std::string_view Mark = " (edited";
+  const std::size_t at = stem.rfind(Mark);
+  if (at == std::string::npos || at == 0 || stem.back() != ')') return stem;
+  // Between the mark and the closing bracket: nothing, or " 2", " 3", ...
+  const std::string_view number =
+      std::string_view(stem).substr(at + Mark.size(), stem.size() - at - Mark.size() - 1);
+  const bool numbered = number.size() >= 2 && number[0] == ' ' && number[1] != '0' &&
+                        std::all_of(number.begin() + 1, number.end(),
+                                    [](char digit) { return digit >= '0' && digit <= '9'; });
+  return number.empty() || numbered ? stem.substr(0, at) : stem;
 }
 
 std::string AsFolder(const std::filesystem::path& folder) {
@@ -57,7 +74,8 @@ bool NameWithoutReplacing(const std::string& from, const std::string& to) {
 
 NewSoundFile::NewSoundFile(const std::string& originalPath, const std::string& extension,
                            const std::string& musicFolder)
-    : nameStem_(std::filesystem::path(originalPath).stem().string()), extension_(extension) {
+    : nameStem_(WithoutEditedMark(std::filesystem::path(originalPath).stem().string())),
+      extension_(extension) {
   for (const std::string& folder :
        {AsFolder(std::filesystem::path(originalPath).parent_path()), AsFolder(musicFolder)}) {
     descriptor_ = CreateTemporaryFile(folder, nameStem_, temporaryPath_);

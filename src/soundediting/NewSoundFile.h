@@ -5,7 +5,8 @@
 // A new sound file while it is written: a hidden temporary file in the folder
 // of the original sound, or in the user's Music folder when that folder cannot
 // be written. Placed, it takes the name "<original name> (edited).<ext>", or
-// "(edited 2)", "(edited 3)", ... the first that no file holds. Placing is
+// "(edited 2)", "(edited 3)", ... the first that no file holds; the edit of
+// "X (edited).mp3" is named from X, as "X (edited 2).mp3". Placing is
 // atomic and never replaces a file, so neither a file that appears meanwhile
 // nor the original is ever written over, and no half-written file ever
 // carries a final name. Dropped unplaced, the temporary file is removed.

@@ -13,6 +13,12 @@ std::int64_t ConvertedFrameCount(std::int64_t frames, int fromRate, int toRate) 
 void ConvertSampleRate(Sound& sound, int sampleRate) {
   if (sound.SampleRate == sampleRate) return;
   const double ratio = static_cast<double>(sampleRate) / sound.SampleRate;
+  // Checked before the room for the result is taken: a rate of a few hertz
+  // (which only a damaged header gives) would take gigabytes for nothing.
+  if (src_is_valid_ratio(ratio) == 0) {
+    throw SoundFileError("a sound of " + std::to_string(sound.SampleRate) +
+                         " Hz cannot be converted to " + std::to_string(sampleRate) + " Hz");
+  }
   const std::int64_t wanted = ConvertedFrameCount(sound.Frames(), sound.SampleRate, sampleRate);
   // Room for the converter's rounding beyond the count asked for.
   std::vector<float> converted(static_cast<std::size_t>((wanted + 16) * sound.Channels));

@@ -28,7 +28,6 @@ Mp3Frames FramesOf(const SoundFormat& written) {
 }
 
 std::int64_t Mp3Bytes(const SoundFormat& written, int bitRateKbps) {
-  if (written.Frames <= 0) return 0;
   const Mp3Frames frames = FramesOf(written);
   const std::int64_t encoded = written.Frames + EncoderDelay;
   std::int64_t endPadding = frames.SamplesPerFrame - encoded % frames.SamplesPerFrame;
@@ -48,6 +47,7 @@ std::int64_t Mp3Bytes(const SoundFormat& written, int bitRateKbps) {
 }  // namespace
 
 std::int64_t EstimateFileBytes(const SoundFormat& written, const OutputFormat& output) {
+  if (written.Frames <= 0) return 0;
   if (output.Kind == SoundFileKind::Wav) {
     return WavHeaderBytes + written.Frames * written.Channels * WavBytesPerSample;
   }

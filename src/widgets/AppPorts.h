@@ -28,4 +28,7 @@ struct AppPorts {
   QSettings& Settings;
   // Where sounds are heard inside the program.
   SoundOutput& Audio;
+  // The support report as it stands now: versions, programmer, unit,
+  // settings and the log of the last runs.
+  std::function<std::string()> SupportReport = [] { return std::string(); };
 };

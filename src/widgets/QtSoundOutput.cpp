@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "diagnostics/LogCategories.h"
+
 namespace {
 
 QByteArray AsPcm16(const Sound& sound) {
@@ -27,6 +29,7 @@ QtSoundOutput::~QtSoundOutput() {
 bool QtSoundOutput::Play(const Sound& sound, std::function<void()> ended) {
   Stop();
   const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+  if (device.isNull()) qCInfo(SoundLogging, "no sound output device");
   if (device.isNull() || sound.Channels < 1 || sound.SampleRate < 1) return false;
   QAudioFormat format;
   format.setSampleRate(sound.SampleRate);
@@ -40,6 +43,8 @@ bool QtSoundOutput::Play(const Sound& sound, std::function<void()> ended) {
                    [this](QAudio::State state) { OnStateChanged(state); });
   sink_->start(&source_);
   if (sink_->error() != QAudio::NoError) {
+    qCWarning(SoundLogging, "the sound output %s refused to play (error %d)",
+              qPrintable(device.description()), static_cast<int>(sink_->error()));
     Stop();
     return false;
   }

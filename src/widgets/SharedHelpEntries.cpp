@@ -5,6 +5,7 @@
 
 #include "widgets/HelpPane.h"
 #include "widgets/OpenDocument.h"
+#include "widgets/SupportReportDialog.h"
 
 namespace {
 
@@ -33,6 +34,15 @@ QAction* InstructionsEntry(QObject* parent, HelpPane* pane, AppPorts& ports, con
 // The manual's form for the pane.
 const QString ManualInPane = QStringLiteral("Documentation/Vantora_Manual.html");
 
+// "Save Support Report…": the report, shown before it is saved.
+QAction* SupportReportEntry(QObject* parent, HelpPane* pane, AppPorts& ports) {
+  auto* entry = new QAction(QStringLiteral("Save S&upport Report\u2026"), parent);
+  entry->setObjectName(QStringLiteral("SaveSupportReport1"));
+  QObject::connect(entry, &QAction::triggered, pane,
+                   [&ports, pane] { ShowSupportReport(pane->window(), ports.SupportReport()); });
+  return entry;
+}
+
 }  // namespace
 
 QAction* ManualEntry(QObject* parent, HelpPane* pane, AppPorts& ports) {
@@ -51,7 +61,8 @@ QAction* ManualKey(QObject* parent, HelpPane* pane) {
   key->setObjectName(QStringLiteral("ManualKey"));
   key->setShortcut(Qt::Key_F1);
   key->setShortcutContext(Qt::WindowShortcut);
-  QObject::connect(key, &QAction::triggered, pane, [pane] { pane->ShowOverPageHelp(ManualInPane); });
+  QObject::connect(key, &QAction::triggered, pane,
+                   [pane] { pane->ShowOverPageHelp(ManualInPane); });
   return key;
 }
 
@@ -75,5 +86,6 @@ SharedHelpEntries::SharedHelpEntries(QMenu* helpMenu, QAction* before, HelpPane*
                          QStringLiteral("Sound recording instructions could not be found")),
        InstructionsEntry(helpMenu, pane, ports, "RipEditConvertSongs1",
                          QStringLiteral("Rip, &Edit, Convert Sounds"),
-                         QStringLiteral("EditSounds.htm"), editSoundsFailure)});
+                         QStringLiteral("EditSounds.htm"), editSoundsFailure),
+       SupportReportEntry(helpMenu, pane, ports)});
 }

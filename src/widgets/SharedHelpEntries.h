@@ -11,10 +11,11 @@ class QMenu;
 
 // The Help menu entries that the start page and the profile editor share, in
 // their order: "Manual", "Driver Installation", "Acquire Sounds from the
-// Internet", "Record Sounds" and "Rip, Edit, Convert Sounds". Four of them
-// open a document outside the program, or show it in the help pane of the
-// page whose menu was used when no installed program opens it; "Acquire
-// Sounds from the Internet" always shows its page in that pane.
+// Internet", "Record Sounds", "Rip, Edit, Convert Sounds" and "Save Support
+// Report…". Four of them open a document outside the program, or show it in
+// the help pane of the page whose menu was used when no installed program
+// opens it; "Acquire Sounds from the Internet" always shows its page in that
+// pane; the last shows the support report before it is saved.
 class SharedHelpEntries : public QObject {
   Q_OBJECT
 

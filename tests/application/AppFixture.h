@@ -18,6 +18,7 @@
 #include "widgets/QtUserPrompts.h"
 #include "application/StartPage.h"
 #include "application/VantoraApplication.h"
+#include "application/WindowsSupportReport.h"
 #include "device/SimulatedUnit.h"
 #include "editor/ProfileEditor.h"
 #include "programming/ProgrammingPage.h"
@@ -67,7 +68,8 @@ class AppFixture : public ::testing::Test {
                  ProgramFolder(), ProgramFolder() + "Profiles/",
                  [this] { ++endRequests; },
                  [this](const QUrl& url) { return openedUrls.push_back(url), openSucceeds; },
-                 settings, machineAudio ? static_cast<SoundOutput&>(*machineAudio) : audio});
+                 settings, machineAudio ? static_cast<SoundOutput&>(*machineAudio) : audio,
+                 [this] { return WindowsSupportReport(vantora->Unit(), settings, nullptr); }});
     if (machinePrompts) machinePrompts->OpenOver(&Window());
     QSignalSpy firstProbe(&vantora->Unit(), &UnitStatusHolder::Stored);
     if (windowSize) Window().resize(*windowSize);

@@ -65,7 +65,8 @@ TEST_F(HelpPaneTest, EntriesTheRightButtonAndLinksChangeTheirOwnPaneAndDocuments
   QStringList entries{"Manual1:&Manual", "DriverInstallation1:&Driver Installation",
                       "AcquireSoundsfromtheInternet1:Acquire Sounds from the &Internet",
                       "RecordSounds1:&Record Sounds",
-                      "RipEditConvertSongs1:Rip, &Edit, Convert Sounds"};
+                      "RipEditConvertSongs1:Rip, &Edit, Convert Sounds",
+                      "SaveSupportReport1:Save S&upport Report\u2026"};
   EXPECT_EQ(Entries(Find<QMenu>(Start(), "Help1")),
             entries + QStringList({"N1:-", "About1:&About"}));
   entries << "N2:-";

@@ -43,11 +43,13 @@ class SecondStartTest : public ::testing::Test {
     ASSERT_TRUE(process.waitForStarted());
   }
   // Runs a later start to its end: its exit status.
-  int RunToEnd(const QStringList& arguments, QByteArray* out = nullptr) {
+  int RunToEnd(const QStringList& arguments, QByteArray* out = nullptr,
+               QByteArray* err = nullptr) {
     QProcess process;
     Start(process, arguments);
     EXPECT_TRUE(process.waitForFinished(30000)) << arguments.join(' ').toStdString();
     if (out) *out = process.readAllStandardOutput();
+    if (err) *err = process.readAllStandardError();
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
   }
   // Waits for a change in the folder until the condition holds.
@@ -96,7 +98,11 @@ TEST_F(SecondStartTest, ALaterStartHandsItsFileToTheRunningWindowsAndEndsWhileTh
   const std::string porch = ProfileText(6, {{}});
   WriteFile(downloads.Path() + "Porch.qvt", porch);
   EXPECT_EQ(RunToEnd({QString::fromStdString(downloads.Path() + "Porch.qvt")}), 0);
-  EXPECT_EQ(RunToEnd({"--simulate"}), 0) << "nothing to hand over but the raising";
+  QByteArray said;
+  EXPECT_EQ(RunToEnd({"--simulate"}, nullptr, &said), 0) << "nothing to hand over but the raising";
+  EXPECT_EQ(said.toStdString(),
+            "vantora-programmer: the windows already open keep their unit; --simulate takes "
+            "effect only when no windows run\n");
   EXPECT_EQ(first.state(), QProcess::Running);
   ASSERT_TRUE(Stored("Porch.qvt")) << "copied in by the running windows";
   EXPECT_EQ(FileText(Profiles() + "Porch.qvt"), porch);
@@ -124,4 +130,30 @@ TEST_F(SecondStartTest, WindowsThatCrashedLeaveASocketThatTheNextStartTakesOver)
   EXPECT_EQ(RunToEnd({QString::fromStdString(downloads.Path() + "Garden.qvt")}), 0);
   EXPECT_TRUE(Stored("Garden.qvt"));
   EXPECT_EQ(next.state(), QProcess::Running);
+}
+
+// The windows answer a later start only from an event loop, which runs only
+// once a file given to them is copied in or refused (with a box that has one
+// of its own): after such an answer whatever the file did to the Profiles
+// folder is done.
+TEST_F(SecondStartTest, ANoteNamedLikeAProfileGivenAtTheStartIsRefusedAndNothingIsCopied) {
+  const std::string note = downloads.Path() + "notes.qvt";
+  WriteFile(note, "hello\n");
+  Start(first, {"--simulate", QString::fromStdString(note)});
+  ASSERT_TRUE(Listening());
+  EXPECT_EQ(RunToEnd({}), 0);
+  EXPECT_FALSE(std::filesystem::exists(Profiles() + "notes.qvt"));
+  EXPECT_EQ(FileText(note), "hello\n");
+}
+
+TEST_F(SecondStartTest, ANoteNamedLikeAProfileHandedOverIsRefusedAndNothingIsCopied) {
+  Start(first, {"--simulate"});
+  ASSERT_TRUE(Listening());
+  const std::string note = downloads.Path() + "notes.qvt";
+  WriteFile(note, "hello");
+  EXPECT_EQ(RunToEnd({QString::fromStdString(note)}), 0);
+  // Its request was queued before these arrive.
+  EXPECT_EQ(RunToEnd({}), 0);
+  EXPECT_EQ(RunToEnd({}), 0);
+  EXPECT_FALSE(std::filesystem::exists(Profiles() + "notes.qvt"));
 }

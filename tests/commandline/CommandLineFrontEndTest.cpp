@@ -26,7 +26,7 @@ class CommandLineFrontEndTest : public ::testing::Test {
   int Run(const QStringList& arguments) {
     out.str({});
     err.str({});
-    return CommandLineFrontEnd({*unit, clock, profiles, out, err})
+    return CommandLineFrontEnd({*unit, clock, profiles, out, err, false, lockPatience})
         .Run(ParseCommandLine(QStringList{"vantora-programmer", "--simulate"} + arguments));
   }
 
@@ -35,6 +35,7 @@ class CommandLineFrontEndTest : public ::testing::Test {
   SongFolder songs;
   std::unique_ptr<SimulatedUnit> unit = SimulatedUnit::StandardUnit();
   ManualClock clock;
+  std::chrono::milliseconds lockPatience = ProgrammerLockPatience;
   std::ostringstream out, err;
 };
 
@@ -88,8 +89,12 @@ TEST_F(CommandLineFrontEndTest, AFileThatIsNoProfileIsNamedSoAndLeftAlone) {
   const std::string picture("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
   WriteFile(profiles + "Photo.qvt", picture);
   EXPECT_EQ(Run({"--program", "Photo"}), 3);
-  EXPECT_EQ(err.str(), "Profile Photo is not a profile file\n");
+  EXPECT_EQ(err.str(), profiles + "Photo.qvt is not a profile file.\n");
   EXPECT_EQ(unit->Traffic().ListCalls, 0);
+  WriteFile(profiles + "notes.qvt", "hello\n");
+  EXPECT_EQ(Run({"--program", "notes"}), 3) << "text that names no sound";
+  EXPECT_EQ(err.str(), profiles + "notes.qvt is not a profile file.\n");
+  EXPECT_EQ(FileText(profiles + "notes.qvt"), "hello\n");
   EXPECT_EQ(Run({"--list"}), 0);
   EXPECT_NE(out.str().find("Photo (not a profile)\n"), std::string::npos) << out.str();
   Run({"--list", "--json"});
@@ -161,20 +166,22 @@ TEST_F(CommandLineFrontEndTest, FullVerificationFindsAByteTheUnitDidNotKeepWhere
   EXPECT_NE(out.str().find("Success! "), std::string::npos) << out.str();
 }
 
-TEST_F(CommandLineFrontEndTest, AProgrammerHeldByAnotherProgramForThirtySecondsEndsWithExitFive) {
+TEST_F(CommandLineFrontEndTest, AProgrammerHeldByAnotherProgramForTheWholePatienceEndsWithExitFive) {
   songs.Write("a.mp3", 1000);
   WriteFile(profiles + "Hall.qvt", ProfileText(4, {{songs.Directory() + "a.mp3"}}));
   ProgrammerLock otherProgram;
   ASSERT_EQ(otherProgram.TryTake(), LockAttempt::Taken);
   const std::string waiting = "Waiting for the programmer (in use by another program)\u2026\n";
+  lockPatience = std::chrono::milliseconds(4000);
 
   EXPECT_EQ(Run({"--status"}), 5);
   EXPECT_EQ(err.str(), waiting);
   EXPECT_EQ(out.str(), "Programmer in use by another program\n");
-  EXPECT_EQ(clock.Now, 30000) << "it waited 30 seconds";
+  EXPECT_EQ(clock.Now, 4000) << "it waited its whole patience";
 
   EXPECT_EQ(Run({"--program", "Hall"}), 5);
   EXPECT_EQ(err.str(), waiting + "Programmer in use by another program\n");
+  EXPECT_EQ(clock.Now, 8000) << "it waited its whole patience once more";
   EXPECT_EQ(unit->Traffic().ListCalls + unit->Traffic().OpenCalls, 0)
       << "the programmer is left alone";
 

@@ -4,10 +4,13 @@
 
 #include <QJsonDocument>
 #include <QProcess>
+#include <QRegularExpression>
 #include <filesystem>
+#include <fstream>
 
 #include "support/ProfileFiles.h"
 #include "support/SongFolder.h"
+#include "support/SoundFiles.h"
 #include "support/TemporaryFolder.h"
 
 namespace {
@@ -104,21 +107,36 @@ TEST_F(CommandLineProgramTest, ProgramWritesTwoButtonsAndTheUnitThenHoldsTheProf
       << "progress lines, not a bar, when standard error is no terminal";
   EXPECT_NE(programmed.Err.find("Verifying: 100 %\n"), std::string::npos) << programmed.Err;
 
-  const Outcome listed = Run({"--simulate", "--program", "Front Door", "--list", "--json"});
+  const Outcome listed = Run({"--simulate", "--list", "--json"});
   EXPECT_EQ(listed.ExitStatus, 0) << listed.Err;
-  EXPECT_NE(listed.Err.find("Success! "), std::string::npos)
-      << "beside JSON, messages go to stderr";
   EXPECT_EQ(CompactJson(listed.Out),
             R"({"profiles":[{"buttons":1,"bytes":10000,"format":"current","missingSounds":0,)"
             R"("name":"Back Door","number":8,"onUnit":false,"readable":true,"sounds":1},)"
             R"({"buttons":2,"bytes":60000,"format":"current","missingSounds":0,)"
-            R"("name":"Front Door","number":7,"onUnit":true,"readable":true,"sounds":3}],)"
-            R"("verification":"full"})");
+            R"("name":"Front Door","number":7,"onUnit":false,"readable":true,"sounds":3}]})")
+      << "a fresh simulated unit holds no profile";
 
   const Outcome quick =
       Run({"--simulate", "--program", "Back Door", "--verify", "quick", "--status", "--json"});
   EXPECT_EQ(quick.ExitStatus, 0) << quick.Err;
   EXPECT_NE(quick.Out.find(R"("verification": "quick")"), std::string::npos) << quick.Out;
+  EXPECT_NE(quick.Out.find(R"("profileName": "Back Door")"), std::string::npos) << quick.Out;
+  EXPECT_NE(quick.Err.find("Success! "), std::string::npos) << "beside JSON, messages go to stderr";
+}
+
+TEST_F(CommandLineProgramTest, TheDecoderKeepsItsNotesOffTheTerminal) {
+  // Bytes after the last frame: the decoder finds the stream longer than its
+  // first frame says and writes a note about it, while the sound plays well.
+  const std::string chime = songs.Directory() + "chime.mp3";
+  WriteSound(chime, 8000, 44100, 1, Mp3Format);
+  std::ofstream(chime, std::ios::binary | std::ios::app) << std::string(3000, 'Z');
+  WriteProfile("Porch", 2, {{"chime.mp3"}});
+  const Outcome outcome = Run({"--simulate", "--program", "Porch"});
+  EXPECT_EQ(outcome.ExitStatus, 0) << outcome.Err;
+  const QRegularExpression progress(QStringLiteral("^(Writing|Verifying): \\d+ %$"));
+  for (const QString& line : QString::fromStdString(outcome.Err).split('\n', Qt::SkipEmptyParts)) {
+    EXPECT_TRUE(progress.match(line).hasMatch()) << line.toStdString();
+  }
 }
 
 TEST_F(CommandLineProgramTest, SoundsThatDoNotFitAreNamedBeforeTheRunAndCountedInItsSuccess) {
@@ -138,11 +156,17 @@ TEST_F(CommandLineProgramTest, EachFailureEndsWithItsOwnExitStatusAndSaysWhy) {
   songs.Write("huge.wav", 2200000);  // larger than either memory
   songs.Write("small.mp3", 1000);
   WriteProfile("Huge", 1, {{"huge.wav", "small.mp3"}});
+  WriteFile(folder.Path() + "Profiles/notes.qvt", "hello\n");
   const std::tuple<QStringList, int, std::string> cases[] = {
       {{"--simulate", "--stauts"}, 2, "Unknown option 'stauts'."},
       {{"--simulate", "--program"}, 2, "Missing value after '--program'."},
       {{"--simulate", "--program", "Front", "Door"}, 2, "Unexpected argument 'Door'"},
-      {{"--simulate", "--json"}, 2, "--json goes with --status or --list."},
+      {{"--simulate", "--json"}, 64, "--json goes with --status or --list."},
+      {{"--simulate", "--program", "Huge", "--json"}, 64, "--json goes with --status or --list."},
+      {{"--simulate", "--status", "--verify", "full"}, 64, "--verify goes with --program."},
+      {{"--simulate", "--program", "Huge", "--list"},
+       64,
+       "--program and --list do not go together: list the profiles on their own."},
       {{"--simulate", "--program", "Huge", "--program", "Gone"},
        2,
        "--program takes one profile at a time."},
@@ -150,6 +174,7 @@ TEST_F(CommandLineProgramTest, EachFailureEndsWithItsOwnExitStatusAndSaysWhy) {
        2,
        "--verify takes full or quick, not 'all'."},
       {{"--simulate", "--program", "Nobody"}, 3, "No profile named \"Nobody\""},
+      {{"--simulate", "--program", "notes"}, 3, "Profiles/notes.qvt is not a profile file.\n"},
       {{"--simulate", "--program", "Huge"}, 7, "Song Is Too Large\n"},
   };
   for (const auto& [arguments, exitStatus, message] : cases) {
@@ -159,13 +184,23 @@ TEST_F(CommandLineProgramTest, EachFailureEndsWithItsOwnExitStatusAndSaysWhy) {
   }
 }
 
+TEST_F(CommandLineProgramTest, VerifyWithoutProgramIsRefusedBeforeTheWindowsLookForADisplay) {
+  const Outcome outcome = Run({"--verify", "quick"});
+  EXPECT_EQ(outcome.ExitStatus, 64);
+  EXPECT_EQ(outcome.Err,
+            "vantora-programmer: --verify goes with --program.\n"
+            "Try 'vantora-programmer --help' for more information.\n");
+  EXPECT_EQ(outcome.Out, "");
+}
+
 TEST_F(CommandLineProgramTest, HelpListsTheExitStatusesAndVersionNamesTheRelease) {
   const Outcome help = Run({"--help"});
   EXPECT_EQ(help.ExitStatus, 0);
   for (const char* text :
        {"[options] [file]", "  file  ", "--status", "--list", "--program <name>", "--simulate",
         "--json", "Exit status:", "no display to open the windows on", "  4  a sound file",
-        "  8  writing or verifying", "  9  written and verified, but sounds were left out"})
+        "  8  writing or verifying", "  9  written and verified, but sounds were left out",
+        " 64  options that do not go together"})
     EXPECT_NE(help.Out.find(text), std::string::npos) << text;
   const Outcome version = Run({"--version"});
   EXPECT_EQ(std::pair(version.ExitStatus, version.Out),

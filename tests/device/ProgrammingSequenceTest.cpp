@@ -215,7 +215,12 @@ TEST(ProgrammingSequence, EachFailingStepEndsTheRunWithItsCodeAndText) {
     EXPECT_EQ(rig.Sent().size(), writes);
     EXPECT_EQ(rig.Log.NotFound, code == -10 ? 1 : 0);
     EXPECT_TRUE(rig.LinkClosed() || rig.Unit.Traffic().CloseCalls > 0) << "or a close was tried";
+    EXPECT_EQ(result.UnreadableRow.has_value(), code == -2) << "-2 names the song's row";
   }
+  Rig rig;
+  rig.WorkedExample().Memory(1, 0x43);
+  rig.Job.Rows.push_back({"gone.mp3", rig.Songs.Directory(), 260000});
+  EXPECT_EQ(rig.Run().UnreadableRow, std::optional<std::size_t>(2));
 }
 
 TEST(ProgrammingSequence, MemoriesTakeTheSongsInListOrder) {

@@ -11,6 +11,7 @@
 #include "support/ManualClock.h"
 #include "support/SignalWait.h"
 #include "support/SongFolder.h"
+#include "support/TemporaryFolder.h"
 
 namespace {
 
@@ -187,4 +188,24 @@ TEST_F(DeviceThreadTest, ARunThatWaitsInVainForTheProgrammerEndsInUseWithoutSend
   EXPECT_TRUE(otherUnit->Traffic().Writes.empty());
   gate.Open();
   ASSERT_TRUE(Completed(run));
+}
+
+TEST_F(DeviceThreadTest, ALockFileThatCannotBeMadeNeitherStopsTheProbeNorReadsAsInUse) {
+  std::string lockPath;
+  {
+    TemporaryFolder runtime;
+    lockPath = runtime.Path() + "vantora-programmer.lock";
+  }  // the runtime folder is gone, as after the session that made it ended
+  DeviceThread orphan{*unit, clock, holder, lockPath, ProgrammerLockPatience};
+  QSignalSpy inUse(&orphan, &DeviceThread::ProgrammerInUse);
+  QSignalSpy waiting(&orphan, &DeviceThread::WaitingForProgrammer);
+  const QFuture<ProbeReport> probe = orphan.RequestProbe();
+  ASSERT_TRUE(Completed(probe));
+  EXPECT_FALSE(probe.result().ProgrammerInUse);
+  EXPECT_EQ(probe.result().Status.MemoryCount, 2) << "probed all the same";
+  const QFuture<ProgrammingResult> run = orphan.RequestProgramming(OneSongJob());
+  ASSERT_TRUE(Completed(run));
+  EXPECT_EQ(run.result().Code, ProgrammingCode::Succeeded);
+  EXPECT_EQ(inUse.count() + waiting.count(), 0);
+  EXPECT_FALSE(std::filesystem::exists(lockPath));
 }

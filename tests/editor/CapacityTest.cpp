@@ -97,8 +97,9 @@ TEST_F(CapacityTest, TheUnitsArrivalTrimsTheTabsOnceAndAfterItsDepartureItIsMeas
   EXPECT_EQ(Tabs()->currentIndex(), 0) << "also when the page is shown";
   editor->AddSoundFile(Sound("a.mp3"));
   unit->Attach(false);
-  Tick();
-  EXPECT_EQ(Shown(), "+ 0% Disconnected Last unit: 2,359,294 Used : 116 Remaining : 2,359,178");
+  Probe();
+  EXPECT_EQ(Shown(), "+ 0% Disconnected Last unit: 2,359,294 Used : 116 Remaining : 2,359,178")
+      << "shown as the probe stores it, without waiting for the status timer";
   EXPECT_FALSE(Find(editor, "StatusPanel1")->isEnabled()) << "grey";
   EXPECT_FALSE(Find(editor, "ProgressBar1")->isEnabled());
   EXPECT_FALSE(editor->Capacity().Fit().UnitConnected);

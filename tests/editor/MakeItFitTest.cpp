@@ -69,6 +69,10 @@ TEST_F(MakeItFitTest, ThePlanNamesTheSoundToChangeAndTheRowThenPointsToItsNewFil
   const std::string plan = prompts.Questions[0].Text;
   EXPECT_NE(plan.find("clip.wav: 30.0 s, mono, 192 kbit/s, 1,323,044 \u2192 "), std::string::npos)
       << plan;
+  EXPECT_NE(plan.find(" bytes (it does not fit after the sounds before it)\n\nChanging this one "
+                      "sound is enough, and 192 kbit/s is the highest bit rate at which it fits."),
+            std::string::npos)
+      << plan;
   EXPECT_EQ(plan.find("song.wav"), std::string::npos) << "a sound that fits is left alone";
   EXPECT_NE(
       plan.find("\n\nThe other 2 sounds stay as they are.\n\nWrite the new file and put it in "

@@ -1,5 +1,6 @@
 // Next with lists that their file does not hold: the user says whether they
 // are saved first, programmed as they are shown, or kept for more editing.
+#include <QLabel>
 #include <QTreeWidget>
 
 #include "EditorFixture.h"

@@ -48,12 +48,13 @@ check_files() {
     fail "the package's files differ from the expected list (< missing, > unexpected)"
 }
 
-# Depends names the libraries the program links, Qt Multimedia's among them;
+# Depends names the libraries the program links, Qt Multimedia's and Qt
+# D-Bus's among them;
 # the post-install applies the udev rule to FTDI devices already plugged in.
 check_control() {
   local depends
   depends="$(dpkg-deb -f "$deb" Depends)"
-  for library in libftdi1-2 libqt6widgets6 libqt6multimedia6; do
+  for library in libftdi1-2 libqt6widgets6 libqt6multimedia6 libqt6dbus6 libudev1; do
     grep -qE "(^|, )$library( |,|$)" <<<"$depends" || fail "Depends lacks $library: $depends"
   done
   dpkg-deb -e "$deb" "$root/control"

@@ -78,6 +78,7 @@ TEST_F(ProfileFileSelectionTest, AFileThatIsNoProfileOrHasNoUsableNameIsRefusedA
   const std::pair<std::string, std::string> refused[] = {
       {Outside("Picture.qvt", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)),
        Elsewhere() + "Picture.qvt is not a profile file."},
+      {Outside("notes.qvt", "hello\n"), Elsewhere() + "notes.qvt is not a profile file."},
       {Elsewhere() + "Gone.qvt", "Profile Gone cannot be read."},
       {Outside("What?.qvt", ProfileText(2, {})), "Invalid profile name"},
       {Outside(".qvt", ProfileText(2, {})), "Invalid profile name"},

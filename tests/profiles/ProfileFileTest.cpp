@@ -263,8 +263,13 @@ TEST_F(ProfileFileTest, AFileThatIsNoProfileIsNeitherLoadedNorConverted) {
       {"Random", random},
       {"Picture", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)},
       {"Nul", std::string("C:\\Sounds\\ding.mp3\r\nC:\\Sounds\\do") + '\0' + "ng.mp3\r\n"},
-      {"Long line", "HEAD\r\n" + std::string(4097, 'x') + "\r\n"},
-      {"Wide", std::string("\xFF\xFE") + std::string("a\0b\0", 4)}};
+      {"Long line", "HEAD\r\n" + std::string(4093, 'x') + ".mp3\r\n"},
+      {"Wide", std::string("\xFF\xFE") + std::string("a\0b\0", 4)},
+      // Text that names no sound, or not only sounds.
+      {"Note", "hello\n"},
+      {"Word", "hello"},
+      {"Header alone", "LIST\r\n"},
+      {"Shopping", "HEAD\r\n/m/ding.mp3\r\nmilk\r\n"}};
   for (const auto& [name, bytes] : notProfiles) {
     SCOPED_TRACE(name);
     Put(std::string(name) + ".qvt", bytes);
@@ -272,14 +277,13 @@ TEST_F(ProfileFileTest, AFileThatIsNoProfileIsNeitherLoadedNorConverted) {
     prompts.Answers = {Ok};
     Store().ListProfiles();
     Choose(name);
-    EXPECT_EQ(prompts.Questions, (std::vector<Question>{{"Profile " + std::string(name) +
-                                                             " cannot be read.",
-                                                         "", PromptButtons::Ok,
-                                                         PromptIcon::Exclamation}}));
+    EXPECT_EQ(prompts.Questions,
+              (std::vector<Question>{{Profiles() + name + ".qvt is not a profile file.", "",
+                                      PromptButtons::Ok, PromptIcon::Exclamation}}));
     EXPECT_EQ(Files(name), (Names{bytes, ""})) << "untouched, nothing converted";
     EXPECT_EQ(Store().CurrentProfileName(), "");
   }
-  Put("Paths.qvt", "HEAD\r\n/a\tb.mp3\r\n\r\n" + std::string(4096, 'x') + "\r\n");
+  Put("Paths.qvt", "HEAD\r\n/a\tb.WAV\r\n\r\n" + std::string(4092, 'x') + ".Mp3\r\n");
   prompts = {};
   prompts.Answers = {No, No, No, No};
   Store().LoadProfile("Paths", false);

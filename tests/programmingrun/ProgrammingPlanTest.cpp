@@ -67,3 +67,13 @@ TEST(ProgrammingPlan, ARunThatLeftSoundsOutIsReportedWithTheButtonsLeftEmpty) {
   EXPECT_EQ(std::tuple(failed.Tone, failed.Text, failed.ExitStatus),
             std::tuple(RunTone::Failure, std::string("ERROR -5."), 8));
 }
+
+TEST(ProgrammingPlan, ASongFileThatCouldNotBeReadIsNamedWithItsButton) {
+  const ProgrammingPlan plan =
+      PlanProgramming("Hall", ProfileOf({1000}, {3000}), 7, StandardUnit());
+  const RunReport report =
+      ReportRun({ProgrammingCode::SongFileUnreadable, 0, std::nullopt, 1}, 100, plan);
+  EXPECT_EQ(report.Text,
+            "ERROR -2.\nBtn3 \u00b7 three.wav could not be read: it is missing, unreadable, or no "
+            "longer 3,000 bytes");
+}

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "SoundEditingFixture.h"
+#include "soundediting/SizeEstimate.h"
 #include "soundediting/SoundDecoding.h"
 
 namespace {
@@ -92,4 +93,37 @@ TEST_F(SoundEditingTest, FadesAreSilentAtTheEdgesAndMonotoneInBetween) {
     EXPECT_LE(envelope[block], envelope[block - 1] + Unevenness) << block;
   }
   EXPECT_NEAR(envelope[125], 0.5F, Unevenness);  // untouched between the fades
+}
+
+// A float WAV may hold what is no sound: no number, infinity, 1e30. Written as
+// MP3 (whose encoder aborts on such samples), it is sound again.
+TEST_F(SoundEditingTest, FloatSamplesBeyondAnySoundAreWrittenAsTheEdgeOfWhatIsKept) {
+  Signal damaged = SineSweep(1, 22050, 1, 0.5F);
+  for (std::size_t at = 1000; at < 1100; ++at) {
+    damaged.Samples[at] = at % 3 == 0 ? std::nanf("") : at % 3 == 1 ? 1e30F : -INFINITY;
+  }
+  const std::string path =
+      Source("damaged.wav", damaged, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
+  const Sound written = DecodeSoundFile(WriteEditedSound(path, Keep(0, 1, Mp3(64)), music.Path()));
+  EXPECT_GT(written.Frames(), 20000);
+  EXPECT_TRUE(std::all_of(written.Samples.begin(), written.Samples.end(),
+                          [](float sample) { return std::isfinite(sample); }));
+}
+
+// Twelve frames at 284,194 Hz come to none at the 22,050 Hz of MP3.
+TEST_F(SoundEditingTest, AnEditThatComesToNoFramesIsEstimatedAtNothingAndRefused) {
+  const std::string path = Source("blip.wav", SineSweep(12.0 / 284194, 284194, 2, 0.5F), Wav16FileFormat);
+  const SoundEdit edit = Keep(0, 1, Mp3(128));
+  EXPECT_EQ(EstimateEditedBytes(*DecodeSound(path), edit), 0);
+  EXPECT_THROW(WriteEditedSound(path, edit, music.Path()), SoundFileError);
+  EXPECT_TRUE(Names(music.Path()).empty());
+  EXPECT_EQ(Names(songs.Path()), std::set<std::string>{"blip.wav"});
+}
+
+// Only a damaged header gives a rate of one hertz: MP3 would need 22,050
+// times the frames, beyond what the resampler takes; it is refused at once.
+TEST_F(SoundEditingTest, ARateBeyondWhatTheResamplerTakesIsRefused) {
+  const std::string path = Source("one hertz.wav", SineSweep(100, 1, 1, 0.5F), Wav16FileFormat);
+  EXPECT_THROW(WriteEditedSound(path, Keep(0, 100, Mp3(128)), music.Path()), SoundFileError);
+  EXPECT_TRUE(Names(music.Path()).empty());
 }

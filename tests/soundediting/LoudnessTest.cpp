@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "SoundEditingFixture.h"
+#include "soundediting/Loudness.h"
 #include "soundediting/LoudnessTarget.h"
 #include "soundediting/SoundDecoding.h"
 
@@ -39,7 +40,46 @@ Signal SweepWithClicks() {
   return signal;
 }
 
+// Music-like: a glide under noise bursts, at the loudness asked for.
+Signal MusicAt(double lufs) {
+  Signal signal = SineSweep(4, 44100, 2, 0.3F);
+  const Signal bursts = NoiseBursts(4, 44100, 2, 0.3F);
+  for (std::size_t at = 0; at < signal.Samples.size(); ++at) signal.Samples[at] += bursts.Samples[at];
+  Sound sound{signal.Samples, signal.SampleRate, signal.Channels};
+  const auto gain = static_cast<float>(std::pow(10, (lufs - MeasureLoudness(sound).IntegratedLufs) / 20));
+  for (float& sample : signal.Samples) sample *= gain;
+  return signal;
+}
+
+// Driven far past full scale and cut off there, as an overloaded recording.
+Signal Clipped() {
+  Signal signal = MusicAt(0);
+  for (float& sample : signal.Samples) sample = std::clamp(sample * 4, -1.0F, 1.0F);
+  return signal;
+}
+
 }  // namespace
+
+// What the listener gets is the decoded file: MP3 coding takes loudness away
+// and lets peaks overshoot, by an amount that depends on the bit rate.
+TEST_F(SoundEditingTest, EvenedOutFilesDecodeOnTargetAtEveryBitRateFrom64Up) {
+  const std::string quiet = Source("quiet.wav", MusicAt(-35), Wav16FileFormat);
+  const std::string clipped = Source("clipped.wav", Clipped(), Wav16FileFormat);
+  for (const std::string& source : {quiet, clipped}) {
+    std::vector<OutputFormat> outputs = {Wav};
+    for (const int kbps : Mp3BitRates) {
+      if (kbps >= 64) outputs.push_back(Mp3(kbps));
+    }
+    for (const OutputFormat output : outputs) {
+      SoundEdit edit = Keep(0, 4, output);
+      edit.EvenOutLoudness = true;
+      const auto [loudness, truePeak] =
+          MeasuredLoudness(WriteEditedSound(source, edit, music.Path()));
+      EXPECT_NEAR(loudness, TargetLoudnessLufs, 0.3) << source << " " << output.BitRateKbps;
+      EXPECT_LE(truePeak, MaxTruePeakDbtp) << source << " " << output.BitRateKbps;
+    }
+  }
+}
 
 // Also through MP3, which at 32 kbit/s keeps little of the noise's highs.
 TEST_F(SoundEditingTest, EvenOutReachesTheTargetLoudnessUnderTheTruePeakCeiling) {

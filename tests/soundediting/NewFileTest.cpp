@@ -26,6 +26,19 @@ TEST_F(SoundEditingTest, EditedCopiesTakeTheNextFreeNameAndNeverReplaceAFile) {
                              "ding (edited 3).mp3", "ding (edited 4).mp3", "ding (edited).wav"}));
 }
 
+TEST_F(SoundEditingTest, AnEditOfAnEditIsNumberedOnFromTheOriginalsName) {
+  const std::string edited =
+      Source("Morning Song (edited).wav", SineSweep(1, 22050, 1, 0.5F), Wav16FileFormat);
+  const std::string second = WriteEditedSound(edited, Keep(0, 1, Wav), music.Path());
+  EXPECT_EQ(second, songs.Path() + "Morning Song (edited 2).wav");
+  EXPECT_EQ(WriteEditedSound(second, Keep(0, 1, Wav), music.Path()),
+            songs.Path() + "Morning Song (edited 3).wav");
+  const std::string notAMark =
+      Source("Song (edited live).wav", SineSweep(1, 22050, 1, 0.5F), Wav16FileFormat);
+  EXPECT_EQ(WriteEditedSound(notAMark, Keep(0, 1, Wav), music.Path()),
+            songs.Path() + "Song (edited live) (edited).wav");
+}
+
 // A folder that is gone (a stick pulled out after the sound was read) takes
 // no file; neither would one without the right to write.
 TEST_F(SoundEditingTest, NewFileGoesToTheMusicFolderWhenTheOriginalsFolderTakesNone) {

@@ -6,6 +6,7 @@
 #include "Mp3FrameWalk.h"
 #include "SoundEditingFixture.h"
 #include "profiles/SoundFormat.h"
+#include "soundediting/EditDefaults.h"
 #include "soundediting/SizeEstimate.h"
 
 namespace {
@@ -93,4 +94,25 @@ TEST_F(SoundEditingTest, WrittenSizeIsWithinThreePercentOfTheEstimate) {
       }
     }
   }
+}
+
+// An 80 kbit/s mono MP3 is written as one; a WAV as WAV; a 100 kbit/s MP3 at
+// 96, one of 20 kbit/s at the lowest rate offered.
+TEST_F(SoundEditingTest, AnEditStartsFromTheSourcesKindChannelsAndBitRate) {
+  const std::string wav = Source("mono.wav", SineSweep(3, 22050, 1, 0.5F), Wav16FileFormat);
+  SoundEdit mono80 = Keep(0, 3, Mp3(80));
+  mono80.Mono = true;
+  const std::string mp3 = WriteEditedSound(wav, mono80, music.Path());
+  const SoundEdit fromMp3 = EditFromSource(*MeasureSound(mp3));
+  EXPECT_EQ(fromMp3.Output.Kind, SoundFileKind::Mp3);
+  EXPECT_EQ(fromMp3.Output.BitRateKbps, 80);
+  EXPECT_TRUE(fromMp3.Mono);
+  EXPECT_NEAR(fromMp3.EndSeconds, 3, 0.001);
+  const std::string stereo = Source("stereo.wav", SineSweep(1, 44100, 2, 0.5F), Wav16FileFormat);
+  const SoundEdit fromWav = EditFromSource(*MeasureSound(stereo));
+  EXPECT_EQ(fromWav.Output.Kind, SoundFileKind::Wav);
+  EXPECT_FALSE(fromWav.Mono);
+  EXPECT_EQ(OfferedBitRateUpTo(100), 96);
+  EXPECT_EQ(OfferedBitRateUpTo(20), 32);
+  EXPECT_EQ(OfferedBitRateUpTo(320), 192);
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstddef>
+#include <cstdio>
 #include <stdexcept>
 #include <thread>
 
@@ -162,17 +163,23 @@ void EmulatedProgrammer::Plug() {
   g_signal_connect(plugging.Handler, "handle-ioctl", G_CALLBACK(+handleIoctl), &plugging);
   g_signal_connect(plugging.Handler, "client-connected", G_CALLBACK(+clientConnected), &plugging);
   g_signal_connect(plugging.Handler, "client-vanished", G_CALLBACK(+clientVanished), &plugging);
-  // The handler comes first, so that the device answers as soon as libusb sees it.
+  // The handler comes first, and answers as the device plugged in, so that the
+  // device answers as soon as libusb sees it (adding the device tells of its
+  // arrival at once).
   GError* error = nullptr;
   if (!umockdev_testbed_attach_ioctl(bus_.TestBed(), plugging.Node.c_str(), plugging.Handler,
-                                     &error) ||
-      !umockdev_testbed_add_from_string(bus_.TestBed(), Record(address).c_str(), &error)) {
+                                     &error)) {
     throw std::runtime_error(error->message);
   }
-  std::lock_guard lock(mutex_);
-  plugNumber_ = plugging.Number;
-  plugged_ = true;
-  FreeInterface();
+  {
+    std::lock_guard lock(mutex_);
+    plugNumber_ = plugging.Number;
+    plugged_ = true;
+    FreeInterface();
+  }
+  if (!umockdev_testbed_add_from_string(bus_.TestBed(), Record(address).c_str(), &error)) {
+    throw std::runtime_error(error->message);
+  }
 }
 
 void EmulatedProgrammer::Unplug() {
@@ -188,6 +195,9 @@ void EmulatedProgrammer::Unplug() {
       urbs.WaitingForData.clear();
     }
   }
+  // As the kernel does, the device's departure is told; the test bed needs
+  // the device for that, so it goes after.
+  umockdev_testbed_uevent(bus_.TestBed(), SysfsPath().c_str(), "remove");
   umockdev_testbed_remove_device(bus_.TestBed(), SysfsPath().c_str());
 }
 
@@ -430,9 +440,12 @@ std::string EmulatedProgrammer::Record(int address) const {
   descriptors.insert(descriptors.end(), ConfigurationDescriptor.begin(),
                      ConfigurationDescriptor.end());
   const std::string number = Number(address);
+  // The kernel's "vendor/product/release" in hex without leading zeros.
+  char product[8];
+  std::snprintf(product, sizeof product, "%x", identity_.ProductId);
   return "P: " + SysfsPath().substr(sizeof "/sys" - 1) + "\nN: bus/usb/001/" + number +
          "\nE: SUBSYSTEM=usb\nE: DEVTYPE=usb_device\nE: DEVNAME=/dev/bus/usb/001/" + number +
-         "\nE: BUSNUM=001\nE: DEVNUM=" + number +
+         "\nE: BUSNUM=001\nE: DEVNUM=" + number + "\nE: PRODUCT=403/" + product + "/600" +
          "\nA: busnum=1\\n\nA: devnum=" + std::to_string(address) +
          "\\n\nA: speed=12\\n\nA: bConfigurationValue=1\\n\n" +
          "H: descriptors=" + Hex(descriptors) + "\n";

@@ -78,5 +78,6 @@ QProcessEnvironment ProgramInTestBed::Environment() const {
   environment.insert(QStringLiteral("ASAN_OPTIONS"),
                      (sanitizerOptions.isEmpty() ? QString() : sanitizerOptions + ':') +
                          QStringLiteral("verify_asan_link_order=0"));
+  environment.insert(extra_);
   return environment;
 }

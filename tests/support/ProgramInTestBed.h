@@ -29,6 +29,8 @@ class ProgramInTestBed {
 
   ProgramInTestBed(const EmulatedUsbBus& bus, const std::string& builtProgram);
 
+  // A variable of the program's environment, for every later start.
+  void SetEnvironment(const QString& name, const QString& value) { extra_.insert(name, value); }
   // Profiles/ beside the program, ending in "/".
   std::string ProfilesFolder() const { return folder_.Path() + "Profiles/"; }
   // Starts the program with these arguments and waits for it to end.
@@ -46,4 +48,5 @@ class ProgramInTestBed {
   TemporaryFolder folder_;
   std::string program_;
   std::string testBedFolder_;
+  QProcessEnvironment extra_;
 };

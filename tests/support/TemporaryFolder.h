@@ -3,8 +3,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include <string>
+#include <utility>
 
 // A fresh folder below the system's temporary folder, removed with its content
 // at the end.
@@ -30,5 +31,7 @@ inline void WriteFile(const std::string& path, const std::string& bytes) {
 
 inline std::string FileText(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), {}};
+  std::ostringstream text;
+  text << file.rdbuf();
+  return std::move(text).str();
 }

@@ -12,6 +12,7 @@
 #include "device/ProgrammingSequence.h"
 #include "device/SimulatedUnit.h"
 #include "device/UnitProbe.h"
+#include "device/WireCommands.h"
 #include "support/EmulatedProgrammer.h"
 #include "support/ManualClock.h"
 #include "support/ProfileFiles.h"
@@ -174,4 +175,60 @@ TEST_F(ProgramOverUsb, CtrlCStopsTheRunClosesTheLinkAndExits130) {
   const ProgramInTestBed::Outcome again = program.Run({"--program", "Hall"});
   EXPECT_EQ(again.ExitStatus, 0) << "the link was closed: the next run succeeds\n" << again.Err;
   EXPECT_TRUE(Holds(Flash(0), ring));
+}
+
+TEST_F(ProgramOverUsb, DebugShowsTheRefusedReadBackOnStandardErrorAndLeavesStandardOutputAlone) {
+  programmer.WithUnit([](UnitModel& unit) { unit.InjectFault(CmdReadMemory, SimulatedFault::Refused); });
+  const std::string ring = songs.Path() + "ring.wav";
+  WriteSound(ring, 20000);
+  WriteFile(program.ProfilesFolder() + "Hall.qvt", ProfileText(7, {{ring}}));
+  const std::string logFile = songs.Path() + "run.log";
+
+  const ProgramInTestBed::Outcome plain = program.Run({"--program", "Hall"});
+  const ProgramInTestBed::Outcome logged =
+      program.Run({"--program", "Hall", "--debug", "--log-file", QString::fromStdString(logFile)});
+  EXPECT_EQ(plain.ExitStatus, 8);
+  EXPECT_EQ(logged.ExitStatus, 8);
+  EXPECT_EQ(logged.Out, plain.Out);
+  EXPECT_NE(plain.Err.find("ERROR -4."), std::string::npos) << plain.Err;
+  EXPECT_EQ(plain.Err.find("vantora."), std::string::npos) << "no log without --debug";
+  for (const std::string& log : {logged.Err, FileText(logFile)}) {
+    const std::size_t sent = log.find(
+        " vantora.device: write 8 bytes: DD 00 00 00 00 10 00 00 (8 written, ok, ");
+    ASSERT_NE(sent, std::string::npos) << "the header's read-back command in:\n" << log;
+    EXPECT_NE(log.find(" vantora.device: read 9 bytes within 500 ms: ", sent), std::string::npos)
+        << "and its answer";
+    EXPECT_NE(log.find(" vantora.run: run ended with code -4: ERROR -4."), std::string::npos);
+  }
+
+  const ProgramInTestBed::Outcome json = program.Run({"--status", "--json"});
+  const ProgramInTestBed::Outcome jsonLogged = program.Run({"--status", "--json", "--debug"});
+  EXPECT_EQ(CompactJson(jsonLogged.Out), CompactJson(json.Out)) << "JSON stays clean";
+  EXPECT_NE(jsonLogged.Err.find(" vantora.device: probe: "), std::string::npos);
+}
+
+TEST_F(ProgramOverUsb, TheSupportReportHoldsNoByteOfASongAndNoHomePath) {
+  const TemporaryFolder home;
+  program.SetEnvironment(QStringLiteral("HOME"), QString::fromStdString(home.Path()));
+  const std::string ring = home.Path() + "ring.wav";
+  WriteSound(ring, 20000);
+  WriteFile(program.ProfilesFolder() + "Hall.qvt", ProfileText(7, {{ring}}));
+  const std::string reportFile = songs.Path() + "report.txt";
+
+  const ProgramInTestBed::Outcome run = program.Run(
+      {"--program", "Hall", "--debug", "--support-report", QString::fromStdString(reportFile)});
+  EXPECT_EQ(run.ExitStatus, 0) << run.Err;
+  const std::string report = FileText(reportFile);
+  for (const char* part : {"Description: QVT2 USB Programmer\n", "Vendor and product id: 0403:a9d0",
+                           "  Connected\n", "sound 1 (Btn1, ~/ring.wav, 20044 bytes) into memory 0",
+                           "run ended with code 0: Success! "}) {
+    EXPECT_NE(report.find(part), std::string::npos) << part << " in:\n" << report;
+  }
+  const std::string homeFolder = home.Path().substr(0, home.Path().size() - 1);
+  EXPECT_EQ(report.find(homeFolder), std::string::npos);
+  const std::string song = FileText(ring);
+  for (std::size_t at = 0; at + 16 <= song.size(); ++at) {
+    ASSERT_EQ(report.find(song.substr(at, 16)), std::string::npos) << "song bytes from " << at;
+  }
+  EXPECT_EQ(report.find("52 49 46 46"), std::string::npos) << "nor the song's first bytes in hex";
 }
