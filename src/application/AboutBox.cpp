@@ -14,9 +14,9 @@ const QString HomePageCaption = QStringLiteral("vantora.example");
 const QString HomePage = QStringLiteral("https://www.vantora.example/");
 const QString SupportPage = QStringLiteral("https://www.vantora.example/support");
 const QString SupportMail = QStringLiteral("support@vantora.example");
-const QString Notice = QStringLiteral("© 2026 Vantora. All rights reserved.");
+const char* const Notice = QT_TRANSLATE_NOOP("AboutBox", "© 2026 Vantora. All rights reserved.");
 
-const QString Title = QStringLiteral("Vantora Programming Software");
+const char* const Title = QT_TRANSLATE_NOOP("AboutBox", "Vantora Programming Software");
 constexpr QChar CarriageReturn = u'\r';
 
 const QColor Lime{0, 255, 0};
@@ -36,13 +36,14 @@ void SetTextColour(QLabel* label, const QColor& colour) {
 // Three lines, each ended by a CR alone.
 QString AboutData(const QString& firmwareVersion) {
   QString data;
-  data += QStringLiteral("Software Version: ") + QLatin1String(SoftwareVersion) + CarriageReturn;
-  data += QStringLiteral("Product SW Version: ") + firmwareVersion + CarriageReturn;
-  data += Notice + CarriageReturn;
+  data += AboutBox::tr("Software Version: %1").arg(QLatin1String(SoftwareVersion)) + CarriageReturn;
+  data += AboutBox::tr("Product SW Version: %1").arg(firmwareVersion) + CarriageReturn;
+  data += AboutBox::tr(Notice) + CarriageReturn;
   return data;
 }
 
-// The text is kept as built, blanks and the final CR included; TargetUrl
+// The mail goes to the maker's support, so it stays in English. The text
+// is kept as built, blanks and the final CR included; TargetUrl
 // encodes it for the opener.
 QString EmailSupportTarget() {
   QString target = QStringLiteral("mailto:") + SupportMail;
@@ -91,7 +92,7 @@ LinkLabel* MakeLinkLabel(QWidget* parent, const char* objectName, const QString&
 AboutBox::AboutBox(AppPorts& ports, const UnitStatusHolder& unit, QWidget* window)
     : QDialog(window), ports_(ports), unit_(unit) {
   setObjectName(QStringLiteral("frmAbout"));
-  setWindowTitle(QStringLiteral("About"));
+  setWindowTitle(tr("About"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
   setModal(true);
@@ -113,10 +114,8 @@ AboutBox::AboutBox(AppPorts& ports, const UnitStatusHolder& unit, QWidget* windo
   title_->setFont(titleFont);
   versions_ = MakeLabel(this, "lbData", Qt::AlignLeft | Qt::AlignVCenter);
   homePageLink_ = MakeLinkLabel(this, "lbHomePage", HomePageCaption, HomePage);
-  webSupportLink_ =
-      MakeLinkLabel(this, "lbWebSupport", QStringLiteral("Web Support"), SupportPage);
-  emailSupportLink_ =
-      MakeLinkLabel(this, "lbEmailSupport", QStringLiteral("Email Support"), QString());
+  webSupportLink_ = MakeLinkLabel(this, "lbWebSupport", tr("Web Support"), SupportPage);
+  emailSupportLink_ = MakeLinkLabel(this, "lbEmailSupport", tr("Email Support"), QString());
   for (LinkLabel* link : {homePageLink_, webSupportLink_, emailSupportLink_}) {
     connect(link, &LinkLabel::clicked, this, [this, link] { OpenTarget(link); });
   }
@@ -160,7 +159,7 @@ void AboutBox::showEvent(QShowEvent* event) {
 // Everything is built anew on each showing, so that a version read since the
 // last one shows and no line is repeated.
 void AboutBox::FillTexts() {
-  title_->setText(Title);
+  title_->setText(tr(Title));
   const QString lines = AboutData(QString::fromStdString(unit_.Status().FirmwareVersion));
   // The CR that ends the last line starts no empty line below it.
   versions_->setText(lines.chopped(1).replace(CarriageReturn, QLatin1Char('\n')));

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
-// Said, with exit status 2, when the windows are to open without a display.
-inline constexpr char NoDisplayMessage[] =
-    "No display found. The command line works without one: see vantora-programmer --help.";
+// Said, with exit status 2, when the windows are to open without a display;
+// translated in the context "DisplayCheck".
+inline constexpr char NoDisplayMessage[] = QT_TRANSLATE_NOOP(
+    "DisplayCheck",
+    "No display found. The command line works without one: see vantora-programmer --help.");
 
 // Whether the windows can open, decided before the application object
 // exists: without a display, Qt would end the program with an abort. The

@@ -10,15 +10,15 @@
 #include "widgets/MenuEntry.h"
 #include "widgets/SharedHelpEntries.h"
 
-StartPage::StartPage(AppPorts& ports) : Page(ports, "fStart", QStringLiteral("Welcome")) {
+StartPage::StartPage(AppPorts& ports) : Page(ports, "fStart", tr("Welcome")) {
   MenuBar()->setObjectName(QStringLiteral("MainMenu1"));
-  QMenu* helpMenu = AddMenu(MenuBar(), "Help1", QStringLiteral("&Help"));
-  QAction* aboutEntry = AddMenuEntry(helpMenu, "About1", QStringLiteral("&About"), this,
-                                     &StartPage::AboutRequested);
+  QMenu* helpMenu = AddMenu(MenuBar(), "Help1", tr("&Help"));
+  QAction* aboutEntry =
+      AddMenuEntry(helpMenu, "About1", tr("&About"), this, &StartPage::AboutRequested);
 
   helpPane_ = new HelpPane(this, ports.ProgramFolder);
   new SharedHelpEntries(helpMenu, aboutEntry, helpPane_, ports,
-                        QStringLiteral("Song editing instructions could not be found"));
+                        tr("Song editing instructions could not be found"));
   helpMenu->insertSeparator(aboutEntry)->setObjectName(QStringLiteral("N1"));
   addAction(ManualKey(this, helpPane_));
   nextButton_ = MakePictureButton(this, "bbContinue", ButtonFace::Next);

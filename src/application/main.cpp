@@ -27,6 +27,7 @@
 #include "diagnostics/LogCategories.h"
 #include "diagnostics/LogFiles.h"
 #include "diagnostics/LogRouting.h"
+#include "formatting/UserLanguage.h"
 #include "programmingrun/ExitStatus.h"
 #include "sleepinhibitor/SleepInhibitor.h"
 #include "widgets/QtSoundOutput.h"
@@ -102,7 +103,11 @@ int AnswerCommandLine(const CommandLineRequest& request, const LogRouting& loggi
 int RunCommandLine(int argc, char** argv, const CommandLineRequest& request) {
   QCoreApplication application(argc, argv);
   NameTheApplication();
-  if (request.AsksOnlyForText()) return PrintTextAnswer(request, std::cout, std::cerr);
+  SpeakUsersLanguage(application);
+  // The arguments are read again for the answer, now in the user's language.
+  if (request.AsksOnlyForText()) {
+    return PrintTextAnswer(ParseCommandLine(QCoreApplication::arguments()), std::cout, std::cerr);
+  }
   LogRouting logging;
   if (!RouteLog(request, logging)) return ExitUnexpectedError;
   LogTheStart(request);
@@ -180,6 +185,7 @@ int RunWindows(int argc, char** argv, const CommandLineRequest& request) {
   }
   GuardedApplication application(argc, argv);
   NameTheApplication();
+  SpeakUsersLanguage(application);
   // Windows already running have another current folder.
   const QString profileFile =
       request.ProfileFile.isEmpty() ? QString() : QFileInfo(request.ProfileFile).absoluteFilePath();

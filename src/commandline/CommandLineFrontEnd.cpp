@@ -7,6 +7,7 @@
 #include "commandline/UnitReport.h"
 #include "programmingrun/ExitStatus.h"
 #include "programmingrun/RunTexts.h"
+#include "translation/Translated.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ CommandLineFrontEnd::CommandLineFrontEnd(CommandLinePorts ports)
       device_(ports_.Driver, ports_.Time, unit_, ProgrammerLockPath(), ports_.LockPatience),
       run_(device_, ports_.Time) {
   QObject::connect(&device_, &DeviceThread::WaitingForProgrammer, [this] {
-    ports_.Err << WaitingForProgrammerText << "\n" << std::flush;
+    ports_.Err << Translated("RunTexts", WaitingForProgrammerText) << "\n" << std::flush;
   });
 }
 

@@ -10,6 +10,7 @@
 #include "profiles/VisibleText.h"
 #include "programmingrun/ExitStatus.h"
 #include "programmingrun/RunTexts.h"
+#include "translation/Translated.h"
 
 namespace {
 
@@ -60,16 +61,19 @@ int CommandLineFrontEnd::RefuseReading(const std::string& name,
   std::ostream& err = ports_.Err;
   switch (reading.Outcome) {
     case ProfileReadingOutcome::NotFound:
-      err << "No profile named \"" << VisibleText(name) << "\" in " << VisibleText(folder_.Path())
+      err << Filled(Translated("CommandLine", "No profile named \"%1\" in %2"),
+                    {VisibleText(name), VisibleText(folder_.Path())})
           << "\n";
       SuggestProfileNames(name);
       return ExitProfileNotReadable;
     case ProfileReadingOutcome::Unreadable:
-      err << "Profile " << VisibleText(name) << " cannot be read.\n";
+      err << Filled(Translated("Profiles", "Profile %1 cannot be read."), {VisibleText(name)})
+          << "\n";
       return ExitProfileNotReadable;
     case ProfileReadingOutcome::NotAProfile:
-      err << VisibleText(folder_.ProfilePath(name, ProfileFileKind::Profile))
-          << " is not a profile file.\n";
+      err << Filled(Translated("Profiles", "%1 is not a profile file."),
+                    {VisibleText(folder_.ProfilePath(name, ProfileFileKind::Profile))})
+          << "\n";
       return ExitProfileNotReadable;
     case ProfileReadingOutcome::Read:
       break;
@@ -90,7 +94,7 @@ int CommandLineFrontEnd::Refuse(const RunPreflight& preflight, const Programming
         names.push_back(plan.Sounds[row].FileName);
       err << NotSoundsText(names) << "\n";
     }
-    err << "Nothing was sent to the unit.\n";
+    err << Translated("CommandLine", "Nothing was sent to the unit.") << "\n";
     return ExitSoundMissing;
   }
   const RunObstacle first = preflight.Obstacles.front();
@@ -103,29 +107,41 @@ int CommandLineFrontEnd::Refuse(const RunPreflight& preflight, const Programming
 void CommandLineFrontEnd::SuggestProfileNames(const std::string& name) {
   const std::vector<std::string> closest = ClosestNames(name, folder_.ProfileNames());
   if (closest.empty()) return;
-  ports_.Err << "Did you mean: ";
-  for (std::size_t at = 0; at < closest.size(); ++at) {
-    ports_.Err << (at == 0                    ? ""
-                   : at + 1 == closest.size() ? " or "
-                                              : ", ")
-               << VisibleText(closest[at]);
+  if (closest.size() == 1) {
+    ports_.Err << Filled(Translated("CommandLine", "Did you mean: %1?"), {VisibleText(closest[0])})
+               << "\n";
+    return;
   }
-  ports_.Err << "?\n";
+  std::string names = VisibleText(closest[0]);
+  for (std::size_t at = 1; at + 1 < closest.size(); ++at) names += ", " + VisibleText(closest[at]);
+  ports_.Err << Filled(Translated("CommandLine", "Did you mean: %1 or %2?"),
+                       {names, VisibleText(closest.back())})
+             << "\n";
 }
 
 void CommandLineFrontEnd::TellWhatFits(const ProgrammingPlan& plan, int leftOutOfFullLists) {
   if (leftOutOfFullLists > 0) {
-    *messages_ << leftOutOfFullLists << " sounds beyond a full button of " << MaxSoundsPerButton
-               << " are left out, as in the editor\n";
+    *messages_ << Filled(Translated("CommandLine",
+                                    "%1 sounds beyond a full button of %2 are left out, as in "
+                                    "the editor"),
+                         {std::to_string(leftOutOfFullLists), std::to_string(MaxSoundsPerButton)})
+               << "\n";
   }
   const std::size_t count = plan.Sounds.size();
-  *messages_ << VisibleText(plan.ProfileName) << ": " << count
-             << (count == 1 ? " sound, " : " sounds, ") << plan.FittingCount()
-             << " fit in the unit's memory\n";
+  *messages_ << Filled(
+                    count == 1
+                        ? Translated("CommandLine", "%1: %2 sound, %3 fit in the unit's memory")
+                        : Translated("CommandLine", "%1: %2 sounds, %3 fit in the unit's memory"),
+                    {VisibleText(plan.ProfileName), std::to_string(count),
+                     std::to_string(plan.FittingCount())})
+             << "\n";
   for (std::size_t row = plan.FittingCount(); row < count; ++row) {
     const PlannedSound& sound = plan.Sounds[row];
-    *messages_ << "Does not fit in the unit's memory: " << VisibleText(sound.FileName) << " (Btn"
-               << sound.Button << ", " << sound.Size() << " bytes)\n";
+    *messages_ << Filled(Translated("CommandLine",
+                                    "Does not fit in the unit's memory: %1 (Btn%2, %3 bytes)"),
+                         {VisibleText(sound.FileName), std::to_string(sound.Button),
+                          std::to_string(sound.Size())})
+               << "\n";
   }
   *messages_ << std::flush;
 }

@@ -5,17 +5,20 @@
 
 #include "profiles/VisibleText.h"
 #include "programmingrun/ExitStatus.h"
+#include "translation/Translated.h"
 
 namespace {
 
-const char* const Description =
+const char* const Description = QT_TRANSLATE_NOOP(
+    "CommandLine",
     "Programming tool of the Vantora door bell. Without --status, --list,\n"
     "--program or --support-report it opens its windows, with the editor on the\n"
     "profile file when one is given. Windows already open take the file and come\n"
     "to the front instead. When asking for help, attach the file that\n"
-    "--support-report FILE (or Help > Save Support Report) writes.";
+    "--support-report FILE (or Help > Save Support Report) writes.");
 
-const char* const ExitStatuses =
+const char* const ExitStatuses = QT_TRANSLATE_NOOP(
+    "CommandLine",
     "\n"
     "Exit status:\n"
     "  0  success\n"
@@ -33,54 +36,75 @@ const char* const ExitStatuses =
     "  9  written and verified, but sounds were left out: they did not fit\n"
     " 64  options that do not go together: --verify without --program, --json\n"
     "     without --status or --list, --program with --list\n"
-    "130  stopped by Ctrl+C: the unit holds an incomplete profile\n";
+    "130  stopped by Ctrl+C: the unit holds an incomplete profile\n");
 
 // Every option, so that help and parsing never differ.
 void AddOptions(QCommandLineParser& parser) {
-  parser.setApplicationDescription(QString::fromLatin1(Description));
+  parser.setApplicationDescription(QCoreApplication::translate("CommandLine", Description));
   // "-status" is taken as "--status", not as the letters s, t, a, ...
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   parser.addOptions({
       {QStringLiteral("status"),
-       QStringLiteral("Probe the unit once and print what the programmer sees: programmer, "
-                      "unit, memories, buttons, firmware and the profile on the unit.")},
+       QCoreApplication::translate(
+           "CommandLine",
+           "Probe the unit once and print what the programmer sees: programmer, "
+           "unit, memories, buttons, firmware and the profile on the unit.")},
       {QStringLiteral("list"),
-       QStringLiteral("List the profiles: number, name, sounds and bytes; * marks the profile on "
-                      "the unit.")},
+       QCoreApplication::translate(
+           "CommandLine",
+           "List the profiles: number, name, sounds and bytes; * marks the profile on "
+           "the unit.")},
       {QStringLiteral("program"),
-       QStringLiteral("Write the profile <name> into the unit and verify it. With --status as "
-                      "well, it reports the unit as it is afterwards."),
+       QCoreApplication::translate(
+           "CommandLine",
+           "Write the profile <name> into the unit and verify it. With --status as "
+           "well, it reports the unit as it is afterwards."),
        QStringLiteral("name")},
       {QStringLiteral("verify"),
-       QStringLiteral("How much of each sound --program reads back and compares: full, every "
-                      "byte (the default; 1.5 to 2 times as long as writing), or quick, the first "
-                      "KiB of each."),
+       QCoreApplication::translate(
+           "CommandLine",
+           "How much of each sound --program reads back and compares: full, every "
+           "byte (the default; 1.5 to 2 times as long as writing), or quick, the first "
+           "KiB of each."),
        QStringLiteral("full|quick"), QStringLiteral("full")},
       {QStringLiteral("simulate"),
-       QStringLiteral("Use the built-in simulated unit instead of a real programmer, at the "
-                      "pace of a real cable.")},
+       QCoreApplication::translate(
+           "CommandLine",
+           "Use the built-in simulated unit instead of a real programmer, at the "
+           "pace of a real cable.")},
       {QStringLiteral("json"),
-       QStringLiteral("Print --status and --list as one JSON object; other messages go to "
-                      "standard error.")},
+       QCoreApplication::translate(
+           "CommandLine",
+           "Print --status and --list as one JSON object; other messages go to "
+           "standard error.")},
       {QStringLiteral("support-report"),
-       QStringLiteral("Probe the unit and write a support report into <file>: versions, "
-                      "programmer, unit, settings and the log of the last runs, with no song "
-                      "data and the home folder shown as ~. Attach it when asking for help."),
+       QCoreApplication::translate(
+           "CommandLine",
+           "Probe the unit and write a support report into <file>: versions, "
+           "programmer, unit, settings and the log of the last runs, with no song "
+           "data and the home folder shown as ~. Attach it when asking for help."),
        QStringLiteral("file")},
       {QStringLiteral("debug"),
-       QStringLiteral("Show the log on standard error: every command sent to the programmer "
-                      "and its answer, the probes and the runs. Standard output stays as it "
-                      "is.")},
-      {QStringLiteral("log-file"), QStringLiteral("Write the same log into <file> (begun afresh)."),
+       QCoreApplication::translate(
+           "CommandLine",
+           "Show the log on standard error: every command sent to the programmer "
+           "and its answer, the probes and the runs. Standard output stays as it "
+           "is.")},
+      {QStringLiteral("log-file"),
+       QCoreApplication::translate("CommandLine", "Write the same log into <file> (begun afresh)."),
        QStringLiteral("file")},
-      {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")},
-      {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version.")},
+      {{QStringLiteral("h"), QStringLiteral("help")},
+       QCoreApplication::translate("CommandLine", "Show this help.")},
+      {{QStringLiteral("v"), QStringLiteral("version")},
+       QCoreApplication::translate("CommandLine", "Show the version.")},
   });
   parser.addPositionalArgument(
       QStringLiteral("file"),
-      QStringLiteral("A profile file (.qvt) to open in the editor. A file outside the Profiles "
-                     "folder is copied into it first; a profile of the same name with other "
-                     "content is replaced only when you say so."),
+      QCoreApplication::translate(
+          "CommandLine",
+          "A profile file (.qvt) to open in the editor. A file outside the Profiles "
+          "folder is copied into it first; a profile of the same name with other "
+          "content is replaced only when you say so."),
       QStringLiteral("[file]"));
 }
 
@@ -107,13 +131,14 @@ void AddWindowSystemOptions(QCommandLineParser& parser) {
 std::string OptionsThatDoNotGoTogether(const QCommandLineParser& parser,
                                        const CommandLineRequest& request) {
   if (parser.isSet(QStringLiteral("verify")) && !request.Program) {
-    return "--verify goes with --program.";
+    return Translated("CommandLine", "--verify goes with --program.");
   }
   if (request.Json && !request.Status && !request.List) {
-    return "--json goes with --status or --list.";
+    return Translated("CommandLine", "--json goes with --status or --list.");
   }
   if (request.Program && request.List) {
-    return "--program and --list do not go together: list the profiles on their own.";
+    return Translated("CommandLine",
+                      "--program and --list do not go together: list the profiles on their own.");
   }
   return {};
 }
@@ -157,16 +182,19 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments) {
   if (!parsed) {
     request.Error = parser.errorText().toStdString();
   } else if (positional.size() > files) {
-    request.Error = "Unexpected argument '" + positional.at(files).toStdString() +
-                    "' (a name with blanks needs quotes).";
+    request.Error = Filled(
+        Translated("CommandLine", "Unexpected argument '%1' (a name with blanks needs quotes)."),
+        {positional.at(files).toStdString()});
   } else if (parser.values(QStringLiteral("program")).size() > 1) {
-    request.Error = "--program takes one profile at a time.";
+    request.Error = Translated("CommandLine", "--program takes one profile at a time.");
   } else if (parser.isSet(QStringLiteral("support-report")) && request.SupportReport.isEmpty()) {
-    request.Error = "--support-report needs the name of the file to write.";
+    request.Error =
+        Translated("CommandLine", "--support-report needs the name of the file to write.");
   } else if (parser.isSet(QStringLiteral("log-file")) && request.LogFile.isEmpty()) {
-    request.Error = "--log-file needs the name of the file to write.";
+    request.Error = Translated("CommandLine", "--log-file needs the name of the file to write.");
   } else if (verify != QLatin1String("full") && verify != QLatin1String("quick")) {
-    request.Error = "--verify takes full or quick, not '" + verify.toStdString() + "'.";
+    request.Error = Filled(Translated("CommandLine", "--verify takes full or quick, not '%1'."),
+                           {verify.toStdString()});
   } else if (std::string conflict = OptionsThatDoNotGoTogether(parser, request);
              !conflict.empty()) {
     request.Error = std::move(conflict);
@@ -178,13 +206,14 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments) {
 int PrintTextAnswer(const CommandLineRequest& request, std::ostream& out, std::ostream& err) {
   if (!request.Error.empty()) {
     err << "vantora-programmer: " << VisibleText(request.Error) << "\n"
-        << "Try 'vantora-programmer --help' for more information.\n";
+        << Translated("CommandLine", "Try 'vantora-programmer --help' for more information.")
+        << "\n";
     return request.ErrorStatus;
   }
   if (request.Help) {
     QCommandLineParser parser;
     AddOptions(parser);
-    out << parser.helpText().toStdString() << ExitStatuses;
+    out << parser.helpText().toStdString() << Translated("CommandLine", ExitStatuses);
   } else {
     out << "vantora-programmer " << VANTORA_VERSION << "\n";
   }

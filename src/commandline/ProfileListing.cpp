@@ -5,22 +5,24 @@
 #include <iomanip>
 
 #include "profiles/VisibleText.h"
+#include "translation/Translated.h"
 
 namespace {
 
 std::string NumberText(int number) {
-  return number == NoProfileId ? "none" : std::to_string(number);
+  return number == NoProfileId ? Translated("CommandLine", "none") : std::to_string(number);
 }
 
 std::string Notes(const ProfileSummary& profile) {
-  if (profile.NotAProfile) return " (not a profile)";
-  if (!profile.Readable) return " (cannot be read)";
+  if (profile.NotAProfile) return " (" + Translated("CommandLine", "not a profile") + ")";
+  if (!profile.Readable) return " (" + Translated("CommandLine", "cannot be read") + ")";
   std::string notes;
-  if (profile.OldFormat) notes += "old format";
+  if (profile.OldFormat) notes += Translated("CommandLine", "old format");
   if (profile.MissingSounds > 0) {
     if (!notes.empty()) notes += ", ";
-    notes += std::to_string(profile.MissingSounds) +
-             (profile.MissingSounds == 1 ? " sound missing" : " sounds missing");
+    notes += Filled(profile.MissingSounds == 1 ? Translated("CommandLine", "%1 sound missing")
+                                               : Translated("CommandLine", "%1 sounds missing"),
+                    {std::to_string(profile.MissingSounds)});
   }
   return notes.empty() ? notes : " (" + notes + ")";
 }
@@ -63,11 +65,14 @@ void SortByName(std::vector<ProfileSummary>& profiles) {
 void PrintProfileList(std::ostream& out, const std::vector<ProfileSummary>& profiles,
                       const std::string& folder) {
   if (profiles.empty()) {
-    out << "No profiles in " << VisibleText(folder) << "\n";
+    out << Filled(Translated("CommandLine", "No profiles in %1"), {VisibleText(folder)}) << "\n";
     return;
   }
   bool marked = false;
-  out << "  Number  Sounds        Bytes  Name\n";
+  // The headings stand right-aligned above their columns, whatever their language.
+  out << std::setw(8) << Translated("CommandLine", "Number") << std::setw(8)
+      << Translated("CommandLine", "Sounds") << std::setw(13) << Translated("CommandLine", "Bytes")
+      << "  " << Translated("CommandLine", "Name") << "\n";
   for (const ProfileSummary& profile : profiles) {
     out << (profile.OnUnit ? '*' : ' ') << std::setw(7)
         << (profile.Readable ? NumberText(profile.Number) : "-") << std::setw(8)
@@ -76,7 +81,7 @@ void PrintProfileList(std::ostream& out, const std::vector<ProfileSummary>& prof
         << VisibleText(profile.Name) << Notes(profile) << "\n";
     marked = marked || profile.OnUnit;
   }
-  if (marked) out << "* Profile On Vantora\n";
+  if (marked) out << "* " << Translated("CommandLine", "Profile On Vantora") << "\n";
 }
 
 void AddProfileList(QJsonObject& json, const std::vector<ProfileSummary>& profiles) {

@@ -1,4 +1,5 @@
 #include "commandline/ProgressReport.h"
+#include "translation/Translated.h"
 
 #include <array>
 #include <charconv>
@@ -23,7 +24,8 @@ std::string Padded(std::int64_t value, std::size_t width, char fill) {
 }
 
 std::string StepName(RunPhase phase) {
-  return phase == RunPhase::Writing ? "Writing" : "Verifying";
+  return phase == RunPhase::Writing ? Translated("CommandLine", "Writing")
+                                    : Translated("CommandLine", "Verifying");
 }
 
 }  // namespace
@@ -49,11 +51,13 @@ void ProgressReport::DrawBar(RunPhase phase, std::int64_t done, std::int64_t tot
   const std::int64_t percent = done * 100 / total;
   const std::int64_t filled = percent * BarWidth / 100;
   std::string step = StepName(phase);
-  step.resize(9, ' ');
+  // A longer word in another language stays whole.
+  if (step.size() < 9) step.resize(9, ' ');
   const std::string line = step + " [" + std::string(filled, '#') +
                            std::string(BarWidth - filled, '-') + "] " + Padded(percent, 3, ' ') +
-                           " %  " + MiBText(done) + " of " + MiBText(total) + " MiB  " +
-                           TimeLeft(done, total) + " left";
+                           " %  " +
+                           Filled(Translated("CommandLine", "%1 of %2 MiB  %3 left"),
+                                  {MiBText(done), MiBText(total), TimeLeft(done, total)});
   // A run reports every few KiB; the line is drawn again only when it changes.
   if (drawn_ && line == lastLine_) return;
   // "\x1b[K" clears what a longer line before left at the end.

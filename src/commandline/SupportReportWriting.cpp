@@ -9,6 +9,7 @@
 #include "diagnostics/SupportReport.h"
 #include "profiles/VisibleText.h"
 #include "programmingrun/ExitStatus.h"
+#include "translation/Translated.h"
 
 int CommandLineFrontEnd::WriteSupportReport(const QString& path) {
   const ProbeReport& probe = CurrentProbe();
@@ -24,13 +25,17 @@ int CommandLineFrontEnd::WriteSupportReport(const QString& path) {
       file.write(report.data(), static_cast<qint64>(report.size())) !=
           static_cast<qint64>(report.size()) ||
       !file.commit()) {
-    ports_.Err << "The support report could not be written to " << VisibleText(path.toStdString())
-               << ": " << VisibleText(file.errorString().toStdString()) << "\n";
+    ports_.Err
+        << Filled(Translated("CommandLine", "The support report could not be written to %1: %2"),
+                  {VisibleText(path.toStdString()), VisibleText(file.errorString().toStdString())})
+        << "\n";
     return ExitUnexpectedError;
   }
   // Standard output stays what the other modes make it.
-  ports_.Err << "Support report written to " << VisibleText(path.toStdString())
-             << ": attach it when you ask for help.\n"
+  ports_.Err << Filled(Translated("CommandLine",
+                                  "Support report written to %1: attach it when you ask for help."),
+                       {VisibleText(path.toStdString())})
+             << "\n"
              << std::flush;
   return ExitSuccess;
 }

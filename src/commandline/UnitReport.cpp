@@ -6,6 +6,7 @@
 #include "profiles/VisibleText.h"
 #include "programmingrun/ExitStatus.h"
 #include "programmingrun/RunTexts.h"
+#include "translation/Translated.h"
 
 namespace {
 
@@ -39,33 +40,42 @@ void PrintUnitStatus(std::ostream& out, const ProbeReport& probe,
                      const std::string& profileOnUnit) {
   const UnitStatus& status = probe.Status;
   if (probe.ProgrammerInUse) {
-    out << ProgrammerHeldElsewhereText << "\n";
+    out << Translated("RunTexts", ProgrammerHeldElsewhereText) << "\n";
     return;
   }
   if (probe.Programmer.empty()) {
-    out << ProgrammerNotFoundText << "\n";
+    out << Translated("RunTexts", ProgrammerNotFoundText) << "\n";
     return;
   }
-  out << "Programmer: " << VisibleText(probe.Programmer) << "\n";
+  out << Filled(Translated("CommandLine", "Programmer: %1"), {VisibleText(probe.Programmer)})
+      << "\n";
   if (!status.UnitPresent) {
-    out << "Unit: Disconnected\n";
+    out << Translated("CommandLine", "Unit: Disconnected") << "\n";
     return;
   }
-  out << "Unit: Connected\n";
+  out << Translated("CommandLine", "Unit: Connected") << "\n";
   for (int slot = 0; slot < MemorySlotCount; ++slot) {
     const MemorySlot& memory = status.Slots[slot];
     if (memory.DeviceCode == 0) continue;
-    out << "Memory " << slot << ": device code " << DeviceCodeText(memory.DeviceCode) << ", "
-        << memory.Capacity << " bytes, profile number "
-        << (memory.ProfileNumber < 0 ? std::string("none") : std::to_string(memory.ProfileNumber))
+    const std::string profileNumber = memory.ProfileNumber < 0
+                                          ? Translated("CommandLine", "none")
+                                          : std::to_string(memory.ProfileNumber);
+    out << Filled(
+               Translated("CommandLine", "Memory %1: device code %2, %3 bytes, profile number %4"),
+               {std::to_string(slot), DeviceCodeText(memory.DeviceCode),
+                std::to_string(memory.Capacity), profileNumber})
         << "\n";
   }
-  out << "Size : " << status.TotalCapacity() << "\n"
-      << "Buttons: " << status.ButtonCount << "\n"
-      << "Firmware: " << (status.FirmwareVersion.empty() ? "unknown" : status.FirmwareVersion)
+  const std::string firmware = status.FirmwareVersion.empty() ? Translated("CommandLine", "unknown")
+                                                              : status.FirmwareVersion;
+  const std::string profile =
+      profileOnUnit.empty() ? Translated("CommandLine", "None") : VisibleText(profileOnUnit);
+  out << Filled(Translated("CommandLine", "Size : %1"), {std::to_string(status.TotalCapacity())})
       << "\n"
-      << "Profile On Vantora : " << (profileOnUnit.empty() ? "None" : VisibleText(profileOnUnit))
-      << "\n";
+      << Filled(Translated("CommandLine", "Buttons: %1"), {std::to_string(status.ButtonCount)})
+      << "\n"
+      << Filled(Translated("CommandLine", "Firmware: %1"), {firmware}) << "\n"
+      << Filled(Translated("CommandLine", "Profile On Vantora : %1"), {profile}) << "\n";
 }
 
 void AddUnitStatus(QJsonObject& json, const ProbeReport& probe, const std::string& profileOnUnit) {

@@ -54,16 +54,17 @@ CapacityDisplay::CapacityDisplay(DocumentSignals& document, ProfileStore& store,
 void CapacityDisplay::CreatePanels(QStatusBar* bar) {
   panels_ = bar;
   panels_->setObjectName(QStringLiteral("StatusBar1"));
-  const std::array<QString, 5> texts{QStringLiteral("Disconnected"), QStringLiteral("Size : 0"),
-                                     QStringLiteral("Used : 0"), QStringLiteral("Remaining : 0"),
-                                     QStringLiteral("Profile On Vantora : None")};
+  const std::array<QString, 5> texts{
+      tr("Disconnected"), tr("Size : %1").arg(Grouped(0)), tr("Used : %1").arg(Grouped(0)),
+      tr("Remaining : %1").arg(Grouped(0)), tr("Profile On Vantora : %1").arg(tr("None"))};
   // Room for the numbers of a unit of a few MB, and for a profile name of
   // some 16 characters: the last panel takes the rest of the bar up to the
   // window's right edge, and a longer name elides when the window is narrow.
+  const QString fewMegabytes = Grouped(8'888'888);
   const std::array<QString, 5> usualTexts{
-      QStringLiteral("Disconnected"), QStringLiteral("Size : 0,000,000"),
-      QStringLiteral("Used : 0,000,000"), QStringLiteral("Remaining : 0,000,000"),
-      QStringLiteral("Profile On Vantora : ") + QString(16, QLatin1Char('n'))};
+      tr("Disconnected"), tr("Size : %1").arg(fewMegabytes), tr("Used : %1").arg(fewMegabytes),
+      tr("Remaining : %1").arg(fewMegabytes),
+      tr("Profile On Vantora : %1").arg(QString(16, QLatin1Char('n')))};
   for (std::size_t panel = 0; panel < texts_.size(); ++panel) {
     const bool last = panel + 1 == texts_.size();
     auto* label =
@@ -117,9 +118,8 @@ void CapacityDisplay::ShowCapacityPanels(std::int64_t capacity, std::int64_t use
     return;
   }
   const bool connected = unit_.Status().UnitPresent;
-  texts_[1]->setText(connected ? QStringLiteral("Size : ") + Grouped(capacity)
-                               : QStringLiteral("Last unit: ") + Grouped(capacity));
-  texts_[2]->setText(QStringLiteral("Used : ") + Grouped(used));
+  texts_[1]->setText((connected ? tr("Size : %1") : tr("Last unit: %1")).arg(Grouped(capacity)));
+  texts_[2]->setText(tr("Used : %1").arg(Grouped(used)));
   QLabel* remaining = texts_[3];
   // Grey: what a unit that is not there would hold.
   texts_[1]->setEnabled(connected);
@@ -128,26 +128,25 @@ void CapacityDisplay::ShowCapacityPanels(std::int64_t capacity, std::int64_t use
   QPalette palette = panels_->palette();
   if (over) palette.setColor(QPalette::WindowText, FailureColour);
   remaining->setPalette(palette);
-  remaining->setText(over ? QStringLiteral("Over by ") + Grouped(used - capacity)
-                          : QStringLiteral("Remaining : ") + Grouped(capacity - used));
+  remaining->setText(over ? tr("Over by %1").arg(Grouped(used - capacity))
+                          : tr("Remaining : %1").arg(Grouped(capacity - used)));
 }
 
 void CapacityDisplay::ShowUnitUnknown(std::int64_t used) {
-  texts_[1]->setText(QStringLiteral("No unit seen yet"));
+  texts_[1]->setText(tr("No unit seen yet"));
   texts_[1]->setEnabled(false);
-  texts_[2]->setText(QStringLiteral("Used : ") + Grouped(used));
+  texts_[2]->setText(tr("Used : %1").arg(Grouped(used)));
   texts_[3]->setText(QString());
 }
 
 void CapacityDisplay::UpdateStatusBar() {
   const UnitStatus& unit = unit_.Status();
-  texts_[0]->setText(unit.UnitPresent ? QStringLiteral("Connected")
-                                      : QStringLiteral("Disconnected"));
+  texts_[0]->setText(unit.UnitPresent ? tr("Connected") : tr("Disconnected"));
   ShowCapacityPanels(MeasuringUnit().TotalCapacity(), UsedBytes());
   const int number = unit.Slots[0].ProfileNumber;
-  texts_[4]->setText(
-      QStringLiteral("Profile On Vantora : ") +
-      QString::fromStdString(sent_.NameOnUnit(number, store_.FindProfileByNumber(number))));
+  texts_[4]->setText(tr("Profile On Vantora : %1")
+                         .arg(QString::fromStdString(
+                             sent_.NameOnUnit(number, store_.FindProfileByNumber(number)))));
 }
 
 void CapacityDisplay::TrimTabsToUnit() {

@@ -9,18 +9,15 @@ EditorHelpMenu::EditorHelpMenu(QMenu* helpMenu, QAction* aboutEntry, HelpPane* p
                                AppPorts& ports)
     : QObject(helpMenu), helpMenu_(helpMenu), aboutEntry_(aboutEntry), pane_(pane) {
   new SharedHelpEntries(helpMenu, aboutEntry, pane, ports,
-                        QStringLiteral("Sound editing instructions could not be found"));
+                        tr("Sound editing instructions could not be found"));
   AddSeparator("N2");
-  AddPaneEntry("AddingSongs1", QStringLiteral("Adding &Sounds"), QStringLiteral("AddFilesPage1.htm"));
-  AddPaneEntry("RemovingSongs1", QStringLiteral("Remo&ving Sounds"),
-               QStringLiteral("AddFilesPage2.htm"));
-  AddPaneEntry("SaveProfile1", QStringLiteral("&Profiles"), QStringLiteral("AboutProfiles.htm"));
-  AddPaneEntry("PreviousButton1", QStringLiteral("Previous &Button"),
-               QStringLiteral("PreviousButton.htm"));
-  AddPaneEntry("NextButton1", QStringLiteral("&Next Button"), QStringLiteral("NextButton.htm"));
-  AddPaneEntry("ProgressBar2", QStringLiteral("Pro&gress Bar"),
-               QStringLiteral("ProfileProgressBar.htm"));
-  AddPaneEntry("SongList1", QStringLiteral("Sound &List"), QStringLiteral("ProfileView.htm"));
+  AddPaneEntry("AddingSongs1", tr("Adding &Sounds"), QStringLiteral("AddFilesPage1.htm"));
+  AddPaneEntry("RemovingSongs1", tr("Remo&ving Sounds"), QStringLiteral("AddFilesPage2.htm"));
+  AddPaneEntry("SaveProfile1", tr("&Profiles"), QStringLiteral("AboutProfiles.htm"));
+  AddPaneEntry("PreviousButton1", tr("Previous &Button"), QStringLiteral("PreviousButton.htm"));
+  AddPaneEntry("NextButton1", tr("&Next Button"), QStringLiteral("NextButton.htm"));
+  AddPaneEntry("ProgressBar2", tr("Pro&gress Bar"), QStringLiteral("ProfileProgressBar.htm"));
+  AddPaneEntry("SongList1", tr("Sound &List"), QStringLiteral("ProfileView.htm"));
   AddSeparator("N1");
 }
 

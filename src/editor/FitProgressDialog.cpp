@@ -1,5 +1,6 @@
 #include "editor/FitProgressDialog.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -8,13 +9,13 @@
 FitProgressDialog::FitProgressDialog(QWidget* window, std::function<void()> cancel)
     : QDialog(window), cancel_(std::move(cancel)) {
   setObjectName(QStringLiteral("MakeItFitProgress"));
-  setWindowTitle(QStringLiteral("Make It Fit"));
+  setWindowTitle(QCoreApplication::translate("MakeItFit", "Make It Fit"));
   setWindowModality(Qt::WindowModal);
   what_ = new QLabel(this);
   bar_ = new QProgressBar(this);
   bar_->setObjectName(QStringLiteral("MakeItFitBar"));
   bar_->setMinimumWidth(320);
-  cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+  cancelButton_ = new QPushButton(QCoreApplication::translate("MakeItFit", "Cancel"), this);
   cancelButton_->setObjectName(QStringLiteral("MakeItFitCancel"));
   connect(cancelButton_, &QPushButton::clicked, this, &FitProgressDialog::reject);
   auto* layout = new QVBoxLayout(this);
@@ -38,7 +39,7 @@ void FitProgressDialog::ShowDone(int value) {
 
 void FitProgressDialog::reject() {
   if (!cancelButton_->isEnabled()) return;
-  what_->setText(QStringLiteral("Cancelling\u2026"));
+  what_->setText(QCoreApplication::translate("MakeItFit", "Cancelling\u2026"));
   cancelButton_->setEnabled(false);
   cancel_();
 }

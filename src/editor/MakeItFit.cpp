@@ -18,7 +18,7 @@
 
 namespace {
 
-const std::string Title = "Make It Fit";
+const char* const Title = QT_TRANSLATE_NOOP("MakeItFit", "Make It Fit");
 // The bar counts in thousandths of the work.
 constexpr int ProgressSteps = 1000;
 
@@ -63,13 +63,13 @@ Task<> MakeItFit::Start(UnitStatus unit) {
   if (busy_) co_return;
   // The connected unit or the last one seen: either has memories to fit.
   if (unit.MemoryCount == 0) {
-    emit Told(QStringLiteral("No unit seen yet: Make It Fit fits a profile to the unit's memories"),
+    emit Told(tr("No unit seen yet: Make It Fit fits a profile to the unit's memories"),
               InfoColour::Failure);
     co_return;
   }
   CollectRows();
   if (AllFit(unit)) {
-    emit Told(QStringLiteral("Every sound fits the unit already"), InfoColour::Ordinary);
+    emit Told(tr("Every sound fits the unit already"), InfoColour::Ordinary);
     co_return;
   }
   // Busy from the question on: the lists must stay as they are planned.
@@ -107,9 +107,10 @@ bool MakeItFit::AllFit(const UnitStatus& unit) const {
 Task<bool> MakeItFit::AskSecondsToKeep(std::optional<double>& seconds) {
   std::string typed;
   for (;;) {
-    TextRequest request{Title,
-                        "Keep at most how many seconds of each sound that is changed, from its "
-                        "start?\nLeave it empty to keep whole sounds.",
+    TextRequest request{tr(Title).toStdString(),
+                        tr("Keep at most how many seconds of each sound that is changed, from its "
+                           "start?\nLeave it empty to keep whole sounds.")
+                            .toStdString(),
                         typed};
     const std::optional<std::string> answer = co_await Typed(prompts_, std::move(request));
     if (!answer) co_return false;
@@ -118,8 +119,10 @@ Task<bool> MakeItFit::AskSecondsToKeep(std::optional<double>& seconds) {
     if (text.isEmpty()) co_return true;
     seconds = ReadSeconds(text);
     if (seconds) co_return true;
-    Question notSeconds{"\"" + typed + "\" is not a number of seconds above 0.", Title,
-                        PromptButtons::Ok, PromptIcon::Exclamation};
+    Question notSeconds{tr("\"%1\" is not a number of seconds above 0.")
+                            .arg(QString::fromStdString(typed))
+                            .toStdString(),
+                        tr(Title).toStdString(), PromptButtons::Ok, PromptIcon::Exclamation};
     co_await Asked(prompts_, std::move(notSeconds));
   }
 }
@@ -129,7 +132,7 @@ void MakeItFit::StartPlanning(const UnitStatus& unit, std::optional<double> seco
   for (const SoundRow& row : rows_) {
     sounds.push_back({row.Sound.FullPath(), row.Sound.Size(), {}});
   }
-  progress_->ShowWork(QStringLiteral("Reading the sounds\u2026"), 0);
+  progress_->ShowWork(tr("Reading the sounds\u2026"), 0);
   pool_.start([this, sounds = std::move(sounds), unit, seconds, cancel = cancel_]() mutable {
     // A sound that cannot be read keeps no frames: the plan never changes it.
     for (ProfileSound& sound : sounds) {
@@ -149,15 +152,15 @@ void MakeItFit::StartPlanning(const UnitStatus& unit, std::optional<double> seco
 Task<> MakeItFit::OnPlanned(FitPlan plan, std::vector<ProfileSound> sounds) {
   progress_->hide();
   if (cancel_->load()) {
-    emit Told(QStringLiteral("Make It Fit was cancelled: the lists are as they were"),
-              InfoColour::Ordinary);
+    emit Told(tr("Make It Fit was cancelled: the lists are as they were"), InfoColour::Ordinary);
   } else if (!plan.Fits) {
-    Question cannot{CannotFitText(plan, sounds), Title, PromptButtons::Ok, PromptIcon::Exclamation};
+    Question cannot{CannotFitText(plan, sounds), tr(Title).toStdString(), PromptButtons::Ok,
+                    PromptIcon::Exclamation};
     co_await Asked(prompts_, std::move(cannot));
   } else if (plan.Changes.empty()) {
-    emit Told(QStringLiteral("Every sound fits the unit already"), InfoColour::Ordinary);
+    emit Told(tr("Every sound fits the unit already"), InfoColour::Ordinary);
   } else {
-    Question accept{FitPlanQuestion(plan, sounds), Title, PromptButtons::OkCancel,
+    Question accept{FitPlanQuestion(plan, sounds), tr(Title).toStdString(), PromptButtons::OkCancel,
                     PromptIcon::Question};
     const PromptAnswer answer = co_await Asked(prompts_, std::move(accept));
     if (answer == PromptAnswer::Ok) {
@@ -172,8 +175,8 @@ void MakeItFit::StartWriting(const FitPlan& plan) {
   changedRows_.clear();
   for (const SoundChange& change : plan.Changes) changedRows_.push_back(change.Index);
   progress_->ShowWork(plan.Changes.size() == 1
-                          ? QStringLiteral("Writing the new sound\u2026")
-                          : QStringLiteral("Writing %1 new sounds\u2026").arg(plan.Changes.size()),
+                          ? tr("Writing the new sound\u2026")
+                          : tr("Writing %1 new sounds\u2026").arg(plan.Changes.size()),
                       ProgressSteps);
   emit WritingStarted();
   const WorkControl control{ProgressReporter(), cancel_.get()};
@@ -210,15 +213,15 @@ void MakeItFit::OnWritten(const std::vector<SoundEntry>& written, const std::str
   if (cancel_->load() || !failure.empty() || !RowsUnchanged()) {
     RemoveFiles(written);
     if (cancel_->load()) {
-      emit Told(QStringLiteral("Make It Fit was cancelled: the lists are as they were"),
-                InfoColour::Ordinary);
+      emit Told(tr("Make It Fit was cancelled: the lists are as they were"), InfoColour::Ordinary);
     } else if (!failure.empty()) {
-      prompts_.Ask(
-          {"The new sounds could not be written: " + failure + "\nThe lists are as they were.",
-           Title, PromptButtons::Ok, PromptIcon::Exclamation},
-          [](PromptAnswer) {});
+      prompts_.Ask({tr("The new sounds could not be written: %1\nThe lists are as they were.")
+                        .arg(QString::fromStdString(failure))
+                        .toStdString(),
+                    tr(Title).toStdString(), PromptButtons::Ok, PromptIcon::Exclamation},
+                   [](PromptAnswer) {});
     } else {
-      emit Told(QStringLiteral("The lists changed meanwhile: Make It Fit replaced nothing"),
+      emit Told(tr("The lists changed meanwhile: Make It Fit replaced nothing"),
                 InfoColour::Failure);
     }
     End();

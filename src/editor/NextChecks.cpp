@@ -69,13 +69,17 @@ Task<bool> NextChecks::AskToSaveBeforeProgramming() {
   ProfileDocument& document = store_.Document();
   if (!document.Changed()) co_return true;
   const std::string& name = document.Name();
-  const std::string profile = name.empty() ? "The new profile" : "Profile " + VisibleText(name);
-  Question unsaved{profile + " has unsaved changes.",
-                   "Unsaved Changes",
+  const QString said =
+      name.empty()
+          ? tr("The new profile has unsaved changes.")
+          : tr("Profile %1 has unsaved changes.").arg(QString::fromStdString(VisibleText(name)));
+  Question unsaved{said.toStdString(),
+                   tr("Unsaved Changes").toStdString(),
                    PromptButtons::YesNoCancel,
                    PromptIcon::Exclamation,
                    PromptAnswer::Cancel,
-                   {"Save and Program", "Program Without Saving", "Cancel"}};
+                   {tr("Save and Program").toStdString(),
+                    tr("Program Without Saving").toStdString(), tr("Cancel").toStdString()}};
   const PromptAnswer answer = co_await Asked(ports_.Prompts, std::move(unsaved));
   switch (answer) {
     case PromptAnswer::Yes:

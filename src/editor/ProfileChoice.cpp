@@ -13,7 +13,7 @@ ProfileChoice::ProfileChoice(AppPorts& ports, ProfileDocument& document, InfoLin
                              QWidget* page)
     : QObject(page),
       info_(info),
-      label_(new QLabel(QStringLiteral("Select Profile :"), page)),
+      label_(new QLabel(tr("Select Profile :"), page)),
       selector_(new ProfileSelector(page)),
       store_(ports.ProfilesFolder, document, ports.Prompts, *this) {
   label_->setObjectName(QStringLiteral("Label1"));
@@ -27,7 +27,7 @@ ProfileChoice::ProfileChoice(AppPorts& ports, ProfileDocument& document, InfoLin
 }
 
 void ProfileChoice::AddMenu(QMenuBar* bar) {
-  QMenu* profiles = ::AddMenu(bar, "Profiles1", QStringLiteral("&Profiles"));
+  QMenu* profiles = ::AddMenu(bar, "Profiles1", tr("&Profiles"));
   const auto add = [this, profiles](const char* name, const QString& caption, auto command,
                                     const QKeySequence& keys) {
     auto* entry = new QAction(caption, profiles);
@@ -36,13 +36,13 @@ void ProfileChoice::AddMenu(QMenuBar* bar) {
     connect(entry, &QAction::triggered, this, [this, command] { (store_.*command)(); });
     profiles->addAction(entry);
   };
-  add("New1", QStringLiteral("&New"), &ProfileStore::New, QKeySequence::New);
-  add("Open1", QStringLiteral("&Open"), &ProfileStore::Open, QKeySequence::Open);
-  add("Save1", QStringLiteral("&Save"), &ProfileStore::Save, QKeySequence::Save);
-  add("SaveAs1", QStringLiteral("Save &As..."), &ProfileStore::SaveAs,
+  add("New1", tr("&New"), &ProfileStore::New, QKeySequence::New);
+  add("Open1", tr("&Open"), &ProfileStore::Open, QKeySequence::Open);
+  add("Save1", tr("&Save"), &ProfileStore::Save, QKeySequence::Save);
+  add("SaveAs1", tr("Save &As..."), &ProfileStore::SaveAs,
       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-  add("RetrieveBackup1", QStringLiteral("Retrieve &Backup"), &ProfileStore::RetrieveBackup, {});
-  add("Delete1", QStringLiteral("&Delete"), &ProfileStore::Delete, {});
+  add("RetrieveBackup1", tr("Retrieve &Backup"), &ProfileStore::RetrieveBackup, {});
+  add("Delete1", tr("&Delete"), &ProfileStore::Delete, {});
 }
 
 void ProfileChoice::OnProfileChosen(int index) {

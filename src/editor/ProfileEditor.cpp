@@ -23,7 +23,7 @@
 ProfileEditor::ProfileEditor(AppPorts& ports, const UnitStatusHolder& unit,
                              const LastUnitSeen& lastUnit, SoundDecodeChecks& soundChecks,
                              SentProfile& sent)
-    : Page(ports, "Form3", QStringLiteral("Create Song Profile")),
+    : Page(ports, "Form3", tr("Create Song Profile")),
       signals_(document_, this),
       sent_(sent),
       player_(ports.Audio),
@@ -79,19 +79,19 @@ void ProfileEditor::CreateMenus() {
   CreateEditMenu();
   commands_.AddMenus(bar, nullptr);
   tools_.AddToButtonsMenu(commands_.ButtonsMenu());
-  QMenu* helpMenu = AddMenu(bar, "Help1", QStringLiteral("&Help"));
-  QAction* aboutEntry = AddMenuEntry(helpMenu, "About1", QStringLiteral("&About"), this,
-                                     &ProfileEditor::AboutRequested);
+  QMenu* helpMenu = AddMenu(bar, "Help1", tr("&Help"));
+  QAction* aboutEntry =
+      AddMenuEntry(helpMenu, "About1", tr("&About"), this, &ProfileEditor::AboutRequested);
   new EditorHelpMenu(helpMenu, aboutEntry, helpPane_, ports_);
   addAction(ManualKey(this, helpPane_));
 }
 
 void ProfileEditor::CreateEditMenu() {
-  QMenu* edit = AddMenu(MenuBar(), "Edit1", QStringLiteral("&Edit"));
-  QAction* undo = edit->addAction(QStringLiteral("&Undo"), this, [this] { document_.Undo(); });
+  QMenu* edit = AddMenu(MenuBar(), "Edit1", tr("&Edit"));
+  QAction* undo = edit->addAction(tr("&Undo"), this, [this] { document_.Undo(); });
   undo->setObjectName(QStringLiteral("Undo1"));
   undo->setShortcut(QKeySequence::Undo);
-  QAction* redo = edit->addAction(QStringLiteral("&Redo"), this, [this] { document_.Redo(); });
+  QAction* redo = edit->addAction(tr("&Redo"), this, [this] { document_.Redo(); });
   redo->setObjectName(QStringLiteral("Redo1"));
   redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
   const auto showHistory = [this, undo, redo] {
@@ -172,9 +172,12 @@ Task<bool> ProfileEditor::MayClose() {
 
 void ProfileEditor::ShowCaption() {
   const std::string& name = document_.Name();
-  setWindowTitle(QStringLiteral("Create Song Profile") +
-                 (name.empty() ? QString() : " - " + QString::fromStdString(VisibleText(name))) +
-                 QStringLiteral("[*]"));
+  // "[*]" is where Qt shows the changed mark.
+  setWindowTitle(
+      (name.empty()
+           ? tr("Create Song Profile")
+           : tr("Create Song Profile - %1").arg(QString::fromStdString(VisibleText(name)))) +
+      QStringLiteral("[*]"));
   setWindowModified(document_.Changed());
 }
 

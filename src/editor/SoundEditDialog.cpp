@@ -39,7 +39,7 @@ QDoubleSpinBox* FadeBox(const char* name) {
   box->setRange(0, MaxFadeSeconds);
   box->setSingleStep(0.1);
   box->setDecimals(1);
-  box->setSuffix(QStringLiteral(" s"));
+  box->setSuffix(SoundEditDialog::tr(" s"));
   return box;
 }
 
@@ -53,8 +53,7 @@ SoundEditDialog::SoundEditDialog(const std::string& path, SoundPlayer& player, F
       fitText_(std::move(fitText)),
       musicFolder_(std::move(musicFolder)) {
   setObjectName(QStringLiteral("SoundEditor"));
-  setWindowTitle(QStringLiteral("Edit Sound - ") +
-                 QFileInfo(QString::fromStdString(path)).fileName());
+  setWindowTitle(tr("Edit Sound - %1").arg(QFileInfo(QString::fromStdString(path)).fileName()));
   worker_.setMaxThreadCount(1);
   waveform_ = Named(new WaveformView(0, this), "Waveform");
   auto* layout = new QVBoxLayout(this);
@@ -97,8 +96,8 @@ SoundEditDialog::~SoundEditDialog() {
 
 void SoundEditDialog::CreateSelectionRow() {
   selectionLength_ = Named(new QLabel(this), "SelectionLength");
-  playButton_ = Named(new QPushButton(QStringLiteral("&Play"), this), "PlaySelection");
-  playButton_->setToolTip(QStringLiteral("Plays the selection from the start marker, as saved"));
+  playButton_ = Named(new QPushButton(tr("&Play"), this), "PlaySelection");
+  playButton_->setToolTip(tr("Plays the selection from the start marker, as saved"));
   connect(playButton_, &QPushButton::clicked, this, &SoundEditDialog::PlayOrStopSelection);
   auto* row = new QHBoxLayout();
   row->addWidget(selectionLength_, 1);
@@ -109,20 +108,19 @@ void SoundEditDialog::CreateSelectionRow() {
 void SoundEditDialog::CreateSettings() {
   fadeIn_ = FadeBox("FadeIn");
   fadeOut_ = FadeBox("FadeOut");
-  mono_ = Named(new QCheckBox(QStringLiteral("Mono")), "Mono");
-  evenOutLoudness_ = Named(new QCheckBox(QStringLiteral("Even out loudness")), "EvenOutLoudness");
+  mono_ = Named(new QCheckBox(tr("Mono")), "Mono");
+  evenOutLoudness_ = Named(new QCheckBox(tr("Even out loudness")), "EvenOutLoudness");
   outputKind_ = Named(new QComboBox(), "OutputKind");
-  outputKind_->addItems(
-      {QStringLiteral("MP3 (constant bit rate)"), QStringLiteral("WAV 16-bit PCM")});
+  outputKind_->addItems({tr("MP3 (constant bit rate)"), tr("WAV 16-bit PCM")});
   bitRate_ = Named(new QComboBox(), "BitRate");
-  for (const int kbps : Mp3BitRates) bitRate_->addItem(QStringLiteral("%1 kbit/s").arg(kbps), kbps);
+  for (const int kbps : Mp3BitRates) bitRate_->addItem(tr("%1 kbit/s").arg(kbps), kbps);
   auto* form = new QFormLayout();
-  form->addRow(QStringLiteral("Fade &in :"), fadeIn_);
-  form->addRow(QStringLiteral("Fade &out :"), fadeOut_);
+  form->addRow(tr("Fade &in :"), fadeIn_);
+  form->addRow(tr("Fade &out :"), fadeOut_);
   form->addRow(QString(), mono_);
   form->addRow(QString(), evenOutLoudness_);
-  form->addRow(QStringLiteral("&Write as :"), outputKind_);
-  form->addRow(QStringLiteral("&Bit rate :"), bitRate_);
+  form->addRow(tr("&Write as :"), outputKind_);
+  form->addRow(tr("&Bit rate :"), bitRate_);
   static_cast<QVBoxLayout*>(layout())->addLayout(form);
   for (QDoubleSpinBox* fade : {fadeIn_, fadeOut_}) {
     connect(fade, &QDoubleSpinBox::valueChanged, this, &SoundEditDialog::ShowFades);
@@ -143,8 +141,8 @@ void SoundEditDialog::CreateEnding() {
   writeProgress_->setVisible(false);
   message_ = Named(new QLabel(this), "EditMessage");
   message_->setWordWrap(true);
-  saveButton_ = Named(new QPushButton(QStringLiteral("&Save"), this), "SaveEdit");
-  auto* cancel = Named(new QPushButton(QStringLiteral("Cancel"), this), "CancelEdit");
+  saveButton_ = Named(new QPushButton(tr("&Save"), this), "SaveEdit");
+  auto* cancel = Named(new QPushButton(tr("Cancel"), this), "CancelEdit");
   connect(saveButton_, &QPushButton::clicked, this, &SoundEditDialog::Save);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   auto* buttons = new QHBoxLayout();
@@ -181,14 +179,13 @@ void SoundEditDialog::ShowFades() {
 void SoundEditDialog::ShowEstimate() {
   if (!source_) return;
   const SoundEdit edit = Edit();
-  selectionLength_->setText(QStringLiteral("Selection : %1, from %2 to %3")
+  selectionLength_->setText(tr("Selection : %1, from %2 to %3")
                                 .arg(Seconds(edit.EndSeconds - edit.StartSeconds),
                                      Seconds(edit.StartSeconds), Seconds(edit.EndSeconds)));
   const std::int64_t bytes = EstimateEditedBytes(source_->Format, edit);
-  QString size =
-      QStringLiteral("New file : about %1 bytes").arg(QString::fromStdString(GroupedNumber(bytes)));
+  QString size = tr("New file : about %1 bytes").arg(QString::fromStdString(GroupedNumber(bytes)));
   if (bytes > source_->Bytes) {
-    size += QStringLiteral(", larger than the original (%1 bytes)")
+    size += tr(", larger than the original (%1 bytes)")
                 .arg(QString::fromStdString(GroupedNumber(source_->Bytes)));
   }
   newSize_->setText(size);

@@ -22,7 +22,7 @@ constexpr int PeakColumns = 2048;
 }  // namespace
 
 void SoundEditDialog::ReadSound() {
-  waveform_->ShowNote(QStringLiteral("Reading the sound..."));
+  waveform_->ShowNote(tr("Reading the sound..."));
   worker_.start([this, path = path_] {
     const std::optional<SoundMeasure> source = MeasureSound(path);
     if (!source || source->Format.Frames <= 0) {
@@ -30,7 +30,7 @@ void SoundEditDialog::ReadSound() {
           this,
           [this] {
             waveform_->ShowNote(
-                QStringLiteral("The sound cannot be read: it does not open as an MP3 or WAV sound"));
+                tr("The sound cannot be read: it does not open as an MP3 or WAV sound"));
           },
           Qt::QueuedConnection);
       return;
@@ -43,7 +43,8 @@ void SoundEditDialog::ReadSound() {
           this, [this, peaks = std::move(peaks)] { waveform_->ShowPeaks(peaks); },
           Qt::QueuedConnection);
     } catch (const std::exception& error) {
-      const QString note = QStringLiteral("The waveform cannot be shown: ") + error.what();
+      const QString note =
+          tr("The waveform cannot be shown: %1").arg(QString::fromUtf8(error.what()));
       QMetaObject::invokeMethod(
           this, [this, note] { waveform_->ShowNote(note); }, Qt::QueuedConnection);
     }
@@ -61,7 +62,7 @@ void SoundEditDialog::PlayOrStopSelection() {
 
 void SoundEditDialog::ShowPlaying() {
   const bool playingHere = player_.IsActive() && player_.Playing() == PlayingRow{};
-  playButton_->setText(playingHere ? QStringLiteral("&Stop") : QStringLiteral("&Play"));
+  playButton_->setText(playingHere ? tr("S&top") : tr("&Play"));
 }
 
 void SoundEditDialog::Save() {
@@ -111,7 +112,7 @@ void SoundEditDialog::ShowWriting(bool writing) {
 
 void SoundEditDialog::ShowWriteFailure(const QString& reason) {
   ShowWriting(false);
-  ShowStatusText(message_, QStringLiteral("The edited sound could not be written: ") + reason,
+  ShowStatusText(message_, tr("The edited sound could not be written: %1").arg(reason),
                  FailureColour);
 }
 

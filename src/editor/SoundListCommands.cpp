@@ -41,9 +41,8 @@ SoundListCommands::SoundListCommands(AppPorts& ports, ProfileStore& store, Sound
       soundChecks_(soundChecks),
       listMenu_(new QMenu(&lists)) {
   listMenu_->setObjectName(QStringLiteral("PopupMenu1"));
-  AddMenuEntry(listMenu_, "AddSongs2", QStringLiteral("&Add Songs"), this,
-               &SoundListCommands::AddSounds);
-  AddMenuEntry(listMenu_, "RemoveSongs2", QStringLiteral("&Remove Songs"), this,
+  AddMenuEntry(listMenu_, "AddSongs2", tr("&Add Songs"), this, &SoundListCommands::AddSounds);
+  AddMenuEntry(listMenu_, "RemoveSongs2", tr("&Remove Songs"), this,
                &SoundListCommands::RemoveCheckedSounds);
   connect(&lists_, &SoundLists::MenuAsked, this, &SoundListCommands::ShowListMenu);
   connect(&lists_, &SoundLists::RowDoubleClicked, this,
@@ -58,17 +57,14 @@ SoundListCommands::SoundListCommands(AppPorts& ports, ProfileStore& store, Sound
 }
 
 void SoundListCommands::AddMenus(QMenuBar* bar, QAction* before) {
-  AddMenuEntry(bar, "AddSongs1", QStringLiteral("&Add Sounds"), this,
-               &SoundListCommands::AddSounds, before);
-  QMenu* removeSounds = AddMenu(bar, "RemoveSounds1", QStringLiteral("&Remove Sounds"), before);
-  AddMenuEntry(removeSounds, "All1", QStringLiteral("&All"), this,
-               &SoundListCommands::RemoveAllSounds);
-  AddMenuEntry(removeSounds, "Selected1", QStringLiteral("&Selected"), this,
+  AddMenuEntry(bar, "AddSongs1", tr("&Add Sounds"), this, &SoundListCommands::AddSounds, before);
+  QMenu* removeSounds = AddMenu(bar, "RemoveSounds1", tr("&Remove Sounds"), before);
+  AddMenuEntry(removeSounds, "All1", tr("&All"), this, &SoundListCommands::RemoveAllSounds);
+  AddMenuEntry(removeSounds, "Selected1", tr("&Selected"), this,
                &SoundListCommands::RemoveCheckedSounds);
-  buttonsMenu_ = AddMenu(bar, "Buttons1", QStringLiteral("&Buttons"), before);
-  AddMenuEntry(buttonsMenu_, "AddButton1", QStringLiteral("&Add Button"), this,
-               &SoundListCommands::AddButton);
-  AddMenuEntry(buttonsMenu_, "RemoveButton1", QStringLiteral("&Remove Button"), this,
+  buttonsMenu_ = AddMenu(bar, "Buttons1", tr("&Buttons"), before);
+  AddMenuEntry(buttonsMenu_, "AddButton1", tr("&Add Button"), this, &SoundListCommands::AddButton);
+  AddMenuEntry(buttonsMenu_, "RemoveButton1", tr("&Remove Button"), this,
                &SoundListCommands::RemoveButton);
 }
 
@@ -102,22 +98,26 @@ void SoundListCommands::WarnIfLargerThanUnit(const SoundEntry& sound) {
   // Added all the same: the profile may be meant for a larger unit.
   const UnitStatus& unit = unit_.Status();
   if (unit.UnitPresent && sound.Need() > unit.TotalCapacity()) {
-    info_.Show(sound.FileName + " is larger than the unit's memory", InfoColour::Failure);
+    info_.Show(tr("%1 is larger than the unit's memory")
+                   .arg(QString::fromStdString(sound.FileName))
+                   .toStdString(),
+               InfoColour::Failure);
   }
 }
 
 void SoundListCommands::ShowRefusedFiles(const QStringList& names) {
   if (names.isEmpty()) return;
-  ports_.Prompts.Ask({"These files are not MP3 or WAV sounds: " +
-                          VisibleText(names.join(", ").toStdString()),
+  ports_.Prompts.Ask({tr("These files are not MP3 or WAV sounds: %1")
+                          .arg(QString::fromStdString(VisibleText(names.join(", ").toStdString())))
+                          .toStdString(),
                       "", PromptButtons::Ok, PromptIcon::Exclamation},
                      [](PromptAnswer) {});
 }
 
 Task<> SoundListCommands::AddSounds() {
   info_.Show("", InfoColour::Kept);
-  const std::vector<std::string> chosen =
-      co_await store_.SoundFileDialogs().Choose(ports_.Prompts, "Select MP3 File(s)", "", true);
+  const std::vector<std::string> chosen = co_await store_.SoundFileDialogs().Choose(
+      ports_.Prompts, tr("Select MP3 File(s)").toStdString(), "", true);
   QStringList paths;
   for (const std::string& path : chosen) paths << QString::fromStdString(path);
   ShowRefusedFiles(AddFiles(paths));
@@ -150,20 +150,23 @@ void SoundListCommands::Remove(bool ofShownListOnly) {
       ++removed;
     }
   });
-  if (removed == 0) info_.Show("Tick or select the sounds to remove", InfoColour::Ordinary);
+  if (removed == 0) {
+    info_.Show(tr("Tick or select the sounds to remove").toStdString(), InfoColour::Ordinary);
+  }
 }
 
 Task<> SoundListCommands::RemoveAllSounds() {
   const int count = document_.Lists().SoundCount();
   if (count == 0) co_return;
-  const std::string sounds = count == 1 ? "1 sound" : std::to_string(count) + " sounds";
-  Question sure{count == 1 ? "Remove 1 sound from every button?"
-                           : "Remove all " + sounds + " from every button?",
+  Question sure{count == 1 ? tr("Remove 1 sound from every button?").toStdString()
+                           : tr("Remove all %1 sounds from every button?").arg(count).toStdString(),
                 "", PromptButtons::YesNo, PromptIcon::Question, PromptAnswer::No};
   const PromptAnswer answer = co_await Asked(ports_.Prompts, std::move(sure));
   if (answer != PromptAnswer::Yes) co_return;
   document_.Edit("Remove All Sounds", [](SongProfile& lists) { lists.ClearPresentLists(); });
-  info_.Show(sounds + " removed", InfoColour::Ordinary);
+  info_.Show(
+      (count == 1 ? tr("1 sound removed") : tr("%1 sounds removed").arg(count)).toStdString(),
+      InfoColour::Ordinary);
 }
 
 void SoundListCommands::AddButton() {

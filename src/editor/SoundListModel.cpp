@@ -20,11 +20,12 @@ const QString RowMimeType = QStringLiteral("application/x-vantora-sound-rows");
 
 // "Length : 1.5 seconds, 22050 Hz, 2 channels"
 QString FormatLine(const SoundFormat& format) {
-  return QStringLiteral("Length : %1 seconds, %2 Hz, %3 %4")
-      .arg(QString::number(format.Seconds(), 'f', 1))
-      .arg(format.SampleRate)
-      .arg(format.Channels)
-      .arg(format.Channels == 1 ? QStringLiteral("channel") : QStringLiteral("channels"));
+  const QString seconds = QString::number(format.Seconds(), 'f', 1);
+  const QString rate = QString::number(format.SampleRate);
+  return format.Channels == 1
+             ? SoundListModel::tr("Length : %1 seconds, %2 Hz, 1 channel").arg(seconds, rate)
+             : SoundListModel::tr("Length : %1 seconds, %2 Hz, %3 channels")
+                   .arg(seconds, rate, QString::number(format.Channels));
 }
 
 QFont PlayingFont() {
@@ -40,14 +41,14 @@ QIcon PlayMark() {
 }  // namespace
 
 QString SoundTip(const SoundEntry& sound) {
-  QString tip = QStringLiteral("Name : ") + QString::fromStdString(VisibleText(sound.FileName)) +
-                QStringLiteral("\nPath : ") + QString::fromStdString(VisibleText(sound.Directory)) +
-                QLatin1Char('\n');
+  QString tip = SoundListModel::tr("Name : %1\nPath : %2\n")
+                    .arg(QString::fromStdString(VisibleText(sound.FileName)),
+                         QString::fromStdString(VisibleText(sound.Directory)));
   // Read when the tip is asked for: the file may have changed since it was added.
   if (const std::optional<SoundFormat> format = DecodeSound(sound.FullPath())) {
     tip += FormatLine(*format) + QLatin1Char('\n');
   }
-  return tip + QStringLiteral("Double Click To Play.");
+  return tip + SoundListModel::tr("Double Click To Play.");
 }
 
 SoundListModel::SoundListModel(ProfileDocument& document, int slot, const SoundRowLook& look,
@@ -158,7 +159,7 @@ QVariant SoundListModel::data(const QModelIndex& index, int role) const {
       if (index.column() != SoundColumn) return {};
       return entry->Checked ? Qt::Checked : Qt::Unchecked;
     case Qt::ToolTipRole:
-      if (notASound) return QStringLiteral("Not an MP3 or WAV sound\n") + SoundTip(*entry);
+      if (notASound) return tr("Not an MP3 or WAV sound") + QLatin1Char('\n') + SoundTip(*entry);
       if (leftOut) return look_.Fit.MisfitTip + QLatin1Char('\n') + SoundTip(*entry);
       return SoundTip(*entry);
     case Qt::BackgroundRole:
@@ -200,5 +201,5 @@ QVariant SoundListModel::headerData(int section, Qt::Orientation orientation, in
     return QVariant(Qt::AlignRight | Qt::AlignVCenter);
   }
   if (role != Qt::DisplayRole) return {};
-  return section == SoundColumn ? QStringLiteral("Sound") : QStringLiteral("Size");
+  return section == SoundColumn ? tr("Sound") : tr("Size");
 }

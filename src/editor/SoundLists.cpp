@@ -43,7 +43,7 @@ SoundLists::SoundLists(DocumentSignals& document, const SoundRowLook& look, QWid
     layout->setContentsMargins(0, 0, 0, 0);
     models_[slot] = new SoundListModel(document.Document(), slot, look, this);
     layout->addWidget(CreateList(slot));
-    addTab(tab, QStringLiteral("Btn") + number);
+    addTab(tab, tr("Btn%1").arg(number));
   }
   // All eight tabs stay in sight, whatever the font: measured while all of
   // them are shown.
@@ -61,7 +61,7 @@ QTreeView* SoundLists::CreateList(int slot) {
   list->setRootIsDecorated(false);
   list->setUniformRowHeights(true);
   list->setAllColumnsShowFocus(true);
-  list->setToolTip(QStringLiteral("Listing of the songs to be downloaded"));
+  list->setToolTip(tr("Listing of the songs to be downloaded"));
   list->setSelectionMode(QAbstractItemView::ExtendedSelection);
   list->setEditTriggers(QAbstractItemView::NoEditTriggers);
   // Rows move within their own list only; files from the file manager go

@@ -4,8 +4,6 @@
 
 #include "widgets/SoundOutput.h"
 
-const QString SoundPlayer::NoOutputText = QStringLiteral("No sound output is available");
-
 SoundPlayer::SoundPlayer(SoundOutput& output, QObject* parent) : QObject(parent), output_(output) {
   worker_.setMaxThreadCount(1);
 }
@@ -43,7 +41,8 @@ void SoundPlayer::Stop() {
 
 void SoundPlayer::Start(int generation, const Sound& sound) {
   if (generation != generation_) return;
-  if (!output_.Play(sound, [this] { Finish(); })) Fail(generation, NoOutputText);
+  if (!output_.Play(sound, [this] { Finish(); }))
+    Fail(generation, tr("No sound output is available"));
 }
 
 void SoundPlayer::Fail(int generation, const QString& message) {

@@ -25,9 +25,6 @@ class SoundPlayer : public QObject {
   Q_OBJECT
 
  public:
-  // The text shown where the machine cannot play sound.
-  static const QString NoOutputText;
-
   SoundPlayer(SoundOutput& output, QObject* parent = nullptr);
   ~SoundPlayer() override;
 

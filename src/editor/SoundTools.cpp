@@ -21,7 +21,7 @@
 namespace {
 
 QString SoundCount(std::size_t count) {
-  return count == 1 ? QStringLiteral("1 sound") : QStringLiteral("%1 sounds").arg(count);
+  return count == 1 ? SoundTools::tr("1 sound") : SoundTools::tr("%1 sounds").arg(count);
 }
 
 }  // namespace
@@ -41,14 +41,14 @@ SoundTools::SoundTools(AppPorts& ports, DocumentSignals& document, SoundLists& l
       player_(player),
       makeItFit_(new MakeItFit(document.Document(), ports.Prompts, page)) {
   // Each list takes Space while it has the focus.
-  auto* playSound = new QAction(QStringLiteral("&Play"), this);
+  auto* playSound = new QAction(tr("&Play"), this);
   playSound->setObjectName(QStringLiteral("PlaySound1"));
   playSound->setShortcut(QKeySequence(Qt::Key_Space));
   playSound->setShortcutContext(Qt::WidgetShortcut);
   connect(playSound, &QAction::triggered, this, &SoundTools::PlayOrStopHighlighted);
   lists_.AddListAction(playSound);
   // Esc is taken only while a sound plays.
-  stopSound_ = new QAction(QStringLiteral("S&top"), this);
+  stopSound_ = new QAction(tr("S&top"), this);
   stopSound_->setObjectName(QStringLiteral("StopSound1"));
   stopSound_->setShortcut(QKeySequence(Qt::Key_Escape));
   stopSound_->setEnabled(false);
@@ -69,20 +69,18 @@ SoundTools::SoundTools(AppPorts& ports, DocumentSignals& document, SoundLists& l
 
 void SoundTools::AddToEditMenu(QMenu* edit) {
   edit->addSeparator();
-  QAction* editSound = AddMenuEntry(edit, "EditSound1", QStringLiteral("Edit &Sound\u2026"), this,
+  QAction* editSound = AddMenuEntry(edit, "EditSound1", tr("Edit &Sound\u2026"), this,
                                     &SoundTools::EditHighlightedSound);
   editSound->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-  AddMenuEntry(commands_.ListMenu(), "EditSound2", QStringLiteral("&Edit Sound\u2026"), this,
+  AddMenuEntry(commands_.ListMenu(), "EditSound2", tr("&Edit Sound\u2026"), this,
                &SoundTools::EditHighlightedSound);
 }
 
 void SoundTools::AddToButtonsMenu(QMenu* buttons) {
-  AddMenuEntry(buttons, "MakeItFit1", QStringLiteral("&Make It Fit\u2026"), this,
-               &SoundTools::MakeProfileFit);
+  AddMenuEntry(buttons, "MakeItFit1", tr("&Make It Fit\u2026"), this, &SoundTools::MakeProfileFit);
   // Shown on the rows left out of the unit only.
-  QAction* ofRow =
-      AddMenuEntry(commands_.ListMenu(), "MakeItFit2", QStringLiteral("&Make It Fit\u2026"), this,
-                   &SoundTools::MakeProfileFit);
+  QAction* ofRow = AddMenuEntry(commands_.ListMenu(), "MakeItFit2", tr("&Make It Fit\u2026"), this,
+                                &SoundTools::MakeProfileFit);
   connect(&commands_, &SoundListCommands::ListMenuOpening, ofRow, [this, ofRow](int slot, int row) {
     ofRow->setVisible(row >= 0 && lists_.Model(slot)->IsLeftOut(row));
   });
@@ -99,7 +97,7 @@ void SoundTools::PlayOrStopHighlighted() {
   }
   const std::optional<PlayingRow> row = lists_.HighlightedRow();
   if (!row) {
-    info_.Show("Select the sound to play", InfoColour::Ordinary);
+    info_.Show(tr("Select the sound to play").toStdString(), InfoColour::Ordinary);
     return;
   }
   info_.Show("", InfoColour::Kept);
@@ -127,14 +125,16 @@ void SoundTools::ShowPlayingRow() {
 void SoundTools::EditHighlightedSound() {
   const std::optional<PlayingRow> row = lists_.HighlightedRow();
   if (!row) {
-    info_.Show("Select the sound to edit", InfoColour::Ordinary);
+    info_.Show(tr("Select the sound to edit").toStdString(), InfoColour::Ordinary);
     return;
   }
   const SoundEntry& sound = SoundAt(*row);
   const std::string path = sound.FullPath();
   const std::optional<SoundFormat> format = DecodeSound(path);
   if (!format || format->Frames <= 0) {
-    info_.Show(sound.FileName + " cannot be edited: it does not open as an MP3 or WAV sound",
+    info_.Show(tr("%1 cannot be edited: it does not open as an MP3 or WAV sound")
+                   .arg(QString::fromStdString(sound.FileName))
+                   .toStdString(),
                InfoColour::Failure);
     return;
   }
@@ -151,15 +151,15 @@ void SoundTools::EditHighlightedSound() {
 
 QString SoundTools::FitAfterEdit(PlayingRow row, std::int64_t bytes) const {
   if (capacity_.MeasuringUnit().MemoryCount == 0) {
-    return QStringLiteral("No unit seen yet: whether the profile fits shows once one is");
+    return tr("No unit seen yet: whether the profile fits shows once one is");
   }
   SongProfile edited = document_.Document().Lists();
   std::vector<SoundEntry>& sounds = edited.Buttons[row.Slot].Sounds;
   if (row.Row >= static_cast<int>(sounds.size())) return {};
   sounds[static_cast<std::size_t>(row.Row)].SizeText = std::to_string(bytes);
   const ProgrammingPlan plan = PlanProgramming({}, edited, NoProfileId, capacity_.MeasuringUnit());
-  if (plan.LeftOutCount() == 0) return QStringLiteral("The profile then fits the unit");
-  return QStringLiteral("The profile then does not fit the unit: %1 left out")
+  if (plan.LeftOutCount() == 0) return tr("The profile then fits the unit");
+  return tr("The profile then does not fit the unit: %1 left out")
       .arg(SoundCount(plan.LeftOutCount()));
 }
 
@@ -169,9 +169,10 @@ void SoundTools::PointRowToEdited(PlayingRow row, const std::string& originalPat
   const auto index = static_cast<std::size_t>(row.Row);
   // The unit's arrival may have taken the row's button away meanwhile.
   if (index >= sounds.size() || sounds[index].FullPath() != originalPath) {
-    info_.Show(
-        "The edited sound was saved as " + VisibleText(newPath.toStdString()) + "; its row is gone",
-        InfoColour::Failure);
+    info_.Show(tr("The edited sound was saved as %1; its row is gone")
+                   .arg(QString::fromStdString(VisibleText(newPath.toStdString())))
+                   .toStdString(),
+               InfoColour::Failure);
     return;
   }
   const QFileInfo written(newPath);
@@ -182,7 +183,8 @@ void SoundTools::PointRowToEdited(PlayingRow row, const std::string& originalPat
   soundChecks_.Remember(edited, true);
   document_.Document().Edit(
       "Edit Sound", [&](SongProfile& lists) { lists.Buttons[row.Slot].Sounds[index] = edited; });
-  info_.Show("Saved as " + edited.FileName, InfoColour::Ordinary);
+  info_.Show(tr("Saved as %1").arg(QString::fromStdString(edited.FileName)).toStdString(),
+             InfoColour::Ordinary);
 }
 
 void SoundTools::MakeProfileFit() {
@@ -192,9 +194,10 @@ void SoundTools::MakeProfileFit() {
 Task<> SoundTools::OfferToMakeFit() {
   if (capacity_.MeasuringUnit().MemoryCount == 0) co_return;
   Question offer{
-      "The sound is larger than the unit's memory. Make It Fit can write a shorter or smaller "
-      "copy of it beside the original, which stays as it is. Make it fit now?",
-      "Make It Fit", PromptButtons::YesNo, PromptIcon::Question};
+      tr("The sound is larger than the unit's memory. Make It Fit can write a shorter or smaller "
+         "copy of it beside the original, which stays as it is. Make it fit now?")
+          .toStdString(),
+      tr("Make It Fit").toStdString(), PromptButtons::YesNo, PromptIcon::Question};
   const PromptAnswer answer = co_await Asked(ports_.Prompts, std::move(offer));
   if (answer == PromptAnswer::Yes) MakeProfileFit();
 }
@@ -208,10 +211,12 @@ void SoundTools::ReplaceFittedSounds(const std::vector<SoundRow>& replacements) 
     }
   });
   const std::size_t count = replacements.size();
-  const std::string sounds = count == 1 ? "1 new sound" : std::to_string(count) + " new sounds";
+  const QString sounds = count == 1 ? tr("1 new sound") : tr("%1 new sounds").arg(count);
   const std::size_t leftOut = capacity_.PlanForUnit().LeftOutCount();
-  info_.Show(leftOut == 0 ? "Every sound fits the unit now, with " + sounds
-                          : sounds + " in the lists; " + std::to_string(leftOut) +
-                                (leftOut == 1 ? " still does not fit" : " still do not fit"),
-             InfoColour::Ordinary);
+  const QString told =
+      leftOut == 0 ? tr("Every sound fits the unit now, with %1").arg(sounds)
+      : leftOut == 1
+          ? tr("%1 in the lists; 1 still does not fit").arg(sounds)
+          : tr("%1 in the lists; %2 still do not fit").arg(sounds, QString::number(leftOut));
+  info_.Show(told.toStdString(), InfoColour::Ordinary);
 }

@@ -26,9 +26,9 @@ WaveformView::WaveformView(double seconds, QWidget* parent)
     : QWidget(parent), seconds_(std::max(seconds, 0.0)), end_(seconds_) {
   setFocusPolicy(Qt::StrongFocus);
   setMinimumSize(480, 140);
-  setToolTip(QStringLiteral(
-      "Click or drag to set a marker. Home, End: start or end marker; arrows: 0.1 s, with "
-      "Shift 1 s."));
+  setToolTip(
+      tr("Click or drag to set a marker. Home, End: start or end marker; arrows: 0.1 s, with "
+         "Shift 1 s."));
 }
 
 void WaveformView::SetLength(double seconds) {

@@ -2,27 +2,30 @@
 
 #include "profiles/SoundLookup.h"
 #include "profiles/VisibleText.h"
+#include "translation/Translated.h"
 
 std::string MissingFileText(const std::string& path) {
-  return "The file : " + VisibleText(path) + " does not exist or has been moved.";
+  return Filled(Translated("Profiles", "The file : %1 does not exist or has been moved."),
+                {VisibleText(path)});
 }
 
 Answer<PromptAnswer> AskAboutMissingFile(UserPrompts& prompts, const std::string& path,
                                          PromptIcon icon, const std::string& cancelCaption) {
   return Asked(prompts, {MissingFileText(path),
-                      "File Does Not Exist",
-                      PromptButtons::YesNoCancel,
-                      icon,
-                      std::nullopt,
-                      {"Find It\u2026", "Remove From List", cancelCaption}});
+                         Translated("Profiles", "File Does Not Exist"),
+                         PromptButtons::YesNoCancel,
+                         icon,
+                         std::nullopt,
+                         {Translated("Profiles", "Find It\u2026"),
+                          Translated("Profiles", "Remove From List"), cancelCaption}});
 }
 
 Task<std::optional<SoundEntry>> FindMovedSound(UserPrompts& prompts, SoundDialogs& dialogs,
                                                std::string missingPath) {
   // The dialog opens where sounds were last chosen, not in the folder that
   // is gone; a WAV file can be found again as well as an MP3 file.
-  const std::vector<std::string> chosen =
-      co_await dialogs.Choose(prompts, "Find MP3 File", StoredFileName(missingPath), false);
+  const std::vector<std::string> chosen = co_await dialogs.Choose(
+      prompts, Translated("Profiles", "Find MP3 File"), StoredFileName(missingPath), false);
   if (chosen.empty()) co_return std::nullopt;
   co_return ChosenSound(chosen.front());
 }

@@ -2,6 +2,7 @@
 #include "profiles/FileAccess.h"
 #include "profiles/ProfileName.h"
 #include "profiles/ProfileStore.h"
+#include "translation/Translated.h"
 
 Task<> ProfileStore::New() {
   view_.ShowInfo("", InfoColour::Kept);
@@ -24,11 +25,15 @@ Task<> ProfileStore::New() {
   AddToList(asked.Name);
   Select(static_cast<int>(profileList_.size()) - 1);
   co_await LoadSelectedProfile();
-  view_.ShowInfo("Profile created", InfoColour::Kept);
+  view_.ShowInfo(Translated("Profiles", "Profile created"), InfoColour::Kept);
 }
 
 Task<> ProfileStore::Open() {
-  FileDialog dialog{"Load Profile", folder_.Path(), "", {{"Profiles (*.qvt)", "*.QVT"}}, false};
+  FileDialog dialog{Translated("Profiles", "Load Profile"),
+                    folder_.Path(),
+                    "",
+                    {{Translated("Profiles", "Profiles (*.qvt)"), "*.QVT"}},
+                    false};
   const std::vector<std::string> chosen = co_await Chosen(prompts_, std::move(dialog));
   if (chosen.empty()) co_return;
   view_.ShowInfo("", InfoColour::Kept);
@@ -36,7 +41,7 @@ Task<> ProfileStore::Open() {
   // whichever folder the chosen file was in.
   const std::string name = ProfileNameOfFile(chosen.front());
   if (!IsValidProfileName(name)) {
-    view_.ShowInfo("Invalid profile name", InfoColour::Ordinary);
+    view_.ShowInfo(Translated("Profiles", "Invalid profile name"), InfoColour::Ordinary);
     co_return;
   }
   // As when the selection changes, unsaved edits are offered for saving first.
@@ -85,16 +90,19 @@ Task<> ProfileStore::Delete() {
   if (selected_ < 0) co_return;
   const int position = selected_;
   const std::string name = CurrentProfileName();
-  Question sure{"Do you want to permanently delete the profile named " + name + "?",
-                "Delete Profile", PromptButtons::OkCancel};
+  Question sure{
+      Filled(Translated("Profiles", "Do you want to permanently delete the profile named %1?"),
+             {name}),
+      Translated("Profiles", "Delete Profile"), PromptButtons::OkCancel};
   const PromptAnswer answer = co_await Asked(prompts_, std::move(sure));
   if (answer != PromptAnswer::Ok) {
-    view_.ShowInfo("Deletion canceled.", InfoColour::Ordinary);
+    view_.ShowInfo(Translated("Profiles", "Deletion canceled."), InfoColour::Ordinary);
     co_return;
   }
   const std::string backup = folder_.ProfilePath(name, ProfileFileKind::Backup);
   if (!files_.RemoveFile(folder_.ProfilePath(name, ProfileFileKind::Profile))) {
-    view_.ShowInfo("ERROR deleting profile " + name + ".", InfoColour::Ordinary);
+    view_.ShowInfo(Filled(Translated("Profiles", "ERROR deleting profile %1."), {name}),
+                   InfoColour::Ordinary);
     co_return;
   }
   files_.RemoveFile(backup);
@@ -112,5 +120,6 @@ Task<> ProfileStore::Delete() {
     Select(-1);
     ClearLists();
   }
-  view_.ShowInfo("Profile " + name + " deleted.", InfoColour::Ordinary);
+  view_.ShowInfo(Filled(Translated("Profiles", "Profile %1 deleted."), {name}),
+                 InfoColour::Ordinary);
 }

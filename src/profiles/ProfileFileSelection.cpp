@@ -9,12 +9,14 @@
 #include "profiles/ProfileStore.h"
 #include "profiles/ProfileText.h"
 #include "profiles/VisibleText.h"
+#include "translation/Translated.h"
 
 Task<bool> ProfileStore::SelectProfileFile(std::string path) {
   const std::string name = ProfileNameOfFile(path);
   // Told in boxes: the editor may not be on screen yet.
   if (!IsValidProfileName(name)) {
-    Tell({"Invalid profile name", "", PromptButtons::Ok, PromptIcon::Exclamation});
+    Tell({Translated("Profiles", "Invalid profile name"), "", PromptButtons::Ok,
+          PromptIcon::Exclamation});
     co_return false;
   }
   const std::optional<std::string> bytes = ReadFileBytes(path, MaxProfileFileBytes);
@@ -50,7 +52,8 @@ Task<bool> ProfileStore::CopyIn(std::string name, std::string bytes) {
     if (!replace) co_return true;
   }
   if (!ReplaceStoredFile(name, ProfileFileKind::Profile, WithOwnNumber(name, bytes), exists)) {
-    Tell({"ERROR saving profile " + name + ".", "", PromptButtons::Ok, PromptIcon::Stop});
+    Tell({Filled(Translated("Profiles", "ERROR saving profile %1."), {name}), "", PromptButtons::Ok,
+          PromptIcon::Stop});
     co_return false;
   }
   co_return true;

@@ -11,6 +11,7 @@
 #include "profiles/ProfileText.h"
 #include "profiles/SoundLookup.h"
 #include "profiles/VisibleText.h"
+#include "translation/Translated.h"
 
 namespace {
 
@@ -109,8 +110,8 @@ Task<> ProfileStore::TakeStoredSound(int slot, std::string path, Loading& loadin
     ++loading.FoundAgain;
     co_return;
   }
-  const PromptAnswer answer =
-      co_await AskAboutMissingFile(prompts_, path, PromptIcon::Question, "Stop Loading");
+  const PromptAnswer answer = co_await AskAboutMissingFile(prompts_, path, PromptIcon::Question,
+                                                           Translated("Profiles", "Stop Loading"));
   std::optional<SoundEntry> moved;
   if (answer == PromptAnswer::Yes) moved = co_await FindMovedSound(prompts_, soundDialogs_, path);
   switch (answer) {
@@ -149,9 +150,9 @@ void ProfileStore::ConvertOldList(const std::string& name, const std::string& ol
     return;
   }
   if (!WriteProfile(name, NextFreeProfileNumber())) return;
-  view_.ShowInfo(
-      "Old list: " + std::to_string(leftOut) + " sounds left out, kept in " + name + ".BAK",
-      InfoColour::Failure);
+  view_.ShowInfo(Filled(Translated("Profiles", "Old list: %1 sounds left out, kept in %2.BAK"),
+                        {std::to_string(leftOut), name}),
+                 InfoColour::Failure);
 }
 
 void ProfileStore::ShowCannotRead(const std::string& name) {
@@ -161,7 +162,8 @@ void ProfileStore::ShowCannotRead(const std::string& name) {
 }
 
 void ProfileStore::TellCannotRead(const std::string& name) {
-  Tell({"Profile " + name + " cannot be read.", "", PromptButtons::Ok, PromptIcon::Exclamation});
+  Tell({Filled(Translated("Profiles", "Profile %1 cannot be read."), {name}), "", PromptButtons::Ok,
+        PromptIcon::Exclamation});
 }
 
 void ProfileStore::ShowNotAProfile(const std::string& path) {
@@ -171,22 +173,23 @@ void ProfileStore::ShowNotAProfile(const std::string& path) {
 }
 
 void ProfileStore::TellNotAProfile(const std::string& path) {
-  Tell({VisibleText(path) + " is not a profile file.", "", PromptButtons::Ok,
-        PromptIcon::Exclamation});
+  Tell({Filled(Translated("Profiles", "%1 is not a profile file."), {VisibleText(path)}), "",
+        PromptButtons::Ok, PromptIcon::Exclamation});
 }
 
 void ProfileStore::ShowLoadingStopped(int missingSounds, const Loading& loading) {
   // The sounds found again are in the lists, though not where the file says.
   const int notFound = std::max(missingSounds - loading.FoundAgain, 0);
-  view_.ShowInfo("Loading stopped: " + std::to_string(notFound) + " sounds not found",
+  view_.ShowInfo(Filled(Translated("Profiles", "Loading stopped: %1 sounds not found"),
+                        {std::to_string(notFound)}),
                  InfoColour::Failure);
 }
 
 void ProfileStore::ShowFoundInFolder(const MissingSoundFinder& finder) {
   if (finder.FoundInLastFolder() == 0) return;
-  view_.ShowInfo(
-      std::to_string(finder.FoundInLastFolder()) + " sounds found in " + finder.LastFolder(),
-      InfoColour::Ordinary);
+  view_.ShowInfo(Filled(Translated("Profiles", "%1 sounds found in %2"),
+                        {std::to_string(finder.FoundInLastFolder()), finder.LastFolder()}),
+                 InfoColour::Ordinary);
 }
 
 void ProfileStore::KeepOpenProfile() {

@@ -9,6 +9,7 @@
 #include "profiles/ProfileName.h"
 #include "profiles/ProfileStore.h"
 #include "profiles/ProfileText.h"
+#include "translation/Translated.h"
 
 namespace {
 
@@ -21,18 +22,20 @@ void RemoveLeftover(FileAccess& files, const std::string& path) {
 
 bool ProfileStore::IsUsableName(const std::string& name) {
   if (name.empty()) {
-    view_.ShowInfo("Cannot save profile with out a name", InfoColour::Ordinary);
+    view_.ShowInfo(Translated("Profiles", "Cannot save profile with out a name"),
+                   InfoColour::Ordinary);
     return false;
   }
   if (!IsValidProfileName(name)) {
-    view_.ShowInfo("Invalid profile name", InfoColour::Ordinary);
+    view_.ShowInfo(Translated("Profiles", "Invalid profile name"), InfoColour::Ordinary);
     return false;
   }
   return true;
 }
 
 void ProfileStore::ShowSaveError(const std::string& name) {
-  view_.ShowInfo("ERROR saving profile " + name + ".", InfoColour::Failure);
+  view_.ShowInfo(Filled(Translated("Profiles", "ERROR saving profile %1."), {name}),
+                 InfoColour::Failure);
 }
 
 bool ProfileStore::ReplaceStoredFile(const std::string& name, ProfileFileKind kind,
@@ -98,7 +101,7 @@ bool ProfileStore::WriteProfileLists(const std::string& name, int number,
 bool ProfileStore::SaveProfile(const std::string& name) {
   view_.ShowInfo("", InfoColour::Kept);
   if (!IsUsableName(name) || !StoreWithBackup(name, ReadProfileNumber(name))) return false;
-  view_.ShowInfo("Profile saved", InfoColour::Ordinary);
+  view_.ShowInfo(Translated("Profiles", "Profile saved"), InfoColour::Ordinary);
   return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "profiles/ProfileName.h"
 #include "profiles/VisibleText.h"
+#include "translation/Translated.h"
 
 ProfileStore::ProfileStore(std::string profilesFolder, ProfileDocument& document,
                            UserPrompts& prompts, EditorView& view, FileAccess& files)
@@ -57,13 +58,15 @@ Task<> ProfileStore::LoadSelectedProfile() {
 }
 
 Question ProfileStore::SaveChangesQuestion(const std::string& name) {
-  const std::string profile = name.empty() ? "a new profile" : "profile " + VisibleText(name);
-  return {"Save changes to " + profile + "?",
-          "Unsaved Changes",
+  return {name.empty()
+              ? Translated("Profiles", "Save changes to a new profile?")
+              : Filled(Translated("Profiles", "Save changes to profile %1?"), {VisibleText(name)}),
+          Translated("Profiles", "Unsaved Changes"),
           PromptButtons::YesNoCancel,
           PromptIcon::Exclamation,
           PromptAnswer::Yes,
-          {"Save", "Don't Save", "Cancel"}};
+          {Translated("Profiles", "Save"), Translated("Profiles", "Don't Save"),
+           Translated("Profiles", "Cancel")}};
 }
 
 Task<bool> ProfileStore::AskSaveChangedProfile() {
@@ -89,14 +92,16 @@ Task<bool> ProfileStore::SaveOpenProfile() {
     co_return true;
   }
   const ProfileCreation created = co_await CreateProfile();
-  if (created == ProfileCreation::Created) view_.ShowInfo("Profile created", InfoColour::Ordinary);
+  if (created == ProfileCreation::Created) {
+    view_.ShowInfo(Translated("Profiles", "Profile created"), InfoColour::Ordinary);
+  }
   co_return created == ProfileCreation::Created || created == ProfileCreation::Replaced;
 }
 
 Task<ProfileCreation> ProfileStore::CreateProfile() {
   const NewProfileName asked = co_await AskNewProfileName(true);
-  if (asked.Result == ProfileCreation::NameRefused && asked.Name.empty() &&
-      !document_.Changed() && !CurrentProfileName().empty()) {
+  if (asked.Result == ProfileCreation::NameRefused && asked.Name.empty() && !document_.Changed() &&
+      !CurrentProfileName().empty()) {
     // Unsaved edits stay on screen, still unsaved, and nobody is asked about
     // them in mid-command; without edits the selected profile is reloaded.
     co_await SelectionChanged();
@@ -110,7 +115,8 @@ Task<ProfileCreation> ProfileStore::CreateProfile() {
 Task<ProfileStore::NewProfileName> ProfileStore::AskNewProfileName(bool mayReplace) {
   std::string offered;
   while (true) {
-    TextRequest request{"Create profile name...", "Profile Name", offered};
+    TextRequest request{Translated("Profiles", "Create profile name..."),
+                        Translated("Profiles", "Profile Name"), offered};
     const std::optional<std::string> name = co_await Typed(prompts_, std::move(request));
     if (!name) co_return NewProfileName{ProfileCreation::Cancelled, ""};
     if (name->empty() || !IsValidProfileName(*name)) {
@@ -128,9 +134,11 @@ Task<ProfileStore::NewProfileName> ProfileStore::AskNewProfileName(bool mayRepla
     }
     const int number = NextFreeProfileNumber();
     if (number > MaxProfileId) {
-      Tell({"You have exceeded the maximum number of profiles (65278). "
-            "Cancelling new profile.",
-            "Maximum Number Of Profiles", PromptButtons::Ok, PromptIcon::Stop});
+      Tell({Translated("Profiles",
+                       "You have exceeded the maximum number of profiles (65278). "
+                       "Cancelling new profile."),
+            Translated("Profiles", "Maximum Number Of Profiles"), PromptButtons::Ok,
+            PromptIcon::Stop});
       co_return NewProfileName{ProfileCreation::TooManyProfiles, *name};
     }
     co_return NewProfileName{exists ? ProfileCreation::Replaced : ProfileCreation::Created, *name,
@@ -139,23 +147,25 @@ Task<ProfileStore::NewProfileName> ProfileStore::AskNewProfileName(bool mayRepla
 }
 
 Task<bool> ProfileStore::AskToReplace(std::string name) {
-  Question replace{"Profile " + name + " already exists. Replace it?", "", PromptButtons::YesNo,
-                   PromptIcon::Exclamation, PromptAnswer::No};
+  Question replace{Filled(Translated("Profiles", "Profile %1 already exists. Replace it?"), {name}),
+                   "", PromptButtons::YesNo, PromptIcon::Exclamation, PromptAnswer::No};
   co_return co_await Asked(prompts_, std::move(replace)) == PromptAnswer::Yes;
 }
 
 void ProfileStore::ShowNameRefusal(const NewProfileName& asked) {
   switch (asked.Result) {
     case ProfileCreation::Cancelled:
-      view_.ShowInfo("Cancelled new profile", InfoColour::Ordinary);
+      view_.ShowInfo(Translated("Profiles", "Cancelled new profile"), InfoColour::Ordinary);
       break;
     case ProfileCreation::NameRefused:
-      view_.ShowInfo(
-          asked.Name.empty() ? "Cannot save profile with out a name" : "Invalid profile name",
-          InfoColour::Ordinary);
+      view_.ShowInfo(asked.Name.empty()
+                         ? Translated("Profiles", "Cannot save profile with out a name")
+                         : Translated("Profiles", "Invalid profile name"),
+                     InfoColour::Ordinary);
       break;
     case ProfileCreation::NameExists:
-      view_.ShowInfo("Profile with the same name already exists", InfoColour::Ordinary);
+      view_.ShowInfo(Translated("Profiles", "Profile with the same name already exists"),
+                     InfoColour::Ordinary);
       break;
     default:
       break;
@@ -181,7 +191,7 @@ ProfileCreation ProfileStore::ReplaceProfile(const NewProfileName& asked) {
   Select(IndexOf(asked.Name));
   document_.Rename(CurrentProfileName());
   document_.MarkSaved();
-  view_.ShowInfo("Profile saved", InfoColour::Ordinary);
+  view_.ShowInfo(Translated("Profiles", "Profile saved"), InfoColour::Ordinary);
   return ProfileCreation::Replaced;
 }
 

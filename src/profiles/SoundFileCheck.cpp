@@ -2,6 +2,7 @@
 #include "profiles/FileAccess.h"
 #include "profiles/MissingSound.h"
 #include "profiles/ProfileStore.h"
+#include "translation/Translated.h"
 
 Task<SoundFileCheck> ProfileStore::CheckSoundFiles() {
   SoundFileCheck check;
@@ -20,8 +21,8 @@ Task<SoundFileCheck> ProfileStore::CheckSoundFiles() {
       }
       std::optional<SoundEntry> found = finder.FindInFoundFolders(sounds[row].FileName);
       if (!found) {
-        const PromptAnswer answer =
-            co_await AskAboutMissingFile(prompts_, path, PromptIcon::None, "Cancel");
+        const PromptAnswer answer = co_await AskAboutMissingFile(prompts_, path, PromptIcon::None,
+                                                                 Translated("Profiles", "Cancel"));
         switch (answer) {
           case PromptAnswer::Yes:
             found = co_await FindMovedSound(prompts_, soundDialogs_, path);
@@ -46,7 +47,8 @@ Task<SoundFileCheck> ProfileStore::CheckSoundFiles() {
       ++row;
     }
   }
-  document_.Edit("Find Missing Sounds", [&lists](SongProfile& open) { open.Buttons = lists.Buttons; });
+  document_.Edit(Translated("Profiles", "Find Missing Sounds"),
+                 [&lists](SongProfile& open) { open.Buttons = lists.Buttons; });
   if (!check.Cancelled) ShowFoundInFolder(finder);
   co_return check;
 }

@@ -49,7 +49,7 @@ QColor ToneColour(RunTone tone) {
 ProgrammingPage::ProgrammingPage(AppPorts& ports, DeviceThread& device,
                                  const UnitStatusHolder& unit, SoundDecodeChecks& soundChecks,
                                  SentProfile& sent)
-    : Page(ports, "Form1", QStringLiteral("Program Vantora")),
+    : Page(ports, "Form1", tr("Program Vantora")),
       device_(device),
       unit_(unit),
       soundChecks_(soundChecks),
@@ -60,8 +60,7 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, DeviceThread& device,
   programList_ = new QTreeWidget(this);
   programList_->setObjectName(QStringLiteral("ListView1"));
   programList_->setRootIsDecorated(false);
-  programList_->setHeaderLabels(
-      {QStringLiteral("Song"), QStringLiteral("Size"), QStringLiteral("Btn")});
+  programList_->setHeaderLabels({tr("Song"), tr("Size"), tr("Btn")});
   FitSizeColumn(programList_->header(), SongColumn, SizeColumn);
   programList_->header()->setSectionResizeMode(BtnColumn, QHeaderView::ResizeToContents);
   programList_->headerItem()->setTextAlignment(SizeColumn, Qt::AlignRight | Qt::AlignVCenter);
@@ -75,7 +74,7 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, DeviceThread& device,
 
   // Every byte read back, or the first KiB of each sound: the choice stays
   // for the next run of the program.
-  verifyEveryByte_ = new QCheckBox(QStringLiteral("Verify every byte"), this);
+  verifyEveryByte_ = new QCheckBox(tr("Verify every byte"), this);
   verifyEveryByte_->setObjectName(QStringLiteral("VerifyEveryByte"));
   verifyEveryByte_->setChecked(ports.Settings.value(VerifyEveryByteSetting, true).toBool());
   connect(verifyEveryByte_, &QCheckBox::toggled, this,
@@ -191,8 +190,7 @@ void ProgrammingPage::ShowRowsThatDoNotFit() {
     const bool fits = static_cast<std::size_t>(row) < fitting;
     for (int column = SongColumn; column <= BtnColumn; ++column) {
       item->setData(column, Qt::ForegroundRole, fits ? QVariant() : QVariant(left));
-      item->setToolTip(column,
-                       fits ? QString() : QStringLiteral("Does not fit in the unit's memory"));
+      item->setToolTip(column, fits ? QString() : tr("Does not fit in the unit's memory"));
     }
   }
 }
@@ -343,7 +341,8 @@ Task<bool> ProgrammingPage::MayClose() {
   // pieces, and the application ends once it has.
   if (!RunInProgress()) co_return true;
   if (endAfterRun_) co_return false;
-  Question stop{"Programming is in progress. Stop it? The unit will hold an incomplete profile.",
+  Question stop{tr("Programming is in progress. Stop it? The unit will hold an incomplete profile.")
+                    .toStdString(),
                 "", PromptButtons::YesNo, PromptIcon::Exclamation, PromptAnswer::No};
   const PromptAnswer answer = co_await Asked(ports_.Prompts, std::move(stop));
   // The run may have ended while the question was open: the window closes now.

@@ -5,34 +5,36 @@
 
 #include "formatting/NumberFormat.h"
 #include "profiles/VisibleText.h"
+#include "translation/Translated.h"
 
 std::string ResultText(ProgrammingCode code) {
   switch (code) {
     case ProgrammingCode::Succeeded:
       return "";
     case ProgrammingCode::NoSongsToProgram:
-      return "No Songs To Program";
+      return Translated("RunTexts", "No Songs To Program");
     case ProgrammingCode::SongTooLarge:
-      return "Song Is Too Large";
+      return Translated("RunTexts", "Song Is Too Large");
     case ProgrammingCode::ProgrammerUnreachable:
-      return "Make sure the unit is connected to a USB Port.";
+      return Translated("RunTexts", "Make sure the unit is connected to a USB Port.");
     case ProgrammingCode::Stopped:
-      return "Stopped: the unit holds an incomplete profile. Program it again.";
+      return Translated("RunTexts",
+                        "Stopped: the unit holds an incomplete profile. Program it again.");
     case ProgrammingCode::ProgrammerInUse:
-      return ProgrammerHeldElsewhereText;
+      return Translated("RunTexts", ProgrammerHeldElsewhereText);
     default:
-      return "ERROR " + std::to_string(static_cast<int>(code)) + ".";
+      return Filled(Translated("RunTexts", "ERROR %1."), {std::to_string(static_cast<int>(code))});
   }
 }
 
 std::string ObstacleText(RunObstacle obstacle) {
   switch (obstacle) {
     case RunObstacle::ProgrammerInUse:
-      return ProgrammerHeldElsewhereText;
+      return Translated("RunTexts", ProgrammerHeldElsewhereText);
     case RunObstacle::NoProgrammer:
-      return ProgrammerNotFoundText;
+      return Translated("RunTexts", ProgrammerNotFoundText);
     case RunObstacle::NoUnit:
-      return UnitMustBeConnectedText;
+      return Translated("RunTexts", UnitMustBeConnectedText);
     case RunObstacle::NoSounds:
       return ResultText(ProgrammingCode::NoSongsToProgram);
     case RunObstacle::NoMemory:
@@ -46,11 +48,11 @@ std::string ObstacleText(RunObstacle obstacle) {
 }
 
 std::string NotSoundsText(const std::vector<std::string>& fileNames) {
-  std::string text = "These files are not MP3 or WAV sounds: ";
+  std::string names;
   for (std::size_t at = 0; at < fileNames.size(); ++at) {
-    text += (at > 0 ? ", " : "") + VisibleText(fileNames[at]);
+    names += (at > 0 ? ", " : "") + VisibleText(fileNames[at]);
   }
-  return text;
+  return Filled(Translated("RunTexts", "These files are not MP3 or WAV sounds: %1"), {names});
 }
 
 std::string SecondsText(std::int64_t milliseconds) {
@@ -64,43 +66,54 @@ std::string SecondsText(std::int64_t milliseconds) {
 }
 
 std::string SuccessText(std::int64_t elapsedMilliseconds, std::size_t notWrittenCount) {
-  std::string text = "Success! " + SecondsText(elapsedMilliseconds) + " seconds";
-  if (notWrittenCount == 1) text += " (1 sound did not fit and was not written)";
-  if (notWrittenCount > 1) {
-    text += " (" + std::to_string(notWrittenCount) + " sounds did not fit and were not written)";
+  const std::string seconds = SecondsText(elapsedMilliseconds);
+  if (notWrittenCount == 1) {
+    return Filled(
+        Translated("RunTexts", "Success! %1 seconds (1 sound did not fit and was not written)"),
+        {seconds});
   }
-  return text;
+  if (notWrittenCount > 1) {
+    return Filled(
+        Translated("RunTexts", "Success! %1 seconds (%2 sounds did not fit and were not written)"),
+        {seconds, std::to_string(notWrittenCount)});
+  }
+  return Filled(Translated("RunTexts", "Success! %1 seconds"), {seconds});
 }
 
 std::string EmptyButtonsText(const std::vector<int>& buttons) {
-  std::string text;
-  for (std::size_t at = 0; at < buttons.size(); ++at) {
-    if (at > 0) text += at + 1 == buttons.size() ? " and " : ", ";
-    text += "Btn" + std::to_string(buttons[at]);
+  if (buttons.empty()) return {};
+  const auto button = [&buttons](std::size_t at) { return "Btn" + std::to_string(buttons[at]); };
+  if (buttons.size() == 1) {
+    return Filled(Translated("RunTexts", "%1 has no sound on the unit"), {button(0)});
   }
-  if (buttons.empty()) return text;
-  return text + (buttons.size() == 1 ? " has" : " have") + " no sound on the unit";
+  std::string first = button(0);
+  for (std::size_t at = 1; at + 1 < buttons.size(); ++at) first += ", " + button(at);
+  return Filled(Translated("RunTexts", "%1 and %2 have no sound on the unit"),
+                {first, button(buttons.size() - 1)});
 }
 
 std::string DifferenceText(int button, const std::string& fileName, std::int64_t byte) {
-  return "Btn" + std::to_string(button) + " \u00b7 " + VisibleText(fileName) +
-         " differs from its file at byte " + GroupedNumber(byte);
+  return Filled(Translated("RunTexts", "Btn%1 \u00b7 %2 differs from its file at byte %3"),
+                {std::to_string(button), VisibleText(fileName), GroupedNumber(byte)});
 }
 
 std::string UnreadableText(int button, const std::string& fileName, std::int64_t listedSize) {
-  return "Btn" + std::to_string(button) + " \u00b7 " + VisibleText(fileName) +
-         " could not be read: it is missing, unreadable, or no longer " +
-         GroupedNumber(listedSize) + " bytes";
+  return Filled(Translated("RunTexts",
+                           "Btn%1 \u00b7 %2 could not be read: it is missing, unreadable, or no "
+                           "longer %3 bytes"),
+                {std::to_string(button), VisibleText(fileName), GroupedNumber(listedSize)});
 }
 
 std::string DoesNotFitText(const SoundPacking& packing) {
   switch (packing.Stop) {
     case PackingStop::SoundLargerThanEveryMemory:
-      return "Does not fit: each sound must fit into one memory of the unit (the largest holds " +
-             GroupedNumber(packing.LargestCapacity) +
-             " bytes); it and every sound after it are left out";
+      return Filled(Translated("RunTexts",
+                               "Does not fit: each sound must fit into one memory of the unit "
+                               "(the largest holds %1 bytes); it and every sound after it are "
+                               "left out"),
+                    {GroupedNumber(packing.LargestCapacity)});
     case PackingStop::MemoriesFull:
-      return "Does not fit: the unit's memories are full from here on";
+      return Translated("RunTexts", "Does not fit: the unit's memories are full from here on");
     case PackingStop::AllPlaced:
       break;
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -10,20 +11,24 @@
 #include "programmingrun/RunPreflight.h"
 
 // What the outcomes of a run are called, the same on the programming page
-// and on the command line.
+// and on the command line. The constants are English; where they are shown
+// they go through Translated("RunTexts", ...).
 
 // The programmer line, and a run asked for without a unit.
-inline constexpr char ProgrammerReadyText[] = "Programmer Ready";
-inline constexpr char ProgrammerNotFoundText[] = "Programmer Not Found";
-inline constexpr char ProgrammerInUseText[] = "Programmer In Use";
-inline constexpr char UnitMustBeConnectedText[] = "Vantora Must Be Connected";
+inline constexpr char ProgrammerReadyText[] = QT_TRANSLATE_NOOP("RunTexts", "Programmer Ready");
+inline constexpr char ProgrammerNotFoundText[] =
+    QT_TRANSLATE_NOOP("RunTexts", "Programmer Not Found");
+inline constexpr char ProgrammerInUseText[] = QT_TRANSLATE_NOOP("RunTexts", "Programmer In Use");
+inline constexpr char UnitMustBeConnectedText[] =
+    QT_TRANSLATE_NOOP("RunTexts", "Vantora Must Be Connected");
 // Another program holds the programmer.
 inline constexpr char WaitingForProgrammerText[] =
-    "Waiting for the programmer (in use by another program)\u2026";
-inline constexpr char ProgrammerHeldElsewhereText[] = "Programmer in use by another program";
+    QT_TRANSLATE_NOOP("RunTexts", "Waiting for the programmer (in use by another program)\u2026");
+inline constexpr char ProgrammerHeldElsewhereText[] =
+    QT_TRANSLATE_NOOP("RunTexts", "Programmer in use by another program");
 // What a run is doing.
-inline constexpr char WritingText[] = "Writing\u2026";
-inline constexpr char VerifyingText[] = "Verifying\u2026";
+inline constexpr char WritingText[] = QT_TRANSLATE_NOOP("RunTexts", "Writing\u2026");
+inline constexpr char VerifyingText[] = QT_TRANSLATE_NOOP("RunTexts", "Verifying\u2026");
 
 // The text of a result that is no success: "ERROR -5.", "No Songs To
 // Program", ...; empty for success.

@@ -4,6 +4,7 @@
 #include <QSettings>
 
 #include "profiles/ProfileName.h"
+#include "translation/Translated.h"
 
 namespace {
 
@@ -20,8 +21,8 @@ std::string ListsFingerprint(const SongProfile& lists) {
     const ButtonSlot& button = lists.Buttons[slot];
     if (!button.Present) continue;
     for (const SoundEntry& sound : button.Sounds) {
-      const std::string row = std::to_string(slot) + '\t' + sound.FullPath() + '\t' +
-                              sound.SizeText + '\n';
+      const std::string row =
+          std::to_string(slot) + '\t' + sound.FullPath() + '\t' + sound.SizeText + '\n';
       hash.addData(QByteArrayView(row.data(), static_cast<qsizetype>(row.size())));
     }
   }
@@ -52,5 +53,6 @@ std::string SentProfile::NameOnUnit(int numberOnUnit, const std::string& storedN
                              settings_.value(NumberKey, -1).toInt() == numberOnUnit &&
                              numberOnUnit >= 0;
   if (!unsavedOnUnit) return storedName;
-  return settings_.value(NameKey).toString().toStdString() + " (not saved)";
+  return Filled(Translated("RunTexts", "%1 (not saved)"),
+                {settings_.value(NameKey).toString().toStdString()});
 }

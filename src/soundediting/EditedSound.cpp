@@ -11,6 +11,7 @@
 #include "soundediting/SoundDecoding.h"
 #include "soundediting/SoundEncoding.h"
 #include "soundediting/SoundFileError.h"
+#include "translation/Translated.h"
 
 namespace {
 
@@ -24,15 +25,21 @@ namespace {
 constexpr int LevellingPasses = 4;
 constexpr double LoudnessMissLu = 0.1;
 
+// An edit whose marks keep no sound of the source.
+[[noreturn]] void NothingToKeep(const std::string& sourcePath) {
+  throw SoundFileError(
+      Filled(Translated("SoundEditing", "%1: nothing to keep between the marks"), {sourcePath}));
+}
+
 // The edit up to its loudness: the stretch kept, mixed down, resampled, faded.
 Sound ShapeSound(const std::string& sourcePath, const SoundEdit& edit) {
   CheckSoundEdit(edit);
   Sound sound = DecodeSoundFile(sourcePath, edit.StartSeconds, edit.EndSeconds);
-  if (sound.Frames() == 0) throw SoundFileError(sourcePath + ": nothing to keep between the marks");
+  if (sound.Frames() == 0) NothingToKeep(sourcePath);
   if (edit.Mono) MixDownToMono(sound);
   ConvertSampleRate(sound, OutputSampleRate(sound.SampleRate, edit.Output));
   // A few frames at a very high rate can come to none at the rate written.
-  if (sound.Frames() == 0) throw SoundFileError(sourcePath + ": nothing to keep between the marks");
+  if (sound.Frames() == 0) NothingToKeep(sourcePath);
   ApplyFades(sound, edit.FadeInSeconds, edit.FadeOutSeconds);
   return sound;
 }

@@ -8,6 +8,7 @@
 
 #include "soundediting/PeakLimiter.h"
 #include "soundediting/SoundFileError.h"
+#include "translation/Translated.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ LoudnessFigures Measure(const Sound& sound, int modes) {
       static_cast<unsigned>(sound.Channels), static_cast<unsigned long>(sound.SampleRate), modes));
   if (!state || ebur128_add_frames_float(state.get(), sound.Samples.data(),
                                          static_cast<size_t>(sound.Frames())) != EBUR128_SUCCESS) {
-    throw SoundFileError("the loudness could not be measured");
+    throw SoundFileError(Translated("SoundEditing", "the loudness could not be measured"));
   }
   LoudnessFigures figures;
   if ((modes & EBUR128_MODE_I) == EBUR128_MODE_I) {

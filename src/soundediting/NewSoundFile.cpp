@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "soundediting/SoundFileError.h"
+#include "translation/Translated.h"
 
 namespace {
 
@@ -102,6 +103,6 @@ std::string NewSoundFile::Place() {
     }
     if (errno != EEXIST) throw SoundFileError(SystemError(path));
   }
-  throw SoundFileError(folder_ + EditedName(nameStem_, NameAttempts, extension_) +
-                       ": too many edited copies");
+  throw SoundFileError(Filled(Translated("SoundEditing", "%1: too many edited copies"),
+                              {folder_ + EditedName(nameStem_, NameAttempts, extension_)}));
 }

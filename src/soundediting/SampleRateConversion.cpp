@@ -5,6 +5,7 @@
 #include <string>
 
 #include "soundediting/SoundFileError.h"
+#include "translation/Translated.h"
 
 std::int64_t ConvertedFrameCount(std::int64_t frames, int fromRate, int toRate) {
   return frames * toRate / fromRate;
@@ -16,8 +17,9 @@ void ConvertSampleRate(Sound& sound, int sampleRate) {
   // Checked before the room for the result is taken: a rate of a few hertz
   // (which only a damaged header gives) would take gigabytes for nothing.
   if (src_is_valid_ratio(ratio) == 0) {
-    throw SoundFileError("a sound of " + std::to_string(sound.SampleRate) +
-                         " Hz cannot be converted to " + std::to_string(sampleRate) + " Hz");
+    throw SoundFileError(
+        Filled(Translated("SoundEditing", "a sound of %1 Hz cannot be converted to %2 Hz"),
+               {std::to_string(sound.SampleRate), std::to_string(sampleRate)}));
   }
   const std::int64_t wanted = ConvertedFrameCount(sound.Frames(), sound.SampleRate, sampleRate);
   // Room for the converter's rounding beyond the count asked for.

@@ -1,5 +1,6 @@
 #include "widgets/ButtonFaces.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -17,15 +18,15 @@ const QColor FaceRed{192, 0, 0};
 QString AccessibleName(ButtonFace face) {
   switch (face) {
     case ButtonFace::Next:
-      return QStringLiteral("Next");
+      return QCoreApplication::translate("ButtonFaces", "Next");
     case ButtonFace::Previous:
-      return QStringLiteral("Previous");
+      return QCoreApplication::translate("ButtonFaces", "Previous");
     case ButtonFace::Program:
-      return QStringLiteral("Program");
+      return QCoreApplication::translate("ButtonFaces", "Program");
     case ButtonFace::Finish:
-      return QStringLiteral("Finish");
+      return QCoreApplication::translate("ButtonFaces", "Finish");
     case ButtonFace::Stop:
-      return QStringLiteral("Stop");
+      return QCoreApplication::translate("ButtonFaces", "Stop");
   }
   return {};
 }
@@ -76,25 +77,27 @@ QPixmap DrawButtonFace(ButtonFace face) {
   switch (face) {
     case ButtonFace::Next:
       painter.setPen(FaceGreen);
-      DrawWord(painter, whole.adjusted(0, 0, -44, 0), QStringLiteral("NEXT"));
+      DrawWord(painter, whole.adjusted(0, 0, -44, 0),
+               QCoreApplication::translate("ButtonFaces", "NEXT"));
       DrawArrow(painter, QRectF(100, 8, 34, 24), true);
       break;
     case ButtonFace::Previous:
       painter.setPen(FaceGreen);
       DrawArrow(painter, QRectF(6, 8, 34, 24), false);
-      DrawWord(painter, whole.adjusted(44, 0, 0, 0), QStringLiteral("PREV"));
+      DrawWord(painter, whole.adjusted(44, 0, 0, 0),
+               QCoreApplication::translate("ButtonFaces", "PREV"));
       break;
     case ButtonFace::Program:
       painter.setPen(FaceBlue);
-      DrawWord(painter, whole, QStringLiteral("PROGRAM"));
+      DrawWord(painter, whole, QCoreApplication::translate("ButtonFaces", "PROGRAM"));
       break;
     case ButtonFace::Finish:
       painter.setPen(FaceGreen);
-      DrawWord(painter, whole, QStringLiteral("FINISH"));
+      DrawWord(painter, whole, QCoreApplication::translate("ButtonFaces", "FINISH"));
       break;
     case ButtonFace::Stop:
       painter.setPen(FaceRed);
-      DrawWord(painter, whole, QStringLiteral("STOP"));
+      DrawWord(painter, whole, QCoreApplication::translate("ButtonFaces", "STOP"));
       break;
   }
   return pixmap;

@@ -1,5 +1,6 @@
 #include "widgets/HelpPane.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -18,7 +19,8 @@ class HelpView : public QTextBrowser {
   QVariant loadResource(int type, const QUrl& name) override {
     const QFileInfo file(name.toLocalFile());
     if (type == QTextDocument::HtmlResource && name.isLocalFile() && !file.isFile()) {
-      return QStringLiteral("<p>The help page %1 cannot be found in %2.</p>")
+      return QCoreApplication::translate("HelpPane",
+                                         "<p>The help page %1 cannot be found in %2.</p>")
           .arg(file.fileName().toHtmlEscaped(), file.absolutePath().toHtmlEscaped());
     }
     return QTextBrowser::loadResource(type, name);
@@ -47,8 +49,8 @@ HelpPane::HelpPane(QWidget* parent, const std::string& programFolder)
 
   // Few know Alt+Left: once a link was followed, a button shows the way back.
   back_->setObjectName(QStringLiteral("HelpBack"));
-  back_->setText(QStringLiteral("Back"));
-  back_->setToolTip(QStringLiteral("Back to the help page before (Alt+Left)"));
+  back_->setText(tr("Back"));
+  back_->setToolTip(tr("Back to the help page before (Alt+Left)"));
   back_->setArrowType(Qt::LeftArrow);
   back_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   back_->setAutoRaise(true);

@@ -1,5 +1,6 @@
 #include "widgets/OpenDocument.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -31,8 +32,12 @@ void OpenDocument(AppPorts& ports, const QString& relativePath, const QString& f
 
 void OpenWithDefaultProgram(AppPorts& ports, const QString& path, const QString& missingMessage) {
   if (Open(ports, path, missingMessage) != Opening::NoProgram) return;
-  ports.Prompts.Ask({"No program is installed to open " +
-                         VisibleText(QFileInfo(path).fileName().toStdString()) + ".",
-                     "", PromptButtons::Ok, PromptIcon::None},
-                    [](PromptAnswer) {});
+  const QString name =
+      QString::fromStdString(VisibleText(QFileInfo(path).fileName().toStdString()));
+  ports.Prompts.Ask(
+      {QCoreApplication::translate("OpenDocument", "No program is installed to open %1.")
+           .arg(name)
+           .toStdString(),
+       "", PromptButtons::Ok, PromptIcon::None},
+      [](PromptAnswer) {});
 }

@@ -1,6 +1,7 @@
 #include "widgets/SharedHelpEntries.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include "widgets/HelpPane.h"
@@ -36,7 +37,8 @@ const QString ManualInPane = QStringLiteral("Documentation/Vantora_Manual.html")
 
 // "Save Support Report…": the report, shown before it is saved.
 QAction* SupportReportEntry(QObject* parent, HelpPane* pane, AppPorts& ports) {
-  auto* entry = new QAction(QStringLiteral("Save S&upport Report\u2026"), parent);
+  auto* entry = new QAction(
+      QCoreApplication::translate("SharedHelpEntries", "Save S&upport Report\u2026"), parent);
   entry->setObjectName(QStringLiteral("SaveSupportReport1"));
   QObject::connect(entry, &QAction::triggered, pane,
                    [&ports, pane] { ShowSupportReport(pane->window(), ports.SupportReport()); });
@@ -46,18 +48,18 @@ QAction* SupportReportEntry(QObject* parent, HelpPane* pane, AppPorts& ports) {
 }  // namespace
 
 QAction* ManualEntry(QObject* parent, HelpPane* pane, AppPorts& ports) {
-  auto* entry = new QAction(QStringLiteral("&Manual"), parent);
+  auto* entry = new QAction(QCoreApplication::translate("SharedHelpEntries", "&Manual"), parent);
   entry->setObjectName(QStringLiteral("Manual1"));
   QObject::connect(entry, &QAction::triggered, pane, [&ports, pane] {
     OpenDocument(ports, QStringLiteral("Documentation/Vantora_Manual.pdf"),
-                 QStringLiteral("Manual could not be found"),
+                 QCoreApplication::translate("SharedHelpEntries", "Manual could not be found"),
                  [pane] { pane->ShowOverPageHelp(ManualInPane); });
   });
   return entry;
 }
 
 QAction* ManualKey(QObject* parent, HelpPane* pane) {
-  auto* key = new QAction(QStringLiteral("Manual"), parent);
+  auto* key = new QAction(QCoreApplication::translate("SharedHelpEntries", "Manual"), parent);
   key->setObjectName(QStringLiteral("ManualKey"));
   key->setShortcut(Qt::Key_F1);
   key->setShortcutContext(Qt::WindowShortcut);
@@ -69,23 +71,22 @@ QAction* ManualKey(QObject* parent, HelpPane* pane) {
 SharedHelpEntries::SharedHelpEntries(QMenu* helpMenu, QAction* before, HelpPane* pane,
                                      AppPorts& ports, const QString& editSoundsFailure)
     : QObject(helpMenu) {
-  auto* acquireSounds = new QAction(QStringLiteral("Acquire Sounds from the &Internet"), helpMenu);
+  auto* acquireSounds = new QAction(tr("Acquire Sounds from the &Internet"), helpMenu);
   acquireSounds->setObjectName(QStringLiteral("AcquireSoundsfromtheInternet1"));
   connect(acquireSounds, &QAction::triggered, pane,
           [pane] { pane->ShowHelpPage(QStringLiteral("DownloadFromInternet.htm")); });
   helpMenu->insertActions(
       before,
       {ManualEntry(helpMenu, pane, ports),
-       InstructionsEntry(helpMenu, pane, ports, "DriverInstallation1",
-                         QStringLiteral("&Driver Installation"),
+       InstructionsEntry(helpMenu, pane, ports, "DriverInstallation1", tr("&Driver Installation"),
                          QStringLiteral("DriverInstallation.htm"),
-                         QStringLiteral("Driver installation instructions could not be found")),
+                         tr("Driver installation instructions could not be found")),
        acquireSounds,
-       InstructionsEntry(helpMenu, pane, ports, "RecordSounds1", QStringLiteral("&Record Sounds"),
+       InstructionsEntry(helpMenu, pane, ports, "RecordSounds1", tr("&Record Sounds"),
                          QStringLiteral("RecordSounds.htm"),
-                         QStringLiteral("Sound recording instructions could not be found")),
+                         tr("Sound recording instructions could not be found")),
        InstructionsEntry(helpMenu, pane, ports, "RipEditConvertSongs1",
-                         QStringLiteral("Rip, &Edit, Convert Sounds"),
-                         QStringLiteral("EditSounds.htm"), editSoundsFailure),
+                         tr("Rip, &Edit, Convert Sounds"), QStringLiteral("EditSounds.htm"),
+                         editSoundsFailure),
        SupportReportEntry(helpMenu, pane, ports)});
 }

@@ -1,5 +1,6 @@
 #include "widgets/SizeColumn.h"
 
+#include <QAbstractItemModel>
 #include <QFontMetrics>
 #include <QHeaderView>
 
@@ -28,6 +29,10 @@ void FitSizeColumn(QHeaderView* header, int nameColumn, int sizeColumn) {
   header->setSectionResizeMode(sizeColumn, QHeaderView::Fixed);
   const QFontMetrics metrics(header->parentWidget()->font());
   const int digits = metrics.horizontalAdvance(QStringLiteral("99,999,999"));
-  const int caption = QFontMetrics(header->font()).horizontalAdvance(QStringLiteral("Size"));
+  // The caption as shown, in whichever language it is.
+  const QString shownCaption =
+      header->model() ? header->model()->headerData(sizeColumn, Qt::Horizontal).toString()
+                      : QString();
+  const int caption = QFontMetrics(header->font()).horizontalAdvance(shownCaption);
   header->resizeSection(sizeColumn, std::max(digits, caption) + CellMargin);
 }

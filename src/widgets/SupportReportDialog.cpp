@@ -29,11 +29,11 @@ QPushButton* AddButton(QDialogButtonBox* buttons, const char* objectName, const 
 SupportReportDialog::SupportReportDialog(QWidget* parent, std::string report)
     : QDialog(parent), report_(std::move(report)) {
   setObjectName(QStringLiteral("SupportReport"));
-  setWindowTitle(QStringLiteral("Support Report"));
+  setWindowTitle(tr("Support Report"));
   auto* layout = new QVBoxLayout(this);
   auto* explanation = new QLabel(
-      QStringLiteral("Attach this report when you ask for help. It holds no sound and no song "
-                     "data, and paths in your home folder are shown as ~."),
+      tr("Attach this report when you ask for help. It holds no sound and no song data, and paths "
+         "in your home folder are shown as ~."),
       this);
   explanation->setWordWrap(true);
   layout->addWidget(explanation);
@@ -50,11 +50,11 @@ SupportReportDialog::SupportReportDialog(QWidget* parent, std::string report)
   layout->addWidget(outcome_);
 
   auto* buttons = new QDialogButtonBox(this);
-  connect(AddButton(buttons, "CopyButton", QStringLiteral("&Copy"), QDialogButtonBox::ActionRole),
+  connect(AddButton(buttons, "CopyButton", tr("&Copy"), QDialogButtonBox::ActionRole),
           &QPushButton::clicked, this, &SupportReportDialog::Copy);
   QPushButton* save =
-      AddButton(buttons, "SaveButton", QStringLiteral("&Save\u2026"), QDialogButtonBox::AcceptRole);
-  connect(AddButton(buttons, "CloseButton", QStringLiteral("Close"), QDialogButtonBox::RejectRole),
+      AddButton(buttons, "SaveButton", tr("&Save\u2026"), QDialogButtonBox::AcceptRole);
+  connect(AddButton(buttons, "CloseButton", tr("Close"), QDialogButtonBox::RejectRole),
           &QPushButton::clicked, this, &QDialog::reject);
   // Save is the default button, but it only asks where: accepting comes with the writing.
   disconnect(buttons, &QDialogButtonBox::accepted, nullptr, nullptr);
@@ -66,14 +66,14 @@ SupportReportDialog::SupportReportDialog(QWidget* parent, std::string report)
 
 void SupportReportDialog::Copy() {
   QGuiApplication::clipboard()->setText(QString::fromStdString(report_));
-  ShowStatusText(outcome_, QStringLiteral("Copied to the clipboard."), SuccessColour);
+  ShowStatusText(outcome_, tr("Copied to the clipboard."), SuccessColour);
 }
 
 void SupportReportDialog::AskWhereToSave() {
   auto* dialog =
-      new QFileDialog(this, QStringLiteral("Save Support Report"),
+      new QFileDialog(this, tr("Save Support Report"),
                       QDir::home().filePath(QStringLiteral("vantora-support-report.txt")),
-                      QStringLiteral("Text files (*.txt)"));
+                      tr("Text files (*.txt)"));
   dialog->setObjectName(QStringLiteral("SaveReportDialog"));
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   // Qt's own dialog, chosen before anything else is set on it.
@@ -90,7 +90,7 @@ void SupportReportDialog::Save(const QString& path) {
   if (!file.open(QIODevice::WriteOnly) || file.write(report_.data(), size) != size ||
       !file.commit()) {
     ShowStatusText(outcome_,
-                   QStringLiteral("The report could not be saved to %1: %2")
+                   tr("The report could not be saved to %1: %2")
                        .arg(QDir::toNativeSeparators(path), file.errorString()),
                    FailureColour);
     return;

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/LanguageEnvironment.h"
 #include "support/ProfileFiles.h"
 #include "support/SongFolder.h"
 #include "support/SoundFiles.h"
@@ -44,6 +45,16 @@ class CommandLineProgramTest : public ::testing::Test {
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     return {process.exitCode(), process.readAllStandardOutput().toStdString(),
             process.readAllStandardError().toStdString()};
+  }
+
+  // The standard output of a run in the language that LANG names.
+  std::string OutputIn(const QString& lang, const QStringList& arguments) {
+    QProcess process;
+    process.setProcessEnvironment(LanguageEnvironment(lang));
+    process.start(QString::fromStdString(program), arguments);
+    EXPECT_TRUE(process.waitForFinished(60000)) << arguments.join(' ').toStdString();
+    EXPECT_EQ(process.exitCode(), 0) << lang.toStdString();
+    return process.readAllStandardOutput().toStdString();
   }
 
   // A profile of the current format: one list of sound files of the song folder per button.
@@ -87,6 +98,12 @@ TEST_F(CommandLineProgramTest, StatusNamesBothMemoriesTheButtonsAndTheFirmwareAs
             R"("profileName":null,"profileNumber":null,)"
             R"j("programmer":"QVT2 Vantora Programmer (simulated)","programmerInUse":false,)j"
             R"("totalCapacity":2359294,"unitPresent":true})");
+}
+
+TEST_F(CommandLineProgramTest, StatusAsJsonIsTheSameByteForByteInGermanAndEnglish) {
+  const std::string english = OutputIn("en_US.UTF-8", {"--simulate", "--status", "--json"});
+  EXPECT_NE(english.find("\"totalCapacity\": 2359294"), std::string::npos) << english;
+  EXPECT_EQ(OutputIn("de_DE.UTF-8", {"--simulate", "--status", "--json"}), english);
 }
 
 TEST_F(CommandLineProgramTest, ProgramWritesTwoButtonsAndTheUnitThenHoldsTheProfile) {

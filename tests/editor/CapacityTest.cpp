@@ -1,6 +1,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QLocale>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QToolTip>
@@ -61,6 +62,15 @@ TEST_F(CapacityTest, OneMemoryTakesTheFirstSoundAndTheStatusBarShowsTheNeed) {
   EXPECT_EQ(ShownWith({1000000, 1200000}),
             "+- 100% Connected Size : 2,000,000 Used : 2,200,032 Over by 200,032")
       << "the application's unit status";
+}
+
+TEST_F(CapacityTest, TheStatusBarGroupsItsNumbersInTheUsersFormat) {
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  ShowEditorOn({0x41});
+  const QString shown = ShownWith({1000000, 1200000});
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  for (const char* number : {"2.097.151", "2.200.032", "102.881"})
+    EXPECT_TRUE(shown.contains(QLatin1String(number))) << number << " in " << shown.toStdString();
 }
 
 TEST_F(CapacityTest, SoundsArePackedIntoTheRecognisedMemoriesInSlotOrder) {
@@ -172,8 +182,8 @@ TEST_F(CapacityTest, TheLastStatusPanelReachesTheRightEdgeAndNoPanelCutsItsText)
 TEST_F(CapacityTest, ADragShowsWhatFitsInTheNewOrderAsTheProgrammingPageWillWriteIt) {
   ShowEditor();
   Tick();
-  for (const auto& [name, size] : {std::pair{"one.wav", 100000}, {"two.wav", 100000},
-                                   {"huge.wav", 3500000}}) {
+  for (const auto& [name, size] :
+       {std::pair{"one.wav", 100000}, {"two.wav", 100000}, {"huge.wav", 3500000}}) {
     editor->AddSoundFile(Sound(name, size));
   }
   EXPECT_EQ(Shown().left(3), "++-");

@@ -54,7 +54,8 @@ check_files() {
 check_control() {
   local depends
   depends="$(dpkg-deb -f "$deb" Depends)"
-  for library in libftdi1-2 libqt6widgets6 libqt6multimedia6 libqt6dbus6 libudev1; do
+  for library in libftdi1-2 libqt6widgets6 libqt6multimedia6 libqt6dbus6 libudev1 \
+    qt6-translations-l10n; do
     grep -qE "(^|, )$library( |,|$)" <<<"$depends" || fail "Depends lacks $library: $depends"
   done
   dpkg-deb -e "$deb" "$root/control"

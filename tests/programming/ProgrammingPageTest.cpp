@@ -49,6 +49,14 @@ class ProgrammingPageTest : public AppFixture {
     ASSERT_TRUE(gate->WaitUntilReached());
     QCoreApplication::processEvents();
   }
+  // The run's end and the probe that follows every run: the device thread
+  // writes to the simulated unit until then, and its traffic may be read
+  // only once it is still.
+  bool EndedAndProbed(QSignalSpy& ended, int count = 1) {
+    if (!Arrived(ended, count)) return false;
+    QSignalSpy probed(&vantora->Unit(), &UnitStatusHolder::Stored);
+    return probed.wait(10000);
+  }
   std::size_t SongDataWrites() const {
     return static_cast<std::size_t>(std::ranges::count_if(
         unit->Traffic().Writes, [](const auto& write) { return write.size() > 16; }));
@@ -227,14 +235,11 @@ TEST_F(ProgrammingPageTest, StopClickedOnTheWindowStopsTheRunBeforeTheNextPiece)
   unit->ClearTraffic();
   ClickOnWindow(programButton);
   gate->Open();
-  ASSERT_TRUE(Arrived(ended));
-  // Every run is followed by a probe, which opens the link for a moment.
-  QSignalSpy probed(&vantora->Unit(), &UnitStatusHolder::Stored);
+  ASSERT_TRUE(EndedAndProbed(ended));
   EXPECT_EQ(Find<QLabel>(form1, "Label3")->text(), StoppedText);
   EXPECT_EQ(StatusColour(Find<QLabel>(form1, "Label3")), FailureColour);
   EXPECT_EQ(SongDataWrites(), 0u) << "no piece after the stop";
   EXPECT_EQ(programButton->accessibleName(), "Program");
-  ASSERT_TRUE(probed.wait(10000));
   EXPECT_FALSE(unit->IsOpen());
 
   ClickOnWindow(programButton);
@@ -252,7 +257,7 @@ TEST_F(ProgrammingPageTest, EscOnTheWindowAndSpaceOrEnterOnStopStopARun) {
     unit->ClearTraffic();
     QTest::keyClick(Window().windowHandle(), key);
     gate->Open();
-    ASSERT_TRUE(Arrived(ended, ++runs));
+    ASSERT_TRUE(EndedAndProbed(ended, ++runs));
     EXPECT_EQ(Find<QLabel>(form1, "Label3")->text(), StoppedText);
     EXPECT_EQ(SongDataWrites(), 0u);
   }
@@ -336,7 +341,7 @@ TEST_F(ProgrammingPageTest, ClosingTheWindowDuringARunAsksAndStopsItOnlyOnYes) {
   EXPECT_EQ(endRequests, 0) << "the application waits for the run to stop";
   unit->ClearTraffic();
   gate->Open();
-  ASSERT_TRUE(ended.wait(10000));
+  ASSERT_TRUE(EndedAndProbed(ended));
   EXPECT_EQ(Find<QLabel>(form1, "Label3")->text(), StoppedText);
   EXPECT_EQ(SongDataWrites(), 0u);
   EXPECT_EQ(endRequests, 1) << "then it ends";
