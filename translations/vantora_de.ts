@@ -409,6 +409,10 @@ Exit-Status:
         <source>Profile On Vantora : %1</source>
         <translation>Profil auf der Vantora: %1</translation>
     </message>
+    <message>
+        <source>%1: %2 %</source>
+        <translation>%1: %2 %</translation>
+    </message>
 </context>
 <context>
     <name>DisplayCheck</name>
@@ -1008,6 +1012,10 @@ Die Listen sind unverändert.</translation>
     <message>
         <source>%1 (not saved)</source>
         <translation>%1 (nicht gespeichert)</translation>
+    </message>
+    <message>
+        <source>Btn%1</source>
+        <translation>Taste %1</translation>
     </message>
     <message>
         <source>Does not fit: each sound must fit into one memory of the unit (the largest holds %1 bytes).</source>

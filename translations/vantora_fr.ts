@@ -13,11 +13,11 @@
     </message>
     <message>
         <source>Software Version: %1</source>
-        <translation>Version du logiciel : %1</translation>
+        <translation>Version du logiciel&#xa0;: %1</translation>
     </message>
     <message>
         <source>Product SW Version: %1</source>
-        <translation>Version du logiciel de la sonnette : %1</translation>
+        <translation>Version du logiciel de la sonnette&#xa0;: %1</translation>
     </message>
     <message>
         <source>About</source>
@@ -90,19 +90,19 @@
     </message>
     <message>
         <source>Size : %1</source>
-        <translation>Taille : %1</translation>
+        <translation>Taille&#xa0;: %1</translation>
     </message>
     <message>
         <source>Used : %1</source>
-        <translation>Utilisé : %1</translation>
+        <translation>Utilisé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Remaining : %1</source>
-        <translation>Restant : %1</translation>
+        <translation>Restant&#xa0;: %1</translation>
     </message>
     <message>
         <source>Profile On Vantora : %1</source>
-        <translation>Profil sur la Vantora : %1</translation>
+        <translation>Profil sur la Vantora&#xa0;: %1</translation>
     </message>
     <message>
         <source>None</source>
@@ -110,7 +110,7 @@
     </message>
     <message>
         <source>Last unit: %1</source>
-        <translation>Dernière sonnette : %1</translation>
+        <translation>Dernière sonnette&#xa0;: %1</translation>
     </message>
     <message>
         <source>Over by %1</source>
@@ -129,7 +129,7 @@
     <name>CommandLine</name>
     <message>
         <source>No profile named &quot;%1&quot; in %2</source>
-        <translation>Aucun profil nommé « %1 » dans %2</translation>
+        <translation>Aucun profil nommé «&#xa0;%1&#xa0;» dans %2</translation>
     </message>
     <message>
         <source>Nothing was sent to the unit.</source>
@@ -137,11 +137,11 @@
     </message>
     <message>
         <source>Did you mean: %1?</source>
-        <translation>Vouliez-vous dire : %1 ?</translation>
+        <translation>Vouliez-vous dire&#xa0;: %1&#xa0;?</translation>
     </message>
     <message>
         <source>Did you mean: %1 or %2?</source>
-        <translation>Vouliez-vous dire : %1 ou %2 ?</translation>
+        <translation>Vouliez-vous dire&#xa0;: %1 ou %2&#xa0;?</translation>
     </message>
     <message>
         <source>%1 sounds beyond a full button of %2 are left out, as in the editor</source>
@@ -149,15 +149,15 @@
     </message>
     <message>
         <source>%1: %2 sound, %3 fit in the unit&apos;s memory</source>
-        <translation>%1 : %2 son ; la mémoire de la sonnette en contient %3</translation>
+        <translation>%1&#xa0;: %2 son&#xa0;; la mémoire de la sonnette en contient %3</translation>
     </message>
     <message>
         <source>%1: %2 sounds, %3 fit in the unit&apos;s memory</source>
-        <translation>%1 : %2 sons ; la mémoire de la sonnette en contient %3</translation>
+        <translation>%1&#xa0;: %2 sons&#xa0;; la mémoire de la sonnette en contient %3</translation>
     </message>
     <message>
         <source>Does not fit in the unit&apos;s memory: %1 (Btn%2, %3 bytes)</source>
-        <translation>Ne tient pas dans la mémoire de la sonnette : %1 (bouton %2, %3 octets)</translation>
+        <translation>Ne tient pas dans la mémoire de la sonnette&#xa0;: %1 (bouton %2, %3 octets)</translation>
     </message>
     <message>
         <source>Programming tool of the Vantora door bell. Without --status, --list,
@@ -193,37 +193,37 @@ Exit status:
 130  stopped by Ctrl+C: the unit holds an incomplete profile
 </source>
         <translation>
-Codes de sortie :
+Codes de sortie&#xa0;:
   0  succès
   1  erreur inattendue, ou le journal ou le rapport d&apos;assistance ne peut pas
      être écrit
-  2  utilisation : option inconnue, valeur manquante, argument en trop,
-     --program donné deux fois, --verify ni full ni quick ;
+  2  utilisation&#xa0;: option inconnue, valeur manquante, argument en trop,
+     --program donné deux fois, --verify ni full ni quick&#xa0;;
      ou aucun affichage sur lequel ouvrir les fenêtres
   3  profil introuvable, illisible ou qui n&apos;est pas un fichier de profil
   4  un fichier son du profil manque ou n&apos;est pas un son MP3 ou WAV
      (rien n&apos;est envoyé)
   5  programmateur introuvable, ou utilisé par un autre programme pendant
      30 secondes
-  6  sonnette non connectée : le programmateur est là, la sonnette ne répond
+  6  sonnette non connectée&#xa0;: le programmateur est là, la sonnette ne répond
      pas
-  7  rien ne tient : aucun son du profil ne tient dans la sonnette, ou le
+  7  rien ne tient&#xa0;: aucun son du profil ne tient dans la sonnette, ou le
      profil n&apos;en a aucun
   8  l&apos;écriture ou la vérification a échoué
-  9  écrit et vérifié, mais des sons ont été laissés de côté : ils ne
+  9  écrit et vérifié, mais des sons ont été laissés de côté&#xa0;: ils ne
      tenaient pas
- 64  options qui ne vont pas ensemble : --verify sans --program, --json
+ 64  options qui ne vont pas ensemble&#xa0;: --verify sans --program, --json
      sans --status ni --list, --program avec --list
-130  arrêté par Ctrl+C : la sonnette contient un profil incomplet
+130  arrêté par Ctrl+C&#xa0;: la sonnette contient un profil incomplet
 </translation>
     </message>
     <message>
         <source>Probe the unit once and print what the programmer sees: programmer, unit, memories, buttons, firmware and the profile on the unit.</source>
-        <translation>Interroge la sonnette une fois et affiche ce que voit le programmateur : programmateur, sonnette, mémoires, boutons, micrologiciel et profil sur la sonnette.</translation>
+        <translation>Interroge la sonnette une fois et affiche ce que voit le programmateur&#xa0;: programmateur, sonnette, mémoires, boutons, micrologiciel et profil sur la sonnette.</translation>
     </message>
     <message>
         <source>List the profiles: number, name, sounds and bytes; * marks the profile on the unit.</source>
-        <translation>Liste les profils : numéro, nom, sons et octets ; * marque le profil sur la sonnette.</translation>
+        <translation>Liste les profils&#xa0;: numéro, nom, sons et octets&#xa0;; * marque le profil sur la sonnette.</translation>
     </message>
     <message>
         <source>Write the profile &lt;name&gt; into the unit and verify it. With --status as well, it reports the unit as it is afterwards.</source>
@@ -231,7 +231,7 @@ Codes de sortie :
     </message>
     <message>
         <source>How much of each sound --program reads back and compares: full, every byte (the default; 1.5 to 2 times as long as writing), or quick, the first KiB of each.</source>
-        <translation>Ce que --program relit et compare de chaque son : full, chaque octet (par défaut ; 1,5 à 2 fois la durée de l&apos;écriture), ou quick, le premier Kio de chacun.</translation>
+        <translation>Ce que --program relit et compare de chaque son&#xa0;: full, chaque octet (par défaut&#xa0;; 1,5 à 2 fois la durée de l&apos;écriture), ou quick, le premier Kio de chacun.</translation>
     </message>
     <message>
         <source>Use the built-in simulated unit instead of a real programmer, at the pace of a real cable.</source>
@@ -239,15 +239,15 @@ Codes de sortie :
     </message>
     <message>
         <source>Print --status and --list as one JSON object; other messages go to standard error.</source>
-        <translation>Affiche --status et --list sous la forme d&apos;un seul objet JSON ; les autres messages vont sur la sortie d&apos;erreur standard.</translation>
+        <translation>Affiche --status et --list sous la forme d&apos;un seul objet JSON&#xa0;; les autres messages vont sur la sortie d&apos;erreur standard.</translation>
     </message>
     <message>
         <source>Probe the unit and write a support report into &lt;file&gt;: versions, programmer, unit, settings and the log of the last runs, with no song data and the home folder shown as ~. Attach it when asking for help.</source>
-        <translation>Interroge la sonnette et écrit un rapport d&apos;assistance dans &lt;file&gt; : versions, programmateur, sonnette, réglages et journal des dernières exécutions, sans aucune donnée de son et avec le dossier personnel affiché sous la forme ~. Joignez-le à votre demande d&apos;aide.</translation>
+        <translation>Interroge la sonnette et écrit un rapport d&apos;assistance dans &lt;file&gt;&#xa0;: versions, programmateur, sonnette, réglages et journal des dernières exécutions, sans aucune donnée de son et avec le dossier personnel affiché sous la forme ~. Joignez-le à votre demande d&apos;aide.</translation>
     </message>
     <message>
         <source>Show the log on standard error: every command sent to the programmer and its answer, the probes and the runs. Standard output stays as it is.</source>
-        <translation>Affiche le journal sur la sortie d&apos;erreur standard : chaque commande envoyée au programmateur et sa réponse, les interrogations et les programmations. La sortie standard reste inchangée.</translation>
+        <translation>Affiche le journal sur la sortie d&apos;erreur standard&#xa0;: chaque commande envoyée au programmateur et sa réponse, les interrogations et les programmations. La sortie standard reste inchangée.</translation>
     </message>
     <message>
         <source>Write the same log into &lt;file&gt; (begun afresh).</source>
@@ -263,7 +263,7 @@ Codes de sortie :
     </message>
     <message>
         <source>A profile file (.qvt) to open in the editor. A file outside the Profiles folder is copied into it first; a profile of the same name with other content is replaced only when you say so.</source>
-        <translation>Un fichier de profil (.qvt) à ouvrir dans l&apos;éditeur. Un fichier situé hors du dossier Profiles y est d&apos;abord copié ; un profil du même nom au contenu différent n&apos;est remplacé que si vous le confirmez.</translation>
+        <translation>Un fichier de profil (.qvt) à ouvrir dans l&apos;éditeur. Un fichier situé hors du dossier Profiles y est d&apos;abord copié&#xa0;; un profil du même nom au contenu différent n&apos;est remplacé que si vous le confirmez.</translation>
     </message>
     <message>
         <source>--verify goes with --program.</source>
@@ -275,11 +275,11 @@ Codes de sortie :
     </message>
     <message>
         <source>--program and --list do not go together: list the profiles on their own.</source>
-        <translation>--program et --list ne vont pas ensemble : listez les profils séparément.</translation>
+        <translation>--program et --list ne vont pas ensemble&#xa0;: listez les profils séparément.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos; (a name with blanks needs quotes).</source>
-        <translation>Argument inattendu « %1 » (un nom contenant des espaces doit être entre guillemets).</translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;» (un nom contenant des espaces doit être entre guillemets).</translation>
     </message>
     <message>
         <source>--program takes one profile at a time.</source>
@@ -295,11 +295,11 @@ Codes de sortie :
     </message>
     <message>
         <source>--verify takes full or quick, not &apos;%1&apos;.</source>
-        <translation>--verify prend full ou quick, pas « %1 ».</translation>
+        <translation>--verify prend full ou quick, pas «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Try &apos;vantora-programmer --help&apos; for more information.</source>
-        <translation>Essayez « vantora-programmer --help » pour plus d&apos;informations.</translation>
+        <translation>Essayez «&#xa0;vantora-programmer --help&#xa0;» pour plus d&apos;informations.</translation>
     </message>
     <message>
         <source>none</source>
@@ -363,27 +363,27 @@ Codes de sortie :
     </message>
     <message>
         <source>The support report could not be written to %1: %2</source>
-        <translation>Le rapport d&apos;assistance n&apos;a pas pu être écrit dans %1 : %2</translation>
+        <translation>Le rapport d&apos;assistance n&apos;a pas pu être écrit dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Support report written to %1: attach it when you ask for help.</source>
-        <translation>Rapport d&apos;assistance écrit dans %1 : joignez-le à votre demande d&apos;aide.</translation>
+        <translation>Rapport d&apos;assistance écrit dans %1&#xa0;: joignez-le à votre demande d&apos;aide.</translation>
     </message>
     <message>
         <source>Programmer: %1</source>
-        <translation>Programmateur : %1</translation>
+        <translation>Programmateur&#xa0;: %1</translation>
     </message>
     <message>
         <source>Unit: Disconnected</source>
-        <translation>Sonnette : déconnectée</translation>
+        <translation>Sonnette&#xa0;: déconnectée</translation>
     </message>
     <message>
         <source>Unit: Connected</source>
-        <translation>Sonnette : connectée</translation>
+        <translation>Sonnette&#xa0;: connectée</translation>
     </message>
     <message>
         <source>Memory %1: device code %2, %3 bytes, profile number %4</source>
-        <translation>Mémoire %1 : code de composant %2, %3 octets, numéro de profil %4</translation>
+        <translation>Mémoire %1&#xa0;: code de composant %2, %3 octets, numéro de profil %4</translation>
     </message>
     <message>
         <source>unknown</source>
@@ -395,26 +395,30 @@ Codes de sortie :
     </message>
     <message>
         <source>Size : %1</source>
-        <translation>Taille : %1</translation>
+        <translation>Taille&#xa0;: %1</translation>
     </message>
     <message>
         <source>Buttons: %1</source>
-        <translation>Boutons : %1</translation>
+        <translation>Boutons&#xa0;: %1</translation>
     </message>
     <message>
         <source>Firmware: %1</source>
-        <translation>Micrologiciel : %1</translation>
+        <translation>Micrologiciel&#xa0;: %1</translation>
     </message>
     <message>
         <source>Profile On Vantora : %1</source>
-        <translation>Profil sur la Vantora : %1</translation>
+        <translation>Profil sur la Vantora&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 %</source>
+        <translation>%1&#xa0;: %2&#xa0;%</translation>
     </message>
 </context>
 <context>
     <name>DisplayCheck</name>
     <message>
         <source>No display found. The command line works without one: see vantora-programmer --help.</source>
-        <translation>Aucun affichage trouvé. La ligne de commande fonctionne sans : voir vantora-programmer --help.</translation>
+        <translation>Aucun affichage trouvé. La ligne de commande fonctionne sans&#xa0;: voir vantora-programmer --help.</translation>
     </message>
 </context>
 <context>
@@ -464,7 +468,7 @@ Codes de sortie :
     </message>
     <message>
         <source>it fits as it is, and smaller it makes room for &quot;%1&quot;</source>
-        <translation>il tient tel quel, et plus petit il fait de la place pour « %1 »</translation>
+        <translation>il tient tel quel, et plus petit il fait de la place pour «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1 of %2</source>
@@ -472,7 +476,7 @@ Codes de sortie :
     </message>
     <message>
         <source>%1: %2, mono, %3 kbit/s, %4 → %5 bytes (%6)</source>
-        <translation>%1 : %2, mono, %3 kbit/s, %4 → %5 octets (%6)</translation>
+        <translation>%1&#xa0;: %2, mono, %3 kbit/s, %4 → %5 octets (%6)</translation>
     </message>
     <message>
         <source>The other sound stays as it is.
@@ -494,7 +498,7 @@ Codes de sortie :
         <source>To fit the unit, this sound gets a new file beside the original, which stays as it is:
 
 </source>
-        <translation>Pour tenir dans la sonnette, ce son reçoit un nouveau fichier à côté de l&apos;original, qui reste tel quel :
+        <translation>Pour tenir dans la sonnette, ce son reçoit un nouveau fichier à côté de l&apos;original, qui reste tel quel&#xa0;:
 
 </translation>
     </message>
@@ -502,7 +506,7 @@ Codes de sortie :
         <source>To fit the unit, these sounds get new files beside the originals, which stay as they are:
 
 </source>
-        <translation>Pour tenir dans la sonnette, ces sons reçoivent de nouveaux fichiers à côté des originaux, qui restent tels quels :
+        <translation>Pour tenir dans la sonnette, ces sons reçoivent de nouveaux fichiers à côté des originaux, qui restent tels quels&#xa0;:
 
 </translation>
     </message>
@@ -524,31 +528,31 @@ Aucun plan qui modifie moins de sons ne tient, et %1 kbit/s est le débit le plu
     </message>
     <message>
         <source>Write the new file and put it in the list?</source>
-        <translation>Écrire le nouveau fichier et le mettre dans la liste ?</translation>
+        <translation>Écrire le nouveau fichier et le mettre dans la liste&#xa0;?</translation>
     </message>
     <message>
         <source>Write the new files and put them in the lists?</source>
-        <translation>Écrire les nouveaux fichiers et les mettre dans les listes ?</translation>
+        <translation>Écrire les nouveaux fichiers et les mettre dans les listes&#xa0;?</translation>
     </message>
     <message>
         <source>The profile cannot fit the unit, even with its sounds at %1 kbit/s mono: &quot;%2&quot; does not fit, and it cannot be read as an MP3 or WAV sound to make it smaller.</source>
-        <translation>Le profil ne peut pas tenir dans la sonnette, même avec ses sons à %1 kbit/s mono : « %2 » ne tient pas, et il ne peut pas être lu comme son MP3 ou WAV pour être rendu plus petit.</translation>
+        <translation>Le profil ne peut pas tenir dans la sonnette, même avec ses sons à %1 kbit/s mono&#xa0;: «&#xa0;%2&#xa0;» ne tient pas, et il ne peut pas être lu comme son MP3 ou WAV pour être rendu plus petit.</translation>
     </message>
     <message>
         <source>The profile cannot fit the unit, even with its sounds at %1 kbit/s mono: &quot;%2&quot; does not fit. Keep fewer seconds of each sound, or remove sounds.</source>
-        <translation>Le profil ne peut pas tenir dans la sonnette, même avec ses sons à %1 kbit/s mono : « %2 » ne tient pas. Gardez moins de secondes de chaque son, ou retirez des sons.</translation>
+        <translation>Le profil ne peut pas tenir dans la sonnette, même avec ses sons à %1 kbit/s mono&#xa0;: «&#xa0;%2&#xa0;» ne tient pas. Gardez moins de secondes de chaque son, ou retirez des sons.</translation>
     </message>
     <message>
         <source>it is left out: sounds go into the unit in their order, and &quot;%1&quot; before it fits in no memory</source>
-        <translation>il est laissé de côté : les sons entrent dans la sonnette dans leur ordre, et « %1 » avant lui ne tient dans aucune mémoire</translation>
+        <translation>il est laissé de côté&#xa0;: les sons entrent dans la sonnette dans leur ordre, et «&#xa0;%1&#xa0;» avant lui ne tient dans aucune mémoire</translation>
     </message>
     <message>
         <source>it is left out: the sounds before it fill the unit&apos;s memories (&quot;%1&quot; was the first that did not fit)</source>
-        <translation>il est laissé de côté : les sons qui le précèdent remplissent les mémoires de la sonnette (« %1 » est le premier qui n&apos;a pas tenu)</translation>
+        <translation>il est laissé de côté&#xa0;: les sons qui le précèdent remplissent les mémoires de la sonnette («&#xa0;%1&#xa0;» est le premier qui n&apos;a pas tenu)</translation>
     </message>
     <message>
         <source>it does not fit: the sounds before it leave too little room in the unit&apos;s memories</source>
-        <translation>il ne tient pas : les sons qui le précèdent laissent trop peu de place dans les mémoires de la sonnette</translation>
+        <translation>il ne tient pas&#xa0;: les sons qui le précèdent laissent trop peu de place dans les mémoires de la sonnette</translation>
     </message>
 </context>
 <context>
@@ -582,7 +586,7 @@ Aucun plan qui modifie moins de sons ne tient, et %1 kbit/s est le débit le plu
     </message>
     <message>
         <source>No unit seen yet: Make It Fit fits a profile to the unit&apos;s memories</source>
-        <translation>Aucune sonnette vue pour l&apos;instant : Ajuster adapte un profil aux mémoires de la sonnette</translation>
+        <translation>Aucune sonnette vue pour l&apos;instant&#xa0;: Ajuster adapte un profil aux mémoires de la sonnette</translation>
     </message>
     <message>
         <source>Every sound fits the unit already</source>
@@ -591,12 +595,12 @@ Aucun plan qui modifie moins de sons ne tient, et %1 kbit/s est le débit le plu
     <message>
         <source>Keep at most how many seconds of each sound that is changed, from its start?
 Leave it empty to keep whole sounds.</source>
-        <translation>Combien de secondes garder au plus de chaque son modifié, depuis son début ?
+        <translation>Combien de secondes garder au plus de chaque son modifié, depuis son début&#xa0;?
 Laissez vide pour garder les sons entiers.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of seconds above 0.</source>
-        <translation>« %1 » n&apos;est pas un nombre de secondes supérieur à 0.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre de secondes supérieur à 0.</translation>
     </message>
     <message>
         <source>Reading the sounds…</source>
@@ -604,7 +608,7 @@ Laissez vide pour garder les sons entiers.</translation>
     </message>
     <message>
         <source>Make It Fit was cancelled: the lists are as they were</source>
-        <translation>Ajuster a été annulé : les listes sont inchangées</translation>
+        <translation>Ajuster a été annulé&#xa0;: les listes sont inchangées</translation>
     </message>
     <message>
         <source>Writing the new sound…</source>
@@ -617,12 +621,12 @@ Laissez vide pour garder les sons entiers.</translation>
     <message>
         <source>The new sounds could not be written: %1
 The lists are as they were.</source>
-        <translation>Les nouveaux sons n&apos;ont pas pu être écrits : %1
+        <translation>Les nouveaux sons n&apos;ont pas pu être écrits&#xa0;: %1
 Les listes sont inchangées.</translation>
     </message>
     <message>
         <source>The lists changed meanwhile: Make It Fit replaced nothing</source>
-        <translation>Les listes ont changé entre-temps : Ajuster n&apos;a rien remplacé</translation>
+        <translation>Les listes ont changé entre-temps&#xa0;: Ajuster n&apos;a rien remplacé</translation>
     </message>
 </context>
 <context>
@@ -663,7 +667,7 @@ Les listes sont inchangées.</translation>
     <name>ProfileChoice</name>
     <message>
         <source>Select Profile :</source>
-        <translation>Choisir un profil :</translation>
+        <translation>Choisir un profil&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Profiles</source>
@@ -773,7 +777,7 @@ Les listes sont inchangées.</translation>
     </message>
     <message>
         <source>Do you want to permanently delete the profile named %1?</source>
-        <translation>Voulez-vous supprimer définitivement le profil %1 ?</translation>
+        <translation>Voulez-vous supprimer définitivement le profil %1&#xa0;?</translation>
     </message>
     <message>
         <source>Delete Profile</source>
@@ -801,11 +805,11 @@ Les listes sont inchangées.</translation>
     </message>
     <message>
         <source>Old list: %1 sounds left out, kept in %2.BAK</source>
-        <translation>Ancienne liste : %1 sons laissés de côté, conservés dans %2.BAK</translation>
+        <translation>Ancienne liste&#xa0;: %1 sons laissés de côté, conservés dans %2.BAK</translation>
     </message>
     <message>
         <source>Loading stopped: %1 sounds not found</source>
-        <translation>Chargement arrêté : %1 sons introuvables</translation>
+        <translation>Chargement arrêté&#xa0;: %1 sons introuvables</translation>
     </message>
     <message>
         <source>%1 sounds found in %2</source>
@@ -821,11 +825,11 @@ Les listes sont inchangées.</translation>
     </message>
     <message>
         <source>Save changes to a new profile?</source>
-        <translation>Enregistrer les modifications dans un nouveau profil ?</translation>
+        <translation>Enregistrer les modifications dans un nouveau profil&#xa0;?</translation>
     </message>
     <message>
         <source>Save changes to profile %1?</source>
-        <translation>Enregistrer les modifications du profil %1 ?</translation>
+        <translation>Enregistrer les modifications du profil %1&#xa0;?</translation>
     </message>
     <message>
         <source>Unsaved Changes</source>
@@ -861,7 +865,7 @@ Les listes sont inchangées.</translation>
     </message>
     <message>
         <source>Profile %1 already exists. Replace it?</source>
-        <translation>Le profil %1 existe déjà. Le remplacer ?</translation>
+        <translation>Le profil %1 existe déjà. Le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Cancelled new profile</source>
@@ -912,7 +916,7 @@ Les listes sont inchangées.</translation>
     </message>
     <message>
         <source>Programming is in progress. Stop it? The unit will hold an incomplete profile.</source>
-        <translation>La programmation est en cours. L&apos;arrêter ? La sonnette contiendra un profil incomplet.</translation>
+        <translation>La programmation est en cours. L&apos;arrêter&#xa0;? La sonnette contiendra un profil incomplet.</translation>
     </message>
     <message>
         <source>Length</source>
@@ -935,7 +939,7 @@ Les listes sont inchangées.</translation>
     </message>
     <message>
         <source>Stopped: the unit holds an incomplete profile. Program it again.</source>
-        <translation>Arrêté : la sonnette contient un profil incomplet. Programmez-la à nouveau.</translation>
+        <translation>Arrêté&#xa0;: la sonnette contient un profil incomplet. Programmez-la à nouveau.</translation>
     </message>
     <message>
         <source>ERROR %1.</source>
@@ -943,19 +947,19 @@ Les listes sont inchangées.</translation>
     </message>
     <message>
         <source>These files are not MP3 or WAV sounds: %1</source>
-        <translation>Ces fichiers ne sont pas des sons MP3 ou WAV : %1</translation>
+        <translation>Ces fichiers ne sont pas des sons MP3 ou WAV&#xa0;: %1</translation>
     </message>
     <message>
         <source>Success! %1 seconds (1 sound did not fit and was not written)</source>
-        <translation>Succès ! %1 secondes (1 son ne tenait pas et n&apos;a pas été écrit)</translation>
+        <translation>Succès&#xa0;! %1 secondes (1 son ne tenait pas et n&apos;a pas été écrit)</translation>
     </message>
     <message>
         <source>Success! %1 seconds (%2 sounds did not fit and were not written)</source>
-        <translation>Succès ! %1 secondes (%2 sons ne tenaient pas et n&apos;ont pas été écrits)</translation>
+        <translation>Succès&#xa0;! %1 secondes (%2 sons ne tenaient pas et n&apos;ont pas été écrits)</translation>
     </message>
     <message>
         <source>Success! %1 seconds</source>
-        <translation>Succès ! %1 secondes</translation>
+        <translation>Succès&#xa0;! %1 secondes</translation>
     </message>
     <message>
         <source>%1 has no sound on the unit</source>
@@ -971,7 +975,7 @@ Les listes sont inchangées.</translation>
     </message>
     <message>
         <source>Btn%1 · %2 could not be read: it is missing, unreadable, or no longer %3 bytes</source>
-        <translation>Bouton %1 · %2 n&apos;a pas pu être lu : il est absent, illisible ou ne fait plus %3 octets</translation>
+        <translation>Bouton %1 · %2 n&apos;a pas pu être lu&#xa0;: il est absent, illisible ou ne fait plus %3 octets</translation>
     </message>
     <message>
         <source>Programmer Ready</source>
@@ -1010,24 +1014,28 @@ Les listes sont inchangées.</translation>
         <translation>%1 (non enregistré)</translation>
     </message>
     <message>
+        <source>Btn%1</source>
+        <translation>Bouton %1</translation>
+    </message>
+    <message>
         <source>Does not fit: each sound must fit into one memory of the unit (the largest holds %1 bytes).</source>
-        <translation>Ne tient pas : chaque son doit tenir dans une seule mémoire de la sonnette (la plus grande contient %1 octets).</translation>
+        <translation>Ne tient pas&#xa0;: chaque son doit tenir dans une seule mémoire de la sonnette (la plus grande contient %1 octets).</translation>
     </message>
     <message>
         <source>Does not fit: each of the unit&apos;s memories holds at most %1 sounds, and the sounds before it fill them.</source>
-        <translation>Ne tient pas : chaque mémoire de la sonnette contient au plus %1 sons, et les sons qui le précèdent les remplissent.</translation>
+        <translation>Ne tient pas&#xa0;: chaque mémoire de la sonnette contient au plus %1 sons, et les sons qui le précèdent les remplissent.</translation>
     </message>
     <message>
         <source>Does not fit: the sounds before it leave too little room in the unit&apos;s memories.</source>
-        <translation>Ne tient pas : les sons qui le précèdent laissent trop peu de place dans les mémoires de la sonnette.</translation>
+        <translation>Ne tient pas&#xa0;: les sons qui le précèdent laissent trop peu de place dans les mémoires de la sonnette.</translation>
     </message>
     <message>
         <source>Left out: sounds go into the unit in their order, and one before it fits in no memory (%1 was the first that did not fit).</source>
-        <translation>Laissé de côté : les sons entrent dans la sonnette dans leur ordre, et un son avant lui ne tient dans aucune mémoire (%1 est le premier qui n&apos;a pas tenu).</translation>
+        <translation>Laissé de côté&#xa0;: les sons entrent dans la sonnette dans leur ordre, et un son avant lui ne tient dans aucune mémoire (%1 est le premier qui n&apos;a pas tenu).</translation>
     </message>
     <message>
         <source>Left out: the sounds before it fill the unit&apos;s memories (%1 was the first that did not fit).</source>
-        <translation>Laissé de côté : les sons qui le précèdent remplissent les mémoires de la sonnette (%1 est le premier qui n&apos;a pas tenu).</translation>
+        <translation>Laissé de côté&#xa0;: les sons qui le précèdent remplissent les mémoires de la sonnette (%1 est le premier qui n&apos;a pas tenu).</translation>
     </message>
 </context>
 <context>
@@ -1113,19 +1121,19 @@ Les listes sont inchangées.</translation>
     </message>
     <message>
         <source>Fade &amp;in :</source>
-        <translation>Fondu d&apos;&amp;entrée :</translation>
+        <translation>Fondu d&apos;&amp;entrée&#xa0;:</translation>
     </message>
     <message>
         <source>Fade &amp;out :</source>
-        <translation>Fondu de s&amp;ortie :</translation>
+        <translation>Fondu de s&amp;ortie&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Write as :</source>
-        <translation>&amp;Format :</translation>
+        <translation>&amp;Format&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Bit rate :</source>
-        <translation>&amp;Débit :</translation>
+        <translation>&amp;Débit&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -1137,11 +1145,11 @@ Les listes sont inchangées.</translation>
     </message>
     <message>
         <source>Selection : %1, from %2 to %3</source>
-        <translation>Sélection : %1, de %2 à %3</translation>
+        <translation>Sélection&#xa0;: %1, de %2 à %3</translation>
     </message>
     <message>
         <source>New file : about %1 bytes</source>
-        <translation>Nouveau fichier : environ %1 octets</translation>
+        <translation>Nouveau fichier&#xa0;: environ %1 octets</translation>
     </message>
     <message>
         <source>, larger than the original (%1 bytes)</source>
@@ -1153,11 +1161,11 @@ Les listes sont inchangées.</translation>
     </message>
     <message>
         <source>The sound cannot be read: it does not open as an MP3 or WAV sound</source>
-        <translation>Le son ne peut pas être lu : il ne s&apos;ouvre pas comme son MP3 ou WAV</translation>
+        <translation>Le son ne peut pas être lu&#xa0;: il ne s&apos;ouvre pas comme son MP3 ou WAV</translation>
     </message>
     <message>
         <source>The waveform cannot be shown: %1</source>
-        <translation>La forme d&apos;onde ne peut pas être affichée : %1</translation>
+        <translation>La forme d&apos;onde ne peut pas être affichée&#xa0;: %1</translation>
     </message>
     <message>
         <source>S&amp;top</source>
@@ -1165,14 +1173,14 @@ Les listes sont inchangées.</translation>
     </message>
     <message>
         <source>The edited sound could not be written: %1</source>
-        <translation>Le son modifié n&apos;a pas pu être écrit : %1</translation>
+        <translation>Le son modifié n&apos;a pas pu être écrit&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>SoundEditing</name>
     <message>
         <source>%1: nothing to keep between the marks</source>
-        <translation>%1 : rien à garder entre les repères</translation>
+        <translation>%1&#xa0;: rien à garder entre les repères</translation>
     </message>
     <message>
         <source>the loudness could not be measured</source>
@@ -1180,7 +1188,7 @@ Les listes sont inchangées.</translation>
     </message>
     <message>
         <source>%1: too many edited copies</source>
-        <translation>%1 : trop de copies modifiées</translation>
+        <translation>%1&#xa0;: trop de copies modifiées</translation>
     </message>
     <message>
         <source>a sound of %1 Hz cannot be converted to %2 Hz</source>
@@ -1231,7 +1239,7 @@ Les listes sont inchangées.</translation>
     </message>
     <message>
         <source>These files are not MP3 or WAV sounds: %1</source>
-        <translation>Ces fichiers ne sont pas des sons MP3 ou WAV : %1</translation>
+        <translation>Ces fichiers ne sont pas des sons MP3 ou WAV&#xa0;: %1</translation>
     </message>
     <message>
         <source>Select MP3 File(s)</source>
@@ -1243,11 +1251,11 @@ Les listes sont inchangées.</translation>
     </message>
     <message>
         <source>Remove 1 sound from every button?</source>
-        <translation>Retirer 1 son de tous les boutons ?</translation>
+        <translation>Retirer 1 son de tous les boutons&#xa0;?</translation>
     </message>
     <message>
         <source>Remove all %1 sounds from every button?</source>
-        <translation>Retirer les %1 sons de tous les boutons ?</translation>
+        <translation>Retirer les %1 sons de tous les boutons&#xa0;?</translation>
     </message>
     <message>
         <source>1 sound removed</source>
@@ -1259,37 +1267,37 @@ Les listes sont inchangées.</translation>
     </message>
     <message>
         <source>%1 is already on Btn%2: not added.</source>
-        <translation>%1 est déjà sur le bouton %2 : non ajouté.</translation>
+        <translation>%1 est déjà sur le bouton %2&#xa0;: non ajouté.</translation>
     </message>
     <message>
         <source>%1 are already on Btn%2: not added.</source>
-        <translation>%1 sont déjà sur le bouton %2 : non ajoutés.</translation>
+        <translation>%1 sont déjà sur le bouton %2&#xa0;: non ajoutés.</translation>
     </message>
     <message>
         <source>1 sound was not added: a button holds at most %1 sounds.</source>
-        <translation>1 son n&apos;a pas été ajouté : un bouton contient au plus %1 sons.</translation>
+        <translation>1 son n&apos;a pas été ajouté&#xa0;: un bouton contient au plus %1 sons.</translation>
     </message>
     <message>
         <source>%1 sounds were not added: a button holds at most %2 sounds.</source>
-        <translation>%1 sons n&apos;ont pas été ajoutés : un bouton contient au plus %2 sons.</translation>
+        <translation>%1 sons n&apos;ont pas été ajoutés&#xa0;: un bouton contient au plus %2 sons.</translation>
     </message>
 </context>
 <context>
     <name>SoundListModel</name>
     <message>
         <source>Length : %1 seconds, %2 Hz, 1 channel</source>
-        <translation>Durée : %1 secondes, %2 Hz, 1 canal</translation>
+        <translation>Durée&#xa0;: %1 secondes, %2 Hz, 1 canal</translation>
     </message>
     <message>
         <source>Length : %1 seconds, %2 Hz, %3 channels</source>
-        <translation>Durée : %1 secondes, %2 Hz, %3 canaux</translation>
+        <translation>Durée&#xa0;: %1 secondes, %2 Hz, %3 canaux</translation>
     </message>
     <message>
         <source>Name : %1
 Path : %2
 </source>
-        <translation>Nom : %1
-Chemin : %2
+        <translation>Nom&#xa0;: %1
+Chemin&#xa0;: %2
 </translation>
     </message>
     <message>
@@ -1371,11 +1379,11 @@ Chemin : %2
     </message>
     <message>
         <source>%1 cannot be edited: it does not open as an MP3 or WAV sound</source>
-        <translation>%1 ne peut pas être modifié : il ne s&apos;ouvre pas comme son MP3 ou WAV</translation>
+        <translation>%1 ne peut pas être modifié&#xa0;: il ne s&apos;ouvre pas comme son MP3 ou WAV</translation>
     </message>
     <message>
         <source>No unit seen yet: whether the profile fits shows once one is</source>
-        <translation>Aucune sonnette vue pour l&apos;instant : vous saurez si le profil tient dès qu&apos;une sonnette sera vue</translation>
+        <translation>Aucune sonnette vue pour l&apos;instant&#xa0;: vous saurez si le profil tient dès qu&apos;une sonnette sera vue</translation>
     </message>
     <message>
         <source>The profile then fits the unit</source>
@@ -1383,11 +1391,11 @@ Chemin : %2
     </message>
     <message>
         <source>The profile then does not fit the unit: %1 left out</source>
-        <translation>Le profil ne tiendra alors pas dans la sonnette : %1 en trop</translation>
+        <translation>Le profil ne tiendra alors pas dans la sonnette&#xa0;: %1 en trop</translation>
     </message>
     <message>
         <source>The edited sound was saved as %1; its row is gone</source>
-        <translation>Le son modifié a été enregistré sous %1 ; sa ligne a disparu</translation>
+        <translation>Le son modifié a été enregistré sous %1&#xa0;; sa ligne a disparu</translation>
     </message>
     <message>
         <source>Saved as %1</source>
@@ -1395,7 +1403,7 @@ Chemin : %2
     </message>
     <message>
         <source>The sound is larger than the unit&apos;s memory. Make It Fit can write a shorter or smaller copy of it beside the original, which stays as it is. Make it fit now?</source>
-        <translation>Le son est plus grand que la mémoire de la sonnette. Ajuster peut en écrire une copie plus courte ou plus petite à côté de l&apos;original, qui reste tel quel. Ajuster maintenant ?</translation>
+        <translation>Le son est plus grand que la mémoire de la sonnette. Ajuster peut en écrire une copie plus courte ou plus petite à côté de l&apos;original, qui reste tel quel. Ajuster maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>Make It Fit</source>
@@ -1415,11 +1423,11 @@ Chemin : %2
     </message>
     <message>
         <source>%1 in the lists; 1 still does not fit</source>
-        <translation>%1 dans les listes ; 1 ne tient toujours pas</translation>
+        <translation>%1 dans les listes&#xa0;; 1 ne tient toujours pas</translation>
     </message>
     <message>
         <source>%1 in the lists; %2 still do not fit</source>
-        <translation>%1 dans les listes ; %2 ne tiennent toujours pas</translation>
+        <translation>%1 dans les listes&#xa0;; %2 ne tiennent toujours pas</translation>
     </message>
 </context>
 <context>
@@ -1477,14 +1485,14 @@ Chemin : %2
     </message>
     <message>
         <source>The report could not be saved to %1: %2</source>
-        <translation>Le rapport n&apos;a pas pu être enregistré dans %1 : %2</translation>
+        <translation>Le rapport n&apos;a pas pu être enregistré dans %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>WaveformView</name>
     <message>
         <source>Click or drag to set a marker. Home, End: start or end marker; arrows: 0.1 s, with Shift 1 s.</source>
-        <translation>Cliquez ou faites glisser pour placer un repère. Début, Fin : repère de début ou de fin ; flèches : 0,1 s, avec Maj 1 s.</translation>
+        <translation>Cliquez ou faites glisser pour placer un repère. Début, Fin&#xa0;: repère de début ou de fin&#xa0;; flèches&#xa0;: 0,1&#xa0;s, avec Maj 1&#xa0;s.</translation>
     </message>
 </context>
 </TS>

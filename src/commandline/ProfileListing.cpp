@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <iomanip>
 
+#include "commandline/TerminalColumns.h"
 #include "profiles/VisibleText.h"
 #include "translation/Translated.h"
 
@@ -70,9 +71,10 @@ void PrintProfileList(std::ostream& out, const std::vector<ProfileSummary>& prof
   }
   bool marked = false;
   // The headings stand right-aligned above their columns, whatever their language.
-  out << std::setw(8) << Translated("CommandLine", "Number") << std::setw(8)
-      << Translated("CommandLine", "Sounds") << std::setw(13) << Translated("CommandLine", "Bytes")
-      << "  " << Translated("CommandLine", "Name") << "\n";
+  out << RightAligned(Translated("CommandLine", "Number"), 8)
+      << RightAligned(Translated("CommandLine", "Sounds"), 8)
+      << RightAligned(Translated("CommandLine", "Bytes"), 13) << "  "
+      << Translated("CommandLine", "Name") << "\n";
   for (const ProfileSummary& profile : profiles) {
     out << (profile.OnUnit ? '*' : ' ') << std::setw(7)
         << (profile.Readable ? NumberText(profile.Number) : "-") << std::setw(8)

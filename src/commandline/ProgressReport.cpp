@@ -1,4 +1,5 @@
 #include "commandline/ProgressReport.h"
+#include "commandline/TerminalColumns.h"
 #include "translation/Translated.h"
 
 #include <array>
@@ -50,9 +51,8 @@ void ProgressReport::Finish() {
 void ProgressReport::DrawBar(RunPhase phase, std::int64_t done, std::int64_t total) {
   const std::int64_t percent = done * 100 / total;
   const std::int64_t filled = percent * BarWidth / 100;
-  std::string step = StepName(phase);
   // A longer word in another language stays whole.
-  if (step.size() < 9) step.resize(9, ' ');
+  const std::string step = LeftAligned(StepName(phase), 9);
   const std::string line = step + " [" + std::string(filled, '#') +
                            std::string(BarWidth - filled, '-') + "] " + Padded(percent, 3, ' ') +
                            " %  " +
@@ -69,7 +69,9 @@ void ProgressReport::DrawBar(RunPhase phase, std::int64_t done, std::int64_t tot
 void ProgressReport::WriteLines(RunPhase phase, std::int64_t done, std::int64_t total) {
   const int tens = static_cast<int>(done * 10 / total);
   for (; linesWritten_ < tens; ++linesWritten_) {
-    out_ << StepName(phase) << ": " << (linesWritten_ + 1) * 10 << " %\n";
+    out_ << Filled(Translated("CommandLine", "%1: %2 %"),
+                   {StepName(phase), std::to_string((linesWritten_ + 1) * 10)})
+         << "\n";
   }
   out_ << std::flush;
 }

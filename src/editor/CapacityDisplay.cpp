@@ -9,6 +9,7 @@
 #include "devicethread/LastUnitSeen.h"
 #include "devicethread/UnitStatusHolder.h"
 #include "editor/DocumentSignals.h"
+#include "editor/StatusPanel.h"
 #include "formatting/NumberFormat.h"
 #include "profiles/ProfileStore.h"
 #include "programmingrun/RunTexts.h"
@@ -53,18 +54,23 @@ CapacityDisplay::CapacityDisplay(DocumentSignals& document, ProfileStore& store,
 void CapacityDisplay::CreatePanels(QStatusBar* bar) {
   panels_ = bar;
   panels_->setObjectName(QStringLiteral("StatusBar1"));
-  const std::array<int, 5> widths{100, 125, 135, 135, 150};
   const std::array<QString, 5> texts{
       tr("Disconnected"), tr("Size : %1").arg(Grouped(0)), tr("Used : %1").arg(Grouped(0)),
       tr("Remaining : %1").arg(Grouped(0)), tr("Profile On Vantora : %1").arg(tr("None"))};
-  // A panel widens for a text longer than its width; the last one takes the
-  // rest of the bar up to the window's right edge, however long its text.
+  // Room for the numbers of a unit of a few MB, and for a profile name of
+  // some 16 characters: the last panel takes the rest of the bar up to the
+  // window's right edge, and a longer name elides when the window is narrow.
+  const QString fewMegabytes = Grouped(8'888'888);
+  const std::array<QString, 5> usualTexts{
+      tr("Disconnected"), tr("Size : %1").arg(fewMegabytes), tr("Used : %1").arg(fewMegabytes),
+      tr("Remaining : %1").arg(fewMegabytes),
+      tr("Profile On Vantora : %1").arg(QString(16, QLatin1Char('n')))};
   for (std::size_t panel = 0; panel < texts_.size(); ++panel) {
-    auto* label = new QLabel(texts[panel], panels_);
-    label->setObjectName(QStringLiteral("StatusPanel%1").arg(panel));
-    label->setMinimumWidth(widths[panel]);
     const bool last = panel + 1 == texts_.size();
-    if (last) label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    auto* label =
+        new StatusPanel(texts[panel], usualTexts[panel],
+                        last ? StatusPanel::Longer::Elides : StatusPanel::Longer::Widens, panels_);
+    label->setObjectName(QStringLiteral("StatusPanel%1").arg(panel));
     panels_->addWidget(label, last ? 1 : 0);
     texts_[panel] = label;
   }

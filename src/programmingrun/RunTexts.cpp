@@ -74,7 +74,9 @@ std::string SuccessText(std::int64_t elapsedMilliseconds, std::size_t notWritten
 
 std::string EmptyButtonsText(const std::vector<int>& buttons) {
   if (buttons.empty()) return {};
-  const auto button = [&buttons](std::size_t at) { return "Btn" + std::to_string(buttons[at]); };
+  const auto button = [&buttons](std::size_t at) {
+    return Filled(Translated("RunTexts", "Btn%1"), {std::to_string(buttons[at])});
+  };
   if (buttons.size() == 1) {
     return Filled(Translated("RunTexts", "%1 has no sound on the unit"), {button(0)});
   }

@@ -1,13 +1,16 @@
 #include "widgets/QtUserPrompts.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QStyle>
 #include <QTimer>
+#include <algorithm>
 
 #include "widgets/ApplicationTitle.h"
 
@@ -112,6 +115,20 @@ class QuestionBox final : public QMessageBox {
   bool escapable_ = true;
 };
 
+// Wide enough that the window manager shows the whole caption beside the
+// title bar's buttons (message boxes see to this themselves): a narrow box
+// would show "Creat… ame…".
+void MakeRoomForCaption(QDialog* dialog) {
+  QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+  titleFont.setBold(true);
+  const int titleBarButtons =
+      4 * dialog->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, dialog);
+  const int width =
+      QFontMetrics(titleFont).horizontalAdvance(dialog->windowTitle()) + titleBarButtons;
+  const QSize natural = dialog->sizeHint();
+  dialog->resize(std::max(natural.width(), width), natural.height());
+}
+
 // "Label (patterns)" as Qt shows and parses it.
 QString NameFilter(const FileFilter& filter) {
   const QString label = Text(filter.Label);
@@ -191,6 +208,7 @@ void QtUserPrompts::AskText(const TextRequest& request,
   dialog->setWindowTitle(Text(request.Caption));
   dialog->setLabelText(Text(request.Prompt));
   dialog->setTextValue(Text(request.InitialText));
+  MakeRoomForCaption(dialog);
   // A name offered again is selected, so that typing replaces it.
   QTimer::singleShot(0, dialog, [dialog] {
     if (auto* line = dialog->findChild<QLineEdit*>()) line->selectAll();

@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSignalSpy>
 
 #include "EditorFixture.h"
@@ -104,6 +105,44 @@ TEST_F(ProfileEditorTest, PreviousAndClosingOfferToSaveEditsAndComingBackReloads
   EXPECT_TRUE(Window().isVisible());
   Window().close();
   EXPECT_EQ(endRequests, 1);
+  EXPECT_TRUE(AlphaHoldsTheEdit());
+}
+
+// The program's own message boxes in place of the script.
+class ProfileEditorQuestionsTest : public ProfileEditorTest {
+ protected:
+  void SetUp() override {
+    machinePrompts.emplace();
+    ProfileEditorTest::SetUp();
+  }
+  QMessageBox* OpenBox() {
+    for (auto* box : Window().findChildren<QMessageBox*>()) {
+      if (box->isVisible()) return box;
+    }
+    return nullptr;
+  }
+};
+
+TEST_F(ProfileEditorQuestionsTest, ClosingWithEditsAsksInABoxOverTheWindowWhichWaitsForTheAnswer) {
+  Edit();
+  Window().close();
+  QMessageBox* box = OpenBox();
+  ASSERT_NE(box, nullptr) << "open at once, without a loop of its own";
+  EXPECT_EQ(box->text(), "Save changes to profile Alpha?");
+  EXPECT_EQ(box->parentWidget(), &Window()) << "the main window, not the page";
+  EXPECT_EQ(box->windowModality(), Qt::WindowModal);
+  EXPECT_TRUE(Window().geometry().contains(box->geometry().center())) << "over the window";
+  EXPECT_TRUE(Window().isVisible());
+  box->button(QMessageBox::Cancel)->click();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(Window().isVisible()) << "Cancel keeps the window";
+  EXPECT_EQ(endRequests, 0);
+
+  Window().close();
+  box = OpenBox();
+  ASSERT_NE(box, nullptr);
+  box->button(QMessageBox::Yes)->click();
+  EXPECT_EQ(endRequests, 1) << "the window closes once answered";
   EXPECT_TRUE(AlphaHoldsTheEdit());
 }
 

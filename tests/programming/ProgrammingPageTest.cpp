@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -291,6 +292,41 @@ TEST_F(ProgrammingPageTest, DuringARunNothingButStopTakesInput) {
   gate->Open();
   ASSERT_TRUE(Arrived(ended));
   EXPECT_EQ(heldControlsEnabled().size(), 4);
+}
+
+TEST_F(ProgrammingPageTest, DuringARunAClickWhereTheMenusStandAndTheirKeysOpenAndTriggerNothing) {
+  ShowOneSoundProfile();
+  // The page has no menu bar: the editor's, hidden with its page, stood
+  // at the top of the window.
+  QMenuBar* editorMenus = Editor()->MenuBar();
+  const QPoint profilesMenu = editorMenus->mapTo(
+      &Window(), editorMenus->actionGeometry(editorMenus->actions().first()).center());
+  int triggered = 0;
+  for (QAction* entry : Window().findChildren<QAction*>()) {
+    QObject::connect(entry, &QAction::triggered, [&triggered] { ++triggered; });
+  }
+  QSignalSpy ended(form1, &ProgrammingPage::ProgrammingEnded);
+  StartHeldRun(CmdWriteDataWide);
+  for (const QMenuBar* menus : Window().findChildren<QMenuBar*>()) {
+    EXPECT_FALSE(menus->isVisible() && menus->isEnabled())
+        << menus->parent()->objectName().toStdString();
+  }
+  QTest::mouseClick(Window().windowHandle(), Qt::LeftButton, {}, profilesMenu);
+  for (const QKeyCombination keys :
+       {Qt::ALT | Qt::Key_P, Qt::ALT | Qt::Key_H, Qt::CTRL | Qt::Key_S, Qt::CTRL | Qt::Key_Z}) {
+    QTest::keyClick(Window().windowHandle(), keys.key(), keys.keyboardModifiers());
+  }
+  QCoreApplication::processEvents();
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "no menu opens";
+  EXPECT_EQ(triggered, 0);
+  EXPECT_TRUE(form1->isVisible());
+
+  unit->ClearTraffic();
+  ClickOnWindow(Find<QPushButton>(form1, "bbProgram"));
+  gate->Open();
+  ASSERT_TRUE(Arrived(ended));
+  EXPECT_EQ(Find<QLabel>(form1, "Label3")->text(), StoppedText) << "STOP still stops";
+  EXPECT_EQ(SongDataWrites(), 0u);
 }
 
 TEST_F(ProgrammingPageTest, ClosingTheWindowDuringARunAsksAndStopsItOnlyOnYes) {

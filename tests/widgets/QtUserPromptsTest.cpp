@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 #include "widgets/QtUserPrompts.h"
@@ -69,7 +70,7 @@ TEST(QtUserPrompts, QuestionsOpenOverTheWindowAndWhatWaitsRunsOnceAllAreAnswered
               [&](PromptAnswer) {
                 happened.push_back("first answered");
                 // The next question opens before the first counts as closed.
-                prompts.AskText({"Name", "Profile Name", "Porch"},
+                prompts.AskText({"Create profile name...", "Profile Name", "Porch"},
                                 [&](std::optional<std::string> typed) {
                                   happened.push_back("typed " + typed.value_or("nothing"));
                                 });
@@ -85,6 +86,13 @@ TEST(QtUserPrompts, QuestionsOpenOverTheWindowAndWhatWaitsRunsOnceAllAreAnswered
   ASSERT_NE(input, nullptr);
   EXPECT_EQ(input->parentWidget(), &window);
   EXPECT_EQ(input->textValue(), "Porch");
+  QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+  titleFont.setBold(true);
+  // A title bar holds the window's icon and three buttons beside its caption.
+  const int titleBarButtons = 4 * input->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  EXPECT_GE(input->width(),
+            QFontMetrics(titleFont).horizontalAdvance(input->windowTitle()) + titleBarButtons)
+      << "room for the whole caption in the title bar";
   input->setTextValue("Garden");
   input->accept();
   EXPECT_EQ(happened, (std::vector<std::string>{"at once", "first answered", "typed Garden",
