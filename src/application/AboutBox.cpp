@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 #include <QShowEvent>
+#include <algorithm>
 
 #include "widgets/LinkLabel.h"
 
@@ -72,6 +73,15 @@ QLabel* MakeLabel(QWidget* parent, const char* objectName, Qt::Alignment alignme
   label->setWordWrap(true);
   SetTextColour(label, Lime);
   return label;
+}
+
+// The width of a wrapped label's longest word, which no wrapping can shorten.
+int LongestWordWidth(const QLabel* label) {
+  int widest = 0;
+  for (const QString& word : label->text().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    widest = std::max(widest, label->fontMetrics().horizontalAdvance(word));
+  }
+  return widest;
 }
 
 LinkLabel* MakeLinkLabel(QWidget* parent, const char* objectName, const QString& caption,
@@ -160,6 +170,8 @@ void AboutBox::showEvent(QShowEvent* event) {
 // last one shows and no line is repeated.
 void AboutBox::FillTexts() {
   title_->setText(tr(Title));
+  // A language with longer words widens the box rather than cut the title.
+  title_->setMinimumWidth(LongestWordWidth(title_));
   const QString lines = AboutData(QString::fromStdString(unit_.Status().FirmwareVersion));
   // The CR that ends the last line starts no empty line below it.
   versions_->setText(lines.chopped(1).replace(CarriageReturn, QLatin1Char('\n')));

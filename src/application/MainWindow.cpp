@@ -41,7 +41,10 @@ Page* MainWindow::PageOnScreen() const {
 
 void MainWindow::PlaceAtStart() {
   const QSize kept = ports_.Settings.value(WindowSizeSetting).toSize();
-  resize(kept.isValid() ? kept.expandedTo(MinimumOuterSize) : sizeHint());
+  // A first start opens at the design's size, larger only where the pages
+  // cannot show their texts whole in it (a longer language, a larger font);
+  // the status panels' spare room gives way first.
+  resize(kept.isValid() ? kept.expandedTo(MinimumOuterSize) : minimumSizeHint());
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(StartPosition(screen->size()));
   }

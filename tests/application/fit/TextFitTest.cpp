@@ -8,6 +8,7 @@
 
 #include "application/AppFixture.h"
 #include "device/UnitModel.h"
+#include "formatting/UserLanguage.h"
 #include "support/ProfileFiles.h"
 #include "support/SignalWait.h"
 #include "support/SongFolder.h"
@@ -16,7 +17,8 @@
 // Every text of every page of the window, and of the About box, shown whole
 // in its control. Run once per setting as the tests list them: at scale 1,
 // QT_SCALE_FACTOR 1.5 and 2 (which must be set before the application
-// exists), and with a font one third larger than the system's.
+// exists), with a font one third larger than the system's, and in the
+// user's language of the run (LANG), as the program speaks it.
 namespace {
 
 // What the user reads of a caption: "&Profiles" shows "Profiles".
@@ -151,6 +153,8 @@ enum class FontSize { System, OneThirdLarger };
 class TextFitTest : public AppFixture, public ::testing::WithParamInterface<FontSize> {
  protected:
   TextFitTest() : systemFont_(QApplication::font()) {
+    static const bool speaking = (SpeakUsersLanguage(*QCoreApplication::instance()), true);
+    Q_UNUSED(speaking);
     windowSize = QSize(800, 600);
     UnitModel largest;
     for (int slot = 0; slot < MemorySlotCount; ++slot) largest.InstallMemory(slot, 0x41);
@@ -176,7 +180,7 @@ class TextFitTest : public AppFixture, public ::testing::WithParamInterface<Font
     if (GetParam() == FontSize::System) {
       EXPECT_EQ(Window().size(), QSize(800, 600))
           << where.toStdString() << " needs a larger window";
-      const QSize firstStart = Window().sizeHint();
+      const QSize firstStart = Window().minimumSizeHint();
       EXPECT_TRUE(firstStart.width() <= 800 && firstStart.height() <= 600)
           << "a first start opens at " << firstStart.width() << " x " << firstStart.height();
     }
@@ -205,8 +209,9 @@ class TextFitTest : public AppFixture, public ::testing::WithParamInterface<Font
     const std::string huge = "Morning Song of the Front Door Bell.mp3";
     songs.Write(huge, 8 * 0x200000);
     Editor()->AddSoundFile(QString::fromStdString(songs.Directory() + huge));
-    ASSERT_EQ(Find<QLabel>(Editor(), "Info")->text().toStdString(),
-              huge + " is larger than the unit's memory");
+    ASSERT_EQ(Find<QLabel>(Editor(), "Info")->text(),
+              QCoreApplication::translate("SoundListCommands", "%1 is larger than the unit's memory")
+                  .arg(QString::fromStdString(huge)));
   }
 
   const QFont systemFont_;
@@ -230,7 +235,8 @@ TEST_P(TextFitTest, TheEditorShowsEveryTextWholeItsTabsListsPanelsAndMessage) {
   unit->Attach(false);
   Probe();
   Editor()->OnStatusTimer();
-  ASSERT_EQ(Find<QLabel>(Editor(), "StatusPanel0")->text(), "Disconnected");
+  ASSERT_EQ(Find<QLabel>(Editor(), "StatusPanel0")->text(),
+            QCoreApplication::translate("CapacityDisplay", "Disconnected"));
   ExpectWhole(Editor(), "editor measuring against the last unit seen");
 }
 
@@ -243,14 +249,15 @@ TEST_P(TextFitTest, TheProgrammingPageShowsEveryTextWholeBeforeAndAfterARun) {
   QSignalSpy ended(Programming(), &ProgrammingPage::ProgrammingEnded);
   Click(Programming(), "bbProgram");
   ASSERT_TRUE(Arrived(ended));
-  ASSERT_EQ(Find<QLabel>(Programming(), "Label3")->text().left(8), "Success!");
+  ASSERT_EQ(StatusColour(Find<QLabel>(Programming(), "Label3")), SuccessColour) << "a success";
   ExpectWhole(Programming(), "programming page after a run");
 }
 
 TEST_P(TextFitTest, LongMessagesWrapAndTheirTipHoldsThemWhole) {
   ShowEditor();
   auto* info = Find<QLabel>(Editor(), "Info");
-  const QString cancelled = "Make It Fit was cancelled: the lists are as they were";
+  const QString cancelled =
+      QCoreApplication::translate("MakeItFit", "Make It Fit was cancelled: the lists are as they were");
   ShowStatusText(info, cancelled, OrdinaryColour);
   ExpectWhole(Editor(), "editor with a long message");
   EXPECT_EQ(info->toolTip(), cancelled);
