@@ -455,16 +455,16 @@ Exit-Status:
         <source>Sound &amp;List</source>
         <translation>Klang&amp;liste</translation>
     </message>
+    <message>
+        <source>Edit Sounds and Make &amp;Them Fit</source>
+        <translation>Klänge bearbeiten und ei&amp;npassen</translation>
+    </message>
 </context>
 <context>
     <name>FitPlanText</name>
     <message>
         <source>it is larger than each of the unit&apos;s memories</source>
         <translation>er ist größer als jeder Speicher der Klingel</translation>
-    </message>
-    <message>
-        <source>it does not fit after the sounds before it</source>
-        <translation>er passt nicht mehr hinter die Klänge davor</translation>
     </message>
     <message>
         <source>it fits as it is, and smaller it makes room for &quot;%1&quot;</source>
@@ -541,6 +541,18 @@ Kein Plan, der weniger Klänge ändert, passt, und %1 kbit/s ist die höchste Bi
     <message>
         <source>The profile cannot fit the unit, even with its sounds at %1 kbit/s mono: &quot;%2&quot; does not fit. Keep fewer seconds of each sound, or remove sounds.</source>
         <translation>Das Profil passt nicht in die Klingel, selbst mit allen Klängen in %1 kbit/s mono: „%2“ passt nicht. Behalten Sie weniger Sekunden jedes Klangs oder entfernen Sie Klänge.</translation>
+    </message>
+    <message>
+        <source>it is left out: sounds go into the unit in their order, and &quot;%1&quot; before it fits in no memory</source>
+        <translation>er wird ausgelassen: Die Klänge kommen der Reihe nach in die Klingel, und „%1“ davor passt in keinen Speicher</translation>
+    </message>
+    <message>
+        <source>it is left out: the sounds before it fill the unit&apos;s memories (&quot;%1&quot; was the first that did not fit)</source>
+        <translation>er wird ausgelassen: Die Klänge davor füllen die Speicher der Klingel („%1“ war der erste, der nicht passte)</translation>
+    </message>
+    <message>
+        <source>it does not fit: the sounds before it leave too little room in the unit&apos;s memories</source>
+        <translation>er passt nicht: Die Klänge davor lassen zu wenig Platz in den Speichern der Klingel</translation>
     </message>
 </context>
 <context>
@@ -903,12 +915,12 @@ Die Listen sind unverändert.</translation>
         <translation>Jedes Byte prüfen</translation>
     </message>
     <message>
-        <source>Does not fit in the unit&apos;s memory</source>
-        <translation>Passt nicht in den Speicher der Klingel</translation>
-    </message>
-    <message>
         <source>Programming is in progress. Stop it? The unit will hold an incomplete profile.</source>
         <translation>Die Programmierung läuft. Abbrechen? Die Klingel enthält dann ein unvollständiges Profil.</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
     </message>
 </context>
 <context>
@@ -966,14 +978,6 @@ Die Listen sind unverändert.</translation>
         <translation>Taste %1 · %2 konnte nicht gelesen werden: Die Datei fehlt, ist unlesbar oder nicht mehr %3 Bytes groß</translation>
     </message>
     <message>
-        <source>Does not fit: each sound must fit into one memory of the unit (the largest holds %1 bytes); it and every sound after it are left out</source>
-        <translation>Passt nicht: Jeder Klang muss in einen Speicher der Klingel passen (der größte fasst %1 Bytes); dieser und alle folgenden Klänge werden ausgelassen</translation>
-    </message>
-    <message>
-        <source>Does not fit: the unit&apos;s memories are full from here on</source>
-        <translation>Passt nicht: Die Speicher der Klingel sind ab hier voll</translation>
-    </message>
-    <message>
         <source>Programmer Ready</source>
         <translation>Programmiergerät bereit</translation>
     </message>
@@ -1012,6 +1016,26 @@ Die Listen sind unverändert.</translation>
     <message>
         <source>Btn%1</source>
         <translation>Taste %1</translation>
+    </message>
+    <message>
+        <source>Does not fit: each sound must fit into one memory of the unit (the largest holds %1 bytes).</source>
+        <translation>Passt nicht: Jeder Klang muss in einen Speicher der Klingel passen (der größte fasst %1 Bytes).</translation>
+    </message>
+    <message>
+        <source>Does not fit: each of the unit&apos;s memories holds at most %1 sounds, and the sounds before it fill them.</source>
+        <translation>Passt nicht: Jeder Speicher der Klingel fasst höchstens %1 Klänge, und die Klänge davor füllen sie.</translation>
+    </message>
+    <message>
+        <source>Does not fit: the sounds before it leave too little room in the unit&apos;s memories.</source>
+        <translation>Passt nicht: Die Klänge davor lassen zu wenig Platz in den Speichern der Klingel.</translation>
+    </message>
+    <message>
+        <source>Left out: sounds go into the unit in their order, and one before it fits in no memory (%1 was the first that did not fit).</source>
+        <translation>Ausgelassen: Die Klänge kommen der Reihe nach in die Klingel, und einer davor passt in keinen Speicher (%1 war der erste, der nicht passte).</translation>
+    </message>
+    <message>
+        <source>Left out: the sounds before it fill the unit&apos;s memories (%1 was the first that did not fit).</source>
+        <translation>Ausgelassen: Die Klänge davor füllen die Speicher der Klingel (%1 war der erste, der nicht passte).</translation>
     </message>
 </context>
 <context>
@@ -1241,6 +1265,22 @@ Die Listen sind unverändert.</translation>
         <source>%1 sounds removed</source>
         <translation>%1 Klänge entfernt</translation>
     </message>
+    <message>
+        <source>%1 is already on Btn%2: not added.</source>
+        <translation>%1 ist schon auf Taste %2: nicht hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>%1 are already on Btn%2: not added.</source>
+        <translation>%1 sind schon auf Taste %2: nicht hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>1 sound was not added: a button holds at most %1 sounds.</source>
+        <translation>1 Klang wurde nicht hinzugefügt: Eine Taste fasst höchstens %1 Klänge.</translation>
+    </message>
+    <message>
+        <source>%1 sounds were not added: a button holds at most %2 sounds.</source>
+        <translation>%1 Klänge wurden nicht hinzugefügt: Eine Taste fasst höchstens %2 Klänge.</translation>
+    </message>
 </context>
 <context>
     <name>SoundListModel</name>
@@ -1275,6 +1315,10 @@ Pfad: %2
     <message>
         <source>Size</source>
         <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
     </message>
 </context>
 <context>

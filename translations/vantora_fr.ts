@@ -411,7 +411,7 @@ Codes de sortie&#xa0;:
     </message>
     <message>
         <source>%1: %2 %</source>
-        <translation>%1 : %2 %</translation>
+        <translation>%1&#xa0;: %2&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -455,16 +455,16 @@ Codes de sortie&#xa0;:
         <source>Sound &amp;List</source>
         <translation>&amp;Liste des sons</translation>
     </message>
+    <message>
+        <source>Edit Sounds and Make &amp;Them Fit</source>
+        <translation>Mo&amp;difier et ajuster les sons</translation>
+    </message>
 </context>
 <context>
     <name>FitPlanText</name>
     <message>
         <source>it is larger than each of the unit&apos;s memories</source>
         <translation>il est plus grand que chacune des mémoires de la sonnette</translation>
-    </message>
-    <message>
-        <source>it does not fit after the sounds before it</source>
-        <translation>il ne tient pas après les sons qui le précèdent</translation>
     </message>
     <message>
         <source>it fits as it is, and smaller it makes room for &quot;%1&quot;</source>
@@ -541,6 +541,18 @@ Aucun plan qui modifie moins de sons ne tient, et %1 kbit/s est le débit le plu
     <message>
         <source>The profile cannot fit the unit, even with its sounds at %1 kbit/s mono: &quot;%2&quot; does not fit. Keep fewer seconds of each sound, or remove sounds.</source>
         <translation>Le profil ne peut pas tenir dans la sonnette, même avec ses sons à %1 kbit/s mono&#xa0;: «&#xa0;%2&#xa0;» ne tient pas. Gardez moins de secondes de chaque son, ou retirez des sons.</translation>
+    </message>
+    <message>
+        <source>it is left out: sounds go into the unit in their order, and &quot;%1&quot; before it fits in no memory</source>
+        <translation>il est laissé de côté&#xa0;: les sons entrent dans la sonnette dans leur ordre, et «&#xa0;%1&#xa0;» avant lui ne tient dans aucune mémoire</translation>
+    </message>
+    <message>
+        <source>it is left out: the sounds before it fill the unit&apos;s memories (&quot;%1&quot; was the first that did not fit)</source>
+        <translation>il est laissé de côté&#xa0;: les sons qui le précèdent remplissent les mémoires de la sonnette («&#xa0;%1&#xa0;» est le premier qui n&apos;a pas tenu)</translation>
+    </message>
+    <message>
+        <source>it does not fit: the sounds before it leave too little room in the unit&apos;s memories</source>
+        <translation>il ne tient pas&#xa0;: les sons qui le précèdent laissent trop peu de place dans les mémoires de la sonnette</translation>
     </message>
 </context>
 <context>
@@ -903,12 +915,12 @@ Les listes sont inchangées.</translation>
         <translation>Vérifier chaque octet</translation>
     </message>
     <message>
-        <source>Does not fit in the unit&apos;s memory</source>
-        <translation>Ne tient pas dans la mémoire de la sonnette</translation>
-    </message>
-    <message>
         <source>Programming is in progress. Stop it? The unit will hold an incomplete profile.</source>
         <translation>La programmation est en cours. L&apos;arrêter&#xa0;? La sonnette contiendra un profil incomplet.</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Durée</translation>
     </message>
 </context>
 <context>
@@ -966,14 +978,6 @@ Les listes sont inchangées.</translation>
         <translation>Bouton %1 · %2 n&apos;a pas pu être lu&#xa0;: il est absent, illisible ou ne fait plus %3 octets</translation>
     </message>
     <message>
-        <source>Does not fit: each sound must fit into one memory of the unit (the largest holds %1 bytes); it and every sound after it are left out</source>
-        <translation>Ne tient pas&#xa0;: chaque son doit tenir dans une seule mémoire de la sonnette (la plus grande contient %1 octets)&#xa0;; ce son et tous les suivants sont laissés de côté</translation>
-    </message>
-    <message>
-        <source>Does not fit: the unit&apos;s memories are full from here on</source>
-        <translation>Ne tient pas&#xa0;: les mémoires de la sonnette sont pleines à partir d&apos;ici</translation>
-    </message>
-    <message>
         <source>Programmer Ready</source>
         <translation>Programmateur prêt</translation>
     </message>
@@ -1012,6 +1016,26 @@ Les listes sont inchangées.</translation>
     <message>
         <source>Btn%1</source>
         <translation>Bouton %1</translation>
+    </message>
+    <message>
+        <source>Does not fit: each sound must fit into one memory of the unit (the largest holds %1 bytes).</source>
+        <translation>Ne tient pas&#xa0;: chaque son doit tenir dans une seule mémoire de la sonnette (la plus grande contient %1 octets).</translation>
+    </message>
+    <message>
+        <source>Does not fit: each of the unit&apos;s memories holds at most %1 sounds, and the sounds before it fill them.</source>
+        <translation>Ne tient pas&#xa0;: chaque mémoire de la sonnette contient au plus %1 sons, et les sons qui le précèdent les remplissent.</translation>
+    </message>
+    <message>
+        <source>Does not fit: the sounds before it leave too little room in the unit&apos;s memories.</source>
+        <translation>Ne tient pas&#xa0;: les sons qui le précèdent laissent trop peu de place dans les mémoires de la sonnette.</translation>
+    </message>
+    <message>
+        <source>Left out: sounds go into the unit in their order, and one before it fits in no memory (%1 was the first that did not fit).</source>
+        <translation>Laissé de côté&#xa0;: les sons entrent dans la sonnette dans leur ordre, et un son avant lui ne tient dans aucune mémoire (%1 est le premier qui n&apos;a pas tenu).</translation>
+    </message>
+    <message>
+        <source>Left out: the sounds before it fill the unit&apos;s memories (%1 was the first that did not fit).</source>
+        <translation>Laissé de côté&#xa0;: les sons qui le précèdent remplissent les mémoires de la sonnette (%1 est le premier qui n&apos;a pas tenu).</translation>
     </message>
 </context>
 <context>
@@ -1241,6 +1265,22 @@ Les listes sont inchangées.</translation>
         <source>%1 sounds removed</source>
         <translation>%1 sons retirés</translation>
     </message>
+    <message>
+        <source>%1 is already on Btn%2: not added.</source>
+        <translation>%1 est déjà sur le bouton %2&#xa0;: non ajouté.</translation>
+    </message>
+    <message>
+        <source>%1 are already on Btn%2: not added.</source>
+        <translation>%1 sont déjà sur le bouton %2&#xa0;: non ajoutés.</translation>
+    </message>
+    <message>
+        <source>1 sound was not added: a button holds at most %1 sounds.</source>
+        <translation>1 son n&apos;a pas été ajouté&#xa0;: un bouton contient au plus %1 sons.</translation>
+    </message>
+    <message>
+        <source>%1 sounds were not added: a button holds at most %2 sounds.</source>
+        <translation>%1 sons n&apos;ont pas été ajoutés&#xa0;: un bouton contient au plus %2 sons.</translation>
+    </message>
 </context>
 <context>
     <name>SoundListModel</name>
@@ -1275,6 +1315,10 @@ Chemin&#xa0;: %2
     <message>
         <source>Size</source>
         <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Durée</translation>
     </message>
 </context>
 <context>

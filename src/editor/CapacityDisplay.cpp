@@ -102,10 +102,10 @@ void CapacityDisplay::RefreshCapacity() {
   // Greyed while it measures against a unit that is not there.
   bar_->setEnabled(unit_.Status().UnitPresent);
   // The packing the programming run will use: the rows that fit are those it writes.
-  const ProgrammingPlan plan = PlanForUnit();
+  ProgrammingPlan plan = PlanForUnit();
   fit_.UnitKnown = fit_.UnitConnected || lastUnit_.Unit().has_value();
   fit_.FittingSoundCount = fit_.UnitKnown ? static_cast<int>(plan.FittingCount()) : 0;
-  fit_.MisfitTip = QString::fromStdString(DoesNotFitText(plan.Packing));
+  fit_.Plan = std::move(plan);
   if (panels_) ShowCapacityPanels(capacity, used);
   // Sounds that entered without the decoder's check get it now.
   soundChecks_.CheckInBackground(document_.Document().Lists());

@@ -18,6 +18,8 @@ EditorHelpMenu::EditorHelpMenu(QMenu* helpMenu, QAction* aboutEntry, HelpPane* p
   AddPaneEntry("NextButton1", tr("&Next Button"), QStringLiteral("NextButton.htm"));
   AddPaneEntry("ProgressBar2", tr("Pro&gress Bar"), QStringLiteral("ProfileProgressBar.htm"));
   AddPaneEntry("SongList1", tr("Sound &List"), QStringLiteral("ProfileView.htm"));
+  AddPaneEntry("EditAndFitSounds1", tr("Edit Sounds and Make &Them Fit"),
+               QStringLiteral("EditAndFitSounds.htm"));
   AddSeparator("N1");
 }
 

@@ -21,6 +21,32 @@ QString ShownSeconds(double seconds) {
   return QString::fromStdString(SecondsText(seconds));
 }
 
+// The first sound that does not fit as the profile stands fits in no memory.
+bool FirstLeftOutFitsNowhere(const FitPlan& plan) {
+  for (const SoundChange& change : plan.Changes) {
+    if (change.Index == plan.FirstLeftOut) {
+      return change.Reason == ChangeReason::LargerThanEveryMemory;
+    }
+  }
+  return false;
+}
+
+// A sound after the first that does not fit: it is left out because sounds
+// are never skipped, whatever its size.
+QString AfterFirstLeftOutText(const FitPlan& plan, std::span<const ProfileSound> sounds) {
+  const QString first = ShownName(sounds[plan.FirstLeftOut.value_or(0)].Path);
+  if (FirstLeftOutFitsNowhere(plan)) {
+    return QCoreApplication::translate("FitPlanText",
+                                       "it is left out: sounds go into the unit in their order, "
+                                       "and \"%1\" before it fits in no memory")
+        .arg(first);
+  }
+  return QCoreApplication::translate("FitPlanText",
+                                     "it is left out: the sounds before it fill the unit's "
+                                     "memories (\"%1\" was the first that did not fit)")
+      .arg(first);
+}
+
 // Why the sound is among those changed, by the rule that leaves it out now.
 QString ReasonText(const SoundChange& change, const FitPlan& plan,
                    std::span<const ProfileSound> sounds) {
@@ -29,8 +55,10 @@ QString ReasonText(const SoundChange& change, const FitPlan& plan,
       return QCoreApplication::translate("FitPlanText",
                                          "it is larger than each of the unit's memories");
     case ChangeReason::LeftOut:
+      if (change.Index != plan.FirstLeftOut) return AfterFirstLeftOutText(plan, sounds);
       return QCoreApplication::translate("FitPlanText",
-                                         "it does not fit after the sounds before it");
+                                         "it does not fit: the sounds before it leave too little "
+                                         "room in the unit's memories");
     case ChangeReason::MakesRoom:
       break;
   }
@@ -40,7 +68,8 @@ QString ReasonText(const SoundChange& change, const FitPlan& plan,
 }
 
 // "song.mp3: 20.0 s of 180.0 s, mono, 64 kbit/s, 2,880,017 → 160,417 bytes
-// (it does not fit after the sounds before it)"
+// (it does not fit: the sounds before it leave too little room in the unit's
+// memories)"
 QString ChangeLine(const SoundChange& change, const FitPlan& plan,
                    std::span<const ProfileSound> sounds) {
   const ProfileSound& sound = sounds[change.Index];

@@ -27,7 +27,7 @@ ProfileEditor::ProfileEditor(AppPorts& ports, const UnitStatusHolder& unit,
       signals_(document_, this),
       sent_(sent),
       player_(ports.Audio),
-      rowLook_{fit_, soundChecks, player_.Playing()},
+      rowLook_{fit_, soundChecks, lengths_, player_.Playing()},
       helpPane_(new HelpPane(this, ports.ProgramFolder)),
       info_(new InfoLine(signals_, this)),
       choice_(ports, document_, *info_, this),
@@ -44,6 +44,8 @@ ProfileEditor::ProfileEditor(AppPorts& ports, const UnitStatusHolder& unit,
   capacity_.FollowUnitWhen([this] { return !Busy(); });
   connect(&capacity_, &CapacityDisplay::FitChanged, lists_, &SoundLists::ShowNewLook);
   connect(&soundChecks, &SoundDecodeChecks::VerdictsArrived, lists_, &SoundLists::ShowNewLook);
+  connect(&lengths_, &SoundLengths::LengthsArrived, lists_, &SoundLists::ShowNewLook);
+  connect(&signals_, &DocumentSignals::ListsChanged, this, &ProfileEditor::MeasureLengths);
   connect(&tools_, &SoundTools::MakeItFitEnded, this, [this] {
     if (!Busy()) emit NoLongerBusy();
   });
@@ -179,6 +181,17 @@ void ProfileEditor::ShowCaption() {
            : tr("Create Song Profile - %1").arg(QString::fromStdString(VisibleText(name)))) +
       QStringLiteral("[*]"));
   setWindowModified(document_.Changed());
+}
+
+void ProfileEditor::MeasureLengths() {
+  std::vector<ListedSoundFile> files;
+  for (const ButtonSlot& button : document_.Lists().Buttons) {
+    if (!button.Present) continue;
+    for (const SoundEntry& sound : button.Sounds) {
+      files.push_back({sound.FullPath(), sound.SizeText});
+    }
+  }
+  lengths_.MeasureInBackground(files);
 }
 
 void ProfileEditor::dragEnterEvent(QDragEnterEvent* event) {

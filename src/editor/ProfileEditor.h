@@ -76,6 +76,8 @@ class ProfileEditor : public Page {
   void LayOut();
   // The caption names the open profile and marks unsaved edits.
   void ShowCaption();
+  // The lengths of sounds new to the lists are measured in the background.
+  void MeasureLengths();
   Task<> OnPreviousClicked();
 
   ProfileDocument document_;
@@ -83,6 +85,7 @@ class ProfileEditor : public Page {
   SentProfile& sent_;
   UnitFit fit_;
   SoundPlayer player_;
+  SoundLengths lengths_;
   SoundRowLook rowLook_;
   HelpPane* helpPane_;
   InfoLine* info_;

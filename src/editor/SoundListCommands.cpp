@@ -69,22 +69,36 @@ void SoundListCommands::AddMenus(QMenuBar* bar, QAction* before) {
 }
 
 bool SoundListCommands::AddSoundFile(const QString& path) {
-  return AddFiles({path}).isEmpty();
+  return AddFiles({path}).None();
 }
 
-QStringList SoundListCommands::AddFiles(const QStringList& paths) {
-  QStringList refused;
+SoundListCommands::Refusals SoundListCommands::AddFiles(const QStringList& paths) {
+  Refusals refused;
   const int slot = lists_.ShownSlot();
   if (slot < 0) return refused;
+  refused.Slot = slot;
   document_.Edit(paths.size() == 1 ? "Add Sound" : "Add Sounds", [&](SongProfile& lists) {
     for (const QString& path : paths) {
       // A file named like no sound is no sound, whatever it holds.
       if (!IsSoundFileName(path)) {
-        refused << QFileInfo(path).fileName();
+        refused.NotSounds << QFileInfo(path).fileName();
         continue;
       }
       SoundAddition addition = SoundToAdd(lists.Buttons[slot], path.toStdString());
-      if (addition.NotASound) refused << QFileInfo(path).fileName();
+      switch (addition.Refused) {
+        case AddRefusal::NotASound:
+          refused.NotSounds << QFileInfo(path).fileName();
+          break;
+        case AddRefusal::AlreadyListed:
+          refused.AlreadyListed << QFileInfo(path).fileName();
+          break;
+        case AddRefusal::ListFull:
+          ++refused.BeyondTheLimit;
+          break;
+        case AddRefusal::Unreadable:
+        case AddRefusal::None:
+          break;
+      }
       if (!addition.Sound) continue;
       WarnIfLargerThanUnit(*addition.Sound);
       soundChecks_.Remember(*addition.Sound, true);
@@ -105,13 +119,32 @@ void SoundListCommands::WarnIfLargerThanUnit(const SoundEntry& sound) {
   }
 }
 
-void SoundListCommands::ShowRefusedFiles(const QStringList& names) {
-  if (names.isEmpty()) return;
-  ports_.Prompts.Ask({tr("These files are not MP3 or WAV sounds: %1")
-                          .arg(QString::fromStdString(VisibleText(names.join(", ").toStdString())))
-                          .toStdString(),
-                      "", PromptButtons::Ok, PromptIcon::Exclamation},
-                     [](PromptAnswer) {});
+void SoundListCommands::ShowRefusals(const Refusals& refusals) {
+  if (refusals.None()) return;
+  QStringList lines;
+  if (!refusals.NotSounds.isEmpty()) {
+    lines << tr("These files are not MP3 or WAV sounds: %1")
+                 .arg(QString::fromStdString(
+                     VisibleText(refusals.NotSounds.join(", ").toStdString())));
+  }
+  if (!refusals.AlreadyListed.isEmpty()) {
+    const QString names =
+        QString::fromStdString(VisibleText(refusals.AlreadyListed.join(", ").toStdString()));
+    lines << (refusals.AlreadyListed.size() == 1 ? tr("%1 is already on Btn%2: not added.")
+                                                 : tr("%1 are already on Btn%2: not added."))
+                 .arg(names)
+                 .arg(refusals.Slot + 1);
+  }
+  if (refusals.BeyondTheLimit == 1) {
+    lines << tr("1 sound was not added: a button holds at most %1 sounds.").arg(MaxSoundsPerButton);
+  } else if (refusals.BeyondTheLimit > 1) {
+    lines << tr("%1 sounds were not added: a button holds at most %2 sounds.")
+                 .arg(refusals.BeyondTheLimit)
+                 .arg(MaxSoundsPerButton);
+  }
+  ports_.Prompts.Ask(
+      {lines.join(QLatin1Char('\n')).toStdString(), "", PromptButtons::Ok, PromptIcon::Exclamation},
+      [](PromptAnswer) {});
 }
 
 Task<> SoundListCommands::AddSounds() {
@@ -120,7 +153,7 @@ Task<> SoundListCommands::AddSounds() {
       ports_.Prompts, tr("Select MP3 File(s)").toStdString(), "", true);
   QStringList paths;
   for (const std::string& path : chosen) paths << QString::fromStdString(path);
-  ShowRefusedFiles(AddFiles(paths));
+  ShowRefusals(AddFiles(paths));
 }
 
 void SoundListCommands::RemoveCheckedSounds() {
@@ -190,11 +223,11 @@ void SoundListCommands::AddDroppedFiles(const QDropEvent& drop, QWidget* page) {
   for (const QUrl& url : drop.mimeData()->urls()) {
     if (url.isLocalFile()) paths << url.toLocalFile();
   }
-  const QStringList refused = AddFiles(paths);
+  const Refusals refused = AddFiles(paths);
   // Told once the drop is over: the file manager waits for its end.
-  if (!refused.isEmpty()) {
+  if (!refused.None()) {
     QMetaObject::invokeMethod(
-        this, [this, refused] { ShowRefusedFiles(refused); }, Qt::QueuedConnection);
+        this, [this, refused] { ShowRefusals(refused); }, Qt::QueuedConnection);
   }
 }
 

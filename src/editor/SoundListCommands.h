@@ -36,8 +36,8 @@ class SoundListCommands : public QObject {
   QMenu* ListMenu() const { return listMenu_; }
   QMenu* ButtonsMenu() const { return buttonsMenu_; }
 
-  // Adds files to the shown list, as one edit; false when a file opens but
-  // is no MP3 or WAV sound.
+  // Adds files to the shown list, as one edit; false when a file that opens
+  // is not added.
   bool AddSoundFile(const QString& path);
   Task<> AddSounds();
   // The ticked rows of every shown button, or else the highlighted rows of
@@ -58,12 +58,22 @@ class SoundListCommands : public QObject {
   void ListMenuOpening(int slot, int row);
 
  private:
-  // The files that are no sounds.
-  QStringList AddFiles(const QStringList& paths);
+  // The files of one command that did not join the list, by why.
+  struct Refusals {
+    int Slot = 0;
+    QStringList NotSounds;
+    QStringList AlreadyListed;
+    int BeyondTheLimit = 0;
+
+    bool None() const {
+      return NotSounds.isEmpty() && AlreadyListed.isEmpty() && BeyondTheLimit == 0;
+    }
+  };
+  Refusals AddFiles(const QStringList& paths);
   void Remove(bool ofShownListOnly);
   void ShowListMenu(QTreeView* list, QPoint position);
-  // One message naming every file refused as no sound.
-  void ShowRefusedFiles(const QStringList& names);
+  // One message naming every file refused, and why.
+  void ShowRefusals(const Refusals& refusals);
   void WarnIfLargerThanUnit(const SoundEntry& sound);
   void PlayWithDefaultProgram(int slot, int row);
 

@@ -10,9 +10,10 @@
 #include <QStyle>
 
 #include "formatting/NumberFormat.h"
-#include "widgets/SizeColumn.h"
 #include "profiles/SoundFormat.h"
 #include "profiles/VisibleText.h"
+#include "programmingrun/RunTexts.h"
+#include "widgets/SizeColumn.h"
 
 namespace {
 
@@ -63,9 +64,9 @@ void SoundListModel::Reload() {
 
 void SoundListModel::ShowNewLook() {
   if (rowCount() == 0) return;
-  emit dataChanged(
-      index(0, 0), index(rowCount() - 1, ColumnCount - 1),
-      {Qt::BackgroundRole, Qt::ForegroundRole, Qt::ToolTipRole, Qt::FontRole, Qt::DecorationRole});
+  emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1),
+                   {Qt::DisplayRole, Qt::BackgroundRole, Qt::ForegroundRole, Qt::ToolTipRole,
+                    Qt::FontRole, Qt::DecorationRole});
 }
 
 Qt::DropActions SoundListModel::supportedDropActions() const {
@@ -152,16 +153,22 @@ QVariant SoundListModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole:
       if (index.column() == SizeColumn) return ShownSize(VisibleText(entry->SizeText));
+      if (index.column() == LengthColumn) {
+        return look_.Lengths.ShownLength(entry->FullPath(), entry->SizeText);
+      }
       return QString::fromStdString(VisibleText(entry->FileName));
     case Qt::TextAlignmentRole:
-      if (index.column() == SizeColumn) return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+      if (index.column() != SoundColumn) return QVariant(Qt::AlignRight | Qt::AlignVCenter);
       return {};
     case Qt::CheckStateRole:
       if (index.column() != SoundColumn) return {};
       return entry->Checked ? Qt::Checked : Qt::Unchecked;
     case Qt::ToolTipRole:
       if (notASound) return tr("Not an MP3 or WAV sound") + QLatin1Char('\n') + SoundTip(*entry);
-      if (leftOut) return look_.Fit.MisfitTip + QLatin1Char('\n') + SoundTip(*entry);
+      if (leftOut) {
+        return QString::fromStdString(LeftOutText(look_.Fit.Plan, GlobalIndex(index.row()))) +
+               QLatin1Char('\n') + SoundTip(*entry);
+      }
       return SoundTip(*entry);
     case Qt::BackgroundRole:
       // The highlighting of the sounds that fit (ListView1AdvancedCustomDrawItem).
@@ -198,9 +205,16 @@ Qt::ItemFlags SoundListModel::flags(const QModelIndex& index) const {
 
 QVariant SoundListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal) return {};
-  if (role == Qt::TextAlignmentRole && section == SizeColumn) {
+  if (role == Qt::TextAlignmentRole && section != SoundColumn) {
     return QVariant(Qt::AlignRight | Qt::AlignVCenter);
   }
   if (role != Qt::DisplayRole) return {};
-  return section == SoundColumn ? tr("Sound") : tr("Size");
+  switch (section) {
+    case SoundColumn:
+      return tr("Sound");
+    case SizeColumn:
+      return tr("Size");
+    default:
+      return tr("Length");
+  }
 }

@@ -3,10 +3,12 @@
 #include <QAbstractTableModel>
 #include <QColor>
 
+#include "programmingrun/ProgrammingPlan.h"
 #include "programmingrun/SoundDecodeChecks.h"
 #include "editor/SoundPlayer.h"
 #include "profiles/ProfileDocument.h"
 #include "profiles/SongProfile.h"
+#include "widgets/SoundLengths.h"
 
 // The background of the sounds that fit into the unit: a light blue.
 inline const QColor FittingSoundColour{102, 204, 255};
@@ -16,19 +18,20 @@ inline const QColor LeftOutColour{128, 128, 128};
 
 // What the editor knows of the fit of the lists into the unit: whether a
 // unit is connected or was seen, how many sounds fit from the first of Btn1
-// on, and why the rest are left out.
+// on, and the packing that leaves the rest out.
 struct UnitFit {
   bool UnitConnected = false;
   // A unit is connected, or one was seen before: what fits is known.
   bool UnitKnown = false;
   int FittingSoundCount = 0;
-  QString MisfitTip;
+  ProgrammingPlan Plan;
 };
 
 // What the rows show beyond their entries, the same for the eight lists.
 struct SoundRowLook {
   const UnitFit& Fit;
   const SoundDecodeChecks& Checks;
+  const SoundLengths& Lengths;
   // The row heard: its name is bold, with a play mark.
   const PlayingRow& Playing;
 };
@@ -47,14 +50,14 @@ class SoundListModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  enum Column { SoundColumn, SizeColumn, ColumnCount };
+  enum Column { SoundColumn, SizeColumn, LengthColumn, ColumnCount };
 
   SoundListModel(ProfileDocument& document, int slot, const SoundRowLook& look, QObject* parent);
 
   // The slot's rows are others now.
   void Reload();
-  // What fits, what is left out, what the decoder said or which row plays
-  // has changed: every row's colours, tip and mark.
+  // What fits, what is left out, what the decoder said, which row plays or
+  // the lengths known have changed: every row's colours, tip, mark and length.
   void ShowNewLook();
   // A row greyed as left out of the unit.
   bool IsLeftOut(int row) const;

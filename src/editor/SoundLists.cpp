@@ -12,6 +12,7 @@
 #include "editor/ButtonTabStyle.h"
 #include "editor/DocumentSignals.h"
 #include "widgets/SizeColumn.h"
+#include "widgets/SoundLengths.h"
 
 namespace {
 
@@ -90,6 +91,7 @@ QTreeView* SoundLists::CreateList(int slot) {
   connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this, slot] { KeepHighlight(slot); });
   FitSizeColumn(list->header(), SoundListModel::SoundColumn, SoundListModel::SizeColumn);
+  FitLengthColumn(list->header(), SoundListModel::LengthColumn);
   views_[slot] = list;
   return list;
 }

@@ -26,6 +26,10 @@ ProfileDocument::ProfileDocument() {
   lists_.Buttons[1].Present = true;
 }
 
+bool ProfileDocument::Holds(const SongProfile& lists) const {
+  return SameButtons(lists_.Buttons, lists.Buttons);
+}
+
 void ProfileDocument::Replace(SongProfile lists, std::string name, bool saved) {
   const bool wasChanged = Changed();
   lists_ = std::move(lists);

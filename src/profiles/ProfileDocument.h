@@ -38,6 +38,8 @@ class ProfileDocument {
   const std::string& Name() const { return lists_.Name; }
   // The lists hold edits that the profile's file does not.
   bool Changed() const { return savedAt_ != done_; }
+  // The buttons present and their sounds are those of `lists`.
+  bool Holds(const SongProfile& lists) const;
 
   // Lists loaded or made anew, for the profile of the name; `saved`: its
   // file holds them.

@@ -73,6 +73,13 @@ Task<bool> ProfileStore::LoadProfile(std::string name, bool fromBackup) {
     KeepOpenProfile();
     co_return false;
   }
+  // The open profile read again from its file, which holds its lists (the
+  // start page's NEXT shows the editor so): no other profile, and the
+  // history of its edits stays.
+  if (!fromBackup && !sounds->OldList && loading.Changes == 0 && name == document_.Name() &&
+      !document_.Changed() && document_.Holds(loading.Lists)) {
+    co_return true;
+  }
   document_.Replace(std::move(loading.Lists), name, true);
   if (save == PromptAnswer::Yes) SaveProfile(name);
   if (fromBackup) co_return true;

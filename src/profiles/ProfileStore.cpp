@@ -109,7 +109,7 @@ Task<ProfileCreation> ProfileStore::CreateProfile() {
   ShowNameRefusal(asked);
   if (asked.Result == ProfileCreation::Replaced) co_return ReplaceProfile(asked);
   if (asked.Result != ProfileCreation::Created) co_return asked.Result;
-  co_return co_await WriteNewProfile(asked);
+  co_return WriteNewProfile(asked);
 }
 
 Task<ProfileStore::NewProfileName> ProfileStore::AskNewProfileName(bool mayReplace) {
@@ -172,14 +172,15 @@ void ProfileStore::ShowNameRefusal(const NewProfileName& asked) {
   }
 }
 
-Task<ProfileCreation> ProfileStore::WriteNewProfile(NewProfileName asked) {
-  if (!WriteProfile(asked.Name, asked.Number)) co_return ProfileCreation::NotWritten;
-  // The lists are in the new file now.
-  document_.MarkSaved();
+ProfileCreation ProfileStore::WriteNewProfile(const NewProfileName& asked) {
+  if (!WriteProfile(asked.Name, asked.Number)) return ProfileCreation::NotWritten;
   AddToList(asked.Name);
   Select(static_cast<int>(profileList_.size()) - 1);
-  co_await SelectionChanged();
-  co_return ProfileCreation::Created;
+  // The lists are in the new file now, and they belong to it with the
+  // history of their edits, as with any save.
+  document_.Rename(asked.Name);
+  document_.MarkSaved();
+  return ProfileCreation::Created;
 }
 
 // Under a fresh number, so that the unit's record of the profile replaced

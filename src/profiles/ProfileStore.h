@@ -149,7 +149,7 @@ class ProfileStore {
   Task<NewProfileName> AskNewProfileName(bool mayReplace);
   Task<bool> AskToReplace(std::string name);
   void ShowNameRefusal(const NewProfileName& asked);
-  Task<ProfileCreation> WriteNewProfile(NewProfileName asked);
+  ProfileCreation WriteNewProfile(const NewProfileName& asked);
   ProfileCreation ReplaceProfile(const NewProfileName& asked);
 
   // Copying a profile file in.

@@ -31,7 +31,8 @@ const QString VerifyEveryByteSetting = QStringLiteral("Programming/VerifyEveryBy
 
 constexpr int SongColumn = 0;
 constexpr int SizeColumn = 1;
-constexpr int BtnColumn = 2;
+constexpr int LengthColumn = 2;
+constexpr int BtnColumn = 3;
 
 // The run's fixed texts, in the user's language.
 QString RunText(const char* text) { return QCoreApplication::translate("RunTexts", text); }
@@ -64,8 +65,11 @@ ProgrammingPage::ProgrammingPage(AppPorts& ports, DeviceThread& device,
   programList_ = new QTreeWidget(this);
   programList_->setObjectName(QStringLiteral("ListView1"));
   programList_->setRootIsDecorated(false);
-  programList_->setHeaderLabels({tr("Song"), tr("Size"), tr("Btn")});
+  programList_->setHeaderLabels({tr("Song"), tr("Size"), tr("Length"), tr("Btn")});
   FitSizeColumn(programList_->header(), SongColumn, SizeColumn);
+  FitLengthColumn(programList_->header(), LengthColumn);
+  programList_->headerItem()->setTextAlignment(LengthColumn, Qt::AlignRight | Qt::AlignVCenter);
+  connect(&lengths_, &SoundLengths::LengthsArrived, this, &ProgrammingPage::ShowLengths);
   programList_->header()->setSectionResizeMode(BtnColumn, QHeaderView::ResizeToContents);
   programList_->headerItem()->setTextAlignment(SizeColumn, Qt::AlignRight | Qt::AlignVCenter);
   programList_->headerItem()->setTextAlignment(BtnColumn, Qt::AlignCenter);
@@ -159,13 +163,30 @@ void ProgrammingPage::FillProgramList(const std::string& profileName,
   plan_ = PlanProgramming(profileName, profile_, NoProfileId, unit_.Status());
   programList_->clear();
   for (const PlannedSound& sound : plan_.Sounds) {
-    auto* item = new QTreeWidgetItem(programList_,
-                                     {QString::fromStdString(VisibleText(sound.FileName)),
-                                      ShownSize(sound.SizeText), QString::number(sound.Button)});
+    auto* item = new QTreeWidgetItem(
+        programList_, {QString::fromStdString(VisibleText(sound.FileName)),
+                       ShownSize(sound.SizeText), QString(), QString::number(sound.Button)});
     item->setTextAlignment(SizeColumn, Qt::AlignRight | Qt::AlignVCenter);
+    item->setTextAlignment(LengthColumn, Qt::AlignRight | Qt::AlignVCenter);
     item->setTextAlignment(BtnColumn, Qt::AlignCenter);
   }
   ShowRowsThatDoNotFit();
+  std::vector<ListedSoundFile> files;
+  for (const PlannedSound& sound : plan_.Sounds) {
+    files.push_back({sound.FullPath(), sound.SizeText});
+  }
+  lengths_.MeasureInBackground(files);
+  ShowLengths();
+}
+
+void ProgrammingPage::ShowLengths() {
+  const int rows =
+      std::min(programList_->topLevelItemCount(), static_cast<int>(plan_.Sounds.size()));
+  for (int row = 0; row < rows; ++row) {
+    const PlannedSound& sound = plan_.Sounds[static_cast<std::size_t>(row)];
+    programList_->topLevelItem(row)->setText(
+        LengthColumn, lengths_.ShownLength(sound.FullPath(), sound.SizeText));
+  }
 }
 
 void ProgrammingPage::ShowUnit() {
@@ -194,7 +215,9 @@ void ProgrammingPage::ShowRowsThatDoNotFit() {
     const bool fits = static_cast<std::size_t>(row) < fitting;
     for (int column = SongColumn; column <= BtnColumn; ++column) {
       item->setData(column, Qt::ForegroundRole, fits ? QVariant() : QVariant(left));
-      item->setToolTip(column, fits ? QString() : tr("Does not fit in the unit's memory"));
+      item->setToolTip(column, fits ? QString()
+                                    : QString::fromStdString(
+                                          LeftOutText(plan_, static_cast<std::size_t>(row))));
     }
   }
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "widgets/Page.h"
+#include "widgets/SoundLengths.h"
 #include "devicethread/DeviceThread.h"
 #include "devicethread/UnitStatusHolder.h"
 #include "profiles/ProfileFolder.h"
@@ -80,6 +81,8 @@ class ProgrammingPage : public Page {
   void ShowUnit();
   // Greys the rows that the run would leave out, as the unit stands now.
   void ShowRowsThatDoNotFit();
+  // Each row's length, as far as it is measured.
+  void ShowLengths();
   void ShowRunReport(const RunReport& report);
   // The unit holds what a run sent, saved or not, once the run reached it.
   void NoteWhatWasSent(const RunReport& report, int profileNumber);
@@ -98,6 +101,7 @@ class ProgrammingPage : public Page {
   SongProfile profile_;
   bool profileSaved_ = true;
   ProgrammingPlan plan_;
+  SoundLengths lengths_;
   int programButtonImage_ = ProgramMode;
   bool runInProgress_ = false;
   // The window was closed during a run: the application ends with the run.

@@ -98,18 +98,51 @@ std::string UnreadableText(int button, const std::string& fileName, std::int64_t
                 {std::to_string(button), VisibleText(fileName), GroupedNumber(listedSize)});
 }
 
-std::string DoesNotFitText(const SoundPacking& packing) {
-  switch (packing.Stop) {
-    case PackingStop::SoundLargerThanEveryMemory:
-      return Filled(Translated("RunTexts",
-                               "Does not fit: each sound must fit into one memory of the unit "
-                               "(the largest holds %1 bytes); it and every sound after it are "
-                               "left out"),
-                    {GroupedNumber(packing.LargestCapacity)});
-    case PackingStop::MemoriesFull:
-      return Translated("RunTexts", "Does not fit: the unit's memories are full from here on");
-    case PackingStop::AllPlaced:
-      break;
+namespace {
+
+// The first sound left out met a memory that already held as many sounds as
+// a memory takes.
+bool MemoriesFullByCount(const SoundPacking& packing) {
+  return !packing.Memories.empty() &&
+         packing.Memories.back().SongCount() >= MaxSongsPerMemory;
+}
+
+std::string FirstLeftOutText(const SoundPacking& packing) {
+  if (packing.Stop == PackingStop::SoundLargerThanEveryMemory) {
+    return Filled(Translated("RunTexts",
+                             "Does not fit: each sound must fit into one memory of the unit (the "
+                             "largest holds %1 bytes)."),
+                  {GroupedNumber(packing.LargestCapacity)});
   }
-  return {};
+  if (MemoriesFullByCount(packing)) {
+    return Filled(Translated("RunTexts",
+                             "Does not fit: each of the unit's memories holds at most %1 sounds, "
+                             "and the sounds before it fill them."),
+                  {std::to_string(MaxSongsPerMemory)});
+  }
+  return Translated("RunTexts",
+                    "Does not fit: the sounds before it leave too little room in the unit's "
+                    "memories.");
+}
+
+}  // namespace
+
+std::string LeftOutText(const ProgrammingPlan& plan, std::size_t index) {
+  const SoundPacking& packing = plan.Packing;
+  if (packing.Stop == PackingStop::AllPlaced || index < packing.FittingCount ||
+      index >= plan.Sounds.size()) {
+    return {};
+  }
+  if (index == packing.FittingCount) return FirstLeftOutText(packing);
+  const std::string first = VisibleText(plan.Sounds[packing.FittingCount].FileName);
+  if (packing.Stop == PackingStop::SoundLargerThanEveryMemory) {
+    return Filled(Translated("RunTexts",
+                             "Left out: sounds go into the unit in their order, and one before it "
+                             "fits in no memory (%1 was the first that did not fit)."),
+                  {first});
+  }
+  return Filled(Translated("RunTexts",
+                           "Left out: the sounds before it fill the unit's memories (%1 was the "
+                           "first that did not fit)."),
+                {first});
 }

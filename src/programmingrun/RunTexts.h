@@ -54,6 +54,8 @@ std::string DifferenceText(int button, const std::string& fileName, std::int64_t
 // Which song's file could not be read whole: "Btn2 · knock.wav could not be
 // read: it is missing, unreadable, or no longer 200,000 bytes".
 std::string UnreadableText(int button, const std::string& fileName, std::int64_t listedSize);
-// Why the sounds from the first that does not fit on are left out; empty
-// when all fit.
-std::string DoesNotFitText(const SoundPacking& packing);
+// Why the plan's sound at `index` is left out of the unit, naming the rule
+// that leaves it out: for the first that does not fit, why it does not; for
+// those after it, that sounds are never skipped, and which was the first.
+// Empty for a sound that fits.
+std::string LeftOutText(const ProgrammingPlan& plan, std::size_t index);

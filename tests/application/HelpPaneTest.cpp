@@ -77,7 +77,8 @@ TEST_F(HelpPaneTest, EntriesTheRightButtonAndLinksChangeTheirOwnPaneAndDocuments
       {"PreviousButton1", "Previous &Button", "PreviousButton.htm"},
       {"NextButton1", "&Next Button", "NextButton.htm"},
       {"ProgressBar2", "Pro&gress Bar", "ProfileProgressBar.htm"},
-      {"SongList1", "Sound &List", "ProfileView.htm"}};
+      {"SongList1", "Sound &List", "ProfileView.htm"},
+      {"EditAndFitSounds1", "Edit Sounds and Make &Them Fit", "EditAndFitSounds.htm"}};
   for (const auto& [entry, caption, page] : paneEntries) {
     entries << QString(entry) + ":" + caption;
     Choose(Editor(), entry);

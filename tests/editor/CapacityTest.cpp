@@ -37,8 +37,10 @@ class CapacityTest : public EditorFixture {
   QString ShownWith(std::initializer_list<std::int64_t> sizes) {
     SongProfile lists = editor->Document().Lists();
     lists.Buttons[0].Sounds.clear();
+    // Named by their row: s0.mp3, s1.mp3, ...
     for (std::int64_t size : sizes) {
-      lists.Buttons[0].Sounds.push_back({"s.mp3", std::to_string(size), "/"});
+      const std::string name = "s" + std::to_string(lists.Buttons[0].Sounds.size()) + ".mp3";
+      lists.Buttons[0].Sounds.push_back({name, std::to_string(size), "/"});
     }
     editor->Document().Replace(lists, "Alpha", true);
     editor->Capacity().UpdateStatusBar();
@@ -224,21 +226,28 @@ TEST_F(CapacityTest, AddingAndRemovingButtonsRecountWhatFits) {
   EXPECT_EQ(Shown().left(1), "+");
 }
 
-TEST_F(CapacityTest, SoundsLeftOutAreGreyWithTheReasonAndTheNeedBeyondTheUnitIsRed) {
+TEST_F(CapacityTest, SoundsLeftOutAreGreyWithTheRuleThatLeavesThemOutAndTheNeedBeyondTheUnitIsRed) {
   ShowEditorOn({0x41, 0x43});
-  EXPECT_EQ(ShownWith({2000000, 200000, 100000}).left(3), "++-");
+  EXPECT_EQ(ShownWith({2000000, 200000, 100000, 100}).left(4), "++--");
   const QAbstractItemModel* rows = List(1)->model();
+  const auto tip = [rows](int row) {
+    return rows->index(row, 0).data(Qt::ToolTipRole).toString().section('\n', 0, 0);
+  };
   EXPECT_EQ(rows->index(2, 0).data(Qt::ForegroundRole).value<QColor>(), LeftOutColour);
   EXPECT_FALSE(rows->index(1, 0).data(Qt::ForegroundRole).isValid());
-  EXPECT_EQ(rows->index(2, 0).data(Qt::ToolTipRole).toString().section('\n', 0, 0),
-            "Does not fit: the unit's memories are full from here on");
+  EXPECT_EQ(tip(2),
+            "Does not fit: the sounds before it leave too little room in the unit's memories.");
+  EXPECT_EQ(tip(3),
+            "Left out: the sounds before it fill the unit's memories (s2.mp3 was the first that "
+            "did not fit).");
 
   EXPECT_EQ(ShownWith({100, 3000000, 100}).left(3), "+--");
-  for (int row = 1; row < 3; ++row) {
-    EXPECT_EQ(rows->index(row, 0).data(Qt::ToolTipRole).toString().section('\n', 0, 0),
-              "Does not fit: each sound must fit into one memory of the unit (the largest holds "
-              "2,097,151 bytes); it and every sound after it are left out");
-  }
+  EXPECT_EQ(tip(1),
+            "Does not fit: each sound must fit into one memory of the unit (the largest holds "
+            "2,097,151 bytes).");
+  EXPECT_EQ(tip(2),
+            "Left out: sounds go into the unit in their order, and one before it fits in no "
+            "memory (s1.mp3 was the first that did not fit).");
   auto* remaining = Find<QLabel>(editor, "StatusPanel3");
   EXPECT_EQ(remaining->text(), "Over by 640,954");
   EXPECT_EQ(StatusColour(remaining), FailureColour);
@@ -251,6 +260,17 @@ TEST_F(CapacityTest, SoundsLeftOutAreGreyWithTheReasonAndTheNeedBeyondTheUnitIsR
   ShownWith({100, 3000000, 100});
   EXPECT_EQ(rows->index(1, 0).data(Qt::ForegroundRole).value<QColor>(), LeftOutColour)
       << "the last unit seen tells what is left out";
+}
+
+TEST_F(CapacityTest, ASoundBeyondTheSoundsAMemoryHoldsIsGreyWithThatRule) {
+  ShowEditorOn({0x43});
+  for (int n = 0; n < 254; ++n) editor->AddSoundFile(Sound("s" + std::to_string(n) + ".wav"));
+  Tabs()->setCurrentIndex(1);
+  editor->AddSoundFile(Sound("last.wav"));
+  EXPECT_EQ(editor->Capacity().Fit().FittingSoundCount, 254);
+  EXPECT_EQ(List(2)->model()->index(0, 0).data(Qt::ToolTipRole).toString().section('\n', 0, 0),
+            "Does not fit: each of the unit's memories holds at most 254 sounds, and the sounds "
+            "before it fill them.");
 }
 
 TEST_F(CapacityTest, WithoutAUnitTheLastOneSeenIsMeasuredInTheNextRunAndNoneIsSaidSo) {

@@ -69,8 +69,9 @@ TEST_F(MakeItFitTest, ThePlanNamesTheSoundToChangeAndTheRowThenPointsToItsNewFil
   const std::string plan = prompts.Questions[0].Text;
   EXPECT_NE(plan.find("clip.wav: 30.0 s, mono, 192 kbit/s, 1,323,044 \u2192 "), std::string::npos)
       << plan;
-  EXPECT_NE(plan.find(" bytes (it does not fit after the sounds before it)\n\nChanging this one "
-                      "sound is enough, and 192 kbit/s is the highest bit rate at which it fits."),
+  EXPECT_NE(plan.find(" bytes (it does not fit: the sounds before it leave too little room in "
+                      "the unit's memories)\n\nChanging this one sound is enough, and 192 kbit/s is the "
+                      "highest bit rate at which it fits."),
             std::string::npos)
       << plan;
   EXPECT_EQ(plan.find("song.wav"), std::string::npos) << "a sound that fits is left alone";
@@ -145,4 +146,35 @@ TEST_F(MakeItFitTest, NextOffersItForASoundTooLargeAndASoundTooLongEvenAtTheLowe
   EXPECT_EQ(Names(1), QStringList{"long.wav"});
   EXPECT_EQ(FilesOfSounds().size(), 4u) << "nothing written";
   EXPECT_TRUE(prompts.AllAnswersUsed());
+}
+
+TEST_F(MakeItFitTest, ASoundThatDoesNotDecodeIsLeftAsItIsAndNamedWhenItIsWhatCannotFit) {
+  const auto listFirst = [this](const std::string& name, std::size_t bytes) {
+    const std::string path = sounds.Path() + name;
+    WriteFile(path, std::string(bytes, 'x'));  // a text file named like a sound
+    originals[path] = FileText(path);
+    editor->Document().Edit("Load", [&](SongProfile& lists) {
+      std::vector<SoundEntry>& list = lists.Buttons[0].Sounds;
+      list.insert(list.begin(), {name, std::to_string(bytes), sounds.Path()});
+    });
+  };
+  listFirst("raw.mp3", 30);
+  prompts.Texts = {""};
+  prompts.Answers = {PromptAnswer::Cancel};
+  MakeFit();
+  ASSERT_EQ(prompts.Questions.size(), 1u);
+  const std::string plan = prompts.Questions[0].Text;
+  EXPECT_NE(plan.find("clip.wav: 30.0 s, mono, "), std::string::npos) << plan;
+  EXPECT_EQ(plan.find("raw.mp3"), std::string::npos) << "it cannot be made smaller: it stays";
+
+  listFirst("big.mp3", 2200000);  // larger than either memory
+  prompts.Texts = {""};
+  prompts.Answers = {PromptAnswer::Ok};
+  MakeFit();
+  EXPECT_EQ(prompts.Questions.back().Text,
+            "The profile cannot fit the unit, even with its sounds at 32 kbit/s mono: "
+            "\"big.mp3\" does not fit, and it cannot be read as an MP3 or WAV sound to make it "
+            "smaller.");
+  EXPECT_EQ(Names(1), (QStringList{"big.mp3", "raw.mp3", "ding.wav", "song.wav", "clip.wav"}));
+  EXPECT_EQ(FilesOfSounds().size(), 5u) << "nothing written";
 }

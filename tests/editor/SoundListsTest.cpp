@@ -1,6 +1,7 @@
 #include <QDropEvent>
 #include <QLabel>
 #include <QMimeData>
+#include <QTreeWidget>
 
 #include "EditorFixture.h"
 #include "widgets/StatusText.h"
@@ -20,7 +21,10 @@ TEST_F(SoundListsTest, SoundsAreAddedOncePerNameToTheActiveTabUpToTheLimitByDial
       {Sound("bell.mp3", 44).toStdString(), Sound("other/bell.mp3").toStdString(),
        Sound("Bell.mp3").toStdString(), sounds.Path() + "missing.mp3"},
       {}};
+  prompts.Answers = {PromptAnswer::Ok};
   Choose(editor, "AddSongs1");
+  ASSERT_EQ(prompts.Questions.size(), 1u);
+  EXPECT_EQ(prompts.Questions[0].Text, "bell.mp3 is already on Btn1: not added.");
   Choose(editor, "AddSongs2");
   const FileDialog& dialog = prompts.Dialogs.at(0);
   EXPECT_EQ(dialog.Title + "|" + dialog.Filters.at(0).Label + "|" + dialog.Filters.at(2).Label,
@@ -50,11 +54,44 @@ TEST_F(SoundListsTest, SoundsAreAddedOncePerNameToTheActiveTabUpToTheLimitByDial
   }
   prompts.Answers = {PromptAnswer::Ok};
   QCoreApplication::processEvents();
-  ASSERT_EQ(prompts.Questions.size(), 1u) << "one message, once the drop is over";
-  EXPECT_EQ(prompts.Questions[0].Text,
+  ASSERT_EQ(prompts.Questions.size(), 2u) << "one message, once the drop is over";
+  EXPECT_EQ(prompts.Questions[1].Text,
             "These files are not MP3 or WAV sounds: notes.mp3, notes.txt");
   for (int n = 2; n < 255; ++n) editor->AddSoundFile(Sound("s" + std::to_string(n) + ".wav"));
   EXPECT_EQ(List(3)->model()->rowCount(), 254);
+}
+
+TEST_F(SoundListsTest, SoundsNotAddedAreNamedWithTheRuleInOneMessage) {
+  ShowEditor();
+  std::filesystem::create_directory(sounds.Path() + "other");
+  std::vector<std::string> chosen{Sound("chime.mp3").toStdString(),
+                                  Sound("other/chime.mp3").toStdString()};
+  for (int n = 1; n < 260; ++n)
+    chosen.push_back(Sound("s" + std::to_string(n) + ".wav").toStdString());
+  WriteFile(sounds.Path() + "notes.mp3", "a text file renamed");
+  chosen.push_back(sounds.Path() + "notes.mp3");
+  prompts.ChosenFiles = {chosen};
+  prompts.Answers = {PromptAnswer::Ok};
+  Choose(editor, "AddSongs1");
+  EXPECT_EQ(List(1)->model()->rowCount(), 254);
+  ASSERT_EQ(prompts.Questions.size(), 1u);
+  EXPECT_EQ(prompts.Questions[0].Text,
+            "These files are not MP3 or WAV sounds: notes.mp3\n"
+            "chime.mp3 is already on Btn1: not added.\n"
+            "6 sounds were not added: a button holds at most 254 sounds.");
+
+  prompts.ChosenFiles = {{Sound("one more.wav").toStdString()}};
+  prompts.Answers = {PromptAnswer::Ok};
+  Choose(editor, "AddSongs1");
+  EXPECT_EQ(prompts.Questions.at(1).Text,
+            "1 sound was not added: a button holds at most 254 sounds.");
+  Tabs()->setCurrentIndex(1);
+  prompts.ChosenFiles = {{Sound("a.wav").toStdString(), Sound("b.wav").toStdString(),
+                          Sound("a.wav").toStdString(), Sound("b.wav").toStdString()}};
+  prompts.Answers = {PromptAnswer::Ok};
+  Choose(editor, "AddSongs1");
+  EXPECT_EQ(Names(2), (QStringList{"a.wav", "b.wav"}));
+  EXPECT_EQ(prompts.Questions.at(2).Text, "a.wav, b.wav are already on Btn2: not added.");
 }
 
 TEST_F(SoundListsTest, RowsPlayMoveAndAreRemovedAndButtonsAreAddedAndRemoved) {
@@ -249,4 +286,26 @@ TEST_F(SoundListsTest, SoundsOfALoadedProfileThatDoNotDecodeAreRedAndNextRefuses
   EXPECT_EQ(prompts.Questions.at(0).Text, "These files are not MP3 or WAV sounds: fake.mp3");
   EXPECT_TRUE(editor->isVisible());
   EXPECT_FALSE(Programming()->isVisible());
+}
+
+TEST_F(SoundListsTest, TheLengthColumnsOfTheListsAndOfTheProgrammingListFillInTheBackground) {
+  const std::string song = Sound("song.wav", 8000 * 90 + 44).toStdString();
+  ShowEditor("[Button0]\r\nNumSounds=1\r\nSound0=" + song + "\r\n");
+  const QAbstractItemModel* rows = List(1)->model();
+  EXPECT_EQ(rows->headerData(2, Qt::Horizontal).toString(), "Length");
+  QSignalSpy shown(rows, &QAbstractItemModel::dataChanged);
+  while (rows->index(0, 2).data().toString().isEmpty()) {
+    ASSERT_TRUE(shown.wait(10000)) << "the length arrives";
+  }
+  EXPECT_EQ(rows->index(0, 2).data().toString(), "1:30");
+
+  emit editor->NextRequested();  // as NEXT does once its checks passed
+  auto* list = Find<QTreeWidget>(Programming(), "ListView1");
+  EXPECT_EQ(list->headerItem()->text(2), "Length");
+  QSignalSpy filled(list->model(), &QAbstractItemModel::dataChanged);
+  while (list->topLevelItem(0)->text(2).isEmpty()) {
+    ASSERT_TRUE(filled.wait(10000)) << "the length arrives";
+  }
+  EXPECT_EQ(list->topLevelItem(0)->text(2), "1:30");
+  EXPECT_EQ(list->topLevelItem(0)->text(3), "1");
 }

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 
 #include "EditorFixture.h"
+#include "support/SignalWait.h"
 
 class UndoTest : public EditorFixture {
  protected:
@@ -49,16 +50,57 @@ TEST_F(UndoTest, AddDragAndRemoveAllTakenBackLeaveTheListsTheMarkAndTheFileAsBef
   EXPECT_TRUE(Changed());
 }
 
-TEST_F(UndoTest, UndoingPastASaveLeavesEditsToSaveAgain) {
+TEST_F(UndoTest, UndoAfterSaveRestoresTheRowsAndSetsTheMark) {
   Add(Sound("c.wav"));
-  ASSERT_TRUE(Answered(editor->Profiles().Save()));
+  Choose(editor, "Save1");
   EXPECT_FALSE(editor->isWindowModified());
   Undo();
   EXPECT_EQ(Names(1), (QStringList{"a.wav", "b.wav"}));
+  EXPECT_EQ(List(1)->model()->rowCount(), 2);
   EXPECT_TRUE(Changed()) << "the file holds c.wav";
   EXPECT_TRUE(editor->isWindowModified());
   Redo();
   EXPECT_FALSE(Changed()) << "the lists are what the file holds again";
+}
+
+TEST_F(UndoTest, TheHistoryOutlastsNextARunPrevAndTheStartPage) {
+  Tick();
+  Add(Sound("c.wav"));
+  Choose(editor, "Save1");
+  Click(editor, "bbNext");
+  ASSERT_TRUE(Programming()->isVisible());
+  QSignalSpy ended(Programming(), &ProgrammingPage::ProgrammingEnded);
+  Click(Programming(), "bbProgram");
+  ASSERT_TRUE(Arrived(ended));
+  Click(Programming(), "bbPrevious");
+  Click(editor, "bbPrevious");
+  Click(Start(), "bbContinue");
+  ASSERT_TRUE(editor->isVisible());
+  ASSERT_TRUE(CanUndo()) << "the same profile, shown again from its unchanged file";
+  Undo();
+  EXPECT_EQ(Names(1), (QStringList{"a.wav", "b.wav"}));
+  EXPECT_TRUE(editor->isWindowModified());
+}
+
+TEST_F(UndoTest, SavingANewProfileKeepsItsHistoryAndOpeningAnotherStartsAfresh) {
+  prompts.Texts = {"Beta"};
+  Choose(editor, "New1");
+  Add(Sound("c.wav"));
+  ASSERT_TRUE(Changed());
+  prompts.Texts = {"Gamma"};
+  Choose(editor, "SaveAs1");
+  EXPECT_EQ(editor->Document().Name(), "Gamma");
+  EXPECT_FALSE(Changed());
+  ASSERT_TRUE(CanUndo()) << "a save is no other profile";
+
+  prompts.ChosenFiles = {{Profiles() + "Alpha.qvt"}};
+  Choose(editor, "Open1");
+  EXPECT_EQ(Names(1), (QStringList{"a.wav", "b.wav"}));
+  EXPECT_FALSE(CanUndo()) << "another profile's lists are no edit of these";
+  Add(Sound("c.wav"));
+  Choose(editor, "Save1");
+  Choose(editor, "RetrieveBackup1");
+  EXPECT_FALSE(CanUndo()) << "the backup's lists are no edit of these";
 }
 
 TEST_F(UndoTest, ButtonsAndRemovedRowsComeBackAndLoadingStartsAfresh) {

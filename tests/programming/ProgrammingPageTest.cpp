@@ -112,7 +112,7 @@ TEST_F(ProgrammingPageTest, ProgramsTheEditorsSoundsAndShowsHowEachRunEnded) {
   ASSERT_EQ(list->topLevelItemCount(), 2);
   EXPECT_EQ(list->topLevelItem(0)->text(0), "a.mp3");
   EXPECT_EQ(list->topLevelItem(1)->text(1), "5,000");
-  EXPECT_EQ(list->topLevelItem(1)->text(2), "3") << "the button's own number, not a count";
+  EXPECT_EQ(list->topLevelItem(1)->text(3), "3") << "the button's own number, not a count";
   EXPECT_EQ(form1->ProfileName(), "Party");
 
   auto* label3 = Find<QLabel>(form1, "Label3");
@@ -184,11 +184,17 @@ TEST_F(ProgrammingPageTest, RowsThatDoNotFitAreGreyedAndTheRunSaysItLeftThemOut)
   auto* list = Find<QTreeWidget>(form1, "ListView1");
   ASSERT_EQ(list->topLevelItemCount(), 3);
   const QColor greyed = list->palette().color(QPalette::Disabled, QPalette::Text);
+  const QString tips[] = {
+      "",
+      "Does not fit: each sound must fit into one memory of the unit (the largest holds "
+      "2,097,151 bytes).",
+      "Left out: sounds go into the unit in their order, and one before it fits in no memory "
+      "(big.wav was the first that did not fit)."};
   for (int row = 0; row < 3; ++row) {
     const QTreeWidgetItem* item = list->topLevelItem(row);
     const bool fits = row == 0;
-    for (int column = 0; column < 3; ++column) {
-      EXPECT_EQ(item->toolTip(column), fits ? "" : "Does not fit in the unit's memory") << row;
+    for (int column = 0; column < 4; ++column) {
+      EXPECT_EQ(item->toolTip(column), tips[row]) << row;
       EXPECT_EQ(item->data(column, Qt::ForegroundRole).value<QColor>() == greyed, !fits) << row;
     }
   }
