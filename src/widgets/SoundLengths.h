@@ -21,12 +21,12 @@ struct ListedSoundFile {
 // "m:ss": a length in whole minutes and seconds, rounded to the nearest second.
 QString MinutesAndSeconds(double seconds);
 
-// The true lengths of the sounds a list shows, measured off the GUI thread
-// (a whole MP3 is read for its length) and kept once known. A file replaced
-// by another of another size is measured again.
 // The length column wide enough for an hour's length or its caption, whichever is wider.
 void FitLengthColumn(QHeaderView* header, int lengthColumn);
 
+// The true lengths of the sounds a list shows, measured off the GUI thread
+// (a whole MP3 is read for its length) and kept once known. A file replaced
+// by another of another size is measured again.
 class SoundLengths : public QObject {
   Q_OBJECT
 
