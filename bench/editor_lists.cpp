@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
     editor.Document().Adjust([](SongProfile& lists) { lists.Buttons[0].Sounds.clear(); });
     FillOtherTabs(editor);
     editor.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(0);
-    editor.Profiles().LoadProfile("P0", false);
+    editor.Profiles().Loader().LoadProfile("P0", false);
     FillOtherTabs(editor);
     QCoreApplication::processEvents();
     adding.push_back(Milliseconds([&] {
@@ -141,7 +141,7 @@ int main(int argc, char** argv) {
     }
     const auto start = std::chrono::steady_clock::now();
     loading.push_back(Milliseconds([&] {
-      editor.Profiles().LoadProfile(name, false);
+      editor.Profiles().Loader().LoadProfile(name, false);
       QCoreApplication::processEvents();
     }));
     const SoundEntry last = editor.Document().Lists().Buttons[7].Sounds.back();

@@ -54,8 +54,8 @@ double TimeNew(const std::string& profiles, bool warm, NamingPrompts& prompts) {
   SilentEditorView view;
   ProfileDocument document;
   ProfileStore store(profiles, document, prompts, view);
-  store.ListProfiles();
-  if (warm) store.FindProfileByNumber(-1);
+  store.Selection().ListProfiles();
+  if (warm) store.Stored().FindProfileByNumber(-1);
   return Milliseconds([&] { store.New(); });
 }
 
@@ -83,14 +83,14 @@ int main() {
     SilentEditorView view;
     ProfileDocument document;
     ProfileStore store(profiles, document, prompts, view);
-    store.ListProfiles();
+    store.Selection().ListProfiles();
     Report("FindProfileByNumber, 10,000 profiles, first call",
-           Milliseconds([&] { store.FindProfileByNumber(-1); }), 5);
+           Milliseconds([&] { store.Stored().FindProfileByNumber(-1); }), 5);
     std::vector<double> misses;
     std::vector<double> hits;
     for (int call = 0; call < 30; ++call) {
-      misses.push_back(Milliseconds([&] { store.FindProfileByNumber(-1); }));
-      hits.push_back(Milliseconds([&] { store.FindProfileByNumber(9999); }));
+      misses.push_back(Milliseconds([&] { store.Stored().FindProfileByNumber(-1); }));
+      hits.push_back(Milliseconds([&] { store.Stored().FindProfileByNumber(9999); }));
     }
     Report("FindProfileByNumber(-1), 10,000 profiles (median of 30)", Median(misses), 5);
     Report("FindProfileByNumber(-1), 10,000 profiles (slowest of 30)",

@@ -34,7 +34,7 @@ void PageFlow::ShowEditor() {
 
 void PageFlow::ShowProgrammingPage() {
   const ProfileDocument& document = editor_.Document();
-  programming_.FillProgramList(editor_.Profiles().CurrentProfileName(), document.Lists(),
-                               !document.Changed());
+  programming_.FillProgramList(editor_.Profiles().Selection().CurrentProfileName(),
+                               document.Lists(), !document.Changed());
   window_.ShowPage(&programming_);
 }

@@ -19,7 +19,7 @@ VantoraApplication::VantoraApplication(AppPorts ports)
   aboutBox_ = new AboutBox(ports_, unitStatus_, window_.get());
   ProfileStore& profiles = profileEditor_->Profiles();
   // The profile open when the program last ended, if it is still there.
-  profiles.SelectListedProfile(SettingsKeeper::LastProfile(ports_.Settings));
+  profiles.Selection().SelectListedProfile(SettingsKeeper::LastProfile(ports_.Settings));
   settingsKeeper_ = std::make_unique<SettingsKeeper>(
       ports_.Settings, profileEditor_->Document(), lastUnit_, profiles.SoundFileDialogs());
   window_->PlaceAtStart();

@@ -90,8 +90,8 @@ std::int64_t CapacityDisplay::UsedBytes() const {
 }
 
 ProgrammingPlan CapacityDisplay::PlanForUnit() const {
-  return PlanProgramming(store_.CurrentProfileName(), document_.Document().Lists(), NoProfileId,
-                         MeasuringUnit());
+  return PlanProgramming(store_.Selection().CurrentProfileName(), document_.Document().Lists(),
+                         NoProfileId, MeasuringUnit());
 }
 
 void CapacityDisplay::RefreshCapacity() {
@@ -145,8 +145,8 @@ void CapacityDisplay::UpdateStatusBar() {
   ShowCapacityPanels(MeasuringUnit().TotalCapacity(), UsedBytes());
   const int number = unit.Slots[0].ProfileNumber;
   texts_[4]->setText(tr("Profile On Vantora : %1")
-                         .arg(QString::fromStdString(
-                             sent_.NameOnUnit(number, store_.FindProfileByNumber(number)))));
+                         .arg(QString::fromStdString(sent_.NameOnUnit(
+                             number, store_.Stored().FindProfileByNumber(number)))));
 }
 
 void CapacityDisplay::TrimTabsToUnit() {

@@ -96,14 +96,14 @@ Task<bool> NextChecks::FindOrDropMissingSounds() {
   ProfileDocument& document = store_.Document();
   // Sounds found or dropped belong to the file only when the lists did.
   const bool saved = !document.Changed();
-  const SoundFileCheck check = co_await store_.CheckSoundFiles();
+  const SoundFileCheck check = co_await store_.Loader().CheckSoundFiles();
   if (check.Cancelled) co_return false;
   if (check.Replaced == 0 && check.Removed == 0) co_return true;
   const std::string name = document.Name();
   if (!saved || name.empty()) co_return true;
   // A profile that could not be saved stays on the editor with its error
   // shown, and the sounds the check replaced or dropped stay to be saved.
-  if (!store_.SaveProfile(name)) co_return false;
+  if (!store_.Stored().SaveProfile(name)) co_return false;
   document.MarkSaved();
   co_return true;
 }

@@ -23,7 +23,8 @@ ProfileChoice::ProfileChoice(AppPorts& ports, ProfileDocument& document, InfoLin
   // Every change by the user, by mouse, keyboard or wheel; the store's own
   // changes are shown with the signal blocked.
   connect(selector_, &QComboBox::currentIndexChanged, this, &ProfileChoice::OnProfileChosen);
-  connect(selector_, &ProfileSelector::Opening, this, [this] { store_.RefreshProfileList(); });
+  connect(selector_, &ProfileSelector::Opening, this,
+          [this] { store_.Selection().RefreshProfileList(); });
 }
 
 void ProfileChoice::AddMenu(QMenuBar* bar) {
@@ -46,7 +47,7 @@ void ProfileChoice::AddMenu(QMenuBar* bar) {
 }
 
 void ProfileChoice::OnProfileChosen(int index) {
-  store_.SelectProfile(index);
+  store_.Selection().SelectProfile(index);
   store_.SelectionChanged();
 }
 
@@ -58,16 +59,17 @@ void ProfileChoice::ShowProfileList() {
   const QSignalBlocker blocker(selector_);
   selector_->clear();
   QStringList names;
-  for (const std::string& name : store_.ProfileList()) {
+  for (const std::string& name : store_.Selection().ProfileList()) {
     names << QString::fromStdString(VisibleText(name));
   }
   selector_->addItems(names);
-  selector_->setCurrentIndex(store_.SelectedIndex());
+  selector_->setCurrentIndex(store_.Selection().SelectedIndex());
 }
 
 void ProfileChoice::ShowProfileAdded(int index) {
   const QSignalBlocker blocker(selector_);
-  selector_->insertItem(index, QString::fromStdString(VisibleText(store_.ProfileList()[index])));
+  selector_->insertItem(
+      index, QString::fromStdString(VisibleText(store_.Selection().ProfileList()[index])));
 }
 
 void ProfileChoice::ShowProfileRemoved(int index) {

@@ -64,7 +64,7 @@ ProfileEditor::ProfileEditor(AppPorts& ports, const UnitStatusHolder& unit,
   Profiles().SoundFileDialogs().OpenFirstIn(MusicFolder());
   // Files dragged from the file manager.
   setAcceptDrops(true);
-  Profiles().ListProfiles();
+  Profiles().Selection().ListProfiles();
   capacity_.RefreshCapacity();
   ShowCaption();
 }
@@ -147,7 +147,7 @@ bool ProfileEditor::Busy() const {
 void ProfileEditor::OnShown() {
   helpPane_->ShowHelpPage(QStringLiteral("AddFilesIntro.htm"));
   // Profiles copied in or removed while the editor was away are listed.
-  Profiles().RefreshProfileList();
+  Profiles().Selection().RefreshProfileList();
   capacity_.RefreshCapacity();
   capacity_.UpdateStatusBar();
 }

@@ -13,17 +13,17 @@ Task<> ProfileStore::New() {
   // the open profile as they were, so that no later save writes empty lists
   // over them. New never replaces a profile with empty lists: an existing
   // name is refused.
-  const NewProfileName asked = co_await AskNewProfileName(false);
-  ShowNameRefusal(asked);
+  const NewProfileName asked = co_await naming_.AskNewProfileName(false);
+  naming_.ShowNameRefusal(asked);
   if (asked.Result != ProfileCreation::Created) co_return;
   // The new profile has the present buttons of the lists on screen, empty.
   SongProfile fresh;
   for (int slot = 0; slot < ButtonSlotCount; ++slot) {
     fresh.Buttons[slot].Present = document_.Lists().Buttons[slot].Present;
   }
-  if (!WriteProfileLists(asked.Name, asked.Number, fresh)) co_return;
-  AddToList(asked.Name);
-  Select(static_cast<int>(profileList_.size()) - 1);
+  if (!stored_.WriteProfileLists(asked.Name, asked.Number, fresh)) co_return;
+  selection_.AddToList(asked.Name);
+  selection_.Select(static_cast<int>(selection_.ProfileList().size()) - 1);
   co_await LoadSelectedProfile();
   view_.ShowInfo(Translated("Profiles", "Profile created"), InfoColour::Kept);
 }
@@ -49,22 +49,22 @@ Task<> ProfileStore::Open() {
   if (!mayLeave) co_return;
   // Selected before loading, so that a file that cannot be read leaves no
   // name selected that a later Save could write the empty lists over.
-  if (IndexOf(name) < 0) AddToList(name);
-  Select(IndexOf(name));
-  co_await LoadProfile(name, false);
+  if (selection_.IndexOf(name) < 0) selection_.AddToList(name);
+  selection_.Select(selection_.IndexOf(name));
+  co_await loader_.LoadProfile(name, false);
 }
 
 Task<bool> ProfileStore::Save() {
-  const std::string name = CurrentProfileName();
+  const std::string name = selection_.CurrentProfileName();
   if (!name.empty()) {
-    if (!SaveProfile(name)) co_return false;
+    if (!stored_.SaveProfile(name)) co_return false;
     document_.MarkSaved();
     co_return true;
   }
   view_.ShowInfo("", InfoColour::Kept);
   const ProfileCreation created = co_await CreateProfile();
   co_return created == ProfileCreation::Replaced ||
-      (created == ProfileCreation::Created && SaveProfile(CurrentProfileName()));
+      (created == ProfileCreation::Created && stored_.SaveProfile(selection_.CurrentProfileName()));
 }
 
 Task<> ProfileStore::SaveAs() {
@@ -72,7 +72,7 @@ Task<> ProfileStore::SaveAs() {
   // A new profile's backup then holds the same content as its file; a
   // replaced one's backup keeps what it held before.
   const ProfileCreation created = co_await CreateProfile();
-  if (created == ProfileCreation::Created) SaveProfile(CurrentProfileName());
+  if (created == ProfileCreation::Created) stored_.SaveProfile(selection_.CurrentProfileName());
 }
 
 Task<> ProfileStore::RetrieveBackup() {
@@ -82,14 +82,14 @@ Task<> ProfileStore::RetrieveBackup() {
   if (!mayLeave) co_return;
   // The profile file itself stays as it is until the user saves; a backup
   // read only in part is not offered for saving.
-  const bool retrieved = co_await LoadProfile(CurrentProfileName(), true);
+  const bool retrieved = co_await loader_.LoadProfile(selection_.CurrentProfileName(), true);
   if (retrieved) document_.MarkUnsaved();
 }
 
 Task<> ProfileStore::Delete() {
-  if (selected_ < 0) co_return;
-  const int position = selected_;
-  const std::string name = CurrentProfileName();
+  if (selection_.SelectedIndex() < 0) co_return;
+  const int position = selection_.SelectedIndex();
+  const std::string name = selection_.CurrentProfileName();
   Question sure{
       Filled(Translated("Profiles", "Do you want to permanently delete the profile named %1?"),
              {name}),
@@ -112,13 +112,13 @@ Task<> ProfileStore::Delete() {
     document_.Rename("");
     document_.MarkSaved();
   }
-  RemoveFromList(position);
-  if (!profileList_.empty()) {
-    Select(position > 0 ? position - 1 : 0);
+  selection_.RemoveFromList(position);
+  if (!selection_.ProfileList().empty()) {
+    selection_.Select(position > 0 ? position - 1 : 0);
     co_await SelectionChanged();
   } else {
-    Select(-1);
-    ClearLists();
+    selection_.Select(-1);
+    loader_.ClearLists();
   }
   view_.ShowInfo(Filled(Translated("Profiles", "Profile %1 deleted."), {name}),
                  InfoColour::Ordinary);

@@ -15,17 +15,17 @@ Task<bool> ProfileStore::SelectProfileFile(std::string path) {
   const std::string name = ProfileNameOfFile(path);
   // Told in boxes: the editor may not be on screen yet.
   if (!IsValidProfileName(name)) {
-    Tell({Translated("Profiles", "Invalid profile name"), "", PromptButtons::Ok,
-          PromptIcon::Exclamation});
+    Tell(prompts_, {Translated("Profiles", "Invalid profile name"), "", PromptButtons::Ok,
+                    PromptIcon::Exclamation});
     co_return false;
   }
   const std::optional<std::string> bytes = ReadFileBytes(path, MaxProfileFileBytes);
   if (!bytes) {
-    TellCannotRead(name);
+    loader_.TellCannotRead(name);
     co_return false;
   }
   if (!SoundsListedIn(*bytes)) {
-    TellNotAProfile(path);
+    loader_.TellNotAProfile(path);
     co_return false;
   }
   // As when the selection changes, unsaved edits are offered for saving
@@ -34,8 +34,8 @@ Task<bool> ProfileStore::SelectProfileFile(std::string path) {
   if (!mayLeave) co_return false;
   const bool copied = co_await CopyIn(name, *bytes);
   if (!copied) co_return false;
-  RefreshProfileList();
-  Select(IndexOf(name));
+  selection_.RefreshProfileList();
+  selection_.Select(selection_.IndexOf(name));
   co_return true;
 }
 
@@ -48,12 +48,13 @@ Task<bool> ProfileStore::CopyIn(std::string name, std::string bytes) {
   const bool exists = StampOf(stored).has_value();
   if (exists && ReadFileBytes(stored, MaxProfileFileBytes) == bytes) co_return true;
   if (exists) {
-    const bool replace = co_await AskToReplace(name);
+    const bool replace = co_await naming_.AskToReplace(name);
     if (!replace) co_return true;
   }
-  if (!ReplaceStoredFile(name, ProfileFileKind::Profile, WithOwnNumber(name, bytes), exists)) {
-    Tell({Filled(Translated("Profiles", "ERROR saving profile %1."), {name}), "", PromptButtons::Ok,
-          PromptIcon::Stop});
+  if (!stored_.ReplaceStoredFile(name, ProfileFileKind::Profile, WithOwnNumber(name, bytes),
+                                 exists)) {
+    Tell(prompts_, {Filled(Translated("Profiles", "ERROR saving profile %1."), {name}), "",
+                    PromptButtons::Ok, PromptIcon::Stop});
     co_return false;
   }
   co_return true;
@@ -70,6 +71,6 @@ std::string ProfileStore::WithOwnNumber(const std::string& name, const std::stri
   std::erase_if(others, [&name](const std::string& other) { return SameProfileName(other, name); });
   const std::vector<int> taken = folder_.ReadProfileNumbers(others);
   if (std::find(taken.begin(), taken.end(), number) == taken.end()) return bytes;
-  WriteStoredProfileNumber(file, NextFreeProfileNumber());
+  WriteStoredProfileNumber(file, stored_.NextFreeProfileNumber());
   return file.Text();
 }

@@ -6,6 +6,7 @@
 #include "profiles/IniFile.h"
 #include "profiles/MissingSound.h"
 #include "profiles/ProfileFormat.h"
+#include "profiles/ProfileLoader.h"
 #include "profiles/ProfileName.h"
 #include "profiles/ProfileStore.h"
 #include "profiles/ProfileText.h"
@@ -35,7 +36,18 @@ ListedSounds NewProfileSounds() {
 
 }  // namespace
 
-Task<bool> ProfileStore::LoadProfile(std::string name, bool fromBackup) {
+ProfileLoader::ProfileLoader(ProfileFolder& folder, ProfileDocument& document, UserPrompts& prompts,
+                             EditorView& view, SoundDialogs& soundDialogs,
+                             ProfileSelection& selection, StoredProfiles& stored)
+    : folder_(folder),
+      document_(document),
+      prompts_(prompts),
+      view_(view),
+      soundDialogs_(soundDialogs),
+      selection_(selection),
+      stored_(stored) {}
+
+Task<bool> ProfileLoader::LoadProfile(std::string name, bool fromBackup) {
   if (!IsValidProfileName(name)) co_return false;
   const std::string path =
       folder_.ProfilePath(name, fromBackup ? ProfileFileKind::Backup : ProfileFileKind::Profile);
@@ -68,7 +80,7 @@ Task<bool> ProfileStore::LoadProfile(std::string name, bool fromBackup) {
   // backup being retrieved.
   const bool changesToSave = !fromBackup && loading.Changes > 0;
   PromptAnswer save = PromptAnswer::No;
-  if (changesToSave) save = co_await Asked(prompts_, SaveChangesQuestion(name));
+  if (changesToSave) save = co_await Asked(prompts_, ProfileStore::SaveChangesQuestion(name));
   if (save == PromptAnswer::Cancel) {
     KeepOpenProfile();
     co_return false;
@@ -81,7 +93,7 @@ Task<bool> ProfileStore::LoadProfile(std::string name, bool fromBackup) {
     co_return true;
   }
   document_.Replace(std::move(loading.Lists), name, true);
-  if (save == PromptAnswer::Yes) SaveProfile(name);
+  if (save == PromptAnswer::Yes) stored_.SaveProfile(name);
   if (fromBackup) co_return true;
   if (sounds->OldList) {
     ConvertOldList(name, bytes.value_or(""), sounds->LeftOut);
@@ -93,7 +105,7 @@ Task<bool> ProfileStore::LoadProfile(std::string name, bool fromBackup) {
   co_return true;
 }
 
-Task<> ProfileStore::ReadListedSounds(const ListedSounds& sounds, Loading& loading) {
+Task<> ProfileLoader::ReadListedSounds(const ListedSounds& sounds, Loading& loading) {
   for (int slot = 0; slot < sounds.ButtonCount && !loading.Stopped; ++slot) {
     for (std::size_t index = 0; index < sounds.Paths[slot].size() && !loading.Stopped; ++index) {
       co_await TakeStoredSound(slot, sounds.Paths[slot][index], loading);
@@ -105,7 +117,7 @@ Task<> ProfileStore::ReadListedSounds(const ListedSounds& sounds, Loading& loadi
   if (!sounds.OldList && sounds.LeftOut > 0) ++loading.Changes;
 }
 
-Task<> ProfileStore::TakeStoredSound(int slot, std::string path, Loading& loading) {
+Task<> ProfileLoader::TakeStoredSound(int slot, std::string path, Loading& loading) {
   std::vector<SoundEntry>& list = loading.Lists.Buttons[slot].Sounds;
   if (std::optional<SoundEntry> sound = FindStoredSound(path)) {
     list.push_back(std::move(*sound));
@@ -141,50 +153,50 @@ Task<> ProfileStore::TakeStoredSound(int slot, std::string path, Loading& loadin
   }
 }
 
-void ProfileStore::ConvertOldList(const std::string& name, const std::string& oldList,
-                                  int leftOut) {
+void ProfileLoader::ConvertOldList(const std::string& name, const std::string& oldList,
+                                   int leftOut) {
   // Afterwards the file and its backup both hold the profile in the current
   // format.
   if (leftOut == 0) {
-    if (WriteProfile(name, NextFreeProfileNumber())) SaveProfile(name);
+    if (stored_.WriteProfile(name, stored_.NextFreeProfileNumber())) stored_.SaveProfile(name);
     return;
   }
   // When entries did not fit, the backup keeps the old list instead; it is
   // written there before the file is rewritten, so that the whole list is on
   // the disk at every moment.
-  if (!ReplaceStoredFile(name, ProfileFileKind::Backup, oldList, false)) {
-    ShowSaveError(name);
+  if (!stored_.ReplaceStoredFile(name, ProfileFileKind::Backup, oldList, false)) {
+    stored_.ShowSaveError(name);
     return;
   }
-  if (!WriteProfile(name, NextFreeProfileNumber())) return;
+  if (!stored_.WriteProfile(name, stored_.NextFreeProfileNumber())) return;
   view_.ShowInfo(Filled(Translated("Profiles", "Old list: %1 sounds left out, kept in %2.BAK"),
                         {std::to_string(leftOut), name}),
                  InfoColour::Failure);
 }
 
-void ProfileStore::ShowCannotRead(const std::string& name) {
+void ProfileLoader::ShowCannotRead(const std::string& name) {
   ClearLists();
-  Select(-1);
+  selection_.Select(-1);
   TellCannotRead(name);
 }
 
-void ProfileStore::TellCannotRead(const std::string& name) {
-  Tell({Filled(Translated("Profiles", "Profile %1 cannot be read."), {name}), "", PromptButtons::Ok,
-        PromptIcon::Exclamation});
+void ProfileLoader::TellCannotRead(const std::string& name) {
+  Tell(prompts_, {Filled(Translated("Profiles", "Profile %1 cannot be read."), {name}), "",
+                  PromptButtons::Ok, PromptIcon::Exclamation});
 }
 
-void ProfileStore::ShowNotAProfile(const std::string& path) {
+void ProfileLoader::ShowNotAProfile(const std::string& path) {
   ClearLists();
-  Select(-1);
+  selection_.Select(-1);
   TellNotAProfile(path);
 }
 
-void ProfileStore::TellNotAProfile(const std::string& path) {
-  Tell({Filled(Translated("Profiles", "%1 is not a profile file."), {VisibleText(path)}), "",
-        PromptButtons::Ok, PromptIcon::Exclamation});
+void ProfileLoader::TellNotAProfile(const std::string& path) {
+  Tell(prompts_, {Filled(Translated("Profiles", "%1 is not a profile file."), {VisibleText(path)}),
+                  "", PromptButtons::Ok, PromptIcon::Exclamation});
 }
 
-void ProfileStore::ShowLoadingStopped(int missingSounds, const Loading& loading) {
+void ProfileLoader::ShowLoadingStopped(int missingSounds, const Loading& loading) {
   // The sounds found again are in the lists, though not where the file says.
   const int notFound = std::max(missingSounds - loading.FoundAgain, 0);
   view_.ShowInfo(Filled(Translated("Profiles", "Loading stopped: %1 sounds not found"),
@@ -192,13 +204,21 @@ void ProfileStore::ShowLoadingStopped(int missingSounds, const Loading& loading)
                  InfoColour::Failure);
 }
 
-void ProfileStore::ShowFoundInFolder(const MissingSoundFinder& finder) {
+void ProfileLoader::ShowFoundInFolder(const MissingSoundFinder& finder) {
   if (finder.FoundInLastFolder() == 0) return;
   view_.ShowInfo(Filled(Translated("Profiles", "%1 sounds found in %2"),
                         {std::to_string(finder.FoundInLastFolder()), finder.LastFolder()}),
                  InfoColour::Ordinary);
 }
 
-void ProfileStore::KeepOpenProfile() {
-  Select(IndexOf(document_.Name()));
+void ProfileLoader::KeepOpenProfile() {
+  selection_.Select(selection_.IndexOf(document_.Name()));
+}
+
+void ProfileLoader::ClearLists() {
+  SongProfile empty;
+  for (int slot = 0; slot < ButtonSlotCount; ++slot) {
+    empty.Buttons[slot].Present = document_.Lists().Buttons[slot].Present;
+  }
+  document_.Replace(std::move(empty), "", true);
 }

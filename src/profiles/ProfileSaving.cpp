@@ -7,8 +7,8 @@
 #include "profiles/IniFile.h"
 #include "profiles/ProfileFormat.h"
 #include "profiles/ProfileName.h"
-#include "profiles/ProfileStore.h"
 #include "profiles/ProfileText.h"
+#include "profiles/StoredProfiles.h"
 #include "translation/Translated.h"
 
 namespace {
@@ -20,7 +20,7 @@ void RemoveLeftover(FileAccess& files, const std::string& path) {
 
 }  // namespace
 
-bool ProfileStore::IsUsableName(const std::string& name) {
+bool StoredProfiles::IsUsableName(const std::string& name) {
   if (name.empty()) {
     view_.ShowInfo(Translated("Profiles", "Cannot save profile with out a name"),
                    InfoColour::Ordinary);
@@ -33,13 +33,13 @@ bool ProfileStore::IsUsableName(const std::string& name) {
   return true;
 }
 
-void ProfileStore::ShowSaveError(const std::string& name) {
+void StoredProfiles::ShowSaveError(const std::string& name) {
   view_.ShowInfo(Filled(Translated("Profiles", "ERROR saving profile %1."), {name}),
                  InfoColour::Failure);
 }
 
-bool ProfileStore::ReplaceStoredFile(const std::string& name, ProfileFileKind kind,
-                                     const std::string& bytes, bool keepBackup) {
+bool StoredProfiles::ReplaceStoredFile(const std::string& name, ProfileFileKind kind,
+                                       const std::string& bytes, bool keepBackup) {
   const std::string path = folder_.ProfilePath(name, kind);
   const std::string temporaryPath = folder_.TemporaryPath(name, kind);
   RemoveLeftover(files_, temporaryPath);
@@ -60,8 +60,8 @@ bool ProfileStore::ReplaceStoredFile(const std::string& name, ProfileFileKind ki
 // The file's present content becomes the backup. A second name of the file
 // replaces the old backup in one rename while the file stays in place; where
 // the file system has no second names, the file itself is moved.
-bool ProfileStore::RotateIntoBackup(const std::string& name, const std::string& profilePath,
-                                    bool& moved) {
+bool StoredProfiles::RotateIntoBackup(const std::string& name, const std::string& profilePath,
+                                      bool& moved) {
   const std::string backupPath = folder_.ProfilePath(name, ProfileFileKind::Backup);
   const std::string linkPath = folder_.TemporaryPath(name, ProfileFileKind::Backup);
   RemoveLeftover(files_, linkPath);
@@ -74,12 +74,12 @@ bool ProfileStore::RotateIntoBackup(const std::string& name, const std::string& 
   return moved;
 }
 
-bool ProfileStore::WriteProfile(const std::string& name, int number) {
+bool StoredProfiles::WriteProfile(const std::string& name, int number) {
   return WriteProfileLists(name, number, document_.Lists());
 }
 
-bool ProfileStore::WriteProfileLists(const std::string& name, int number,
-                                     const SongProfile& lists) {
+bool StoredProfiles::WriteProfileLists(const std::string& name, int number,
+                                       const SongProfile& lists) {
   view_.ShowInfo("", InfoColour::Kept);
   if (!IsUsableName(name)) return false;
   // Keys are written into an existing file in place; an old list file is
@@ -98,14 +98,14 @@ bool ProfileStore::WriteProfileLists(const std::string& name, int number,
   return true;
 }
 
-bool ProfileStore::SaveProfile(const std::string& name) {
+bool StoredProfiles::SaveProfile(const std::string& name) {
   view_.ShowInfo("", InfoColour::Kept);
   if (!IsUsableName(name) || !StoreWithBackup(name, ReadProfileNumber(name))) return false;
   view_.ShowInfo(Translated("Profiles", "Profile saved"), InfoColour::Ordinary);
   return true;
 }
 
-bool ProfileStore::StoreWithBackup(const std::string& name, int number) {
+bool StoredProfiles::StoreWithBackup(const std::string& name, int number) {
   IniFile file;
   WriteProfileKeys(file, document_.Lists(), number);
   if (!ReplaceStoredFile(name, ProfileFileKind::Profile, file.Text(), true)) {

@@ -1,44 +1,26 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "profiles/EditorView.h"
 #include "profiles/FileAccess.h"
-#include "profiles/MissingSound.h"
+#include "profiles/NewProfileNaming.h"
 #include "profiles/ProfileDocument.h"
 #include "profiles/ProfileFolder.h"
-#include "profiles/SongProfile.h"
+#include "profiles/ProfileLoader.h"
+#include "profiles/ProfileSelection.h"
 #include "profiles/SoundDialogs.h"
+#include "profiles/StoredProfiles.h"
 #include "profiles/Task.h"
 #include "profiles/UserPrompts.h"
 
-struct ListedSounds;
-
-// How CreateProfile ended.
-enum class ProfileCreation {
-  Created,
-  Replaced,     // an existing profile's file took the lists
-  NameRefused,  // empty or not usable as a file name
-  NameExists,
-  TooManyProfiles,
-  NotWritten,
-  Cancelled,
-};
-
-// The outcome of CheckSoundFiles.
-struct SoundFileCheck {
-  bool Cancelled = false;
-  int Replaced = 0;
-  int Removed = 0;
-};
-
-// The profile selector's list, the profile files in the Profiles folder and
-// the commands on them, acting on the open profile's document. It asks the
-// user only through UserPrompts (commands that ask are tasks, which go on
-// once the user has answered), shows its outcomes only through EditorView
-// and changes files only through FileAccess. Parameters of tasks are taken
-// by value: a task outlives the statement that started it.
+// The commands on the profiles and the questions they ask, over the
+// selector's list (Selection), the profile files (Stored) and the reading of
+// them (Loader), acting on the open profile's document. It asks the user
+// only through UserPrompts (commands that ask are tasks, which go on once the
+// user has answered), shows its outcomes only through EditorView and changes
+// files only through FileAccess. Parameters of tasks are taken by value: a
+// task outlives the statement that started it.
 class ProfileStore {
  public:
   // The Profiles folder's path ends in "/".
@@ -46,24 +28,13 @@ class ProfileStore {
                EditorView& view, FileAccess& files = SystemFiles());
 
   ProfileDocument& Document() { return document_; }
-  const ProfileDocument& Document() const { return document_; }
-  // The selector's items and its selection (-1: none).
-  const std::vector<std::string>& ProfileList() const { return profileList_; }
-  int SelectedIndex() const { return selected_; }
-  std::string CurrentProfileName() const;
   // The dialogs that choose sound files, here and on the editor page.
   SoundDialogs& SoundFileDialogs() { return soundDialogs_; }
+  ProfileSelection& Selection() { return selection_; }
+  StoredProfiles& Stored() { return stored_; }
+  ProfileLoader& Loader() { return loader_; }
 
-  // The selector.
-  void ListProfiles();
-  // Lists the profiles the folder holds now, keeping the selection by name:
-  // files copied in, removed or renamed while the program runs.
-  void RefreshProfileList();
-  // The user chose an item; SelectionChanged follows.
-  void SelectProfile(int index);
-  // Selects a profile of the list by name, without loading it; false when
-  // the list has none of that name.
-  bool SelectListedProfile(const std::string& name);
+  // The selector's selection changed by the user.
   Task<> SelectionChanged();
   // Loads the selected profile in place of the lists, asking nothing first.
   Task<> LoadSelectedProfile();
@@ -78,10 +49,6 @@ class ProfileStore {
   // one when none is open; false when nothing was written.
   Task<bool> SaveOpenProfile();
   Task<ProfileCreation> CreateProfile();
-  int NextFreeProfileNumber();
-  // A stored profile's name, or "None".
-  std::string FindProfileByNumber(int number);
-  Task<SoundFileCheck> CheckSoundFiles();
   // Whether the editor may close: asks as AskSaveChangedProfile does.
   Task<bool> FormCloseQuery();
   // True when the lists may be left for others: they hold no unsaved edits,
@@ -104,78 +71,10 @@ class ProfileStore {
   Task<> RetrieveBackup();
   Task<> Delete();
 
-  // The profile files.
-  int ReadProfileNumber(const std::string& name);
-  bool WriteProfile(const std::string& name, int number);
-  bool WriteProfileLists(const std::string& name, int number, const SongProfile& lists);
-  bool SaveProfile(const std::string& name);
-  // True when the file was read to its end and its lists replaced the open
-  // ones. False when it could not be read (the lists are then emptied, with
-  // no profile open), or when the user stopped the loading (the profile open
-  // before stays open, as it was).
-  Task<bool> LoadProfile(std::string name, bool fromBackup);
-
  private:
-  struct Loading {
-    SongProfile Lists;  // what is read, before it replaces the open lists
-    int Changes = 0;
-    bool Stopped = false;
-    int FoundAgain = 0;  // missing sounds found by the user or in their folders
-    MissingSoundFinder Finder;
-  };
-
-  // Loading.
-  Task<> ReadListedSounds(const ListedSounds& sounds, Loading& loading);
-  Task<> TakeStoredSound(int slot, std::string path, Loading& loading);
-  // A stopped load: the selector names the open profile again.
-  void KeepOpenProfile();
-  void ConvertOldList(const std::string& name, const std::string& oldList, int leftOut);
-  void ShowCannotRead(const std::string& name);
-  void TellCannotRead(const std::string& name);
-  void ShowNotAProfile(const std::string& path);
-  void TellNotAProfile(const std::string& path);
-  void ShowLoadingStopped(int missingSounds, const Loading& loading);
-  void ShowFoundInFolder(const MissingSoundFinder& finder);
-
-  // Creating: the name asked for and checked, and the new file written and
-  // selected.
-  struct NewProfileName {
-    ProfileCreation Result = ProfileCreation::Created;
-    std::string Name;
-    int Number = NoProfileId;
-  };
-  // With mayReplace, the name of an existing profile is offered for
-  // replacing; otherwise it is refused.
-  Task<NewProfileName> AskNewProfileName(bool mayReplace);
-  Task<bool> AskToReplace(std::string name);
-  void ShowNameRefusal(const NewProfileName& asked);
-  ProfileCreation WriteNewProfile(const NewProfileName& asked);
-  ProfileCreation ReplaceProfile(const NewProfileName& asked);
-
   // Copying a profile file in.
   Task<bool> CopyIn(std::string name, std::string bytes);
   std::string WithOwnNumber(const std::string& name, const std::string& bytes);
-
-  // Saving.
-  bool IsUsableName(const std::string& name);
-  // The lists into the profile's file under the number, the file's old
-  // content kept as its backup.
-  bool StoreWithBackup(const std::string& name, int number);
-  bool ReplaceStoredFile(const std::string& name, ProfileFileKind kind, const std::string& bytes,
-                         bool keepBackup);
-  bool RotateIntoBackup(const std::string& name, const std::string& profilePath, bool& moved);
-  void ShowSaveError(const std::string& name);
-  // Tells the user in a box that needs no answer.
-  void Tell(Question message);
-
-  // The lists emptied, for no profile.
-  void ClearLists();
-
-  // Changes to the selector, each shown at once.
-  int IndexOf(const std::string& name) const;
-  void Select(int index);
-  void AddToList(const std::string& name);
-  void RemoveFromList(int index);
 
   ProfileFolder folder_;
   ProfileDocument& document_;
@@ -183,6 +82,8 @@ class ProfileStore {
   EditorView& view_;
   FileAccess& files_;
   SoundDialogs soundDialogs_;
-  std::vector<std::string> profileList_;
-  int selected_ = -1;
+  ProfileSelection selection_;
+  StoredProfiles stored_;
+  ProfileLoader loader_;
+  NewProfileNaming naming_;
 };

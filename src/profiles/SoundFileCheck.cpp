@@ -1,10 +1,10 @@
 // The check of every sound file before the profile is programmed.
 #include "profiles/FileAccess.h"
 #include "profiles/MissingSound.h"
-#include "profiles/ProfileStore.h"
+#include "profiles/ProfileLoader.h"
 #include "translation/Translated.h"
 
-Task<SoundFileCheck> ProfileStore::CheckSoundFiles() {
+Task<SoundFileCheck> ProfileLoader::CheckSoundFiles() {
   SoundFileCheck check;
   MissingSoundFinder finder;
   // The sounds found or dropped reach the lists as one edit, also when the

@@ -87,3 +87,7 @@ inline Answer<std::optional<std::string>> Typed(UserPrompts& prompts, TextReques
         prompts.AskText(request, std::move(typed));
       });
 }
+// Tells the user in a box that needs no answer.
+inline void Tell(UserPrompts& prompts, const Question& message) {
+  prompts.Ask(message, [](PromptAnswer) {});
+}

@@ -99,7 +99,7 @@ TEST_F(PageFlowTest, PagesChangeInOneWindowThatKeepsItsPlaceSizeAndCaption) {
       {Editor(), Start(), "bbPrevious", "Introduction.htm", "Welcome"}};
   std::filesystem::create_directory(ProgramFolder() + "Profiles");
   WriteFile(ProgramFolder() + "Profiles/Alpha.qvt", "[Profile]\r\nID=4\r\nNumButtons=2\r\n");
-  Editor()->Profiles().ListProfiles();
+  Editor()->Profiles().Selection().ListProfiles();
   for (const auto& [from, to, button, helpPage, caption] : steps) {
     SCOPED_TRACE(to->objectName().toStdString());
     Find<QTextBrowser>(to, "WebInfo")->setSource(QUrl::fromLocalFile(ProgramPath("Other.htm")));

@@ -99,7 +99,7 @@ TEST_F(CapacityTest, TheUnitsArrivalTrimsTheTabsOnceAndAfterItsDepartureItIsMeas
   EXPECT_EQ(VisibleTabs(), "11000000");
   EXPECT_EQ(Tabs()->currentIndex(), 0) << "Btn1, not the neighbour Qt moved to";
 
-  editor->Profiles().LoadProfile("Alpha", false);
+  editor->Profiles().Loader().LoadProfile("Alpha", false);
   Tick();
   EXPECT_EQ(VisibleTabs(), "11100000") << "only the arrival trims";
   Tabs()->setCurrentIndex(2);

@@ -66,7 +66,7 @@ TEST_F(ProfileEditorTest,
   EXPECT_EQ(prompts.Questions.at(0), ProfileStore::SaveChangesQuestion("Alpha"));
   EXPECT_TRUE(AlphaHoldsTheEdit());
   EXPECT_EQ(FileText(Profiles() + "Beta.qvt"), "[Profile]\r\nID=1\r\nNumButtons=2\r\n");
-  EXPECT_EQ(editor->Profiles().CurrentProfileName(), "Beta");
+  EXPECT_EQ(editor->Profiles().Selection().CurrentProfileName(), "Beta");
   EXPECT_EQ(rows->rowCount(), 0);
 
   auto* info = Find<QLabel>(editor, "Info");
@@ -165,7 +165,7 @@ TEST_F(ProfileEditorTest, EveryMenuIsReachableByMnemonicsAndTheCommonCommandsByS
   EXPECT_EQ(prompts.TextCaptions, std::vector<std::string>{"Create profile name..."});
   EXPECT_EQ(FileText(Profiles() + "Alpha.qvt"), alpha);
   EXPECT_EQ(Names(1), QStringList{"door.mp3"});
-  EXPECT_EQ(editor->Profiles().CurrentProfileName(), "Alpha");
+  EXPECT_EQ(editor->Profiles().Selection().CurrentProfileName(), "Alpha");
 
   prompts.Texts = {std::nullopt, std::nullopt};  // New, Save As
   prompts.ChosenFiles = {{}};                    // Open

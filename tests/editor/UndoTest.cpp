@@ -120,7 +120,7 @@ TEST_F(UndoTest, ButtonsAndRemovedRowsComeBackAndLoadingStartsAfresh) {
 
   Add(Sound("c.wav"));
   prompts.Answers = {PromptAnswer::No};  // "Save profile?"
-  editor->Profiles().SelectProfile(0);
+  editor->Profiles().Selection().SelectProfile(0);
   editor->Profiles().SelectionChanged();
   EXPECT_FALSE(CanUndo()) << "another profile's lists are no edit of these";
 }

@@ -116,8 +116,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   SilentEditorView view;
   ProfileDocument document;
   ProfileStore store(folders.Profiles(), document, prompts, view);
-  store.ListProfiles();
-  Task<bool> loading = store.LoadProfile("Fuzz", fromBackup);
+  store.Selection().ListProfiles();
+  Task<bool> loading = store.Loader().LoadProfile("Fuzz", fromBackup);
   // Every answer comes at once.
   Require(loading.Done());
   const bool readToTheEnd = loading.Result();
@@ -135,7 +135,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string backup = FileText(backupPath);
     Require(IsProfileFile(FileText(profilePath)));
     Require(!fs::exists(backupPath) || backup == file || IsProfileFile(backup));
-    Require(IsProfileFile(file) || store.ReadProfileNumber("Fuzz") == 0);
+    Require(IsProfileFile(file) || store.Stored().ReadProfileNumber("Fuzz") == 0);
   }
   return 0;
 }

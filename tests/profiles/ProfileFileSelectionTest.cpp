@@ -26,12 +26,12 @@ TEST_F(ProfileFileSelectionTest, AFileOfTheProfilesFolderIsSelectedWithoutCopyOr
   Put("Porch.qvt", ProfileText(2, {}));
   Store();
   EXPECT_TRUE(Answered(Store().SelectProfileFile(Profiles() + "Porch.qvt")));
-  EXPECT_EQ(Store().CurrentProfileName(), "Porch");
+  EXPECT_EQ(Store().Selection().CurrentProfileName(), "Porch");
   // Another spelling of the folder, and a link to the file, name the same file.
   fs::create_symlink(Profiles(), folder.Path() + "Linked");
   EXPECT_TRUE(Answered(Store().SelectProfileFile(folder.Path() + "Linked/../Profiles/Back Door.qvt")));
   EXPECT_TRUE(Answered(Store().SelectProfileFile(folder.Path() + "Linked/Porch.qvt")));
-  EXPECT_EQ(Store().CurrentProfileName(), "Porch");
+  EXPECT_EQ(Store().Selection().CurrentProfileName(), "Porch");
   EXPECT_TRUE(files.Calls.empty()) << files.Calls.front();
   EXPECT_TRUE(prompts.Questions.empty());
 }
@@ -43,15 +43,15 @@ TEST_F(ProfileFileSelectionTest,
   Store();
   EXPECT_TRUE(Answered(Store().SelectProfileFile(Outside("Porch.qvt", porch))));
   EXPECT_EQ(Files("Porch"), (Names{porch, ""})) << "byte for byte, no backup";
-  EXPECT_EQ(Store().ProfileList(), (Names{"Front Door", "Porch"}));
-  EXPECT_EQ(Store().CurrentProfileName(), "Porch");
+  EXPECT_EQ(Store().Selection().ProfileList(), (Names{"Front Door", "Porch"}));
+  EXPECT_EQ(Store().Selection().CurrentProfileName(), "Porch");
   EXPECT_EQ(Lists().SoundCount(), 0) << "selected, loaded by the page";
 
   // The same content again, in any letter case: nothing asked, nothing written.
   files.Calls.clear();
   Choose("Front Door");
   EXPECT_TRUE(Answered(Store().SelectProfileFile(Outside("PORCH.QVT", porch))));
-  EXPECT_EQ(Store().CurrentProfileName(), "Porch");
+  EXPECT_EQ(Store().Selection().CurrentProfileName(), "Porch");
   EXPECT_TRUE(files.Calls.empty()) << files.Calls.front();
   EXPECT_TRUE(prompts.Questions.empty());
 
@@ -62,13 +62,13 @@ TEST_F(ProfileFileSelectionTest,
   EXPECT_TRUE(Answered(Store().SelectProfileFile(Outside("Porch.qvt", newer))));
   EXPECT_EQ(prompts.Questions.at(0), ReplaceQuestion("Porch"));
   EXPECT_EQ(Files("Porch"), (Names{porch, ""}));
-  EXPECT_EQ(Store().CurrentProfileName(), "Porch");
+  EXPECT_EQ(Store().Selection().CurrentProfileName(), "Porch");
 
   // Yes: the file replaces it, and the replaced content is its backup.
   prompts.Answers = {Yes};
   EXPECT_TRUE(Answered(Store().SelectProfileFile(Elsewhere() + "Porch.qvt")));
   EXPECT_EQ(Files("Porch"), (Names{newer, porch}));
-  EXPECT_EQ(Store().CurrentProfileName(), "Porch");
+  EXPECT_EQ(Store().Selection().CurrentProfileName(), "Porch");
   EXPECT_TRUE(prompts.AllAnswersUsed());
 }
 
@@ -89,7 +89,7 @@ TEST_F(ProfileFileSelectionTest, AFileThatIsNoProfileOrHasNoUsableNameIsRefusedA
     EXPECT_FALSE(Answered(Store().SelectProfileFile(file))) << file;
     EXPECT_EQ(prompts.Questions,
               (std::vector<Question>{{text, "", PromptButtons::Ok, PromptIcon::Exclamation}}));
-    EXPECT_EQ(Store().CurrentProfileName(), "Front Door") << file;
+    EXPECT_EQ(Store().Selection().CurrentProfileName(), "Front Door") << file;
   }
   EXPECT_EQ(std::distance(fs::directory_iterator(Profiles()), {}), 1) << "nothing copied";
   EXPECT_TRUE(files.Calls.empty()) << files.Calls.front();
@@ -100,7 +100,7 @@ TEST_F(ProfileFileSelectionTest, AFileThatIsNoProfileOrHasNoUsableNameIsRefusedA
   EXPECT_FALSE(Answered(Store().SelectProfileFile(Outside("Porch.qvt", ProfileText(2, {})))));
   EXPECT_EQ(prompts.Questions.back(),
             (Question{"ERROR saving profile Porch.", "", PromptButtons::Ok, PromptIcon::Stop}));
-  EXPECT_EQ(Store().CurrentProfileName(), "Front Door");
+  EXPECT_EQ(Store().Selection().CurrentProfileName(), "Front Door");
 }
 
 TEST_F(ProfileFileSelectionTest, UnsavedEditsAreSavedFirstAndAReplacedProfileKeepsThemAsItsBackup) {

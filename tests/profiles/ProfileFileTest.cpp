@@ -11,17 +11,17 @@ TEST_F(ProfileFileTest, LoadingAndSavingWriteTheLinesAndKeepTheSaveBeforeAsBacku
   const std::string bell = Sound("bell.wav");
   const fs::path before = fs::current_path();
   fs::current_path(Sounds());  // where bare names are found
-  Store().LoadProfile("Home", false);
+  Store().Loader().LoadProfile("Home", false);
   fs::current_path(before);
   EXPECT_EQ(Lists().Buttons[0].Sounds.at(0).SizeText, "4096") << "each sound measured";
-  ASSERT_TRUE(Store().SaveProfile("HOME"));
+  ASSERT_TRUE(Store().Stored().SaveProfile("HOME"));
   const std::string firstSave = ProfileText(5, {{door}, {bell}});
   EXPECT_EQ(Files("Home"), (Names{firstSave, original}));
   EXPECT_EQ(info, "Profile saved");
   Edit([](SongProfile& lists) { lists.Buttons[1].Sounds.clear(); });
-  ASSERT_TRUE(Store().SaveProfile("home"));
+  ASSERT_TRUE(Store().Stored().SaveProfile("home"));
   EXPECT_EQ(Files("Home"), (Names{ProfileText(5, {{door}, {}}), firstSave}));
-  Store().LoadProfile("", false);
+  Store().Loader().LoadProfile("", false);
   EXPECT_EQ(Lists().SoundCount(), 1) << "an empty name loads nothing, not even lists";
 }
 
@@ -30,15 +30,15 @@ TEST_F(ProfileFileTest, ALoadedProfileShowsExactlyItsButtons) {
   Put("Eight.qvt", ProfileText(1, std::vector<Names>(8, Names{one})));
   Put("Two.qvt", ProfileText(2, {{one}, {}}));
   Put("None.qvt", "[Profile]\r\nID=3\r\nNumButtons=0\r\n");
-  Store().LoadProfile("Eight", false);
+  Store().Loader().LoadProfile("Eight", false);
   EXPECT_EQ(Lists().PresentButtonCount(), 8);
-  Store().LoadProfile("Two", false);
+  Store().Loader().LoadProfile("Two", false);
   EXPECT_EQ(Lists().PresentButtonCount(), 2);
   EXPECT_EQ(Lists().SoundCount(), 1) << "no sound of Btn3 to Btn8 carried over";
   EXPECT_TRUE(Lists().Buttons[7].Sounds.empty());
-  ASSERT_TRUE(Store().SaveProfile("Two"));
+  ASSERT_TRUE(Store().Stored().SaveProfile("Two"));
   EXPECT_EQ(Text("Two.qvt"), ProfileText(2, {{one}, {}}));
-  Store().LoadProfile("None", false);
+  Store().Loader().LoadProfile("None", false);
   EXPECT_EQ(Lists().PresentButtonCount(), 1) << "a profile has at least Btn1";
 }
 
@@ -64,7 +64,7 @@ TEST_F(ProfileFileTest, MissingSoundsCanBeFoundAgainAndStopLoadingKeepsTheProfil
   const FileDialog& dialog = prompts.Dialogs.at(0);
   EXPECT_EQ(dialog.Title + "|" + dialog.ProposedFile, "Find MP3 File|first.mp3");
   EXPECT_EQ(dialog.Filters.at(2).Label, " Wav files (*.wav)");
-  EXPECT_EQ(Lists().Name + "|" + Store().CurrentProfileName(), "Home|Home")
+  EXPECT_EQ(Lists().Name + "|" + Store().Selection().CurrentProfileName(), "Home|Home")
       << "the profile open before stays open, and the selector names it again";
   EXPECT_EQ(FileNames(0), Names{"kept.mp3"}) << "no part of Lost in the lists";
   EXPECT_EQ(info, "Loading stopped: 2 sounds not found") << "the found one is not counted";
@@ -76,7 +76,8 @@ TEST_F(ProfileFileTest, MissingSoundsCanBeFoundAgainAndStopLoadingKeepsTheProfil
   prompts.Answers = {Yes};
   prompts.ChosenFiles = {{}};
   Choose("Lost");
-  EXPECT_EQ(Store().CurrentProfileName(), "Home") << "a cancelled Find MP3 File stops as well";
+  EXPECT_EQ(Store().Selection().CurrentProfileName(), "Home")
+      << "a cancelled Find MP3 File stops as well";
 }
 
 TEST_F(ProfileFileTest, ProfilesFromWindowsOpenWithTheirNamesAndOneFoundSoundFindsTheRest) {
@@ -95,8 +96,8 @@ TEST_F(ProfileFileTest, ProfilesFromWindowsOpenWithTheirNamesAndOneFoundSoundFin
     prompts = {};
     prompts.Answers = {Yes, No};
     prompts.ChosenFiles = {{Sounds() + "ding.mp3"}};
-    EXPECT_EQ(Store().ReadProfileNumber(name), 4);
-    Store().LoadProfile(name, false);
+    EXPECT_EQ(Store().Stored().ReadProfileNumber(name), 4);
+    Store().Loader().LoadProfile(name, false);
     EXPECT_EQ(prompts.Questions.at(0).Text.substr(0, 43),
               "The file : C:\\Users\\Ann\\Music\\ding.mp3 does");
     EXPECT_EQ(prompts.Dialogs.at(0).ProposedFile, "ding.mp3");
@@ -114,28 +115,29 @@ TEST_F(ProfileFileTest, OldListsAreConvertedOnlyWhenReadToTheirEnd) {
   Put("A.qvt", ProfileText(0, {}));
   const std::string one = Sound("one.mp3"), two = Sound("two.wav");
   Put("Legacy.qvt", "HEAD\r\n" + one + "\r\n" + two + "\r\n");
-  EXPECT_EQ(Store().FindProfileByNumber(NoProfileId), "Legacy");
-  Store().LoadProfile("Legacy", false);
+  EXPECT_EQ(Store().Stored().FindProfileByNumber(NoProfileId), "Legacy");
+  Store().Loader().LoadProfile("Legacy", false);
   EXPECT_EQ(Files("Legacy"), Names(2, ProfileText(1, {{one, two}})));
-  EXPECT_EQ(Store().FindProfileByNumber(1), "Legacy") << "a number is read again once written";
-  Store().LoadProfile("Ghost", false);
+  EXPECT_EQ(Store().Stored().FindProfileByNumber(1), "Legacy")
+      << "a number is read again once written";
+  Store().Loader().LoadProfile("Ghost", false);
   EXPECT_EQ(Text("Ghost.qvt"), ProfileText(2, {{}, {}})) << "a name without a file";
 
   const std::string old = "HEAD\r\n" + one + "\r\n/gone/two.mp3\r\n";
   Put("Older.qvt", old);
   prompts.Answers = {Cancel};
-  Store().LoadProfile("Older", false);
+  Store().Loader().LoadProfile("Older", false);
   EXPECT_EQ(Files("Older"), (Names{old, ""})) << "after Cancel the old list stays as it was";
   Put("NoId.qvt",
       "[Profile]\r\nNumButtons=1\r\n[Button0]\r\nNumSounds=1\r\nSound0=" + one + "\r\n");
-  Store().LoadProfile("NoId", false);
+  Store().Loader().LoadProfile("NoId", false);
   EXPECT_EQ(FileNames(0), Names{"one.mp3"}) << "a [Profile] section without a number";
 
   std::string longList = "HEAD\r\n";
   for (int line = 0; line < 300; ++line) longList += one + "\r\n";
   Put("Long.qvt", longList);
   files.Calls.clear();
-  Store().LoadProfile("Long", false);
+  Store().Loader().LoadProfile("Long", false);
   EXPECT_TRUE(Files("Long") == (Names{ProfileText(3, {Names(254, one)}), longList}))
       << "the old list is kept as the backup when it did not fit; Ghost, unlisted, holds 2";
   EXPECT_EQ(files.Calls.at(2), "rename .Long.BAK.saving Long.BAK")
@@ -165,7 +167,7 @@ TEST_F(ProfileFileTest, AProfileThatCannotBeReadIsNeitherLoadedNorSavedOver) {
     EXPECT_EQ(prompts.Questions.at(0), (Question{"Profile Huge cannot be read.", "",
                                                  PromptButtons::Ok, PromptIcon::Exclamation}));
     EXPECT_EQ(Lists().SoundCount(), 0);
-    EXPECT_EQ(Store().CurrentProfileName(), "");
+    EXPECT_EQ(Store().Selection().CurrentProfileName(), "");
     Store().Save();
     EXPECT_EQ(prompts.TextCaptions, Names{"Create profile name..."})
         << "saved only under a new name";
@@ -184,7 +186,7 @@ TEST_F(ProfileFileTest, SavesReachTheDiskBeforeTheRenamesThatKeepTheProfileFileI
     files.WithoutLinks = withoutLinks;
     files.Calls.clear();
     Edit([this](SongProfile& lists) { lists.Buttons[0].Sounds = {{"a.mp3", "1", Sounds()}}; });
-    ASSERT_TRUE(Store().SaveProfile("Home"));
+    ASSERT_TRUE(Store().Stored().SaveProfile("Home"));
     EXPECT_EQ(files.Calls,
               (Names{"write .Home.saving", "sync .Home.saving", "link Home.qvt .Home.BAK.saving",
                      withoutLinks ? "rename Home.qvt Home.BAK" : "rename .Home.BAK.saving Home.BAK",
@@ -196,16 +198,16 @@ TEST_F(ProfileFileTest, SavesReachTheDiskBeforeTheRenamesThatKeepTheProfileFileI
 TEST_F(ProfileFileTest, NumbersAreReadAgainOnceAFileChanged) {
   Put("b.qvt", ProfileText(4, {}));
   Put("A.qvt", ProfileText(4, {}));
-  EXPECT_EQ(Store().ReadProfileNumber("a"), 4);
-  EXPECT_EQ(Store().FindProfileByNumber(4), "A") << "the first in folder order";
-  EXPECT_EQ(Store().FindProfileByNumber(-1), "None");
+  EXPECT_EQ(Store().Stored().ReadProfileNumber("a"), 4);
+  EXPECT_EQ(Store().Stored().FindProfileByNumber(4), "A") << "the first in folder order";
+  EXPECT_EQ(Store().Stored().FindProfileByNumber(-1), "None");
   Put("A.qvt", ProfileText(6, {}));
-  EXPECT_EQ(Store().ReadProfileNumber("A"), 6);
-  EXPECT_EQ(Store().FindProfileByNumber(4), "b");
+  EXPECT_EQ(Store().Stored().ReadProfileNumber("A"), 6);
+  EXPECT_EQ(Store().Stored().FindProfileByNumber(4), "b");
   fs::remove(Profiles() + "b.qvt");
-  EXPECT_EQ(Store().FindProfileByNumber(4), "None");
+  EXPECT_EQ(Store().Stored().FindProfileByNumber(4), "None");
   fs::rename(Profiles() + "A.qvt", Profiles() + "c.qvt");
-  EXPECT_EQ(Store().FindProfileByNumber(6), "c");
+  EXPECT_EQ(Store().Stored().FindProfileByNumber(6), "c");
 }
 
 TEST_F(ProfileFileTest, CountsFromFilesAreClampedAndAListTakesAtMost254) {
@@ -214,7 +216,7 @@ TEST_F(ProfileFileTest, CountsFromFilesAreClampedAndAListTakesAtMost254) {
   for (int i = 0; i < 300; ++i) text += "Sound" + std::to_string(i) + "=" + one + "\r\n";
   Put("Big.qvt", text + "[Button1]\r\nNumSounds=-1\r\nSound0=" + one + "\r\n");
   prompts.Answers = {Yes};
-  Store().LoadProfile("Big", false);
+  Store().Loader().LoadProfile("Big", false);
   EXPECT_EQ(Text("Big.qvt"), ProfileText(4, {Names(254, one), {}, {}, {}, {}, {}, {}, {}}));
 }
 
@@ -249,9 +251,9 @@ TEST_F(ProfileFileTest, BadInputLoadsWhatCanBeReadAndChangesNothing) {
   Put("Junk.qvt", junk += "\r\nSound1=" + one + "\r\n[Button1]\nNumSounds=-1\n");
   // Every path but one missing, each dropped; the lists that are left not saved.
   prompts.Answers.assign(MaxSoundsPerButton, No);
-  Store().LoadProfile("Junk", false);
+  Store().Loader().LoadProfile("Junk", false);
   EXPECT_EQ(FileNames(0), Names{"one.mp3"});
-  EXPECT_EQ(Store().ReadProfileNumber("Junk"), NoProfileId);
+  EXPECT_EQ(Store().Stored().ReadProfileNumber("Junk"), NoProfileId);
   EXPECT_TRUE(Text("Junk.qvt") == junk);
   EXPECT_TRUE(prompts.AllAnswersUsed());
 }
@@ -275,18 +277,18 @@ TEST_F(ProfileFileTest, AFileThatIsNoProfileIsNeitherLoadedNorConverted) {
     Put(std::string(name) + ".qvt", bytes);
     prompts = {};
     prompts.Answers = {Ok};
-    Store().ListProfiles();
+    Store().Selection().ListProfiles();
     Choose(name);
     EXPECT_EQ(prompts.Questions,
               (std::vector<Question>{{Profiles() + name + ".qvt is not a profile file.", "",
                                       PromptButtons::Ok, PromptIcon::Exclamation}}));
     EXPECT_EQ(Files(name), (Names{bytes, ""})) << "untouched, nothing converted";
-    EXPECT_EQ(Store().CurrentProfileName(), "");
+    EXPECT_EQ(Store().Selection().CurrentProfileName(), "");
   }
   Put("Paths.qvt", "HEAD\r\n/a\tb.WAV\r\n\r\n" + std::string(4092, 'x') + ".Mp3\r\n");
   prompts = {};
   prompts.Answers = {No, No, No, No};
-  Store().LoadProfile("Paths", false);
+  Store().Loader().LoadProfile("Paths", false);
   EXPECT_EQ(prompts.Questions.size(), 4u) << "three missing paths and the save question";
 }
 
@@ -294,7 +296,7 @@ TEST_F(ProfileFileTest, DroppingAMissingSoundWhileLoadingOffersToSaveTheProfileW
   const std::string kept = Sound("kept.mp3");
   Put("Hall.qvt", ProfileText(6, {{"/gone/\x1b[31mred\a.mp3", kept}}));
   prompts.Answers = {No, Yes};
-  Store().LoadProfile("Hall", false);
+  Store().Loader().LoadProfile("Hall", false);
   EXPECT_EQ(prompts.Questions.at(0).Text.substr(0, 37), "The file : /gone/\\x1b[31mred\\x07.mp3 ")
       << "control characters are shown, never sent";
   EXPECT_EQ(prompts.Questions.at(1), ProfileStore::SaveChangesQuestion("Hall"));

@@ -10,8 +10,8 @@ TEST_F(ProfileStoreTest, TheSelectorListsProfilesByNameRegardlessOfLetterCase) {
                            "backup.BAK", ".hidden.qvt", ".qvt", "notes.txt", "trailing .qvt"})
     Put(file, ProfileText(1, {{Sound("one.mp3")}}));
   fs::create_directory(Profiles() + "folder.qvt");
-  EXPECT_EQ(Store().ProfileList(), (Names{"Alpha", "beta", "gamma", "Zed"}));
-  Store().LoadProfile("ALPHA", false);
+  EXPECT_EQ(Store().Selection().ProfileList(), (Names{"Alpha", "beta", "gamma", "Zed"}));
+  Store().Loader().LoadProfile("ALPHA", false);
   EXPECT_EQ(FileNames(0), Names{"one.mp3"}) << "read from Alpha.QVT";
 }
 
@@ -20,7 +20,7 @@ TEST_F(ProfileStoreTest, NewAsksForTheNameFirstAndARefusedNameLeavesTheOpenProfi
   Put("A.qvt", ProfileText(0, {{one}}));
   Put("B.qvt", ProfileText(1, {}));
   Put("C.qvt", ProfileText(3, {}));
-  Store().LoadProfile("A", false);
+  Store().Loader().LoadProfile("A", false);
   const std::pair<std::optional<std::string>, std::string> refused[] = {
       {"", "Cannot save profile with out a name"},
       {std::nullopt, "Cancelled new profile"},
@@ -30,7 +30,7 @@ TEST_F(ProfileStoreTest, NewAsksForTheNameFirstAndARefusedNameLeavesTheOpenProfi
     prompts.Texts = {answer};
     Store().New();
     EXPECT_EQ(info, text);
-    EXPECT_EQ(Store().CurrentProfileName() + "|" + Lists().Name, "A|A") << text;
+    EXPECT_EQ(Store().Selection().CurrentProfileName() + "|" + Lists().Name, "A|A") << text;
     EXPECT_EQ(FileNames(0), Names{"one.mp3"}) << text;
   }
 
@@ -39,7 +39,7 @@ TEST_F(ProfileStoreTest, NewAsksForTheNameFirstAndARefusedNameLeavesTheOpenProfi
   Store().New();
   EXPECT_EQ(prompts.TextCaptions.at(0), "Create profile name...");
   EXPECT_EQ(Text("Fresh.qvt"), ProfileText(2, {{}})) << "the buttons of A, emptied";
-  EXPECT_EQ(Store().CurrentProfileName(), "Fresh");
+  EXPECT_EQ(Store().Selection().CurrentProfileName(), "Fresh");
   EXPECT_EQ(info, "Profile created");
   EXPECT_EQ(infoColour, InfoColour::Failure) << "keeps the colour the line had";
 
@@ -58,7 +58,7 @@ TEST_F(ProfileStoreTest, NewAsksForTheNameFirstAndARefusedNameLeavesTheOpenProfi
     EXPECT_EQ(Answered(Store().CreateProfile()), ProfileCreation::NameRefused) << name;
     EXPECT_EQ(info, "Invalid profile name") << name;
   }
-  EXPECT_FALSE(Store().SaveProfile("") || Store().WriteProfile("", 0));
+  EXPECT_FALSE(Store().Stored().SaveProfile("") || Store().Stored().WriteProfile("", 0));
   EXPECT_EQ(info, "Cannot save profile with out a name");
   EXPECT_EQ(std::distance(fs::directory_iterator(Profiles()), {}), 5) << "no file touched";
 }
@@ -120,7 +120,7 @@ TEST_F(ProfileStoreTest, SavesClearChangedOnlyWhenTheySavedAndNeverLoseTheProfil
   AddSound(0, "four.mp3");
   fs::remove(Profiles() + "Second.BAK");
   fs::create_directories(Profiles() + "Second.BAK/inside");
-  EXPECT_FALSE(Store().SaveProfile("Second"));
+  EXPECT_FALSE(Store().Stored().SaveProfile("Second"));
   EXPECT_EQ(Text("Second.qvt"), third);
   EXPECT_EQ(info, "ERROR saving profile Second.");
   EXPECT_EQ(infoColour, InfoColour::Failure);
@@ -130,12 +130,13 @@ TEST_F(ProfileStoreTest, SavesClearChangedOnlyWhenTheySavedAndNeverLoseTheProfil
   files.ReadOnly = true;
   Choose("First");
   EXPECT_EQ(Files("Second"), (Names{third, "old backup"}));
-  EXPECT_EQ(Store().CurrentProfileName(), "Second") << "the edits stay on screen, unsaved";
+  EXPECT_EQ(Store().Selection().CurrentProfileName(), "Second")
+      << "the edits stay on screen, unsaved";
   EXPECT_EQ(FileNames(0), (Names{"one.mp3", "four.mp3"}));
   EXPECT_TRUE(Changed());
   EXPECT_FALSE(Answered(Store().FormCloseQuery())) << "Yes closes only once the save succeeded";
   EXPECT_EQ(Answered(Store().CreateProfile()), ProfileCreation::NotWritten);
-  EXPECT_EQ(Store().ProfileList(), (Names{"First", "Second"}));
+  EXPECT_EQ(Store().Selection().ProfileList(), (Names{"First", "Second"}));
   EXPECT_EQ(info, "ERROR saving profile Fresh.");
   EXPECT_TRUE(Changed());
   prompts.Answers = {No};
@@ -171,7 +172,7 @@ TEST_F(ProfileStoreTest, SaveAsOntoAnExistingNameAsksToReplaceItAndNeverLosesThe
   EXPECT_EQ(Files("B"), before);
   EXPECT_EQ(Files("A"), (Names{ProfileText(0, {{}, {}}), ""}));
   EXPECT_EQ(FileNames(0), Names{"edit.mp3"});
-  EXPECT_EQ(Store().CurrentProfileName(), "A");
+  EXPECT_EQ(Store().Selection().CurrentProfileName(), "A");
   EXPECT_TRUE(Changed());
 
   // Yes: the lists go into B under a fresh number, its old content into its backup.
@@ -179,7 +180,7 @@ TEST_F(ProfileStoreTest, SaveAsOntoAnExistingNameAsksToReplaceItAndNeverLosesThe
   prompts.Answers = {Yes};
   Store().SaveAs();
   EXPECT_EQ(Files("B"), (Names{ProfileText(2, {{Sounds() + "edit.mp3"}, {}}), before[0]}));
-  EXPECT_EQ(Store().CurrentProfileName() + "|" + Lists().Name, "B|B");
+  EXPECT_EQ(Store().Selection().CurrentProfileName() + "|" + Lists().Name, "B|B");
   EXPECT_FALSE(Changed());
   EXPECT_EQ(info, "Profile saved");
   EXPECT_EQ(Files("A"), (Names{ProfileText(0, {{}, {}}), ""}));
@@ -197,7 +198,7 @@ TEST_F(ProfileStoreTest, DeleteSelectsTheProfileBeforeTheDeletedOne) {
   for (const std::string name : {"C", "A", "D"}) {  // A, the first, goes: the new first
     Choose(name);
     Store().Delete();
-    EXPECT_EQ(Store().CurrentProfileName(), "B") << name;
+    EXPECT_EQ(Store().Selection().CurrentProfileName(), "B") << name;
     EXPECT_EQ(info, "Profile " + name + " deleted.");
     EXPECT_EQ(Files(name), (Names{"", ""})) << "file and backup";
   }
@@ -207,7 +208,7 @@ TEST_F(ProfileStoreTest, DeleteSelectsTheProfileBeforeTheDeletedOne) {
   EXPECT_EQ(info, "ERROR deleting profile B.");
   fs::rename(Profiles() + "kept", Profiles() + "B.qvt");
   Store().Delete();
-  EXPECT_TRUE(Store().ProfileList().empty());
+  EXPECT_TRUE(Store().Selection().ProfileList().empty());
   EXPECT_EQ(Lists().SoundCount(), 0);
   Store().Delete();  // nothing selected: nothing asked
 }
@@ -222,8 +223,8 @@ TEST_F(ProfileStoreTest, TheSaveQuestionSavesIntoTheProfileTheEditsBelongTo) {
 
   for (const char* name : {"A", "B", "C"})
     Put(std::string(name) + ".qvt", ProfileText(name[0] - 'A' + 1, {{}, {}}));
-  Store().ListProfiles();
-  Store().LoadProfile("A", false);
+  Store().Selection().ListProfiles();
+  Store().Loader().LoadProfile("A", false);
   AddSound(0, "edit.mp3");
   Choose("B");  // as by keyboard or wheel, without the drop-down
   EXPECT_EQ(prompts.Questions.at(1), ProfileStore::SaveChangesQuestion("A"));
@@ -240,16 +241,16 @@ TEST_F(ProfileStoreTest, TheSaveQuestionSavesIntoTheProfileTheEditsBelongTo) {
   Store().Delete();
   EXPECT_EQ(Text("B.qvt"), ProfileText(2, {{}, {}})) << "the deleted one's edits are dropped";
   Store().Open();
-  EXPECT_EQ(Store().ProfileList(), (Names{"B", "C", "Created", "New one"}));
-  EXPECT_EQ(Store().CurrentProfileName(), "New one");
+  EXPECT_EQ(Store().Selection().ProfileList(), (Names{"B", "C", "Created", "New one"}));
+  EXPECT_EQ(Store().Selection().CurrentProfileName(), "New one");
   EXPECT_EQ(Text("New one.qvt"), ProfileText(1, {{}, {}}));
 }
 
 TEST_F(ProfileStoreTest, OpenOffersUnsavedEditsForSavingOnceAProfileIsChosen) {
   Put("A.qvt", ProfileText(1, {{}, {}}));
   Put("B.qvt", ProfileText(2, {{}, {}}));
-  Store().ListProfiles();
-  Store().LoadProfile("A", false);
+  Store().Selection().ListProfiles();
+  Store().Loader().LoadProfile("A", false);
   AddSound(0, "edit.mp3");
   prompts.ChosenFiles = {{}};
   Store().Open();
@@ -260,7 +261,7 @@ TEST_F(ProfileStoreTest, OpenOffersUnsavedEditsForSavingOnceAProfileIsChosen) {
   Store().Open();
   EXPECT_EQ(prompts.Questions.at(0), ProfileStore::SaveChangesQuestion("A"));
   EXPECT_EQ(Text("A.qvt"), ProfileText(1, {{Sounds() + "edit.mp3"}, {}}));
-  EXPECT_EQ(Store().CurrentProfileName(), "B");
+  EXPECT_EQ(Store().Selection().CurrentProfileName(), "B");
   EXPECT_FALSE(Changed());
 }
 
@@ -277,7 +278,7 @@ TEST_F(ProfileStoreTest, CheckingSoundFilesFindsDropsOrCancels) {
   const SongProfile& profile = Lists();
   prompts.Answers = {No, No, Yes, Yes, Cancel};
   prompts.ChosenFiles = {{Sound("found.mp3", 55)}, {}};
-  const SoundFileCheck check = Answered(Store().CheckSoundFiles());
+  const SoundFileCheck check = Answered(Store().Loader().CheckSoundFiles());
   EXPECT_EQ(std::tie(check.Cancelled, check.Removed, check.Replaced), std::make_tuple(false, 2, 2));
   EXPECT_EQ(profile.Buttons[1].Sounds.at(1).FullPath(), Sounds() + "later.mp3")
       << "found in the folder of the sound found before, without a question";
@@ -290,9 +291,9 @@ TEST_F(ProfileStoreTest, CheckingSoundFilesFindsDropsOrCancels) {
             std::make_tuple("found.mp3", "55", Sounds(), true));
 
   Edit([](SongProfile& open) { open.Buttons[0].Sounds.push_back({"gone4.mp3", "1", "/x/", false}); });
-  EXPECT_TRUE(Answered(Store().CheckSoundFiles()).Cancelled);
+  EXPECT_TRUE(Answered(Store().Loader().CheckSoundFiles()).Cancelled);
   EXPECT_EQ(prompts.Dialogs.at(1).InitialFolder, Sounds()) << "where the last sound was found";
-  EXPECT_TRUE(Answered(Store().CheckSoundFiles()).Cancelled);
+  EXPECT_TRUE(Answered(Store().Loader().CheckSoundFiles()).Cancelled);
   EXPECT_EQ(FileNames(0), (Names{"here.mp3", "gone4.mp3"}));
 }
 
@@ -306,9 +307,9 @@ TEST_F(ProfileStoreTest, TheSelectorFollowsTheFolderAndNewNumbersAreFreeOnDisk) 
   EXPECT_EQ(Text("Fresh.qvt"), ProfileText(3, {{}, {}})) << "2 is the copied file's";
   fs::remove(Profiles() + "B.qvt");
   fs::rename(Profiles() + "A.qvt", Profiles() + "Renamed.qvt");
-  Store().RefreshProfileList();
-  EXPECT_EQ(Store().ProfileList(), (Names{"Copied", "Fresh", "Renamed"}));
-  EXPECT_EQ(Store().CurrentProfileName(), "Fresh");
+  Store().Selection().RefreshProfileList();
+  EXPECT_EQ(Store().Selection().ProfileList(), (Names{"Copied", "Fresh", "Renamed"}));
+  EXPECT_EQ(Store().Selection().CurrentProfileName(), "Fresh");
 }
 
 TEST_F(ProfileStoreTest, EveryWayAwayFromUnsavedEditsAsksOneQuestionAndCancelChangesNothing) {
@@ -319,7 +320,8 @@ TEST_F(ProfileStoreTest, EveryWayAwayFromUnsavedEditsAsksOneQuestionAndCancelCha
   AddSound(0, "edit.mp3");
   const auto asIsBefore = [this] {
     return FileNames(0) == Names{"edit.mp3"} && Changed() &&
-           Store().CurrentProfileName() == "A" && Text("A.qvt") == ProfileText(0, {{}, {}});
+           Store().Selection().CurrentProfileName() == "A" &&
+           Text("A.qvt") == ProfileText(0, {{}, {}});
   };
   const std::pair<const char*, std::function<void()>> waysAway[] = {
       {"another profile", [this] { Choose("B"); }},

@@ -84,7 +84,7 @@ class StoreTest : public ::testing::Test, public SilentEditorView {
   ProfileStore& Store() {
     if (!store) {
       store = std::make_unique<ProfileStore>(Profiles(), document, prompts, *this, files);
-      store->ListProfiles();
+      store->Selection().ListProfiles();
     }
     return *store;
   }
@@ -104,8 +104,8 @@ class StoreTest : public ::testing::Test, public SilentEditorView {
   }
   // The user's choice in the selector.
   void Choose(const std::string& name) {
-    const Names& list = Store().ProfileList();
-    Store().SelectProfile(std::find(list.begin(), list.end(), name) - list.begin());
+    const Names& list = Store().Selection().ProfileList();
+    Store().Selection().SelectProfile(std::find(list.begin(), list.end(), name) - list.begin());
     Store().SelectionChanged();
   }
   // An edit: a new sound file added to a list.
