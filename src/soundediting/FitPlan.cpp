@@ -68,37 +68,40 @@ FitPlan PlanToFit(std::span<const ProfileSound> sounds, const UnitStatus& unit,
                   std::optional<double> maxSeconds) {
   // Fewest changes first, then the highest bit rate: a lower rate shrinks
   // every sound more, so it never needs more changes than a higher one.
-  std::optional<std::vector<bool>> chosen;
-  int chosenRate = 0;
+  std::vector<bool> chosen;
+  std::optional<int> chosenRate;
   std::size_t fewest = sounds.size();
   for (auto rate = Mp3BitRates.rbegin(); rate != Mp3BitRates.rend() && fewest > 0; ++rate) {
     const std::vector<SoundSizes> sizes = SizesAt(sounds, *rate, maxSeconds);
-    const std::size_t mostChanges = chosen ? fewest - 1 : fewest;
+    const std::size_t mostChanges = chosenRate ? fewest - 1 : fewest;
     if (std::optional<std::vector<bool>> changed = FewestChanges(sizes, unit, mostChanges)) {
-      chosen = std::move(changed);
+      chosen = std::move(*changed);
       chosenRate = *rate;
-      fewest = static_cast<std::size_t>(std::count(chosen->begin(), chosen->end(), true));
+      fewest = static_cast<std::size_t>(std::count(chosen.begin(), chosen.end(), true));
     }
   }
-  if (!chosen) {
+  if (!chosenRate) {
     FitPlan cannot;
     cannot.Cause = CauseAt(SizesAt(sounds, LowestMp3BitRate, maxSeconds), unit);
     return cannot;
   }
-  const std::vector<SoundSizes> sizes = SizesAt(sounds, chosenRate, maxSeconds);
+  const std::vector<SoundSizes> sizes = SizesAt(sounds, *chosenRate, maxSeconds);
   const SoundPacking asItIs = PackSounds(Now(sizes), unit);
   // As many changes, as few of them among the sounds that fit as they are.
   const std::size_t keepFirst = asItIs.FittingCount;
   const std::size_t cells = (fewest + 1) * (std::min(fewest, keepFirst) + 1);
   if (fewest > 0 && keepFirst > 0 && sounds.size() * cells <= PreferenceStepsAtMost) {
-    chosen = FewestChanges(sizes, unit, fewest, keepFirst);
+    // The choice above is one of as many changes, so there is always one.
+    if (std::optional<std::vector<bool>> preferred = FewestChanges(sizes, unit, fewest, keepFirst)) {
+      chosen = std::move(*preferred);
+    }
   }
   FitPlan plan;
   plan.Fits = true;
   for (std::size_t index = 0; index < sounds.size(); ++index) {
-    if (!(*chosen)[index]) continue;
-    plan.BitRateKbps = chosenRate;
-    plan.Changes.push_back({index, sounds[index].Path, EditAt(sounds[index], chosenRate, maxSeconds),
+    if (!chosen[index]) continue;
+    plan.BitRateKbps = *chosenRate;
+    plan.Changes.push_back({index, sounds[index].Path, EditAt(sounds[index], *chosenRate, maxSeconds),
                             sounds[index].SizeBytes, *sizes[index].Changed,
                             ReasonFor(index, sounds[index].SizeBytes, asItIs)});
   }
