@@ -8,7 +8,7 @@
 #include "profiles/ProfileFormat.h"
 #include "profiles/ProfileLoader.h"
 #include "profiles/ProfileName.h"
-#include "profiles/ProfileStore.h"
+#include "profiles/SaveChangesQuestion.h"
 #include "profiles/ProfileText.h"
 #include "profiles/SoundLookup.h"
 #include "profiles/VisibleText.h"
@@ -80,7 +80,7 @@ Task<bool> ProfileLoader::LoadProfile(std::string name, bool fromBackup) {
   // backup being retrieved.
   const bool changesToSave = !fromBackup && loading.Changes > 0;
   PromptAnswer save = PromptAnswer::No;
-  if (changesToSave) save = co_await Asked(prompts_, ProfileStore::SaveChangesQuestion(name));
+  if (changesToSave) save = co_await Asked(prompts_, SaveChangesQuestion(name));
   if (save == PromptAnswer::Cancel) {
     KeepOpenProfile();
     co_return false;

@@ -1,6 +1,5 @@
 #include "profiles/ProfileStore.h"
 
-#include "profiles/VisibleText.h"
 #include "translation/Translated.h"
 
 ProfileStore::ProfileStore(std::string profilesFolder, ProfileDocument& document,
@@ -28,18 +27,6 @@ Task<> ProfileStore::SelectionChanged() {
 Task<> ProfileStore::LoadSelectedProfile() {
   view_.ShowInfo("", InfoColour::Kept);
   co_await loader_.LoadProfile(selection_.CurrentProfileName(), false);
-}
-
-Question ProfileStore::SaveChangesQuestion(const std::string& name) {
-  return {name.empty()
-              ? Translated("Profiles", "Save changes to a new profile?")
-              : Filled(Translated("Profiles", "Save changes to profile %1?"), {VisibleText(name)}),
-          Translated("Profiles", "Unsaved Changes"),
-          PromptButtons::YesNoCancel,
-          PromptIcon::Exclamation,
-          PromptAnswer::Yes,
-          {Translated("Profiles", "Save"), Translated("Profiles", "Don't Save"),
-           Translated("Profiles", "Cancel")}};
 }
 
 Task<bool> ProfileStore::AskSaveChangedProfile() {

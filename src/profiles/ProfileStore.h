@@ -9,6 +9,7 @@
 #include "profiles/ProfileFolder.h"
 #include "profiles/ProfileLoader.h"
 #include "profiles/ProfileSelection.h"
+#include "profiles/SaveChangesQuestion.h"
 #include "profiles/SoundDialogs.h"
 #include "profiles/StoredProfiles.h"
 #include "profiles/Task.h"
@@ -43,8 +44,6 @@ class ProfileStore {
   // False on Cancel, or when nothing could be written; the edits are then
   // kept, still unsaved.
   Task<bool> AskSaveChangedProfile();
-  // That question, about the unsaved edits of a profile (none: a new one).
-  static Question SaveChangesQuestion(const std::string& name);
   // Saves the lists into the profile they were loaded from, or into a new
   // one when none is open; false when nothing was written.
   Task<bool> SaveOpenProfile();

@@ -95,7 +95,7 @@ TEST_F(StartRequestsTest, ALaterStartRaisesThePageOnScreenAndItsFileReplacesOnly
   const std::string newer = ProfileText(1, {{Sound("ring.wav")}, {Sound("knock.wav")}});
   prompts.Answers = {Yes, No};
   vantora->Requests().TakeLaterStart(Outside("Porch.qvt", newer));
-  EXPECT_EQ(prompts.Questions.at(0), ProfileStore::SaveChangesQuestion("Porch"));
+  EXPECT_EQ(prompts.Questions.at(0), SaveChangesQuestion("Porch"));
   EXPECT_EQ(prompts.Questions.at(1).Text, "Profile Porch already exists. Replace it?");
   const std::string saved = ProfileText(1, {{Sound("knock.wav"), Sound("ring.wav")}});
   EXPECT_EQ(Stored("Porch.qvt"), saved) << "No keeps the stored profile";

@@ -63,7 +63,7 @@ TEST_F(ProfileEditorTest,
   Edit();
   prompts.Answers = {PromptAnswer::Yes};
   QTest::keyClick(comboBox1, Qt::Key_Down);
-  EXPECT_EQ(prompts.Questions.at(0), ProfileStore::SaveChangesQuestion("Alpha"));
+  EXPECT_EQ(prompts.Questions.at(0), SaveChangesQuestion("Alpha"));
   EXPECT_TRUE(AlphaHoldsTheEdit());
   EXPECT_EQ(FileText(Profiles() + "Beta.qvt"), "[Profile]\r\nID=1\r\nNumButtons=2\r\n");
   EXPECT_EQ(editor->Profiles().Selection().CurrentProfileName(), "Beta");

@@ -212,7 +212,7 @@ TEST_F(SoundListsTest, RemoveAllAsksFirstAndIsAnEditThatIsOfferedForSaving) {
   prompts.Answers = {PromptAnswer::Cancel};
   Window().close();
   EXPECT_EQ(endRequests, 0);
-  EXPECT_EQ(prompts.Questions.at(2), ProfileStore::SaveChangesQuestion("Alpha"));
+  EXPECT_EQ(prompts.Questions.at(2), SaveChangesQuestion("Alpha"));
 }
 
 TEST_F(SoundListsTest, DeleteAndRemoveSelectedTakeTheTickedRowsOrElseTheHighlightedOnes) {

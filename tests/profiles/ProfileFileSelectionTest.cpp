@@ -111,7 +111,7 @@ TEST_F(ProfileFileSelectionTest, UnsavedEditsAreSavedFirstAndAReplacedProfileKee
   const std::string incoming = ProfileText(2, {{Sound("ring.mp3")}});
   prompts.Answers = {Yes, Yes};
   EXPECT_TRUE(Answered(Store().SelectProfileFile(Outside("Porch.qvt", incoming))));
-  EXPECT_EQ(prompts.Questions.at(0), ProfileStore::SaveChangesQuestion("Porch"))
+  EXPECT_EQ(prompts.Questions.at(0), SaveChangesQuestion("Porch"))
       << "asked before the copy";
   EXPECT_EQ(prompts.Questions.at(1), ReplaceQuestion("Porch"));
   EXPECT_EQ(Files("Porch"), (Names{incoming, saved}));

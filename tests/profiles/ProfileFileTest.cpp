@@ -103,7 +103,7 @@ TEST_F(ProfileFileTest, ProfilesFromWindowsOpenWithTheirNamesAndOneFoundSoundFin
     EXPECT_EQ(prompts.Dialogs.at(0).ProposedFile, "ding.mp3");
     EXPECT_EQ(FileNames(0), (Names{"ding.mp3", "dong.MP3"}));
     EXPECT_EQ(FileNames(1), Names{"M\xC3\xBCller.wav"});
-    EXPECT_EQ(prompts.Questions.at(1), ProfileStore::SaveChangesQuestion(name))
+    EXPECT_EQ(prompts.Questions.at(1), SaveChangesQuestion(name))
         << "each sound found counts as a change";
     EXPECT_TRUE(Changed()) << "not saved: the lists are not what the file holds";
     EXPECT_EQ(info, "2 sounds found in " + Sounds());
@@ -299,6 +299,6 @@ TEST_F(ProfileFileTest, DroppingAMissingSoundWhileLoadingOffersToSaveTheProfileW
   Store().Loader().LoadProfile("Hall", false);
   EXPECT_EQ(prompts.Questions.at(0).Text.substr(0, 37), "The file : /gone/\\x1b[31mred\\x07.mp3 ")
       << "control characters are shown, never sent";
-  EXPECT_EQ(prompts.Questions.at(1), ProfileStore::SaveChangesQuestion("Hall"));
+  EXPECT_EQ(prompts.Questions.at(1), SaveChangesQuestion("Hall"));
   EXPECT_EQ(Text("Hall.qvt"), ProfileText(6, {{kept}}));
 }

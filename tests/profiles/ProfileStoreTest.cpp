@@ -48,7 +48,7 @@ TEST_F(ProfileStoreTest, NewAsksForTheNameFirstAndARefusedNameLeavesTheOpenProfi
   prompts.Answers = {Yes};
   prompts.Texts = {std::nullopt};
   Store().New();
-  EXPECT_EQ(prompts.Questions.at(0), ProfileStore::SaveChangesQuestion("Fresh"));
+  EXPECT_EQ(prompts.Questions.at(0), SaveChangesQuestion("Fresh"));
   EXPECT_EQ(Text("Fresh.qvt"), ProfileText(2, {{Sounds() + "two.mp3"}}));
   EXPECT_EQ(info, "Cancelled new profile");
 
@@ -227,7 +227,7 @@ TEST_F(ProfileStoreTest, TheSaveQuestionSavesIntoTheProfileTheEditsBelongTo) {
   Store().Loader().LoadProfile("A", false);
   AddSound(0, "edit.mp3");
   Choose("B");  // as by keyboard or wheel, without the drop-down
-  EXPECT_EQ(prompts.Questions.at(1), ProfileStore::SaveChangesQuestion("A"));
+  EXPECT_EQ(prompts.Questions.at(1), SaveChangesQuestion("A"));
   EXPECT_EQ(Text("A.qvt"), ProfileText(1, {{Sounds() + "edit.mp3"}, {}}));
 
   prompts.ChosenFiles = {{Sounds() + "c.QVT"}, {"/elsewhere/New one.qvt"}};
@@ -259,7 +259,7 @@ TEST_F(ProfileStoreTest, OpenOffersUnsavedEditsForSavingOnceAProfileIsChosen) {
   prompts.ChosenFiles = {{Profiles() + "B.qvt"}};
   prompts.Answers = {Yes};
   Store().Open();
-  EXPECT_EQ(prompts.Questions.at(0), ProfileStore::SaveChangesQuestion("A"));
+  EXPECT_EQ(prompts.Questions.at(0), SaveChangesQuestion("A"));
   EXPECT_EQ(Text("A.qvt"), ProfileText(1, {{Sounds() + "edit.mp3"}, {}}));
   EXPECT_EQ(Store().Selection().CurrentProfileName(), "B");
   EXPECT_FALSE(Changed());
@@ -335,7 +335,7 @@ TEST_F(ProfileStoreTest, EveryWayAwayFromUnsavedEditsAsksOneQuestionAndCancelCha
     prompts.Answers = {Cancel};
     prompts.ChosenFiles = {{Profiles() + "B.qvt"}};
     take();
-    EXPECT_EQ(prompts.Questions, std::vector<Question>{ProfileStore::SaveChangesQuestion("A")});
+    EXPECT_EQ(prompts.Questions, std::vector<Question>{SaveChangesQuestion("A")});
     EXPECT_TRUE(asIsBefore());
   }
 
