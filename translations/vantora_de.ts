@@ -891,6 +891,10 @@ Die Listen sind unverändert.</translation>
         <source>Find Missing Sounds</source>
         <translation>Fehlende Klänge suchen</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>keines</translation>
+    </message>
 </context>
 <context>
     <name>ProgrammingPage</name>

@@ -891,6 +891,10 @@ Les listes sont inchangées.</translation>
         <source>Find Missing Sounds</source>
         <translation>Retrouver les sons manquants</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
 </context>
 <context>
     <name>ProgrammingPage</name>

@@ -1,5 +1,7 @@
 #include "profiles/StoredProfiles.h"
 
+#include "translation/Translated.h"
+
 StoredProfiles::StoredProfiles(ProfileFolder& folder, ProfileDocument& document, EditorView& view,
                                FileAccess& files)
     : folder_(folder), document_(document), view_(view), files_(files) {}
@@ -24,5 +26,5 @@ int StoredProfiles::NextFreeProfileNumber() {
 
 std::string StoredProfiles::FindProfileByNumber(int number) {
   const std::string name = folder_.FindProfileByNumber(number);
-  return name.empty() ? "None" : name;
+  return name.empty() ? Translated("Profiles", "None") : name;
 }

@@ -18,7 +18,7 @@ class StoredProfiles {
 
   int ReadProfileNumber(const std::string& name);
   int NextFreeProfileNumber();
-  // A stored profile's name, or "None".
+  // A stored profile's name, or "None" in the user's language.
   std::string FindProfileByNumber(int number);
 
   bool WriteProfile(const std::string& name, int number);

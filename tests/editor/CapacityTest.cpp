@@ -5,11 +5,13 @@
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QToolTip>
+#include <QTranslator>
 #include <QTreeWidget>
 
 #include "EditorFixture.h"
 #include "widgets/StatusText.h"
 #include "editor/SoundListModel.h"
+#include "translation/Translated.h"
 
 class CapacityTest : public EditorFixture {
  protected:
@@ -73,6 +75,20 @@ TEST_F(CapacityTest, TheStatusBarGroupsItsNumbersInTheUsersFormat) {
   QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
   for (const char* number : {"2.097.151", "2.200.032", "102.881"})
     EXPECT_TRUE(shown.contains(QLatin1String(number))) << number << " in " << shown.toStdString();
+}
+
+TEST_F(CapacityTest, TheStatusBarSpeaksTheUsersLanguageForAUnitWithoutAProfile) {
+  QTranslator german;
+  ASSERT_TRUE(german.load(QStringLiteral(":/i18n/vantora_de.qm")));
+  QCoreApplication::installTranslator(&german);
+  InstallTranslator([](const char* context, const char* source) {
+    return QCoreApplication::translate(context, source).toStdString();
+  });
+  ShowEditorOn({0x41});
+  const QString onUnit = Find<QLabel>(editor, "StatusPanel4")->text();
+  InstallTranslator(nullptr);
+  QCoreApplication::removeTranslator(&german);
+  EXPECT_EQ(onUnit, "Profil auf der Vantora: keines");
 }
 
 TEST_F(CapacityTest, SoundsArePackedIntoTheRecognisedMemoriesInSlotOrder) {
