@@ -8,7 +8,7 @@
 #include "editor/SoundPlayer.h"
 #include "profiles/ProfileDocument.h"
 #include "profiles/SongProfile.h"
-#include "widgets/SoundLengths.h"
+#include "programmingrun/SoundLengths.h"
 
 // The background of the sounds that fit into the unit: a light blue.
 inline const QColor FittingSoundColour{102, 204, 255};

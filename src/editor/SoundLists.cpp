@@ -12,7 +12,7 @@
 #include "editor/ButtonTabStyle.h"
 #include "editor/DocumentSignals.h"
 #include "widgets/SizeColumn.h"
-#include "widgets/SoundLengths.h"
+#include "widgets/LengthColumn.h"
 
 namespace {
 

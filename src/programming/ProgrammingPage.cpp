@@ -17,6 +17,7 @@
 
 #include "widgets/ButtonFaces.h"
 #include "widgets/HelpPane.h"
+#include "widgets/LengthColumn.h"
 #include "widgets/SharedHelpEntries.h"
 #include "widgets/SizeColumn.h"
 #include "widgets/StatusText.h"

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "widgets/Page.h"
-#include "widgets/SoundLengths.h"
+#include "programmingrun/SoundLengths.h"
 #include "devicethread/DeviceThread.h"
 #include "devicethread/UnitStatusHolder.h"
 #include "profiles/ProfileFolder.h"

@@ -5,19 +5,7 @@
 
 namespace {
 
-// A file is known by its path and the size it was listed with: a file
-// replaced by another of another size is decoded again.
-std::string KeyOf(const std::string& path, const std::string& sizeText) {
-  return path + '\n' + sizeText;
-}
-
-std::string KeyOf(const SoundEntry& sound) {
-  return KeyOf(sound.FullPath(), sound.SizeText);
-}
-
-std::string PathOf(const std::string& key) {
-  return key.substr(0, key.rfind('\n'));
-}
+ListedSoundFile Listed(const SoundEntry& sound) { return {sound.FullPath(), sound.SizeText}; }
 
 SoundDecodeChecks::Verdict Decode(const std::string& path) {
   if (DecodeSound(path)) return SoundDecodeChecks::Verdict::Sound;
@@ -27,55 +15,26 @@ SoundDecodeChecks::Verdict Decode(const std::string& path) {
 
 }  // namespace
 
-SoundDecodeChecks::SoundDecodeChecks(QObject* parent) : QObject(parent) {
-  // One file at a time: the lists stay quick while a long profile is checked.
-  pool_.setMaxThreadCount(1);
-}
-
-SoundDecodeChecks::~SoundDecodeChecks() {
-  cancelled_->store(true);
-  pool_.waitForDone();
-}
+SoundDecodeChecks::SoundDecodeChecks(QObject* parent)
+    : QObject(parent), verdicts_(*this, &Decode, [this] { emit VerdictsArrived(); }) {}
 
 SoundDecodeChecks::Verdict SoundDecodeChecks::VerdictOf(const SoundEntry& sound) const {
-  const auto known = verdicts_.find(KeyOf(sound));
-  if (known == verdicts_.end() || known->second == Verdict::Missing) return Verdict::Unknown;
-  return known->second;
+  const Verdict* known = verdicts_.Known(Listed(sound));
+  if (!known || *known == Verdict::Missing) return Verdict::Unknown;
+  return *known;
 }
 
 void SoundDecodeChecks::Remember(const SoundEntry& sound, bool isSound) {
-  verdicts_[KeyOf(sound)] = isSound ? Verdict::Sound : Verdict::NotASound;
+  verdicts_.Keep(Listed(sound), isSound ? Verdict::Sound : Verdict::NotASound);
 }
 
 void SoundDecodeChecks::CheckInBackground(const SongProfile& profile) {
-  std::vector<std::string> keys;
+  std::vector<ListedSoundFile> files;
   for (const ButtonSlot& button : profile.Buttons) {
     if (!button.Present) continue;
-    for (const SoundEntry& sound : button.Sounds) {
-      std::string key = KeyOf(sound);
-      if (verdicts_.contains(key) || !queued_.emplace(key, true).second) continue;
-      keys.push_back(std::move(key));
-    }
+    for (const SoundEntry& sound : button.Sounds) files.push_back(Listed(sound));
   }
-  if (keys.empty()) return;
-  pool_.start([this, keys = std::move(keys), cancelled = cancelled_] {
-    std::vector<Found> found;
-    for (const std::string& key : keys) {
-      if (cancelled->load()) return;
-      found.push_back({key, Decode(PathOf(key))});
-    }
-    // Delivered on the GUI thread; dropped when this object is gone by then.
-    QMetaObject::invokeMethod(
-        this, [this, found = std::move(found)] { Take(found); }, Qt::QueuedConnection);
-  });
-}
-
-void SoundDecodeChecks::Take(const std::vector<Found>& found) {
-  for (const Found& verdict : found) {
-    verdicts_[verdict.Key] = verdict.Said;
-    queued_.erase(verdict.Key);
-  }
-  emit VerdictsArrived();
+  verdicts_.LearnInBackground(files);
 }
 
 bool SoundDecodeChecks::IsThere(const PlannedSound& sound) {
@@ -83,9 +42,10 @@ bool SoundDecodeChecks::IsThere(const PlannedSound& sound) {
 }
 
 bool SoundDecodeChecks::IsSound(const PlannedSound& sound) {
-  Verdict& verdict = verdicts_[KeyOf(sound.FullPath(), sound.SizeText)];
-  if (verdict == Verdict::Unknown || verdict == Verdict::Missing) {
-    verdict = Decode(sound.FullPath());
-  }
+  const ListedSoundFile file{sound.FullPath(), sound.SizeText};
+  const Verdict* known = verdicts_.Known(file);
+  if (known && *known != Verdict::Missing) return *known == Verdict::Sound;
+  const Verdict verdict = Decode(file.Path);
+  verdicts_.Keep(file, verdict);
   return verdict == Verdict::Sound;
 }

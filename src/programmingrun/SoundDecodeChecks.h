@@ -1,14 +1,9 @@
 #pragma once
 
 #include <QObject>
-#include <QThreadPool>
-#include <atomic>
-#include <memory>
-#include <string>
-#include <unordered_map>
-#include <vector>
 
 #include "profiles/SongProfile.h"
+#include "programmingrun/ListedFileFacts.h"
 #include "programmingrun/RunPreflight.h"
 
 // The decoder's verdict on every sound file of the lists. Sounds that enter
@@ -25,7 +20,6 @@ class SoundDecodeChecks : public QObject, public SoundFileJudge {
   enum class Verdict { Unknown, Sound, NotASound, Missing };
 
   explicit SoundDecodeChecks(QObject* parent = nullptr);
-  ~SoundDecodeChecks() override;
 
   Verdict VerdictOf(const SoundEntry& sound) const;
   // A file already decoded on this thread.
@@ -41,14 +35,5 @@ class SoundDecodeChecks : public QObject, public SoundFileJudge {
   void VerdictsArrived();
 
  private:
-  struct Found {
-    std::string Key;
-    Verdict Said;
-  };
-  void Take(const std::vector<Found>& found);
-
-  std::unordered_map<std::string, Verdict> verdicts_;
-  std::unordered_map<std::string, bool> queued_;
-  QThreadPool pool_;
-  std::shared_ptr<std::atomic<bool>> cancelled_ = std::make_shared<std::atomic<bool>>(false);
+  ListedFileFacts<Verdict> verdicts_;
 };

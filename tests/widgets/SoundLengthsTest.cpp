@@ -7,7 +7,7 @@
 #include "support/SignalWait.h"
 #include "support/SoundFiles.h"
 #include "support/TemporaryFolder.h"
-#include "widgets/SoundLengths.h"
+#include "programmingrun/SoundLengths.h"
 
 TEST(SoundLengths, LengthsAreShownAsMinutesAndSecondsRoundedToTheNearestSecond) {
   EXPECT_EQ(MinutesAndSeconds(0.4), "0:00");
